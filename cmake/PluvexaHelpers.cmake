@@ -1,0 +1,30 @@
+# A library made of every .cpp/.h in its folder, so that adding a file needs
+# no edit here.
+function(pluvexa_library name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h"
+       "${CMAKE_CURRENT_SOURCE_DIR}/*.qrc")
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# One test program per folder of tests/: every *.cpp in it.
+function(pluvexa_test_folder name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp")
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name}_tests ${sources})
+  target_link_libraries(${name}_tests PRIVATE ${ARG_LIBS} pluvexa_testsupport GTest::gtest)
+  target_compile_definitions(${name}_tests PRIVATE
+      PLUVEXA_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
+      PLUVEXA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+      PLUVEXA_CLI="$<TARGET_FILE:pluvexa-cli>")
+  add_dependencies(${name}_tests pluvexa-cli)
+  gtest_discover_tests(${name}_tests
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,52 @@
+#pragma once
+
+// Every modal interaction of the program (notices, questions, the error box,
+// file choosers, print preview) goes through this interface, so that the
+// windows' flows run headless in tests with a scripted implementation.
+
+#include <QString>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace pluvexa {
+
+inline const QString kTituloAplicacao = QStringLiteral("Pluvexa");
+
+class Interaction {
+public:
+    enum class Icon { None, Error, Warning, Information };
+
+    virtual ~Interaction() = default;
+
+    // A message box with one OK button. Caption defaults to the application title.
+    virtual void notice(const QString& text, Icon icon = Icon::None,
+                        const QString& caption = kTituloAplicacao) = 0;
+    // A confirmation box with Yes and No; true for Yes.
+    virtual bool question(const QString& text, const QString& caption = kTituloAplicacao) = 0;
+    // The application's standard error box (conversion errors, exceptions).
+    virtual void errorBox(const QString& text) = 0;
+    // An open-file dialog; empty when cancelled.
+    virtual QString openFileName(const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
+    // A print preview that calls paint for every (re)layout of the pages.
+    virtual void printPreview(const std::function<void(QPrinter*)>& paint) = 0;
+};
+
+// The Qt implementation: real modal dialogs over parent.
+class QtInteraction final : public Interaction {
+public:
+    explicit QtInteraction(QWidget* parent = nullptr) : m_parent(parent) {}
+    void notice(const QString& text, Icon icon, const QString& caption) override;
+    bool question(const QString& text, const QString& caption) override;
+    void errorBox(const QString& text) override;
+    QString openFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    void printPreview(const std::function<void(QPrinter*)>& paint) override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace pluvexa

@@ -1,0 +1,89 @@
+#include "support/scriptedinteraction.h"
+
+#include <gtest/gtest.h>
+
+namespace pluvexa::test {
+
+ScriptedInteraction::~ScriptedInteraction()
+{
+    for (const Expected& e : m_expected)
+        ADD_FAILURE() << "expected dialog never shown: " << e.kind.toStdString() << ": "
+                      << e.text.toStdString();
+}
+
+ScriptedInteraction& ScriptedInteraction::expectNotice(const QString& text)
+{
+    m_expected.push_back({QStringLiteral("notice"), text});
+    return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::expectQuestion(const QString& text, bool answer)
+{
+    m_expected.push_back({QStringLiteral("question"), text, answer});
+    return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::expectError(const QString& text)
+{
+    m_expected.push_back({QStringLiteral("error"), text});
+    return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::expectOpenFile(const QString& answer)
+{
+    m_expected.push_back({QStringLiteral("openfile"), answer});
+    return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::expectPrintPreview(std::function<void(QPrinter*)>* captured)
+{
+    m_expected.push_back({QStringLiteral("printpreview"), QString(), false, captured});
+    return *this;
+}
+
+ScriptedInteraction::Expected ScriptedInteraction::take(const QString& kind, const QString& text)
+{
+    m_shown.append(kind + QStringLiteral(": ") + text);
+    if (m_expected.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << kind.toStdString() << ": " << text.toStdString();
+        return {};
+    }
+    Expected e = m_expected.front();
+    m_expected.pop_front();
+    if (e.kind != kind || (kind != QLatin1String("openfile") && kind != QLatin1String("printpreview") && e.text != text))
+        ADD_FAILURE() << "dialog mismatch: expected " << e.kind.toStdString() << ": "
+                      << e.text.toStdString() << "\n  but got " << kind.toStdString() << ": "
+                      << text.toStdString();
+    return e;
+}
+
+void ScriptedInteraction::notice(const QString& text, Icon icon, const QString& caption)
+{
+    m_lastIcon = icon;
+    m_lastCaption = caption;
+    take(QStringLiteral("notice"), text);
+}
+
+bool ScriptedInteraction::question(const QString& text, const QString&)
+{
+    return take(QStringLiteral("question"), text).answer;
+}
+
+void ScriptedInteraction::errorBox(const QString& text)
+{
+    take(QStringLiteral("error"), text);
+}
+
+QString ScriptedInteraction::openFileName(const QString& caption, const QString&, const QString&)
+{
+    return take(QStringLiteral("openfile"), caption).text;
+}
+
+void ScriptedInteraction::printPreview(const std::function<void(QPrinter*)>& paint)
+{
+    Expected e = take(QStringLiteral("printpreview"), QString());
+    if (e.captured)
+        *e.captured = paint;
+}
+
+}  // namespace pluvexa::test

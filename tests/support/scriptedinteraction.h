@@ -1,0 +1,53 @@
+#pragma once
+
+// A scripted Interaction for tests: each dialog the code under test opens
+// must have been expected, in order; anything else fails the test.
+
+#include "ui/interaction.h"
+
+#include <QStringList>
+#include <deque>
+
+namespace pluvexa::test {
+
+class ScriptedInteraction final : public Interaction {
+public:
+    ~ScriptedInteraction() override;
+
+    // Expectations, consumed in order.
+    ScriptedInteraction& expectNotice(const QString& text);
+    ScriptedInteraction& expectQuestion(const QString& text, bool answer);
+    ScriptedInteraction& expectError(const QString& text);
+    ScriptedInteraction& expectOpenFile(const QString& answer);
+    ScriptedInteraction& expectPrintPreview(std::function<void(QPrinter*)>* captured = nullptr);
+
+    // Every dialog shown so far, as "kind: text".
+    const QStringList& shown() const { return m_shown; }
+    bool allConsumed() const { return m_expected.empty(); }
+    // Icon and caption of the last notice, for tests that check them.
+    Icon lastIcon() const { return m_lastIcon; }
+    QString lastCaption() const { return m_lastCaption; }
+
+    void notice(const QString& text, Icon icon, const QString& caption) override;
+    bool question(const QString& text, const QString& caption) override;
+    void errorBox(const QString& text) override;
+    QString openFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    void printPreview(const std::function<void(QPrinter*)>& paint) override;
+
+private:
+    struct Expected {
+        QString kind;
+        QString text;
+        bool answer = false;
+        std::function<void(QPrinter*)>* captured = nullptr;
+    };
+    Expected take(const QString& kind, const QString& text);
+
+    std::deque<Expected> m_expected;
+    QStringList m_shown;
+    Icon m_lastIcon = Icon::None;
+    QString m_lastCaption;
+};
+
+}  // namespace pluvexa::test
