@@ -1,0 +1,104 @@
+#pragma once
+
+// The recharge grid widget: a table view over a model of text cells that
+// the grid logic drives through GridTable. Row 0 of the grid is its fixed
+// header row and is shown as the view's horizontal header; only the value
+// column (5) of a data row can be edited, and the selected value cell is
+// painted in the tooltip colour.
+
+#include "maintenance/gridtable.h"
+#include "maintenance/memorygridtable.h"
+
+#include <QAbstractTableModel>
+#include <QPointer>
+#include <QTableView>
+
+namespace pluvexa {
+
+class RecargaGridModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit RecargaGridModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    MemoryGridTable& cells() { return m_cells; }
+    const MemoryGridTable& cells() const { return m_cells; }
+    int gridRow(int viewRow) const { return viewRow + m_cells.fixedRows(); }
+
+    // Changes announced to the view.
+    void setGridRowCount(int rows);
+    void setGridColumnCount(int columns);
+    void setGridFixedRows(int rows);
+    void setGridCell(int column, int row, const QString& text);
+    void clearGridRow(int row);
+    void setGridRows(int firstRow, int width, std::vector<QString> cells);
+
+    void setEditing(bool on) { m_editing = on; }
+    bool editing() const { return m_editing; }
+    void setHighlighted(const QModelIndex& index);
+
+private:
+    MemoryGridTable m_cells;
+    bool m_editing = false;
+    QPersistentModelIndex m_highlighted;
+};
+
+class RecargaGrid final : public QTableView, public GridTable {
+    Q_OBJECT
+public:
+    explicit RecargaGrid(QWidget* parent = nullptr);
+
+    // GridTable
+    int rowCount() const override;
+    void setRowCount(int rows) override;
+    int fixedRows() const override;
+    void setFixedRows(int rows) override;
+    int columnCount() const override;
+    void setColumnCount(int columns) override;
+    int columnWidth(int column) const override;
+    void setColumnWidth(int column, int width) override;
+    QString cell(int column, int row) const override;
+    void setCell(int column, int row, const QString& text) override;
+    void clearRow(int row) override;
+    int currentRow() const override;
+    int currentColumn() const override;
+    void setCurrentRow(int row) override;
+    void setCurrentColumn(int column) override;
+    bool editing() const override;
+    void setEditing(bool on) override;
+    void setRows(int firstRow, int width, std::vector<QString> cells) override;
+
+    RecargaGridModel* gridModel() const { return m_model; }
+    // Writes an open cell editor's text into its cell and closes it.
+    void confirmaEdicao();
+
+signals:
+    // Enter in the grid or in its cell editor.
+    void enterPressed();
+    // Up or Down, before the grid moves.
+    void arrowPressed(int key);
+    // The focus left the grid for another control of the same window.
+    void exited();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+
+private:
+    friend class RecargaGridDelegate;
+    void editorKey(QWidget* editor, int key);
+    void focoMudou(QWidget* old, QWidget* now);
+    bool contem(const QWidget* w) const;
+
+    RecargaGridModel* m_model;
+    QPointer<QWidget> m_editor;
+};
+
+}  // namespace pluvexa

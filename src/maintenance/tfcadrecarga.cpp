@@ -1,0 +1,137 @@
+#include "maintenance/tfcadrecarga.h"
+
+#include "maintenance/filelists.h"
+#include "maintenance/recargagrid.h"
+#include "maintenance/ttabnumedit.h"
+#include "recharge/workingfolders.h"
+#include "ui/interaction.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace pluvexa {
+
+Tfcadrecarga::Tfcadrecarga(const AppContext& ctx, QWidget* parent)
+    : QWidget(parent), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("fcadrecarga"));
+    setWindowTitle(QStringLiteral("Cadastro Pluvexa"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    PageControl1 = new QStackedWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(PageControl1);
+
+    criaPaginaArquivos();
+    criaPaginaDigitacao();
+    criaPaginaLog();
+    nomeiaParaAcessibilidade();
+    MostraProgresso(false);
+}
+
+Tfcadrecarga::~Tfcadrecarga() = default;
+
+void Tfcadrecarga::FormCreate()
+{
+    criaPastasTrabalho();
+    IndiceSelecionado = 0;
+    UltimoAcessado.clear();
+    mostraPagina(tbarquivos);
+    PastaRascunho = pastaRascunho() + QLatin1Char('/');
+    PastaGerados = pastaGerados();
+    EmRascunho = false;
+    pastaListaRecebidos = pastaRecebidos();
+    mascaraListaRecebidos = QStringLiteral("*_1.rec");
+    // The draft question and the processing it may start are added by the
+    // processing code (see tfcadrecarga_processa.cpp).
+    PageControl1Change();
+}
+
+void Tfcadrecarga::recarregaLista(QListWidget* list, const QString& folder, const QString& mask)
+{
+    list->clear();
+    list->addItems(listaArquivos(folder, mask));
+}
+
+void Tfcadrecarga::PageControl1Change()
+{
+    if (PageControl1->currentWidget() != tbarquivos)
+        return;
+    Importando = false;
+
+    pastaListaRecebidos = pastaRecebidos();
+    mascaraListaRecebidos = QStringLiteral("*_1.rec");
+    recarregaLista(FLBArquivosRecargaRecebidos, pastaListaRecebidos, mascaraListaRecebidos);
+    lblarqproc->setText(QString::number(FLBArquivosRecargaRecebidos->count()));
+    if (FLBArquivosRecargaRecebidos->count() > 0)
+        FLBArquivosRecargaRecebidos->setCurrentRow(0);
+
+    recarregaLista(FLBArquivosRecargaProcessados, pastaProcessados(), QStringLiteral("*_1.rec"));
+    const int processados = FLBArquivosRecargaProcessados->count();
+    lblarqjaproc->setText(QString::number(processados));
+    lblultimoarquivo->setText(processados > 0
+                                  ? FLBArquivosRecargaProcessados->item(processados - 1)->text()
+                                  : QStringLiteral("Não Há Arquivos Processados"));
+
+    lblultacesso->setText(UltimoAcessado);
+    lbltipoultacc->setVisible(!UltimoAcessado.isEmpty());
+    lblultacesso->setVisible(!UltimoAcessado.isEmpty());
+
+    recarregaLista(FLBArquivosRecargaGerados, pastaGerados(), QStringLiteral("*_2.rec"));
+    const int gerados = FLBArquivosRecargaGerados->count();
+    lblarqgerado->setText(QString::number(gerados));
+    lblultimogerado->setText(gerados > 0 ? FLBArquivosRecargaGerados->item(gerados - 1)->text()
+                                         : QStringLiteral("Não Há Arquivos Gerados"));
+}
+
+void Tfcadrecarga::btnFecharClick()
+{
+    mostraPagina(tbarquivos);
+}
+
+void Tfcadrecarga::mostraPagina(QWidget* page)
+{
+    if (PageControl1->currentWidget() == page)
+        return;
+    PageControl1->setCurrentWidget(page);
+    PageControl1Change();
+}
+
+void Tfcadrecarga::HabilitaControles(bool enabled)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             btnalteravlr, btnimpressao, btnsalvarrascunho, btngerararquivo, btnimportararq,
+             cbtipocartao, cbtarifa, edalteravlr, rbClassificacao, sgRecarga})
+        w->setEnabled(enabled);
+}
+
+void Tfcadrecarga::MostraProgresso(bool visible)
+{
+    CGauge1->setVisible(visible);
+    Label18->setVisible(visible);
+    Label19->setVisible(visible);
+}
+
+void Tfcadrecarga::adicionaLog(const QString& line)
+{
+    memolog->appendPlainText(line);
+}
+
+QStringList Tfcadrecarga::linhasLog() const
+{
+    return memolog->toPlainText().split(QLatin1Char('\n'));
+}
+
+}  // namespace pluvexa
