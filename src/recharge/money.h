@@ -30,7 +30,10 @@ public:
     static std::optional<Moeda> deTexto(QStringView text);
 
     constexpr std::int64_t bruto() const { return m_count; }
-    double paraDouble() const { return double(m_count) * 0.0001; }
+    // count / 10000, correctly rounded: 1,15 comes back as the double 1.15
+    // (multiplying by 0.0001 would give 1.1500000000000001 and push a value
+    // typed at a card type's maximum just above it).
+    double paraDouble() const { return double(m_count) / double(kEscala); }
     // count / 10000, truncated toward zero.
     constexpr std::int64_t parteInteira() const { return m_count / kEscala; }
 
