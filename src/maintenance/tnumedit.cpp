@@ -353,8 +353,11 @@ QSize TNumEdit::sizeHint() const
 
 void TNumEdit::EnsureWellFormed()
 {
-    if (!IsWellFormed(text(), decimals_))
-        setText(Format(ParseDecimal(text()), decimals_));
+    if (IsWellFormed(text(), decimals_))
+        return;
+    const int caret = cursorPosition();
+    setText(Format(ParseDecimal(text()), decimals_));
+    setCursorPosition(std::min(caret, static_cast<int>(text().size())));
 }
 
 void TNumEdit::Show(const QString& newText, int caret)

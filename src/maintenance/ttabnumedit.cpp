@@ -41,18 +41,19 @@ void TTabNumEdit::keyPressEvent(QKeyEvent* event)
 void TTabNumEdit::TypeChar(QChar c)
 {
     // Overwriting: the digit at the caret is selected so that the typed digit
-    // takes its place. Only digits do this: "-" and the comma do not take a
-    // place in the text, so letting them select would just delete a digit.
-    // Decimals are already overwritten by the plain rules, and deleting one
-    // first would shift the following decimals left and lose one of them.
-    if (overwrite_ && !isReadOnly() && !hasSelectedText() && c >= u'0' && c <= u'9') {
+    // takes its place. With decimals the plain rules already overwrite every
+    // digit (only right before the comma, where there is no digit to
+    // overwrite, do they insert), and deleting the digit first would shift
+    // the following ones left and lose one of them; so this matters only for
+    // whole numbers. "-" and the comma do not take a place in the text, so
+    // letting them select would just delete a digit.
+    if (overwrite_ && Decimals() == 0 && !isReadOnly() && !hasSelectedText() && c >= u'0' && c <= u'9') {
         EnsureWellFormed();
         const QString t = text();
         int k = cursorPosition();
         if (t.startsWith(u'-') && k == 0)
             k = 1;
-        const int decimalsStart = Decimals() > 0 ? static_cast<int>(t.size()) - Decimals() : static_cast<int>(t.size());
-        if (k < decimalsStart)
+        if (k < t.size())
             setSelection(k, 1);
     }
     TNumEdit::TypeChar(c);
