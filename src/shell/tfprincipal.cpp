@@ -66,6 +66,13 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
     // A click on an item only: a stray click on the blank part of the tree
     // must not throw away the open work window.
     connect(TVwGeral, &QTreeWidget::itemClicked, this, [this] { TVwGeralClick(); });
+    // Every child is shown maximised. The MDI area restores the previously
+    // maximised child when another one is maximised; whichever comes back on
+    // top (the background after a work window goes) is maximised again.
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+        if (sub && !sub->isMaximized())
+            sub->showMaximized();
+    });
 
     // Activation sets it again; holding it from the start lets the forms made
     // before the first activation (the about box) show it.
