@@ -134,6 +134,9 @@ QMdiSubWindow* Tfprincipal::adicionaJanela(QWidget* janela)
     QMdiSubWindow* sub = mdiArea->addSubWindow(janela);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
+    // Restored by the user, a child keeps the whole area rather than the
+    // bare title bar it would get from never having been shown normal.
+    sub->resize(mdiArea->viewport()->size());
     sub->showMaximized();
     return sub;
 }

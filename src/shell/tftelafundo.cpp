@@ -19,7 +19,6 @@ Tftelafundo::Tftelafundo(Tfprincipal& principal, QWidget* parent)
     setObjectName(QStringLiteral("ftelafundo"));
     setWindowTitle(QStringLiteral("Principal"));
     setAccessibleName(windowTitle());
-    setAttribute(Qt::WA_DeleteOnClose);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

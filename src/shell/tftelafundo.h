@@ -3,7 +3,9 @@
 // The background screen: fills the main window's client area whenever no
 // work window covers it. Its information panel (product, version, size and
 // time stamp of the program file, the maker's lines) appears when the mouse
-// passes over the logo and goes away over the background picture.
+// passes over the logo and goes away over the background picture. Closing it
+// destroys it (its MDI child window deletes itself on close); nothing creates
+// it again during the run.
 
 #include <QVector>
 #include <QWidget>

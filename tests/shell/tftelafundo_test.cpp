@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTemporaryDir>
 
 namespace pluvexa::test {
@@ -119,6 +120,16 @@ TEST_F(TelaFundo, ReactivationRefreshesTheFiguresAndTheVersion)
     EXPECT_EQ(fundo->Label7->text(), QStringLiteral("23:59:58"));
     EXPECT_EQ(principal->Versao(), QStringLiteral("2.1.1.01C "));
     EXPECT_EQ(fundo->Label11->text(), QStringLiteral("2.1.1.01C "));
+}
+
+TEST_F(TelaFundo, ClosingDestroysItAndTheTreeStillOpensWorkWindows)
+{
+    QPointer<Tftelafundo> guarda(fundo);
+    principal->mdiArea->currentSubWindow()->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return guarda.isNull(); }));
+    EXPECT_TRUE(janelas().isEmpty());
+    clica(QStringLiteral("Manutenção"));
+    EXPECT_EQ(janelas(), QStringList{QStringLiteral("fcadrecarga")});
 }
 
 }  // namespace
