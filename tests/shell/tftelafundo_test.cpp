@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <ostream>
 
 namespace pluvexa::test {
 namespace {
@@ -16,6 +17,11 @@ struct Tamanho {
     qint64 bytes;
     const char* texto;
 };
+
+void PrintTo(const Tamanho& t, std::ostream* os)
+{
+    *os << t.bytes;
+}
 
 class FormatoTamanho : public ::testing::TestWithParam<Tamanho> {};
 
