@@ -222,9 +222,29 @@ QString dataHoraLog(const QDateTime& dt)
     return dt.toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"));
 }
 
+namespace {
+
+QString& formatoCurto()
+{
+    static QString formato = QStringLiteral("dd/MM/yyyy");
+    return formato;
+}
+
+}  // namespace
+
+void defineFormatoDataCurta(const QString& formato)
+{
+    formatoCurto() = formato;
+}
+
+QString formatoDataCurta()
+{
+    return formatoCurto();
+}
+
 QString dataCurta(const QDate& d)
 {
-    return d.toString(QStringLiteral("dd/MM/yyyy"));
+    return d.toString(formatoCurto());
 }
 
 }  // namespace pluvexa

@@ -44,7 +44,10 @@ QString formatoGeral(double v);
 
 // "dd/mm/yyyy hh:nn:ss"
 QString dataHoraLog(const QDateTime& dt);
-// "dd/mm/yyyy"
+// A date in the process-wide short date format, "dd/mm/yyyy" (a Qt
+// picture, "dd/MM/yyyy"); the main window sets it at creation.
 QString dataCurta(const QDate& d);
+void defineFormatoDataCurta(const QString& formato);
+QString formatoDataCurta();
 
 }  // namespace pluvexa

@@ -1,20 +1,15 @@
 #pragma once
 
-// The process-wide date and time formats: every date the program turns into
-// text goes through here, so the main window sets the short format once.
+// Times of the program file as the information panels show them. Dates go
+// through dataCurta (recharge/numberformat.h), the process-wide short format.
 
-#include <QDate>
-#include <QString>
+#include "recharge/numberformat.h"
+
 #include <QTime>
 
 namespace pluvexa {
 
-// Sets the short date format, as a Qt picture ("dd/MM/yyyy").
-void defineFormatoDataCurta(const QString& formato);
-QString formatoDataCurta();
-
-// A date in the short format; a time in the long time format ("hh:mm:ss").
-QString dataCurta(const QDate& data);
+// A time in the long time format ("hh:mm:ss").
 QString horaLonga(const QTime& hora);
 
 }  // namespace pluvexa
