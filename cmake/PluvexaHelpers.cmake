@@ -8,6 +8,17 @@ function(pluvexa_library name)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  # moc only rescans when its timestamp is gone: drop it whenever the folder
+  # gains or loses a file, so an existing build picks up new headers.
+  string(SHA1 listing "${sources}")
+  set(stamp "${CMAKE_CURRENT_BINARY_DIR}/${name}_sources.sha1")
+  if(EXISTS "${stamp}")
+    file(READ "${stamp}" old)
+  endif()
+  if(NOT "${old}" STREQUAL "${listing}")
+    file(WRITE "${stamp}" "${listing}")
+    file(REMOVE "${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/timestamp")
+  endif()
 endfunction()
 
 # One test program per folder of tests/: every *.cpp in it.

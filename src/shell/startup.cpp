@@ -1,18 +1,46 @@
 #include "shell/startup.h"
 
+#include "shell/tfprincipal.h"
+#include "shell/tfsobre.h"
+#include "shell/tfsplash.h"
+#include "shell/tftelafundo.h"
+#include "ui/interaction.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QLabel>
+#include <QProgressBar>
+#include <exception>
+#include <memory>
 
 namespace pluvexa {
 
 int executaPluvexa(int& argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Pluvexa"));
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Pluvexa"));
-    w.show();
-    return app.exec();
+    try {
+        QApplication::setApplicationName(kTituloAplicacao);
+
+        auto fsplash = std::make_unique<Tfsplash>();
+        fsplash->show();
+        fsplash->Label4->setText(QStringLiteral("Módulo Pluvexa de cartões"));
+        fsplash->CGauge1->setValue(1);
+        QApplication::processEvents();
+
+        Tfprincipal fprincipal;
+        fprincipal.show();
+        Tfsobre fsobre(fprincipal, &fprincipal);
+        auto* ftelafundo = new Tftelafundo(fprincipal);
+        fprincipal.adicionaJanela(ftelafundo);
+
+        fsplash->CGauge1->setValue(100);
+        QApplication::processEvents();
+        fsplash.reset();
+
+        QApplication::exec();
+    } catch (const std::exception& e) {
+        QtInteraction().errorBox(QString::fromLocal8Bit(e.what()));
+    }
+    return 0;
 }
 
 }  // namespace pluvexa

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -24,8 +25,8 @@ bool QtInteraction::question(const QString& text, const QString& caption)
 {
     QMessageBox box(QMessageBox::Question, caption, text,
                     QMessageBox::Yes | QMessageBox::No, m_parent);
-    box.setButtonText(QMessageBox::Yes, QStringLiteral("Sim"));
-    box.setButtonText(QMessageBox::No, QStringLiteral("Não"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Não"));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -1,0 +1,190 @@
+#include "shell/tfprincipal.h"
+
+#include "maintenance/tfcadrecarga.h"
+#include "recharge/model.h"
+#include "shell/barrastatus.h"
+#include "shell/formatodata.h"
+#include "transfer/tfcargaarquivos.h"
+#include "ui/interaction.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTreeWidget>
+#include <exception>
+
+namespace pluvexa {
+
+namespace {
+
+const QString kFundo = QStringLiteral("ftelafundo");
+const QString kPrincipal = QStringLiteral("Principal");
+const QString kManutencao = QStringLiteral("Manutenção");
+const QString kCargaArquivos = QStringLiteral("Carga Arquivos");
+const QString kSair = QStringLiteral("Sair");
+
+// Suspends painting of a window while its children are swapped, and resumes
+// it however the swap ends.
+class PinturaSuspensa {
+public:
+    explicit PinturaSuspensa(QWidget* janela) : m_janela(janela) { m_janela->setUpdatesEnabled(false); }
+    ~PinturaSuspensa() { m_janela->setUpdatesEnabled(true); }
+    PinturaSuspensa(const PinturaSuspensa&) = delete;
+    PinturaSuspensa& operator=(const PinturaSuspensa&) = delete;
+
+private:
+    QWidget* m_janela;
+};
+
+}  // namespace
+
+Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidget* parent)
+    : Tfgeral(parent)
+{
+    setObjectName(QStringLiteral("fprincipal"));
+    setAccessibleName(QStringLiteral("Pluvexa"));
+    // System menu and minimise only: no maximise button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    resize(739, 533);
+    defineLarguraLateral(133);
+    StBGeral->setFixedHeight(23);
+    TVwGeral->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    if (!interaction) {
+        m_interacaoPropria = std::make_unique<QtInteraction>(this);
+        interaction = m_interacaoPropria.get();
+    }
+    m_contexto.interaction = interaction;
+    m_contexto.modelo = modelo ? modelo : &pluvexa::modelo();
+    m_contexto.setStatus = [bar = QPointer<BarraStatus>(StBGeral)](const QString& texto) {
+        if (bar)
+            bar->defineTexto(1, texto);
+    };
+
+    // A click on an item only: a stray click on the blank part of the tree
+    // must not throw away the open work window.
+    connect(TVwGeral, &QTreeWidget::itemClicked, this, [this] { TVwGeralClick(); });
+    // Every child is shown maximised. The MDI area restores the previously
+    // maximised child when another one is maximised; whichever comes back on
+    // top (the background after a work window goes) is maximised again.
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* sub) {
+        if (sub && !sub->isMaximized())
+            sub->showMaximized();
+    });
+
+    // Activation sets it again; holding it from the start lets the forms made
+    // before the first activation (the about box) show it.
+    m_versao = QString::fromLatin1(kVersao);
+    FormCreate();
+}
+
+Tfprincipal::~Tfprincipal()
+{
+    // The children may still reach the context (and its interaction) while
+    // they are destroyed, so they go before the members. As at the end of the
+    // run, they are destroyed without their close handlers.
+    const auto filhas = mdiArea->subWindowList();
+    qDeleteAll(filhas);
+}
+
+void Tfprincipal::FormCreate()
+{
+    defineFormatoDataCurta(QStringLiteral("dd/MM/yyyy"));
+
+    TVwGeral->clear();
+    auto* principal = new QTreeWidgetItem(TVwGeral, QStringList{kPrincipal});
+    principal->setIcon(0, ImLGeral.value(8));
+    auto* manutencao = new QTreeWidgetItem(principal, QStringList{kManutencao});
+    manutencao->setIcon(0, ImLGeral.value(1));
+    auto* carga = new QTreeWidgetItem(principal, QStringList{kCargaArquivos});
+    carga->setIcon(0, ImLGeral.value(0));
+    auto* sair = new QTreeWidgetItem(TVwGeral, QStringList{kSair});
+    sair->setIcon(0, ImLGeral.value(7));
+    TVwGeral->expandAll();
+
+    m_fatorMoeda = kFatorMoeda;
+    StBGeral->defineLargura(0, TVwGeral->width());
+}
+
+void Tfprincipal::FormActivate()
+{
+    m_versao = QString::fromLatin1(kVersao);
+    setWindowTitle(QApplication::applicationName() + QStringLiteral(" - Versão:") + m_versao);
+}
+
+int Tfprincipal::ModoArredondamento() const
+{
+    return m_contexto.modelo->ModoArredondamento;
+}
+
+Tfcadrecarga* Tfprincipal::fcadrecarga() const
+{
+    return m_fcadrecarga;
+}
+
+Tfcargaarquivos* Tfprincipal::fcargaarquivos() const
+{
+    return m_fcargaarquivos;
+}
+
+QMdiSubWindow* Tfprincipal::adicionaJanela(QWidget* janela)
+{
+    QMdiSubWindow* sub = mdiArea->addSubWindow(janela);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    // Restored by the user, a child keeps the whole area rather than the
+    // bare title bar it would get from never having been shown normal.
+    sub->resize(mdiArea->viewport()->size());
+    sub->showMaximized();
+    return sub;
+}
+
+void Tfprincipal::TVwGeralClick()
+{
+    QMdiSubWindow* ativa = mdiArea->currentSubWindow();
+    PinturaSuspensa pintura(this);
+    // Destroyed at once, without its close handler: whatever it held is gone.
+    if (ativa && (!ativa->widget() || ativa->widget()->objectName() != kFundo))
+        delete ativa;
+
+    const QList<QTreeWidgetItem*> selecionados = TVwGeral->selectedItems();
+    if (selecionados.isEmpty())
+        return;
+    const QString no = selecionados.first()->text(0);
+    try {
+        if (no == kSair) {
+            close();
+        } else if (no == kManutencao) {
+            m_fcadrecarga = new Tfcadrecarga(m_contexto);
+            m_fcadrecarga->setObjectName(QStringLiteral("fcadrecarga"));
+            adicionaJanela(m_fcadrecarga);
+        } else if (no == kCargaArquivos) {
+            m_fcargaarquivos = new Tfcargaarquivos(m_contexto);
+            m_fcargaarquivos->setObjectName(QStringLiteral("fcargaarquivos"));
+            adicionaJanela(m_fcargaarquivos);
+        }
+    } catch (const std::exception& e) {
+        // An event handler's failure is shown and the program goes on.
+        m_contexto.interaction->errorBox(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void Tfprincipal::changeEvent(QEvent* evento)
+{
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+    Tfgeral::changeEvent(evento);
+}
+
+void Tfprincipal::showEvent(QShowEvent* evento)
+{
+    // Under a display without a window manager the window may never be
+    // activated; it still needs its caption.
+    if (windowTitle().isEmpty())
+        FormActivate();
+    Tfgeral::showEvent(evento);
+}
+
+}  // namespace pluvexa

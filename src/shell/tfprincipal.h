@@ -1,0 +1,64 @@
+#pragma once
+
+// The program's main window: the tree menu opens one work window at a time in
+// the client area, over the background screen, and the window holds the
+// values shared for the whole run (version text, money factor, rounding mode).
+
+#include "shell/tfgeral.h"
+#include "ui/appcontext.h"
+
+#include <QPointer>
+#include <memory>
+
+class QMdiSubWindow;
+
+namespace pluvexa {
+
+class Interaction;
+class ModeloRecarga;
+class Tfcadrecarga;
+class Tfcargaarquivos;
+
+class Tfprincipal : public Tfgeral {
+    Q_OBJECT
+public:
+    // Without an interaction the real dialogs are used; without a model, the
+    // process-wide one.
+    explicit Tfprincipal(Interaction* interaction = nullptr, ModeloRecarga* modelo = nullptr,
+                         QWidget* parent = nullptr);
+    ~Tfprincipal() override;
+
+    void FormCreate();
+    void FormActivate();
+    // Swaps the work window for the selected tree node.
+    void TVwGeralClick();
+
+    const QString& Versao() const { return m_versao; }
+    void defineVersao(const QString& versao) { m_versao = versao; }
+    double FatorMoeda() const { return m_fatorMoeda; }
+    int ModoArredondamento() const;
+
+    // What work windows are given: dialogs, model, status panel 1.
+    const AppContext& contexto() const { return m_contexto; }
+
+    // Adds a child window to the client area, maximised.
+    QMdiSubWindow* adicionaJanela(QWidget* janela);
+
+    // The work windows opened last by the tree (null once destroyed).
+    Tfcadrecarga* fcadrecarga() const;
+    Tfcargaarquivos* fcargaarquivos() const;
+
+protected:
+    void changeEvent(QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    std::unique_ptr<Interaction> m_interacaoPropria;
+    AppContext m_contexto;
+    QString m_versao;
+    double m_fatorMoeda = 0;
+    QPointer<Tfcadrecarga> m_fcadrecarga;
+    QPointer<Tfcargaarquivos> m_fcargaarquivos;
+};
+
+}  // namespace pluvexa

@@ -1,0 +1,227 @@
+#include "janelaprincipal.h"
+
+#include "maintenance/tfcadrecarga.h"
+#include "shell/barrastatus.h"
+#include "transfer/tfcargaarquivos.h"
+
+#include <QLabel>
+#include <QPointer>
+
+namespace pluvexa::test {
+namespace {
+
+TEST_F(JanelaPrincipal, CaptionIsTitleThenVersionWithItsTrailingBlank)
+{
+    principal->setWindowTitle(QString());
+    principal->FormActivate();
+    EXPECT_EQ(principal->windowTitle(), QStringLiteral("Pluvexa - Versão:2.1.1.01C "));
+    EXPECT_EQ(principal->Versao(), QStringLiteral("2.1.1.01C "));
+}
+
+TEST_F(JanelaPrincipal, ActivationSetsTheCaption)
+{
+    principal->setWindowTitle(QStringLiteral("x"));
+    principal->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+    // Activation may already have happened at show; force a fresh one.
+    QEvent ativacao(QEvent::ActivationChange);
+    QApplication::sendEvent(principal.get(), &ativacao);
+    EXPECT_EQ(principal->windowTitle(), QStringLiteral("Pluvexa - Versão:2.1.1.01C "));
+}
+
+TEST_F(JanelaPrincipal, HoldsTheRunWideValues)
+{
+    EXPECT_DOUBLE_EQ(principal->FatorMoeda(), 0.01);
+    EXPECT_EQ(principal->ModoArredondamento(), 0);
+    modelo.ModoArredondamento = 2;
+    EXPECT_EQ(principal->ModoArredondamento(), 2);
+}
+
+TEST_F(JanelaPrincipal, TreeMenuHasTheFourNodesWithTheirIcons)
+{
+    QTreeWidget* t = principal->TVwGeral;
+    ASSERT_EQ(t->topLevelItemCount(), 2);
+    QTreeWidgetItem* raiz = t->topLevelItem(0);
+    EXPECT_EQ(raiz->text(0), QStringLiteral("Principal"));
+    ASSERT_EQ(raiz->childCount(), 2);
+    EXPECT_EQ(raiz->child(0)->text(0), QStringLiteral("Manutenção"));
+    EXPECT_EQ(raiz->child(1)->text(0), QStringLiteral("Carga Arquivos"));
+    EXPECT_EQ(t->topLevelItem(1)->text(0), QStringLiteral("Sair"));
+    EXPECT_EQ(t->editTriggers(), QAbstractItemView::NoEditTriggers);
+
+    const std::pair<QTreeWidgetItem*, int> icones[] = {
+        {raiz, 8}, {raiz->child(0), 1}, {raiz->child(1), 0}, {t->topLevelItem(1), 7}};
+    for (const auto& [item, indice] : icones) {
+        EXPECT_FALSE(item->icon(0).isNull()) << indice;
+        EXPECT_EQ(item->icon(0).cacheKey(), principal->ImLGeral.at(indice).cacheKey()) << indice;
+    }
+}
+
+TEST_F(JanelaPrincipal, StatusBarPanelsHaveTheirWidthsAndPanelOneTakesProgress)
+{
+    BarraStatus* barra = principal->StBGeral;
+    ASSERT_EQ(barra->quantidade(), 6);
+    EXPECT_EQ(barra->largura(0), principal->TVwGeral->width());
+    const int esperadas[] = {131, 160, 130, 130, 130, 50};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(barra->largura(i), esperadas[i]) << i;
+        EXPECT_EQ(barra->painel(i)->width(), esperadas[i]) << i;
+    }
+    EXPECT_EQ(barra->height(), 23);
+
+    principal->contexto().status(QStringLiteral("Lendo registros..."));
+    EXPECT_EQ(barra->painel(1)->text(), QStringLiteral("Lendo registros..."));
+    for (int i : {0, 2, 3, 4, 5})
+        EXPECT_TRUE(barra->painel(i)->text().isEmpty()) << i;
+}
+
+TEST_F(JanelaPrincipal, WorkWindowsGetTheMainWindowsContext)
+{
+    EXPECT_EQ(principal->contexto().interaction, &interacao);
+    EXPECT_EQ(principal->contexto().modelo, &modelo);
+}
+
+// Tree clicks, in order, and the child windows left (oldest first).
+struct Troca {
+    const char* nome;
+    std::vector<QString> cliques;
+    QStringList janelas;
+    QString ativa;
+};
+
+void PrintTo(const Troca& t, std::ostream* os)
+{
+    *os << t.nome;
+}
+
+class TrocaDeJanelas : public JanelaPrincipal, public ::testing::WithParamInterface<Troca> {};
+
+TEST_P(TrocaDeJanelas, LeavesOneWorkWindowOverTheBackground)
+{
+    for (const QString& c : GetParam().cliques)
+        clica(c);
+    EXPECT_EQ(janelas(), GetParam().janelas);
+    EXPECT_EQ(ativa(), GetParam().ativa);
+    EXPECT_TRUE(principal->isVisible());
+    EXPECT_TRUE(principal->updatesEnabled());
+    ASSERT_NE(principal->mdiArea->currentSubWindow(), nullptr);
+    EXPECT_TRUE(principal->mdiArea->currentSubWindow()->isMaximized());
+}
+
+const QString kFundo = QStringLiteral("ftelafundo");
+const QString kCad = QStringLiteral("fcadrecarga");
+const QString kCarga = QStringLiteral("fcargaarquivos");
+
+INSTANTIATE_TEST_SUITE_P(
+    Arvore, TrocaDeJanelas,
+    ::testing::Values(
+        Troca{"PrincipalOverBackgroundChangesNothing", {QStringLiteral("Principal")}, {kFundo}, kFundo},
+        Troca{"ManutencaoOpensMaintenance", {QStringLiteral("Manutenção")}, {kFundo, kCad}, kCad},
+        Troca{"CargaOpensTransfer", {QStringLiteral("Carga Arquivos")}, {kFundo, kCarga}, kCarga},
+        Troca{"CargaReplacesMaintenance",
+              {QStringLiteral("Manutenção"), QStringLiteral("Carga Arquivos")}, {kFundo, kCarga}, kCarga},
+        Troca{"ManutencaoReplacesTransfer",
+              {QStringLiteral("Carga Arquivos"), QStringLiteral("Manutenção")}, {kFundo, kCad}, kCad},
+        Troca{"PrincipalLeavesOnlyTheBackground",
+              {QStringLiteral("Manutenção"), QStringLiteral("Principal")}, {kFundo}, kFundo},
+        Troca{"RootThenChildAgain",
+              {QStringLiteral("Manutenção"), QStringLiteral("Principal"), QStringLiteral("Carga Arquivos")},
+              {kFundo, kCarga}, kCarga}),
+    [](const ::testing::TestParamInfo<Troca>& info) { return std::string(info.param.nome); });
+
+TEST_F(JanelaPrincipal, SecondManutencaoReplacesTheFirstWithAFreshWindow)
+{
+    clica(QStringLiteral("Manutenção"));
+    QPointer<Tfcadrecarga> primeira = principal->fcadrecarga();
+    ASSERT_FALSE(primeira.isNull());
+    clica(QStringLiteral("Manutenção"));
+    EXPECT_TRUE(primeira.isNull());
+    ASSERT_NE(principal->fcadrecarga(), nullptr);
+    EXPECT_EQ(janelas(), (QStringList{kFundo, kCad}));
+    EXPECT_EQ(principal->fcadrecarga()->windowTitle(), QStringLiteral("Cadastro Pluvexa"));
+}
+
+TEST_F(JanelaPrincipal, SairRemovesTheWorkWindowAndClosesTheMainWindow)
+{
+    clica(QStringLiteral("Carga Arquivos"));
+    QPointer<Tfcargaarquivos> carga = principal->fcargaarquivos();
+    ASSERT_FALSE(carga.isNull());
+    EXPECT_EQ(carga->windowTitle(), QStringLiteral("Cargas de Arquivos"));
+    clica(QStringLiteral("Sair"));
+    EXPECT_TRUE(carga.isNull());
+    EXPECT_FALSE(principal->isVisible());
+}
+
+TEST_F(JanelaPrincipal, BackgroundIsNeverDestroyedByTheTree)
+{
+    QPointer<Tftelafundo> guarda(fundo);
+    for (const char* c : {"Principal", "Manutenção", "Principal", "Carga Arquivos", "Principal"})
+        clica(QString::fromUtf8(c));
+    EXPECT_FALSE(guarda.isNull());
+    EXPECT_EQ(ativa(), kFundo);
+}
+
+TEST_F(JanelaPrincipal, NoSelectedNodeOpensNothing)
+{
+    principal->TVwGeral->clearSelection();
+    principal->TVwGeralClick();
+    EXPECT_EQ(janelas(), QStringList{kFundo});
+    EXPECT_TRUE(principal->isVisible());
+}
+
+TEST_F(JanelaPrincipal, ClickOnBlankTreeAreaKeepsTheWorkWindow)
+{
+    clica(QStringLiteral("Manutenção"));
+    QPointer<Tfcadrecarga> cad = principal->fcadrecarga();
+    const QWidget* vp = principal->TVwGeral->viewport();
+    QTest::mouseClick(principal->TVwGeral->viewport(), Qt::LeftButton, {},
+                      QPoint(vp->width() / 2, vp->height() - 5));
+    EXPECT_FALSE(cad.isNull());
+    EXPECT_EQ(janelas(), (QStringList{kFundo, kCad}));
+}
+
+// A child that records whether its close handler ran before it was destroyed.
+class Espia : public QWidget {
+public:
+    Espia(bool* fechou, bool* destruida) : m_fechou(fechou), m_destruida(destruida)
+    {
+        setObjectName(QStringLiteral("espia"));
+    }
+    ~Espia() override { *m_destruida = true; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        *m_fechou = true;
+        QWidget::closeEvent(e);
+    }
+
+private:
+    bool* m_fechou;
+    bool* m_destruida;
+};
+
+TEST_F(JanelaPrincipal, ActiveWorkWindowIsDestroyedWithoutItsCloseHandler)
+{
+    bool fechou = false;
+    bool destruida = false;
+    principal->adicionaJanela(new Espia(&fechou, &destruida));
+    ASSERT_EQ(ativa(), QStringLiteral("espia"));
+    clica(QStringLiteral("Principal"));
+    EXPECT_TRUE(destruida);
+    EXPECT_FALSE(fechou);
+    EXPECT_EQ(janelas(), QStringList{kFundo});
+}
+
+TEST_F(JanelaPrincipal, WorkWindowClosedByItselfIsGoneAndTheBackgroundShows)
+{
+    clica(QStringLiteral("Manutenção"));
+    QPointer<Tfcadrecarga> cad = principal->fcadrecarga();
+    principal->mdiArea->currentSubWindow()->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cad.isNull(); }));
+    EXPECT_EQ(janelas(), QStringList{kFundo});
+    EXPECT_TRUE(principal->mdiArea->currentSubWindow()->isMaximized());
+}
+
+}  // namespace
+}  // namespace pluvexa::test
