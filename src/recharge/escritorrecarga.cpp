@@ -9,12 +9,23 @@ namespace {
 
 constexpr long long kMaiorLegivel = 2147483647LL;  // the reader's 32-bit limit
 
+// Largest value a numeric field of each width can carry and still be read
+// back: all nines, capped at the reader's 32-bit limit.
+constexpr long long kLimiteCampo[] = {0,         9,          99,         999,       9999,
+                                      99999,     999999,     9999999,    99999999,  999999999,
+                                      kMaiorLegivel};
+
 long long limiteCampo(int largura)
 {
-    long long m = 1;
-    for (int k = 0; k < largura && m <= kMaiorLegivel; ++k)
-        m *= 10;
-    return std::min(m - 1, kMaiorLegivel);
+    return largura >= 10 ? kMaiorLegivel : kLimiteCampo[largura];
+}
+
+bool temQuebra(const Texto& s)
+{
+    for (char c : s)
+        if (c == '\r' || c == '\n')
+            return true;
+    return false;
 }
 
 // Appends the fields of one record and collects what does not fit.
@@ -34,7 +45,7 @@ public:
         if (s.size() > std::size_t(largura)) {
             recusa(nomeCampo, QStringLiteral("texto de %1 caracteres não cabe em %2")
                                   .arg(s.size()).arg(largura));
-        } else if (s.find_first_of("\r\n") != Texto::npos) {
+        } else if (temQuebra(s)) {
             recusa(nomeCampo, QStringLiteral("texto com quebra de linha"));
         }
         const std::size_t n = std::min(s.size(), std::size_t(largura));
@@ -51,13 +62,10 @@ public:
             recusa(nomeCampo, QStringLiteral("%1 não cabe em %2 dígitos").arg(v).arg(largura));
             v = 0;
         }
-        char buf[24];
-        char* p = buf + sizeof buf;
-        for (int k = 0; k < largura; ++k) {
-            *--p = char('0' + v % 10);
-            v /= 10;
-        }
-        m_linha.append(p, std::size_t(largura));
+        const std::size_t ini = m_linha.size();
+        m_linha.append(std::size_t(largura), '0');
+        for (std::size_t k = ini + std::size_t(largura); v != 0; v /= 10)
+            m_linha[--k] = char('0' + v % 10);
     }
 
     // value * 100 + 0.01, truncated: the whole cents of an amount.
