@@ -124,9 +124,19 @@ TEST_F(Cli, MakeReceivedThenCheckAndSealOpenWithKeygenKeys)
     ASSERT_EQ(executa({QStringLiteral("open"), QStringLiteral("--key"), b, QStringLiteral("--sender"), ap,
                        sealed, opened}).codigo, 0);
     EXPECT_EQ(linhas(opened), linhas(fixture));
-    // A sender key of the signer's size that did not sign: the signature check fails.
+    // Content stored in plain and changed after sealing: the signature no
+    // longer matches, and the code says so.
+    const QString plano = path("plain-sealed");
+    ASSERT_EQ(executa({QStringLiteral("seal"), QStringLiteral("--signer"), a, QStringLiteral("--recipient"), bp,
+                       QStringLiteral("--cipher"), QStringLiteral("0"), fixture, plano}).codigo, 0);
+    {
+        QFile f(plano);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(40);  // inside the content, after the 27-byte header
+        f.write("#");
+    }
     const Execucao errado = executa({QStringLiteral("open"), QStringLiteral("--key"), b, QStringLiteral("--sender"),
-                                     chave("central.public"), sealed, opened});
+                                     ap, plano, opened});
     EXPECT_EQ(errado.codigo, 1);
     EXPECT_TRUE(errado.erros.contains(QStringLiteral("error 1035"))) << errado.erros.toStdString();
 }
