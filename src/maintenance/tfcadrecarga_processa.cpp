@@ -1,0 +1,178 @@
+// Processing a received file or a saved draft: open, expand, check and load
+// it, with every step in the processing log.
+
+#include "maintenance/filelists.h"
+#include "maintenance/tfcadrecarga.h"
+#include "recharge/cp1252.h"
+#include "recharge/pipeline.h"
+#include "recharge/processing.h"
+#include "recharge/recordfields.h"
+#include "recharge/workingfolders.h"
+#include "ui/interaction.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace pluvexa {
+
+void Tfcadrecarga::perguntaRascunho()
+{
+    const QStringList rascunhos = listaArquivos(pastaRascunho(), QStringLiteral("*.REC"));
+    if (rascunhos.isEmpty())
+        return;
+    if (m_ctx.interaction->question(
+            QStringLiteral("Existe arquivo de Recarga em Alteração.Continua Alteração?"))) {
+        pastaListaRecebidos = pastaRascunho();
+        mascaraListaRecebidos = QStringLiteral("*_2.REC");
+        recarregaLista(FLBArquivosRecargaRecebidos, pastaListaRecebidos, mascaraListaRecebidos);
+        if (FLBArquivosRecargaRecebidos->count() > 0)
+            FLBArquivosRecargaRecebidos->setCurrentRow(0);
+        EmRascunho = true;
+        m_lendoRascunho = true;
+        btnprocessarClick();
+        m_lendoRascunho = false;
+    } else {
+        apagaSeExiste(QDir(pastaRascunho()).filePath(rascunhos.first()));
+    }
+}
+
+void Tfcadrecarga::btnprocessarClick()
+{
+    limpaLog();
+    IndiceSelecionado = std::max(0, FLBArquivosRecargaRecebidos->currentRow());
+    // The draft continued at opening is read as a draft; any file processed
+    // after it in this window is a received file again.
+    const bool rascunho = m_lendoRascunho;
+
+    if (FLBArquivosRecargaRecebidos->count() == 0) {
+        m_ctx.interaction->notice(QStringLiteral("Não Há arquivos a processar - Verifique!"));
+        return;
+    }
+    const QListWidgetItem* item = FLBArquivosRecargaRecebidos->currentItem();
+    const QString caminho = item ? QDir(pastaListaRecebidos).filePath(item->text()) : QString();
+    if (caminho.isEmpty() || !QFileInfo(caminho).isFile()) {
+        m_ctx.interaction->notice(QStringLiteral("Arquivo para processar não Encontrado - Verifique!"));
+        return;
+    }
+
+    LinhasArquivo.clear();
+    for (const QString& l : bannerProcessamento(QDateTime::currentDateTime(), caminhoVisivel(caminho)))
+        adicionaLog(l);
+    m_ctx.status(QStringLiteral("Carregando Arquivo ...."));
+    ArquivoAtual = caminho;
+
+    int resultado = FalhaEnvelope;
+    try {
+        resultado = DescompactaArquivo(ArquivoAtual, rascunho);
+    } catch (const std::exception& e) {
+        m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
+        encerraProcessamento();
+        return;
+    }
+    if (resultado == FalhaCompressao) {
+        m_ctx.interaction->notice(QStringLiteral("Erro ao Descompactar o arquivo Temporário - Verifique!"));
+        adicionaLog(QStringLiteral("  "));
+        adicionaLog(QStringLiteral(" ==> Erro ao Descompactar o Arquivo "));
+        encerraProcessamento();
+        return;
+    }
+    if (resultado != EmpacotamentoOk) {
+        m_ctx.interaction->notice(QStringLiteral("Erro ao Descriptografar Arquivo - Verifique!"));
+        adicionaLog(QStringLiteral("  "));
+        adicionaLog(QStringLiteral(" ==> Erro ao Descriptografar o Arquivo "));
+        encerraProcessamento();
+        return;
+    }
+    for (const char* l : {"  ", "Arquivo Descriptografado com Sucesso", "Arquivo Descompactado com Sucesso", "  "})
+        adicionaLog(QString::fromUtf8(l));
+
+    const QString pasta = QFileInfo(ArquivoAtual).absolutePath();
+    LinhasArquivo = carregaLinhas(QDir(pasta).filePath(kTmpTexto));
+    apagaSeExiste(QDir(pasta).filePath(kTmpTexto));
+    apagaSeExiste(QDir(pasta).filePath(kTmpComprimido));
+    EmRascunho = rascunho;
+
+    m_ctx.status(QStringLiteral("Analisando Arquivo ...."));
+    m_carregandoListas = true;
+    cbtipocartao->clear();
+    cbtarifa->clear();
+    m_carregandoListas = false;
+    m_indice.limpa();
+
+    ProcessadorRecarga processador(*m_ctx.modelo);
+    processador.aoEventoDesconhecido = [this](const QString& tipo, int) {
+        m_ctx.interaction->notice(QStringLiteral("Evento não reconhecido - ") + tipo + QStringLiteral(" - Verifique!"));
+    };
+    processador.aoHeader = [this](const DadosArquivo& d) {
+        lblseq->setText(d.lblseq);
+        lblempresa->setText(d.lblempresa);
+        lbldata->setText(d.lbldata);
+        lblcripta->setText(d.lblcripta);
+    };
+    QStringList log;
+    ResultadoProcessamento r;
+    try {
+        r = processador.processa(LinhasArquivo, log);
+    } catch (const ErroConversao& e) {
+        adicionaLog(log);
+        m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
+        encerraProcessamento();
+        return;
+    }
+    // The log lines that tell the result come last: the message first, as
+    // the operator reads it.
+    const int linhasResultado = r.consistente() ? 6 : falhas(r);
+    QStringList corpo = log.mid(0, log.size() - linhasResultado);
+    QStringList fim = log.mid(log.size() - linhasResultado);
+    adicionaLog(corpo);
+
+    m_carregandoListas = true;
+    for (const Texto& e : r.listaTiposCartao)
+        cbtipocartao->addItem(deCp1252(e));
+    for (const Texto& e : r.listaTarifas)
+        cbtarifa->addItem(deCp1252(e));
+    m_carregandoListas = false;
+
+    if (!r.consistente()) {
+        m_ctx.interaction->notice(QStringLiteral("Arquivo fora do Padrão - Verifique"));
+        adicionaLog(fim);
+        mostraPagina(tblog);
+        encerraProcessamento();
+        return;
+    }
+    adicionaLog(fim);
+    UltimoAcessado = QFileInfo(ArquivoAtual).fileName();
+    PageControl1Change();
+    mostraPagina(tbDigitacao);
+    m_carregandoListas = true;
+    cbtarifa->setCurrentIndex(cbtarifa->count() > 0 ? 0 : -1);
+    cbtipocartao->setCurrentIndex(cbtipocartao->count() > 0 ? 0 : -1);
+    m_carregandoListas = false;
+    m_valoresPendentes = false;
+    if (cbtipocartao->count() == 0 || cbtarifa->count() == 0) {
+        m_ctx.interaction->notice(QStringLiteral(
+            "Arquivo sem Tipo de Cartão ou sem Tarifa - Não há portadores para digitar."));
+    }
+    cbtipocartaoChange();
+    encerraProcessamento();
+}
+
+int Tfcadrecarga::falhas(const ResultadoProcessamento& r)
+{
+    const MarcasConsistencia& m = r.marcas;
+    return int(!m.header) + int(!m.detalhe) + int(!m.tipoCartao) + int(!m.tarifa) + int(!m.trailer)
+           + int(!m.eventos);
+}
+
+void Tfcadrecarga::encerraProcessamento()
+{
+    LinhasArquivo.clear();
+    LinhasArquivo.shrink_to_fit();
+    LinhasSaida.clear();
+}
+
+}  // namespace pluvexa
