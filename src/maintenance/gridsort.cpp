@@ -1,0 +1,162 @@
+#include "maintenance/gridsort.h"
+
+#include "maintenance/gridcells.h"
+#include "maintenance/gridfill.h"
+#include "maintenance/gridtable.h"
+#include "recharge/cp1252.h"
+#include "recharge/money.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <numeric>
+#include <vector>
+
+namespace pluvexa {
+
+namespace {
+
+// A non-negative number with leading zeros to `digitos`; a negative one
+// keeps its sign in front.
+void acrescentaNumero(std::string& s, long long v, int digitos)
+{
+    const bool negativo = v < 0;
+    std::string d = std::to_string(negativo ? -v : v);
+    if (negativo)
+        s.push_back('-');
+    if (int(d.size()) < digitos)
+        s.append(size_t(digitos) - d.size(), '0');
+    s += d;
+}
+
+// One grid row while it is being sorted: the entry that gives the key and
+// the texts that are shown again as they were.
+struct LinhaClassificada {
+    ORecarga e;
+    QString matricula;
+    QString nome;
+    std::array<QString, 3> historico;
+    int titular;
+    std::string chave;
+};
+
+bool menor(const std::string& a, const std::string& b)
+{
+    // Byte order of the code page: unsigned, a prefix before its longer keys.
+    const size_t n = std::min(a.size(), b.size());
+    const int c = std::memcmp(a.data(), b.data(), n);
+    return c < 0 || (c == 0 && a.size() < b.size());
+}
+
+}  // namespace
+
+std::string chaveClassificacao(const ORecarga& e, Classificacao ordem)
+{
+    std::string k;
+    k.reserve(30 + e.Nome.size());
+    acrescentaNumero(k, e.TipoCartao, 2);
+    acrescentaNumero(k, e.Tarifa, 2);
+    switch (ordem) {
+    case Classificacao::Codigo:
+        acrescentaNumero(k, e.Usuario, 11);
+        break;
+    case Classificacao::Alfabetica:
+        k += e.Nome;
+        break;
+    case Classificacao::Matricula:
+        k += e.Matricula;
+        break;
+    }
+    acrescentaNumero(k, e.Cartao, 11);
+    return k;
+}
+
+ResultadoClassificacao ClassificaGrid(GridTable& grid, ModeloRecarga& m, SelecaoGrid& sel,
+                                      Classificacao ordem, bool importando,
+                                      const AvisosJanela& avisos, IndiceLinhas* indice)
+{
+    ResultadoClassificacao res;
+    avisos.avisaStatus(QStringLiteral("Classificando Grid. Aguarde!!!"));
+    avisos.mensagens();
+
+    res.atualizacao = AtualizaArrayRecargas(grid, m, sel, importando, avisos);
+    if (res.atualizacao.erro) {
+        res.erro = res.atualizacao.erro;
+        return res;
+    }
+
+    // Every row is read before anything moves, so a cell that is no number
+    // leaves the grid untouched.
+    const int linhas = grid.rowCount();
+    std::vector<LinhaClassificada> entradas;
+    entradas.reserve(size_t(std::max(linhas - 1, 0)));
+    for (int r = 1; r < linhas; ++r) {
+        LinhaClassificada l;
+        const QString usuario = grid.cell(kColUsuario, r);
+        const QString cartao = grid.cell(kColCartao, r);
+        const QString cmm = grid.cell(kColCMM, r);
+        const QString valor = grid.cell(kColValor, r);
+        const std::optional<int> u = leInteiro(usuario);
+        if (!u) { res.erro = erroInteiro(usuario); return res; }
+        const std::optional<int> c = leInteiro(cartao);
+        if (!c) { res.erro = erroInteiro(cartao); return res; }
+        const std::optional<int> q = leInteiro(cmm);
+        if (!q) { res.erro = erroInteiro(cmm); return res; }
+        const std::optional<Moeda> v = leMoeda(valor);
+        if (!v) { res.erro = erroMoeda(valor); return res; }
+        l.matricula = grid.cell(kColMatricula, r);
+        l.nome = grid.cell(kColNome, r);
+        l.e.Usuario = *u;
+        l.e.Cartao = *c;
+        l.e.Matricula = paraCp1252(l.matricula);
+        l.e.Nome = paraCp1252(l.nome);
+        l.e.CMM = *q;
+        l.e.Valor = v->paraDouble();
+        l.e.TipoCartao = sel.TipoCartaoSel;
+        l.e.Tarifa = sel.TarifaSel;
+        for (int j = 0; j < 3; ++j)
+            l.historico[size_t(j)] = grid.cell(kColHistorico + j, r);
+        l.titular = indice ? indice->titular(r) : -1;
+        l.chave = chaveClassificacao(l.e, ordem);
+        entradas.push_back(std::move(l));
+    }
+
+    // Keys are built once; a stable sort keeps rows of equal keys in order.
+    std::vector<int> ordemLinhas(entradas.size());
+    std::iota(ordemLinhas.begin(), ordemLinhas.end(), 0);
+    std::stable_sort(ordemLinhas.begin(), ordemLinhas.end(), [&](int a, int b) {
+        return menor(entradas[size_t(a)].chave, entradas[size_t(b)].chave);
+    });
+
+    grid.setRowCount(2);
+    grid.setFixedRows(1);
+    escreveCabecalhoFixo(grid, kColValor);
+    aplicaModalidade(grid, m, sel, avisos);
+
+    const int largura = std::max(grid.columnCount(), kColunasDinheiro);
+    std::vector<QString> celulas(entradas.size() * size_t(largura));
+    std::vector<int> titularDaLinha{-1};
+    titularDaLinha.reserve(entradas.size() + 1);
+    for (size_t p = 0; p < ordemLinhas.size(); ++p) {
+        LinhaClassificada& l = entradas[size_t(ordemLinhas[p])];
+        QString* linha = celulas.data() + p * size_t(largura);
+        linha[kColUsuario] = QString::number(l.e.Usuario);
+        linha[kColCartao] = QString::number(l.e.Cartao);
+        linha[kColMatricula] = std::move(l.matricula);
+        linha[kColNome] = std::move(l.nome);
+        linha[kColCMM] = QString::number(l.e.CMM);
+        linha[kColValor] = textoValor(sel.FormatoValor, l.e.Valor);
+        for (int j = 0; j < 3; ++j)
+            linha[kColHistorico + j] = std::move(l.historico[size_t(j)]);
+        titularDaLinha.push_back(l.titular);
+    }
+    grid.setRows(1, largura, std::move(celulas));
+    if (indice)
+        indice->define(std::move(titularDaLinha), indice->qtdTitulares());
+
+    avisos.avisaStatus(QStringLiteral("Grid Classificado"));
+    avisos.mensagens();
+    return res;
+}
+
+}  // namespace pluvexa
