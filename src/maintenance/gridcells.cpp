@@ -79,4 +79,13 @@ QString textoValor(const QString& formato, double valor)
     return formata(formato, Moeda::deDouble(valor));
 }
 
+const QString& TextosValor::operator()(double valor)
+{
+    const Moeda v = Moeda::deDouble(valor);
+    auto [it, novo] = vistos_.try_emplace(v.bruto());
+    if (novo)
+        it->second = formata(formato_, v);
+    return it->second;
+}
+
 }  // namespace pluvexa

@@ -8,7 +8,10 @@
 #include "recharge/money.h"
 
 #include <QString>
+#include <cstdint>
 #include <optional>
+#include <unordered_map>
+#include <utility>
 
 namespace pluvexa {
 
@@ -51,5 +54,18 @@ int grupoComTarifa(const Recarga& h, int tarifa);
 QString formatoValor(int modalidade);
 // A value shown in the grid: rounded to currency, then formatted.
 QString textoValor(const QString& formato, double valor);
+
+// textoValor for a whole grid: a file repeats the same few amounts, so each
+// distinct amount is formatted once and its text shared by every cell that
+// shows it.
+class TextosValor {
+public:
+    explicit TextosValor(QString formato) : formato_(std::move(formato)) {}
+    const QString& operator()(double valor);
+
+private:
+    QString formato_;
+    std::unordered_map<std::int64_t, QString> vistos_;
+};
 
 }  // namespace pluvexa

@@ -116,6 +116,7 @@ ResultadoPreenchimento PreencheGrid(GridTable& grid, const ModeloRecarga& m, Sel
     const int n = qtdTitulares(m);
     std::vector<QString> celulas;
     std::vector<int> titularDaLinha{-1};
+    TextosValor texto(sel.FormatoValor);
     for (int i = 0; i < n; ++i) {
         const Recarga& h = m.wRecarga[size_t(i)];
         if (h.TipoCartao != sel.TipoCartaoSel)
@@ -132,9 +133,9 @@ ResultadoPreenchimento PreencheGrid(GridTable& grid, const ModeloRecarga& m, Sel
         linha[kColMatricula] = deCp1252(h.Matricula);
         linha[kColNome] = deCp1252(h.Nome);
         linha[kColCMM] = QString::number(grupo.CMM);
-        linha[kColValor] = textoValor(sel.FormatoValor, grupo.Valor);
+        linha[kColValor] = texto(grupo.Valor);
         for (int j = 0; j < 3; ++j)
-            linha[kColHistorico + j] = textoValor(sel.FormatoValor, h.Historico[size_t(g)][size_t(j)]);
+            linha[kColHistorico + j] = texto(h.Historico[size_t(g)][size_t(j)]);
         titularDaLinha.push_back(i);
     }
     const int listados = int(titularDaLinha.size()) - 1;

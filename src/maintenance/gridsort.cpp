@@ -8,8 +8,9 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
-#include <numeric>
+#include <utility>
 #include <vector>
 
 namespace pluvexa {
@@ -20,25 +21,49 @@ namespace {
 // keeps its sign in front.
 void acrescentaNumero(std::string& s, long long v, int digitos)
 {
+    char d[24];
     const bool negativo = v < 0;
-    std::string d = std::to_string(negativo ? -v : v);
+    const unsigned long long a = negativo ? 0ull - (unsigned long long)v : (unsigned long long)v;
+    const auto fim = std::to_chars(d, d + sizeof d, a).ptr;
     if (negativo)
         s.push_back('-');
-    if (int(d.size()) < digitos)
-        s.append(size_t(digitos) - d.size(), '0');
-    s += d;
+    if (fim - d < digitos)
+        s.append(size_t(digitos - (fim - d)), '0');
+    s.append(d, fim);
 }
 
 // One grid row while it is being sorted: the entry that gives the key and
 // the texts that are shown again as they were.
 struct LinhaClassificada {
     ORecarga e;
+    QString usuario, cartao, cmm;
     QString matricula;
     QString nome;
     std::array<QString, 3> historico;
     int titular;
     std::string chave;
 };
+
+// True when `texto` is exactly how QString::number writes a whole number
+// (no blanks, no plus sign, no leading zeros), so the cell's own text can be
+// shown again instead of writing the number anew.
+bool escritaCanonica(const QString& texto)
+{
+    qsizetype i = 0;
+    if (i < texto.size() && texto[i] == u'-')
+        ++i;
+    if (i == texto.size() || (texto[i] == u'0' && (texto.size() > i + 1 || i > 0)))
+        return false;
+    for (; i < texto.size(); ++i)
+        if (texto[i] < u'0' || texto[i] > u'9')
+            return false;
+    return true;
+}
+
+QString textoInteiro(QString&& lido, int valor)
+{
+    return escritaCanonica(lido) ? std::move(lido) : QString::number(valor);
+}
 
 bool menor(const std::string& a, const std::string& b)
 {
@@ -92,24 +117,27 @@ ResultadoClassificacao ClassificaGrid(GridTable& grid, ModeloRecarga& m, Selecao
     entradas.reserve(size_t(std::max(linhas - 1, 0)));
     for (int r = 1; r < linhas; ++r) {
         LinhaClassificada l;
-        const QString usuario = grid.cell(kColUsuario, r);
-        const QString cartao = grid.cell(kColCartao, r);
-        const QString cmm = grid.cell(kColCMM, r);
+        l.usuario = grid.cell(kColUsuario, r);
+        l.cartao = grid.cell(kColCartao, r);
+        l.cmm = grid.cell(kColCMM, r);
         const QString valor = grid.cell(kColValor, r);
-        const std::optional<int> u = leInteiro(usuario);
-        if (!u) { res.erro = erroInteiro(usuario); return res; }
-        const std::optional<int> c = leInteiro(cartao);
-        if (!c) { res.erro = erroInteiro(cartao); return res; }
-        const std::optional<int> q = leInteiro(cmm);
-        if (!q) { res.erro = erroInteiro(cmm); return res; }
+        const std::optional<int> u = leInteiro(l.usuario);
+        if (!u) { res.erro = erroInteiro(l.usuario); return res; }
+        const std::optional<int> c = leInteiro(l.cartao);
+        if (!c) { res.erro = erroInteiro(l.cartao); return res; }
+        const std::optional<int> q = leInteiro(l.cmm);
+        if (!q) { res.erro = erroInteiro(l.cmm); return res; }
         const std::optional<Moeda> v = leMoeda(valor);
         if (!v) { res.erro = erroMoeda(valor); return res; }
         l.matricula = grid.cell(kColMatricula, r);
         l.nome = grid.cell(kColNome, r);
         l.e.Usuario = *u;
         l.e.Cartao = *c;
-        l.e.Matricula = paraCp1252(l.matricula);
-        l.e.Nome = paraCp1252(l.nome);
+        // Only the text the key uses is taken back to the file's bytes.
+        if (ordem == Classificacao::Matricula)
+            l.e.Matricula = paraCp1252(l.matricula);
+        if (ordem == Classificacao::Alfabetica)
+            l.e.Nome = paraCp1252(l.nome);
         l.e.CMM = *q;
         l.e.Valor = v->paraDouble();
         l.e.TipoCartao = sel.TipoCartaoSel;
@@ -121,12 +149,15 @@ ResultadoClassificacao ClassificaGrid(GridTable& grid, ModeloRecarga& m, Selecao
         entradas.push_back(std::move(l));
     }
 
-    // Keys are built once; a stable sort keeps rows of equal keys in order.
-    std::vector<int> ordemLinhas(entradas.size());
-    std::iota(ordemLinhas.begin(), ordemLinhas.end(), 0);
-    std::stable_sort(ordemLinhas.begin(), ordemLinhas.end(), [&](int a, int b) {
-        return menor(entradas[size_t(a)].chave, entradas[size_t(b)].chave);
-    });
+    // Keys are built once and sorted beside their entry numbers, so the
+    // comparisons touch only the keys; a stable sort keeps rows of equal
+    // keys in their order.
+    std::vector<std::pair<std::string, int>> chaves;
+    chaves.reserve(entradas.size());
+    for (size_t i = 0; i < entradas.size(); ++i)
+        chaves.emplace_back(std::move(entradas[i].chave), int(i));
+    std::stable_sort(chaves.begin(), chaves.end(),
+                     [](const auto& a, const auto& b) { return menor(a.first, b.first); });
 
     grid.setRowCount(2);
     grid.setFixedRows(1);
@@ -137,15 +168,16 @@ ResultadoClassificacao ClassificaGrid(GridTable& grid, ModeloRecarga& m, Selecao
     std::vector<QString> celulas(entradas.size() * size_t(largura));
     std::vector<int> titularDaLinha{-1};
     titularDaLinha.reserve(entradas.size() + 1);
-    for (size_t p = 0; p < ordemLinhas.size(); ++p) {
-        LinhaClassificada& l = entradas[size_t(ordemLinhas[p])];
+    TextosValor texto(sel.FormatoValor);
+    for (size_t p = 0; p < chaves.size(); ++p) {
+        LinhaClassificada& l = entradas[size_t(chaves[p].second)];
         QString* linha = celulas.data() + p * size_t(largura);
-        linha[kColUsuario] = QString::number(l.e.Usuario);
-        linha[kColCartao] = QString::number(l.e.Cartao);
+        linha[kColUsuario] = textoInteiro(std::move(l.usuario), l.e.Usuario);
+        linha[kColCartao] = textoInteiro(std::move(l.cartao), l.e.Cartao);
         linha[kColMatricula] = std::move(l.matricula);
         linha[kColNome] = std::move(l.nome);
-        linha[kColCMM] = QString::number(l.e.CMM);
-        linha[kColValor] = textoValor(sel.FormatoValor, l.e.Valor);
+        linha[kColCMM] = textoInteiro(std::move(l.cmm), l.e.CMM);
+        linha[kColValor] = texto(l.e.Valor);
         for (int j = 0; j < 3; ++j)
             linha[kColHistorico + j] = std::move(l.historico[size_t(j)]);
         titularDaLinha.push_back(l.titular);

@@ -117,6 +117,18 @@ TEST_F(Sort, RowsCarryTheirHistoryAndUnconfirmedValues)
     EXPECT_TRUE(gravador.eventos.contains("valorPadrao:2"));
 }
 
+TEST_F(Sort, NumbersAreWrittenAnewFromWhatWasRead)
+{
+    carrega(*m, {titular(2, 2, "B", "", kTipoDinheiro, {{3}}), titular(1, 1, "A", "", kTipoDinheiro, {{3}})});
+    preenche();
+    grid.setCell(4, 1, "007");
+    grid.setCell(4, 2, " -0 ");
+    grid.setCell(0, 1, "+2");
+    ASSERT_FALSE(classifica(Classificacao::Codigo).erro);
+    EXPECT_EQ(linha(grid, 1, 4), (QStringList{"1", "1", "", QString::fromStdString(nome50("A")), "0"}));
+    EXPECT_EQ(linha(grid, 2, 4), (QStringList{"2", "2", "", QString::fromStdString(nome50("B")), "7"}));
+}
+
 TEST_F(Sort, CreditGridKeepsItsWideHeaders)
 {
     carrega(*m, {
