@@ -57,8 +57,12 @@ bool RecargaGridModel::setData(const QModelIndex& index, const QVariant& value, 
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    m_cells.setCell(index.column(), gridRow(index.row()), value.toString());
+    const QString text = value.toString();
+    if (text == m_cells.cell(index.column(), gridRow(index.row())))
+        return true;
+    m_cells.setCell(index.column(), gridRow(index.row()), text);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    emit editadoPeloOperador();
     return true;
 }
 

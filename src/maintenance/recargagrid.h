@@ -43,6 +43,10 @@ public:
     bool editing() const { return m_editing; }
     void setHighlighted(const QModelIndex& index);
 
+signals:
+    // The operator typed into a cell (the programme's own writes do not count).
+    void editadoPeloOperador();
+
 private:
     MemoryGridTable m_cells;
     bool m_editing = false;

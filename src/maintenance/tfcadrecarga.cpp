@@ -7,6 +7,7 @@
 #include "ui/interaction.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -39,6 +40,21 @@ Tfcadrecarga::Tfcadrecarga(const AppContext& ctx, QWidget* parent)
     criaPaginaLog();
     nomeiaParaAcessibilidade();
     MostraProgresso(false);
+    ligaBotoes();
+    ligaGrade();
+    FormCreate();
+}
+
+void Tfcadrecarga::ligaBotoes()
+{
+    connect(btnprocessar, &QPushButton::clicked, this, [this] { btnprocessarClick(); });
+    connect(btnFechar, &QPushButton::clicked, this, [this] { btnFecharClick(); });
+    connect(btnsalvarrascunho, &QPushButton::clicked, this, [this] { btnsalvarrascunhoClick(); });
+    connect(btngerararquivo, &QPushButton::clicked, this, [this] { btngerararquivoClick(); });
+    // Printing the listing and importing an external file are not part of
+    // this version of the window.
+    btnimpressao->setVisible(false);
+    btnimportararq->setVisible(false);
 }
 
 Tfcadrecarga::~Tfcadrecarga() = default;
@@ -54,8 +70,7 @@ void Tfcadrecarga::FormCreate()
     EmRascunho = false;
     pastaListaRecebidos = pastaRecebidos();
     mascaraListaRecebidos = QStringLiteral("*_1.rec");
-    // The draft question and the processing it may start are added by the
-    // processing code (see tfcadrecarga_processa.cpp).
+    perguntaRascunho();
     PageControl1Change();
 }
 
@@ -126,12 +141,41 @@ void Tfcadrecarga::MostraProgresso(bool visible)
 
 void Tfcadrecarga::adicionaLog(const QString& line)
 {
+    m_log.append(line);
     memolog->appendPlainText(line);
 }
 
-QStringList Tfcadrecarga::linhasLog() const
+void Tfcadrecarga::adicionaLog(const QStringList& lines)
 {
-    return memolog->toPlainText().split(QLatin1Char('\n'));
+    for (const QString& l : lines)
+        adicionaLog(l);
+}
+
+void Tfcadrecarga::limpaLog()
+{
+    m_log.clear();
+    memolog->clear();
+}
+
+bool Tfcadrecarga::podeDescartar()
+{
+    if (!m_valoresPendentes)
+        return true;
+    return m_ctx.interaction->question(
+        QStringLiteral("Existem valores digitados que não foram salvos. Deseja descartá-los?"));
+}
+
+void Tfcadrecarga::closeEvent(QCloseEvent* event)
+{
+    if (!podeDescartar()) {
+        event->ignore();
+        return;
+    }
+    // FormClose: the line lists go; the recharge tables stay for the run.
+    LinhasArquivo.clear();
+    LinhasSaida.clear();
+    m_valoresPendentes = false;
+    event->accept();
 }
 
 }  // namespace pluvexa

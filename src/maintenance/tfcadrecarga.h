@@ -5,10 +5,18 @@
 // with its totals, and writes drafts and answer files. The widgets and their
 // handlers live here; the work is done by plain classes beside it.
 
+#include "maintenance/gridfill.h"
+#include "maintenance/gridindex.h"
+#include "maintenance/gridselection.h"
+#include "maintenance/gridsort.h"
+#include "maintenance/gridwindow.h"
 #include "recharge/model.h"
 #include "ui/appcontext.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -28,6 +36,9 @@ namespace pluvexa {
 
 class TTabNumEdit;
 class RecargaGrid;
+struct ResultadoProcessamento;
+struct TotaisGrid;
+struct TotaisGerais;
 
 class Tfcadrecarga : public QWidget {
     Q_OBJECT
@@ -104,23 +115,84 @@ public:
     QString pastaListaRecebidos;
     QString mascaraListaRecebidos;
 
+    // Opening: folders, the draft question, the file lists.
     void FormCreate();
     void PageControl1Change();
     void btnFecharClick();
     void HabilitaControles(bool enabled);
     void MostraProgresso(bool visible);
     void mostraPagina(QWidget* page);
+
+    // Processing a received file or the draft continued at opening.
+    void btnprocessarClick();
+
+    // The grid.
+    void cbtipocartaoChange();
+    void cbtarifaChange();
+    void sgRecargaKeyPress();
+    void sgRecargaKeyDown(int key);
+    void sgRecargaExit();
+    void btnalteravlrClick();
+    void edalteravlrExit();
+    void rbClassificacaoClick(int indice);
+    void ClassificaGrid(Classificacao ordem);
+    void CalculaGrid();
+    void CalculaRecargasGeral();
+    // False when a value cell could not be read (the error box was shown);
+    // the action that asked for it must not go on.
+    bool AtualizaArrayRecargas();
+
+    // Draft and answer file.
+    void btnsalvarrascunhoClick();
+    void btngerararquivoClick();
+    bool GeraArquivo(const QString& pasta, bool rascunho);
+    // Deletes the files of the draft folder but those named.
+    void ApagaRascunhos(const QStringList& exceto = {});
+
+    // The processing log, line by line as the LOG page shows it.
     void adicionaLog(const QString& line);
-    QStringList linhasLog() const;
+    void adicionaLog(const QStringList& lines);
+    const QStringList& linhasLog() const { return m_log; }
+
+    const SelecaoGrid& selecao() const { return m_sel; }
+    const IndiceLinhas& indice() const { return m_indice; }
+    // Values typed, defaulted or imported since the last draft or answer.
+    bool valoresPendentes() const { return m_valoresPendentes; }
+    // Asks before values not yet saved are thrown away; true when the window
+    // may go.
+    bool podeDescartar();
+    // The clock that names and dates generated files (tests fix it).
+    void defineRelogio(std::function<QDateTime()> relogio) { m_relogio = std::move(relogio); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void criaPaginaArquivos();
     void criaPaginaDigitacao();
     void criaPaginaLog();
     void nomeiaParaAcessibilidade();
+    void ligaBotoes();
+    void ligaGrade();
     void recarregaLista(QListWidget* list, const QString& folder, const QString& mask);
+    void perguntaRascunho();
+    void encerraProcessamento();
+    static int falhas(const ResultadoProcessamento& r);
+    void limpaLog();
+    bool confirmaValor();
+    AvisosJanela avisos();
+    void mostraTotaisGrid(const TotaisGrid& t);
+    void mostraTotaisGerais(const TotaisGerais& t);
 
     AppContext m_ctx;
+    SelecaoGrid m_sel;
+    IndiceLinhas m_indice;
+    QStringList m_log;
+    bool m_lendoRascunho = false;
+    bool m_carregandoListas = false;
+    bool m_valoresPendentes = false;
+    bool m_saindoDaGrade = false;
+    std::function<QDateTime()> m_relogio = [] { return QDateTime::currentDateTime(); };
 };
 
 }  // namespace pluvexa

@@ -1,0 +1,163 @@
+// Saving a draft and generating the answer file: the model becomes records,
+// the records a draft or a sealed answer, the processing log its ".LOG", and
+// the received file moves to the processed folder.
+
+#include "maintenance/filelists.h"
+#include "maintenance/tfcadrecarga.h"
+#include "recharge/cp1252.h"
+#include "recharge/escritorrecarga.h"
+#include "recharge/numberformat.h"
+#include "recharge/pipeline.h"
+#include "recharge/recordfields.h"
+#include "recharge/workingfolders.h"
+#include "ui/interaction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+
+namespace pluvexa {
+
+namespace {
+
+const QString kBanner81 = QString(81, QLatin1Char('='));
+
+}  // namespace
+
+void Tfcadrecarga::btngerararquivoClick()
+{
+    if (!AtualizaArrayRecargas())
+        return;
+    adicionaLog(QStringLiteral("Geração de Arquivo Definitivo "));
+    if (GeraArquivo(pastaGerados(), false))
+        m_valoresPendentes = false;
+    mostraPagina(tblog);
+}
+
+void Tfcadrecarga::btnsalvarrascunhoClick()
+{
+    if (!AtualizaArrayRecargas())
+        return;
+    adicionaLog(QStringLiteral("Geração de Arquivo Rascunho"));
+    if (GeraArquivo(pastaRascunho(), true)) {
+        m_valoresPendentes = false;
+        m_ctx.interaction->notice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));
+    }
+}
+
+void Tfcadrecarga::ApagaRascunhos(const QStringList& exceto)
+{
+    const QDir pasta(pastaRascunho());
+    for (const QString& nome : pasta.entryList(QDir::Files | QDir::Hidden))
+        if (!exceto.contains(nome))
+            QFile::remove(pasta.filePath(nome));
+}
+
+bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
+{
+    const ModeloRecarga& m = *m_ctx.modelo;
+
+    // The batch number names the file; without it nothing can be written.
+    const QString remessa = deCp1252(m.cabecalho.Remessa);
+    bool remessaOk = false;
+    const int numeroRemessa = remessa.trimmed().toInt(&remessaOk);
+    if (!remessaOk || numeroRemessa < 0) {
+        const QString msg = QStringLiteral("Remessa inválida no cabeçalho do arquivo ('%1') - "
+                                           "nenhum arquivo foi gerado - Verifique!").arg(remessa);
+        m_ctx.interaction->notice(msg);
+        adicionaLog(QStringLiteral("  "));
+        adicionaLog(msg);
+        return false;
+    }
+
+    const QDateTime agora = m_relogio();
+    const QString base = QStringLiteral("PX_%1_%2_%3_2")
+                             .arg(m.cabecalho.Empresa, 5, 10, QLatin1Char('0'))
+                             .arg(numeroRemessa, 4, 10, QLatin1Char('0'))
+                             .arg(agora.toString(QStringLiteral("yyMMddHHmm")));
+    ArquivoGerado = base + QStringLiteral(".REC");
+    ArquivoLog = base + QStringLiteral(".LOG");
+
+    const ResultadoEscrita escrita = EscritorRecarga(m).gera(paraCp1252(ArquivoGerado), m_relogio);
+    if (!escrita.ok()) {
+        const QStringList recusas = escrita.textosRecusas();
+        m_ctx.interaction->notice(QStringLiteral("Valores que não cabem no arquivo - nenhum arquivo foi gerado - "
+                                                 "Verifique!\n\n")
+                                  + recusas.join(QLatin1Char('\n')));
+        adicionaLog(QStringLiteral("  "));
+        adicionaLog(QStringLiteral("Arquivo não gerado - valores que não cabem no arquivo:"));
+        adicionaLog(recusas);
+        return false;
+    }
+    LinhasSaida = escrita.linhas;
+    const int registros = int(LinhasSaida.size());
+
+    int resultado = FalhaCompressao;
+    try {
+        resultado = CompactaArquivo(LinhasSaida, pasta, ArquivoGerado, rascunho);
+    } catch (const ErroArquivo& e) {
+        m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
+        return false;
+    }
+    if (resultado == FalhaCompressao) {
+        m_ctx.interaction->notice(QStringLiteral("Erro ao Compactar o arquivo Temporário - Verifique!"));
+        adicionaLog(QStringLiteral("  "));
+        adicionaLog(QStringLiteral("Erro ao Compactar Arquivo - Verifique"));
+        return false;
+    }
+    if (resultado != EmpacotamentoOk) {
+        m_ctx.interaction->notice(QStringLiteral("Erro ao Criptografar Arquivo - Verifique!"));
+        adicionaLog(QStringLiteral("  "));
+        adicionaLog(QStringLiteral("Erro ao Criptograr Arquivo - Verifique"));
+        return false;
+    }
+
+    const QString arquivo = QDir(pasta).filePath(ArquivoGerado);
+    const QString log = QDir(pasta).filePath(ArquivoLog);
+    adicionaLog(QStringLiteral(" "));
+    adicionaLog(QStringLiteral("Total de Registros Gerados ==>  ") + QString::number(registros));
+    adicionaLog(QStringLiteral("Total em Créditos          ==>  ") + lblgerqtddig->text());
+    adicionaLog(QStringLiteral("Total em Valor             ==>  ") + lblgervlrdig->text());
+    adicionaLog(QStringLiteral("  "));
+    adicionaLog(QStringLiteral("Arquivo Criptografado com Sucesso"));
+    adicionaLog(QStringLiteral("Arquivo Compactado com Sucesso"));
+    adicionaLog(QStringLiteral("  "));
+    adicionaLog(QStringLiteral("Arquivo Gerado ==> ") + caminhoVisivel(arquivo));
+    adicionaLog(QStringLiteral("Geração de Arquivo LOG"));
+    adicionaLog(QStringLiteral("Arquivo Gerado ==> ") + caminhoVisivel(log));
+
+    LinhasSaida.clear();
+    for (const QString& l : m_log)
+        LinhasSaida.push_back(paraCp1252(l));
+    try {
+        salvaLinhas(LinhasSaida, log);
+    } catch (const ErroArquivo& e) {
+        m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
+        return false;
+    }
+
+    // Only now that the new file and its log stand complete do the earlier
+    // drafts go: a failure above keeps the draft the operator had.
+    ApagaRascunhos(rascunho ? QStringList{ArquivoGerado, ArquivoLog} : QStringList{});
+
+    if (!EmRascunho) {
+        const QString processados = pastaProcessados();
+        const QString destino = QDir(processados).filePath(QFileInfo(ArquivoAtual).fileName());
+        const bool movido = !ArquivoAtual.isEmpty() && QFileInfo(ArquivoAtual).isFile()
+                            && !QFileInfo::exists(destino) && QFile::rename(ArquivoAtual, destino);
+        adicionaLog((movido ? QStringLiteral("Arquivo Movido para ") : QStringLiteral("Erro ao Mover Arquivo para "))
+                    + caminhoVisivel(processados) + QLatin1Char(' '));
+    }
+
+    adicionaLog(QStringLiteral(" "));
+    adicionaLog(kBanner81);
+    adicionaLog(QStringLiteral("===============  Fim de Processamento - Pluvexa   ========================"));
+    adicionaLog(QStringLiteral("===============     Data Proc: ") + dataHoraLog(m_relogio())
+                + QStringLiteral("     =========================="));
+    adicionaLog(kBanner81);
+    return true;
+}
+
+}  // namespace pluvexa

@@ -1,0 +1,199 @@
+// The recharge grid's handlers: the fill on a change of card type or tariff,
+// value entry with Enter and the arrows, leaving the grid, the default
+// value, the totals and the sort. The work is done by the grid logic; this
+// file only connects it to the widgets.
+
+#include "maintenance/gridfill.h"
+#include "maintenance/gridsort.h"
+#include "maintenance/gridtotals.h"
+#include "maintenance/gridwriteback.h"
+#include "maintenance/recargagrid.h"
+#include "maintenance/tfcadrecarga.h"
+#include "maintenance/ttabnumedit.h"
+#include "maintenance/valuecheck.h"
+#include "ui/interaction.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace pluvexa {
+
+AvisosJanela Tfcadrecarga::avisos()
+{
+    AvisosJanela a;
+    a.status = [this](const QString& t) { m_ctx.status(t); };
+    a.habilitaControles = [this](bool on) { HabilitaControles(on); };
+    a.mostraProgresso = [this](bool on) { MostraProgresso(on); };
+    a.legendaProgresso = [this](const QString& t) { Label19->setText(t); };
+    a.progresso = [this](int posicao, int maximo) {
+        CGauge1->setMaximum(std::max(1, maximo));
+        CGauge1->setValue(posicao);
+        Label18->setText(QString::number(posicao));
+    };
+    // Repaint gauges and labels, but take no new operator action in the
+    // middle of one.
+    a.processaMensagens = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
+    a.zeraValorPadrao = [this](int decimais) {
+        edalteravlr->SetDecimals(decimais);
+        edalteravlr->SetValue(0);
+    };
+    return a;
+}
+
+void Tfcadrecarga::ligaGrade()
+{
+    connect(cbtipocartao, &QComboBox::currentIndexChanged, this, [this] { cbtipocartaoChange(); });
+    connect(cbtarifa, &QComboBox::currentIndexChanged, this, [this] { cbtarifaChange(); });
+    connect(sgRecarga, &RecargaGrid::enterPressed, this, [this] { sgRecargaKeyPress(); });
+    connect(sgRecarga, &RecargaGrid::arrowPressed, this, [this](int key) { sgRecargaKeyDown(key); });
+    connect(sgRecarga, &RecargaGrid::exited, this, [this] { sgRecargaExit(); });
+    connect(sgRecarga->gridModel(), &RecargaGridModel::editadoPeloOperador, this,
+            [this] { m_valoresPendentes = true; });
+    connect(btnalteravlr, &QPushButton::clicked, this, [this] { btnalteravlrClick(); });
+    connect(edalteravlr, &TNumEdit::OnExit, this, [this] { edalteravlrExit(); });
+    connect(rbClassificacaoBotoes, &QButtonGroup::idClicked, this, [this](int id) { rbClassificacaoClick(id); });
+}
+
+void Tfcadrecarga::mostraTotaisGrid(const TotaisGrid& t)
+{
+    lblvlrrecdig->setText(t.lblvlrrecdig);
+    lblqtdrecdig->setText(t.lblqtdrecdig);
+}
+
+void Tfcadrecarga::mostraTotaisGerais(const TotaisGerais& t)
+{
+    lblgervlrdig->setText(t.lblgervlrdig);
+    lblgerqtddig->setText(t.lblgerqtddig);
+    btnimpressao->setEnabled(t.btnimpressao);
+    btnimportararq->setEnabled(t.btnimportararq);
+}
+
+void Tfcadrecarga::CalculaGrid()
+{
+    mostraTotaisGrid(pluvexa::CalculaGrid(*sgRecarga, *m_ctx.modelo, m_sel));
+}
+
+void Tfcadrecarga::CalculaRecargasGeral()
+{
+    mostraTotaisGerais(pluvexa::CalculaRecargasGeral(*m_ctx.modelo, Importando));
+}
+
+bool Tfcadrecarga::AtualizaArrayRecargas()
+{
+    sgRecarga->confirmaEdicao();
+    const ResultadoAtualizacao r = pluvexa::AtualizaArrayRecargas(*sgRecarga, *m_ctx.modelo, m_sel, Importando, avisos());
+    if (r.erro) {
+        m_ctx.interaction->errorBox(*r.erro);
+        return false;
+    }
+    mostraTotaisGerais(r.totaisGerais);
+    mostraTotaisGrid(r.totaisGrid);
+    return true;
+}
+
+void Tfcadrecarga::cbtipocartaoChange()
+{
+    if (m_carregandoListas)
+        return;
+    const ResultadoPreenchimento r = PreencheGrid(*sgRecarga, *m_ctx.modelo, m_sel, cbtipocartao->currentText(),
+                                                  cbtarifa->currentText(), Importando, avisos(), &m_indice);
+    lbltipo->setText(r.lbltipo);
+    lbltarifa->setText(r.lbltarifa);
+    lblqtdrec->setText(r.lblqtdrec);
+    mostraTotaisGrid(r.totaisGrid);
+    mostraTotaisGerais(r.totaisGerais);
+    sgRecarga->setCurrentRow(1);
+    sgRecarga->setCurrentColumn(5);
+}
+
+void Tfcadrecarga::cbtarifaChange()
+{
+    cbtipocartaoChange();
+}
+
+bool Tfcadrecarga::confirmaValor()
+{
+    sgRecarga->confirmaEdicao();
+    const ValidacaoValor v = ValidaValor(*sgRecarga, *m_ctx.modelo, m_sel);
+    switch (v.resultado) {
+    case ResultadoValor::Ok:
+        break;
+    case ResultadoValor::Invalido:
+        m_ctx.interaction->notice(v.mensagem, Interaction::Icon::Error, QStringLiteral("Error"));
+        return false;
+    case ResultadoValor::AcimaDoMaximo:
+        m_ctx.interaction->notice(v.mensagem);
+        return false;
+    }
+    CalculaRecargasGeral();
+    CalculaGrid();
+    if (sgRecarga->currentRow() < sgRecarga->rowCount() - 1)
+        sgRecarga->setCurrentRow(sgRecarga->currentRow() + 1);
+    sgRecarga->setCurrentColumn(5);
+    return true;
+}
+
+void Tfcadrecarga::sgRecargaKeyPress()
+{
+    confirmaValor();
+}
+
+void Tfcadrecarga::sgRecargaKeyDown(int)
+{
+    // The grid then moves one row in its usual way, never onto the header.
+    sgRecarga->setCurrentColumn(5);
+}
+
+void Tfcadrecarga::sgRecargaExit()
+{
+    if (m_saindoDaGrade)
+        return;
+    m_saindoDaGrade = true;
+    if (confirmaValor() && AtualizaArrayRecargas())
+        CalculaRecargasGeral();
+    m_saindoDaGrade = false;
+}
+
+void Tfcadrecarga::btnalteravlrClick()
+{
+    const ResultadoValorPadrao r = AplicaValorPadrao(*sgRecarga, *m_ctx.modelo, m_sel, edalteravlr->text());
+    if (!r.aplicado) {
+        m_ctx.interaction->notice(r.mensagem);
+        return;
+    }
+    adicionaLog(r.linhaLog);
+    m_valoresPendentes = true;
+    AtualizaArrayRecargas();
+}
+
+void Tfcadrecarga::edalteravlrExit()
+{
+    if (const std::optional<QString> m = VerificaValorPadrao(*m_ctx.modelo, m_sel, edalteravlr->text())) {
+        m_ctx.interaction->notice(*m);
+        edalteravlr->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void Tfcadrecarga::rbClassificacaoClick(int indice)
+{
+    ClassificaGrid(Classificacao(indice));
+}
+
+void Tfcadrecarga::ClassificaGrid(Classificacao ordem)
+{
+    sgRecarga->confirmaEdicao();
+    const ResultadoClassificacao r = pluvexa::ClassificaGrid(*sgRecarga, *m_ctx.modelo, m_sel, ordem, Importando,
+                                                             avisos(), &m_indice);
+    if (r.erro) {
+        m_ctx.interaction->errorBox(*r.erro);
+        return;
+    }
+    mostraTotaisGerais(r.atualizacao.totaisGerais);
+    mostraTotaisGrid(r.atualizacao.totaisGrid);
+}
+
+}  // namespace pluvexa
