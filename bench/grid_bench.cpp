@@ -1,0 +1,125 @@
+// The recharge grid logic on a full file: 10,000 holders, all of one card
+// type and tariff, so every holder is a grid row. Goals: fill, write-back
+// and each total under 20 ms; each sort (write-back included) under 20 ms.
+
+#include "maintenance/gridfill.h"
+#include "maintenance/gridsort.h"
+#include "maintenance/gridtotals.h"
+#include "maintenance/gridwriteback.h"
+#include "maintenance/memorygridtable.h"
+#include "recharge/model.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+#include <memory>
+#include <random>
+
+namespace pluvexa {
+namespace {
+
+constexpr int kTipoDinheiro = 1;
+constexpr int kTipoCreditos = 2;
+constexpr int kTarifa = 3;
+
+// Holders in no particular order of code, name or registration, like a
+// file; every one of card type `tipo` with tariff 3 in group 1.
+std::unique_ptr<ModeloRecarga> modeloCheio(int tipo)
+{
+    auto m = std::make_unique<ModeloRecarga>();
+    m->wTipoCartao[kTipoDinheiro] = {kTipoDinheiro, "ESCOLAR", Dinheiro, 0, 600.0};
+    m->wTipoCartao[kTipoCreditos] = {kTipoCreditos, "VALE TRANSPORTE", Creditos, 50.0, 250.0};
+    m->wTarifa[kTarifa] = {kTarifa, "ONIBUS    ", 2.30, 0};
+    m->ModoArredondamento = 1;
+    std::mt19937 rnd(7);
+    for (int i = 0; i < kRecargas; ++i) {
+        Recarga& h = m->wRecarga[size_t(i)];
+        h.Usuario = int(rnd() % 100000000);
+        h.Cartao = int(rnd() % 1000000000);
+        std::string nome;
+        for (int k = 0; k < 8 + int(rnd() % 20); ++k)
+            nome.push_back(k % 7 == 6 ? ' ' : char('A' + rnd() % 26));
+        nome.resize(50, ' ');
+        h.Nome = nome;
+        h.Matricula = std::to_string(rnd() % 1000000);
+        h.TipoCartao = tipo;
+        h.Grupo[0] = {kTarifa, int(rnd() % 300), double(rnd() % 20000) / 100};
+        h.Grupo[1] = {4, 0, 1};
+        h.Historico[0] = {10.5, 20, 30.25};
+    }
+    m->QtdRecarga = kRecargas;
+    return m;
+}
+
+struct Cena {
+    std::unique_ptr<ModeloRecarga> m;
+    MemoryGridTable grid;
+    SelecaoGrid sel;
+
+    explicit Cena(int tipo) : m(modeloCheio(tipo)) { preenche(); }
+    void preenche()
+    {
+        const int tipo = m->wRecarga[0].TipoCartao;
+        PreencheGrid(grid, *m, sel, QStringLiteral("%1 - T").arg(tipo, 2, 10, QLatin1Char('0')),
+                     QStringLiteral("03 - ONIBUS - 2,30"), false, {});
+    }
+};
+
+void BM_Preenche(benchmark::State& state)
+{
+    Cena c(int(state.range(0)));
+    for (auto _ : state) {
+        c.preenche();
+        benchmark::DoNotOptimize(c.grid.rowCount());
+    }
+    if (c.grid.rowCount() != kRecargas + 1)
+        state.SkipWithError("not every holder listed");
+}
+BENCHMARK(BM_Preenche)->Arg(kTipoDinheiro)->Arg(kTipoCreditos)->Unit(benchmark::kMillisecond);
+
+void BM_AtualizaArrayRecargas(benchmark::State& state)
+{
+    Cena c(int(state.range(0)));
+    for (auto _ : state) {
+        const ResultadoAtualizacao r = AtualizaArrayRecargas(c.grid, *c.m, c.sel, false, {});
+        if (r.erro)
+            state.SkipWithError("write-back failed");
+        benchmark::DoNotOptimize(r.totaisGerais.dinheiro);
+    }
+}
+BENCHMARK(BM_AtualizaArrayRecargas)->Arg(kTipoDinheiro)->Arg(kTipoCreditos)->Unit(benchmark::kMillisecond);
+
+void BM_CalculaGrid(benchmark::State& state)
+{
+    Cena c(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalculaGrid(c.grid, *c.m, c.sel).dinheiro);
+}
+BENCHMARK(BM_CalculaGrid)->Arg(kTipoDinheiro)->Arg(kTipoCreditos)->Unit(benchmark::kMillisecond);
+
+void BM_CalculaRecargasGeral(benchmark::State& state)
+{
+    Cena c(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CalculaRecargasGeral(*c.m, false).dinheiro);
+}
+BENCHMARK(BM_CalculaRecargasGeral)->Arg(kTipoDinheiro)->Arg(kTipoCreditos)->Unit(benchmark::kMillisecond);
+
+// Each sort starts from the grid in model order, refilled outside the timing.
+void BM_ClassificaGrid(benchmark::State& state)
+{
+    Cena c(kTipoDinheiro);
+    const auto ordem = Classificacao(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        c.preenche();
+        state.ResumeTiming();
+        const ResultadoClassificacao r = ClassificaGrid(c.grid, *c.m, c.sel, ordem, false, {});
+        if (r.erro)
+            state.SkipWithError("sort failed");
+    }
+}
+BENCHMARK(BM_ClassificaGrid)->ArgName("ordem")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pluvexa

@@ -1,0 +1,117 @@
+#include "maintenance/valuecheck.h"
+
+#include "maintenance/gridcells.h"
+#include "maintenance/gridtable.h"
+#include "recharge/cp1252.h"
+#include "recharge/money.h"
+#include "recharge/numberformat.h"
+
+namespace pluvexa {
+
+namespace {
+
+const QString kValorInvalido = QStringLiteral("Valor Inválido - Verifique!");
+
+QString mensagemMaximo(const TipoCartao& t)
+{
+    if (t.Modalidade == Dinheiro)
+        return QStringLiteral("Valor Maior que o Permitido(R$")
+               + formata(QStringLiteral("###,##0.00"), Moeda::deDouble(t.ValorMaximo))
+               + QStringLiteral(") - Verifique!");
+    return QStringLiteral("Valor Maior que o Permitido(") + numeroSimples(t.ValorMaximo)
+           + QStringLiteral(") - Verifique!");
+}
+
+// Stores `valor` in holder r - 1 when row r shows that holder.
+bool armazenaNaLinha(const GridTable& grid, ModeloRecarga& m, const SelecaoGrid& sel, int r,
+                     double valor)
+{
+    const int i = r - 1;
+    if (i < 0 || i >= qtdTitulares(m))
+        return false;
+    Recarga& h = m.wRecarga[size_t(i)];
+    if (leInteiroOuMenosUm(grid.cell(kColUsuario, r)) != h.Usuario
+        || leInteiroOuMenosUm(grid.cell(kColCartao, r)) != h.Cartao
+        || grid.cell(kColMatricula, r).trimmed() != deCp1252(h.Matricula).trimmed()
+        || h.TipoCartao != sel.TipoCartaoSel)
+        return false;
+    const int g = grupoComTarifa(h, sel.TarifaSel);
+    if (g < 0)
+        return false;
+    h.Grupo[size_t(g)].Valor = valor;
+    return true;
+}
+
+}  // namespace
+
+ValidacaoValor ValidaValor(GridTable& grid, ModeloRecarga& m, const SelecaoGrid& sel)
+{
+    ValidacaoValor res;
+    const int r = grid.currentRow();
+    // The header is never current in the window; there is nothing to check.
+    if (r < 1 || r >= grid.rowCount())
+        return res;
+
+    QString texto = grid.cell(kColValor, r).trimmed();
+    texto.replace(u'.', u',');
+    const std::optional<Moeda> v = Moeda::deTexto(texto);
+    // A negative recharge is no recharge: refused like text that is no
+    // number, so it can never reach the answer file.
+    if (!v || *v < Moeda::deInteiro(0)) {
+        grid.setCell(kColValor, r, formata(sel.FormatoValor, Moeda::deInteiro(0)));
+        res.resultado = ResultadoValor::Invalido;
+        res.mensagem = kValorInvalido;
+        return res;
+    }
+
+    if (const TipoCartao* t = tipoCartao(m, sel.TipoCartaoSel);
+        t && (t->Modalidade == Dinheiro || t->Modalidade == Creditos)
+        && *v > Moeda::deDouble(t->ValorMaximo)) {
+        res.resultado = ResultadoValor::AcimaDoMaximo;
+        res.mensagem = mensagemMaximo(*t);
+        return res;
+    }
+
+    const QString mostrado = formata(sel.FormatoValor, *v);
+    grid.setCell(kColValor, r, mostrado);
+    // The model takes what the cell shows (a credit amount rounded to a
+    // whole number), the same the full write-back would read later.
+    const std::optional<Moeda> guardado = Moeda::deTexto(mostrado);
+    res.armazenado = armazenaNaLinha(grid, m, sel, r, (guardado ? *guardado : *v).paraDouble());
+    return res;
+}
+
+std::optional<QString> VerificaValorPadrao(const ModeloRecarga& m, const SelecaoGrid& sel,
+                                           const QString& textoValorPadrao)
+{
+    const std::optional<Moeda> v = leMoeda(textoValorPadrao);
+    if (!v)
+        return kValorInvalido;
+    const TipoCartao* t = tipoCartao(m, sel.TipoCartaoSel);
+    const double maximo = t ? t->ValorMaximo : 0;
+    if (*v > Moeda::deDouble(maximo) || *v < Moeda::deInteiro(0))
+        return QStringLiteral("Valor Maior para o Tipo de Cartão (")
+               + formata(sel.FormatoValor, Moeda::deDouble(maximo)) + QStringLiteral(") - Verifique!");
+    return std::nullopt;
+}
+
+ResultadoValorPadrao AplicaValorPadrao(GridTable& grid, const ModeloRecarga& m,
+                                       const SelecaoGrid& sel, const QString& textoValorPadrao)
+{
+    ResultadoValorPadrao res;
+    if (std::optional<QString> recusa = VerificaValorPadrao(m, sel, textoValorPadrao)) {
+        res.mensagem = *recusa;
+        return res;
+    }
+    res.linhaLog = QStringLiteral("Inserido Valor Padrão - Tipo : ") + QString::number(sel.TipoCartaoSel)
+                   + QStringLiteral(" - Tarifa : ") + QString::number(sel.TarifaSel)
+                   + QStringLiteral(" - Valor : ") + textoValorPadrao;
+    const QString valor = textoValorPadrao.trimmed();
+    const int linhas = grid.rowCount();
+    for (int r = 1; r < linhas; ++r)
+        grid.setCell(kColValor, r, valor);
+    res.aplicado = true;
+    return res;
+}
+
+}  // namespace pluvexa

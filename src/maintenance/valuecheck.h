@@ -1,0 +1,59 @@
+#pragma once
+
+// Checking a value typed in the grid (ValidaValor) and putting one default
+// value into every listed row (btnalteravlrClick, edalteravlrExit).
+
+#include "maintenance/gridselection.h"
+#include "recharge/model.h"
+
+#include <QString>
+#include <optional>
+
+namespace pluvexa {
+
+class GridTable;
+
+enum class ResultadoValor {
+    Ok,
+    // Error box (error icon, caption "Error"); the cell was set to 0.
+    Invalido,
+    // Plain message box; the cell keeps the typed text.
+    AcimaDoMaximo,
+};
+
+struct ValidacaoValor {
+    ResultadoValor resultado = ResultadoValor::Ok;
+    QString mensagem;          // empty when Ok
+    bool armazenado = false;   // the model took the value at once
+};
+
+// Checks the value cell of the current row: "." is read as the decimal
+// comma; text that is no amount, or a negative amount, is refused and the
+// cell becomes 0; an amount above the card type's ValorMaximo is refused
+// (a Modalidade other than 0 and 1 has no maximum). An accepted amount is
+// written back formatted with FormatoValor and, when the row shows holder
+// r - 1 (the r-th loaded holder), stored at once in that holder's group of
+// TarifaSel as the amount the cell now shows. Anything else is stored by
+// the next full write-back. The caller aborts its action unless Ok.
+ValidacaoValor ValidaValor(GridTable& grid, ModeloRecarga& m, const SelecaoGrid& sel);
+
+// The check made when the default-value edit is left: the refusal message
+// for a value above the card type's maximum or negative, nothing when the
+// value may be used.
+std::optional<QString> VerificaValorPadrao(const ModeloRecarga& m, const SelecaoGrid& sel,
+                                           const QString& textoValorPadrao);
+
+struct ResultadoValorPadrao {
+    bool aplicado = false;
+    QString mensagem;    // why it was refused, for a plain message box
+    QString linhaLog;    // for the processing log, when applied
+};
+
+// Puts the default value into column 5 of every data row, unless
+// VerificaValorPadrao refuses it (then nothing is copied and nothing
+// logged). When applied, the caller adds linhaLog to the processing log
+// and then runs the full write-back (AtualizaArrayRecargas) and both totals.
+ResultadoValorPadrao AplicaValorPadrao(GridTable& grid, const ModeloRecarga& m,
+                                       const SelecaoGrid& sel, const QString& textoValorPadrao);
+
+}  // namespace pluvexa

@@ -1,0 +1,120 @@
+#pragma once
+
+// A small recharge model and helpers shared by the grid logic tests.
+
+#include "maintenance/gridwindow.h"
+#include "maintenance/memorygridtable.h"
+#include "recharge/model.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <ostream>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace pluvexa::teste {
+
+inline constexpr int kTipoDinheiro = 1;
+inline constexpr int kTipoCreditos = 2;
+inline constexpr int kTipoOutro = 3;
+
+// A name as the file holds it: 50 characters, blank-filled.
+inline std::string nome50(std::string n)
+{
+    n.resize(50, ' ');
+    return n;
+}
+
+struct G {
+    int tarifa = 0;
+    int cmm = 0;
+    double valor = 0;
+    double ultima = 0, penultima = 0, antepenultima = 0;
+};
+
+inline Recarga titular(int usuario, int cartao, const std::string& nome, const std::string& matricula,
+                       int tipo, std::vector<G> grupos)
+{
+    Recarga h;
+    h.Usuario = usuario;
+    h.Cartao = cartao;
+    h.Nome = nome50(nome);
+    h.Matricula = matricula;
+    h.TipoCartao = tipo;
+    for (size_t g = 0; g < grupos.size() && g < size_t(kGrupos); ++g) {
+        h.Grupo[g] = {grupos[g].tarifa, grupos[g].cmm, grupos[g].valor};
+        h.Historico[g] = {grupos[g].ultima, grupos[g].penultima, grupos[g].antepenultima};
+    }
+    return h;
+}
+
+// Card types 1 (money, max 600), 2 (credits, 50 %, max 250), 3 (money);
+// tariffs 1 to 5 with fares 1,00 to 5,00 and tariff 3 at 2,30.
+inline std::unique_ptr<ModeloRecarga> novoModelo()
+{
+    auto m = std::make_unique<ModeloRecarga>();
+    m->wTipoCartao[kTipoDinheiro] = {kTipoDinheiro, "ESCOLAR", Dinheiro, 0, 600.0};
+    m->wTipoCartao[kTipoCreditos] = {kTipoCreditos, "VALE TRANSPORTE", Creditos, 50.0, 250.0};
+    m->wTipoCartao[kTipoOutro] = {kTipoOutro, "IDOSO", Dinheiro, 0, 600.0};
+    for (int t = 1; t <= 5; ++t)
+        m->wTarifa[size_t(t)] = {t, "TARIFA    ", double(t), 0};
+    m->wTarifa[3].Valor = 2.30;
+    return m;
+}
+
+inline void carrega(ModeloRecarga& m, const std::vector<Recarga>& hs)
+{
+    for (size_t i = 0; i < hs.size(); ++i)
+        m.wRecarga[i] = hs[i];
+    m.QtdRecarga = int(hs.size());
+}
+
+inline QString entrada(int codigo, const char* nome = "X")
+{
+    return QStringLiteral("%1 - %2").arg(codigo, 2, 10, QLatin1Char('0')).arg(QLatin1String(nome));
+}
+
+// The texts of one grid row, columns 0 to `ate`.
+inline QStringList linha(const GridTable& g, int r, int ate = 8)
+{
+    QStringList out;
+    for (int c = 0; c <= ate; ++c)
+        out << g.cell(c, r);
+    return out;
+}
+
+inline QList<QStringList> todasAsCelulas(const GridTable& g)
+{
+    QList<QStringList> out;
+    for (int r = 0; r < g.rowCount(); ++r)
+        out << linha(g, r, g.columnCount() - 1);
+    return out;
+}
+
+// Records every hook the logic calls, in order.
+struct Gravador {
+    QStringList eventos;
+    AvisosJanela avisos()
+    {
+        AvisosJanela a;
+        a.status = [this](const QString& t) { eventos << "status:" + t; };
+        a.habilitaControles = [this](bool on) { eventos << QStringLiteral("habilita:%1").arg(on); };
+        a.mostraProgresso = [this](bool on) { eventos << QStringLiteral("progresso:%1").arg(on); };
+        a.legendaProgresso = [this](const QString& t) { eventos << "legenda:" + t; };
+        a.progresso = [this](int p, int n) { posicoes.push_back({p, n}); };
+        a.processaMensagens = [this] { eventos << QStringLiteral("mensagens"); };
+        a.zeraValorPadrao = [this](int d) { eventos << QStringLiteral("valorPadrao:%1").arg(d); };
+        return a;
+    }
+    std::vector<std::pair<int, int>> posicoes;
+};
+
+}  // namespace pluvexa::teste
