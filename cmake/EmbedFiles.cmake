@@ -1,0 +1,12 @@
+# Writes OUT, a header with one byte array per FILES entry NAME=path.
+set(text "// Generated; do not edit.\n#pragma once\n")
+foreach(entry IN LISTS FILES)
+  string(REPLACE "=" ";" parts "${entry}")
+  list(GET parts 0 name)
+  list(GET parts 1 path)
+  file(READ "${path}" hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(APPEND text "static const unsigned char ${name}[] = {${bytes}};\n")
+endforeach()
+file(WRITE "${OUT}.tmp" "${text}")
+file(RENAME "${OUT}.tmp" "${OUT}")

@@ -1,0 +1,328 @@
+#include "recharge/lzw.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <new>
+
+namespace pluvexa {
+namespace lzw {
+namespace {
+
+constexpr std::size_t kProgressStep = 1000;
+
+// Exact map from (prefix code, appended byte) to the code of that string.
+// The central's coder finds strings with its own hash table; any exact map
+// defines the same codes in the same order, so this one is chosen for speed:
+// one 64-bit slot holds key and code, so a probe touches one cache line, and
+// at most 65279 strings in 2^17 slots keep the probe sequences short.
+class StringTable {
+public:
+    StringTable() : slots_(new std::uint64_t[kSize]()) {}
+
+    // Returns the code of key's string, or 0 after storing `code` for it
+    // (when `code` is nonzero) in the empty slot where the search ended.
+    std::uint32_t findOrAdd(std::uint32_t key, std::uint32_t code)
+    {
+        std::uint32_t i = (key * 0x9E3779B1u) >> (32 - kBits);
+        for (;;) {
+            const std::uint64_t slot = slots_[i];
+            if (slot == 0) {
+                if (code != 0)
+                    slots_[i] = (std::uint64_t{key} << 16) | code;
+                return 0;
+            }
+            if ((slot >> 16) == key)
+                return static_cast<std::uint32_t>(slot & 0xFFFF);
+            i = (i + 1) & (kSize - 1);
+        }
+    }
+
+private:
+    static constexpr unsigned kBits = 17;
+    static constexpr std::uint32_t kSize = 1u << kBits;
+    std::unique_ptr<std::uint64_t[]> slots_;   // 0: empty (no code below 256 is stored)
+};
+
+inline std::uint8_t* putCode(std::uint8_t* out, std::uint32_t code)
+{
+    out[0] = static_cast<std::uint8_t>(code >> 8);
+    out[1] = static_cast<std::uint8_t>(code);
+    return out + 2;
+}
+
+void print(std::ostream* progress, const char* text)
+{
+    if (progress)
+        *progress << text << std::flush;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ostream* progress)
+{
+    print(progress, "Compressing...\n");
+    if (input.empty()) {
+        print(progress, "\n");
+        // The missing first byte counts as -1, emitted as a code of all ones.
+        return {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00};
+    }
+
+    StringTable table;
+    // At most one code per input byte, plus the end and pad codes.
+    std::vector<std::uint8_t> stream(2 * (input.size() + 2));
+    std::uint8_t* out = stream.data();
+
+    const std::uint8_t* p = input.data();
+    const std::uint8_t* const end = p + input.size();
+    std::uint32_t string = *p++;
+    std::uint32_t nextCode = kFirstStringCode;
+    // Chunks of kProgressStep bytes: one "*" after each full chunk, without a
+    // per-byte counter in the loop.
+    while (p < end) {
+        const std::size_t chunk = std::min<std::size_t>(kProgressStep, static_cast<std::size_t>(end - p));
+        const std::uint8_t* const chunkEnd = p + chunk;
+        for (; p < chunkEnd; ++p) {
+            const std::uint32_t c = *p;
+            const std::uint32_t found =
+                table.findOrAdd((string << 8) | c, nextCode <= kLastStringCode ? nextCode : 0);
+            if (found != 0) {
+                string = found;
+            } else {
+                if (nextCode <= kLastStringCode)
+                    ++nextCode;
+                out = putCode(out, string);
+                string = c;
+            }
+        }
+        if (chunk == kProgressStep)
+            print(progress, "*");
+    }
+    out = putCode(out, string);
+    out = putCode(out, kEndCode);
+    out = putCode(out, kPadCode);
+    stream.resize(static_cast<std::size_t>(out - stream.data()));
+    print(progress, "\n");
+    return stream;
+}
+
+namespace {
+
+// Where each defined string can be copied from: every string the expander
+// defines is the previous output string followed by the first byte of the
+// next one, and those lie next to each other in the output already written.
+struct DefinedStrings {
+    std::unique_ptr<std::uint32_t[]> offset{new std::uint32_t[kEndCode]};
+    std::unique_ptr<std::uint32_t[]> length{new std::uint32_t[kEndCode]};
+};
+
+// Output buffer that keeps room for one more decoded string plus the slack
+// of the short-string fast copy, so that the loop never checks space per byte.
+class Output {
+public:
+    static constexpr std::size_t kSlack = kDecodeStackSize + 32;
+
+    Output() : buf_(std::max<std::size_t>(1 << 16, kSlack)) {}
+
+    std::uint8_t* reserveFor(std::size_t pos)
+    {
+        if (pos + kSlack > buf_.size())
+            buf_.resize(std::max(buf_.size() * 2, pos + kSlack));
+        return buf_.data();
+    }
+
+    std::vector<std::uint8_t> take(std::size_t size)
+    {
+        buf_.resize(size);
+        return std::move(buf_);
+    }
+
+private:
+    std::vector<std::uint8_t> buf_;
+};
+
+}  // namespace
+
+ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress)
+{
+    print(progress, "Expanding...\n");
+    ExpandResult result;
+
+    // The central's expander keeps the next code in its bit accumulator and
+    // an exhausted input reads as -1, whose ones cover the accumulator: the
+    // code being assembled and every later one read as the end code. So only
+    // codes whose following code is complete in the input are readable.
+    const std::size_t readable = stream.size() >= 4 ? stream.size() / 2 - 1 : 0;
+    const std::uint8_t* const s = stream.data();
+    auto codeAt = [&](std::size_t i) -> std::uint32_t {
+        return i < readable ? (std::uint32_t{s[2 * i]} << 8) | s[2 * i + 1] : kEndCode;
+    };
+
+    const std::uint32_t first = codeAt(0);
+    if (first == kEndCode) {
+        print(progress, "\n");
+        return result;
+    }
+    if (first >= kFirstStringCode) {
+        print(progress, "Fatal error during code expansion.\n");
+        result.status = ExpandStatus::FatalError;
+        return result;
+    }
+
+    DefinedStrings defined;
+    Output output;
+    std::uint8_t* out = output.reserveFor(0);
+    out[0] = static_cast<std::uint8_t>(first);
+    std::size_t pos = 1;
+    std::size_t oldPos = 0;
+    std::uint32_t oldLength = 1;
+    std::uint32_t nextCode = kFirstStringCode;
+    std::size_t counter = 0;
+    bool fatal = false;
+
+    for (std::size_t i = 1; i < readable; ++i) {
+        const std::uint32_t code = (std::uint32_t{s[2 * i]} << 8) | s[2 * i + 1];
+        if (code == kEndCode)
+            break;
+        if (++counter == kProgressStep) {
+            counter = 0;
+            print(progress, "*");
+        }
+        out = output.reserveFor(pos);
+        std::uint32_t length;
+        if (code < kFirstStringCode) {
+            length = 1;
+            out[pos] = static_cast<std::uint8_t>(code);
+        } else if (code < nextCode) {
+            length = defined.length[code];
+            if (length > kDecodeStackSize) {
+                fatal = true;
+                break;
+            }
+            const std::uint8_t* from = out + defined.offset[code];
+            if (length <= 16) {
+                // The source lies wholly before pos; reading a little past
+                // its end stays inside the buffer (slack), and the whole
+                // block is loaded before it is stored.
+                std::uint8_t block[16];
+                std::memcpy(block, from, 16);
+                std::memcpy(out + pos, block, 16);
+            } else {
+                std::memcpy(out + pos, from, length);
+            }
+        } else if (code == nextCode) {
+            // The string being defined is needed already: the previous
+            // string followed by its own first byte.
+            length = oldLength + 1;
+            if (length > kDecodeStackSize) {
+                fatal = true;
+                break;
+            }
+            std::memcpy(out + pos, out + oldPos, oldLength);   // ends where pos starts
+            out[pos + oldLength] = out[oldPos];
+        } else {
+            fatal = true;
+            break;
+        }
+        if (nextCode <= kLastStringCode) {
+            defined.offset[nextCode] = static_cast<std::uint32_t>(oldPos);
+            defined.length[nextCode] = oldLength + 1;
+            ++nextCode;
+        }
+        oldPos = pos;
+        oldLength = length;
+        pos += length;
+    }
+
+    result.bytes = output.take(pos);
+    if (fatal) {
+        print(progress, "Fatal error during code expansion.\n");
+        result.status = ExpandStatus::FatalError;
+    } else {
+        print(progress, "\n");
+    }
+    return result;
+}
+
+}  // namespace lzw
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+bool readAll(std::FILE* f, std::vector<std::uint8_t>& data)
+{
+    std::uint8_t buf[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        data.insert(data.end(), buf, buf + n);
+    return std::ferror(f) == 0;
+}
+
+// Writes everything and closes the file; false when any byte did not reach
+// it (a full disk shows up at the write or only at the final flush).
+bool writeAllAndClose(File file, const std::vector<std::uint8_t>& data)
+{
+    const bool written = std::fwrite(data.data(), 1, data.size(), file.get()) == data.size();
+    const bool closed = std::fclose(file.release()) == 0;
+    return written && closed;
+}
+
+enum class Operation { Compress, Expand };
+
+int runFile(Operation op, const std::string& inputPath, const std::string& outputPath)
+{
+    std::ostream& out = std::cout;
+    // The input is read before the output is created, so that a missing input
+    // leaves an existing output file as it was.
+    File input(std::fopen(inputPath.c_str(), "rb"));
+    std::vector<std::uint8_t> data;
+    if (!input || !readAll(input.get(), data)) {
+        out << "Fatal error opening files.\n" << std::flush;
+        return 0;
+    }
+    input.reset();
+    File output(std::fopen(outputPath.c_str(), "wb"));
+    if (!output) {
+        out << "Fatal error opening files.\n" << std::flush;
+        return 0;
+    }
+    try {
+        bool expanded = true;
+        std::vector<std::uint8_t> result;
+        if (op == Operation::Compress) {
+            result = lzw::compress(data, &out);
+        } else {
+            lzw::ExpandResult r = lzw::expand(data, &out);
+            expanded = r.status == lzw::ExpandStatus::Ok;
+            result = std::move(r.bytes);
+        }
+        if (!writeAllAndClose(std::move(output), result)) {
+            out << "Fatal error writing output file.\n" << std::flush;
+            return 0;
+        }
+        return expanded ? 1 : 0;
+    } catch (const std::bad_alloc&) {
+        out << "Fatal error allocating table space!\n" << std::flush;
+        return 0;
+    }
+}
+
+}  // namespace
+
+int compress_file(const std::string& inputPath, const std::string& outputPath)
+{
+    return runFile(Operation::Compress, inputPath, outputPath);
+}
+
+int expand_file(const std::string& inputPath, const std::string& outputPath)
+{
+    return runFile(Operation::Expand, inputPath, outputPath);
+}
+
+}  // namespace pluvexa

@@ -1,0 +1,65 @@
+#pragma once
+
+// Fixed-width LZW coder of the recharge files exchanged with the card central.
+//
+// Stream format (shared with the central, so every detail is part of it):
+// each code is 16 bits, written high byte first; codes 0..255 are single
+// bytes, 256..65534 are strings defined in order while coding (nothing is
+// defined once 65534 exists), 65535 ends the stream and is followed by one
+// pad code 0 that the expander's one-code read-ahead consumes. No header,
+// length or checksum.
+//
+// The in-memory forms do the work; the file forms add file handling and print
+// their progress to standard output.
+
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace pluvexa {
+namespace lzw {
+
+inline constexpr std::uint32_t kFirstStringCode = 256;
+inline constexpr std::uint32_t kLastStringCode = 65534;
+inline constexpr std::uint32_t kEndCode = 65535;
+inline constexpr std::uint32_t kPadCode = 0;
+// Longest string the central's expander can rebuild; a longer one is a fatal
+// expansion error even if this implementation could produce it.
+inline constexpr std::size_t kDecodeStackSize = 4000;
+
+// Compresses `input`. An empty input gives FF FF FF FF 00 00, which expand()
+// turns back into nothing. `progress`, when given, receives
+// "Compressing...\n", one "*" per 1000 input bytes after the first, and "\n".
+std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input,
+                                   std::ostream* progress = nullptr);
+
+enum class ExpandStatus {
+    Ok,           // ran to the end code, or to the point where the input ran out
+    FatalError,   // undefined code, or a string longer than kDecodeStackSize
+};
+
+struct ExpandResult {
+    ExpandStatus status = ExpandStatus::Ok;
+    std::vector<std::uint8_t> bytes;   // on FatalError: what was expanded before it
+};
+
+// Expands a stream. An input that runs out early reads as end codes from
+// the code that was being assembled on (that code is lost, no error).
+// `progress`, when given, receives "Expanding...\n", one "*" per 1000 codes
+// after the first, and "\n" at the end, or
+// "Fatal error during code expansion.\n" instead of the "\n" on a fatal error.
+ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress = nullptr);
+
+}  // namespace lzw
+
+// File-to-file forms: 1 when the output was completely written (for
+// expand_file: and the expansion ran without a fatal error), 0 otherwise,
+// with the reason printed to standard output. Neither deletes a file: a
+// failed run leaves whatever output was written.
+int compress_file(const std::string& inputPath, const std::string& outputPath);
+int expand_file(const std::string& inputPath, const std::string& outputPath);
+
+}  // namespace pluvexa

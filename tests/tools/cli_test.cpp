@@ -1,0 +1,191 @@
+// pluvexa-cli end to end: the program run as support staff would run it.
+
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace pluvexa {
+namespace {
+
+struct Execucao {
+    int codigo = -1;
+    QString saida;
+    QString erros;
+};
+
+Execucao executa(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(PLUVEXA_CLI), args);
+    EXPECT_TRUE(p.waitForFinished(120000)) << args.join(' ').toStdString();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+
+QList<QByteArray> linhas(const QString& path)
+{
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
+    return f.readAll().split('\n');
+}
+
+class Cli : public ::testing::Test {
+protected:
+    test::TemporaryHome home;  // the demo's received folder lives below HOME
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+TEST_F(Cli, DemoWritesAReceivedFileThatCheckFindsConsistent)
+{
+    const Execucao demo = executa({QStringLiteral("demo"), QStringLiteral("--holders"), QStringLiteral("40")});
+    ASSERT_EQ(demo.codigo, 0) << demo.erros.toStdString();
+    const QString recebido = demo.saida.trimmed().split('\n').last();
+    EXPECT_TRUE(recebido.startsWith(QDir::toNativeSeparators(home.path() + "/Drovanti/Pluvexa/Recebidos/PX_00123_0007_")))
+        << recebido.toStdString();
+    EXPECT_TRUE(recebido.endsWith(QStringLiteral("_1.rec")));
+
+    const Execucao check = executa({QStringLiteral("check"), recebido});
+    EXPECT_EQ(check.codigo, 0) << check.erros.toStdString();
+    for (const char* esperado : {"Arquivo Descriptografado com Sucesso", "Header      ==> OK ",
+                                 "Eventos     ==> OK ", "Empresa : 123 - TRANSPORTADORA MODELO",
+                                 "Holders: 40", "Card types: 2"})
+        EXPECT_TRUE(check.saida.contains(QString::fromUtf8(esperado))) << esperado << "\n" << check.saida.toStdString();
+    // Nothing is left beside the file.
+    EXPECT_FALSE(QFile::exists(QFileInfo(recebido).absolutePath() + "/TMP1.REC"));
+}
+
+TEST_F(Cli, RewriteRefusesInconsistentTextAndWritesNothing)
+{
+    const QString plain = path(QStringLiteral("plain.txt"));
+    QFile f(plain);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("0400SHORT CARD TYPE RECORD\r\n");  // a card type of the wrong length
+    f.close();
+    const QString out = path(QStringLiteral("out.txt"));
+    const Execucao e = executa({QStringLiteral("rewrite"), plain, out});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("Tipo Cartão ==> Consistencia Inválida"))) << e.erros.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(Cli, RewriteOfItsOwnOutputDiffersOnlyInTheHeaderDatesTimesAndName)
+{
+    const QString fixture = QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt");
+    ASSERT_TRUE(QFile::exists(fixture));
+    const QString a = path(QStringLiteral("a.txt"));
+    const QString b = path(QStringLiteral("b_other_name.txt"));
+    ASSERT_EQ(executa({QStringLiteral("rewrite"), fixture, a}).codigo, 0);
+    ASSERT_EQ(executa({QStringLiteral("rewrite"), a, b}).codigo, 0);
+    const QList<QByteArray> la = linhas(a), lb = linhas(b);
+    ASSERT_EQ(la.size(), lb.size());
+    ASSERT_GT(la.size(), 3);
+    // Header: dates and times (positions 62-85) and the file name (87-151) differ.
+    const QByteArray ha = la[0], hb = lb[0];
+    EXPECT_EQ(ha.left(61), hb.left(61));
+    EXPECT_EQ(ha.mid(85, 1), hb.mid(85, 1));
+    EXPECT_TRUE(ha.mid(86, 65).startsWith("a.txt"));
+    EXPECT_TRUE(hb.mid(86, 65).startsWith("b_other_name.txt"));
+    EXPECT_EQ(ha.mid(151), hb.mid(151));
+    for (int i = 1; i < la.size(); ++i)
+        EXPECT_EQ(la[i], lb[i]) << "line " << i;
+    EXPECT_TRUE(la[1].endsWith('\r'));  // CR LF line ends
+
+    const Execucao check = executa({QStringLiteral("check"), QStringLiteral("--plain"), b});
+    EXPECT_EQ(check.codigo, 0) << check.saida.toStdString();
+}
+
+TEST_F(Cli, MakeReceivedThenCheckAndSealOpenWithKeygenKeys)
+{
+    const QString fixture = QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt");
+    const QString recebido = path(QStringLiteral("PX_00123_0007_2412091530_1.rec"));
+    ASSERT_EQ(executa({QStringLiteral("central"), QStringLiteral("make-received"), fixture, recebido}).codigo, 0);
+    const Execucao check = executa({QStringLiteral("check"), recebido});
+    EXPECT_EQ(check.codigo, 0) << check.saida.toStdString() << check.erros.toStdString();
+
+    // Keys from keygen seal and open; the wrong sender key is a signature error.
+    const QString a = path("a.priv"), ap = path("a.pub"), b = path("b.priv"), bp = path("b.pub");
+    ASSERT_EQ(executa({QStringLiteral("keygen"), a, ap}).codigo, 0);
+    ASSERT_EQ(executa({QStringLiteral("keygen"), b, bp, QStringLiteral("--bits"), QStringLiteral("768")}).codigo, 0);
+    EXPECT_EQ(QFileInfo(a).size(), 706);
+    EXPECT_EQ(QFileInfo(bp).size(), 258);
+    const QString sealed = path("sealed"), opened = path("opened");
+    ASSERT_EQ(executa({QStringLiteral("seal"), QStringLiteral("--signer"), a, QStringLiteral("--recipient"), bp,
+                       QStringLiteral("--cipher"), QStringLiteral("3"), fixture, sealed}).codigo, 0);
+    ASSERT_EQ(executa({QStringLiteral("open"), QStringLiteral("--key"), b, QStringLiteral("--sender"), ap,
+                       sealed, opened}).codigo, 0);
+    EXPECT_EQ(linhas(opened), linhas(fixture));
+    // Content stored in plain and changed after sealing: the signature no
+    // longer matches, and the code says so.
+    const QString plano = path("plain-sealed");
+    ASSERT_EQ(executa({QStringLiteral("seal"), QStringLiteral("--signer"), a, QStringLiteral("--recipient"), bp,
+                       QStringLiteral("--cipher"), QStringLiteral("0"), fixture, plano}).codigo, 0);
+    {
+        QFile f(plano);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(40);  // inside the content, after the 27-byte header
+        f.write("#");
+    }
+    const Execucao errado = executa({QStringLiteral("open"), QStringLiteral("--key"), b, QStringLiteral("--sender"),
+                                     ap, plano, opened});
+    EXPECT_EQ(errado.codigo, 1);
+    EXPECT_TRUE(errado.erros.contains(QStringLiteral("error 1035"))) << errado.erros.toStdString();
+}
+
+TEST_F(Cli, CompressExpandRoundTrip)
+{
+    const QString fixture = QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt");
+    ASSERT_EQ(executa({QStringLiteral("compress"), fixture, path("c")}).codigo, 0);
+    ASSERT_EQ(executa({QStringLiteral("expand"), path("c"), path("e")}).codigo, 0);
+    EXPECT_EQ(linhas(path("e")), linhas(fixture));
+    const Execucao falha = executa({QStringLiteral("expand"), path("missing"), path("e2")});
+    EXPECT_EQ(falha.codigo, 1);
+    EXPECT_FALSE(falha.erros.isEmpty());
+}
+
+struct UsoErrado {
+    const char* nome;
+    QStringList args;
+};
+
+class CliUsage : public ::testing::TestWithParam<UsoErrado> {};
+
+TEST_P(CliUsage, ExitsWithTwo)
+{
+    const Execucao e = executa(GetParam().args);
+    EXPECT_EQ(e.codigo, 2) << e.saida.toStdString() << e.erros.toStdString();
+    EXPECT_FALSE(e.erros.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliUsage,
+    ::testing::Values(UsoErrado{"NoCommand", {}},
+                      UsoErrado{"UnknownCommand", {"frobnicate"}},
+                      UsoErrado{"MissingArgument", {"compress", "only-one"}},
+                      UsoErrado{"UnknownOption", {"check", "--bogus", "x"}},
+                      UsoErrado{"DraftAndPlain", {"check", "--draft", "--plain", "x"}},
+                      UsoErrado{"SealWithoutKeys", {"seal", "in", "out"}},
+                      UsoErrado{"BadCipher", {"seal", "--signer", "a", "--recipient", "b", "--cipher", "7", "in", "out"}},
+                      UsoErrado{"TooManyHolders", {"demo", "--holders", "10001"}},
+                      UsoErrado{"BadBits", {"keygen", "a", "b", "--bits", "2048"}},
+                      UsoErrado{"UnknownCentralAction", {"central", "sell", "a", "b"}}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(CliHelp, EveryCommandPrintsHelpAndExitsZero)
+{
+    for (const char* c : {"compress", "expand", "keygen", "seal", "open", "check", "rewrite", "central", "demo"}) {
+        const Execucao e = executa({QString::fromLatin1(c), QStringLiteral("--help")});
+        EXPECT_EQ(e.codigo, 0) << c;
+        EXPECT_TRUE(e.saida.contains(QStringLiteral("Usage:"))) << c;
+    }
+    const Execucao v = executa({QStringLiteral("--version")});
+    EXPECT_EQ(v.codigo, 0);
+    EXPECT_TRUE(v.saida.contains(QStringLiteral("2.1.1.01C")));
+}
+
+}  // namespace
+}  // namespace pluvexa

@@ -1,0 +1,138 @@
+// central and demo: the card central's side, with the demonstration keys.
+
+#include "cli.h"
+#include "democentralkeys.h"
+#include "recharge/builtinkeys.h"
+#include "recharge/centralside.h"
+#include "recharge/demodata.h"
+#include "recharge/escritorrecarga.h"
+#include "recharge/pipeline.h"
+#include "recharge/workingfolders.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace pluvexa::cli {
+
+namespace {
+
+template <typename Record, size_t N>
+Record registro(const unsigned char (&bytes)[N])
+{
+    static_assert(N == std::tuple_size_v<Record>);
+    Record r{};
+    std::copy(bytes, bytes + N, r.begin());
+    return r;
+}
+
+// The program opens received files with its built-in key; files made with
+// the demonstration central keys only open where that key is the
+// demonstration one.
+bool chavesDeDemonstracao()
+{
+    if (builtin_keys_are_demonstration())
+        return true;
+    falha(QStringLiteral("this build holds real keys; the central's side works only with the demonstration keys"));
+    return false;
+}
+
+QString descreve(const RespostaCentral& r, const QString& verbo, const QString& arquivo)
+{
+    if (r.resultado == CentralFalhaCompressao)
+        return QStringLiteral("%1 %2 failed: compression or expansion failed").arg(verbo, arquivo);
+    return QStringLiteral("%1 %2 failed: error %3").arg(verbo, arquivo).arg(r.codigoEnvelope);
+}
+
+int recebido(const QString& plain, const QString& out)
+{
+    if (!QFileInfo::exists(plain))
+        return falha(QStringLiteral("%1 does not exist").arg(plain));
+    const RespostaCentral r = preparaArquivoRecebido(plain, out,
+        registro<PrivateKeyRecord>(kDemoCentralPrivateKey), registro<PublicKeyRecord>(kDemoOwnPublicKey));
+    return r.resultado == CentralOk ? Sucesso : falha(descreve(r, QStringLiteral("sealing"), plain));
+}
+
+}  // namespace
+
+int central(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "The card central's side, with the demonstration keys:\n"
+        "  make-received PLAIN OUT   compress and seal a plain recharge text for the program\n"
+        "  read-answer ANSWER PLAIN  open an answer file (checking its signature) and expand it"));
+    parser.addPositionalArgument(QStringLiteral("ACTION"), QStringLiteral("make-received or read-answer"));
+    parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("input file"));
+    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("output file"));
+    if (int r = analisa(parser, args, 3); r >= 0)
+        return r;
+    const QStringList p = parser.positionalArguments();
+    if (p[0] != QLatin1String("make-received") && p[0] != QLatin1String("read-answer")) {
+        std::fprintf(stderr, "pluvexa-cli central: unknown action '%s', see --help\n", qPrintable(p[0]));
+        return UsoErrado;
+    }
+    if (!chavesDeDemonstracao())
+        return Falha;
+    if (p[0] == QLatin1String("make-received"))
+        return recebido(p[1], p[2]);
+    if (!QFileInfo::exists(p[1]))
+        return falha(QStringLiteral("%1 does not exist").arg(p[1]));
+    const RespostaCentral r = leArquivoResposta(p[1], p[2],
+        registro<PrivateKeyRecord>(kDemoCentralPrivateKey), registro<PublicKeyRecord>(kDemoOwnPublicKey));
+    return r.resultado == CentralOk ? Sucesso : falha(descreve(r, QStringLiteral("opening"), p[1]));
+}
+
+int demo(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes a realistic received file, as the card central would send it, named\n"
+        "PX_<company>_<batch>_<YYMMDDHHNN>_1.rec. Prints its path."));
+    const QCommandLineOption holders(QStringLiteral("holders"),
+                                     QStringLiteral("card holders, 1 to 10000 (default 200)"),
+                                     QStringLiteral("N"), QStringLiteral("200"));
+    const QCommandLineOption folder(QStringLiteral("folder"),
+                                    QStringLiteral("where to write it (default: the received folder, %1)")
+                                        .arg(QDir::toNativeSeparators(pastaRecebidos())),
+                                    QStringLiteral("DIR"));
+    parser.addOptions({holders, folder});
+    if (int r = analisa(parser, args, 0); r >= 0)
+        return r;
+    bool ok = false;
+    const int n = parser.value(holders).toInt(&ok);
+    if (!ok || n < 1 || n > kRecargas) {
+        std::fputs("pluvexa-cli demo: --holders must be from 1 to 10000\n", stderr);
+        return UsoErrado;
+    }
+    if (!chavesDeDemonstracao())
+        return Falha;
+    const QString pasta = parser.isSet(folder) ? parser.value(folder) : pastaRecebidos();
+    if (!QDir().mkpath(pasta))
+        return falha(QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(pasta)));
+
+    const QDateTime agora = QDateTime::currentDateTime();
+    DemoOptions options;
+    options.holders = n;
+    ModeloRecarga modelo;
+    geraModeloDemo(modelo, options, agora);
+    const QString nome = nomeArquivoRecebido(options.empresa, options.remessa, agora);
+    const ResultadoEscrita escrita = EscritorRecarga(modelo).gera(nome.toStdString(), agora, agora);
+    if (!escrita.ok())
+        return falha(escrita.textosRecusas().join(QStringLiteral("; ")));
+
+    QTemporaryDir tmp;
+    const QString plain = tmp.filePath(QStringLiteral("demo.txt"));
+    try {
+        salvaLinhas(escrita.linhas, plain);
+    } catch (const ErroArquivo& e) {
+        return falha(QString::fromUtf8(e.what()));
+    }
+    const QString out = QDir(pasta).filePath(nome);
+    if (int r = recebido(plain, out); r != Sucesso)
+        return r;
+    escreve(QDir::toNativeSeparators(out));
+    return Sucesso;
+}
+
+}  // namespace pluvexa::cli

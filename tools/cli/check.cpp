@@ -1,0 +1,178 @@
+// check and rewrite: the record reader, the processing log and the writer
+// on the command line.
+
+#include "cli.h"
+#include "recharge/cp1252.h"
+#include "recharge/escritorrecarga.h"
+#include "recharge/numberformat.h"
+#include "recharge/pipeline.h"
+#include "recharge/processing.h"
+#include "recharge/recordfields.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace pluvexa::cli {
+
+namespace {
+
+// Loads the plain text of `path` as the window would: a received file is
+// opened and expanded, a draft expanded, plain text read as it is. The
+// temporary files go to a private folder, never beside the file.
+bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas, QStringList& log)
+{
+    if (plano) {
+        linhas = carregaLinhas(path);
+        return true;
+    }
+    QTemporaryDir tmp;
+    const QString copia = tmp.filePath(QFileInfo(path).fileName());
+    if (!tmp.isValid() || !QFile::copy(path, copia)) {
+        falha(QStringLiteral("cannot read %1").arg(path));
+        return false;
+    }
+    switch (DescompactaArquivo(copia, rascunho)) {
+    case EmpacotamentoOk:
+        break;
+    case FalhaCompressao:
+        log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descompactar o Arquivo ");
+        for (const QString& l : log)
+            escreve(l);
+        falha(QStringLiteral("%1 cannot be expanded").arg(path));
+        return false;
+    default:
+        log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descriptografar o Arquivo ");
+        for (const QString& l : log)
+            escreve(l);
+        falha(QStringLiteral("%1 cannot be opened with the built-in keys").arg(path));
+        return false;
+    }
+    log << QStringLiteral("  ") << QStringLiteral("Arquivo Descriptografado com Sucesso")
+        << QStringLiteral("Arquivo Descompactado com Sucesso") << QStringLiteral("  ");
+    linhas = carregaLinhas(tmp.filePath(kTmpTexto));
+    return true;
+}
+
+void resumo(const ModeloRecarga& m, const ResultadoProcessamento& r)
+{
+    escreve(QString());
+    escreve(QStringLiteral("Holders: %1").arg(m.QtdRecarga));
+    escreve(QStringLiteral("Card types: %1").arg(r.listaTiposCartao.size()));
+    escreve(QStringLiteral("Tariffs: %1").arg(r.listaTarifas.size()));
+    for (int t = 0; t < kTiposCartao; ++t) {
+        const TipoCartao& tipo = m.wTipoCartao[size_t(t)];
+        if (tipo.Codigo == 0)
+            continue;
+        int portadores = 0;
+        double total = 0;
+        for (int i = 0; i < m.QtdRecarga; ++i) {
+            const Recarga& h = m.wRecarga[size_t(i)];
+            if (h.TipoCartao != t)
+                continue;
+            ++portadores;
+            for (const GrupoRecarga& g : h.Grupo)
+                total += g.Valor;
+        }
+        const QString entrado = tipo.Modalidade == Dinheiro
+            ? QStringLiteral("R$ ") + formata(u"###,##0.00", Moeda::deDouble(total))
+            : formata(u"###,##0", static_cast<long long>(total)) + QStringLiteral(" credits");
+        escreve(QStringLiteral("  %1 - %2: %3 holders, %4 entered")
+                    .arg(t, 2, 10, QLatin1Char('0'))
+                    .arg(deCp1252(tipo.Descricao).trimmed())
+                    .arg(portadores)
+                    .arg(entrado));
+    }
+}
+
+}  // namespace
+
+int check(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Processes FILE as \"Processar Arquivo\" does and prints the processing log and a\n"
+        "summary. FILE is a received file (sealed; opened with the built-in keys) unless\n"
+        "--draft or --plain says otherwise. Exit 0 when every record is consistent."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("file to check"));
+    const QCommandLineOption draft(QStringLiteral("draft"), QStringLiteral("FILE is a draft (compressed only)"));
+    const QCommandLineOption plain(QStringLiteral("plain"), QStringLiteral("FILE is plain recharge text"));
+    parser.addOptions({draft, plain});
+    if (int r = analisa(parser, args, 1); r >= 0)
+        return r;
+    if (parser.isSet(draft) && parser.isSet(plain)) {
+        std::fputs("pluvexa-cli check: --draft and --plain exclude each other\n", stderr);
+        return UsoErrado;
+    }
+    const QString path = parser.positionalArguments().first();
+    if (!QFileInfo(path).isFile())
+        return falha(QStringLiteral("%1 does not exist").arg(path));
+
+    QStringList log = bannerProcessamento(QDateTime::currentDateTime(),
+                                          QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    std::vector<Texto> linhas;
+    if (!carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log))
+        return Falha;
+
+    ModeloRecarga modelo;
+    ProcessadorRecarga processador(modelo);
+    ResultadoProcessamento resultado;
+    try {
+        resultado = processador.processa(linhas, log);
+    } catch (const ErroConversao& e) {
+        for (const QString& l : log)
+            escreve(l);
+        return falha(QString::fromUtf8(e.what()));
+    }
+    for (const QString& l : log)
+        escreve(l);
+    resumo(modelo, resultado);
+    if (!resultado.consistente())
+        return falha(QStringLiteral("%1 has inconsistent records (see the log above)").arg(path));
+    return Sucesso;
+}
+
+int rewrite(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Reads plain recharge text IN and writes it back as OUT through the record\n"
+        "writer (plain text, CR LF): every record at its written length. The header\n"
+        "gets the current dates and times and OUT's name. Refuses a file with\n"
+        "inconsistent records, whose content would be lost."));
+    parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("plain recharge text"));
+    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("text to write"));
+    if (int r = analisa(parser, args, 2); r >= 0)
+        return r;
+    const QStringList p = parser.positionalArguments();
+    if (!QFileInfo(p[0]).isFile())
+        return falha(QStringLiteral("%1 does not exist").arg(p[0]));
+    ModeloRecarga modelo;
+    ProcessadorRecarga processador(modelo);
+    QStringList log;
+    try {
+        const ResultadoProcessamento r = processador.processa(carregaLinhas(p[0]), log);
+        if (!r.consistente()) {
+            for (const QString& l : log)
+                std::fprintf(stderr, "%s\n", l.toUtf8().constData());
+            return falha(QStringLiteral("%1 has inconsistent records; nothing written").arg(p[0]));
+        }
+    } catch (const ErroConversao& e) {
+        return falha(QString::fromUtf8(e.what()));
+    }
+    const ResultadoEscrita escrita = EscritorRecarga(modelo).gera(
+        paraCp1252(QFileInfo(p[1]).fileName()),
+        [] { return QDateTime::currentDateTime(); });
+    if (!escrita.ok())
+        return falha(QStringLiteral("the records cannot be written: ")
+                     + escrita.textosRecusas().join(QStringLiteral("; ")));
+    try {
+        salvaLinhas(escrita.linhas, p[1]);
+    } catch (const ErroArquivo& e) {
+        return falha(QString::fromUtf8(e.what()));
+    }
+    return Sucesso;
+}
+
+}  // namespace pluvexa::cli

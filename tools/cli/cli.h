@@ -1,0 +1,36 @@
+#pragma once
+
+// Shared pieces of pluvexa-cli's commands. Exit status: 0 success, 1 failure
+// (one line on standard error saying why), 2 wrong usage.
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+namespace pluvexa::cli {
+
+enum Saida { Sucesso = 0, Falha = 1, UsoErrado = 2 };
+
+// Parses `args` (the command name first). Returns -1 when the command should
+// run, otherwise the exit status (help printed: 0; a usage error: 2).
+// `posicionais` is the exact number of positional arguments required.
+int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais);
+
+// Prints "pluvexa-cli: <message>" on standard error and returns Falha.
+int falha(const QString& message);
+// Prints a line on standard output (UTF-8).
+void escreve(const QString& line);
+
+using Executor = int (*)(const QStringList& args);
+
+int compress(const QStringList& args);
+int expand(const QStringList& args);
+int keygen(const QStringList& args);
+int seal(const QStringList& args);
+int open(const QStringList& args);
+int check(const QStringList& args);
+int rewrite(const QStringList& args);
+int central(const QStringList& args);
+int demo(const QStringList& args);
+
+}  // namespace pluvexa::cli

@@ -1,0 +1,37 @@
+// compress and expand: the LZW coder on files.
+
+#include "cli.h"
+#include "recharge/lzw.h"
+
+#include <QFile>
+
+namespace pluvexa::cli {
+
+namespace {
+
+int codifica(const QStringList& args, bool comprime)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(comprime
+        ? QStringLiteral("Compresses IN into OUT with the recharge files' LZW coder.")
+        : QStringLiteral("Expands the LZW stream IN into OUT."));
+    parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("input file"));
+    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("output file"));
+    if (int r = analisa(parser, args, 2); r >= 0)
+        return r;
+    const QStringList p = parser.positionalArguments();
+    const std::string in = QFile::encodeName(p[0]).toStdString();
+    const std::string out = QFile::encodeName(p[1]).toStdString();
+    const int ok = comprime ? compress_file(in, out) : expand_file(in, out);
+    if (ok != 1)
+        return falha(comprime ? QStringLiteral("compression of %1 failed").arg(p[0])
+                              : QStringLiteral("expansion of %1 failed").arg(p[0]));
+    return Sucesso;
+}
+
+}  // namespace
+
+int compress(const QStringList& args) { return codifica(args, true); }
+int expand(const QStringList& args) { return codifica(args, false); }
+
+}  // namespace pluvexa::cli
