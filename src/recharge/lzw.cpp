@@ -74,10 +74,11 @@ inline std::uint8_t* putCode(std::uint8_t* out, std::uint32_t code)
     return out + 2;
 }
 
+// No flush per star: a flush is a system call, thousands of them per file.
 void print(std::ostream* progress, const char* text)
 {
     if (progress)
-        *progress << text << std::flush;
+        *progress << text;
 }
 
 }  // namespace
@@ -303,42 +304,51 @@ bool writeAllAndClose(File file, const std::vector<std::uint8_t>& data)
 
 enum class Operation { Compress, Expand };
 
-int runFile(Operation op, const std::string& inputPath, const std::string& outputPath)
+int runFileUnguarded(Operation op, const std::string& inputPath, const std::string& outputPath,
+                     std::ostream& out)
 {
-    std::ostream& out = std::cout;
     // The input is read before the output is created, so that a missing input
     // leaves an existing output file as it was.
     File input(std::fopen(inputPath.c_str(), "rb"));
     std::vector<std::uint8_t> data;
     if (!input || !readAll(input.get(), data)) {
-        out << "Fatal error opening files.\n" << std::flush;
+        out << "Fatal error opening files.\n";
         return 0;
     }
     input.reset();
     File output(std::fopen(outputPath.c_str(), "wb"));
     if (!output) {
-        out << "Fatal error opening files.\n" << std::flush;
+        out << "Fatal error opening files.\n";
         return 0;
     }
+    bool expanded = true;
+    std::vector<std::uint8_t> result;
+    if (op == Operation::Compress) {
+        result = lzw::compress(data, &out);
+    } else {
+        lzw::ExpandResult r = lzw::expand(data, &out);
+        expanded = r.status == lzw::ExpandStatus::Ok;
+        result = std::move(r.bytes);
+    }
+    if (!writeAllAndClose(std::move(output), result)) {
+        out << "Fatal error writing output file.\n";
+        return 0;
+    }
+    return expanded ? 1 : 0;
+}
+
+int runFile(Operation op, const std::string& inputPath, const std::string& outputPath)
+{
+    std::ostream& out = std::cout;
+    int result = 0;
     try {
-        bool expanded = true;
-        std::vector<std::uint8_t> result;
-        if (op == Operation::Compress) {
-            result = lzw::compress(data, &out);
-        } else {
-            lzw::ExpandResult r = lzw::expand(data, &out);
-            expanded = r.status == lzw::ExpandStatus::Ok;
-            result = std::move(r.bytes);
-        }
-        if (!writeAllAndClose(std::move(output), result)) {
-            out << "Fatal error writing output file.\n" << std::flush;
-            return 0;
-        }
-        return expanded ? 1 : 0;
+        result = runFileUnguarded(op, inputPath, outputPath, out);
     } catch (const std::bad_alloc&) {
-        out << "Fatal error allocating table space!\n" << std::flush;
-        return 0;
+        // Files are closed by their owners during unwinding.
+        out << "Fatal error allocating table space!\n";
     }
+    out.flush();
+    return result;
 }
 
 }  // namespace
