@@ -121,6 +121,7 @@ struct KnownStream {
     std::string plain;
     const char* stream;
 };
+void PrintTo(const KnownStream& v, std::ostream* os) { *os << v.name; }
 
 class LzwKnownStreams : public testing::TestWithParam<KnownStream> {};
 
@@ -154,6 +155,7 @@ struct Sample {
     const char* name;
     Bytes (*make)();
 };
+void PrintTo(const Sample& v, std::ostream* os) { *os << v.name; }
 
 class LzwAgainstReference : public testing::TestWithParam<Sample> {};
 
@@ -247,6 +249,7 @@ struct ShortStream {
     const char* stream;
     std::string plain;
 };
+void PrintTo(const ShortStream& v, std::ostream* os) { *os << v.name; }
 
 class LzwShortStreams : public testing::TestWithParam<ShortStream> {};
 
@@ -297,6 +300,7 @@ struct BadStream {
     Bytes stream;
     std::size_t bytesBeforeError;
 };
+void PrintTo(const BadStream& v, std::ostream* os) { *os << v.name; }
 
 class LzwFatalExpansion : public testing::TestWithParam<BadStream> {};
 
