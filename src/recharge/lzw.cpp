@@ -135,42 +135,21 @@ namespace {
 
 // Where each defined string can be copied from: every string the expander
 // defines is the previous output string followed by the first byte of the
-// next one, and those lie next to each other in the output already written.
-// Sized by the codes the stream can define (at most one per code read), so
-// that short streams stay cheap.
+// next one, and those lie next to each other in the output. Sized by the
+// codes the stream can define (at most one per code read), so that short
+// streams stay cheap.
 struct DefinedStrings {
     explicit DefinedStrings(std::size_t codes)
-        : offset(new std::uint32_t[codes]), length(new std::uint32_t[codes])
+        : offset(new std::size_t[codes]), length(new std::uint32_t[codes])
     {
     }
-    std::unique_ptr<std::uint32_t[]> offset;
+    std::unique_ptr<std::size_t[]> offset;
     std::unique_ptr<std::uint32_t[]> length;
 };
 
-// Output buffer that keeps room for one more decoded string plus the slack
-// of the short-string fast copy, so that the loop never checks space per byte.
-class Output {
-public:
-    static constexpr std::size_t kSlack = kDecodeStackSize + 32;
-
-    explicit Output(std::size_t expected) : buf_(std::max(expected, kSlack)) {}
-
-    std::uint8_t* reserveFor(std::size_t pos)
-    {
-        if (pos + kSlack > buf_.size())
-            buf_.resize(std::max(buf_.size() * 2, pos + kSlack));
-        return buf_.data();
-    }
-
-    std::vector<std::uint8_t> take(std::size_t size)
-    {
-        buf_.resize(size);
-        return std::move(buf_);
-    }
-
-private:
-    std::vector<std::uint8_t> buf_;
-};
+// Short strings are copied as one block of this size (loaded whole before it
+// is stored), which needs as much slack after the output.
+constexpr std::size_t kCopyBlock = 16;
 
 }  // namespace
 
@@ -185,11 +164,9 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
     // codes whose following code is complete in the input are readable.
     const std::size_t readable = stream.size() >= 4 ? stream.size() / 2 - 1 : 0;
     const std::uint8_t* const s = stream.data();
-    auto codeAt = [&](std::size_t i) -> std::uint32_t {
-        return i < readable ? (std::uint32_t{s[2 * i]} << 8) | s[2 * i + 1] : kEndCode;
-    };
+    auto codeAt = [s](std::size_t i) { return (std::uint32_t{s[2 * i]} << 8) | s[2 * i + 1]; };
 
-    const std::uint32_t first = codeAt(0);
+    const std::uint32_t first = readable > 0 ? codeAt(0) : kEndCode;
     if (first == kEndCode) {
         print(progress, "\n");
         return result;
@@ -200,72 +177,83 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
         return result;
     }
 
+    // First pass: where every string goes and where each defined string can
+    // be copied from, the checks, and the output size. The second pass then
+    // fills an output of exactly that size: no growing, and only the pages
+    // of the output are ever touched.
     DefinedStrings defined(std::min<std::size_t>(kEndCode, kFirstStringCode + readable));
-    Output output(stream.size() * 8);   // recharge text shrinks about 8 times
-    std::uint8_t* out = output.reserveFor(0);
-    out[0] = static_cast<std::uint8_t>(first);
-    std::size_t pos = 1;
+    std::size_t total = 1;
     std::size_t oldPos = 0;
     std::uint32_t oldLength = 1;
     std::uint32_t nextCode = kFirstStringCode;
     std::size_t counter = 0;
+    std::size_t decoded = 1;   // codes that expand, the first one included
     bool fatal = false;
-
     for (std::size_t i = 1; i < readable; ++i) {
-        const std::uint32_t code = (std::uint32_t{s[2 * i]} << 8) | s[2 * i + 1];
+        const std::uint32_t code = codeAt(i);
         if (code == kEndCode)
             break;
         if (++counter == kProgressStep) {
             counter = 0;
             print(progress, "*");
         }
-        out = output.reserveFor(pos);
         std::uint32_t length;
         if (code < kFirstStringCode) {
             length = 1;
-            out[pos] = static_cast<std::uint8_t>(code);
         } else if (code < nextCode) {
             length = defined.length[code];
-            if (length > kDecodeStackSize) {
-                fatal = true;
-                break;
-            }
-            const std::uint8_t* from = out + defined.offset[code];
-            if (length <= 16) {
-                // The source lies wholly before pos; reading a little past
-                // its end stays inside the buffer (slack), and the whole
-                // block is loaded before it is stored.
-                std::uint8_t block[16];
-                std::memcpy(block, from, 16);
-                std::memcpy(out + pos, block, 16);
-            } else {
-                std::memcpy(out + pos, from, length);
-            }
         } else if (code == nextCode) {
             // The string being defined is needed already: the previous
             // string followed by its own first byte.
             length = oldLength + 1;
-            if (length > kDecodeStackSize) {
-                fatal = true;
-                break;
-            }
-            std::memcpy(out + pos, out + oldPos, oldLength);   // ends where pos starts
-            out[pos + oldLength] = out[oldPos];
         } else {
             fatal = true;
             break;
         }
+        if (length > kDecodeStackSize) {
+            fatal = true;
+            break;
+        }
         if (nextCode <= kLastStringCode) {
-            defined.offset[nextCode] = static_cast<std::uint32_t>(oldPos);
+            defined.offset[nextCode] = oldPos;
             defined.length[nextCode] = oldLength + 1;
             ++nextCode;
         }
-        oldPos = pos;
+        oldPos = total;
         oldLength = length;
-        pos += length;
+        total += length;
+        decoded = i + 1;
     }
 
-    result.bytes = output.take(pos);
+    // Second pass. A code's entries never change once defined, so the final
+    // table serves every step.
+    result.bytes.resize(total + kCopyBlock);
+    std::uint8_t* const out = result.bytes.data();
+    out[0] = static_cast<std::uint8_t>(first);
+    std::size_t pos = 1;
+    for (std::size_t i = 1; i < decoded; ++i) {
+        const std::uint32_t code = codeAt(i);
+        if (code < kFirstStringCode) {
+            out[pos++] = static_cast<std::uint8_t>(code);
+            continue;
+        }
+        const std::size_t length = defined.length[code];
+        const std::uint8_t* const from = out + defined.offset[code];
+        // All but the last byte lie before pos. The last byte is at pos
+        // itself when the string is the one being defined: its own first
+        // byte, so it is copied after the rest.
+        if (length <= kCopyBlock) {
+            std::uint8_t block[kCopyBlock];
+            std::memcpy(block, from, kCopyBlock);
+            std::memcpy(out + pos, block, kCopyBlock);
+        } else {
+            std::memcpy(out + pos, from, length - 1);
+        }
+        out[pos + length - 1] = from[length - 1];
+        pos += length;
+    }
+    result.bytes.resize(total);
+
     if (fatal) {
         print(progress, "Fatal error during code expansion.\n");
         result.status = ExpandStatus::FatalError;
@@ -284,8 +272,18 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// Reads the whole file, straight into a buffer sized up front when the size
+// can be told; whatever follows (a file that grew, a pipe) is appended.
 bool readAll(std::FILE* f, std::vector<std::uint8_t>& data)
 {
+    if (std::fseek(f, 0, SEEK_END) == 0) {
+        const long size = std::ftell(f);
+        std::rewind(f);
+        if (size > 0) {
+            data.resize(static_cast<std::size_t>(size));
+            data.resize(std::fread(data.data(), 1, data.size(), f));
+        }
+    }
     std::uint8_t buf[1 << 16];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)

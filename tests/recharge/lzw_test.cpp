@@ -444,6 +444,14 @@ TEST_F(LzwFiles, MissingInputFailsAndLeavesTheOutputAlone)
     EXPECT_EQ(readFile(path("out")), bytesOf("kept"));
 }
 
+TEST_F(LzwFiles, UnreadableInputFails)
+{
+    CoutCapture out;
+    EXPECT_EQ(compress_file(dir.path().toStdString(), path("out")), 0);   // a folder
+    EXPECT_EQ(out.text(), "Fatal error opening files.\n");
+    EXPECT_FALSE(std::filesystem::exists(path("out")));
+}
+
 TEST_F(LzwFiles, OutputThatCannotBeCreatedFails)
 {
     writeFile(path("in"), bytesOf("abc"));
