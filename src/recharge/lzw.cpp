@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -272,17 +273,16 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Reads the whole file, straight into a buffer sized up front when the size
-// can be told; whatever follows (a file that grew, a pipe) is appended.
-bool readAll(std::FILE* f, std::vector<std::uint8_t>& data)
+// Reads the whole file, straight into a buffer of the size the file system
+// reports for a regular file; whatever follows (a file that grew, a
+// special file) is appended.
+bool readAll(std::FILE* f, const std::string& path, std::vector<std::uint8_t>& data)
 {
-    if (std::fseek(f, 0, SEEK_END) == 0) {
-        const long size = std::ftell(f);
-        std::rewind(f);
-        if (size > 0) {
-            data.resize(static_cast<std::size_t>(size));
-            data.resize(std::fread(data.data(), 1, data.size(), f));
-        }
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > 0) {
+        data.resize(static_cast<std::size_t>(size));
+        data.resize(std::fread(data.data(), 1, data.size(), f));
     }
     std::uint8_t buf[1 << 16];
     std::size_t n;
@@ -309,7 +309,7 @@ int runFileUnguarded(Operation op, const std::string& inputPath, const std::stri
     // leaves an existing output file as it was.
     File input(std::fopen(inputPath.c_str(), "rb"));
     std::vector<std::uint8_t> data;
-    if (!input || !readAll(input.get(), data)) {
+    if (!input || !readAll(input.get(), inputPath, data)) {
         out << "Fatal error opening files.\n";
         return 0;
     }
