@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -65,6 +66,14 @@ QString textoInteiro(QString&& lido, int valor)
     return escritaCanonica(lido) ? std::move(lido) : QString::number(valor);
 }
 
+std::string prefixoChave(int tipoCartao, int tarifa)
+{
+    std::string k;
+    acrescentaNumero(k, tipoCartao, 2);
+    acrescentaNumero(k, tarifa, 2);
+    return k;
+}
+
 bool menor(const std::string& a, const std::string& b)
 {
     // Byte order of the code page: unsigned, a prefix before its longer keys.
@@ -77,10 +86,8 @@ bool menor(const std::string& a, const std::string& b)
 
 std::string chaveClassificacao(const ORecarga& e, Classificacao ordem)
 {
-    std::string k;
-    k.reserve(30 + e.Nome.size());
-    acrescentaNumero(k, e.TipoCartao, 2);
-    acrescentaNumero(k, e.Tarifa, 2);
+    std::string k = prefixoChave(e.TipoCartao, e.Tarifa);
+    k.reserve(k.size() + 22 + std::max(e.Nome.size(), e.Matricula.size()));
     switch (ordem) {
     case Classificacao::Codigo:
         acrescentaNumero(k, e.Usuario, 11);
@@ -149,15 +156,32 @@ ResultadoClassificacao ClassificaGrid(GridTable& grid, ModeloRecarga& m, Selecao
         entradas.push_back(std::move(l));
     }
 
-    // Keys are built once and sorted beside their entry numbers, so the
-    // comparisons touch only the keys; a stable sort keeps rows of equal
-    // keys in their order.
-    std::vector<std::pair<std::string, int>> chaves;
+    // Keys are built once and sorted beside their entry numbers. Every key
+    // starts with the same card type and tariff, so the 8 bytes after that
+    // part, read as a big-endian number, settle most comparisons without
+    // touching the key's text (a shorter key pads with zero bytes, which
+    // keeps the order; equal numbers fall back to the whole key). The sort
+    // is stable, so rows of equal keys keep their order.
+    const size_t comum = prefixoChave(sel.TipoCartaoSel, sel.TarifaSel).size();
+    struct Chave {
+        std::uint64_t inicio;
+        int entrada;
+        std::string texto;
+    };
+    std::vector<Chave> chaves;
     chaves.reserve(entradas.size());
-    for (size_t i = 0; i < entradas.size(); ++i)
-        chaves.emplace_back(std::move(entradas[i].chave), int(i));
-    std::stable_sort(chaves.begin(), chaves.end(),
-                     [](const auto& a, const auto& b) { return menor(a.first, b.first); });
+    for (size_t i = 0; i < entradas.size(); ++i) {
+        std::string& k = entradas[i].chave;
+        std::uint64_t inicio = 0;
+        for (size_t b = comum; b < comum + 8; ++b)
+            inicio = (inicio << 8) | (b < k.size() ? std::uint64_t(static_cast<unsigned char>(k[b])) : 0u);
+        chaves.push_back({inicio, int(i), std::move(k)});
+    }
+    std::stable_sort(chaves.begin(), chaves.end(), [](const Chave& a, const Chave& b) {
+        if (a.inicio != b.inicio)
+            return a.inicio < b.inicio;
+        return menor(a.texto, b.texto);
+    });
 
     grid.setRowCount(2);
     grid.setFixedRows(1);
@@ -170,7 +194,7 @@ ResultadoClassificacao ClassificaGrid(GridTable& grid, ModeloRecarga& m, Selecao
     titularDaLinha.reserve(entradas.size() + 1);
     TextosValor texto(sel.FormatoValor);
     for (size_t p = 0; p < chaves.size(); ++p) {
-        LinhaClassificada& l = entradas[size_t(chaves[p].second)];
+        LinhaClassificada& l = entradas[size_t(chaves[p].entrada)];
         QString* linha = celulas.data() + p * size_t(largura);
         linha[kColUsuario] = textoInteiro(std::move(l.usuario), l.e.Usuario);
         linha[kColCartao] = textoInteiro(std::move(l.cartao), l.e.Cartao);

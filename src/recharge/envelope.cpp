@@ -149,14 +149,6 @@ int seal_checked(std::istream& input, std::ostream& output, const PrivateKeyReco
         || !w.u16(0))
         return kEnvelopeWriteFailed;
 
-    std::unique_ptr<CryptoPP::RandomNumberGenerator> systemRandom;
-    if (!rng) {
-        systemRandom = new_system_random();
-        if (!systemRandom)
-            return kEnvelopeNoRandom;
-        rng = systemRandom.get();
-    }
-
     std::unique_ptr<CryptoPP::HashTransformation> hash;
     if (digestSelector != kDigestNone) {
         hash = new_digest(digestSelector);
@@ -166,6 +158,15 @@ int seal_checked(std::istream& input, std::ostream& output, const PrivateKeyReco
 
     std::unique_ptr<CryptoPP::SymmetricCipher> cipher;
     if (cipherSelector != kCipherNone) {
+        // Only the cipher needs randomness; a fresh generator per seal keeps
+        // session keys and IVs from repeating across files.
+        std::unique_ptr<CryptoPP::RandomNumberGenerator> systemRandom;
+        if (!rng) {
+            systemRandom = new_system_random();
+            if (!systemRandom)
+                return kEnvelopeNoRandom;
+            rng = systemRandom.get();
+        }
         SecByteBlock sessionKey(session_key_length(cipherSelector));
         SecByteBlock iv(kCipherBlock);
         try {

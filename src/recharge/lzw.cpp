@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -15,27 +16,45 @@ constexpr std::size_t kProgressStep = 1000;
 
 // Exact map from (prefix code, appended byte) to the code of that string.
 // The central's coder finds strings with its own hash table; any exact map
-// defines the same codes in the same order, so this one is chosen for speed:
-// one 64-bit slot holds key and code, so a probe touches one cache line, and
-// at most 65279 strings in 2^17 slots keep the probe sequences short.
+// defines the same codes in the same order, so this one is chosen for speed
+// (measured on recharge text and on random bytes):
+// - strings that extend a single byte are looked up directly in a 256x256
+//   table; they are the first lookup after every emitted code;
+// - longer prefixes go through an open-addressing table of 2^17 16-bit codes
+//   (at most 65279 strings: under half full, short probes), checked against
+//   each code's key. Kept small (256 KB) so that it stays in cache, since
+//   each lookup waits for the previous one.
 class StringTable {
 public:
-    StringTable() : slots_(new std::uint64_t[kSize]()) {}
+    StringTable()
+        : byByte_(new std::uint16_t[256 * 256]()),
+          slots_(new std::uint16_t[kSize]()),
+          keyOf_(new std::uint32_t[kEndCode])
+    {
+    }
 
-    // Returns the code of key's string, or 0 after storing `code` for it
-    // (when `code` is nonzero) in the empty slot where the search ended.
+    // Returns the code of key's string (key = prefix << 8 | byte), or 0 after
+    // storing `code` for it (when `code` is nonzero).
     std::uint32_t findOrAdd(std::uint32_t key, std::uint32_t code)
     {
+        if (key < 256 * 256) {
+            const std::uint32_t found = byByte_[key];
+            if (found == 0 && code != 0)
+                byByte_[key] = static_cast<std::uint16_t>(code);
+            return found;
+        }
         std::uint32_t i = (key * 0x9E3779B1u) >> (32 - kBits);
         for (;;) {
-            const std::uint64_t slot = slots_[i];
-            if (slot == 0) {
-                if (code != 0)
-                    slots_[i] = (std::uint64_t{key} << 16) | code;
+            const std::uint32_t found = slots_[i];
+            if (found == 0) {
+                if (code != 0) {
+                    slots_[i] = static_cast<std::uint16_t>(code);
+                    keyOf_[code] = key;
+                }
                 return 0;
             }
-            if ((slot >> 16) == key)
-                return static_cast<std::uint32_t>(slot & 0xFFFF);
+            if (keyOf_[found] == key)
+                return found;
             i = (i + 1) & (kSize - 1);
         }
     }
@@ -43,7 +62,10 @@ public:
 private:
     static constexpr unsigned kBits = 17;
     static constexpr std::uint32_t kSize = 1u << kBits;
-    std::unique_ptr<std::uint64_t[]> slots_;   // 0: empty (no code below 256 is stored)
+    // 0 means empty in both tables: no code below 256 is ever stored.
+    std::unique_ptr<std::uint16_t[]> byByte_;
+    std::unique_ptr<std::uint16_t[]> slots_;
+    std::unique_ptr<std::uint32_t[]> keyOf_;
 };
 
 inline std::uint8_t* putCode(std::uint8_t* out, std::uint32_t code)
@@ -53,10 +75,11 @@ inline std::uint8_t* putCode(std::uint8_t* out, std::uint32_t code)
     return out + 2;
 }
 
+// No flush per star: a flush is a system call, thousands of them per file.
 void print(std::ostream* progress, const char* text)
 {
     if (progress)
-        *progress << text << std::flush;
+        *progress << text;
 }
 
 }  // namespace
@@ -71,9 +94,11 @@ std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ost
     }
 
     StringTable table;
-    // At most one code per input byte, plus the end and pad codes.
-    std::vector<std::uint8_t> stream(2 * (input.size() + 2));
-    std::uint8_t* out = stream.data();
+    // At most one code per input byte, plus the end and pad codes. Left
+    // uninitialised: only the pages actually written get touched.
+    std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[2 * (input.size() + 2)]);
+    std::uint8_t* const begin = buffer.get();
+    std::uint8_t* out = begin;
 
     const std::uint8_t* p = input.data();
     const std::uint8_t* const end = p + input.size();
@@ -103,45 +128,29 @@ std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ost
     out = putCode(out, string);
     out = putCode(out, kEndCode);
     out = putCode(out, kPadCode);
-    stream.resize(static_cast<std::size_t>(out - stream.data()));
     print(progress, "\n");
-    return stream;
+    return std::vector<std::uint8_t>(begin, out);
 }
 
 namespace {
 
 // Where each defined string can be copied from: every string the expander
 // defines is the previous output string followed by the first byte of the
-// next one, and those lie next to each other in the output already written.
+// next one, and those lie next to each other in the output. Sized by the
+// codes the stream can define (at most one per code read), so that short
+// streams stay cheap.
 struct DefinedStrings {
-    std::unique_ptr<std::uint32_t[]> offset{new std::uint32_t[kEndCode]};
-    std::unique_ptr<std::uint32_t[]> length{new std::uint32_t[kEndCode]};
+    explicit DefinedStrings(std::size_t codes)
+        : offset(new std::size_t[codes]), length(new std::uint32_t[codes])
+    {
+    }
+    std::unique_ptr<std::size_t[]> offset;
+    std::unique_ptr<std::uint32_t[]> length;
 };
 
-// Output buffer that keeps room for one more decoded string plus the slack
-// of the short-string fast copy, so that the loop never checks space per byte.
-class Output {
-public:
-    static constexpr std::size_t kSlack = kDecodeStackSize + 32;
-
-    Output() : buf_(std::max<std::size_t>(1 << 16, kSlack)) {}
-
-    std::uint8_t* reserveFor(std::size_t pos)
-    {
-        if (pos + kSlack > buf_.size())
-            buf_.resize(std::max(buf_.size() * 2, pos + kSlack));
-        return buf_.data();
-    }
-
-    std::vector<std::uint8_t> take(std::size_t size)
-    {
-        buf_.resize(size);
-        return std::move(buf_);
-    }
-
-private:
-    std::vector<std::uint8_t> buf_;
-};
+// Short strings are copied as one block of this size (loaded whole before it
+// is stored), which needs as much slack after the output.
+constexpr std::size_t kCopyBlock = 16;
 
 }  // namespace
 
@@ -156,11 +165,9 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
     // codes whose following code is complete in the input are readable.
     const std::size_t readable = stream.size() >= 4 ? stream.size() / 2 - 1 : 0;
     const std::uint8_t* const s = stream.data();
-    auto codeAt = [&](std::size_t i) -> std::uint32_t {
-        return i < readable ? (std::uint32_t{s[2 * i]} << 8) | s[2 * i + 1] : kEndCode;
-    };
+    auto codeAt = [s](std::size_t i) { return (std::uint32_t{s[2 * i]} << 8) | s[2 * i + 1]; };
 
-    const std::uint32_t first = codeAt(0);
+    const std::uint32_t first = readable > 0 ? codeAt(0) : kEndCode;
     if (first == kEndCode) {
         print(progress, "\n");
         return result;
@@ -171,72 +178,83 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
         return result;
     }
 
-    DefinedStrings defined;
-    Output output;
-    std::uint8_t* out = output.reserveFor(0);
-    out[0] = static_cast<std::uint8_t>(first);
-    std::size_t pos = 1;
+    // First pass: where every string goes and where each defined string can
+    // be copied from, the checks, and the output size. The second pass then
+    // fills an output of exactly that size: no growing, and only the pages
+    // of the output are ever touched.
+    DefinedStrings defined(std::min<std::size_t>(kEndCode, kFirstStringCode + readable));
+    std::size_t total = 1;
     std::size_t oldPos = 0;
     std::uint32_t oldLength = 1;
     std::uint32_t nextCode = kFirstStringCode;
     std::size_t counter = 0;
+    std::size_t decoded = 1;   // codes that expand, the first one included
     bool fatal = false;
-
     for (std::size_t i = 1; i < readable; ++i) {
-        const std::uint32_t code = (std::uint32_t{s[2 * i]} << 8) | s[2 * i + 1];
+        const std::uint32_t code = codeAt(i);
         if (code == kEndCode)
             break;
         if (++counter == kProgressStep) {
             counter = 0;
             print(progress, "*");
         }
-        out = output.reserveFor(pos);
         std::uint32_t length;
         if (code < kFirstStringCode) {
             length = 1;
-            out[pos] = static_cast<std::uint8_t>(code);
         } else if (code < nextCode) {
             length = defined.length[code];
-            if (length > kDecodeStackSize) {
-                fatal = true;
-                break;
-            }
-            const std::uint8_t* from = out + defined.offset[code];
-            if (length <= 16) {
-                // The source lies wholly before pos; reading a little past
-                // its end stays inside the buffer (slack), and the whole
-                // block is loaded before it is stored.
-                std::uint8_t block[16];
-                std::memcpy(block, from, 16);
-                std::memcpy(out + pos, block, 16);
-            } else {
-                std::memcpy(out + pos, from, length);
-            }
         } else if (code == nextCode) {
             // The string being defined is needed already: the previous
             // string followed by its own first byte.
             length = oldLength + 1;
-            if (length > kDecodeStackSize) {
-                fatal = true;
-                break;
-            }
-            std::memcpy(out + pos, out + oldPos, oldLength);   // ends where pos starts
-            out[pos + oldLength] = out[oldPos];
         } else {
             fatal = true;
             break;
         }
+        if (length > kDecodeStackSize) {
+            fatal = true;
+            break;
+        }
         if (nextCode <= kLastStringCode) {
-            defined.offset[nextCode] = static_cast<std::uint32_t>(oldPos);
+            defined.offset[nextCode] = oldPos;
             defined.length[nextCode] = oldLength + 1;
             ++nextCode;
         }
-        oldPos = pos;
+        oldPos = total;
         oldLength = length;
-        pos += length;
+        total += length;
+        decoded = i + 1;
     }
 
-    result.bytes = output.take(pos);
+    // Second pass. A code's entries never change once defined, so the final
+    // table serves every step.
+    result.bytes.resize(total + kCopyBlock);
+    std::uint8_t* const out = result.bytes.data();
+    out[0] = static_cast<std::uint8_t>(first);
+    std::size_t pos = 1;
+    for (std::size_t i = 1; i < decoded; ++i) {
+        const std::uint32_t code = codeAt(i);
+        if (code < kFirstStringCode) {
+            out[pos++] = static_cast<std::uint8_t>(code);
+            continue;
+        }
+        const std::size_t length = defined.length[code];
+        const std::uint8_t* const from = out + defined.offset[code];
+        // All but the last byte lie before pos. The last byte is at pos
+        // itself when the string is the one being defined: its own first
+        // byte, so it is copied after the rest.
+        if (length <= kCopyBlock) {
+            std::uint8_t block[kCopyBlock];
+            std::memcpy(block, from, kCopyBlock);
+            std::memcpy(out + pos, block, kCopyBlock);
+        } else {
+            std::memcpy(out + pos, from, length - 1);
+        }
+        out[pos + length - 1] = from[length - 1];
+        pos += length;
+    }
+    result.bytes.resize(total);
+
     if (fatal) {
         print(progress, "Fatal error during code expansion.\n");
         result.status = ExpandStatus::FatalError;
@@ -255,8 +273,17 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-bool readAll(std::FILE* f, std::vector<std::uint8_t>& data)
+// Reads the whole file, straight into a buffer of the size the file system
+// reports for a regular file; whatever follows (a file that grew, a
+// special file) is appended.
+bool readAll(std::FILE* f, const std::string& path, std::vector<std::uint8_t>& data)
 {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > 0) {
+        data.resize(static_cast<std::size_t>(size));
+        data.resize(std::fread(data.data(), 1, data.size(), f));
+    }
     std::uint8_t buf[1 << 16];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
@@ -275,42 +302,51 @@ bool writeAllAndClose(File file, const std::vector<std::uint8_t>& data)
 
 enum class Operation { Compress, Expand };
 
-int runFile(Operation op, const std::string& inputPath, const std::string& outputPath)
+int runFileUnguarded(Operation op, const std::string& inputPath, const std::string& outputPath,
+                     std::ostream& out)
 {
-    std::ostream& out = std::cout;
     // The input is read before the output is created, so that a missing input
     // leaves an existing output file as it was.
     File input(std::fopen(inputPath.c_str(), "rb"));
     std::vector<std::uint8_t> data;
-    if (!input || !readAll(input.get(), data)) {
-        out << "Fatal error opening files.\n" << std::flush;
+    if (!input || !readAll(input.get(), inputPath, data)) {
+        out << "Fatal error opening files.\n";
         return 0;
     }
     input.reset();
     File output(std::fopen(outputPath.c_str(), "wb"));
     if (!output) {
-        out << "Fatal error opening files.\n" << std::flush;
+        out << "Fatal error opening files.\n";
         return 0;
     }
+    bool expanded = true;
+    std::vector<std::uint8_t> result;
+    if (op == Operation::Compress) {
+        result = lzw::compress(data, &out);
+    } else {
+        lzw::ExpandResult r = lzw::expand(data, &out);
+        expanded = r.status == lzw::ExpandStatus::Ok;
+        result = std::move(r.bytes);
+    }
+    if (!writeAllAndClose(std::move(output), result)) {
+        out << "Fatal error writing output file.\n";
+        return 0;
+    }
+    return expanded ? 1 : 0;
+}
+
+int runFile(Operation op, const std::string& inputPath, const std::string& outputPath)
+{
+    std::ostream& out = std::cout;
+    int result = 0;
     try {
-        bool expanded = true;
-        std::vector<std::uint8_t> result;
-        if (op == Operation::Compress) {
-            result = lzw::compress(data, &out);
-        } else {
-            lzw::ExpandResult r = lzw::expand(data, &out);
-            expanded = r.status == lzw::ExpandStatus::Ok;
-            result = std::move(r.bytes);
-        }
-        if (!writeAllAndClose(std::move(output), result)) {
-            out << "Fatal error writing output file.\n" << std::flush;
-            return 0;
-        }
-        return expanded ? 1 : 0;
+        result = runFileUnguarded(op, inputPath, outputPath, out);
     } catch (const std::bad_alloc&) {
-        out << "Fatal error allocating table space!\n" << std::flush;
-        return 0;
+        // Files are closed by their owners during unwinding.
+        out << "Fatal error allocating table space!\n";
     }
+    out.flush();
+    return result;
 }
 
 }  // namespace

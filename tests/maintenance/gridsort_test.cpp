@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <tuple>
+
 namespace pluvexa {
 namespace {
 
@@ -180,6 +184,66 @@ TEST_F(Sort, WriteBackFailureStopsBeforeAnyRowMoves)
     EXPECT_EQ(*res.erro, "'1;5' is not a valid floating point value");
     EXPECT_EQ(todasAsCelulas(grid), antes);
 }
+
+// The ordering exactly as its rule reads: passes of adjacent exchanges
+// while the left key is greater, keys compared as unsigned bytes.
+std::vector<int> referencia(std::vector<ORecarga> e, Classificacao ordem)
+{
+    std::vector<int> pos(e.size());
+    for (size_t i = 0; i < e.size(); ++i)
+        pos[i] = int(i);
+    auto maior = [&](const ORecarga& a, const ORecarga& b) {
+        const std::string x = chaveClassificacao(a, ordem), y = chaveClassificacao(b, ordem);
+        return std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end(),
+                                            [](char p, char q) { return (unsigned char)p < (unsigned char)q; });
+    };
+    for (bool troca = true; troca;) {
+        troca = false;
+        for (size_t i = 0; i + 1 < e.size(); ++i)
+            if (maior(e[i], e[i + 1])) {
+                std::swap(e[i], e[i + 1]);
+                std::swap(pos[i], pos[i + 1]);
+                troca = true;
+            }
+    }
+    return pos;
+}
+
+class SortCrossCheck : public ::testing::TestWithParam<std::tuple<unsigned, int>> {};
+
+TEST_P(SortCrossCheck, SameOrderAsTheExchangeSort)
+{
+    const auto [semente, ordem] = GetParam();
+    std::mt19937 rnd(semente);
+    auto pick = [&](int n) { return int(rnd() % unsigned(n)); };
+    const std::vector<std::string> partes{"ANA", "ANA MARIA", "ana", "\xC1LVARO", "BETO", "B", "", "10", "2", "ANAB"};
+    auto m = novoModelo();
+    std::vector<Recarga> hs;
+    for (int i = 0; i < 150; ++i)
+        hs.push_back(titular(pick(2) ? pick(30) : pick(2000000000), pick(6), partes[size_t(pick(10))],
+                             partes[size_t(pick(10))] + partes[size_t(pick(10))], kTipoDinheiro, {{3, i}}));
+    carrega(*m, hs);
+    MemoryGridTable grid;
+    SelecaoGrid sel;
+    IndiceLinhas indice;
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {}, &indice);
+
+    std::vector<ORecarga> e;
+    for (const Recarga& h : hs)
+        e.push_back({h.Usuario, h.Cartao, h.Nome, h.Matricula, kTipoDinheiro, 3, 0, 0});
+    const std::vector<int> esperado = referencia(e, Classificacao(ordem));
+
+    ASSERT_FALSE(ClassificaGrid(grid, *m, sel, Classificacao(ordem), false, {}, &indice).erro);
+    std::vector<int> obtido;
+    for (int r = 1; r < grid.rowCount(); ++r) {
+        obtido.push_back(grid.cell(4, r).toInt());   // CMM carries the holder's number
+        EXPECT_EQ(indice.titular(r), obtido.back());
+    }
+    EXPECT_EQ(obtido, esperado);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sementes, SortCrossCheck,
+                         ::testing::Combine(::testing::Range(1u, 6u), ::testing::Values(0, 1, 2)));
 
 TEST(ChaveClassificacao, FieldsPaddedAndConcatenated)
 {

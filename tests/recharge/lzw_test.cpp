@@ -121,6 +121,7 @@ struct KnownStream {
     std::string plain;
     const char* stream;
 };
+void PrintTo(const KnownStream& v, std::ostream* os) { *os << v.name; }
 
 class LzwKnownStreams : public testing::TestWithParam<KnownStream> {};
 
@@ -154,6 +155,7 @@ struct Sample {
     const char* name;
     Bytes (*make)();
 };
+void PrintTo(const Sample& v, std::ostream* os) { *os << v.name; }
 
 class LzwAgainstReference : public testing::TestWithParam<Sample> {};
 
@@ -247,6 +249,7 @@ struct ShortStream {
     const char* stream;
     std::string plain;
 };
+void PrintTo(const ShortStream& v, std::ostream* os) { *os << v.name; }
 
 class LzwShortStreams : public testing::TestWithParam<ShortStream> {};
 
@@ -297,6 +300,7 @@ struct BadStream {
     Bytes stream;
     std::size_t bytesBeforeError;
 };
+void PrintTo(const BadStream& v, std::ostream* os) { *os << v.name; }
 
 class LzwFatalExpansion : public testing::TestWithParam<BadStream> {};
 
@@ -438,6 +442,14 @@ TEST_F(LzwFiles, MissingInputFailsAndLeavesTheOutputAlone)
     EXPECT_EQ(expand_file(path("missing"), path("out")), 0);
     EXPECT_EQ(out.text(), "Fatal error opening files.\nFatal error opening files.\n");
     EXPECT_EQ(readFile(path("out")), bytesOf("kept"));
+}
+
+TEST_F(LzwFiles, UnreadableInputFails)
+{
+    CoutCapture out;
+    EXPECT_EQ(compress_file(dir.path().toStdString(), path("out")), 0);   // a folder
+    EXPECT_EQ(out.text(), "Fatal error opening files.\n");
+    EXPECT_FALSE(std::filesystem::exists(path("out")));
 }
 
 TEST_F(LzwFiles, OutputThatCannotBeCreatedFails)

@@ -26,11 +26,6 @@ Execucao executa(const QStringList& args)
             QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
 
-QString chave(const char* name)
-{
-    return QStringLiteral(PLUVEXA_SOURCE_DIR "/keys/demo/") + QString::fromLatin1(name);
-}
-
 QList<QByteArray> linhas(const QString& path)
 {
     QFile f(path);
