@@ -1,6 +1,8 @@
 #include "shell/tfprincipal.h"
 
 #include "maintenance/tfcadrecarga.h"
+
+#include <QCloseEvent>
 #include "recharge/model.h"
 #include "shell/barrastatus.h"
 #include "shell/formatodata.h"
@@ -144,6 +146,11 @@ QMdiSubWindow* Tfprincipal::adicionaJanela(QWidget* janela)
 void Tfprincipal::TVwGeralClick()
 {
     QMdiSubWindow* ativa = mdiArea->currentSubWindow();
+    // Values typed but not saved are not thrown away without asking; "No"
+    // keeps the maintenance window and cancels the click.
+    if (auto* manutencao = ativa ? qobject_cast<Tfcadrecarga*>(ativa->widget()) : nullptr)
+        if (!manutencao->podeDescartar())
+            return;
     PinturaSuspensa pintura(this);
     // Destroyed at once, without its close handler: whatever it held is gone.
     if (ativa && (!ativa->widget() || ativa->widget()->objectName() != kFundo))
@@ -176,6 +183,16 @@ void Tfprincipal::changeEvent(QEvent* evento)
     if (evento->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
     Tfgeral::changeEvent(evento);
+}
+
+void Tfprincipal::closeEvent(QCloseEvent* evento)
+{
+    for (QMdiSubWindow* sub : mdiArea->subWindowList())
+        if (auto* manutencao = qobject_cast<Tfcadrecarga*>(sub->widget()); manutencao && !manutencao->podeDescartar()) {
+            evento->ignore();
+            return;
+        }
+    Tfgeral::closeEvent(evento);
 }
 
 void Tfprincipal::showEvent(QShowEvent* evento)

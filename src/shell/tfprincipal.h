@@ -51,6 +51,8 @@ public:
 protected:
     void changeEvent(QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
+    // Closing the program asks, like the tree, before unsaved values go.
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     std::unique_ptr<Interaction> m_interacaoPropria;

@@ -1,5 +1,6 @@
 #include "janelaprincipal.h"
 
+#include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "shell/barrastatus.h"
 #include "transfer/tfcargaarquivos.h"
@@ -221,6 +222,31 @@ TEST_F(JanelaPrincipal, WorkWindowClosedByItselfIsGoneAndTheBackgroundShows)
     EXPECT_TRUE(QTest::qWaitFor([&] { return cad.isNull(); }));
     EXPECT_EQ(janelas(), QStringList{kFundo});
     EXPECT_TRUE(principal->mdiArea->currentSubWindow()->isMaximized());
+}
+
+// A value typed into the grid and not yet saved makes the tree ask before the
+// maintenance window goes; "No" keeps it and cancels the click.
+TEST_F(JanelaPrincipal, TreeClickAsksBeforeDiscardingUnsavedValues)
+{
+    clica(QStringLiteral("Manutenção"));
+    QPointer<Tfcadrecarga> cad = principal->fcadrecarga();
+    ASSERT_FALSE(cad.isNull());
+    RecargaGridModel* grade = cad->sgRecarga->gridModel();
+    grade->setEditing(true);
+    ASSERT_TRUE(grade->setData(grade->index(0, 5), QStringLiteral("12,50"), Qt::EditRole));
+    ASSERT_TRUE(cad->valoresPendentes());
+
+    const QString pergunta = QStringLiteral("Existem valores digitados que não foram salvos. Deseja descartá-los?");
+    interacao.expectQuestion(pergunta, false);
+    clica(QStringLiteral("Carga Arquivos"));
+    EXPECT_FALSE(cad.isNull());
+    EXPECT_EQ(ativa(), QStringLiteral("fcadrecarga"));
+
+    interacao.expectQuestion(pergunta, true);
+    clica(QStringLiteral("Principal"));
+    EXPECT_TRUE(cad.isNull());
+    EXPECT_EQ(janelas(), QStringList{kFundo});
+    EXPECT_TRUE(interacao.allConsumed());
 }
 
 }  // namespace
