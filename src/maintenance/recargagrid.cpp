@@ -36,7 +36,14 @@ QVariant RecargaGridModel::data(const QModelIndex& index, int role) const
     if (!index.isValid())
         return {};
     switch (role) {
-    case Qt::DisplayRole:
+    case Qt::DisplayRole: {
+        // Names fill their 50-character field with blanks; shown trimmed so
+        // the view does not elide them. The cell keeps them (the sort needs them).
+        QString text = m_cells.cell(index.column(), gridRow(index.row()));
+        while (!text.isEmpty() && text.back() == QLatin1Char(' '))
+            text.chop(1);
+        return text;
+    }
     case Qt::EditRole:
         return m_cells.cell(index.column(), gridRow(index.row()));
     case Qt::TextAlignmentRole:

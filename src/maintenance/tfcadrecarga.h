@@ -192,6 +192,8 @@ private:
     bool m_carregandoListas = false;
     bool m_valoresPendentes = false;
     bool m_saindoDaGrade = false;
+    // The last generation was refused for values the file cannot carry.
+    bool m_valoresRecusados = false;
     std::function<QDateTime()> m_relogio = [] { return QDateTime::currentDateTime(); };
 };
 

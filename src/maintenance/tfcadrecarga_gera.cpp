@@ -3,6 +3,7 @@
 // the received file moves to the processed folder.
 
 #include "maintenance/filelists.h"
+#include "maintenance/limites.h"
 #include "maintenance/tfcadrecarga.h"
 #include "recharge/cp1252.h"
 #include "recharge/escritorrecarga.h"
@@ -33,6 +34,8 @@ void Tfcadrecarga::btngerararquivoClick()
     adicionaLog(QStringLiteral("Geração de Arquivo Definitivo "));
     if (GeraArquivo(pastaGerados(), false))
         m_valoresPendentes = false;
+    else if (m_valoresRecusados)
+        return;  // the operator stays at the grid to correct them
     mostraPagina(tblog);
 }
 
@@ -58,6 +61,7 @@ void Tfcadrecarga::ApagaRascunhos(const QStringList& exceto)
 bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
 {
     const ModeloRecarga& m = *m_ctx.modelo;
+    m_valoresRecusados = false;
 
     // The batch number names the file; without it nothing can be written.
     const QString remessa = deCp1252(m.cabecalho.Remessa);
@@ -70,6 +74,24 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
         adicionaLog(QStringLiteral("  "));
         adicionaLog(msg);
         return false;
+    }
+
+    // A value the central would refuse never leaves in an answer file.
+    if (!rascunho) {
+        const QStringList fora = valoresForaDoLimite(m);
+        if (!fora.isEmpty()) {
+            QStringList mostradas = fora.mid(0, 15);
+            if (fora.size() > mostradas.size())
+                mostradas << QStringLiteral("... e mais %1").arg(fora.size() - mostradas.size());
+            m_ctx.interaction->notice(QStringLiteral("Valores fora do permitido para o Tipo de Cartão - "
+                                                     "nenhum arquivo foi gerado - Verifique!\n\n")
+                                      + mostradas.join(QLatin1Char('\n')));
+            adicionaLog(QStringLiteral("  "));
+            adicionaLog(QStringLiteral("Arquivo não gerado - valores fora do permitido para o Tipo de Cartão:"));
+            adicionaLog(fora);
+            m_valoresRecusados = true;
+            return false;
+        }
     }
 
     const QDateTime agora = m_relogio();
@@ -89,6 +111,7 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
         adicionaLog(QStringLiteral("  "));
         adicionaLog(QStringLiteral("Arquivo não gerado - valores que não cabem no arquivo:"));
         adicionaLog(recusas);
+        m_valoresRecusados = true;
         return false;
     }
     LinhasSaida = escrita.linhas;
