@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <iostream>
+#include <sstream>
 
 namespace pluvexa::cli {
 
@@ -101,9 +103,19 @@ int main(int argc, char** argv)
         std::printf("pluvexa-cli %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return Sucesso;
     }
+    // The coder reports its progress on standard output; only the coder's
+    // own commands show it, so that the others print just their results.
+    std::ostringstream silencio;
+    std::streambuf* saida = std::cout.rdbuf();
+    if (first != QLatin1String("compress") && first != QLatin1String("expand"))
+        std::cout.rdbuf(silencio.rdbuf());
     for (const Comando& c : kComandos)
-        if (first == QLatin1String(c.nome))
-            return c.executa(args);
+        if (first == QLatin1String(c.nome)) {
+            const int r = c.executa(args);
+            std::cout.rdbuf(saida);
+            return r;
+        }
+    std::cout.rdbuf(saida);
     std::fprintf(stderr, "pluvexa-cli: unknown command '%s'\n%s", qPrintable(first), qPrintable(uso()));
     return UsoErrado;
 }
