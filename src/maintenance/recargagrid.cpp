@@ -211,6 +211,11 @@ RecargaGrid::RecargaGrid(QWidget* parent)
     : QTableView(parent), m_model(new RecargaGridModel(this))
 {
     setModel(m_model);
+    // A small face, as the grid was designed, so that ten-digit codes fit
+    // their 65-pixel columns.
+    QFont pequena = font();
+    pequena.setPixelSize(11);
+    setFont(pequena);
     setItemDelegate(new RecargaGridDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -237,10 +242,18 @@ int RecargaGrid::columnCount() const { return m_model->cells().columnCount(); }
 void RecargaGrid::setColumnCount(int columns) { m_model->setGridColumnCount(columns); }
 int RecargaGrid::columnWidth(int column) const { return m_model->cells().columnWidth(column); }
 
+// The designed widths were made for a face whose ten digits took about 55
+// pixels; on screen they grow with the face in use, so no code is cut.
+int RecargaGrid::larguraNaTela(int width) const
+{
+    const double escala = std::max(1.0, fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) / 55.0);
+    return int(width * escala + 0.5);
+}
+
 void RecargaGrid::setColumnWidth(int column, int width)
 {
     m_model->cells().setColumnWidth(column, width);
-    QTableView::setColumnWidth(column, width);
+    QTableView::setColumnWidth(column, larguraNaTela(width));
 }
 
 QString RecargaGrid::cell(int column, int row) const { return m_model->cells().cell(column, row); }
@@ -284,7 +297,7 @@ void RecargaGrid::setRows(int firstRow, int width, std::vector<QString> cells)
 {
     m_model->setGridRows(firstRow, width, std::move(cells));
     for (int c = 0; c < m_model->columnCount(); ++c)
-        QTableView::setColumnWidth(c, m_model->cells().columnWidth(c));
+        QTableView::setColumnWidth(c, larguraNaTela(m_model->cells().columnWidth(c)));
 }
 
 void RecargaGrid::confirmaEdicao()

@@ -100,6 +100,7 @@ private:
     void editorKey(QWidget* editor, int key);
     void focoMudou(QWidget* old, QWidget* now);
     bool contem(const QWidget* w) const;
+    int larguraNaTela(int width) const;
 
     RecargaGridModel* m_model;
     QPointer<QWidget> m_editor;
