@@ -2,6 +2,7 @@
 
 #include "recharge/builtinkeys.h"
 #include "recharge/envelope.h"
+#include "recharge/escritorrecarga.h"
 #include "recharge/lzw.h"
 
 #include <QDir>
@@ -57,15 +58,8 @@ void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho)
     if (!file.open(QIODevice::WriteOnly))
         throw ErroArquivo("Cannot create file \"" + QDir::toNativeSeparators(caminho).toStdString()
                           + "\". " + file.errorString().toStdString());
-    QByteArray data;
-    size_t total = 0;
-    for (const Texto& l : linhas)
-        total += l.size() + 2;
-    data.reserve(qsizetype(total));
-    for (const Texto& l : linhas) {
-        data.append(l.data(), qsizetype(l.size()));
-        data.append("\r\n", 2);
-    }
+    const std::string texto = juntaLinhas(linhas);
+    const QByteArray data = QByteArray::fromRawData(texto.data(), qsizetype(texto.size()));
     if (file.write(data) != data.size() || !file.commit())
         throw ErroArquivo("Cannot write file \"" + QDir::toNativeSeparators(caminho).toStdString()
                           + "\". " + file.errorString().toStdString());
@@ -73,27 +67,11 @@ void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho)
 
 std::vector<Texto> carregaLinhas(const QString& caminho)
 {
-    std::vector<Texto> linhas;
     QFile file(caminho);
     if (!file.open(QIODevice::ReadOnly))
-        return linhas;
+        return {};
     const QByteArray data = file.readAll();
-    const char* p = data.constData();
-    const char* end = p + data.size();
-    const char* start = p;
-    while (p < end) {
-        if (*p == '\r' || *p == '\n') {
-            linhas.emplace_back(start, p);
-            if (*p == '\r' && p + 1 < end && p[1] == '\n')
-                ++p;
-            start = ++p;
-        } else {
-            ++p;
-        }
-    }
-    if (start < end)
-        linhas.emplace_back(start, end);
-    return linhas;
+    return divideLinhas(std::string_view(data.constData(), size_t(data.size())));
 }
 
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
