@@ -220,6 +220,9 @@ void JanelaRecargaTest::escolhe(QComboBox* lista, int codigo)
     const QString prefixo = QStringLiteral("%1 - ").arg(codigo, 2, 10, QLatin1Char('0'));
     for (int i = 0; i < lista->count(); ++i) {
         if (lista->itemText(i).startsWith(prefixo)) {
+            // As the operator's click does, the list takes the focus first
+            // (the grid, when it had it, is left).
+            lista->setFocus(Qt::MouseFocusReason);
             lista->setCurrentIndex(i);
             return;
         }
