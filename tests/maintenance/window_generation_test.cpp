@@ -290,6 +290,33 @@ TEST_F(Geracao, APackingFailureKeepsTheEarlierDraftAndMovesNothing)
     EXPECT_EQ(w().linhasLog().last(), "Geração de Arquivo Definitivo ");
 }
 
+// A value refused on Enter keeps its text in the cell, and the full
+// write-back takes a cell as read: the answer must still never carry more
+// than the card type allows.
+TEST_F(Geracao, AValueAboveTheMaximumNeverReachesTheAnswer)
+{
+    abreEProcessa();
+    escolheTarifa(1);
+    dialogos.expectNotice("Valor Maior que o Permitido(R$600,00) - Verifique!");
+    digitaUsuario(101, "700");
+    ASSERT_EQ(valorDoUsuario(101), "700");
+
+    dialogos.expectNotice("Valores acima do máximo do Tipo de Cartão - nenhum arquivo foi gerado - Verifique!\n\n"
+                          "Portador 101 - MARIA SOUZA - Tarifa 1 : 700,00 (máximo 600,00)");
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
+    EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
+    // Refused like a value on Enter: the operator stays on the grid to correct it.
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(linhaDoLog("Geração de Arquivo Definitivo"), -1);
+
+    // Corrected, the answer goes out.
+    digitaUsuario(101, "600");
+    w().btngerararquivo->click();
+    EXPECT_EQ(arquivosEm(pastaGerados()).size(), 2);
+}
+
 // The batch number names the file: without one nothing is written, deleted
 // or moved.
 TEST_F(Geracao, ABatchThatIsNoNumberWritesNothing)
