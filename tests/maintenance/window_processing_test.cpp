@@ -1,0 +1,329 @@
+// Opening the maintenance window and processing received files and drafts
+// through its buttons, as the operator does.
+
+#include "maintenance/recargagrid.h"
+#include "maintenance/windowfixture.h"
+#include "recharge/cp1252.h"
+#include "recharge/escritorrecarga.h"
+#include "recharge/pipeline.h"
+#include "recharge/workingfolders.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+
+namespace pluvexa::janela {
+namespace {
+
+const QStringList kOk = {"Header      ==> OK ", "Detalhe     ==> OK ", "Tipo Cartão ==> OK ",
+                         "Tarifa      ==> OK ", "Trailer     ==> OK ", "Eventos     ==> OK "};
+
+using Abertura = JanelaRecargaTest;
+
+TEST_F(Abertura, CreatesTheFoldersAndAsksNothingWithAnEmptyDraftFolder)
+{
+    abre();
+    for (const QString& p : {pastaRecebidos(), pastaGerados(), pastaRascunho(), pastaProcessados()})
+        EXPECT_TRUE(QFileInfo(p).isDir()) << p.toStdString();
+    EXPECT_TRUE(dialogos.shown().isEmpty());
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    EXPECT_FALSE(w().EmRascunho);
+    EXPECT_EQ(w().lblarqproc->text(), "0");
+    EXPECT_EQ(w().FLBArquivosRecargaRecebidos->currentRow(), -1);
+    EXPECT_EQ(w().lblultimoarquivo->text(), "Não Há Arquivos Processados");
+    EXPECT_EQ(w().lblultimogerado->text(), "Não Há Arquivos Gerados");
+    EXPECT_FALSE(w().lblultacesso->isVisible());
+}
+
+TEST_F(Abertura, ListsTheReceivedFilesWithTheirCountAndSelectsTheFirst)
+{
+    criaPastasTrabalho();
+    enviaRecebidoPadrao();
+    auto m = modeloCentral();
+    enviaRecebido(linhasDoModelo(*m, QStringLiteral("PX_00123_0006_0412010800_1.rec")),
+                  QStringLiteral("PX_00123_0006_0412010800_1.rec"));
+    // Not a received file: other endings stay out of the list.
+    enviaRecebido(linhasDoModelo(*m, QStringLiteral("x_2.rec")), QStringLiteral("PX_00123_0005_0412010800_2.rec"));
+
+    abre();
+    EXPECT_EQ(w().lblarqproc->text(), "2");
+    ASSERT_EQ(w().FLBArquivosRecargaRecebidos->count(), 2);
+    EXPECT_EQ(w().FLBArquivosRecargaRecebidos->currentRow(), 0);
+    EXPECT_EQ(w().FLBArquivosRecargaRecebidos->item(0)->text(), "PX_00123_0006_0412010800_1.rec");
+}
+
+TEST_F(Abertura, NothingToProcessIsANotice)
+{
+    abre();
+    dialogos.expectNotice("Não Há arquivos a processar - Verifique!");
+    processa();
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+}
+
+using Processamento = JanelaRecargaTest;
+
+TEST_F(Processamento, AConsistentFileLogsEveryStepAndShowsTheMoneyGridOfTheFirstEntries)
+{
+    const QString recebido = enviaRecebidoPadrao();
+    abre();
+    processa();
+    EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
+
+    const QStringList& log = w().linhasLog();
+    ASSERT_GE(log.size(), 24);
+    EXPECT_EQ(log[0], QString(81, u'='));
+    EXPECT_EQ(log[1], "=============== Drovanti - Pluvexa - ZELVO PLUS ==========================");
+    EXPECT_TRUE(log[2].startsWith("===============     Data Proc: ")) << log[2].toStdString();
+    EXPECT_TRUE(log[2].endsWith("     ==========================")) << log[2].toStdString();
+    EXPECT_EQ(log[3], QString(81, u'='));
+    EXPECT_EQ(log[4], " ");
+    EXPECT_EQ(log[5], "Carregando Arquivo : " + caminhoVisivel(recebido));
+    EXPECT_EQ(log.mid(6, 4), QStringList({"  ", "Arquivo Descriptografado com Sucesso",
+                                          "Arquivo Descompactado com Sucesso", "  "}));
+    const QString empresa = "123 - " + QStringLiteral("TRANSPORTES TESTE LTDA").leftJustified(50);
+    EXPECT_EQ(log.mid(10, 8),
+              QStringList({"Empresa : " + empresa, "Data : 09/12/04 08:30:00", "Criptografia : Sim", " ",
+                           "Versão Recarga : " + QStringLiteral("CENTRAL 4.2.0").leftJustified(20),
+                           "Versão Remota : 2.1.1.01C ", "Sequencial Arquivo : 000000000000004711", " "}));
+    EXPECT_EQ(log.mid(log.size() - 6), kOk);
+    EXPECT_EQ(w().memolog->toPlainText(), log.join(u'\n'));
+
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(w().lblseq->text(), "000000000000004711");
+    EXPECT_EQ(w().lblempresa->text(), empresa);
+    EXPECT_EQ(w().lbldata->text(), "09/12/04 08:30:00");
+    EXPECT_EQ(w().lblcripta->text(), "Sim");
+    EXPECT_EQ(w().UltimoAcessado, nomeRecebidoPadrao());
+    // The temporary files are gone; the received file waits for the answer.
+    EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
+
+    // The lists hold every card type and tariff; the first of each is shown:
+    // money type 01 with tariff 00 lists the holder whose group 1 has none.
+    ASSERT_EQ(w().cbtipocartao->count(), 2);
+    EXPECT_EQ(w().cbtipocartao->currentText(), "01 - " + QStringLiteral("VALE DINHEIRO").leftJustified(50));
+    ASSERT_EQ(w().cbtarifa->count(), 3);
+    EXPECT_EQ(w().cbtarifa->itemText(0), "00 - SEM TARIFA");
+    EXPECT_EQ(w().cbtarifa->itemText(1), "01 - URBANA     - 2,30");
+    EXPECT_EQ(w().cbtarifa->currentIndex(), 0);
+    EXPECT_EQ(w().lbltipo->text(), w().cbtipocartao->currentText());
+    EXPECT_EQ(w().lbltarifa->text(), "00 - SEM TARIFA");
+    EXPECT_EQ(w().lblqtdrec->text(), "1");
+    const RecargaGrid& g = *w().sgRecarga;
+    ASSERT_EQ(g.rowCount(), 2);
+    EXPECT_EQ(g.cell(0, 1), "103");
+    EXPECT_EQ(g.cell(3, 1).trimmed(), "CARLA DIAS");
+    EXPECT_EQ(w().lblvlrrecdig->text(), "0,00");
+    EXPECT_EQ(w().lblgervlrdig->text(), "0,00");
+
+    // Tariff 01 of the money type: both holders in model order, values and
+    // history with two decimals.
+    escolheTarifa(1);
+    EXPECT_EQ(w().lbltarifa->text(), "01 - URBANA     - 2,30");
+    EXPECT_EQ(w().lblqtdrec->text(), "2");
+    ASSERT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.columnCount(), 9);
+    const QStringList cabecalhoDinheiro = {"Usuário", "Cartão", "Matrícula", "Nome", "CMM", "Valor",
+                                           "Vlr.Última Rec", "Vlr.Penúltima Rec", "Vlr.Antipenúltima Rec"};
+    for (int c = 0; c < 9; ++c) {
+        EXPECT_EQ(g.cell(c, 0), cabecalhoDinheiro[c]) << c;
+        EXPECT_EQ(g.model()->headerData(c, Qt::Horizontal).toString(), cabecalhoDinheiro[c]) << c;
+    }
+    const QStringList maria = {"101", "5101", "111", QStringLiteral("MARIA SOUZA").leftJustified(50), "100",
+                               "0,00", "50,00", "40,00", "30,50"};
+    for (int c = 0; c < 9; ++c)
+        EXPECT_EQ(g.cell(c, 1), maria[c]) << c;
+    EXPECT_EQ(g.cell(0, 2), "102");
+    EXPECT_EQ(g.currentRow(), 1);
+    EXPECT_EQ(g.currentColumn(), 5);
+}
+
+TEST_F(Processamento, ACreditTypeWidensTheGridToEighteenColumnsAndListsAHolderByItsSecondGroup)
+{
+    enviaRecebidoPadrao();
+    abre();
+    processa();
+    escolheTarifa(1);
+    escolheTipo(kTipoCreditos);
+
+    const RecargaGrid& g = *w().sgRecarga;
+    ASSERT_EQ(g.columnCount(), 18);
+    const QStringList cabecalho = {
+        "Usuário", "Cartão", "Matrícula", "Nome", "CMM", "Créditos",
+        "Vlr.Última Rec Grupo1 ", "Vlr.Penúltima Rec Grupo1", "Vlr.Antipenúltima Rec Grupo1",
+        "Vlr.Última Rec Grupo2", "Vlr.Penúltima Rec Grupo2", "Vlr.Antipenúltima Rec Grupo2",
+        "Vlr.Última Rec Grupo3", "Vlr.Penúltima Rec Grupo3", "Vlr.Antipenúltima Rec Grupo3",
+        "Vlr.Última Rec Grupo4", "Vlr.Penúltima Rec Grupo4", "Vlr.Antipenúltima Rec Grupo4"};
+    for (int c = 0; c < 18; ++c)
+        EXPECT_EQ(g.cell(c, 0), cabecalho[c]) << c;
+    ASSERT_EQ(g.rowCount(), 3);
+    EXPECT_EQ(g.cell(0, 1), "104");
+    EXPECT_EQ(g.cell(5, 1), "0");
+    EXPECT_EQ(g.cell(6, 1), "20");
+    // EVA carries tariff 1 in group 2: her row shows group 2's CMM and history.
+    const QStringList eva = {"105", "5105", "555", QStringLiteral("EVA ROCHA").leftJustified(50), "10", "0",
+                             "5", "6", "7"};
+    for (int c = 0; c < 9; ++c)
+        EXPECT_EQ(g.cell(c, 2), eva[c]) << c;
+    for (int c = 9; c < 18; ++c)
+        EXPECT_EQ(g.cell(c, 2), "") << c;
+
+    // Tariff "00" lists nobody for a credit type: one blank row.
+    escolheTarifa(0);
+    EXPECT_EQ(g.rowCount(), 2);
+    EXPECT_EQ(g.cell(0, 1), "");
+    EXPECT_EQ(w().lblqtdrec->text(), "0");
+    EXPECT_EQ(w().lblvlrrecdig->text(), "0,00");
+    EXPECT_EQ(w().lblqtdrecdig->text(), "0");
+
+    // Back to a money type: 18 columns stay, 9 to 17 blank, header included.
+    escolheTipo(kTipoDinheiro);
+    EXPECT_EQ(g.columnCount(), 18);
+    EXPECT_EQ(g.cell(5, 0), "Valor");
+    for (int c = 9; c < 18; ++c)
+        EXPECT_EQ(g.cell(c, 0), "") << c;
+}
+
+// A change to the central's lines, sealed and processed.
+struct Defeito {
+    const char* nome;
+    std::function<void(std::vector<Texto>&)> altera;
+    QStringList avisos;          // notices, in order
+    QStringList linhasFinais;    // the log ends with these
+};
+
+void PrintTo(const Defeito& d, std::ostream* os) { *os << d.nome; }
+
+class ArquivoDefeituoso : public JanelaRecargaTest, public ::testing::WithParamInterface<Defeito> {};
+
+TEST_P(ArquivoDefeituoso, EndsOnTheLogPageWithItsMarksAndLoadsTheRest)
+{
+    auto m = modeloCentral();
+    std::vector<Texto> linhas = linhasDoModelo(*m, nomeRecebidoPadrao());
+    GetParam().altera(linhas);
+    enviaRecebido(linhas, nomeRecebidoPadrao());
+    abre();
+    for (const QString& a : GetParam().avisos)
+        dialogos.expectNotice(a);
+    processa();
+
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    const QStringList& log = w().linhasLog();
+    const QStringList& fim = GetParam().linhasFinais;
+    EXPECT_EQ(log.mid(log.size() - fim.size()), fim);
+    EXPECT_EQ(linhaDoLog("Header      ==> OK"), -1);
+    // The accepted holders are in the model all the same.
+    EXPECT_GE(modelo->QtdRecarga, 5);
+    EXPECT_EQ(modelo->wRecarga[0].Usuario, 101);
+    // The received file stays to be processed again.
+    EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Janela, ArquivoDefeituoso,
+    ::testing::Values(
+        Defeito{"DetailOf271Characters",
+                [](std::vector<Texto>& l) {
+                    // The last holder's record loses its last character.
+                    auto it = std::find_if(l.rbegin(), l.rend(), [](const Texto& t) { return t.rfind("01", 0) == 0; });
+                    it->pop_back();
+                },
+                {"Arquivo fora do Padrão - Verifique"},
+                {"Detalhe     ==> Consistencia Inválida "}},
+        Defeito{"UnknownRecordType07",
+                [](std::vector<Texto>& l) { l.insert(l.begin() + 3, "07 UNKNOWN"); },
+                {"Evento não reconhecido - 07 - Verifique!", "Arquivo fora do Padrão - Verifique"},
+                {"Evento desconhecido - Evento : 07 - Linha : 3", "Evento      ==> Evento Inválido "}}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(Processamento, TheUnknownRecordIsLoggedWithItsPositionBeforeTheMarks)
+{
+    auto m = modeloCentral();
+    std::vector<Texto> linhas = linhasDoModelo(*m, nomeRecebidoPadrao());
+    linhas.insert(linhas.begin() + 2, "");   // empty lines count as positions and are skipped
+    linhas.insert(linhas.begin() + 5, "07X");
+    enviaRecebido(linhas, nomeRecebidoPadrao());
+    abre();
+    dialogos.expectNotice("Evento não reconhecido - 07 - Verifique!");
+    dialogos.expectNotice("Arquivo fora do Padrão - Verifique");
+    processa();
+    EXPECT_GE(linhaDoLog("Evento desconhecido - Evento : 07 - Linha : 5"), 0);
+    EXPECT_EQ(modelo->QtdRecarga, 6);
+}
+
+TEST_F(Processamento, AFileSealedForAnotherKeyIsRefusedAndItsTemporaryFilesStay)
+{
+    auto m = modeloCentral();
+    enviaRecebido(linhasDoModelo(*m, nomeRecebidoPadrao()), nomeRecebidoPadrao(), &chavesDemo().centralPublica);
+    abre();
+    dialogos.expectNotice("Erro ao Descriptografar Arquivo - Verifique!");
+    processa();
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    const QStringList& log = w().linhasLog();
+    EXPECT_EQ(log.mid(log.size() - 2), QStringList({"  ", " ==> Erro ao Descriptografar o Arquivo "}));
+    EXPECT_TRUE(arquivosEm(pastaRecebidos()).contains(kTmpComprimido)) << arquivosEm(pastaRecebidos()).join(' ').toStdString();
+    EXPECT_TRUE(arquivosEm(pastaRecebidos()).contains(nomeRecebidoPadrao()));
+    EXPECT_EQ(modelo->QtdRecarga, 0);
+    EXPECT_TRUE(w().UltimoAcessado.isEmpty());
+}
+
+// A draft as the window writes it: compressed only, in the draft folder,
+// with values already entered.
+QString gravaRascunho(const QString& nome)
+{
+    auto m = modeloCentral();
+    m->wRecarga[0].Grupo[0].Valor = 12.5;   // MARIA, money
+    m->wRecarga[4].Grupo[1].Valor = 13;     // EVA, credits, group 2
+    std::vector<Texto> linhas = EscritorRecarga(*m).gera(paraCp1252(nome), momentoEnvio(), momentoEnvio()).linhas;
+    EXPECT_FALSE(linhas.empty());
+    criaPastasTrabalho();
+    EXPECT_EQ(CompactaArquivo(linhas, pastaRascunho(), nome, true), EmpacotamentoOk);
+    return QDir(pastaRascunho()).filePath(nome);
+}
+
+using Rascunho = JanelaRecargaTest;
+
+TEST_F(Rascunho, YesContinuesTheDraftWithItsValues)
+{
+    gravaRascunho(QStringLiteral("PX_00123_0007_0412091000_2.REC"));
+    enviaRecebidoPadrao();
+    dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", true);
+    abre();
+
+    EXPECT_TRUE(w().EmRascunho);
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_GE(linhaDoLog("Arquivo Descriptografado com Sucesso"), 0);
+    EXPECT_EQ(w().linhasLog().mid(w().linhasLog().size() - 6), kOk);
+    EXPECT_EQ(w().UltimoAcessado, "PX_00123_0007_0412091000_2.REC");
+    EXPECT_EQ(arquivosEm(pastaRascunho()), QStringList{"PX_00123_0007_0412091000_2.REC"});
+
+    escolheTarifa(1);
+    EXPECT_EQ(valorDoUsuario(101), "12,50");
+    EXPECT_EQ(valorDoUsuario(102), "0,00");
+    escolheTipo(kTipoCreditos);
+    EXPECT_EQ(valorDoUsuario(105), "13");
+    EXPECT_EQ(w().lblgervlrdig->text(), "27,45");   // 12,50 + 13 x 1,15
+    EXPECT_EQ(w().lblgerqtddig->text(), "13");
+}
+
+TEST_F(Rascunho, NoDeletesTheDraftAndTheNextOpeningDoesNotAsk)
+{
+    const QString rascunho = gravaRascunho(QStringLiteral("PX_00123_0007_0412091000_2.REC"));
+    salvaLinhas({"LOG"}, QDir(pastaRascunho()).filePath("PX_00123_0007_0412091000_2.LOG"));
+    dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", false);
+    abre();
+    EXPECT_FALSE(w().EmRascunho);
+    EXPECT_FALSE(QFileInfo::exists(rascunho));
+    EXPECT_EQ(arquivosEm(pastaRascunho()), QStringList{"PX_00123_0007_0412091000_2.LOG"});
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+
+    abre();
+    EXPECT_EQ(dialogos.shown().size(), 1);
+}
+
+}  // namespace
+}  // namespace pluvexa::janela

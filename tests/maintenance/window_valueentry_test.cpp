@@ -1,0 +1,245 @@
+// Values typed into the real grid with the keyboard, the default value, the
+// sort and the totals under the grid.
+
+#include "maintenance/recargagrid.h"
+#include "maintenance/ttabnumedit.h"
+#include "maintenance/windowfixture.h"
+#include "recharge/workingfolders.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace pluvexa::janela {
+namespace {
+
+// Opens the window on the central's standard file (with the rounding mode
+// given) and shows the grid of one card type and tariff.
+class Digitacao : public JanelaRecargaTest {
+protected:
+    void mostra(int tipo, int tarifa, const char* arredondamento = "0")
+    {
+        auto m = modeloCentral();
+        m->cabecalho.Arredondamento = arredondamento;
+        enviaRecebido(linhasDoModelo(*m, nomeRecebidoPadrao()), nomeRecebidoPadrao());
+        abre();
+        processa();
+        ASSERT_EQ(w().cbtipocartao->count(), 2);
+        escolheTarifa(tarifa);
+        escolheTipo(tipo);
+    }
+    RecargaGrid& grid() { return *w().sgRecarga; }
+};
+
+struct Totais {
+    const char* nome;
+    const char* arredondamento;
+    int tipo;
+    int tarifa;
+    std::vector<std::pair<int, QString>> valores;   // Usuario, typed text
+    QString dinheiro;
+    QString creditos;
+};
+
+void PrintTo(const Totais& t, std::ostream* os) { *os << t.nome; }
+
+class TotaisDaGrade : public Digitacao, public ::testing::WithParamInterface<Totais> {};
+
+TEST_P(TotaisDaGrade, FollowEveryValueConfirmedWithEnter)
+{
+    const Totais& t = GetParam();
+    mostra(t.tipo, t.tarifa, t.arredondamento);
+    for (const auto& [usuario, texto] : t.valores)
+        digitaUsuario(usuario, texto);
+    EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
+    EXPECT_EQ(w().lblvlrrecdig->text(), t.dinheiro);
+    EXPECT_EQ(w().lblqtdrecdig->text(), t.creditos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Janela, TotaisDaGrade,
+    ::testing::Values(
+        Totais{"MoneyRows", "0", kTipoDinheiro, 1, {{101, "10"}, {102, "2.5"}}, "12,50", "0"},
+        // 50 % of 2,30: 1,15 a credit.
+        Totais{"CreditsAtHalfFare", "0", kTipoCreditos, 1, {{104, "10"}, {105, "3"}}, "14,95", "13"},
+        // 50 % of 2,25 is 1,125: rounded up, then truncated.
+        Totais{"CreditsRoundedUp", "1", kTipoCreditos, 2, {{105, "1"}}, "1,13", "1"},
+        Totais{"CreditsTruncated", "2", kTipoCreditos, 2, {{105, "10"}}, "11,20", "10"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(Digitacao, TypedValueIsFormattedStoredAndTheRowMovesDown)
+{
+    mostra(kTipoDinheiro, 1);
+    digita(1, "12.5");
+    EXPECT_EQ(grid().cell(5, 1), "12,50");
+    EXPECT_EQ(grid().currentRow(), 2);
+    EXPECT_EQ(grid().currentColumn(), 5);
+    EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 12.5);
+    EXPECT_EQ(w().lblgervlrdig->text(), "12,50");
+    EXPECT_TRUE(w().valoresPendentes());
+
+    // Enter on the last row keeps it.
+    digita(2, "600");
+    EXPECT_EQ(grid().cell(5, 2), "600,00");
+    EXPECT_EQ(grid().currentRow(), 2);
+    EXPECT_EQ(w().lblvlrrecdig->text(), "612,50");
+}
+
+TEST_F(Digitacao, EnterWithAnotherColumnCurrentChecksTheValueOfThatRow)
+{
+    mostra(kTipoDinheiro, 1);
+    digita(1, "7", false);
+    grid().confirmaEdicao();
+    grid().setCurrentColumn(3);
+    QTest::keyClick(&grid(), Qt::Key_Return);
+    EXPECT_EQ(grid().cell(5, 1), "7,00");
+    EXPECT_EQ(grid().currentRow(), 2);
+    EXPECT_EQ(grid().currentColumn(), 5);
+}
+
+struct Recusa {
+    const char* nome;
+    int tipo;
+    const char* digitado;
+    bool erro;              // error box, caption "Error", cell reset
+    QString mensagem;
+    QString celula;         // the cell afterwards
+};
+
+void PrintTo(const Recusa& r, std::ostream* os) { *os << r.nome; }
+
+class ValorRecusado : public Digitacao, public ::testing::WithParamInterface<Recusa> {};
+
+TEST_P(ValorRecusado, ShowsItsMessageKeepsTheRowAndStoresNothing)
+{
+    const Recusa& r = GetParam();
+    mostra(r.tipo, 1);
+    dialogos.expectNotice(r.mensagem);
+    digita(1, QString::fromUtf8(r.digitado));
+    EXPECT_TRUE(dialogos.allConsumed());
+    if (r.erro) {
+        EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
+        EXPECT_EQ(dialogos.lastCaption(), "Error");
+    } else {
+        EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::None);
+        EXPECT_EQ(dialogos.lastCaption(), kTituloAplicacao);
+    }
+    EXPECT_EQ(grid().cell(5, 1), r.celula);
+    EXPECT_EQ(grid().currentRow(), 1);
+    for (int i = 0; i < modelo->QtdRecarga; ++i)
+        for (const GrupoRecarga& g : modelo->wRecarga[size_t(i)].Grupo)
+            EXPECT_EQ(g.Valor, 0.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Janela, ValorRecusado,
+    ::testing::Values(
+        Recusa{"BlankMoney", kTipoDinheiro, " ", true, "Valor Inválido - Verifique!", "0,00"},
+        Recusa{"BlankCredits", kTipoCreditos, " ", true, "Valor Inválido - Verifique!", "0"},
+        Recusa{"NotANumber", kTipoDinheiro, "12a", true, "Valor Inválido - Verifique!", "0,00"},
+        Recusa{"Negative", kTipoDinheiro, "-5", true, "Valor Inválido - Verifique!", "0,00"},
+        Recusa{"AboveTheMoneyMaximum", kTipoDinheiro, "600,01", false,
+               "Valor Maior que o Permitido(R$600,00) - Verifique!", "600,01"},
+        Recusa{"AboveTheCreditMaximum", kTipoCreditos, "251", false,
+               "Valor Maior que o Permitido(250) - Verifique!", "251"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(Digitacao, CreditsAreRoundedToWholeCredits)
+{
+    mostra(kTipoCreditos, 1);
+    digitaUsuario(104, "12,6");
+    EXPECT_EQ(valorDoUsuario(104), "13");
+    EXPECT_EQ(w().lblqtdrecdig->text(), "13");
+}
+
+TEST_F(Digitacao, DefaultValueGoesIntoEveryListedRowAndIntoTheLog)
+{
+    mostra(kTipoDinheiro, 1);
+    w().edalteravlr->SetValue(7.5);
+    w().btnalteravlr->click();
+    EXPECT_EQ(valorDoUsuario(101), "7,50");
+    EXPECT_EQ(valorDoUsuario(102), "7,50");
+    EXPECT_EQ(w().linhasLog().last(), "Inserido Valor Padrão - Tipo : 1 - Tarifa : 1 - Valor : 7,50");
+    EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 7.5);
+    EXPECT_DOUBLE_EQ(modelo->wRecarga[1].Grupo[0].Valor, 7.5);
+    EXPECT_EQ(w().lblvlrrecdig->text(), "15,00");
+    EXPECT_EQ(w().lblgervlrdig->text(), "15,00");
+    EXPECT_TRUE(w().valoresPendentes());
+
+    // Above the maximum: refused, nothing copied.
+    w().edalteravlr->SetValue(600.01);
+    dialogos.expectNotice("Valor Maior para o Tipo de Cartão (600,00) - Verifique!");
+    w().btnalteravlr->click();
+    EXPECT_EQ(valorDoUsuario(101), "7,50");
+    EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 7.5);
+}
+
+TEST_F(Digitacao, LeavingTheDefaultValueAboveTheMaximumWarnsAndKeepsTheFocus)
+{
+    mostra(kTipoCreditos, 1);
+    EXPECT_EQ(w().edalteravlr->Decimals(), 0);
+    w().edalteravlr->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), w().edalteravlr);
+    QTest::keyClicks(w().edalteravlr, "300");
+    dialogos.expectNotice("Valor Maior para o Tipo de Cartão (250) - Verifique!");
+    w().sgRecarga->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(QApplication::focusWidget(), w().edalteravlr);
+    EXPECT_EQ(w().edalteravlr->text(), "300");
+}
+
+TEST_F(Digitacao, SortingKeepsEveryTypedValueWithItsHolder)
+{
+    mostra(kTipoDinheiro, 1);
+    ASSERT_EQ(linhaDoUsuario(101), 1);   // MARIA SOUZA, then ANA LIMA
+    digitaUsuario(101, "10");
+    // Typed but not confirmed: the sort writes it back first.
+    digita(linhaDoUsuario(102), "4,25", false);
+
+    w().rbClassificacaoBotoes->button(1)->click();   // "Alfabética"
+    EXPECT_EQ(linhaDoUsuario(102), 1);
+    EXPECT_EQ(linhaDoUsuario(101), 2);
+    EXPECT_EQ(valorDoUsuario(102), "4,25");
+    EXPECT_EQ(valorDoUsuario(101), "10,00");
+    EXPECT_EQ(grid().cell(6, 2), "50,00");   // MARIA's history moved with her
+    EXPECT_DOUBLE_EQ(modelo->wRecarga[1].Grupo[0].Valor, 4.25);
+    EXPECT_EQ(w().lblvlrrecdig->text(), "14,25");
+    EXPECT_EQ(w().lblgervlrdig->text(), "14,25");
+
+    w().rbClassificacaoBotoes->button(0)->click();   // "Código"
+    EXPECT_EQ(linhaDoUsuario(101), 1);
+    EXPECT_EQ(valorDoUsuario(101), "10,00");
+}
+
+TEST_F(Digitacao, ClosingWithUnsavedValuesAsksBeforeDiscardingThem)
+{
+    mostra(kTipoDinheiro, 1);
+    digita(1, "5");
+    const QString pergunta = "Existem valores digitados que não foram salvos. Deseja descartá-los?";
+
+    dialogos.expectQuestion(pergunta, false);
+    EXPECT_FALSE(w().close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_FALSE(janela.isNull());
+    EXPECT_TRUE(w().isVisible());
+
+    dialogos.expectQuestion(pergunta, true);
+    EXPECT_TRUE(w().close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(janela.isNull());
+}
+
+TEST_F(Digitacao, ClosingWithoutTypedValuesAsksNothing)
+{
+    mostra(kTipoDinheiro, 1);
+    EXPECT_TRUE(w().close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(janela.isNull());
+}
+
+}  // namespace
+}  // namespace pluvexa::janela

@@ -1,0 +1,125 @@
+#pragma once
+
+// Drives the real maintenance window headless. The test plays the card
+// central with the demonstration keys: it writes a recharge file, seals it
+// into the received folder and, at the end, opens the answer the window
+// wrote. Every dialog goes through a scripted Interaction, every working
+// folder lives under a temporary HOME.
+
+#include "maintenance/tfcadrecarga.h"
+#include "recharge/keyrecord.h"
+#include "recharge/model.h"
+#include "support/scriptedinteraction.h"
+#include "support/testenv.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+class QComboBox;
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace pluvexa::janela {
+
+// The demonstration key pair of the central and the program's public key.
+struct ChavesCentral {
+    PrivateKeyRecord centralPrivada{};
+    PublicKeyRecord propriaPublica{};
+    PublicKeyRecord centralPublica{};
+};
+const ChavesCentral& chavesDemo();
+
+// When the central made the file, and when the window generates (its clock).
+QDateTime momentoEnvio();     // 2004-12-09 08:30:00
+QDateTime momentoGeracao();   // 2004-12-09 15:30:00
+
+inline constexpr int kEmpresa = 123;
+inline constexpr int kTipoDinheiro = 1;   // money, maximum 600
+inline constexpr int kTipoCreditos = 2;   // credits, 50 %, maximum 250
+
+// The holders of the central's file, by Usuario:
+//   101 MARIA SOUZA   money   group 1 tariff 1
+//   102 ANA LIMA      money   group 1 tariff 1
+//   103 CARLA DIAS    money   group 1 without tariff (listed under "00")
+//   104 DANIEL COSTA  credits group 1 tariff 1
+//   105 EVA ROCHA     credits group 1 tariff 2, group 2 tariff 1
+//   106 FABIO ALVES   money   group 1 tariff 2
+// Tariffs 0 "SEM TARIFA", 1 "URBANA" at 2,30, 2 "METROPOL" at 2,25.
+std::unique_ptr<ModeloRecarga> modeloCentral();
+
+// "PX_00123_0007_0412090830_1.rec"
+QString nomeRecebidoPadrao();
+
+// The records of `m` as the central writes them, `nome` in the header.
+std::vector<Texto> linhasDoModelo(const ModeloRecarga& m, const QString& nome);
+
+// Seals `linhas` as a received file in the received folder; the path.
+// `destinatario` is the key the file is sealed for (the program's own by
+// default).
+QString enviaRecebido(const std::vector<Texto>& linhas, const QString& nome,
+                      const PublicKeyRecord* destinatario = nullptr);
+// The central's standard file, sealed under nomeRecebidoPadrao().
+QString enviaRecebidoPadrao();
+
+// Opens an answer file as the central does: its plain lines, or nothing
+// when it does not open.
+std::optional<std::vector<Texto>> abreResposta(const QString& caminho);
+
+// Characters pos .. pos+len-1 (1-based) of a record, as text.
+QString campoRegistro(const Texto& linha, int pos, int len);
+
+// Names of the files of a folder, sorted.
+QStringList arquivosEm(const QString& pasta);
+
+class JanelaRecargaTest : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    // A new window over the test's model (a window still open is deleted
+    // first). The constructor runs the opening, draft question included, so
+    // the dialogs it shows must be expected before.
+    Tfcadrecarga& abre();
+    Tfcadrecarga& w() { return *janela; }
+
+    // Processes the selected received file.
+    void processa();
+    // Selects the entry of a choice list whose code is `codigo`.
+    void escolhe(QComboBox* lista, int codigo);
+    void escolheTipo(int codigo);
+    void escolheTarifa(int codigo);
+
+    // Grid rows, column 0 being Usuario; -1 when not listed.
+    int linhaDoUsuario(int usuario) const;
+    QString valorDoUsuario(int usuario) const;
+    // Makes the value cell of `linha` current, with the focus in the grid.
+    void selecionaValor(int linha);
+    // Types `texto` into the value cell of `linha` as the operator does
+    // (the first key opens the cell editor); `enter` confirms it.
+    void digita(int linha, const QString& texto, bool enter = true);
+    void digitaUsuario(int usuario, const QString& texto) { digita(linhaDoUsuario(usuario), texto); }
+
+    // The line of the processing log that begins with `inicio`, or -1.
+    int linhaDoLog(const QString& inicio) const;
+
+    test::TemporaryHome home;
+    test::ScriptedInteraction dialogos;
+    std::unique_ptr<ModeloRecarga> modelo = std::make_unique<ModeloRecarga>();
+    QStringList status;
+    QDateTime agora = momentoGeracao();
+    QPointer<Tfcadrecarga> janela;
+};
+
+}  // namespace pluvexa::janela
