@@ -362,6 +362,10 @@ void RecargaGrid::focoMudou(QWidget* old, QWidget* now)
     // over the window (another top-level) is not leaving it.
     if (!contem(old) || !now || contem(now) || now->window() != window())
         return;
+    // A grid hidden with its page (the window showing its log) is not left
+    // by the operator.
+    if (!isVisible())
+        return;
     confirmaEdicao();
     emit exited();
 }

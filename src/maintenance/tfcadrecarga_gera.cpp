@@ -26,48 +26,23 @@ namespace {
 
 const QString kBanner81 = QString(81, QLatin1Char('='));
 
-// The holders' values above their card type's maximum, one line each. The
-// check on Enter leaves a refused value in its cell, and every full
-// write-back takes the cells as read, so such a value can sit in the model.
-QStringList valoresAcimaDoMaximo(const ModeloRecarga& m)
-{
-    QStringList linhas;
-    for (int i = 0; i < m.QtdRecarga && i < kRecargas; ++i) {
-        const Recarga& h = m.wRecarga[size_t(i)];
-        if (h.TipoCartao < 0 || h.TipoCartao >= kTiposCartao)
-            continue;
-        const TipoCartao& t = m.wTipoCartao[size_t(h.TipoCartao)];
-        // Only these two kinds have a maximum.
-        if (t.Modalidade != Dinheiro && t.Modalidade != Creditos)
-            continue;
-        for (const GrupoRecarga& g : h.Grupo) {
-            if (Moeda::deDouble(g.Valor) <= Moeda::deDouble(t.ValorMaximo))
-                continue;
-            const auto valor = [&t](double v) {
-                return t.Modalidade == Dinheiro ? formata(u"###,##0.00", v) : numeroSimples(v);
-            };
-            linhas.append(QStringLiteral("Portador %1 - %2 - Tarifa %3 : %4 (máximo %5)")
-                              .arg(h.Usuario)
-                              .arg(deCp1252(h.Nome).trimmed())
-                              .arg(g.Tarifa)
-                              .arg(valor(g.Valor), valor(t.ValorMaximo)));
-        }
-    }
-    return linhas;
-}
-
 }  // namespace
 
 void Tfcadrecarga::btngerararquivoClick()
 {
     if (!AtualizaArrayRecargas())
         return;
-    // The central must never receive more than a card type allows: refused
-    // like a value on Enter, before anything is logged or written.
-    if (const QStringList acima = valoresAcimaDoMaximo(*m_ctx.modelo); !acima.isEmpty()) {
-        m_ctx.interaction->notice(QStringLiteral("Valores acima do máximo do Tipo de Cartão - nenhum arquivo foi "
-                                                 "gerado - Verifique!\n\n")
-                                  + acima.join(QLatin1Char('\n')));
+    // A value the central would refuse never leaves in an answer file: a
+    // value refused on Enter stays in its cell and the write-back takes it
+    // as it stands. Refused like a value on Enter, before anything is logged
+    // or written; the operator stays at the grid to correct it.
+    if (const QStringList fora = valoresForaDoLimite(*m_ctx.modelo); !fora.isEmpty()) {
+        QStringList mostradas = fora.mid(0, 15);
+        if (fora.size() > mostradas.size())
+            mostradas << QStringLiteral("... e mais %1").arg(fora.size() - mostradas.size());
+        m_ctx.interaction->notice(QStringLiteral("Valores fora do permitido para o Tipo de Cartão - "
+                                                 "nenhum arquivo foi gerado - Verifique!\n\n")
+                                  + mostradas.join(QLatin1Char('\n')));
         return;
     }
     adicionaLog(QStringLiteral("Geração de Arquivo Definitivo "));
@@ -113,24 +88,6 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
         adicionaLog(QStringLiteral("  "));
         adicionaLog(msg);
         return false;
-    }
-
-    // A value the central would refuse never leaves in an answer file.
-    if (!rascunho) {
-        const QStringList fora = valoresForaDoLimite(m);
-        if (!fora.isEmpty()) {
-            QStringList mostradas = fora.mid(0, 15);
-            if (fora.size() > mostradas.size())
-                mostradas << QStringLiteral("... e mais %1").arg(fora.size() - mostradas.size());
-            m_ctx.interaction->notice(QStringLiteral("Valores fora do permitido para o Tipo de Cartão - "
-                                                     "nenhum arquivo foi gerado - Verifique!\n\n")
-                                      + mostradas.join(QLatin1Char('\n')));
-            adicionaLog(QStringLiteral("  "));
-            adicionaLog(QStringLiteral("Arquivo não gerado - valores fora do permitido para o Tipo de Cartão:"));
-            adicionaLog(fora);
-            m_valoresRecusados = true;
-            return false;
-        }
     }
 
     const QDateTime agora = m_relogio();

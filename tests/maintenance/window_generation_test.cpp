@@ -301,8 +301,8 @@ TEST_F(Geracao, AValueAboveTheMaximumNeverReachesTheAnswer)
     digitaUsuario(101, "700");
     ASSERT_EQ(valorDoUsuario(101), "700");
 
-    dialogos.expectNotice("Valores acima do máximo do Tipo de Cartão - nenhum arquivo foi gerado - Verifique!\n\n"
-                          "Portador 101 - MARIA SOUZA - Tarifa 1 : 700,00 (máximo 600,00)");
+    dialogos.expectNotice("Valores fora do permitido para o Tipo de Cartão - nenhum arquivo foi gerado - Verifique!\n\n"
+                          "Usuário 101 - MARIA SOUZA - Grupo 1 - Valor 700,00 (máximo 600,00)");
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
