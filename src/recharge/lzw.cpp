@@ -295,7 +295,8 @@ bool readAll(std::FILE* f, const std::string& path, std::vector<std::uint8_t>& d
 // it (a full disk shows up at the write or only at the final flush).
 bool writeAllAndClose(File file, const std::vector<std::uint8_t>& data)
 {
-    const bool written = std::fwrite(data.data(), 1, data.size(), file.get()) == data.size();
+    // An empty vector may hold no buffer at all; fwrite must not see it.
+    const bool written = data.empty() || std::fwrite(data.data(), 1, data.size(), file.get()) == data.size();
     const bool closed = std::fclose(file.release()) == 0;
     return written && closed;
 }
