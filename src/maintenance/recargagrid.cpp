@@ -189,6 +189,17 @@ public:
     }
 
 protected:
+    // The value cell being worked on shows the tooltip colour rather than
+    // the selection's, as the operator knows it.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(Qt::BackgroundRole).isValid()) {
+            option->state &= ~QStyle::State_Selected;
+            option->palette.setColor(QPalette::Text, QApplication::palette().color(QPalette::ToolTipText));
+        }
+    }
+
     bool eventFilter(QObject* object, QEvent* event) override
     {
         if (event->type() == QEvent::KeyPress) {
