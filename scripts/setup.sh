@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libqt6svg6
   libcrypto++-dev libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth fonts-dejavu-core
 )
 
 missing=()
