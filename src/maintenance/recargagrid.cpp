@@ -245,6 +245,13 @@ RecargaGrid::RecargaGrid(QWidget* parent)
     connect(qApp, &QApplication::focusChanged, this, &RecargaGrid::focoMudou);
 }
 
+RecargaGrid::~RecargaGrid()
+{
+    // Focus moves while the widgets around are torn down; a grid half gone
+    // must not hear of it.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 int RecargaGrid::rowCount() const { return m_model->cells().rowCount(); }
 void RecargaGrid::setRowCount(int rows) { m_model->setGridRowCount(rows); }
 int RecargaGrid::fixedRows() const { return m_model->cells().fixedRows(); }

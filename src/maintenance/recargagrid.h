@@ -57,6 +57,7 @@ class RecargaGrid final : public QTableView, public GridTable {
     Q_OBJECT
 public:
     explicit RecargaGrid(QWidget* parent = nullptr);
+    ~RecargaGrid() override;
 
     // GridTable
     int rowCount() const override;

@@ -42,6 +42,9 @@ void Tfcadrecarga::perguntaRascunho()
 
 void Tfcadrecarga::btnprocessarClick()
 {
+    // Processing empties the model: values typed and not saved go with it.
+    if (!m_lendoRascunho && !podeDescartar())
+        return;
     limpaLog();
     IndiceSelecionado = std::max(0, FLBArquivosRecargaRecebidos->currentRow());
     // The draft continued at opening is read as a draft; any file processed

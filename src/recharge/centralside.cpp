@@ -15,6 +15,14 @@ std::string local(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
+// Finished files appear under their names only once complete (the
+// received folder is watched by the program's file list).
+bool publica(const QString& parcial, const QString& final)
+{
+    QFile::remove(final);
+    return QFile::rename(parcial, final);
+}
+
 }  // namespace
 
 RespostaCentral preparaArquivoRecebido(const QString& texto, const QString& saida,
@@ -26,11 +34,14 @@ RespostaCentral preparaArquivoRecebido(const QString& texto, const QString& said
     if (!tmp.isValid() || compress_file(local(texto), local(comprimido)) != 1)
         return {CentralFalhaCompressao, 0};
     const PublicKeyRecord destinatarios[] = {programaPublica};
-    const int code = seal_file(local(comprimido), local(saida), centralPrivada, destinatarios, {},
+    const QString parcial = saida + QStringLiteral(".part");
+    const int code = seal_file(local(comprimido), local(parcial), centralPrivada, destinatarios, {},
                                kCipherDesCbc, kDigestMd5);
-    if (code != 0)
+    if (code != 0) {
+        QFile::remove(parcial);
         return {CentralFalhaEnvelope, code};
-    return {};
+    }
+    return publica(parcial, saida) ? RespostaCentral{} : RespostaCentral{CentralFalhaEnvelope, kEnvelopeWriteFailed};
 }
 
 RespostaCentral leArquivoResposta(const QString& resposta, const QString& texto,
@@ -44,9 +55,12 @@ RespostaCentral leArquivoResposta(const QString& resposta, const QString& texto,
     const int code = open_sealed_file(local(resposta), local(comprimido), centralPrivada, programaPublica, 0);
     if (code != 0)
         return {CentralFalhaEnvelope, code};
-    if (expand_file(local(comprimido), local(texto)) != 1)
+    const QString parcial = texto + QStringLiteral(".part");
+    if (expand_file(local(comprimido), local(parcial)) != 1) {
+        QFile::remove(parcial);
         return {CentralFalhaCompressao, 0};
-    return {};
+    }
+    return publica(parcial, texto) ? RespostaCentral{} : RespostaCentral{CentralFalhaCompressao, 0};
 }
 
 }  // namespace pluvexa

@@ -145,16 +145,21 @@ QMdiSubWindow* Tfprincipal::adicionaJanela(QWidget* janela)
 
 void Tfprincipal::TVwGeralClick()
 {
-    QMdiSubWindow* ativa = mdiArea->currentSubWindow();
+    // One work window at a time over the one model: every work window goes,
+    // not only the active one (with the background active, a maintenance
+    // window left behind would write its grid into the next file's model).
+    QList<QMdiSubWindow*> trabalho;
+    for (QMdiSubWindow* sub : mdiArea->subWindowList())
+        if (!sub->widget() || sub->widget()->objectName() != kFundo)
+            trabalho.append(sub);
     // Values typed but not saved are not thrown away without asking; "No"
     // keeps the maintenance window and cancels the click.
-    if (auto* manutencao = ativa ? qobject_cast<Tfcadrecarga*>(ativa->widget()) : nullptr)
-        if (!manutencao->podeDescartar())
+    for (QMdiSubWindow* sub : trabalho)
+        if (auto* manutencao = qobject_cast<Tfcadrecarga*>(sub->widget()); manutencao && !manutencao->podeDescartar())
             return;
     PinturaSuspensa pintura(this);
-    // Destroyed at once, without its close handler: whatever it held is gone.
-    if (ativa && (!ativa->widget() || ativa->widget()->objectName() != kFundo))
-        delete ativa;
+    // Destroyed at once, without their close handler: whatever they held is gone.
+    qDeleteAll(trabalho);
 
     const QList<QTreeWidgetItem*> selecionados = TVwGeral->selectedItems();
     if (selecionados.isEmpty())

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTest>
 
 namespace pluvexa::janela {
@@ -239,6 +240,28 @@ TEST_F(Digitacao, ClosingWithoutTypedValuesAsksNothing)
     EXPECT_TRUE(w().close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(janela.isNull());
+}
+
+}  // namespace
+}  // namespace pluvexa::janela
+
+namespace pluvexa::janela {
+namespace {
+
+// Processing another file empties the model: typed values that were not
+// saved are not lost without the operator's word.
+TEST_F(Digitacao, ProcessingAgainAsksBeforeTypedValuesGo)
+{
+    mostra(kTipoDinheiro, 1);
+    digita(1, "12.5");
+    ASSERT_TRUE(w().valoresPendentes());
+    w().mostraPagina(w().tbarquivos);
+
+    dialogos.expectQuestion("Existem valores digitados que não foram salvos. Deseja descartá-los?", false);
+    w().btnprocessar->click();
+    EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 12.5);
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    EXPECT_TRUE(dialogos.allConsumed());
 }
 
 }  // namespace

@@ -224,6 +224,21 @@ TEST_F(JanelaPrincipal, WorkWindowClosedByItselfIsGoneAndTheBackgroundShows)
     EXPECT_TRUE(principal->mdiArea->currentSubWindow()->isMaximized());
 }
 
+// With the background active (a work window restored and the background
+// clicked), opening another work window still leaves only one.
+TEST_F(JanelaPrincipal, NewWorkWindowReplacesEveryOtherEvenWithTheBackgroundActive)
+{
+    clica(QStringLiteral("Manutenção"));
+    QPointer<Tfcadrecarga> primeira = principal->fcadrecarga();
+    for (QMdiSubWindow* sub : principal->mdiArea->subWindowList())
+        if (sub->widget() == fundo)
+            principal->mdiArea->setActiveSubWindow(sub);
+    ASSERT_EQ(ativa(), kFundo);
+    clica(QStringLiteral("Manutenção"));
+    EXPECT_TRUE(primeira.isNull());
+    EXPECT_EQ(janelas(), (QStringList{kFundo, QStringLiteral("fcadrecarga")}));
+}
+
 // A value typed into the grid and not yet saved makes the tree ask before the
 // maintenance window goes; "No" keeps it and cancels the click.
 TEST_F(JanelaPrincipal, TreeClickAsksBeforeDiscardingUnsavedValues)

@@ -112,6 +112,8 @@ TEST_F(Cli, MakeReceivedThenCheckAndSealOpenWithKeygenKeys)
     ASSERT_EQ(executa({QStringLiteral("keygen"), a, ap}).codigo, 0);
     ASSERT_EQ(executa({QStringLiteral("keygen"), b, bp, QStringLiteral("--bits"), QStringLiteral("768")}).codigo, 0);
     EXPECT_EQ(QFileInfo(a).size(), 706);
+    // A private key is for its owner's eyes only.
+    EXPECT_EQ(QFileInfo(a).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), QFileDevice::Permissions());
     EXPECT_EQ(QFileInfo(bp).size(), 258);
     const QString sealed = path("sealed"), opened = path("opened");
     ASSERT_EQ(executa({QStringLiteral("seal"), QStringLiteral("--signer"), a, QStringLiteral("--recipient"), bp,
@@ -130,8 +132,12 @@ TEST_F(Cli, MakeReceivedThenCheckAndSealOpenWithKeygenKeys)
         f.seek(40);  // inside the content, after the 27-byte header
         f.write("#");
     }
+    const QString naoVerificado = path("unverified");
     const Execucao errado = executa({QStringLiteral("open"), QStringLiteral("--key"), b, QStringLiteral("--sender"),
-                                     ap, plano, opened});
+                                     ap, plano, naoVerificado});
+    // Bytes whose signature failed never stand under the name asked for.
+    EXPECT_FALSE(QFile::exists(naoVerificado));
+    EXPECT_FALSE(QFile::exists(naoVerificado + ".part"));
     EXPECT_EQ(errado.codigo, 1);
     EXPECT_TRUE(errado.erros.contains(QStringLiteral("error 1035"))) << errado.erros.toStdString();
 }

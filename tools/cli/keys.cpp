@@ -36,7 +36,9 @@ template <typename Record>
 bool gravaRegistro(const QString& path, const Record& r, QString& erro)
 {
     QSaveFile f(path);
+    const bool privado = r.size() == kPrivateKeyRecordSize;
     if (!f.open(QIODevice::WriteOnly)
+        || (privado && !f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         || f.write(reinterpret_cast<const char*>(r.data()), qint64(r.size())) != qint64(r.size())
         || !f.commit()) {
         erro = QStringLiteral("cannot write %1: %2").arg(path, f.errorString());
@@ -121,7 +123,10 @@ int seal(const QStringList& args)
         return falha(erro);
     const QStringList p = parser.positionalArguments();
     const PublicKeyRecord destinatarios[] = {*pub};
-    const int code = seal_file(caminho(p[0]), caminho(p[1]), *priv, destinatarios, {}, c, d);
+    const QString parcial = p[1] + QStringLiteral(".part");
+    int code = seal_file(caminho(p[0]), caminho(parcial), *priv, destinatarios, {}, c, d);
+    if (!publica(parcial, p[1], code == 0) && code == 0)
+        return falha(QStringLiteral("cannot write %1").arg(p[1]));
     if (code != 0)
         return falha(QStringLiteral("sealing %1 failed: error %2").arg(p[0]).arg(code));
     return Sucesso;
@@ -156,7 +161,11 @@ int open(const QStringList& args)
     if (!pub)
         return falha(erro);
     const QStringList p = parser.positionalArguments();
-    const int code = open_sealed_file(caminho(p[0]), caminho(p[1]), *priv, *pub, i);
+    // Unverified bytes never stand under the name asked for.
+    const QString parcial = p[1] + QStringLiteral(".part");
+    const int code = open_sealed_file(caminho(p[0]), caminho(parcial), *priv, *pub, i);
+    if (!publica(parcial, p[1], code == 0) && code == 0)
+        return falha(QStringLiteral("cannot write %1").arg(p[1]));
     if (code != 0)
         return falha(QStringLiteral("opening %1 failed: error %2").arg(p[0]).arg(code));
     return Sucesso;

@@ -5,6 +5,7 @@
 #include "recharge/model.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTextStream>
 #include <cstdio>
 #include <iostream>
@@ -71,6 +72,16 @@ int falha(const QString& message)
 {
     std::fprintf(stderr, "pluvexa-cli: %s\n", message.toUtf8().constData());
     return Falha;
+}
+
+bool publica(const QString& parcial, const QString& final, bool ok)
+{
+    if (!ok) {
+        QFile::remove(parcial);
+        return false;
+    }
+    QFile::remove(final);
+    return QFile::rename(parcial, final);
 }
 
 void escreve(const QString& line)
