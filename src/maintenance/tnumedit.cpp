@@ -390,19 +390,17 @@ void TNumEdit::TypeChar(QChar c)
 
 void TNumEdit::EraseBackward()
 {
-    if (isReadOnly())
-        return;
-    EnsureWellFormed();
-    Editing e{text(), cursorPosition(), decimals_};
-    if (hasSelectedText())
-        e.DeleteSelection(selectionStart(), static_cast<int>(selectedText().size()));
-    else
-        e.Backspace();
-    e.DropLeadingZeros();
-    Show(e.text, e.caret);
+    Erase(true);
 }
 
 void TNumEdit::EraseForward()
+{
+    Erase(false);
+}
+
+// Backspace (backward) or Delete: the selection, or else one character by
+// the deletion rules.
+void TNumEdit::Erase(bool backward)
 {
     if (isReadOnly())
         return;
@@ -410,6 +408,8 @@ void TNumEdit::EraseForward()
     Editing e{text(), cursorPosition(), decimals_};
     if (hasSelectedText())
         e.DeleteSelection(selectionStart(), static_cast<int>(selectedText().size()));
+    else if (backward)
+        e.Backspace();
     else
         e.Delete();
     e.DropLeadingZeros();

@@ -100,6 +100,7 @@ protected:
 private:
     void EraseBackward();
     void EraseForward();
+    void Erase(bool backward);
     void Show(const QString& text, int caret);
 
     int decimals_ = 2;

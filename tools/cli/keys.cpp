@@ -47,6 +47,31 @@ bool gravaRegistro(const QString& path, const Record& r, QString& erro)
     return true;
 }
 
+// Reads a private and a public key record; false with `erro` set when
+// either cannot be read.
+bool leChaves(const QString& privada, const QString& publica, PrivateKeyRecord& priv,
+              PublicKeyRecord& pub, QString& erro)
+{
+    const auto a = leRegistro<PrivateKeyRecord>(privada, erro);
+    const auto b = a ? leRegistro<PublicKeyRecord>(publica, erro) : std::nullopt;
+    if (!a || !b)
+        return false;
+    priv = *a;
+    pub = *b;
+    return true;
+}
+
+// Puts the envelope operation's output in place and turns its code into the
+// exit status ("error NNNN" on failure).
+int conclui(int code, const QString& parcial, const QString& saida, const QString& acao, const QString& entrada)
+{
+    if (!publica(parcial, saida, code == 0) && code == 0)
+        return falha(QStringLiteral("cannot write %1").arg(saida));
+    if (code != 0)
+        return falha(QStringLiteral("%1 %2 failed: error %3").arg(acao, entrada).arg(code));
+    return Sucesso;
+}
+
 std::filesystem::path caminho(const QString& p)
 {
     return std::filesystem::path(QFile::encodeName(p).toStdString());
@@ -115,21 +140,15 @@ int seal(const QStringList& args)
         return UsoErrado;
     }
     QString erro;
-    const auto priv = leRegistro<PrivateKeyRecord>(parser.value(signer), erro);
-    if (!priv)
-        return falha(erro);
-    const auto pub = leRegistro<PublicKeyRecord>(parser.value(recipient), erro);
-    if (!pub)
+    PrivateKeyRecord priv{};
+    PublicKeyRecord pub{};
+    if (!leChaves(parser.value(signer), parser.value(recipient), priv, pub, erro))
         return falha(erro);
     const QStringList p = parser.positionalArguments();
-    const PublicKeyRecord destinatarios[] = {*pub};
+    const PublicKeyRecord destinatarios[] = {pub};
     const QString parcial = p[1] + QStringLiteral(".part");
-    int code = seal_file(caminho(p[0]), caminho(parcial), *priv, destinatarios, {}, c, d);
-    if (!publica(parcial, p[1], code == 0) && code == 0)
-        return falha(QStringLiteral("cannot write %1").arg(p[1]));
-    if (code != 0)
-        return falha(QStringLiteral("sealing %1 failed: error %2").arg(p[0]).arg(code));
-    return Sucesso;
+    return conclui(seal_file(caminho(p[0]), caminho(parcial), priv, destinatarios, {}, c, d),
+                   parcial, p[1], QStringLiteral("sealing"), p[0]);
 }
 
 int open(const QStringList& args)
@@ -154,21 +173,15 @@ int open(const QStringList& args)
         return UsoErrado;
     }
     QString erro;
-    const auto priv = leRegistro<PrivateKeyRecord>(parser.value(key), erro);
-    if (!priv)
-        return falha(erro);
-    const auto pub = leRegistro<PublicKeyRecord>(parser.value(sender), erro);
-    if (!pub)
+    PrivateKeyRecord priv{};
+    PublicKeyRecord pub{};
+    if (!leChaves(parser.value(key), parser.value(sender), priv, pub, erro))
         return falha(erro);
     const QStringList p = parser.positionalArguments();
     // Unverified bytes never stand under the name asked for.
     const QString parcial = p[1] + QStringLiteral(".part");
-    const int code = open_sealed_file(caminho(p[0]), caminho(parcial), *priv, *pub, i);
-    if (!publica(parcial, p[1], code == 0) && code == 0)
-        return falha(QStringLiteral("cannot write %1").arg(p[1]));
-    if (code != 0)
-        return falha(QStringLiteral("opening %1 failed: error %2").arg(p[0]).arg(code));
-    return Sucesso;
+    return conclui(open_sealed_file(caminho(p[0]), caminho(parcial), priv, pub, i),
+                   parcial, p[1], QStringLiteral("opening"), p[0]);
 }
 
 }  // namespace pluvexa::cli
