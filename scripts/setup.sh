@@ -9,6 +9,7 @@ packages=(
   libcrypto++-dev libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  dpkg-dev lintian desktop-file-utils help2man librsvg2-bin
 )
 
 missing=()

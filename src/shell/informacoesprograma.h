@@ -16,6 +16,11 @@ inline const QString kContatoFabricante = QStringLiteral(
     "Drovanti Sistemas - Rua das Acácias, 100, sala 12 - Vila Exemplo - "
     "Fone: (00) 0000-0000 - E-mail: suporte@drovanti.example");
 
+// Said wherever the program shows what it is, when it carries the
+// repository's demonstration keys instead of the company's own.
+inline const QString kAvisoChavesDemonstracao = QStringLiteral(
+    "Compilado com as chaves de demonstração: não use com arquivos reais da empresa.");
+
 struct InformacoesPrograma {
     bool existe = false;
     qint64 tamanho = 0;

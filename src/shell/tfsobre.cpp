@@ -4,6 +4,7 @@
 #include "shell/formatodata.h"
 #include "shell/informacoesprograma.h"
 #include "shell/tfprincipal.h"
+#include "recharge/builtinkeys.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -50,6 +51,9 @@ Tfsobre::Tfsobre(const Tfprincipal& principal, QWidget* parent)
     Comments->setWordWrap(true);
     Contato = criaRotulo(QStringLiteral("Contato"));
     Contato->setWordWrap(true);
+    Chaves = criaRotulo(QStringLiteral("Chaves"));
+    Chaves->setWordWrap(true);
+    Chaves->setStyleSheet(QStringLiteral("color: #b00020; font-weight: bold;"));
 
     OKButton = new QPushButton(QStringLiteral("OK"), moldura);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -69,8 +73,9 @@ Tfsobre::Tfsobre(const Tfprincipal& principal, QWidget* parent)
     grade->addWidget(Hora, 5, 1);
     grade->addWidget(Comments, 6, 1);
     grade->addWidget(Contato, 7, 1);
-    grade->setRowStretch(8, 1);
-    grade->addWidget(OKButton, 9, 1, Qt::AlignRight);
+    grade->addWidget(Chaves, 8, 1);
+    grade->setRowStretch(9, 1);
+    grade->addWidget(OKButton, 10, 1, Qt::AlignRight);
     grade->setColumnStretch(1, 1);
 
     FormCreate();
@@ -87,7 +92,9 @@ void Tfsobre::FormCreate()
     Company->setText(kEmpresa);
     Comments->setText(kAvisoFabricante);
     Contato->setText(kContatoFabricante);
-    for (QLabel* r : {ProductName, Version, Tamanho, Data, Hora, Company, Comments, Contato})
+    Chaves->setText(kAvisoChavesDemonstracao);
+    Chaves->setVisible(builtin_keys_are_demonstration());
+    for (QLabel* r : {ProductName, Version, Tamanho, Data, Hora, Company, Comments, Contato, Chaves})
         r->setAccessibleName(r->text());
 }
 

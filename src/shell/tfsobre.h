@@ -29,6 +29,8 @@ public:
     QLabel* Company = nullptr;
     QLabel* Comments = nullptr;
     QLabel* Contato = nullptr;
+    // Shown only when the program was built with the demonstration keys.
+    QLabel* Chaves = nullptr;
     QPushButton* OKButton = nullptr;
 
 private:

@@ -1,5 +1,6 @@
 // pluvexa-cli end to end: the program run as support staff would run it.
 
+#include "recharge/builtinkeys.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -191,6 +192,9 @@ TEST(CliHelp, EveryCommandPrintsHelpAndExitsZero)
     const Execucao v = executa({QStringLiteral("--version")});
     EXPECT_EQ(v.codigo, 0);
     EXPECT_TRUE(v.saida.contains(QStringLiteral("2.1.1.01C")));
+    // Installed copies must say when they carry keys that protect nothing.
+    EXPECT_EQ(v.saida.contains(QStringLiteral("demonstration keys")), builtin_keys_are_demonstration())
+        << v.saida.toStdString();
 }
 
 }  // namespace

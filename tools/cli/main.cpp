@@ -2,6 +2,7 @@
 // scripts and demonstrations.
 
 #include "cli.h"
+#include "recharge/builtinkeys.h"
 #include "recharge/model.h"
 
 #include <QCoreApplication>
@@ -112,6 +113,8 @@ int main(int argc, char** argv)
     }
     if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
         std::printf("pluvexa-cli %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        if (pluvexa::builtin_keys_are_demonstration())
+            std::printf("Built with the demonstration keys: not for a company's real files.\n");
         return Sucesso;
     }
     // The coder reports its progress on standard output; only the coder's
