@@ -51,6 +51,11 @@ int grupoMostrado(const Recarga& h, int tarifaSel, int modalidadeSel)
     return -1;
 }
 
+int larguraProjetada(int coluna)
+{
+    return coluna >= 0 && coluna < int(kLarguras.size()) ? kLarguras[size_t(coluna)] : kLarguraHistorico;
+}
+
 void escreveCabecalhoFixo(GridTable& grid, int ultimaLargura)
 {
     for (int c = 0; c < int(kCabecalhoFixo.size()); ++c)

@@ -44,6 +44,9 @@ ResultadoPreenchimento PreencheGrid(GridTable& grid, const ModeloRecarga& m, Sel
                                     bool importando, const AvisosJanela& avisos,
                                     IndiceLinhas* indice = nullptr);
 
+// The width a column of the money layout was designed with (columns 0 to 8).
+int larguraProjetada(int coluna);
+
 // Headers of columns 0 to 4 and widths of columns 0 to `ultimaLargura`.
 void escreveCabecalhoFixo(GridTable& grid, int ultimaLargura);
 // Header of the value column, FormatoValor and the default-value edit's

@@ -1,16 +1,29 @@
 #include "maintenance/recargagrid.h"
 
+#include "maintenance/gridfill.h"
+#include "ui/configuracao.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace pluvexa {
 
 namespace {
 constexpr int kColunaValor = 5;
-}
+constexpr int kColunasProjetadas = 9;
+constexpr int kLinhasVisiveis = 15;
+
+// The header row, able to say how wide a caption needs its section.
+class CabecalhoRecarga final : public QHeaderView {
+public:
+    explicit CabecalhoRecarga(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+    int larguraDoTexto(int section) const { return sectionSizeFromContents(section).width(); }
+};
+}  // namespace
 
 // ---------------------------------------------------------------- model
 
@@ -77,7 +90,8 @@ QVariant RecargaGridModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal)
         return {};
-    if (role == Qt::DisplayRole)
+    // The whole caption as a tooltip, for a column narrower than it.
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return m_cells.fixedRows() > 0 ? m_cells.cell(section, 0) : QString();
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
@@ -221,6 +235,7 @@ private:
 RecargaGrid::RecargaGrid(QWidget* parent)
     : QTableView(parent), m_model(new RecargaGridModel(this))
 {
+    setHorizontalHeader(new CabecalhoRecarga(this));
     setModel(m_model);
     // A small face, as the grid was designed, so that ten-digit codes fit
     // their 65-pixel columns.
@@ -236,12 +251,22 @@ RecargaGrid::RecargaGrid(QWidget* parent)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    horizontalHeader()->setTextElideMode(Qt::ElideRight);
     setWordWrap(false);
     setTabKeyNavigation(false);
     // The grid as designed: 9 columns, one header row and one data row.
     m_model->setGridColumnCount(9);
     m_model->setGridFixedRows(1);
     m_model->setGridRowCount(2);
+    m_largurasOperador = Configuracao::largurasGrade();
+    for (int c = 0; c < kColunasProjetadas; ++c)
+        setColumnWidth(c, larguraProjetada(c));
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation, int first, int last) {
+        for (int c = first; c <= last; ++c)
+            ajustaLargura(c);
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) { larguraDoOperador(column, width); });
     connect(qApp, &QApplication::focusChanged, this, &RecargaGrid::focoMudou);
 }
 
@@ -252,12 +277,47 @@ RecargaGrid::~RecargaGrid()
     disconnect(qApp, nullptr, this, nullptr);
 }
 
+namespace {
+// While the program reshapes the grid, the sections the header rebuilds are
+// not widths the operator chose.
+class LargurasDoPrograma {
+public:
+    explicit LargurasDoPrograma(bool& flag) : m_flag(flag), m_antes(flag) { m_flag = true; }
+    ~LargurasDoPrograma() { m_flag = m_antes; }
+    LargurasDoPrograma(const LargurasDoPrograma&) = delete;
+    LargurasDoPrograma& operator=(const LargurasDoPrograma&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_antes;
+};
+}  // namespace
+
 int RecargaGrid::rowCount() const { return m_model->cells().rowCount(); }
-void RecargaGrid::setRowCount(int rows) { m_model->setGridRowCount(rows); }
+
+void RecargaGrid::setRowCount(int rows)
+{
+    LargurasDoPrograma programa(m_ajustandoLarguras);
+    m_model->setGridRowCount(rows);
+}
+
 int RecargaGrid::fixedRows() const { return m_model->cells().fixedRows(); }
-void RecargaGrid::setFixedRows(int rows) { m_model->setGridFixedRows(rows); }
+
+void RecargaGrid::setFixedRows(int rows)
+{
+    LargurasDoPrograma programa(m_ajustandoLarguras);
+    m_model->setGridFixedRows(rows);
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        ajustaLargura(c);
+}
+
 int RecargaGrid::columnCount() const { return m_model->cells().columnCount(); }
-void RecargaGrid::setColumnCount(int columns) { m_model->setGridColumnCount(columns); }
+
+void RecargaGrid::setColumnCount(int columns)
+{
+    LargurasDoPrograma programa(m_ajustandoLarguras);
+    m_model->setGridColumnCount(columns);
+}
 int RecargaGrid::columnWidth(int column) const { return m_model->cells().columnWidth(column); }
 
 // The designed widths were made for a face whose ten digits took about 55
@@ -268,10 +328,54 @@ int RecargaGrid::larguraNaTela(int width) const
     return int(width * escala + 0.5);
 }
 
+int RecargaGrid::larguraDoCabecalho(int column) const
+{
+    if (m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().isEmpty())
+        return 0;
+    return static_cast<const CabecalhoRecarga*>(horizontalHeader())->larguraDoTexto(column);
+}
+
+void RecargaGrid::ajustaLargura(int column)
+{
+    if (column < 0 || column >= m_model->columnCount())
+        return;
+    const int operador = column < m_largurasOperador.size() ? m_largurasOperador[column] : 0;
+    const int largura = operador > 0 ? operador
+                                     : std::max(larguraNaTela(m_model->cells().columnWidth(column)),
+                                                larguraDoCabecalho(column));
+    LargurasDoPrograma programa(m_ajustandoLarguras);
+    QTableView::setColumnWidth(column, largura);
+}
+
+void RecargaGrid::larguraDoOperador(int column, int width)
+{
+    // The program's own widths and the sections a new model brings are not
+    // the operator's choice.
+    if (m_ajustandoLarguras || width <= 0 || column >= m_model->columnCount())
+        return;
+    if (m_largurasOperador.size() <= column)
+        m_largurasOperador.resize(column + 1);
+    if (m_largurasOperador[column] == width)
+        return;
+    m_largurasOperador[column] = width;
+    Configuracao::guardaLargurasGrade(m_largurasOperador);
+}
+
 void RecargaGrid::setColumnWidth(int column, int width)
 {
     m_model->cells().setColumnWidth(column, width);
-    QTableView::setColumnWidth(column, larguraNaTela(width));
+    ajustaLargura(column);
+}
+
+QSize RecargaGrid::sizeHint() const
+{
+    int largura = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c <= kColunaValor && c < m_model->columnCount(); ++c)
+        largura += QTableView::columnWidth(c);
+    const int altura = 2 * frameWidth() + horizontalHeader()->sizeHint().height()
+                       + kLinhasVisiveis * verticalHeader()->defaultSectionSize()
+                       + horizontalScrollBar()->sizeHint().height();
+    return {largura, altura};
 }
 
 QString RecargaGrid::cell(int column, int row) const { return m_model->cells().cell(column, row); }
@@ -313,9 +417,10 @@ void RecargaGrid::setEditing(bool on) { m_model->setEditing(on); }
 
 void RecargaGrid::setRows(int firstRow, int width, std::vector<QString> cells)
 {
+    LargurasDoPrograma programa(m_ajustandoLarguras);
     m_model->setGridRows(firstRow, width, std::move(cells));
     for (int c = 0; c < m_model->columnCount(); ++c)
-        QTableView::setColumnWidth(c, larguraNaTela(m_model->cells().columnWidth(c)));
+        ajustaLargura(c);
 }
 
 void RecargaGrid::confirmaEdicao()

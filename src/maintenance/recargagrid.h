@@ -4,7 +4,10 @@
 // the grid logic drives through GridTable. Row 0 of the grid is its fixed
 // header row and is shown as the view's horizontal header; only the value
 // column (5) of a data row can be edited, and the selected value cell is
-// painted in the tooltip colour.
+// painted in the tooltip colour. A column is never narrower than its
+// caption unless the operator makes it so (the caption then ends in "..."
+// and shows whole as a tooltip); the widths the operator sets are kept
+// between runs and win over the designed ones at every fill.
 
 #include "maintenance/gridtable.h"
 #include "maintenance/memorygridtable.h"
@@ -12,6 +15,7 @@
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QTableView>
+#include <QVector>
 
 namespace pluvexa {
 
@@ -80,6 +84,9 @@ public:
     void setRows(int firstRow, int width, std::vector<QString> cells) override;
 
     RecargaGridModel* gridModel() const { return m_model; }
+    // Wide enough for every column up to the value column, tall enough for
+    // a page of rows: the grid the operator needs without scrolling sideways.
+    QSize sizeHint() const override;
     // Writes an open cell editor's text into its cell and closes it.
     void confirmaEdicao();
 
@@ -102,9 +109,17 @@ private:
     void focoMudou(QWidget* old, QWidget* now);
     bool contem(const QWidget* w) const;
     int larguraNaTela(int width) const;
+    int larguraDoCabecalho(int column) const;
+    // Puts column `column` at the operator's width, or its designed width
+    // widened to its caption.
+    void ajustaLargura(int column);
+    void larguraDoOperador(int column, int width);
 
     RecargaGridModel* m_model;
     QPointer<QWidget> m_editor;
+    // Screen widths the operator gave, by column; 0 where none.
+    QVector<int> m_largurasOperador;
+    bool m_ajustandoLarguras = false;
 };
 
 }  // namespace pluvexa

@@ -18,31 +18,26 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 namespace pluvexa {
 
-Tfcadrecarga::Tfcadrecarga(const AppContext& ctx, QWidget* parent)
+Tfcadrecarga::Tfcadrecarga(const AppContext& ctx, QWidget* parent, SoPaginas)
     : QWidget(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("fcadrecarga"));
     setWindowTitle(QStringLiteral("Cadastro Pluvexa"));
     setAttribute(Qt::WA_DeleteOnClose);
+    criaPaginas();
+}
 
-    PageControl1 = new QStackedWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PageControl1);
-
-    criaPaginaArquivos();
-    criaPaginaDigitacao();
-    criaPaginaLog();
-    nomeiaParaAcessibilidade();
+Tfcadrecarga::Tfcadrecarga(const AppContext& ctx, QWidget* parent)
+    : Tfcadrecarga(ctx, parent, SoPaginas{})
+{
     MostraProgresso(false);
     ligaBotoes();
     ligaGrade();
     FormCreate();
+    focaPagina(PageControl1->currentWidget());
 }
 
 void Tfcadrecarga::ligaBotoes()
@@ -121,6 +116,7 @@ void Tfcadrecarga::mostraPagina(QWidget* page)
     if (PageControl1->currentWidget() == page)
         return;
     PageControl1->setCurrentWidget(page);
+    focaPagina(page);
     PageControl1Change();
 }
 

@@ -30,6 +30,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QStackedWidget;
 
 namespace pluvexa {
@@ -47,7 +48,13 @@ public:
     explicit Tfcadrecarga(const AppContext& ctx, QWidget* parent = nullptr);
     ~Tfcadrecarga() override;
 
-    // Pages (tabs hidden; only the program switches them).
+    // The size at which every page shows whole, the grid with every column
+    // up to the value column; measured without opening a window.
+    static QSize tamanhoPreferido();
+
+    // Pages (tabs hidden; only the program switches them), in a scroll area
+    // for windows smaller than a page.
+    QScrollArea* rolagem = nullptr;
     QStackedWidget* PageControl1 = nullptr;
     QWidget* tbarquivos = nullptr;
     QWidget* tbDigitacao = nullptr;
@@ -168,10 +175,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct SoPaginas {};
+    // Only the widgets: nothing is read, made or asked.
+    Tfcadrecarga(const AppContext& ctx, QWidget* parent, SoPaginas);
+    void criaPaginas();
     void criaPaginaArquivos();
     void criaPaginaDigitacao();
     void criaPaginaLog();
-    void nomeiaParaAcessibilidade();
+    void focaPagina(QWidget* page);
     void ligaBotoes();
     void ligaGrade();
     void recarregaLista(QListWidget* list, const QString& folder, const QString& mask);

@@ -1,7 +1,10 @@
 // Widget construction of the maintenance window: the three pages and their
-// controls, with the captions the operator knows.
+// controls, with the captions the operator knows, the keys that reach them
+// and the names a screen reader says. The pages sit in a scroll area, so on
+// a small screen the page scrolls instead of losing controls off its edge.
 
 #include "maintenance/recargagrid.h"
+#include "maintenance/rotulovalor.h"
 #include "maintenance/tfcadrecarga.h"
 #include "maintenance/ttabnumedit.h"
 
@@ -17,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -24,19 +28,30 @@ namespace pluvexa {
 
 namespace {
 
-QLabel* rotulo(const QString& text, QWidget* parent)
+// What a screen reader says for a caption: no "&", no surrounding blanks.
+QString semMnemonico(const QString& caption)
+{
+    QString t = caption;
+    return t.remove(QLatin1Char('&')).trimmed();
+}
+
+// A caption; `rotulado` is the control or value it names, so that the
+// value is read with its caption and the caption's "&" key reaches it.
+QLabel* rotulo(const QString& text, QWidget* parent, QWidget* rotulado = nullptr)
 {
     auto* l = new QLabel(text, parent);
-    l->setAccessibleName(text.trimmed());
+    l->setAccessibleName(semMnemonico(text));
+    if (rotulado)
+        l->setBuddy(rotulado);
     return l;
 }
 
-QLabel* valor(const char* name, QWidget* parent, bool destaque = false)
+// A label the program fills with a value. It carries no accessible name of
+// its own: assistive technology reads the text it shows, change after change.
+RotuloValor* valor(const char* name, QWidget* parent, bool destaque = false)
 {
-    auto* l = new QLabel(parent);
+    auto* l = new RotuloValor(parent);
     l->setObjectName(QString::fromLatin1(name));
-    l->setAccessibleName(QString::fromLatin1(name));
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (destaque) {
         QFont f = l->font();
         f.setBold(true);
@@ -49,16 +64,27 @@ QPushButton* botao(const QString& caption, const char* name, QWidget* parent)
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(caption);
+    b->setAccessibleName(semMnemonico(caption));
     return b;
 }
 
-QListWidget* listaArquivosWidget(const char* name, QWidget* parent)
+QListWidget* listaArquivosWidget(const char* name, const QString& caption, QWidget* parent)
 {
     auto* l = new QListWidget(parent);
     l->setObjectName(QString::fromLatin1(name));
-    l->setAccessibleName(QString::fromLatin1(name));
+    l->setAccessibleName(semMnemonico(caption));
     return l;
+}
+
+// A chain of controls in the order the Tab key visits them.
+void ordemTab(std::initializer_list<QWidget*> controles)
+{
+    QWidget* anterior = nullptr;
+    for (QWidget* c : controles) {
+        if (anterior)
+            QWidget::setTabOrder(anterior, c);
+        anterior = c;
+    }
 }
 
 }  // namespace
@@ -77,17 +103,20 @@ void Tfcadrecarga::criaPaginaArquivos()
         auto* v = new QVBoxLayout(box);
         v->addWidget(list, 1);
         auto* g = new QGridLayout;
-        g->addWidget(rotulo(countCaption, box), 0, 0);
+        lastCaption->setBuddy(last);
+        g->addWidget(rotulo(countCaption, box, count), 0, 0);
         g->addWidget(count, 0, 1);
-        g->addWidget(lastCaption, 1, 0);
-        g->addWidget(last, 1, 1);
+        // A file name is as wide as the whole box: it goes under its caption.
+        g->addWidget(lastCaption, 1, 0, 1, 2);
+        g->addWidget(last, 2, 0, 1, 2);
         g->setColumnStretch(1, 1);
         v->addLayout(g);
         page->addWidget(box, 1);
         return v;
     };
 
-    FLBArquivosRecargaRecebidos = listaArquivosWidget("FLBArquivosRecargaRecebidos", tbarquivos);
+    FLBArquivosRecargaRecebidos = listaArquivosWidget("FLBArquivosRecargaRecebidos",
+                                                      QStringLiteral("Arquivos a Processar"), tbarquivos);
     lblarqproc = valor("lblarqproc", tbarquivos, true);
     lbltipoultacc = rotulo(QStringLiteral("Último Arquivo Acessado : "), tbarquivos);
     lbltipoultacc->setObjectName(QStringLiteral("lbltipoultacc"));
@@ -96,23 +125,27 @@ void Tfcadrecarga::criaPaginaArquivos()
                                    FLBArquivosRecargaRecebidos,
                                    QStringLiteral("Total de Arquivos a processar : "), lblarqproc,
                                    lbltipoultacc, lblultacesso);
-    btnprocessar = botao(QStringLiteral("Processar Arquivo"), "btnprocessar", tbarquivos);
+    btnprocessar = botao(QStringLiteral("&Processar Arquivo"), "btnprocessar", tbarquivos);
     recebidos->addWidget(btnprocessar);
 
-    FLBArquivosRecargaProcessados = listaArquivosWidget("FLBArquivosRecargaProcessados", tbarquivos);
+    FLBArquivosRecargaProcessados = listaArquivosWidget("FLBArquivosRecargaProcessados",
+                                                        QStringLiteral("Arquivos Já Processados"), tbarquivos);
     lblarqjaproc = valor("lblarqjaproc", tbarquivos, true);
     lblultimoarquivo = valor("lblultimoarquivo", tbarquivos, true);
     grupo(QStringLiteral("   Arquivos Já Processados    "), FLBArquivosRecargaProcessados,
           QStringLiteral("Total de Arquivos processados : "), lblarqjaproc,
           rotulo(QStringLiteral("Último Arquivo processado : "), tbarquivos), lblultimoarquivo);
 
-    FLBArquivosRecargaGerados = listaArquivosWidget("FLBArquivosRecargaGerados", tbarquivos);
+    FLBArquivosRecargaGerados = listaArquivosWidget("FLBArquivosRecargaGerados",
+                                                    QStringLiteral("Arquivos Gerados"), tbarquivos);
     lblarqgerado = valor("lblarqgerado", tbarquivos, true);
     lblultimogerado = valor("lblultimogerado", tbarquivos, true);
     grupo(QStringLiteral("   Arquivos Gerados   "), FLBArquivosRecargaGerados,
           QStringLiteral("Total de Arquivos Gerados  : "), lblarqgerado,
           rotulo(QStringLiteral("Último Arquivo Gerado : "), tbarquivos), lblultimogerado);
 
+    ordemTab({FLBArquivosRecargaRecebidos, btnprocessar, FLBArquivosRecargaProcessados,
+              FLBArquivosRecargaGerados});
     PageControl1->addWidget(tbarquivos);
 }
 
@@ -127,33 +160,42 @@ void Tfcadrecarga::criaPaginaDigitacao()
     auto* dados = new QGroupBox(QStringLiteral("   Dados do Arquivo    "), tbDigitacao);
     dados->setAccessibleName(QStringLiteral("Dados do Arquivo"));
     auto* dl = new QGridLayout(dados);
-    lblseq = valor("lblseq", dados, true);
+    // Values of fixed format always show whole.
+    RotuloValor* seq = valor("lblseq", dados, true);
+    RotuloValor* data = valor("lbldata", dados, true);
+    RotuloValor* cripta = valor("lblcripta", dados, true);
+    seq->defineModelo(QString(18, QLatin1Char('0')));
+    data->defineModelo(QStringLiteral("00/00/00 00:00:00"));
+    cripta->defineModelo(QStringLiteral("Não"));
+    lblseq = seq;
+    lbldata = data;
+    lblcripta = cripta;
     lblempresa = valor("lblempresa", dados, true);
-    lbldata = valor("lbldata", dados, true);
-    lblcripta = valor("lblcripta", dados, true);
-    dl->addWidget(rotulo(QStringLiteral("Sequencial Arq. : "), dados), 0, 0);
+    // The company's name (up to 50 characters) has a line of its own.
+    dl->addWidget(rotulo(QStringLiteral("Sequencial Arq. : "), dados, lblseq), 0, 0);
     dl->addWidget(lblseq, 0, 1);
-    dl->addWidget(rotulo(QStringLiteral("Empresa : "), dados), 0, 2);
-    dl->addWidget(lblempresa, 0, 3);
-    dl->addWidget(rotulo(QStringLiteral("Data : "), dados), 1, 0);
-    dl->addWidget(lbldata, 1, 1);
-    dl->addWidget(rotulo(QStringLiteral("Criptografado : "), dados), 1, 2);
-    dl->addWidget(lblcripta, 1, 3);
+    dl->addWidget(rotulo(QStringLiteral("Data : "), dados, lbldata), 0, 2);
+    dl->addWidget(lbldata, 0, 3);
+    dl->addWidget(rotulo(QStringLiteral("Criptografado : "), dados, lblcripta), 0, 4);
+    dl->addWidget(lblcripta, 0, 5);
+    dl->addWidget(rotulo(QStringLiteral("Empresa : "), dados, lblempresa), 1, 0);
+    dl->addWidget(lblempresa, 1, 1, 1, 5);
     rbClassificacao = new QGroupBox(QStringLiteral("  Classificação   "), dados);
     rbClassificacao->setObjectName(QStringLiteral("rbClassificacao"));
     rbClassificacao->setAccessibleName(QStringLiteral("Classificação"));
     rbClassificacaoBotoes = new QButtonGroup(rbClassificacao);
-    auto* rl = new QHBoxLayout(rbClassificacao);
+    // One below the other, so that the box is no wider than the grid.
+    auto* rl = new QVBoxLayout(rbClassificacao);
     int index = 0;
-    for (const QString& caption : {QStringLiteral("Código"), QStringLiteral("Alfabética"),
-                                   QStringLiteral("Matricula")}) {
+    for (const QString& caption : {QStringLiteral("&Código"), QStringLiteral("Alfa&bética"),
+                                   QStringLiteral("&Matricula")}) {
         auto* rb = new QRadioButton(caption, rbClassificacao);
-        rb->setAccessibleName(caption);
+        rb->setAccessibleName(semMnemonico(caption));
         rbClassificacaoBotoes->addButton(rb, index++);
         rl->addWidget(rb);
     }
-    dl->addWidget(rbClassificacao, 0, 4, 2, 1);
-    dl->setColumnStretch(3, 1);
+    dl->addWidget(rbClassificacao, 0, 6, 2, 1);
+    dl->setColumnStretch(5, 1);
     page->addWidget(dados);
 
     // Card type and tariff choices.
@@ -164,38 +206,41 @@ void Tfcadrecarga::criaPaginaDigitacao()
     cbtarifa = new QComboBox(tbDigitacao);
     cbtarifa->setObjectName(QStringLiteral("cbtarifa"));
     cbtarifa->setAccessibleName(QStringLiteral("Tarifa"));
-    escolha->addWidget(rotulo(QStringLiteral("Tipo de Cartão : "), tbDigitacao), 0, 0);
+    escolha->addWidget(rotulo(QStringLiteral("Tipo de Car&tão : "), tbDigitacao, cbtipocartao), 0, 0);
     escolha->addWidget(cbtipocartao, 0, 1);
-    escolha->addWidget(rotulo(QStringLiteral("Tarifa : "), tbDigitacao), 0, 2);
+    escolha->addWidget(rotulo(QStringLiteral("Tari&fa : "), tbDigitacao, cbtarifa), 0, 2);
     escolha->addWidget(cbtarifa, 0, 3);
     escolha->setColumnStretch(1, 1);
     escolha->setColumnStretch(3, 1);
     lbltipo = valor("lbltipo", tbDigitacao, true);
     lbltarifa = valor("lbltarifa", tbDigitacao, true);
     lblqtdrec = valor("lblqtdrec", tbDigitacao, true);
+    // The chosen card type and tariff, spelt out under their lists.
+    lbltipo->setAccessibleDescription(QStringLiteral("Tipo de Cartão"));
+    lbltarifa->setAccessibleDescription(QStringLiteral("Tarifa"));
     escolha->addWidget(lbltipo, 1, 0, 1, 2);
     escolha->addWidget(lbltarifa, 1, 2, 1, 2);
     auto* qtd = new QHBoxLayout;
-    qtd->addWidget(rotulo(QStringLiteral("Qtd. Registros : "), tbDigitacao));
+    qtd->addWidget(rotulo(QStringLiteral("Qtd. Registros : "), tbDigitacao, lblqtdrec));
     qtd->addWidget(lblqtdrec);
     escolha->addLayout(qtd, 1, 4);
     page->addLayout(escolha);
 
     sgRecarga = new RecargaGrid(tbDigitacao);
     sgRecarga->setObjectName(QStringLiteral("sgRecarga"));
-    sgRecarga->setAccessibleName(QStringLiteral("sgRecarga"));
+    sgRecarga->setAccessibleName(QStringLiteral("Recargas"));
     page->addWidget(sgRecarga, 1);
 
     // Default value, totals, progress and the actions.
     auto* baixo = new QHBoxLayout;
-    auto* padrao = new QGroupBox(QStringLiteral("Valor Padrão"), tbDigitacao);
+    auto* padrao = new QGroupBox(QStringLiteral("Valor &Padrão"), tbDigitacao);
     padrao->setAccessibleName(QStringLiteral("Valor Padrão"));
     auto* pl = new QHBoxLayout(padrao);
     edalteravlr = new TTabNumEdit(padrao);
     edalteravlr->setObjectName(QStringLiteral("edalteravlr"));
     edalteravlr->setAccessibleName(QStringLiteral("Valor Padrão"));
     edalteravlr->setFixedWidth(73);
-    btnalteravlr = botao(QStringLiteral("Alterar Vlr."), "btnalteravlr", padrao);
+    btnalteravlr = botao(QStringLiteral("A&lterar Vlr."), "btnalteravlr", padrao);
     pl->addWidget(edalteravlr);
     pl->addWidget(btnalteravlr);
     baixo->addWidget(padrao);
@@ -208,7 +253,7 @@ void Tfcadrecarga::criaPaginaDigitacao()
         v->setPalette(p);
         v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         v->setMinimumWidth(90);
-        totais->addWidget(rotulo(caption, tbDigitacao), row, col);
+        totais->addWidget(rotulo(caption, tbDigitacao, v), row, col);
         totais->addWidget(v, row, col + 1);
         return v;
     };
@@ -226,22 +271,28 @@ void Tfcadrecarga::criaPaginaDigitacao()
     auto* acoes = new QHBoxLayout;
     CGauge1 = new QProgressBar(tbDigitacao);
     CGauge1->setObjectName(QStringLiteral("CGauge1"));
-    CGauge1->setAccessibleName(QStringLiteral("CGauge1"));
+    CGauge1->setAccessibleName(QStringLiteral("Progresso"));
     CGauge1->setMaximum(4000);
-    Label19 = rotulo(QStringLiteral("Registros Processados: "), tbDigitacao);
-    Label19->setObjectName(QStringLiteral("Label19"));
     Label18 = valor("Label18", tbDigitacao);
+    Label19 = rotulo(QStringLiteral("Registros Processados: "), tbDigitacao, Label18);
+    Label19->setObjectName(QStringLiteral("Label19"));
     acoes->addWidget(Label19);
     acoes->addWidget(Label18);
     acoes->addWidget(CGauge1, 1);
     acoes->addStretch();
-    btnsalvarrascunho = botao(QStringLiteral("Salvar Rascunho"), "btnsalvarrascunho", tbDigitacao);
-    btngerararquivo = botao(QStringLiteral("Gerar Arquivo"), "btngerararquivo", tbDigitacao);
-    btnimpressao = botao(QStringLiteral("Imprimir"), "btnimpressao", tbDigitacao);
-    btnimportararq = botao(QStringLiteral("Importar Arquivo"), "btnimportararq", tbDigitacao);
-    for (QPushButton* b : {btnsalvarrascunho, btngerararquivo, btnimpressao, btnimportararq})
+    btnsalvarrascunho = botao(QStringLiteral("Salvar &Rascunho"), "btnsalvarrascunho", tbDigitacao);
+    btngerararquivo = botao(QStringLiteral("&Gerar Arquivo"), "btngerararquivo", tbDigitacao);
+    btnimpressao = botao(QStringLiteral("&Imprimir"), "btnimpressao", tbDigitacao);
+    btnimportararq = botao(QStringLiteral("Importar &Arquivo"), "btnimportararq", tbDigitacao);
+    // Bringing values in and printing them come before keeping them; the
+    // answer file, the end of the work, is the last button.
+    for (QPushButton* b : {btnimportararq, btnimpressao, btnsalvarrascunho, btngerararquivo})
         acoes->addWidget(b);
     page->addLayout(acoes);
+
+    QList<QAbstractButton*> ordens = rbClassificacaoBotoes->buttons();
+    ordemTab({ordens.at(0), ordens.at(1), ordens.at(2), cbtipocartao, cbtarifa, sgRecarga, edalteravlr,
+              btnalteravlr, btnimportararq, btnimpressao, btnsalvarrascunho, btngerararquivo});
 
     PageControl1->addWidget(tbDigitacao);
 }
@@ -262,17 +313,49 @@ void Tfcadrecarga::criaPaginaLog()
     courier.setFixedPitch(true);
     memolog->setFont(courier);
     v->addWidget(memolog, 1);
-    btnFechar = botao(QStringLiteral("Fechar"), "btnFechar", tblog);
+    btnFechar = botao(QStringLiteral("&Fechar"), "btnFechar", tblog);
     auto* h = new QHBoxLayout;
     h->addStretch();
     h->addWidget(btnFechar);
     v->addLayout(h);
+    ordemTab({memolog, btnFechar});
     PageControl1->addWidget(tblog);
 }
 
-void Tfcadrecarga::nomeiaParaAcessibilidade()
+void Tfcadrecarga::criaPaginas()
 {
+    PageControl1 = new QStackedWidget;
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    rolagem = new QScrollArea(this);
+    rolagem->setObjectName(QStringLiteral("rolagem"));
+    rolagem->setFrameShape(QFrame::NoFrame);
+    rolagem->setWidgetResizable(true);
+    rolagem->setWidget(PageControl1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(rolagem);
+
+    criaPaginaArquivos();
+    criaPaginaDigitacao();
+    criaPaginaLog();
     setAccessibleName(windowTitle());
+}
+
+void Tfcadrecarga::focaPagina(QWidget* page)
+{
+    // Where the work on each page begins, so the keyboard is never lost.
+    QWidget* inicio = page == tbDigitacao ? static_cast<QWidget*>(sgRecarga)
+                      : page == tblog     ? static_cast<QWidget*>(btnFechar)
+                                          : static_cast<QWidget*>(FLBArquivosRecargaRecebidos);
+    inicio->setFocus(Qt::OtherFocusReason);
+}
+
+QSize Tfcadrecarga::tamanhoPreferido()
+{
+    // Measured on the pages of a window that is built but never opened (no
+    // folder made, no draft asked about), with every control it may show.
+    const Tfcadrecarga medida(AppContext{}, nullptr, SoPaginas{});
+    return medida.PageControl1->sizeHint();
 }
 
 }  // namespace pluvexa

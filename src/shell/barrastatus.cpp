@@ -17,7 +17,8 @@ BarraStatus::BarraStatus(const QVector<int>& larguras, QWidget* parent) : QStatu
     for (int i = 0; i < larguras.size(); ++i) {
         auto* p = new QLabel(fileira);
         p->setObjectName(QStringLiteral("Painel%1").arg(i));
-        p->setAccessibleName(QStringLiteral("Painel %1 da barra de status").arg(i));
+        // Read by the text it shows; which panel it is, only as a description.
+        p->setAccessibleDescription(QStringLiteral("Painel %1 da barra de status").arg(i));
         p->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         p->setTextFormat(Qt::PlainText);
         p->setFixedWidth(larguras[i]);

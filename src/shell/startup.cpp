@@ -27,6 +27,7 @@ int executaPluvexa(int& argc, char** argv)
         QApplication::processEvents();
 
         Tfprincipal fprincipal;
+        fprincipal.posicionaAbertura();
         fprincipal.show();
         Tfsobre fsobre(fprincipal, &fprincipal);
         auto* ftelafundo = new Tftelafundo(fprincipal);

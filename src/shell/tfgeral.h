@@ -49,6 +49,8 @@ protected:
     void defineLarguras(int painel, int arvore);
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
+    // The window has been placed; the first show no longer centres it.
+    void dispensaCentralizacao() { m_centralizada = true; }
 
 private:
     int LarguraPainel = 0;

@@ -6,13 +6,17 @@
 #include "recharge/model.h"
 #include "shell/barrastatus.h"
 #include "shell/formatodata.h"
+#include "shell/geometriajanela.h"
 #include "transfer/tfcargaarquivos.h"
+#include "ui/configuracao.h"
 #include "ui/interaction.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QTreeWidget>
 #include <exception>
 
@@ -39,6 +43,16 @@ private:
     QWidget* m_janela;
 };
 
+// Stands for a page of the given size inside a work window's frame.
+class PaginaMedida final : public QWidget {
+public:
+    explicit PaginaMedida(const QSize& tamanho) : m_tamanho(tamanho) {}
+    QSize sizeHint() const override { return m_tamanho; }
+
+private:
+    QSize m_tamanho;
+};
+
 }  // namespace
 
 Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidget* parent)
@@ -49,7 +63,7 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
     // System menu and minimise only: no maximise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    resize(739, 533);
+    resize(kTamanhoProjetado);
     defineLarguraLateral(133);
     StBGeral->setFixedHeight(23);
     TVwGeral->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -68,6 +82,8 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
     // A click on an item only: a stray click on the blank part of the tree
     // must not throw away the open work window.
     connect(TVwGeral, &QTreeWidget::itemClicked, this, [this] { TVwGeralClick(); });
+    // Enter on a node does what a click does, for work without a mouse.
+    TVwGeral->installEventFilter(this);
     // Every child is shown maximised. The MDI area restores the previously
     // maximised child when another one is maximised; whichever comes back on
     // top (the background after a work window goes) is maximised again.
@@ -105,6 +121,8 @@ void Tfprincipal::FormCreate()
     auto* sair = new QTreeWidgetItem(TVwGeral, QStringList{kSair});
     sair->setIcon(0, ImLGeral.value(7));
     TVwGeral->expandAll();
+    // The arrows start from the top of the menu.
+    TVwGeral->setCurrentItem(principal);
 
     m_fatorMoeda = kFatorMoeda;
     StBGeral->defineLargura(0, TVwGeral->width());
@@ -140,7 +158,46 @@ QMdiSubWindow* Tfprincipal::adicionaJanela(QWidget* janela)
     // bare title bar it would get from never having been shown normal.
     sub->resize(mdiArea->viewport()->size());
     sub->showMaximized();
+    // The background has nothing to type into: the keyboard stays on the menu.
+    if (janela->objectName() == kFundo)
+        TVwGeral->setFocus(Qt::OtherFocusReason);
     return sub;
+}
+
+QSize Tfprincipal::tamanhoParaTrabalho() const
+{
+    QMdiSubWindow moldura;
+    moldura.setWidget(new PaginaMedida(Tfcadrecarga::tamanhoPreferido()));
+    const QSize trabalho = moldura.sizeHint();
+    const int borda = 2 * mdiArea->frameWidth();
+    return {PnlLateral->width() + borda + trabalho.width(), borda + trabalho.height() + StBGeral->height()};
+}
+
+void Tfprincipal::posicionaAbertura()
+{
+    QList<QRect> areas;
+    if (const QScreen* primaria = QGuiApplication::primaryScreen())
+        areas << primaria->availableGeometry();
+    for (const QScreen* tela : QGuiApplication::screens())
+        if (tela != QGuiApplication::primaryScreen())
+            areas << tela->availableGeometry();
+    posicionaAbertura(areas);
+}
+
+void Tfprincipal::posicionaAbertura(const QList<QRect>& disponiveis)
+{
+    if (disponiveis.isEmpty())
+        return;
+    const std::optional<QRect> guardada = Configuracao::geometriaPrincipal();
+    const QRect r = guardada ? recolocaNaTela(*guardada, disponiveis)
+                             : geometriaAbertura(tamanhoParaTrabalho(), disponiveis.first());
+    QRect area = disponiveis.first();
+    for (const QRect& a : disponiveis)
+        if (a.contains(r.center()))
+            area = a;
+    setMinimumSize(tamanhoMinimo(area));
+    setGeometry(r);
+    dispensaCentralizacao();
 }
 
 void Tfprincipal::TVwGeralClick()
@@ -197,7 +254,21 @@ void Tfprincipal::closeEvent(QCloseEvent* evento)
             evento->ignore();
             return;
         }
+    if (m_mostrada)
+        Configuracao::guardaGeometriaPrincipal(isMinimized() ? normalGeometry() : geometry());
     Tfgeral::closeEvent(evento);
+}
+
+bool Tfprincipal::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == TVwGeral && evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            TVwGeralClick();
+            return true;
+        }
+    }
+    return Tfgeral::eventFilter(objeto, evento);
 }
 
 void Tfprincipal::showEvent(QShowEvent* evento)
@@ -206,6 +277,10 @@ void Tfprincipal::showEvent(QShowEvent* evento)
     // activated; it still needs its caption.
     if (windowTitle().isEmpty())
         FormActivate();
+    if (!m_mostrada) {
+        m_mostrada = true;
+        TVwGeral->setFocus(Qt::OtherFocusReason);
+    }
     Tfgeral::showEvent(evento);
 }
 

@@ -44,12 +44,21 @@ public:
     // Adds a child window to the client area, maximised.
     QMdiSubWindow* adicionaJanela(QWidget* janela);
 
+    // Places the window before it is first shown: where it was last time,
+    // or centred at the size the maintenance page needs; bounded by the
+    // available areas of the screens (the primary first).
+    void posicionaAbertura();
+    void posicionaAbertura(const QList<QRect>& disponiveis);
+    // The client size at which a maintenance window shows every page whole.
+    QSize tamanhoParaTrabalho() const;
+
     // The work windows opened last by the tree (null once destroyed).
     Tfcadrecarga* fcadrecarga() const;
     Tfcargaarquivos* fcargaarquivos() const;
 
 protected:
     void changeEvent(QEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     // Closing the program asks, like the tree, before unsaved values go.
     void closeEvent(QCloseEvent* evento) override;
@@ -61,6 +70,7 @@ private:
     double m_fatorMoeda = 0;
     QPointer<Tfcadrecarga> m_fcadrecarga;
     QPointer<Tfcargaarquivos> m_fcargaarquivos;
+    bool m_mostrada = false;
 };
 
 }  // namespace pluvexa

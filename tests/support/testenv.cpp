@@ -1,13 +1,36 @@
 #include "support/testenv.h"
 
+#include <QSettings>
 #include <cstdlib>
 
 namespace pluvexa::test {
+
+namespace {
+QString& configuracaoDoProcesso()
+{
+    static QString pasta;
+    return pasta;
+}
+}  // namespace
+
+void apontaConfiguracao(const QString& pasta)
+{
+    for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (QSettings::Scope s : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(f, s, pasta);
+}
+
+void defineConfiguracaoDoProcesso(const QString& pasta)
+{
+    configuracaoDoProcesso() = pasta;
+    apontaConfiguracao(pasta);
+}
 
 TemporaryHome::TemporaryHome()
     : m_oldHome(qgetenv("HOME")), m_hadHome(qEnvironmentVariableIsSet("HOME"))
 {
     qputenv("HOME", m_dir.path().toLocal8Bit());
+    apontaConfiguracao(m_dir.filePath(QStringLiteral(".config")));
 }
 
 TemporaryHome::~TemporaryHome()
@@ -16,6 +39,7 @@ TemporaryHome::~TemporaryHome()
         qputenv("HOME", m_oldHome);
     else
         qunsetenv("HOME");
+    apontaConfiguracao(configuracaoDoProcesso());
 }
 
 }  // namespace pluvexa::test

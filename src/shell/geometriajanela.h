@@ -1,0 +1,31 @@
+#pragma once
+
+// Where and how large the main window opens: the size its work needs,
+// never more than the screen's available area nor less than the designed
+// size where the screen allows it; and a remembered place brought back onto
+// a screen when the screens have changed since.
+
+#include <QList>
+#include <QRect>
+#include <QSize>
+
+namespace pluvexa {
+
+// The designed size of the main window's client area, its smallest.
+inline constexpr QSize kTamanhoProjetado{739, 533};
+
+// The smallest size on an area: the designed one, cut to the area.
+QSize tamanhoMinimo(const QRect& disponivel);
+
+// `desejado`, no smaller than the minimum and no larger than the area,
+// centred on the area.
+QRect geometriaAbertura(const QSize& desejado, const QRect& disponivel);
+
+// A remembered geometry as it can be shown on the screens' available areas
+// (`disponiveis`, the primary first): kept where it was when enough of it
+// (its top edge, where the caption is) lies on one area, otherwise centred
+// on the primary one; in either case no larger than that area and, when
+// kept, moved just enough to lie wholly on it.
+QRect recolocaNaTela(const QRect& guardada, const QList<QRect>& disponiveis);
+
+}  // namespace pluvexa

@@ -1,0 +1,307 @@
+// The program on a screen of a given size: the opening size, what the
+// operator can reach on the maintenance page, the remembered layout and
+// work from the tree to the answer file with the keyboard alone.
+
+#include "janelaprincipal.h"
+
+#include "maintenance/recargagrid.h"
+#include "maintenance/tfcadrecarga.h"
+#include "maintenance/ttabnumedit.h"
+#include "recharge/workingfolders.h"
+#include "shell/barrastatus.h"
+#include "shell/geometriajanela.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+
+namespace pluvexa::test {
+namespace {
+
+constexpr int kDinheiro = 1;
+constexpr int kCreditos = 2;
+
+class TelaDeTrabalho : public JanelaPrincipal {
+protected:
+    // A demonstration file, as the command line makes it, in the received
+    // folder; the maintenance window opened from the tree and processed.
+    Tfcadrecarga* processaDemo()
+    {
+        EXPECT_TRUE(QDir().mkpath(pastaRecebidos()));
+        QProcess cli;
+        cli.start(QStringLiteral(PLUVEXA_CLI),
+                  {QStringLiteral("demo"), QStringLiteral("--holders"), QStringLiteral("200"),
+                   QStringLiteral("--folder"), pastaRecebidos()});
+        EXPECT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        clica(QStringLiteral("Manutenção"));
+        Tfcadrecarga* cad = principal->fcadrecarga();
+        if (!cad)
+            return nullptr;
+        cad->btnprocessar->click();
+        EXPECT_EQ(cad->PageControl1->currentWidget(), cad->tbDigitacao);
+        return cad;
+    }
+
+    static void escolheTipo(Tfcadrecarga* cad, int codigo)
+    {
+        const int i = cad->cbtipocartao->findText(QStringLiteral("%1 - ").arg(codigo, 2, 10, QLatin1Char('0')),
+                                                  Qt::MatchStartsWith);
+        ASSERT_GE(i, 0);
+        cad->cbtipocartao->setCurrentIndex(i);
+    }
+
+    // Lays out what is pending: a resize or a new page settles through
+    // posted layout requests.
+    static void assenta()
+    {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QCoreApplication::processEvents();
+        }
+    }
+
+    // The rectangle `local` of `w` in screen coordinates when every
+    // ancestor up to the main window shows it whole; empty otherwise.
+    QRect naTela(const QWidget* w, const QRect& local) const
+    {
+        const QRect r(w->mapTo(principal.get(), local.topLeft()), local.size());
+        for (const QWidget* p = w; p && p != principal.get(); p = p->parentWidget()) {
+            const QRect visivel(p->mapTo(principal.get(), QPoint(0, 0)), p->size());
+            if (!p->isVisible() || !visivel.contains(r))
+                return {};
+        }
+        if (!principal->rect().contains(r))
+            return {};
+        return r.translated(principal->geometry().topLeft());
+    }
+
+    QRect naTela(const QWidget* w) const { return naTela(w, w->rect()); }
+
+    // The header cell of the value column.
+    QRect cabecalhoValor(const Tfcadrecarga* cad) const
+    {
+        const QHeaderView* h = cad->sgRecarga->horizontalHeader();
+        return naTela(h->viewport(), QRect(h->sectionViewportPosition(5), 0, h->sectionSize(5), h->height()));
+    }
+
+    // What the operator needs on the page: the value column and every
+    // column before it, "Valor Padrão", the four totals and both buttons.
+    std::vector<std::pair<const char*, QRect>> controles(const Tfcadrecarga* cad) const
+    {
+        const QHeaderView* h = cad->sgRecarga->horizontalHeader();
+        return {{"Usuário", naTela(h->viewport(), QRect(h->sectionViewportPosition(0), 0, h->sectionSize(0), 1))},
+                {"Valor", cabecalhoValor(cad)},
+                {"Valor Padrão", naTela(cad->edalteravlr->parentWidget())},
+                {"lblvlrrecdig", naTela(cad->lblvlrrecdig)},
+                {"lblqtdrecdig", naTela(cad->lblqtdrecdig)},
+                {"lblgervlrdig", naTela(cad->lblgervlrdig)},
+                {"lblgerqtddig", naTela(cad->lblgerqtddig)},
+                {"Salvar Rascunho", naTela(cad->btnsalvarrascunho)},
+                {"Gerar Arquivo", naTela(cad->btngerararquivo)}};
+    }
+};
+
+struct Tela {
+    const char* nome;
+    QRect disponivel;
+    int tipo;
+};
+
+void PrintTo(const Tela& t, std::ostream* os) { *os << t.nome; }
+
+class TamanhoDeAbertura : public TelaDeTrabalho, public ::testing::WithParamInterface<Tela> {};
+
+// At the default font the window opens with everything the operator needs
+// in sight, for the money and the credit layout alike.
+TEST_P(TamanhoDeAbertura, ShowsTheValueColumnTotalsAndButtonsWithoutScrolling)
+{
+    const Tela& t = GetParam();
+    principal->posicionaAbertura({t.disponivel});
+    EXPECT_TRUE(t.disponivel.contains(principal->geometry())) << principal->geometry().width();
+    EXPECT_GE(principal->width(), std::min(739, t.disponivel.width()));
+    EXPECT_GE(principal->height(), std::min(533, t.disponivel.height()));
+
+    Tfcadrecarga* cad = processaDemo();
+    ASSERT_NE(cad, nullptr);
+    escolheTipo(cad, t.tipo);
+    assenta();
+    EXPECT_EQ(cad->rolagem->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(cad->rolagem->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(cad->sgRecarga->horizontalScrollBar()->value(), 0);
+    for (const auto& [nome, r] : controles(cad)) {
+        EXPECT_FALSE(r.isEmpty()) << nome << " is cut off";
+        EXPECT_TRUE(t.disponivel.contains(r)) << nome;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tela, TamanhoDeAbertura,
+    ::testing::Values(Tela{"Money1366x768", {0, 0, 1366, 768}, kDinheiro},
+                      Tela{"Credits1366x768", {0, 0, 1366, 768}, kCreditos},
+                      Tela{"Money1024x768", {0, 0, 1024, 768}, kDinheiro},
+                      Tela{"Credits1024x768", {0, 0, 1024, 768}, kCreditos}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// The smallest window: the page scrolls, and every control can be brought
+// into sight; none is cut off for good.
+TEST_F(TelaDeTrabalho, AtTheSmallestSizeEveryControlCanBeScrolledTo)
+{
+    principal->posicionaAbertura({QRect(0, 0, 1366, 768)});
+    Tfcadrecarga* cad = processaDemo();
+    ASSERT_NE(cad, nullptr);
+    principal->resize(principal->minimumSize());
+    EXPECT_EQ(principal->size(), kTamanhoProjetado);
+    escolheTipo(cad, kCreditos);
+    assenta();
+    const std::pair<const char*, QWidget*> alvos[] = {
+        {"edalteravlr", cad->edalteravlr}, {"lblvlrrecdig", cad->lblvlrrecdig},
+        {"lblgervlrdig", cad->lblgervlrdig}, {"lblgerqtddig", cad->lblgerqtddig},
+        {"btnsalvarrascunho", cad->btnsalvarrascunho}, {"btngerararquivo", cad->btngerararquivo}};
+    for (const auto& [nome, w] : alvos) {
+        cad->rolagem->ensureWidgetVisible(w, 0, 0);
+        assenta();
+        EXPECT_FALSE(naTela(w).isEmpty()) << nome;
+    }
+    cad->rolagem->ensureWidgetVisible(cad->sgRecarga, 0, 0);
+    cad->sgRecarga->scrollTo(cad->sgRecarga->gridModel()->index(0, 5));
+    assenta();
+    EXPECT_FALSE(cabecalhoValor(cad).isEmpty());
+}
+
+// Long captions widen their column rather than being cut at both ends; a
+// column narrower than its caption shows the whole caption as a tooltip.
+TEST_F(TelaDeTrabalho, ColumnsAreAtLeastAsWideAsTheirCaptions)
+{
+    Tfcadrecarga* cad = processaDemo();
+    ASSERT_NE(cad, nullptr);
+    escolheTipo(cad, kCreditos);
+    const RecargaGrid* g = cad->sgRecarga;
+    ASSERT_EQ(g->columnCount(), 18);
+    const QFontMetrics fm(g->horizontalHeader()->font());
+    for (int c = 0; c < g->columnCount(); ++c) {
+        const QString titulo = g->cell(c, 0);
+        EXPECT_GE(g->horizontalHeader()->sectionSize(c), fm.horizontalAdvance(titulo)) << titulo.toStdString();
+        EXPECT_EQ(g->gridModel()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString(), titulo);
+    }
+    EXPECT_EQ(g->cell(6, 0), QStringLiteral("Vlr.Última Rec Grupo1 "));
+}
+
+// The window's place and the grid's column widths come back in a second
+// window, and the widths after every fill.
+TEST_F(TelaDeTrabalho, SecondWindowRestoresPlaceAndColumnWidths)
+{
+    const QRect tela(0, 0, 1366, 768);
+    principal->posicionaAbertura({tela});
+    principal->setGeometry(QRect(40, 30, 1000, 700));
+    Tfcadrecarga* cad = processaDemo();
+    ASSERT_NE(cad, nullptr);
+    const int designada = cad->sgRecarga->horizontalHeader()->sectionSize(3);
+    cad->sgRecarga->horizontalHeader()->resizeSection(3, designada + 57);
+    ASSERT_TRUE(principal->close());
+
+    principal = std::make_unique<Tfprincipal>(&interacao, &modelo);
+    fundo = new Tftelafundo(*principal);
+    principal->adicionaJanela(fundo);
+    principal->posicionaAbertura({tela});
+    principal->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(principal.get()));
+    EXPECT_EQ(principal->geometry(), QRect(40, 30, 1000, 700));
+
+    clica(QStringLiteral("Manutenção"));
+    cad = principal->fcadrecarga();
+    ASSERT_NE(cad, nullptr);
+    cad->btnprocessar->click();
+    EXPECT_EQ(cad->sgRecarga->horizontalHeader()->sectionSize(3), designada + 57);
+    escolheTipo(cad, kCreditos);
+    EXPECT_EQ(cad->sgRecarga->horizontalHeader()->sectionSize(3), designada + 57);
+    escolheTipo(cad, kDinheiro);
+    EXPECT_EQ(cad->sgRecarga->horizontalHeader()->sectionSize(3), designada + 57);
+}
+
+TEST_F(TelaDeTrabalho, StatusPanelsAreReadByTheirText)
+{
+    principal->contexto().status(QStringLiteral("Grid Preenchido."));
+    QAccessibleInterface* painel = QAccessible::queryAccessibleInterface(principal->StBGeral->painel(1));
+    ASSERT_NE(painel, nullptr);
+    EXPECT_EQ(painel->text(QAccessible::Name), QStringLiteral("Grid Preenchido."));
+}
+
+// Waits until the focus is on `w`.
+bool focoEm(const QWidget* w)
+{
+    return QTest::qWaitFor([w] { return QApplication::focusWidget() == w; });
+}
+
+// A key as the keyboard gives it: to whichever control has the focus, the
+// window's shortcuts ("&" keys) first.
+void tecla(QWindow*, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QWidget* foco = QApplication::focusWidget();
+    ASSERT_NE(foco, nullptr);
+    QTest::keyClick(foco, k, mods);
+}
+
+// From the tree to the answer file without a mouse: the arrows and Enter
+// on the tree, the buttons' "&" keys, typing straight into the value column
+// and Enter moving down; Tab visits the page's controls in reading order.
+TEST_F(TelaDeTrabalho, KeyboardAloneTakesTheWorkFromTheTreeToTheAnswerFile)
+{
+    ASSERT_TRUE(QDir().mkpath(pastaRecebidos()));
+    QProcess cli;
+    cli.start(QStringLiteral(PLUVEXA_CLI), {QStringLiteral("demo"), QStringLiteral("--folder"), pastaRecebidos()});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    QApplication::setActiveWindow(principal.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+    QWindow* janela = principal->windowHandle();
+    ASSERT_TRUE(focoEm(principal->TVwGeral));
+
+    tecla(janela, Qt::Key_Down);
+    tecla(janela, Qt::Key_Return);
+    Tfcadrecarga* cad = principal->fcadrecarga();
+    ASSERT_NE(cad, nullptr);
+    ASSERT_TRUE(focoEm(cad->FLBArquivosRecargaRecebidos));
+    EXPECT_EQ(cad->FLBArquivosRecargaRecebidos->accessibleName(), QStringLiteral("Arquivos a Processar"));
+
+    tecla(janela, Qt::Key_Tab);
+    EXPECT_TRUE(focoEm(cad->btnprocessar));
+    // A button's "&" key presses it the way a click would, a moment later.
+    tecla(janela, Qt::Key_P, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([cad] { return cad->PageControl1->currentWidget() == cad->tbDigitacao; }))
+        << interacao.shown().join(u'|').toStdString();
+    ASSERT_TRUE(focoEm(cad->sgRecarga));
+    EXPECT_EQ(cad->sgRecarga->currentRow(), 1);
+    EXPECT_EQ(cad->sgRecarga->currentColumn(), 5);
+
+    for (char c : {'1', '2', ',', '5'})
+        QTest::keyClick(QApplication::focusWidget(), c);
+    tecla(janela, Qt::Key_Return);
+    EXPECT_EQ(cad->sgRecarga->cell(5, 1), QStringLiteral("12,50"));
+    EXPECT_EQ(cad->sgRecarga->currentRow(), 2);
+    EXPECT_EQ(cad->lblvlrrecdig->text(), QStringLiteral("12,50"));
+
+    const std::vector<QWidget*> ordem = {cad->edalteravlr, cad->btnalteravlr, cad->btnsalvarrascunho,
+                                         cad->btngerararquivo};
+    for (QWidget* proximo : ordem) {
+        tecla(janela, Qt::Key_Tab);
+        EXPECT_TRUE(focoEm(proximo)) << proximo->objectName().toStdString();
+    }
+
+    tecla(janela, Qt::Key_G, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([cad] { return cad->PageControl1->currentWidget() == cad->tblog; }));
+    EXPECT_TRUE(focoEm(cad->btnFechar));
+    EXPECT_EQ(QDir(pastaGerados()).entryList({QStringLiteral("*_2.REC")}, QDir::Files).size(), 1);
+    EXPECT_TRUE(interacao.shown().isEmpty()) << interacao.shown().join(u'\n').toStdString();
+}
+
+}  // namespace
+}  // namespace pluvexa::test
