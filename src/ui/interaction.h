@@ -4,6 +4,8 @@
 // file choosers, print preview) goes through this interface, so that the
 // windows' flows run headless in tests with a scripted implementation.
 
+#include "recharge/model.h"
+
 #include <QString>
 #include <functional>
 
@@ -12,7 +14,7 @@ class QWidget;
 
 namespace pluvexa {
 
-inline const QString kTituloAplicacao = QStringLiteral("Pluvexa");
+inline const QString kTituloAplicacao = QString::fromLatin1(kTituloPrograma);
 
 class Interaction {
 public:
