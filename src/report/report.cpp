@@ -49,7 +49,8 @@ public:
 
     void place(const Band& b)
     {
-        if (!b.enabled)
+        // A band the form does not use (no height, no items) is left out.
+        if (!b.enabled || (b.height <= 0 && b.items().empty()))
             return;
         if (b.beforePrint)
             b.beforePrint();
