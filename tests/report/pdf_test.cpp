@@ -1,29 +1,15 @@
 #include "report/pdf.h"
 #include "formfixture.h"
+#include "support/pdftext.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace pluvexa {
 namespace {
-
-// The text of a PDF as poppler lays it out, or nothing without pdftotext.
-std::optional<QString> textoDoPdf(const QString& pdf)
-{
-    const QString programa = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (programa.isEmpty())
-        return std::nullopt;
-    QProcess p;
-    p.start(programa, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 class PdfDaListagem : public ::testing::Test {
 protected:
@@ -37,7 +23,7 @@ TEST_F(PdfDaListagem, ReadsBackHeaderAndDetailLines)
     const report::Document doc = listagem.form->prepara();
     QString erro;
     ASSERT_TRUE(report::writePdf(listagem.form->QuickRep1, doc, destino(), &erro)) << erro.toStdString();
-    const std::optional<QString> texto = textoDoPdf(destino());
+    const std::optional<QString> texto = test::textoDoPdf(destino());
     if (!texto)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     EXPECT_TRUE(texto->contains(QStringLiteral("Listagem de Cartões a Recarregar")));
@@ -56,7 +42,7 @@ TEST_F(PdfDaListagem, ColumnsLineUpInTheMonospacedBody)
 {
     const report::Document doc = listagem.form->prepara();
     ASSERT_TRUE(report::writePdf(listagem.form->QuickRep1, doc, destino()));
-    const std::optional<QString> texto = textoDoPdf(destino());
+    const std::optional<QString> texto = test::textoDoPdf(destino());
     if (!texto)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     // The amounts of every detail line of a page end in the same column
