@@ -9,6 +9,7 @@ packages=(
   libcrypto++-dev libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
+  fonts-liberation2 poppler-utils
 )
 
 missing=()

@@ -1,6 +1,5 @@
 #include "maintenance/impressaolistagem.h"
 
-#include "recharge/listagem.h"
 #include "recharge/workingfolders.h"
 #include "report/pdf.h"
 #include "report/tfreprecarga.h"
@@ -44,11 +43,7 @@ void salvaPdf(Tfreprecarga& form, const QString& arquivo, Interaction& ui)
 void mostraListagem(ModeloRecarga& m, const QString& empresa, const QString& arquivo, Interaction& ui)
 {
     Tfreprecarga form(m);
-    form.qrlnomecadastro.text = QStringLiteral("Listagem de Cartões a Recarregar");
-    form.qrlrelatorio.text = empresa.trimmed();
-    form.qrlperiodo.text = QStringLiteral("Arquivo : ") + arquivo;
-    form.qrlfiltro.text.clear();
-    form.UltimaLinha = preparaListagem(m);
+    preparaListagem(form, m, empresa, arquivo);
     ui.printPreview(
         [&form](QPrinter* printer) {
             const report::Document doc = form.prepara();

@@ -75,6 +75,15 @@ bool Tfreprecarga::QuickRep1NeedData()
     return LinhaAtual < int(Linhas.size());
 }
 
+void preparaListagem(Tfreprecarga& form, ModeloRecarga& m, const QString& empresa, const QString& arquivo)
+{
+    form.qrlnomecadastro.text = QStringLiteral("Listagem de Cartões a Recarregar");
+    form.qrlrelatorio.text = empresa.trimmed();
+    form.qrlperiodo.text = QStringLiteral("Arquivo : ") + arquivo;
+    form.qrlfiltro.text.clear();
+    form.UltimaLinha = preparaListagem(m);
+}
+
 void Tfreprecarga::QRBand3BeforePrint()
 {
     qrllinha.text = deCp1252(Linhas[size_t(LinhaAtual)]);

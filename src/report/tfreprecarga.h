@@ -43,4 +43,9 @@ private:
     const ModeloRecarga& m_modelo;
 };
 
+// What "Imprimir" does before the preview: the captions (the title,
+// `empresa` trimmed, "Arquivo : " + `arquivo`, an empty filter), then the
+// listing-line table of `m` filled and sorted and UltimaLinha set.
+void preparaListagem(Tfreprecarga& form, ModeloRecarga& m, const QString& empresa, const QString& arquivo);
+
 }  // namespace pluvexa

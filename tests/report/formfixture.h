@@ -41,10 +41,8 @@ struct ListagemPronta {
     {
         preencheModelo(m, titulares);
         form = std::make_unique<Tfreprecarga>(m);
-        form->qrlnomecadastro.text = QStringLiteral("Listagem de Cartões a Recarregar");
-        form->qrlrelatorio.text = QStringLiteral("EMPRESA DEMO");
-        form->qrlperiodo.text = QStringLiteral("Arquivo : /tmp/PX_00123_0007_2612100930_1.rec");
-        form->UltimaLinha = preparaListagem(m);
+        preparaListagem(*form, m, QStringLiteral("  EMPRESA DEMO "),
+                        QStringLiteral("/tmp/PX_00123_0007_2612100930_1.rec"));
     }
 };
 
