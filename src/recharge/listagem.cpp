@@ -8,6 +8,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <numeric>
+#include <string_view>
+#include <unordered_map>
 
 namespace pluvexa {
 
@@ -16,7 +18,6 @@ namespace {
 // Texts of the listing in Windows-1252, as the lines are held.
 constexpr const char* kFormatoSecao =
     "Tipo Cart\xE3o : %-2s - %-30s                     Tipo : %-16s";
-constexpr const char* kFormatoDetalhe = "%-16s %-16s %-20s %-40s %-2s %6s %15s %15s";
 constexpr const char* kFormatoSubTotal =
     "Sub-Total :                                                                                                         %15s          %-15s";
 constexpr const char* kFormatoTotalGeral =
@@ -53,6 +54,68 @@ std::string formatado(const char* formato, ...)
 std::string numero(const char16_t* picture, double v)
 {
     return formata(picture, v).toStdString();
+}
+
+// The same texts, remembered: a listing repeats few distinct amounts (one
+// value typed for many holders, a handful of fares), and formatting is most
+// of the cost of a line.
+class Numeros {
+public:
+    explicit Numeros(const char16_t* picture) : m_picture(picture) {}
+    const std::string& operator()(double v)
+    {
+        auto [it, novo] = m_vistos.try_emplace(v);
+        if (novo)
+            it->second = numero(m_picture, v);
+        return it->second;
+    }
+
+private:
+    const char16_t* m_picture;
+    std::unordered_map<double, std::string> m_vistos;
+};
+
+// The detail line, "%-16s %-16s %-20s %-40s %-2s %6s %15s %15s" of the
+// printf family, written field by field: a width pads, it never cuts.
+void aEsquerda(std::string& s, std::string_view v, size_t largura)
+{
+    s.append(v);
+    if (v.size() < largura)
+        s.append(largura - v.size(), ' ');
+}
+
+void aDireita(std::string& s, std::string_view v, size_t largura)
+{
+    if (v.size() < largura)
+        s.append(largura - v.size(), ' ');
+    s.append(v);
+}
+
+std::string detalhe(const ORecarga& e, std::string_view tipo, std::string_view tarifa, std::string_view valor,
+                    std::string_view total)
+{
+    char usuario[16];
+    char cartao[16];
+    const auto fimUsuario = std::to_chars(usuario, usuario + sizeof usuario, e.Usuario).ptr;
+    const auto fimCartao = std::to_chars(cartao, cartao + sizeof cartao, e.Cartao).ptr;
+    std::string s;
+    s.reserve(160);
+    aEsquerda(s, std::string_view(usuario, size_t(fimUsuario - usuario)), 16);
+    s.push_back(' ');
+    aEsquerda(s, std::string_view(cartao, size_t(fimCartao - cartao)), 16);
+    s.push_back(' ');
+    aEsquerda(s, e.Matricula, 20);
+    s.push_back(' ');
+    aEsquerda(s, e.Nome, 40);
+    s.push_back(' ');
+    aEsquerda(s, tipo, 2);
+    s.push_back(' ');
+    aDireita(s, tarifa, 6);
+    s.push_back(' ');
+    aDireita(s, valor, 15);
+    s.push_back(' ');
+    aDireita(s, total, 15);
+    return s;
 }
 
 const TipoCartao kSemTipo{};
@@ -146,6 +209,9 @@ std::vector<Texto> compoeLinhas(const ModeloRecarga& m, int ultimaLinha)
     const int ultima = std::min(ultimaLinha, int(m.woRecarga.size()) - 1);
     linhas.reserve(size_t(std::max(ultima, 0)) + 8 + 8 * kTiposCartao);
 
+    Numeros dinheiroFmt(kDinheiro);
+    Numeros inteiroFmt(kInteiro);
+    Numeros tarifaFmt(kTarifa);
     std::string tipoAnterior;
     bool secaoCreditos = false;
     double somaValores = 0;
@@ -161,20 +227,20 @@ std::vector<Texto> compoeLinhas(const ModeloRecarga& m, int ultimaLinha)
         const ORecarga& e = m.woRecarga[size_t(i)];
         const TipoCartao& t = tipoDe(m, e.TipoCartao);
         const bool creditos = t.Modalidade != Dinheiro;
-        std::string tarifa, valor, total;
+        std::string_view tarifa, valor, total;
         double dinheiro = 0;
         if (!creditos) {
             tarifa = " - ";
-            valor = numero(kDinheiro, e.Valor);
+            valor = dinheiroFmt(e.Valor);
             total = valor;
             dinheiro = e.Valor;
         } else {
             const double fare = tarifaDe(m, e.Tarifa).Valor;
             const double unitario = Arredonda(fare * t.Percentual * 0.01, 2, m.ModoArredondamento);
             dinheiro = unitario * e.Valor;
-            tarifa = numero(kTarifa, fare);
-            valor = numero(kInteiro, e.Valor);
-            total = numero(kDinheiro, dinheiro);
+            tarifa = tarifaFmt(fare);
+            valor = inteiroFmt(e.Valor);
+            total = dinheiroFmt(dinheiro);
         }
 
         const std::string tipo = std::to_string(e.TipoCartao);
@@ -190,10 +256,7 @@ std::vector<Texto> compoeLinhas(const ModeloRecarga& m, int ultimaLinha)
             tipoAnterior = tipo;
             secaoCreditos = creditos;
         }
-        linhas.push_back(formatado(kFormatoDetalhe, std::to_string(e.Usuario).c_str(),
-                                   std::to_string(e.Cartao).c_str(), e.Matricula.c_str(),
-                                   e.Nome.c_str(), tipo.c_str(), tarifa.c_str(), valor.c_str(),
-                                   total.c_str()));
+        linhas.push_back(detalhe(e, tipo, tarifa, valor, total));
         somaValores += e.Valor;
         somaSecao += dinheiro;
         somaGeral += dinheiro;
