@@ -1,6 +1,9 @@
 #include "report/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
+
+#include <cmath>
 #include <QStringList>
 
 namespace pluvexa::report {
@@ -34,7 +37,17 @@ QFont courierNew(double points)
     QFont f(name);
     f.setStyleHint(QFont::TypeWriter);
     f.setFixedPitch(true);
-    f.setPointSizeF(points);
+    // The forms were laid out on a 96 dpi screen, where this face takes a
+    // whole number of pixels per character (7 at 8 pt), and print at that
+    // pitch: the 147 columns of a listing line then span the 274.4 mm of its
+    // rules and stand under their headings. The size is chosen to give that
+    // pitch on paper.
+    const double alturaPx = std::round(points * 96.0 / 72.0);
+    QFont amostra(f);
+    amostra.setPixelSize(1000);
+    const double avanco = QFontMetricsF(amostra).horizontalAdvance(QLatin1Char('0')) / 1000.0;
+    const double passoPx = std::round(alturaPx * avanco);
+    f.setPointSizeF(avanco > 0 ? passoPx / avanco * 72.0 / 96.0 : points);
     return f;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPrintPreviewDialog>
@@ -70,6 +72,11 @@ void QtInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
                 botao->setToolButtonStyle(Qt::ToolButtonTextOnly);
         }
     }
+    // The pages need the room: the whole screen, also where no window
+    // manager maximises.
+    dialog.setWindowTitle(QStringLiteral("Visualização da Impressão"));
+    if (const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen())
+        dialog.setGeometry(screen->availableGeometry());
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     dialog.exec();
 }

@@ -2,6 +2,7 @@
 #include "formfixture.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <gtest/gtest.h>
 
 namespace pluvexa {
@@ -46,8 +47,14 @@ TEST(Tfreprecarga, LongListingBreaksIntoPagesWithHeadersOnEach)
 TEST(Tfreprecarga, BodyPrintsInAMonospacedFace)
 {
     test::ListagemPronta l(1);
-    EXPECT_TRUE(QFontInfo(l.form->qrllinha.font).fixedPitch());
-    EXPECT_EQ(l.form->qrllinha.font.pointSizeF(), 8.0);
+    const QFont& f = l.form->qrllinha.font;
+    EXPECT_TRUE(QFontInfo(f).fixedPitch());
+    // Every character at the design screen's pitch, 7 pixels at 96 dpi, so a
+    // 147-column line spans the 272 mm under the headings.
+    QFont amostra(f);
+    amostra.setPixelSize(1000);
+    const double avanco = QFontMetricsF(amostra).horizontalAdvance(QLatin1Char('W')) / 1000.0;
+    EXPECT_NEAR(f.pointSizeF() / 72.0 * 25.4 * avanco * 147, 147 * 7 * 25.4 / 96, 0.5);
     EXPECT_FALSE(QFontInfo(l.form->QRLabel2.font).fixedPitch());
 }
 
