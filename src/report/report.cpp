@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <optional>
+
 namespace pluvexa::report {
 
 namespace {
@@ -142,10 +144,15 @@ void Report::paintPage(QPainter& p, const Page& page) const
     // device's own resolution.
     const double k = p.device()->logicalDpiY() / 25.4;
     const double kx = p.device()->logicalDpiX() / 25.4;
+    // The painter's state changes only when an item needs another font or
+    // pen: a PDF page then carries one font selection for all its lines.
+    const Item* ultimoTexto = nullptr;
+    std::optional<QFontMetricsF> fm;
+    bool canetaDeTexto = false;
     for (const PlacedBand& pb : page.bands) {
         qsizetype i = 0;
         for (const Item& item : pb.band->items()) {
-            const QString text = pb.texts.value(i++);
+            const QString& text = pb.texts.at(i++);
             if (!item.visible)
                 continue;
             const double x = (margins.left() + item.left) * kx;
@@ -154,18 +161,25 @@ void Report::paintPage(QPainter& p, const Page& page) const
                 QPen pen(Qt::black);
                 pen.setWidthF(item.pen * 25.4 / 96.0 * k);
                 p.setPen(pen);
+                canetaDeTexto = false;
                 p.drawLine(QPointF(x, y), QPointF(x + item.width * kx, y));
                 continue;
             }
-            p.setFont(item.font);
-            p.setPen(Qt::black);
-            const QFontMetricsF fm(item.font, p.device());
+            if (!canetaDeTexto) {
+                p.setPen(Qt::black);
+                canetaDeTexto = true;
+            }
+            if (!ultimoTexto || !(ultimoTexto->font == item.font)) {
+                p.setFont(item.font);
+                fm.emplace(item.font, p.device());
+            }
+            ultimoTexto = &item;
             double left = x;
             if (item.width > 0 && !(item.alignment & Qt::AlignLeft)) {
-                const double free = item.width * kx - fm.horizontalAdvance(text);
+                const double free = item.width * kx - fm->horizontalAdvance(text);
                 left += (item.alignment & Qt::AlignHCenter) ? free / 2 : free;
             }
-            p.drawText(QPointF(left, y + fm.ascent()), text);
+            p.drawText(QPointF(left, y + fm->ascent()), text);
         }
     }
 }
