@@ -12,7 +12,12 @@ test -x "$scratch/root/usr/bin/pluvexa"
 "$cli" --version
 HOME="$scratch/home" "$cli" demo --holders 5 --folder "$scratch/received" >/dev/null
 ls "$scratch/received"/*_1.rec >/dev/null
-HOME="$scratch/home" "$cli" check "$(ls "$scratch/received"/*_1.rec)" >/dev/null 2>&1
+received="$(ls "$scratch/received"/*_1.rec)"
+HOME="$scratch/home" "$cli" check "$received" >/dev/null 2>&1
+# The listing's PDF comes from a helper program beside the CLI, with the
+# fonts the package depends on.
+QT_QPA_PLATFORM=offscreen HOME="$scratch/home" "$cli" listing "$received" --pdf "$scratch/listing.pdf" 2>/dev/null
+test -s "$scratch/listing.pdf"
 desktop-file-validate "$scratch/root/usr/share/applications/pluvexa.desktop"
 test -f "$scratch/root/usr/share/icons/hicolor/scalable/apps/pluvexa.svg"
 test -f "$scratch/root/usr/share/icons/hicolor/48x48/apps/pluvexa.png"

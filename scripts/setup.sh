@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   dpkg-dev lintian desktop-file-utils help2man librsvg2-bin
+  fonts-liberation2 poppler-utils
 )
 
 missing=()

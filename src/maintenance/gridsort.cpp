@@ -4,11 +4,11 @@
 #include "maintenance/gridfill.h"
 #include "maintenance/gridtable.h"
 #include "recharge/cp1252.h"
+#include "recharge/listagem.h"
 #include "recharge/money.h"
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -17,21 +17,6 @@
 namespace pluvexa {
 
 namespace {
-
-// A non-negative number with leading zeros to `digitos`; a negative one
-// keeps its sign in front.
-void acrescentaNumero(std::string& s, long long v, int digitos)
-{
-    char d[24];
-    const bool negativo = v < 0;
-    const unsigned long long a = negativo ? 0ull - (unsigned long long)v : (unsigned long long)v;
-    const auto fim = std::to_chars(d, d + sizeof d, a).ptr;
-    if (negativo)
-        s.push_back('-');
-    if (fim - d < digitos)
-        s.append(size_t(digitos - (fim - d)), '0');
-    s.append(d, fim);
-}
 
 // One grid row while it is being sorted: the entry that gives the key and
 // the texts that are shown again as they were.

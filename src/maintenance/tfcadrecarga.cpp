@@ -46,9 +46,8 @@ void Tfcadrecarga::ligaBotoes()
     connect(btnFechar, &QPushButton::clicked, this, [this] { btnFecharClick(); });
     connect(btnsalvarrascunho, &QPushButton::clicked, this, [this] { btnsalvarrascunhoClick(); });
     connect(btngerararquivo, &QPushButton::clicked, this, [this] { btngerararquivoClick(); });
-    // Printing the listing and importing an external file are not part of
-    // this version of the window.
-    btnimpressao->setVisible(false);
+    connect(btnimpressao, &QPushButton::clicked, this, [this] { btnimpressaoClick(); });
+    // Importing an external file is not part of this version of the window.
     btnimportararq->setVisible(false);
 }
 

@@ -156,6 +156,9 @@ public:
     // Deletes the files of the draft folder but those named.
     void ApagaRascunhos(const QStringList& exceto = {});
 
+    // The printed listing, previewed.
+    void btnimpressaoClick();
+
     // The processing log, line by line as the LOG page shows it.
     void adicionaLog(const QString& line);
     void adicionaLog(const QStringList& lines);

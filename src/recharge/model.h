@@ -21,6 +21,8 @@ inline constexpr int kListagem = kRecargas * kGrupos;
 
 // The program's version as carried in the answer file and shown everywhere.
 inline constexpr const char* kVersao = "2.1.1.01C ";
+// The application title, in captions and on the printed listing.
+inline constexpr const char* kTituloPrograma = "Pluvexa";
 // Converts the whole cents of the files into currency units.
 inline constexpr double kFatorMoeda = 0.01;
 

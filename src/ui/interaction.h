@@ -4,6 +4,8 @@
 // file choosers, print preview) goes through this interface, so that the
 // windows' flows run headless in tests with a scripted implementation.
 
+#include "recharge/model.h"
+
 #include <QString>
 #include <functional>
 
@@ -12,7 +14,7 @@ class QWidget;
 
 namespace pluvexa {
 
-inline const QString kTituloAplicacao = QStringLiteral("Pluvexa");
+inline const QString kTituloAplicacao = QString::fromLatin1(kTituloPrograma);
 
 class Interaction {
 public:
@@ -30,8 +32,14 @@ public:
     // An open-file dialog; empty when cancelled.
     virtual QString openFileName(const QString& caption, const QString& folder,
                                  const QString& filter) = 0;
-    // A print preview that calls paint for every (re)layout of the pages.
-    virtual void printPreview(const std::function<void(QPrinter*)>& paint) = 0;
+    // A save-file dialog; empty when cancelled.
+    virtual QString saveFileName(const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
+    // A print preview (zoom, page navigation, print) that calls paint for
+    // every (re)layout of the pages. With savePdf it also offers
+    // "Salvar PDF", which calls savePdf while the preview stays open.
+    virtual void printPreview(const std::function<void(QPrinter*)>& paint,
+                              const std::function<void()>& savePdf = {}) = 0;
 };
 
 // The Qt implementation: real modal dialogs over parent.
@@ -43,7 +51,10 @@ public:
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
-    void printPreview(const std::function<void(QPrinter*)>& paint) override;
+    QString saveFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    void printPreview(const std::function<void(QPrinter*)>& paint,
+                      const std::function<void()>& savePdf) override;
 
 private:
     QWidget* m_parent;

@@ -1,10 +1,15 @@
 #include "ui/interaction.h"
 
+#include <QAction>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace pluvexa {
 
@@ -42,12 +47,37 @@ QString QtInteraction::openFileName(const QString& caption, const QString& folde
     return QFileDialog::getOpenFileName(m_parent, caption, folder, filter);
 }
 
-void QtInteraction::printPreview(const std::function<void(QPrinter*)>& paint)
+QString QtInteraction::saveFileName(const QString& caption, const QString& folder,
+                                    const QString& filter)
+{
+    return QFileDialog::getSaveFileName(m_parent, caption, folder, filter);
+}
+
+void QtInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
+                                 const std::function<void()>& savePdf)
 {
     QPrinter printer(QPrinter::HighResolution);
+    // Reports place everything from the paper's edge, margins included.
+    printer.setFullPage(true);
     QPrintPreviewDialog dialog(&printer, m_parent);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
                      [&paint](QPrinter* p) { paint(p); });
+    if (savePdf) {
+        if (auto* bar = dialog.findChild<QToolBar*>()) {
+            bar->addSeparator();
+            QAction* salvar = bar->addAction(QStringLiteral("Salvar PDF"));
+            salvar->setObjectName(QStringLiteral("salvarPdf"));
+            QObject::connect(salvar, &QAction::triggered, &dialog, [&savePdf] { savePdf(); });
+            if (auto* botao = qobject_cast<QToolButton*>(bar->widgetForAction(salvar)))
+                botao->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        }
+    }
+    // The pages need the room: the whole screen, also where no window
+    // manager maximises.
+    dialog.setWindowTitle(QStringLiteral("Visualização da Impressão"));
+    if (const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen())
+        dialog.setGeometry(screen->availableGeometry());
+    dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
     dialog.exec();
 }
 

@@ -35,9 +35,16 @@ ScriptedInteraction& ScriptedInteraction::expectOpenFile(const QString& answer)
     return *this;
 }
 
-ScriptedInteraction& ScriptedInteraction::expectPrintPreview(std::function<void(QPrinter*)>* captured)
+ScriptedInteraction& ScriptedInteraction::expectSaveFile(const QString& answer)
 {
-    m_expected.push_back({QStringLiteral("printpreview"), QString(), false, captured});
+    m_expected.push_back({QStringLiteral("savefile"), answer});
+    return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::expectPrintPreview(std::function<void(QPrinter*)>* captured,
+                                                             DuranteVisualizacao whileOpen)
+{
+    m_expected.push_back({QStringLiteral("printpreview"), QString(), false, captured, std::move(whileOpen)});
     return *this;
 }
 
@@ -50,7 +57,9 @@ ScriptedInteraction::Expected ScriptedInteraction::take(const QString& kind, con
     }
     Expected e = m_expected.front();
     m_expected.pop_front();
-    if (e.kind != kind || (kind != QLatin1String("openfile") && kind != QLatin1String("printpreview") && e.text != text))
+    const bool textoLivre = kind == QLatin1String("openfile") || kind == QLatin1String("savefile")
+                            || kind == QLatin1String("printpreview");
+    if (e.kind != kind || (!textoLivre && e.text != text))
         ADD_FAILURE() << "dialog mismatch: expected " << e.kind.toStdString() << ": "
                       << e.text.toStdString() << "\n  but got " << kind.toStdString() << ": "
                       << text.toStdString();
@@ -79,11 +88,19 @@ QString ScriptedInteraction::openFileName(const QString& caption, const QString&
     return take(QStringLiteral("openfile"), caption).text;
 }
 
-void ScriptedInteraction::printPreview(const std::function<void(QPrinter*)>& paint)
+QString ScriptedInteraction::saveFileName(const QString& caption, const QString&, const QString&)
+{
+    return take(QStringLiteral("savefile"), caption).text;
+}
+
+void ScriptedInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
+                                       const std::function<void()>& savePdf)
 {
     Expected e = take(QStringLiteral("printpreview"), QString());
     if (e.captured)
         *e.captured = paint;
+    if (e.whileOpen)
+        e.whileOpen(paint, savePdf);
 }
 
 }  // namespace pluvexa::test

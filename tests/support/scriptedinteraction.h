@@ -19,7 +19,14 @@ public:
     ScriptedInteraction& expectQuestion(const QString& text, bool answer);
     ScriptedInteraction& expectError(const QString& text);
     ScriptedInteraction& expectOpenFile(const QString& answer);
-    ScriptedInteraction& expectPrintPreview(std::function<void(QPrinter*)>* captured = nullptr);
+    ScriptedInteraction& expectSaveFile(const QString& answer);
+    // With `whileOpen`, it runs while the preview is shown, given what the
+    // preview offers: the paint function and the "Salvar PDF" action (empty
+    // when not offered), as the operator would use them.
+    using DuranteVisualizacao =
+        std::function<void(const std::function<void(QPrinter*)>& paint, const std::function<void()>& savePdf)>;
+    ScriptedInteraction& expectPrintPreview(std::function<void(QPrinter*)>* captured = nullptr,
+                                            DuranteVisualizacao whileOpen = {});
 
     // Every dialog shown so far, as "kind: text".
     const QStringList& shown() const { return m_shown; }
@@ -33,7 +40,10 @@ public:
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
-    void printPreview(const std::function<void(QPrinter*)>& paint) override;
+    QString saveFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    void printPreview(const std::function<void(QPrinter*)>& paint,
+                      const std::function<void()>& savePdf) override;
 
 private:
     struct Expected {
@@ -41,6 +51,7 @@ private:
         QString text;
         bool answer = false;
         std::function<void(QPrinter*)>* captured = nullptr;
+        DuranteVisualizacao whileOpen{};
     };
     Expected take(const QString& kind, const QString& text);
 

@@ -1,6 +1,11 @@
 // pluvexa-cli end to end: the program run as support staff would run it.
 
 #include "recharge/builtinkeys.h"
+#include "recharge/cp1252.h"
+#include "recharge/listagem.h"
+#include "recharge/pipeline.h"
+#include "recharge/processing.h"
+#include "support/pdftext.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -154,6 +159,73 @@ TEST_F(Cli, CompressExpandRoundTrip)
     EXPECT_FALSE(falha.erros.isEmpty());
 }
 
+TEST_F(Cli, ListingTextIsTheBodyTheWindowWouldPrint)
+{
+    const QString fixture = QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt");
+    const Execucao e = executa({QStringLiteral("listing"), QStringLiteral("--plain"), fixture});
+    ASSERT_EQ(e.codigo, 0) << e.erros.toStdString();
+    // The log goes to standard error, only the body to standard output.
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("Header      ==> OK "))) << e.erros.toStdString();
+
+    ModeloRecarga m;
+    QStringList log;
+    ASSERT_TRUE(ProcessadorRecarga(m).processa(carregaLinhas(fixture), log).consistente());
+    QStringList esperado;
+    for (const Texto& l : compoeLinhas(m, preparaListagem(m)))
+        esperado.append(deCp1252(l));
+    QStringList saida = e.saida.split(QLatin1Char('\n'));
+    ASSERT_EQ(saida.takeLast(), QString());
+    EXPECT_EQ(saida, esperado);
+    EXPECT_TRUE(saida.first().startsWith(QStringLiteral("Tipo Cartão : 1  - VALE-TRANSPORTE EM DINHEIRO")))
+        << saida.first().toStdString();
+    EXPECT_TRUE(saida.at(saida.size() - 2).startsWith(QStringLiteral("Total Geral :")));
+}
+
+TEST_F(Cli, ListingOfADemoFileAsPdfWithoutADisplay)
+{
+    const Execucao demo = executa({QStringLiteral("demo"), QStringLiteral("--holders"), QStringLiteral("60")});
+    ASSERT_EQ(demo.codigo, 0) << demo.erros.toStdString();
+    const QString recebido = demo.saida.trimmed().split('\n').last();
+
+    const Execucao texto = executa({QStringLiteral("listing"), recebido});
+    ASSERT_EQ(texto.codigo, 0) << texto.erros.toStdString();
+    EXPECT_TRUE(texto.saida.contains(QStringLiteral("Sub-Total :")));
+
+    const QString pdf = path(QStringLiteral("listagem.pdf"));
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(v));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(PLUVEXA_CLI), {QStringLiteral("listing"), recebido, QStringLiteral("--pdf"), pdf});
+    ASSERT_TRUE(p.waitForFinished(120000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+    const std::optional<QString> lido = test::textoDoPdf(pdf);
+    if (!lido)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(lido->contains(QStringLiteral("Listagem de Cartões a Recarregar")));
+    EXPECT_TRUE(lido->contains(QStringLiteral("Arquivo : ") + recebido)) << lido->left(800).toStdString();
+    EXPECT_TRUE(lido->contains(QStringLiteral("Total Geral :")));
+}
+
+TEST_F(Cli, ListingOfInconsistentRecordsListsNothing)
+{
+    const QString plain = path(QStringLiteral("plain.txt"));
+    QFile f(plain);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("0400SHORT CARD TYPE RECORD\r\n");
+    f.close();
+    const QString pdf = path(QStringLiteral("out.pdf"));
+    for (const QStringList& modo : {QStringList{}, QStringList{QStringLiteral("--pdf"), pdf}}) {
+        const Execucao e = executa(QStringList{QStringLiteral("listing"), QStringLiteral("--plain"), plain} + modo);
+        EXPECT_EQ(e.codigo, 1);
+        EXPECT_TRUE(e.saida.isEmpty()) << e.saida.toStdString();
+        EXPECT_TRUE(e.erros.contains(QStringLiteral("no listing"))) << e.erros.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
 struct UsoErrado {
     const char* nome;
     QStringList args;
@@ -179,12 +251,15 @@ INSTANTIATE_TEST_SUITE_P(
                       UsoErrado{"BadCipher", {"seal", "--signer", "a", "--recipient", "b", "--cipher", "7", "in", "out"}},
                       UsoErrado{"TooManyHolders", {"demo", "--holders", "10001"}},
                       UsoErrado{"BadBits", {"keygen", "a", "b", "--bits", "2048"}},
-                      UsoErrado{"UnknownCentralAction", {"central", "sell", "a", "b"}}),
+                      UsoErrado{"UnknownCentralAction", {"central", "sell", "a", "b"}},
+                      UsoErrado{"ListingTextAndPdf", {"listing", "--text", "--pdf", "out.pdf", "x"}},
+                      UsoErrado{"ListingWithoutFile", {"listing"}}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(CliHelp, EveryCommandPrintsHelpAndExitsZero)
 {
-    for (const char* c : {"compress", "expand", "keygen", "seal", "open", "check", "rewrite", "central", "demo"}) {
+    for (const char* c : {"compress", "expand", "keygen", "seal", "open", "check", "rewrite", "central", "demo",
+                          "listing"}) {
         const Execucao e = executa({QString::fromLatin1(c), QStringLiteral("--help")});
         EXPECT_EQ(e.codigo, 0) << c;
         EXPECT_TRUE(e.saida.contains(QStringLiteral("Usage:"))) << c;

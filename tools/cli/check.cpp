@@ -16,44 +16,34 @@
 
 namespace pluvexa::cli {
 
-namespace {
-
-// Loads the plain text of `path` as the window would: a received file is
-// opened and expanded, a draft expanded, plain text read as it is. The
-// temporary files go to a private folder, never beside the file.
-bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas, QStringList& log)
+std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas,
+                               QStringList& log)
 {
     if (plano) {
         linhas = carregaLinhas(path);
-        return true;
+        return std::nullopt;
     }
     QTemporaryDir tmp;
     const QString copia = tmp.filePath(QFileInfo(path).fileName());
-    if (!tmp.isValid() || !QFile::copy(path, copia)) {
-        falha(QStringLiteral("cannot read %1").arg(path));
-        return false;
-    }
+    if (!tmp.isValid() || !QFile::copy(path, copia))
+        return QStringLiteral("cannot read %1").arg(path);
     switch (DescompactaArquivo(copia, rascunho)) {
     case EmpacotamentoOk:
         break;
     case FalhaCompressao:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descompactar o Arquivo ");
-        for (const QString& l : log)
-            escreve(l);
-        falha(QStringLiteral("%1 cannot be expanded").arg(path));
-        return false;
+        return QStringLiteral("%1 cannot be expanded").arg(path);
     default:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descriptografar o Arquivo ");
-        for (const QString& l : log)
-            escreve(l);
-        falha(QStringLiteral("%1 cannot be opened with the built-in keys").arg(path));
-        return false;
+        return QStringLiteral("%1 cannot be opened with the built-in keys").arg(path);
     }
     log << QStringLiteral("  ") << QStringLiteral("Arquivo Descriptografado com Sucesso")
         << QStringLiteral("Arquivo Descompactado com Sucesso") << QStringLiteral("  ");
     linhas = carregaLinhas(tmp.filePath(kTmpTexto));
-    return true;
+    return std::nullopt;
 }
+
+namespace {
 
 void resumo(const ModeloRecarga& m, const ResultadoProcessamento& r)
 {
@@ -112,8 +102,11 @@ int check(const QStringList& args)
     QStringList log = bannerProcessamento(QDateTime::currentDateTime(),
                                           QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     std::vector<Texto> linhas;
-    if (!carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log))
-        return Falha;
+    if (const std::optional<QString> erro = carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log)) {
+        for (const QString& l : log)
+            escreve(l);
+        return falha(*erro);
+    }
 
     ModeloRecarga modelo;
     ProcessadorRecarga processador(modelo);

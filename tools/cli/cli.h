@@ -6,6 +6,10 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "recharge/model.h"
 
 namespace pluvexa::cli {
 
@@ -25,6 +29,14 @@ bool publica(const QString& parcial, const QString& final, bool ok);
 // Prints a line on standard output (UTF-8).
 void escreve(const QString& line);
 
+// Loads the plain recharge text of `path` as the window would: a received
+// file is opened and expanded, a draft expanded (`rascunho`), plain text
+// (`plano`) read as it is, with the processing log's lines for these steps
+// appended to `log`. The temporary files go to a private folder, never
+// beside the file. On failure, the reason.
+std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas,
+                               QStringList& log);
+
 using Executor = int (*)(const QStringList& args);
 
 int compress(const QStringList& args);
@@ -36,5 +48,6 @@ int check(const QStringList& args);
 int rewrite(const QStringList& args);
 int central(const QStringList& args);
 int demo(const QStringList& args);
+int listing(const QStringList& args);
 
 }  // namespace pluvexa::cli

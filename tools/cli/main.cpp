@@ -32,6 +32,7 @@ const Comando kComandos[] = {
     {"rewrite", "read plain recharge text and write it back through the record writer", rewrite},
     {"central", "the central's side: make-received, read-answer (demonstration keys)", central},
     {"demo", "write a realistic received file into the received folder", demo},
+    {"listing", "process a file and print its listing of cards to recharge (text or PDF)", listing},
 };
 
 QString uso()

@@ -1,0 +1,20 @@
+#pragma once
+
+// The listing's part of the "Imprimir" click once the grid is written back:
+// a new listing report with the click's captions, the listing-line table
+// filled and sorted, and the print preview, from which the operator prints
+// or saves the same pages as PDF. Returns when the preview is closed.
+
+#include "recharge/model.h"
+
+#include <QString>
+
+namespace pluvexa {
+
+class Interaction;
+
+// `empresa` is the company text of the window (trimmed here); `arquivo` the
+// path, as the operator reads it, of the file that was processed.
+void mostraListagem(ModeloRecarga& m, const QString& empresa, const QString& arquivo, Interaction& ui);
+
+}  // namespace pluvexa

@@ -1,0 +1,107 @@
+// listing: the listing of cards to recharge that "Imprimir" previews, as
+// text lines or as a PDF.
+
+#include "cli.h"
+#include "recharge/cp1252.h"
+#include "recharge/listagem.h"
+#include "recharge/processing.h"
+#include "recharge/recordfields.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <cstdio>
+
+namespace pluvexa::cli {
+
+namespace {
+
+const char* const kAjudantePdf = "pluvexa-listing-pdf";
+
+void logNoErro(const QStringList& log)
+{
+    for (const QString& l : log)
+        std::fprintf(stderr, "%s\n", l.toUtf8().constData());
+}
+
+// The PDF is made by a helper program beside this one, which links the
+// report layer and the fonts; the other commands never load them.
+int geraPdf(const std::vector<Texto>& linhas, const QString& caminho, const QString& destino)
+{
+    const QString ajudante = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kAjudantePdf));
+    if (!QFileInfo(ajudante).isExecutable())
+        return falha(QStringLiteral("%1 is missing beside pluvexa-cli; it makes the PDF").arg(ajudante));
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    p.start(ajudante, {QStringLiteral("--arquivo"), caminho, destino});
+    if (!p.waitForStarted())
+        return falha(QStringLiteral("cannot run %1").arg(ajudante));
+    QByteArray texto;
+    for (const Texto& l : linhas) {
+        texto.append(l.data(), qsizetype(l.size()));
+        texto.append('\n');
+    }
+    p.write(texto);
+    p.closeWriteChannel();
+    p.waitForFinished(-1);
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return falha(QStringLiteral("no PDF was written"));
+    return Sucesso;
+}
+
+}  // namespace
+
+int listing(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Processes FILE as \"check\" does, with the processing log on standard error,\n"
+        "then builds the listing of cards to recharge as \"Imprimir\" does. --text (the\n"
+        "default) writes its body lines to standard output (UTF-8); --pdf OUT writes\n"
+        "the whole report as PDF (no display needed). Exit 1 when the records are not\n"
+        "all consistent: no listing then."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
+    const QCommandLineOption draft(QStringLiteral("draft"), QStringLiteral("FILE is a draft (compressed only)"));
+    const QCommandLineOption plain(QStringLiteral("plain"), QStringLiteral("FILE is plain recharge text"));
+    const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("write the body lines (default)"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("write the report as PDF to OUT"),
+                                 QStringLiteral("OUT"));
+    parser.addOptions({draft, plain, text, pdf});
+    if (int r = analisa(parser, args, 1); r >= 0)
+        return r;
+    if ((parser.isSet(draft) && parser.isSet(plain)) || (parser.isSet(text) && parser.isSet(pdf))) {
+        std::fputs("pluvexa-cli listing: --draft and --plain, --text and --pdf exclude each other\n", stderr);
+        return UsoErrado;
+    }
+    const QString path = parser.positionalArguments().first();
+    if (!QFileInfo(path).isFile())
+        return falha(QStringLiteral("%1 does not exist").arg(path));
+
+    const QString visivel = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    QStringList log = bannerProcessamento(QDateTime::currentDateTime(), visivel);
+    std::vector<Texto> linhas;
+    if (const std::optional<QString> erro = carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log)) {
+        logNoErro(log);
+        return falha(*erro);
+    }
+    ModeloRecarga modelo;
+    ResultadoProcessamento resultado;
+    try {
+        resultado = ProcessadorRecarga(modelo).processa(linhas, log);
+    } catch (const ErroConversao& e) {
+        logNoErro(log);
+        return falha(QString::fromUtf8(e.what()));
+    }
+    logNoErro(log);
+    if (!resultado.consistente())
+        return falha(QStringLiteral("%1 has inconsistent records; no listing").arg(path));
+
+    if (parser.isSet(pdf))
+        return geraPdf(linhas, visivel, parser.value(pdf));
+    for (const Texto& l : compoeLinhas(modelo, preparaListagem(modelo)))
+        escreve(deCp1252(l));
+    return Sucesso;
+}
+
+}  // namespace pluvexa::cli
