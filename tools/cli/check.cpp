@@ -16,12 +16,8 @@
 
 namespace pluvexa::cli {
 
-namespace {
-
-// Loads the plain text of `path` as the window would: a received file is
-// opened and expanded, a draft expanded, plain text read as it is. The
-// temporary files go to a private folder, never beside the file.
-bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas, QStringList& log)
+bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas, QStringList& log,
+             QString& erro)
 {
     if (plano) {
         linhas = carregaLinhas(path);
@@ -30,7 +26,7 @@ bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>&
     QTemporaryDir tmp;
     const QString copia = tmp.filePath(QFileInfo(path).fileName());
     if (!tmp.isValid() || !QFile::copy(path, copia)) {
-        falha(QStringLiteral("cannot read %1").arg(path));
+        erro = QStringLiteral("cannot read %1").arg(path);
         return false;
     }
     switch (DescompactaArquivo(copia, rascunho)) {
@@ -38,15 +34,11 @@ bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>&
         break;
     case FalhaCompressao:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descompactar o Arquivo ");
-        for (const QString& l : log)
-            escreve(l);
-        falha(QStringLiteral("%1 cannot be expanded").arg(path));
+        erro = QStringLiteral("%1 cannot be expanded").arg(path);
         return false;
     default:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descriptografar o Arquivo ");
-        for (const QString& l : log)
-            escreve(l);
-        falha(QStringLiteral("%1 cannot be opened with the built-in keys").arg(path));
+        erro = QStringLiteral("%1 cannot be opened with the built-in keys").arg(path);
         return false;
     }
     log << QStringLiteral("  ") << QStringLiteral("Arquivo Descriptografado com Sucesso")
@@ -54,6 +46,8 @@ bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>&
     linhas = carregaLinhas(tmp.filePath(kTmpTexto));
     return true;
 }
+
+namespace {
 
 void resumo(const ModeloRecarga& m, const ResultadoProcessamento& r)
 {
@@ -112,8 +106,12 @@ int check(const QStringList& args)
     QStringList log = bannerProcessamento(QDateTime::currentDateTime(),
                                           QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     std::vector<Texto> linhas;
-    if (!carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log))
-        return Falha;
+    QString erro;
+    if (!carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log, erro)) {
+        for (const QString& l : log)
+            escreve(l);
+        return falha(erro);
+    }
 
     ModeloRecarga modelo;
     ProcessadorRecarga processador(modelo);

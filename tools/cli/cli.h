@@ -6,6 +6,9 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <vector>
+
+#include "recharge/model.h"
 
 namespace pluvexa::cli {
 
@@ -25,6 +28,13 @@ bool publica(const QString& parcial, const QString& final, bool ok);
 // Prints a line on standard output (UTF-8).
 void escreve(const QString& line);
 
+// Loads the plain text of `path` as the window would: a received file is
+// opened and expanded, a draft expanded, plain text read as it is. The
+// temporary files go to a private folder, never beside the file. On failure
+// the log has its failure lines and `erro` says why.
+bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas, QStringList& log,
+             QString& erro);
+
 using Executor = int (*)(const QStringList& args);
 
 int compress(const QStringList& args);
@@ -36,5 +46,6 @@ int check(const QStringList& args);
 int rewrite(const QStringList& args);
 int central(const QStringList& args);
 int demo(const QStringList& args);
+int importa(const QStringList& args);
 
 }  // namespace pluvexa::cli

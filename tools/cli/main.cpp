@@ -31,6 +31,7 @@ const Comando kComandos[] = {
     {"rewrite", "read plain recharge text and write it back through the record writer", rewrite},
     {"central", "the central's side: make-received, read-answer (demonstration keys)", central},
     {"demo", "write a realistic received file into the received folder", demo},
+    {"import", "import the values of an external recharge file (.rrm) into a file", importa},
 };
 
 QString uso()
