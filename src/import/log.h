@@ -34,6 +34,8 @@ private:
     bool grava(const char* marca, const std::string& texto, const char* fim);
 
     Relogio m_relogio;
+    std::string m_carimbo;
+    qint64 m_segundo = 0;
     Arquivo Arq;
 };
 

@@ -6,9 +6,11 @@
 #include "recharge/workingfolders.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace pluvexa {
 
@@ -28,6 +30,18 @@ std::string chave(int tipo, const std::string& matricula)
     return k + matricula;
 }
 
+// The system clock read once, then advanced by a steady timer: asking the
+// system for the local time on every log line costs more than the rest of
+// the line (the time zone is looked up each time), and a run lasts seconds.
+Log::Relogio relogioDaExecucao()
+{
+    auto cronometro = std::make_shared<QElapsedTimer>();
+    cronometro->start();
+    const QDateTime agora = QDateTime::currentDateTime();
+    const QDateTime inicio = agora.toOffsetFromUtc(agora.offsetFromUtc());  // no zone look-ups from here on
+    return [inicio, cronometro] { return inicio.addMSecs(cronometro->elapsed()); };
+}
+
 }  // namespace
 
 RecargaExterna::RecargaExterna(ModeloRecarga& modelo, OpcoesImportacao opcoes)
@@ -35,8 +49,6 @@ RecargaExterna::RecargaExterna(ModeloRecarga& modelo, OpcoesImportacao opcoes)
 {
     if (m_opcoes.pastaLog.isEmpty())
         m_opcoes.pastaLog = pastaLog();
-    if (!m_opcoes.relogio)
-        m_opcoes.relogio = [] { return QDateTime::currentDateTime(); };
 }
 
 QString RecargaExterna::caminhoLog(const QString& nomeArquivo) const
@@ -47,7 +59,7 @@ QString RecargaExterna::caminhoLog(const QString& nomeArquivo) const
 
 bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
 {
-    Log log(m_opcoes.relogio);
+    Log log(m_opcoes.relogio ? m_opcoes.relogio : relogioDaExecucao());
     const QString caminho = caminhoLog(nomeArquivo);
     if (!QDir().mkpath(m_opcoes.pastaLog) || !log.Abre(caminho))
         return false;
