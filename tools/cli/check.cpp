@@ -16,6 +16,12 @@
 
 namespace pluvexa::cli {
 
+namespace {
+
+// Loads the plain text of `path` as the window would: a received file is
+// opened and expanded, a draft expanded, plain text read as it is. The
+// temporary files go to a private folder, never beside the file. On failure
+// the log has its failure lines and `erro` says why.
 bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas, QStringList& log,
              QString& erro)
 {
@@ -46,8 +52,6 @@ bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>&
     linhas = carregaLinhas(tmp.filePath(kTmpTexto));
     return true;
 }
-
-namespace {
 
 void resumo(const ModeloRecarga& m, const ResultadoProcessamento& r)
 {
@@ -82,6 +86,23 @@ void resumo(const ModeloRecarga& m, const ResultadoProcessamento& r)
 
 }  // namespace
 
+bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
+                     ResultadoProcessamento& resultado, QStringList& log, QString& erro)
+{
+    log = bannerProcessamento(QDateTime::currentDateTime(),
+                              QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    std::vector<Texto> linhas;
+    if (!carrega(path, rascunho, plano, linhas, log, erro))
+        return false;
+    try {
+        resultado = ProcessadorRecarga(modelo).processa(linhas, log);
+    } catch (const ErroConversao& e) {
+        erro = QString::fromUtf8(e.what());
+        return false;
+    }
+    return true;
+}
+
 int check(const QStringList& args)
 {
     QCommandLineParser parser;
@@ -103,28 +124,16 @@ int check(const QStringList& args)
     if (!QFileInfo(path).isFile())
         return falha(QStringLiteral("%1 does not exist").arg(path));
 
-    QStringList log = bannerProcessamento(QDateTime::currentDateTime(),
-                                          QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    std::vector<Texto> linhas;
-    QString erro;
-    if (!carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log, erro)) {
-        for (const QString& l : log)
-            escreve(l);
-        return falha(erro);
-    }
-
     ModeloRecarga modelo;
-    ProcessadorRecarga processador(modelo);
     ResultadoProcessamento resultado;
-    try {
-        resultado = processador.processa(linhas, log);
-    } catch (const ErroConversao& e) {
-        for (const QString& l : log)
-            escreve(l);
-        return falha(QString::fromUtf8(e.what()));
-    }
+    QStringList log;
+    QString erro;
+    const bool processado =
+        processaArquivo(path, parser.isSet(draft), parser.isSet(plain), modelo, resultado, log, erro);
     for (const QString& l : log)
         escreve(l);
+    if (!processado)
+        return falha(erro);
     resumo(modelo, resultado);
     if (!resultado.consistente())
         return falha(QStringLiteral("%1 has inconsistent records (see the log above)").arg(path));

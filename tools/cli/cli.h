@@ -6,9 +6,8 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
-#include <vector>
 
-#include "recharge/model.h"
+#include "recharge/processing.h"
 
 namespace pluvexa::cli {
 
@@ -28,12 +27,12 @@ bool publica(const QString& parcial, const QString& final, bool ok);
 // Prints a line on standard output (UTF-8).
 void escreve(const QString& line);
 
-// Loads the plain text of `path` as the window would: a received file is
-// opened and expanded, a draft expanded, plain text read as it is. The
-// temporary files go to a private folder, never beside the file. On failure
-// the log has its failure lines and `erro` says why.
-bool carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas, QStringList& log,
-             QString& erro);
+// Loads `path` as the window would (a received file opened and expanded, a
+// draft expanded, plain text as it is) and processes it into `modelo`. The
+// processing log goes to `log`; false, with `erro` saying why, when the file
+// could not be loaded or a numeric field is no number.
+bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
+                     ResultadoProcessamento& resultado, QStringList& log, QString& erro);
 
 using Executor = int (*)(const QStringList& args);
 

@@ -6,7 +6,6 @@
 #include "recharge/cp1252.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/pipeline.h"
-#include "recharge/processing.h"
 #include "recharge/recordfields.h"
 
 #include <QDir>
@@ -89,26 +88,16 @@ int importa(const QStringList& args)
     if (!QFileInfo(path).isFile())
         return falha(QStringLiteral("%1 does not exist").arg(path));
 
-    QStringList log = bannerProcessamento(QDateTime::currentDateTime(),
-                                          QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    std::vector<Texto> linhas;
-    QString erro;
-    if (!carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log, erro)) {
-        for (const QString& l : log)
-            erroPadrao(l);
-        return falha(erro);
-    }
     ModeloRecarga modelo;
     ResultadoProcessamento processado;
-    try {
-        processado = ProcessadorRecarga(modelo).processa(linhas, log);
-    } catch (const ErroConversao& e) {
-        for (const QString& l : log)
-            erroPadrao(l);
-        return falha(QString::fromUtf8(e.what()));
-    }
+    QStringList log;
+    QString erro;
+    const bool carregado =
+        processaArquivo(path, parser.isSet(draft), parser.isSet(plain), modelo, processado, log, erro);
     for (const QString& l : log)
         erroPadrao(l);
+    if (!carregado)
+        return falha(erro);
     if (!processado.consistente())
         return falha(QStringLiteral("%1 has inconsistent records; nothing imported").arg(path));
 
