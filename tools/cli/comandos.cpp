@@ -1,11 +1,9 @@
-// pluvexa-cli: the command-line companion of Pluvexa, for support staff,
-// scripts and demonstrations.
+// pluvexa-cli's commands and their dispatch.
 
 #include "cli.h"
 #include "recharge/model.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QTextStream>
 #include <cstdio>
 #include <iostream>
@@ -74,33 +72,14 @@ int falha(const QString& message)
     return Falha;
 }
 
-bool publica(const QString& parcial, const QString& final, bool ok)
-{
-    if (!ok) {
-        QFile::remove(parcial);
-        return false;
-    }
-    QFile::remove(final);
-    return QFile::rename(parcial, final);
-}
-
 void escreve(const QString& line)
 {
     std::fputs(line.toUtf8().constData(), stdout);
     std::fputc('\n', stdout);
 }
 
-}  // namespace pluvexa::cli
-
-int main(int argc, char** argv)
+int executa(QStringList args)
 {
-    using namespace pluvexa::cli;
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("pluvexa-cli"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(pluvexa::kVersao).trimmed());
-
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
     if (args.isEmpty()) {
         std::fputs(qPrintable(uso()), stderr);
         return UsoErrado;
@@ -130,3 +109,5 @@ int main(int argc, char** argv)
     std::fprintf(stderr, "pluvexa-cli: unknown command '%s'\n%s", qPrintable(first), qPrintable(uso()));
     return UsoErrado;
 }
+
+}  // namespace pluvexa::cli
