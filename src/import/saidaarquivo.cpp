@@ -1,34 +1,36 @@
 #include "import/saidaarquivo.h"
 
-#include <QSaveFile>
+#include "recharge/arquivoseguro.h"
+
+#include <QFileInfo>
 
 namespace pluvexa {
 
-SaidaArquivo::SaidaArquivo() = default;
-SaidaArquivo::~SaidaArquivo() = default;
-
 bool SaidaArquivo::abre(const QString& nome)
 {
-    m_arquivo = std::make_unique<QSaveFile>(nome);
-    if (m_arquivo->open(QIODevice::WriteOnly))
-        return true;
-    m_arquivo.reset();
-    return false;
+    const QFileInfo pasta(QFileInfo(nome).absolutePath());
+    m_nome = nome;
+    m_dados.clear();
+    m_aberto = pasta.isDir() && pasta.isWritable() && !QFileInfo(nome).isDir();
+    return m_aberto;
 }
 
 bool SaidaArquivo::grava(const std::string& bytes)
 {
-    if (!m_arquivo)
+    if (!m_aberto)
         return false;
-    return m_arquivo->write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    m_dados += bytes;
+    return true;
 }
 
 bool SaidaArquivo::conclui()
 {
-    if (!m_arquivo)
+    if (!m_aberto)
         return true;
-    const bool ok = m_arquivo->commit();
-    m_arquivo.reset();
+    m_aberto = false;
+    const bool ok = gravaArquivo(m_nome, QByteArrayView(m_dados.data(), qsizetype(m_dados.size())),
+                                 Durabilidade::Duravel);
+    m_dados.clear();
     return ok;
 }
 

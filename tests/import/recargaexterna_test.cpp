@@ -2,6 +2,7 @@
 // values, and the result lines of the refused ones.
 
 #include "importfixture.h"
+#include "recharge/arquivoseguro.h"
 
 #include <QDir>
 #include <QFile>
@@ -180,6 +181,36 @@ TEST_F(ImportFixture, ALogThatCannotBeCreatedStopsTheRunBeforeAnyChange)
     EXPECT_EQ(run().Resultado().size(), 1u);
     EXPECT_EQ(chamadas, 0);
     EXPECT_TRUE(avisos.isEmpty());
+}
+
+TEST_F(ImportFixture, ALogThatCannotBePutInPlaceIsSaidAndKeepsTheEarlierLog)
+{
+    ASSERT_TRUE(importa({registro("M001", "10,00")}));
+    const std::string anterior = log();
+    int operacoes = 0;
+    {
+        FalhasArquivo contagem;
+        ASSERT_TRUE(importa({registro("M001", "11,00")}));
+        operacoes = contagem.operacoes();
+    }
+    ASSERT_GT(operacoes, 0);
+    for (int n = 1; n <= operacoes; ++n) {
+        ASSERT_TRUE(importa({registro("M001", "10,00")}));
+        const std::string bom = log();
+        avisos.clear();
+        FalhasArquivo falhas(n);
+        EXPECT_FALSE(importa({registro("M001", "12,00")})) << n;
+        EXPECT_TRUE(falhas.falhou()) << n;
+        EXPECT_EQ(valor(M001Dinheiro), 12) << n;  // the values are in the model all the same
+        // Either log stands whole: the earlier one, or the new one when only
+        // the flush after putting it in place failed.
+        std::string novo = bom;
+        novo.replace(novo.find("Valor : 10"), 10, "Valor : 12");
+        EXPECT_TRUE(log() == bom || log() == novo) << n << log();
+        ASSERT_EQ(avisos.size(), 1) << n;
+        EXPECT_TRUE(avisos[0].startsWith(QStringLiteral("Não foi possível gravar o log da operação em \n"))) << n;
+    }
+    EXPECT_FALSE(anterior.empty());
 }
 
 TEST_F(ImportFixture, TheLogFolderIsCreatedAndASecondRunReplacesTheLog)

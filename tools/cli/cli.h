@@ -20,9 +20,6 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
 
 // Prints "pluvexa-cli: <message>" on standard error and returns Falha.
 int falha(const QString& message);
-// With ok, puts the finished file `parcial` under `final` (replacing it);
-// without, deletes it. True when `final` now holds it.
-bool publica(const QString& parcial, const QString& final, bool ok);
 
 // Prints a line on standard output (UTF-8).
 void escreve(const QString& line);
@@ -33,6 +30,9 @@ void escreve(const QString& line);
 // could not be loaded or a numeric field is no number.
 bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
                      ResultadoProcessamento& resultado, QStringList& log, QString& erro);
+
+// Runs the command named first in `args` and answers the exit status.
+int executa(QStringList args);
 
 using Executor = int (*)(const QStringList& args);
 
