@@ -1,7 +1,11 @@
 #include "maintenance/filelists.h"
 
+#include "recharge/arquivoseguro.h"
+
 #include <QDir>
-#include <QFile>
+#include <QRegularExpression>
+#include <algorithm>
+#include <utility>
 
 namespace pluvexa {
 
@@ -13,7 +17,36 @@ QStringList listaArquivos(const QString& folder, const QString& mask)
 
 void apagaSeExiste(const QString& path)
 {
-    QFile::remove(path);
+    removeArquivo(path);
+}
+
+int indiceRascunhoMaisNovo(const QStringList& nomes)
+{
+    static const QRegularExpression carimbo(QStringLiteral("_(\\d{10})_2\\.REC$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    auto chave = [](const QString& nome) {
+        const QRegularExpressionMatch m = carimbo.match(nome);
+        return std::pair(m.hasMatch() ? m.captured(1) : QString(), nome.toUpper());
+    };
+    int melhor = -1;
+    for (int i = 0; i < nomes.size(); ++i)
+        if (melhor < 0 || chave(nomes[melhor]) < chave(nomes[i]))
+            melhor = i;
+    return melhor;
+}
+
+QString respostaExistente(const QString& pasta, int empresa, int remessa)
+{
+    const QString prefixo = QStringLiteral("PX_%1_%2_")
+                                .arg(empresa, 5, 10, QLatin1Char('0'))
+                                .arg(remessa, 4, 10, QLatin1Char('0'));
+    QStringList respostas = listaArquivos(pasta, prefixo + QStringLiteral("*_2.REC"));
+    respostas += listaArquivos(pasta, prefixo + QStringLiteral("*_4.REC"));
+    if (respostas.isEmpty())
+        return {};
+    std::sort(respostas.begin(), respostas.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return respostas.last();
 }
 
 }  // namespace pluvexa

@@ -12,4 +12,14 @@ QStringList listaArquivos(const QString& folder, const QString& mask);
 // Deletes a file if it is there; a missing or undeletable file is no error.
 void apagaSeExiste(const QString& path);
 
+// The position in `nomes` of the newest draft by the time stamp in its name
+// ("PX_EEEEE_RRRR_YYMMDDHHNN_2.REC"); names without one count as oldest,
+// equal stamps go by name. -1 when `nomes` is empty.
+int indiceRascunhoMaisNovo(const QStringList& nomes);
+
+// The name of an answer already written in `pasta` for the company and
+// batch ("PX_EEEEE_RRRR_*_2.REC", or "_4.REC" once the disk transfer took
+// it), the highest when there are several; empty when there is none.
+QString respostaExistente(const QString& pasta, int empresa, int remessa);
+
 }  // namespace pluvexa

@@ -153,6 +153,9 @@ public:
     void btnsalvarrascunhoClick();
     void btngerararquivoClick();
     bool GeraArquivo(const QString& pasta, bool rascunho);
+    // Asks before a batch that already has an answer is answered again;
+    // true when the generation may go on.
+    bool confirmaNovaResposta();
     // Deletes the files of the draft folder but those named.
     void ApagaRascunhos(const QStringList& exceto = {});
 

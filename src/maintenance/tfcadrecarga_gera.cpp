@@ -5,6 +5,7 @@
 #include "maintenance/filelists.h"
 #include "maintenance/limites.h"
 #include "maintenance/tfcadrecarga.h"
+#include "recharge/arquivoseguro.h"
 #include "recharge/cp1252.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/money.h"
@@ -15,7 +16,6 @@
 #include "ui/interaction.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -45,6 +45,8 @@ void Tfcadrecarga::btngerararquivoClick()
                                   + mostradas.join(QLatin1Char('\n')));
         return;
     }
+    if (!confirmaNovaResposta())
+        return;
     adicionaLog(QStringLiteral("Geração de Arquivo Definitivo "));
     if (GeraArquivo(pastaGerados(), false))
         m_valoresPendentes = false;
@@ -64,12 +66,32 @@ void Tfcadrecarga::btnsalvarrascunhoClick()
     }
 }
 
+// A batch answered twice unnoticed would reach the central twice; an answer
+// already in the generated folder (or taken to the disk, "_4.REC") is named
+// before another is made.
+bool Tfcadrecarga::confirmaNovaResposta()
+{
+    const ModeloRecarga& m = *m_ctx.modelo;
+    bool remessaOk = false;
+    const int remessa = deCp1252(m.cabecalho.Remessa).trimmed().toInt(&remessaOk);
+    if (!remessaOk || remessa < 0)
+        return true;  // the generation itself refuses it, with its message
+    const QString anterior = respostaExistente(pastaGerados(), m.cabecalho.Empresa, remessa);
+    if (anterior.isEmpty())
+        return true;
+    return m_ctx.interaction->question(
+        QStringLiteral("A remessa %1 da empresa %2 já foi respondida no arquivo %3. Gerar outro arquivo de resposta?")
+            .arg(remessa, 4, 10, QLatin1Char('0'))
+            .arg(m.cabecalho.Empresa, 5, 10, QLatin1Char('0'))
+            .arg(anterior));
+}
+
 void Tfcadrecarga::ApagaRascunhos(const QStringList& exceto)
 {
     const QDir pasta(pastaRascunho());
     for (const QString& nome : pasta.entryList(QDir::Files | QDir::Hidden))
         if (!exceto.contains(nome))
-            QFile::remove(pasta.filePath(nome));
+            removeArquivo(pasta.filePath(nome));  // one that cannot be deleted is passed over
 }
 
 bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
@@ -113,9 +135,12 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
     LinhasSaida = escrita.linhas;
     const int registros = int(LinhasSaida.size());
 
+    // The new file and its ".LOG" are written as parts and put in place
+    // together, the file last; only then does anything older go.
+    Gravacao saida(Durabilidade::Duravel);
     int resultado = FalhaCompressao;
     try {
-        resultado = CompactaArquivo(LinhasSaida, pasta, ArquivoGerado, rascunho);
+        resultado = CompactaArquivo(LinhasSaida, pasta, ArquivoGerado, rascunho, saida);
     } catch (const ErroArquivo& e) {
         m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
         return false;
@@ -150,22 +175,23 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
     LinhasSaida.clear();
     for (const QString& l : m_log)
         LinhasSaida.push_back(paraCp1252(l));
-    try {
-        salvaLinhas(LinhasSaida, log);
-    } catch (const ErroArquivo& e) {
-        m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
+    if (!salvaLinhas(LinhasSaida, log, saida) || !saida.confirma()) {
+        m_ctx.interaction->errorBox(saida.erro());
+        adicionaLog(QStringLiteral("  "));
+        adicionaLog(saida.erro());
         return false;
     }
 
-    // Only now that the new file and its log stand complete do the earlier
-    // drafts go: a failure above keeps the draft the operator had.
+    // Only now that the new file and its log stand complete on the device
+    // do the earlier drafts go: a failure above keeps the draft the
+    // operator had.
     ApagaRascunhos(rascunho ? QStringList{ArquivoGerado, ArquivoLog} : QStringList{});
 
     if (!EmRascunho) {
         const QString processados = pastaProcessados();
         const QString destino = QDir(processados).filePath(QFileInfo(ArquivoAtual).fileName());
         const bool movido = !ArquivoAtual.isEmpty() && QFileInfo(ArquivoAtual).isFile()
-                            && !QFileInfo::exists(destino) && QFile::rename(ArquivoAtual, destino);
+                            && moveArquivo(ArquivoAtual, destino, Durabilidade::Duravel);
         adicionaLog((movido ? QStringLiteral("Arquivo Movido para ") : QStringLiteral("Erro ao Mover Arquivo para "))
                     + caminhoVisivel(processados) + QLatin1Char(' '));
     }

@@ -29,14 +29,20 @@ void Tfcadrecarga::perguntaRascunho()
         pastaListaRecebidos = pastaRascunho();
         mascaraListaRecebidos = QStringLiteral("*_2.REC");
         recarregaLista(FLBArquivosRecargaRecebidos, pastaListaRecebidos, mascaraListaRecebidos);
-        if (FLBArquivosRecargaRecebidos->count() > 0)
-            FLBArquivosRecargaRecebidos->setCurrentRow(0);
+        // Drafts left side by side by an interrupted save: the newest holds
+        // the latest values.
+        QStringList nomes;
+        for (int i = 0; i < FLBArquivosRecargaRecebidos->count(); ++i)
+            nomes << FLBArquivosRecargaRecebidos->item(i)->text();
+        if (const int novo = indiceRascunhoMaisNovo(nomes); novo >= 0)
+            FLBArquivosRecargaRecebidos->setCurrentRow(novo);
         EmRascunho = true;
         m_lendoRascunho = true;
         btnprocessarClick();
         m_lendoRascunho = false;
     } else {
-        apagaSeExiste(QDir(pastaRascunho()).filePath(rascunhos.first()));
+        for (const QString& nome : rascunhos)
+            apagaSeExiste(QDir(pastaRascunho()).filePath(nome));
     }
 }
 

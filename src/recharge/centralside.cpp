@@ -1,5 +1,6 @@
 #include "recharge/centralside.h"
 
+#include "recharge/arquivoseguro.h"
 #include "recharge/envelope.h"
 #include "recharge/lzw.h"
 
@@ -15,14 +16,6 @@ std::string local(const QString& path)
     return QFile::encodeName(path).toStdString();
 }
 
-// Finished files appear under their names only once complete (the
-// received folder is watched by the program's file list).
-bool publica(const QString& parcial, const QString& final)
-{
-    QFile::remove(final);
-    return QFile::rename(parcial, final);
-}
-
 }  // namespace
 
 RespostaCentral preparaArquivoRecebido(const QString& texto, const QString& saida,
@@ -34,14 +27,18 @@ RespostaCentral preparaArquivoRecebido(const QString& texto, const QString& said
     if (!tmp.isValid() || compress_file(local(texto), local(comprimido)) != 1)
         return {CentralFalhaCompressao, 0};
     const PublicKeyRecord destinatarios[] = {programaPublica};
-    const QString parcial = saida + QStringLiteral(".part");
-    const int code = seal_file(local(comprimido), local(parcial), centralPrivada, destinatarios, {},
-                               kCipherDesCbc, kDigestMd5);
-    if (code != 0) {
-        QFile::remove(parcial);
-        return {CentralFalhaEnvelope, code};
-    }
-    return publica(parcial, saida) ? RespostaCentral{} : RespostaCentral{CentralFalhaEnvelope, kEnvelopeWriteFailed};
+    // Finished files appear under their names only once complete (the
+    // received folder is watched by the program's file list).
+    Gravacao g(Durabilidade::Comum);
+    int code = 0;
+    g.produz(saida, [&](const QString& parte) {
+        code = seal_file(local(comprimido), local(parte), centralPrivada, destinatarios, {}, kCipherDesCbc,
+                         kDigestMd5);
+        return code == 0;
+    });
+    if (!g.confirma())
+        return {CentralFalhaEnvelope, code != 0 ? code : kEnvelopeWriteFailed};
+    return {};
 }
 
 RespostaCentral leArquivoResposta(const QString& resposta, const QString& texto,
@@ -55,12 +52,9 @@ RespostaCentral leArquivoResposta(const QString& resposta, const QString& texto,
     const int code = open_sealed_file(local(resposta), local(comprimido), centralPrivada, programaPublica, 0);
     if (code != 0)
         return {CentralFalhaEnvelope, code};
-    const QString parcial = texto + QStringLiteral(".part");
-    if (expand_file(local(comprimido), local(parcial)) != 1) {
-        QFile::remove(parcial);
-        return {CentralFalhaCompressao, 0};
-    }
-    return publica(parcial, texto) ? RespostaCentral{} : RespostaCentral{CentralFalhaCompressao, 0};
+    Gravacao g(Durabilidade::Comum);
+    g.produz(texto, [&](const QString& parte) { return expand_file(local(comprimido), local(parte)) == 1; });
+    return g.confirma() ? RespostaCentral{} : RespostaCentral{CentralFalhaCompressao, 0};
 }
 
 }  // namespace pluvexa

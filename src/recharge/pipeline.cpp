@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace pluvexa {
 
@@ -29,14 +28,7 @@ bool emBranco(const Texto& linha)
 
 void apaga(const QString& path)
 {
-    QFile::remove(path);
-}
-
-// Puts a finished file under its final name, replacing an older one.
-bool publica(const QString& parcial, const QString& final)
-{
-    QFile::remove(final);
-    return QFile::rename(parcial, final);
+    removeArquivo(path);  // a temporary that cannot be deleted is no error
 }
 
 }  // namespace
@@ -52,17 +44,17 @@ void removeLinhasEmBrancoFinais(std::vector<Texto>& linhas)
         linhas.pop_back();
 }
 
-void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho)
+bool salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Gravacao& saida)
 {
-    QSaveFile file(caminho);
-    if (!file.open(QIODevice::WriteOnly))
-        throw ErroArquivo("Cannot create file \"" + QDir::toNativeSeparators(caminho).toStdString()
-                          + "\". " + file.errorString().toStdString());
     const std::string texto = juntaLinhas(linhas);
-    const QByteArray data = QByteArray::fromRawData(texto.data(), qsizetype(texto.size()));
-    if (file.write(data) != data.size() || !file.commit())
-        throw ErroArquivo("Cannot write file \"" + QDir::toNativeSeparators(caminho).toStdString()
-                          + "\". " + file.errorString().toStdString());
+    return saida.escreve(caminho, QByteArrayView(texto.data(), qsizetype(texto.size())));
+}
+
+void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Durabilidade durabilidade)
+{
+    Gravacao g(durabilidade);
+    if (!salvaLinhas(linhas, caminho, g) || !g.confirma())
+        throw ErroArquivo(g.erro().toStdString());
 }
 
 std::vector<Texto> carregaLinhas(const QString& caminho)
@@ -75,12 +67,11 @@ std::vector<Texto> carregaLinhas(const QString& caminho)
 }
 
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
-                    bool rascunho, const ChavesEnvelope& chaves)
+                    bool rascunho, Gravacao& saida, const ChavesEnvelope& chaves)
 {
     const QString tmp1 = pasta + QLatin1Char('/') + kTmpTexto;
     const QString tmp2 = pasta + QLatin1Char('/') + kTmpComprimido;
     const QString final = pasta + QLatin1Char('/') + nome;
-    const QString parcial = final + QStringLiteral(".part");
     apaga(tmp1);
     apaga(tmp2);
 
@@ -88,28 +79,31 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
     salvaLinhas(linhas, tmp1);
 
     if (rascunho) {
-        if (compress_file(local(tmp1), local(parcial)) != 1) {
-            apaga(parcial);
+        if (!saida.produz(final, [&](const QString& parte) { return compress_file(local(tmp1), local(parte)) == 1; }))
             return FalhaCompressao;
-        }
     } else {
         if (compress_file(local(tmp1), local(tmp2)) != 1)
             return FalhaCompressao;
         const PublicKeyRecord destinatarios[] = {chaves.centralPublica};
-        const int code = seal_file(local(tmp2), local(parcial), chaves.propriaPrivada,
-                                   destinatarios, {}, kCipherDesCbc, kDigestMd5);
-        if (code != 0) {
-            apaga(parcial);
+        if (!saida.produz(final, [&](const QString& parte) {
+                return seal_file(local(tmp2), local(parte), chaves.propriaPrivada, destinatarios, {},
+                                 kCipherDesCbc, kDigestMd5) == 0;
+            }))
             return FalhaEnvelope;
-        }
-    }
-    if (!publica(parcial, final)) {
-        apaga(parcial);
-        return rascunho ? FalhaCompressao : FalhaEnvelope;
     }
     apaga(tmp1);
     apaga(tmp2);
     return EmpacotamentoOk;
+}
+
+int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
+                    bool rascunho, const ChavesEnvelope& chaves)
+{
+    Gravacao saida(Durabilidade::Duravel);
+    const int r = CompactaArquivo(linhas, pasta, nome, rascunho, saida, chaves);
+    if (r != EmpacotamentoOk || saida.confirma())
+        return r;
+    return rascunho ? FalhaCompressao : FalhaEnvelope;
 }
 
 int DescompactaArquivo(const QString& caminho, bool rascunho, const ChavesEnvelope& chaves)

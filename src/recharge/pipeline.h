@@ -6,6 +6,7 @@
 // directions work through two temporary files in the folder worked in:
 // "TMP1.REC" (plain text, CR LF) and "TMP2.REC" (compressed stream).
 
+#include "recharge/arquivoseguro.h"
 #include "recharge/keyrecord.h"
 #include "recharge/model.h"
 
@@ -42,13 +43,18 @@ struct ChavesEnvelope {
     static ChavesEnvelope embutidas();
 };
 
-// Writes `linhas` into pasta/nome: compressed only when `rascunho`,
-// otherwise compressed and sealed (own key signs, the central is the single
-// recipient, DES-CBC, MD5). Blank lines at the end of `linhas` are removed
-// (the list is changed). The result appears under its final name only once
-// it is complete: it is written beside it first and then renamed, so a
-// failure never leaves a partial file where a finished one is expected.
-// Throws ErroArquivo when TMP1.REC cannot be created.
+// Packs `linhas` for pasta/nome: compressed only when `rascunho`, otherwise
+// compressed and sealed (own key signs, the central is the single recipient,
+// DES-CBC, MD5). Blank lines at the end of `linhas` are removed (the list is
+// changed). The result is left as a part in `saida`, not yet in place, so
+// that the caller can add what must appear with it (its ".LOG") and confirm
+// them together. Throws ErroArquivo when TMP1.REC cannot be created.
+int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
+                    bool rascunho, Gravacao& saida,
+                    const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
+
+// The same, put in place at once (durable); a failure to put it in place
+// answers as the packing step would.
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
                     bool rascunho, const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 
@@ -61,9 +67,13 @@ int DescompactaArquivo(const QString& caminho, bool rascunho,
 // Removes blank lines (spaces and control characters only) from the end.
 void removeLinhasEmBrancoFinais(std::vector<Texto>& linhas);
 
-// Saves lines each followed by CR LF; throws ErroArquivo when the file cannot
-// be created or written.
-void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho);
+// Saves lines each followed by CR LF through the file layer; throws
+// ErroArquivo, naming the step that failed, when the file cannot be written
+// or put in place.
+void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho,
+                 Durabilidade durabilidade = Durabilidade::Comum);
+// Adds the lines, each followed by CR LF, to a group of files.
+bool salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Gravacao& saida);
 
 // Reads a text file's lines; CR LF, CR or LF end a line. Empty when missing.
 std::vector<Texto> carregaLinhas(const QString& caminho);

@@ -1,36 +1,44 @@
 #include "report/pdf.h"
 
+#include "recharge/arquivoseguro.h"
+
+#include <QFile>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace pluvexa::report {
 
 bool writePdf(const Report& report, const Document& doc, const QString& path, QString* error)
 {
-    // QSaveFile writes to a temporary name in the target folder, flushes it
-    // to disk and renames it over `path` on commit.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    // The PDF is drawn into the file layer's part and put in place only once
+    // the painter has finished it; the listing can be made again, so it is
+    // not flushed to the device.
+    Gravacao gravacao(Durabilidade::Comum);
     bool painted = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(600);
-        writer.setCreator(QStringLiteral("Pluvexa"));
-        painted = report.paint(writer, doc);
-    }
-    if (!painted) {
-        file.cancelWriting();
+    QString openError;
+    const bool written = gravacao.produz(path, [&](const QString& parcial) {
+        // The writer cannot say why its file would not open; try it first.
+        if (QFile probe(parcial); !probe.open(QIODevice::WriteOnly)) {
+            openError = QStringLiteral("Cannot create file %1. %2").arg(parcial, probe.errorString());
+            return false;
+        }
+        {
+            QPdfWriter writer(parcial);
+            writer.setResolution(600);
+            writer.setCreator(QStringLiteral("Pluvexa"));
+            painted = report.paint(writer, doc);
+        }  // the writer closes its file here
+        return painted && QFile::exists(parcial);
+    });
+    if (!written) {
         if (error)
-            *error = QStringLiteral("the pages could not be drawn");
+            *error = !openError.isEmpty() ? openError
+                     : painted           ? gravacao.erro()
+                                         : QStringLiteral("the pages could not be drawn");
         return false;
     }
-    if (!file.commit()) {
+    if (!gravacao.confirma()) {
         if (error)
-            *error = file.errorString();
+            *error = gravacao.erro();
         return false;
     }
     return true;

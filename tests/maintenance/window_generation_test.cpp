@@ -24,7 +24,6 @@ namespace pluvexa::janela {
 namespace {
 
 const QString kPerguntaRascunho = QStringLiteral("Existe arquivo de Recarga em Alteração.Continua Alteração?");
-const QString kRascunhoGravado = QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!");
 
 QStringList doisArquivos(const QString& base)
 {
@@ -41,19 +40,6 @@ QStringList comoTexto(const std::vector<Texto>& linhas)
 
 class Geracao : public JanelaRecargaTest {
 protected:
-    void abreEProcessa()
-    {
-        enviaRecebidoPadrao();
-        abre();
-        processa();
-        ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
-    }
-    void salvaRascunho()
-    {
-        dialogos.expectNotice(kRascunhoGravado);
-        w().btnsalvarrascunho->click();
-        EXPECT_TRUE(dialogos.allConsumed());
-    }
     // The log up to the line that names the ".LOG" file, as that file must hold it.
     QStringList logAteONomeDoLog(const QString& caminhoLog) const
     {

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -198,7 +199,7 @@ Tfcadrecarga& JanelaRecargaTest::abre()
 {
     delete janela.data();
     AppContext ctx;
-    ctx.interaction = &dialogos;
+    ctx.interaction = outrosDialogos ? outrosDialogos : static_cast<Interaction*>(&dialogos);
     ctx.modelo = modelo.get();
     ctx.setStatus = [this](const QString& t) { status.append(t); };
     janela = new Tfcadrecarga(ctx);
@@ -213,6 +214,21 @@ Tfcadrecarga& JanelaRecargaTest::abre()
 void JanelaRecargaTest::processa()
 {
     w().btnprocessar->click();
+}
+
+void JanelaRecargaTest::abreEProcessa()
+{
+    enviaRecebidoPadrao();
+    abre();
+    processa();
+    ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+}
+
+void JanelaRecargaTest::salvaRascunho()
+{
+    dialogos.expectNotice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));
+    w().btnsalvarrascunho->click();
+    EXPECT_TRUE(dialogos.allConsumed());
 }
 
 void JanelaRecargaTest::escolhe(QComboBox* lista, int codigo)

@@ -96,6 +96,10 @@ protected:
 
     // Processes the selected received file.
     void processa();
+    // Sends the central's standard file, opens a window and processes it.
+    void abreEProcessa();
+    // "Salvar Rascunho", expecting the success notice.
+    void salvaRascunho();
     // Selects the entry of a choice list whose code is `codigo`.
     void escolhe(QComboBox* lista, int codigo);
     void escolheTipo(int codigo);
@@ -116,6 +120,9 @@ protected:
 
     test::TemporaryHome home;
     test::ScriptedInteraction dialogos;
+    // When set, the windows opened from then on show their dialogs here
+    // instead of the scripted ones.
+    Interaction* outrosDialogos = nullptr;
     std::unique_ptr<ModeloRecarga> modelo = std::make_unique<ModeloRecarga>();
     QStringList status;
     QDateTime agora = momentoGeracao();

@@ -1,4 +1,5 @@
 #include "report/pdf.h"
+#include "recharge/arquivoseguro.h"
 #include "formfixture.h"
 #include "support/pdftext.h"
 
@@ -83,6 +84,37 @@ TEST_F(PdfDaListagem, ReplacesAnEarlierFileAndLeavesNoTemporaryBehind)
     ASSERT_TRUE(novo.open(QIODevice::ReadOnly));
     EXPECT_TRUE(novo.read(5).startsWith("%PDF-"));
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("listagem.pdf")});
+}
+
+// Every step of the file layer failed in turn: the earlier PDF stays as it
+// was, the caller hears why, and no part is left behind.
+TEST_F(PdfDaListagem, AnyFailedFileStepKeepsTheEarlierFile)
+{
+    const report::Document doc = listagem.form->prepara();
+    int passos = 0;
+    {
+        FalhasArquivo contagem;
+        ASSERT_TRUE(report::writePdf(listagem.form->QuickRep1, doc, destino()));
+        passos = contagem.operacoes();
+    }
+    ASSERT_GE(passos, 2);  // at least writing the part and renaming it
+    for (int n = 1; n <= passos; ++n) {
+        {
+            QFile velho(destino());
+            ASSERT_TRUE(velho.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            velho.write("old");
+        }
+        FalhasArquivo falha(n);
+        QString erro;
+        EXPECT_FALSE(report::writePdf(listagem.form->QuickRep1, doc, destino(), &erro)) << "step " << n;
+        EXPECT_TRUE(falha.falhou());
+        EXPECT_FALSE(erro.isEmpty()) << "step " << n;
+        QFile velho(destino());
+        ASSERT_TRUE(velho.open(QIODevice::ReadOnly));
+        EXPECT_EQ(velho.readAll(), QByteArray("old")) << "step " << n;
+        EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("listagem.pdf")})
+            << "step " << n;
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // pluvexa-cli end to end: the program run as support staff would run it.
 
+#include "clirun.h"
 #include "recharge/builtinkeys.h"
 #include "recharge/cp1252.h"
 #include "recharge/listagem.h"
@@ -10,27 +11,14 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace pluvexa {
 namespace {
 
-struct Execucao {
-    int codigo = -1;
-    QString saida;
-    QString erros;
-};
-
-Execucao executa(const QStringList& args)
-{
-    QProcess p;
-    p.start(QStringLiteral(PLUVEXA_CLI), args);
-    EXPECT_TRUE(p.waitForFinished(120000)) << args.join(' ').toStdString();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
+using test::Execucao;
+using test::executa;
 
 QList<QByteArray> linhas(const QString& path)
 {
@@ -259,7 +247,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliHelp, EveryCommandPrintsHelpAndExitsZero)
 {
     for (const char* c : {"compress", "expand", "keygen", "seal", "open", "check", "rewrite", "central", "demo",
-                          "listing"}) {
+                          "listing", "import"}) {
         const Execucao e = executa({QString::fromLatin1(c), QStringLiteral("--help")});
         EXPECT_EQ(e.codigo, 0) << c;
         EXPECT_TRUE(e.saida.contains(QStringLiteral("Usage:"))) << c;

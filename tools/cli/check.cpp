@@ -78,6 +78,25 @@ void resumo(const ModeloRecarga& m, const ResultadoProcessamento& r)
 
 }  // namespace
 
+bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
+                     ResultadoProcessamento& resultado, QStringList& log, QString& erro)
+{
+    log = bannerProcessamento(QDateTime::currentDateTime(),
+                              QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    std::vector<Texto> linhas;
+    if (std::optional<QString> falhou = carrega(path, rascunho, plano, linhas, log)) {
+        erro = *falhou;
+        return false;
+    }
+    try {
+        resultado = ProcessadorRecarga(modelo).processa(linhas, log);
+    } catch (const ErroConversao& e) {
+        erro = QString::fromUtf8(e.what());
+        return false;
+    }
+    return true;
+}
+
 int check(const QStringList& args)
 {
     QCommandLineParser parser;
@@ -99,27 +118,16 @@ int check(const QStringList& args)
     if (!QFileInfo(path).isFile())
         return falha(QStringLiteral("%1 does not exist").arg(path));
 
-    QStringList log = bannerProcessamento(QDateTime::currentDateTime(),
-                                          QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    std::vector<Texto> linhas;
-    if (const std::optional<QString> erro = carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log)) {
-        for (const QString& l : log)
-            escreve(l);
-        return falha(*erro);
-    }
-
     ModeloRecarga modelo;
-    ProcessadorRecarga processador(modelo);
     ResultadoProcessamento resultado;
-    try {
-        resultado = processador.processa(linhas, log);
-    } catch (const ErroConversao& e) {
-        for (const QString& l : log)
-            escreve(l);
-        return falha(QString::fromUtf8(e.what()));
-    }
+    QStringList log;
+    QString erro;
+    const bool processado =
+        processaArquivo(path, parser.isSet(draft), parser.isSet(plain), modelo, resultado, log, erro);
     for (const QString& l : log)
         escreve(l);
+    if (!processado)
+        return falha(erro);
     resumo(modelo, resultado);
     if (!resultado.consistente())
         return falha(QStringLiteral("%1 has inconsistent records (see the log above)").arg(path));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "recharge/model.h"
+#include "recharge/processing.h"
 
 namespace pluvexa::cli {
 
@@ -22,9 +23,6 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
 
 // Prints "pluvexa-cli: <message>" on standard error and returns Falha.
 int falha(const QString& message);
-// With ok, puts the finished file `parcial` under `final` (replacing it);
-// without, deletes it. True when `final` now holds it.
-bool publica(const QString& parcial, const QString& final, bool ok);
 
 // Prints a line on standard output (UTF-8).
 void escreve(const QString& line);
@@ -36,6 +34,16 @@ void escreve(const QString& line);
 // beside the file. On failure, the reason.
 std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas,
                                QStringList& log);
+
+// Loads `path` as the window would (a received file opened and expanded, a
+// draft expanded, plain text as it is) and processes it into `modelo`. The
+// processing log goes to `log`; false, with `erro` saying why, when the file
+// could not be loaded or a numeric field is no number.
+bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
+                     ResultadoProcessamento& resultado, QStringList& log, QString& erro);
+
+// Runs the command named first in `args` and answers the exit status.
+int executa(QStringList args);
 
 using Executor = int (*)(const QStringList& args);
 
@@ -49,5 +57,6 @@ int rewrite(const QStringList& args);
 int central(const QStringList& args);
 int demo(const QStringList& args);
 int listing(const QStringList& args);
+int importa(const QStringList& args);
 
 }  // namespace pluvexa::cli

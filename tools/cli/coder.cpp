@@ -1,6 +1,7 @@
 // compress and expand: the LZW coder on files.
 
 #include "cli.h"
+#include "recharge/arquivoseguro.h"
 #include "recharge/lzw.h"
 
 #include <QFile>
@@ -21,11 +22,20 @@ int codifica(const QStringList& args, bool comprime)
         return r;
     const QStringList p = parser.positionalArguments();
     const std::string in = QFile::encodeName(p[0]).toStdString();
-    const std::string out = QFile::encodeName(p[1]).toStdString();
-    const int ok = comprime ? compress_file(in, out) : expand_file(in, out);
-    if (ok != 1)
+    // OUT is replaced only by a complete result; the input remains, so no
+    // flush to the device is needed.
+    Gravacao saida(Durabilidade::Comum);
+    const bool codificado = saida.produz(p[1], [&](const QString& parte) {
+        const std::string out = QFile::encodeName(parte).toStdString();
+        return (comprime ? compress_file(in, out) : expand_file(in, out)) == 1;
+    });
+    if (!codificado) {
+        saida.descarta();
         return falha(comprime ? QStringLiteral("compression of %1 failed").arg(p[0])
                               : QStringLiteral("expansion of %1 failed").arg(p[0]));
+    }
+    if (!saida.confirma())
+        return falha(saida.erro());
     return Sucesso;
 }
 

@@ -1,12 +1,13 @@
 // keygen, seal and open: key records and the envelope on files.
 
 #include "cli.h"
+#include "recharge/arquivoseguro.h"
 #include "recharge/envelope.h"
 #include "recharge/keyrecord.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cryptopp/osrng.h>
+#include <functional>
 #include <optional>
 
 namespace pluvexa::cli {
@@ -32,19 +33,19 @@ std::optional<Record> leRegistro(const QString& path, QString& erro)
     return r;
 }
 
+// Adds a key record to the pair being written. A private record's part is
+// made owner-only before the key goes into it.
 template <typename Record>
-bool gravaRegistro(const QString& path, const Record& r, QString& erro)
+bool gravaRegistro(Gravacao& par, const QString& path, const Record& r)
 {
-    QSaveFile f(path);
-    const bool privado = r.size() == kPrivateKeyRecordSize;
-    if (!f.open(QIODevice::WriteOnly)
-        || (privado && !f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        || f.write(reinterpret_cast<const char*>(r.data()), qint64(r.size())) != qint64(r.size())
-        || !f.commit()) {
-        erro = QStringLiteral("cannot write %1: %2").arg(path, f.errorString());
-        return false;
-    }
-    return true;
+    return par.produz(path, [&](const QString& parte) {
+        QFile f(parte);
+        const bool privado = r.size() == kPrivateKeyRecordSize;
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate)
+               && (!privado || f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+               && f.write(reinterpret_cast<const char*>(r.data()), qint64(r.size())) == qint64(r.size())
+               && f.flush();
+    });
 }
 
 // Reads a private and a public key record; false with `erro` set when
@@ -61,14 +62,24 @@ bool leChaves(const QString& privada, const QString& publica, PrivateKeyRecord& 
     return true;
 }
 
-// Puts the envelope operation's output in place and turns its code into the
-// exit status ("error NNNN" on failure).
-int conclui(int code, const QString& parcial, const QString& saida, const QString& acao, const QString& entrada)
+// Runs the envelope operation into a part of `saida`, puts it in place only
+// when it succeeded, and turns its code into the exit status ("error NNNN"
+// on failure). The input remains, so the result is not flushed.
+int conclui(const std::function<int(const QString& parte)>& operacao, const QString& saida,
+            const QString& acao, const QString& entrada)
 {
-    if (!publica(parcial, saida, code == 0) && code == 0)
-        return falha(QStringLiteral("cannot write %1").arg(saida));
-    if (code != 0)
+    Gravacao g(Durabilidade::Comum);
+    int code = 0;
+    const bool feito = g.produz(saida, [&](const QString& parte) {
+        code = operacao(parte);
+        return code == 0;
+    });
+    if (code != 0) {
+        g.descarta();
         return falha(QStringLiteral("%1 %2 failed: error %3").arg(acao, entrada).arg(code));
+    }
+    if (!feito || !g.confirma())
+        return falha(g.erro());
     return Sucesso;
 }
 
@@ -106,10 +117,13 @@ int keygen(const QStringList& args)
     const std::optional<KeyPair> pair = generate_key_pair(n, rng);
     if (!pair)
         return falha(QStringLiteral("key generation failed"));
-    QString erro;
+    // The two records are put in place together: a failure leaves both old
+    // files (or none), never a private key beside a foreign public one.
     const QStringList p = parser.positionalArguments();
-    if (!gravaRegistro(p[0], pair->privateRecord, erro) || !gravaRegistro(p[1], pair->publicRecord, erro))
-        return falha(erro);
+    Gravacao par(Durabilidade::Duravel);
+    if (!gravaRegistro(par, p[0], pair->privateRecord) || !gravaRegistro(par, p[1], pair->publicRecord)
+        || !par.confirma())
+        return falha(par.erro());
     return Sucesso;
 }
 
@@ -146,9 +160,10 @@ int seal(const QStringList& args)
         return falha(erro);
     const QStringList p = parser.positionalArguments();
     const PublicKeyRecord destinatarios[] = {pub};
-    const QString parcial = p[1] + QStringLiteral(".part");
-    return conclui(seal_file(caminho(p[0]), caminho(parcial), priv, destinatarios, {}, c, d),
-                   parcial, p[1], QStringLiteral("sealing"), p[0]);
+    return conclui([&](const QString& parte) {
+                       return seal_file(caminho(p[0]), caminho(parte), priv, destinatarios, {}, c, d);
+                   },
+                   p[1], QStringLiteral("sealing"), p[0]);
 }
 
 int open(const QStringList& args)
@@ -179,9 +194,8 @@ int open(const QStringList& args)
         return falha(erro);
     const QStringList p = parser.positionalArguments();
     // Unverified bytes never stand under the name asked for.
-    const QString parcial = p[1] + QStringLiteral(".part");
-    return conclui(open_sealed_file(caminho(p[0]), caminho(parcial), priv, pub, i),
-                   parcial, p[1], QStringLiteral("opening"), p[0]);
+    return conclui([&](const QString& parte) { return open_sealed_file(caminho(p[0]), caminho(parte), priv, pub, i); },
+                   p[1], QStringLiteral("opening"), p[0]);
 }
 
 }  // namespace pluvexa::cli

@@ -2,135 +2,16 @@
 // scripts and demonstrations.
 
 #include "cli.h"
-#include "recharge/builtinkeys.h"
 #include "recharge/model.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTextStream>
-#include <cstdio>
-#include <iostream>
-#include <sstream>
-
-namespace pluvexa::cli {
-
-namespace {
-
-struct Comando {
-    const char* nome;
-    const char* resumo;
-    Executor executa;
-};
-
-const Comando kComandos[] = {
-    {"compress", "compress a file with the recharge files' LZW coder", compress},
-    {"expand", "expand an LZW stream", expand},
-    {"keygen", "make an RSA key pair as key records", keygen},
-    {"seal", "seal a file in the encrypted envelope", seal},
-    {"open", "open a sealed file and check its signature", open},
-    {"check", "process a received file, a draft or plain text and print the log", check},
-    {"rewrite", "read plain recharge text and write it back through the record writer", rewrite},
-    {"central", "the central's side: make-received, read-answer (demonstration keys)", central},
-    {"demo", "write a realistic received file into the received folder", demo},
-    {"listing", "process a file and print its listing of cards to recharge (text or PDF)", listing},
-};
-
-QString uso()
-{
-    QString text = QStringLiteral("Usage: pluvexa-cli COMMAND [options] [arguments]\n\n"
-                                  "Command-line companion of Pluvexa.\n\nCommands:\n");
-    for (const Comando& c : kComandos)
-        text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(c.nome), -10).arg(QString::fromLatin1(c.resumo));
-    text += QStringLiteral("\n'pluvexa-cli COMMAND --help' describes a command.\n"
-                           "Exit status: 0 success, 1 failure, 2 wrong usage.\n");
-    return text;
-}
-
-}  // namespace
-
-int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais)
-{
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
-    parser.addOption(help);
-    if (!parser.parse(args)) {
-        std::fprintf(stderr, "pluvexa-cli: %s\n", qPrintable(parser.errorText()));
-        return UsoErrado;
-    }
-    if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
-        return Sucesso;
-    }
-    if (parser.positionalArguments().size() != posicionais) {
-        std::fprintf(stderr, "pluvexa-cli %s: expected %d argument(s), see --help\n",
-                     qPrintable(args.value(0)), posicionais);
-        return UsoErrado;
-    }
-    return -1;
-}
-
-int falha(const QString& message)
-{
-    std::fprintf(stderr, "pluvexa-cli: %s\n", message.toUtf8().constData());
-    return Falha;
-}
-
-bool publica(const QString& parcial, const QString& final, bool ok)
-{
-    if (!ok) {
-        QFile::remove(parcial);
-        return false;
-    }
-    QFile::remove(final);
-    return QFile::rename(parcial, final);
-}
-
-void escreve(const QString& line)
-{
-    std::fputs(line.toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
-}
-
-}  // namespace pluvexa::cli
 
 int main(int argc, char** argv)
 {
-    using namespace pluvexa::cli;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pluvexa-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(pluvexa::kVersao).trimmed());
-
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    if (args.isEmpty()) {
-        std::fputs(qPrintable(uso()), stderr);
-        return UsoErrado;
-    }
-    const QString first = args.first();
-    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
-        std::fputs(qPrintable(uso()), stdout);
-        return Sucesso;
-    }
-    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
-        std::printf("pluvexa-cli %s\n", qPrintable(QCoreApplication::applicationVersion()));
-        if (pluvexa::builtin_keys_are_demonstration())
-            std::printf("Built with the demonstration keys: not for a company's real files.\n");
-        return Sucesso;
-    }
-    // The coder reports its progress on standard output; only the coder's
-    // own commands show it, so that the others print just their results.
-    std::ostringstream silencio;
-    std::streambuf* saida = std::cout.rdbuf();
-    if (first != QLatin1String("compress") && first != QLatin1String("expand"))
-        std::cout.rdbuf(silencio.rdbuf());
-    for (const Comando& c : kComandos)
-        if (first == QLatin1String(c.nome)) {
-            const int r = c.executa(args);
-            std::cout.rdbuf(saida);
-            return r;
-        }
-    std::cout.rdbuf(saida);
-    std::fprintf(stderr, "pluvexa-cli: unknown command '%s'\n%s", qPrintable(first), qPrintable(uso()));
-    return UsoErrado;
+    return pluvexa::cli::executa(args);
 }

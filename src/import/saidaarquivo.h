@@ -1,0 +1,27 @@
+#pragma once
+
+// Where the bytes of a written text file go: gathered in memory and put in
+// place through the file layer when closed, flushed to the device (a log
+// whose loss costs the operator the record of what was imported). A failure
+// at any step leaves an earlier file of that name as it was.
+
+#include <QString>
+#include <string>
+
+namespace pluvexa {
+
+class SaidaArquivo {
+public:
+    // False when the file's folder is missing or cannot be written.
+    bool abre(const QString& nome);
+    bool grava(const std::string& bytes);
+    // Puts the file under its name; false when that failed.
+    bool conclui();
+
+private:
+    QString m_nome;
+    std::string m_dados;
+    bool m_aberto = false;
+};
+
+}  // namespace pluvexa

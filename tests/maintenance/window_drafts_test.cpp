@@ -1,0 +1,185 @@
+// Drafts left side by side, a draft saved twice in one minute, and a batch
+// that already has an answer.
+
+#include "maintenance/filelists.h"
+#include "maintenance/windowfixture.h"
+#include "recharge/workingfolders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QStackedWidget>
+
+namespace pluvexa::janela {
+namespace {
+
+const QString kPerguntaRascunho = QStringLiteral("Existe arquivo de Recarga em Alteração.Continua Alteração?");
+
+QString perguntaRespondida(const QString& nome)
+{
+    return QStringLiteral("A remessa 0007 da empresa 00123 já foi respondida no arquivo %1. "
+                          "Gerar outro arquivo de resposta?").arg(nome);
+}
+
+class Rascunhos : public JanelaRecargaTest {
+protected:
+    void abreNaTarifa1()
+    {
+        abreEProcessa();
+        escolheTarifa(1);
+    }
+    QString rascunho(const QString& nome) const { return QDir(pastaRascunho()).filePath(nome); }
+    // Two complete drafts, as a save interrupted before deleting the older
+    // one leaves them: 101 = 1 at 15:30, then 101 = 1 and 102 = 2 at 15:31.
+    void deixaDoisRascunhos()
+    {
+        abreNaTarifa1();
+        digitaUsuario(101, "1");
+        salvaRascunho();
+        const QString antigo = QStringLiteral("PX_00123_0007_0412091530_2");
+        for (const char* ext : {".REC", ".LOG"})
+            ASSERT_TRUE(QFile::copy(rascunho(antigo + ext), home.path() + "/" + antigo + ext));
+        agora = agora.addSecs(60);
+        digitaUsuario(102, "2");
+        salvaRascunho();
+        for (const char* ext : {".REC", ".LOG"})
+            ASSERT_TRUE(QFile::rename(home.path() + "/" + antigo + ext, rascunho(antigo + ext)));
+        ASSERT_EQ(listaArquivos(pastaRascunho(), "*_2.REC").size(), 2);
+    }
+};
+
+TEST_F(Rascunhos, WithTwoDraftsWaitingTheQuestionIsAskedOnceAndYesContinuesTheNewest)
+{
+    deixaDoisRascunhos();
+    dialogos.expectQuestion(kPerguntaRascunho, true);
+    abre();
+    EXPECT_TRUE(dialogos.allConsumed());
+    ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_TRUE(w().ArquivoAtual.endsWith("PX_00123_0007_0412091531_2.REC")) << w().ArquivoAtual.toStdString();
+    escolheTarifa(1);
+    EXPECT_EQ(valorDoUsuario(101), "1,00");
+    EXPECT_EQ(valorDoUsuario(102), "2,00");
+
+    // The next save leaves only itself.
+    agora = agora.addSecs(60);
+    salvaRascunho();
+    EXPECT_EQ(listaArquivos(pastaRascunho(), "*"),
+              (QStringList{"PX_00123_0007_0412091532_2.LOG", "PX_00123_0007_0412091532_2.REC"}));
+}
+
+TEST_F(Rascunhos, NoDeletesEveryWaitingDraftAndTheNextOpeningAsksNothing)
+{
+    deixaDoisRascunhos();
+    dialogos.expectQuestion(kPerguntaRascunho, false);
+    abre();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_TRUE(listaArquivos(pastaRascunho(), "*.REC").isEmpty());
+    EXPECT_EQ(listaArquivos(pastaRascunho(), "*.LOG").size(), 2);  // the logs stay, as for one draft
+    abre();
+    EXPECT_EQ(dialogos.shown().filter(kPerguntaRascunho).size(), 1);
+}
+
+TEST_F(Rascunhos, ASecondSaveInTheSameMinuteReplacesTheFirstWhole)
+{
+    abreNaTarifa1();
+    digitaUsuario(101, "1");
+    salvaRascunho();
+    digitaUsuario(102, "2");
+    salvaRascunho();
+    EXPECT_EQ(listaArquivos(pastaRascunho(), "*"),
+              (QStringList{"PX_00123_0007_0412091530_2.LOG", "PX_00123_0007_0412091530_2.REC"}));
+
+    dialogos.expectQuestion(kPerguntaRascunho, true);
+    abre();
+    escolheTarifa(1);
+    EXPECT_EQ(valorDoUsuario(101), "1,00");
+    EXPECT_EQ(valorDoUsuario(102), "2,00");
+}
+
+struct CasoRascunhos {
+    QStringList nomes;
+    int esperado;
+};
+
+class MaisNovo : public ::testing::TestWithParam<CasoRascunhos> {};
+
+TEST_P(MaisNovo, GoesByTheTimeStampInTheName)
+{
+    EXPECT_EQ(indiceRascunhoMaisNovo(GetParam().nomes), GetParam().esperado);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nomes, MaisNovo,
+    ::testing::Values(
+        CasoRascunhos{{}, -1},
+        CasoRascunhos{{"PX_00123_0007_0412091530_2.REC"}, 0},
+        CasoRascunhos{{"PX_00123_0007_0412091530_2.REC", "PX_00123_0007_0412091531_2.REC"}, 1},
+        // A later batch sorts last by name but was saved earlier.
+        CasoRascunhos{{"PX_00123_0007_0412101200_2.REC", "PX_00123_0009_0412091531_2.rec"}, 0},
+        CasoRascunhos{{"TMP1.REC", "PX_00123_0007_0412091530_2.REC"}, 1}));
+
+class RespostaDupla : public Rascunhos {
+protected:
+    // An answer for batch 7, then the same received file again at 15:40.
+    void respondeEReenvia()
+    {
+        abreNaTarifa1();
+        digitaUsuario(101, "1");
+        w().btngerararquivo->click();
+        ASSERT_EQ(listaArquivos(pastaGerados(), "*_2.REC"), QStringList{"PX_00123_0007_0412091530_2.REC"});
+        agora = agora.addSecs(600);
+        abreNaTarifa1();
+        digitaUsuario(102, "2");
+    }
+};
+
+TEST_F(RespostaDupla, NoWritesNothingAndKeepsTheOperatorAtTheGrid)
+{
+    respondeEReenvia();
+    dialogos.expectQuestion(perguntaRespondida("PX_00123_0007_0412091530_2.REC"), false);
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC").size(), 1);
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_TRUE(w().valoresPendentes());
+    EXPECT_EQ(listaArquivos(pastaRecebidos(), "*_1.rec"), QStringList{nomeRecebidoPadrao()});
+}
+
+TEST_F(RespostaDupla, YesWritesASecondAnswer)
+{
+    respondeEReenvia();
+    dialogos.expectQuestion(perguntaRespondida("PX_00123_0007_0412091530_2.REC"), true);
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC"),
+              (QStringList{"PX_00123_0007_0412091530_2.REC", "PX_00123_0007_0412091540_2.REC"}));
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+}
+
+TEST_F(RespostaDupla, AnAnswerTakenToTheDiskStillCounts)
+{
+    respondeEReenvia();
+    const QString gerado = QDir(pastaGerados()).filePath("PX_00123_0007_0412091530_2.REC");
+    ASSERT_TRUE(QFile::rename(gerado, gerado.chopped(5) + "4.REC"));
+    dialogos.expectQuestion(perguntaRespondida("PX_00123_0007_0412091530_4.REC"), false);
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_TRUE(listaArquivos(pastaGerados(), "*_2.REC").isEmpty());
+}
+
+TEST_F(RespostaDupla, AnotherBatchOrCompanyIsNotAsked)
+{
+    criaPastasTrabalho();
+    for (const char* outro : {"PX_00123_0008_0412091530_2.REC", "PX_00124_0007_0412091530_2.REC",
+                              "PX_00123_0007_0412091530_2.LOG"}) {
+        QFile f(QDir(pastaGerados()).filePath(outro));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    abreNaTarifa1();
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC").size(), 3);
+}
+
+}  // namespace
+}  // namespace pluvexa::janela

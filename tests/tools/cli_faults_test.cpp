@@ -1,0 +1,149 @@
+// Every pluvexa-cli command that writes files, run in-process once with the
+// file layer's operations counted and then once per operation with it
+// failed: an existing output is never truncated or half-replaced, a failure
+// that keeps it exits 1, and no part is left behind.
+
+#include "cli/cli.h"
+#include "recharge/arquivoseguro.h"
+#include "recharge/keyrecord.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace pluvexa {
+namespace {
+
+const QString kChaves = QStringLiteral(PLUVEXA_SOURCE_DIR "/keys/demo/");
+const QString kTexto = QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt");
+const QByteArray kAntigo = "old content";
+
+QByteArray le(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Comando {
+    const char* nome;
+    // The command line; {D} stands for the working folder.
+    QStringList args;
+    // Commands run first (never failed) to make the input.
+    std::vector<QStringList> preparo;
+    QStringList saidas;  // output files, relative to the folder
+};
+
+QStringList substitui(QStringList args, const QString& pasta)
+{
+    for (QString& a : args)
+        a.replace(QStringLiteral("{D}"), pasta);
+    return args;
+}
+
+const QString sealAnswer = QStringLiteral("seal --signer %1own.private --recipient %1central.public {D}/in.lzw {D}/answer").arg(kChaves);
+
+std::vector<Comando> comandos()
+{
+    auto l = [](const QString& s) { return s.split(QLatin1Char(' ')); };
+    const QStringList comprime = l("compress " + kTexto + " {D}/in.lzw");
+    return {
+        {"compress", comprime.mid(0, 2) << "{D}/out", {}, {"out"}},
+        {"expand", l("expand {D}/in.lzw {D}/out"), {comprime}, {"out"}},
+        {"seal", l(QStringLiteral("seal --signer %1own.private --recipient %1central.public ").arg(kChaves) + kTexto + " {D}/out"),
+         {}, {"out"}},
+        {"open", l(QStringLiteral("open --key %1central.private --sender %1own.public {D}/answer {D}/out").arg(kChaves)),
+         {comprime, l(sealAnswer)}, {"out"}},
+        {"rewrite", l("rewrite " + kTexto + " {D}/out"), {}, {"out"}},
+        {"keygen", l("keygen {D}/private {D}/public --bits 384"), {}, {"private", "public"}},
+        {"central_make_received", l("central make-received " + kTexto + " {D}/out"), {}, {"out"}},
+        {"central_read_answer", l("central read-answer {D}/answer {D}/out"), {comprime, l(sealAnswer)}, {"out"}},
+    };
+}
+
+class CliFalhas : public ::testing::TestWithParam<Comando> {
+protected:
+    QTemporaryDir dir;
+    QString em(const QString& nome) const { return dir.filePath(nome); }
+
+    void prepara()
+    {
+        for (const QString& n : QDir(dir.path()).entryList(QDir::Files))
+            QFile::remove(em(n));
+        for (const QStringList& p : GetParam().preparo)
+            ASSERT_EQ(cli::executa(substitui(p, dir.path())), 0) << p.join(' ').toStdString();
+        for (const QString& s : GetParam().saidas) {
+            QFile f(em(s));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(kAntigo);
+        }
+    }
+    int executa() { return cli::executa(substitui(GetParam().args, dir.path())); }
+    QStringList partes() const
+    {
+        return QDir(dir.path()).entryList({"*.part"}, QDir::Files);
+    }
+};
+
+TEST_P(CliFalhas, OldOutputStaysOrNewOutputIsComplete)
+{
+    const Comando& c = GetParam();
+    prepara();
+    int total = 0;
+    std::vector<qint64> tamanhos;
+    {
+        FalhasArquivo contador;
+        ASSERT_EQ(executa(), 0);
+        total = contador.operacoes();
+    }
+    for (const QString& s : c.saidas) {
+        ASSERT_NE(le(em(s)), kAntigo) << s.toStdString();
+        tamanhos.push_back(QFileInfo(em(s)).size());
+    }
+    ASSERT_GE(total, 2);
+
+    for (int n = 1; n <= total; ++n) {
+        prepara();
+        int codigo = -1;
+        QString falhada;
+        {
+            FalhasArquivo falhas(n);
+            codigo = executa();
+            ASSERT_TRUE(falhas.falhou());
+            falhada = falhas.registro().value(n - 1);
+        }
+        SCOPED_TRACE(::testing::Message() << c.nome << ", failing operation " << n << ": " << falhada.toStdString());
+        int antigas = 0, novas = 0;
+        for (size_t i = 0; i < size_t(c.saidas.size()); ++i) {
+            const QByteArray conteudo = le(em(c.saidas[int(i)]));
+            if (conteudo == kAntigo)
+                ++antigas;
+            else if (conteudo.size() == tamanhos[i])
+                ++novas;
+        }
+        EXPECT_TRUE(antigas == c.saidas.size() || novas == c.saidas.size())
+            << antigas << " old and " << novas << " new of " << c.saidas.size();
+        if (antigas > 0) {
+            EXPECT_EQ(codigo, 1);
+        }
+        EXPECT_TRUE(partes().isEmpty()) << partes().join(' ').toStdString();
+        if (c.saidas.size() == 2 && novas == 2) {
+            // A key pair put in place together belongs together.
+            const QByteArray priv = le(em("private"));
+            PrivateKeyRecord r{};
+            std::copy(priv.begin(), priv.end(), r.begin());
+            const PublicKeyRecord pub = public_half(r);
+            EXPECT_EQ(le(em("public")), QByteArray(reinterpret_cast<const char*>(pub.data()), qsizetype(pub.size())));
+        }
+    }
+    std::printf("[ sweep    ] %s: %d failure points\n", c.nome, total);
+}
+
+INSTANTIATE_TEST_SUITE_P(Comandos, CliFalhas, ::testing::ValuesIn(comandos()),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
+}  // namespace pluvexa

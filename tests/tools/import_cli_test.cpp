@@ -1,0 +1,142 @@
+// pluvexa-cli import: a payroll file checked against the demonstration
+// file as support staff would, before the operator imports it.
+
+#include "clirun.h"
+#include "support/testenv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace pluvexa {
+namespace {
+
+using test::Execucao;
+using test::executa;
+
+const QString kExemplo = QStringLiteral(PLUVEXA_SOURCE_DIR "/examples/folha_2026_03.rrm");
+
+class CliImport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const Execucao demo = executa({QStringLiteral("demo"), QStringLiteral("--folder"), dir.path()});
+        ASSERT_EQ(demo.codigo, 0) << demo.erros.toStdString();
+        recebido = demo.saida.trimmed().split('\n').last();
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QString externo(const QByteArray& bytes)
+    {
+        QFile f(path(QStringLiteral("folha.rrm")));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    Execucao importa(const QStringList& args) { return executa(QStringList{QStringLiteral("import"), recebido} + args); }
+
+    test::TemporaryHome home;
+    QTemporaryDir dir;
+    QString recebido;
+};
+
+TEST_F(CliImport, TheExampleAgainstTheDemoFilePrintsTheReportLinesAndLogsBelowTheWorkingRoot)
+{
+    const Execucao e = importa({kExemplo, QStringLiteral("--out"), path(QStringLiteral("depois.txt"))});
+    EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
+    EXPECT_EQ(e.saida, QStringLiteral("            5   24357                O valor da recarga excede 600.00\n"
+                                      "            6   99999                Matrícula não encontrada\n"
+                                      "            7   67110                Matrícula não encontrada\n"
+                                      "            8   49524                Valor infomado não é válido\n"
+                                      "            9   90923                Erro na atualização do valor da recarga\n"
+                                      "           11   10585                Erro na atualização do valor da recarga\n"
+                                      "Total de OK: 5 - Total de erros: 6\n"));
+    const QString log = home.path() + QStringLiteral("/Drovanti/Pluvexa/Log/folha_2026_03.log");
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("Eventos     ==> OK ")));  // the processing log
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("Log da operação gerado em \n") + QDir::toNativeSeparators(log)))
+        << e.erros.toStdString();
+    EXPECT_TRUE(QFile::exists(log));
+
+    // The model after the import, as the record writer writes it: what was
+    // stored arrives, what was refused does not.
+    const Execucao check = executa({QStringLiteral("check"), QStringLiteral("--plain"), path(QStringLiteral("depois.txt"))});
+    EXPECT_EQ(check.codigo, 0) << check.erros.toStdString();
+    EXPECT_TRUE(check.saida.contains(QStringLiteral("01 - VALE-TRANSPORTE EM DINHEIRO: 154 holders, R$ 425,50 entered")))
+        << check.saida.toStdString();
+    EXPECT_TRUE(check.saida.contains(QStringLiteral("02 - VALE-TRANSPORTE EM CRÉDITOS: 46 holders, 65 credits entered")));
+}
+
+TEST_F(CliImport, AllStoredExitsZeroAndTheTypeOptionSelectsForRecordsWithoutOne)
+{
+    // 96324 holds a credit card; without a type of its own it is found only
+    // with the credit type selected.
+    const QString arquivo = externo("000000196324                0000000000000012,000000000123  0000002603\r\n");
+    const Execucao dinheiro = importa({arquivo, QStringLiteral("--log"), path(QStringLiteral("logs"))});
+    EXPECT_EQ(dinheiro.codigo, 1);
+    EXPECT_TRUE(dinheiro.saida.endsWith(QStringLiteral("Total de OK: 0 - Total de erros: 1\n")));
+    const Execucao creditos = importa({arquivo, QStringLiteral("--type"), QStringLiteral("2"),
+                                       QStringLiteral("--log"), path(QStringLiteral("logs"))});
+    EXPECT_EQ(creditos.codigo, 0) << creditos.erros.toStdString();
+    EXPECT_EQ(creditos.saida, QStringLiteral("Total de OK: 1 - Total de erros: 0\n"));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("logs/folha.log"))));
+}
+
+TEST_F(CliImport, AMissingExternalFileIsOneResultLine)
+{
+    const Execucao e = importa({path(QStringLiteral("sumiu.rrm")), QStringLiteral("--log"), dir.path()});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_EQ(e.saida, QStringLiteral("            1") + QString(24, u' ')
+                           + QStringLiteral("Erro ao abrir/criar o arquivo\nTotal de OK: 0 - Total de erros: 1\n"));
+}
+
+TEST_F(CliImport, ALogThatCannotBeCreatedMeansNoRun)
+{
+    const QString ocupado = externo("x");  // a file where the log folder should be
+    const Execucao e = importa({kExemplo, QStringLiteral("--log"), ocupado});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_TRUE(e.saida.isEmpty()) << e.saida.toStdString();
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("import log cannot be created"))) << e.erros.toStdString();
+}
+
+TEST_F(CliImport, AnInconsistentFileImportsNothing)
+{
+    QFile f(path(QStringLiteral("ruim.txt")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("0400SHORT CARD TYPE RECORD\r\n");
+    f.close();
+    const Execucao e = executa({QStringLiteral("import"), QStringLiteral("--plain"), f.fileName(), kExemplo,
+                                QStringLiteral("--log"), path(QStringLiteral("logs"))});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_TRUE(e.saida.isEmpty());
+    EXPECT_FALSE(QDir(path(QStringLiteral("logs"))).exists());
+}
+
+struct UsoImport {
+    const char* nome;
+    QStringList opcoes;
+};
+
+class CliImportUsage : public CliImport, public ::testing::WithParamInterface<UsoImport> {};
+
+TEST_P(CliImportUsage, ExitsWithTwoAndImportsNothing)
+{
+    const Execucao e = importa(GetParam().opcoes);
+    EXPECT_EQ(e.codigo, 2) << e.saida.toStdString() << e.erros.toStdString();
+    EXPECT_FALSE(e.erros.isEmpty());
+    EXPECT_FALSE(QDir(home.path() + QStringLiteral("/Drovanti/Pluvexa/Log")).exists());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliImportUsage,
+    ::testing::Values(UsoImport{"TypeNotInTheFile", {kExemplo, "--type", "3"}},
+                      UsoImport{"TypeZero", {kExemplo, "--type", "0"}},
+                      UsoImport{"TypeNotANumber", {kExemplo, "--type", "x"}},
+                      UsoImport{"DraftAndPlain", {kExemplo, "--draft", "--plain"}},
+                      UsoImport{"NoExternalFile", {}}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
+}  // namespace pluvexa

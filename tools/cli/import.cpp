@@ -1,0 +1,135 @@
+// import: the external import as the window runs it, for support staff
+// checking a payroll file before the operator imports it.
+
+#include "cli.h"
+#include "import/recargaexterna.h"
+#include "recharge/cp1252.h"
+#include "recharge/escritorrecarga.h"
+#include "recharge/pipeline.h"
+#include "recharge/recordfields.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace pluvexa::cli {
+
+namespace {
+
+void erroPadrao(const QString& line)
+{
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+}
+
+// The card type codes of the processed file, in the order the window lists
+// them (its first is the one the grid shows first).
+std::vector<int> tiposDoArquivo(const ResultadoProcessamento& r)
+{
+    std::vector<int> tipos;
+    for (const Texto& entrada : r.listaTiposCartao)
+        tipos.push_back(lerInteiro(campo(entrada, 1, 2)));
+    return tipos;
+}
+
+int gravaModelo(const ModeloRecarga& modelo, const QString& saida)
+{
+    const ResultadoEscrita escrita = EscritorRecarga(modelo).gera(
+        paraCp1252(QFileInfo(saida).fileName()), [] { return QDateTime::currentDateTime(); });
+    if (!escrita.ok())
+        return falha(QStringLiteral("the records cannot be written: ")
+                     + escrita.textosRecusas().join(QStringLiteral("; ")));
+    try {
+        salvaLinhas(escrita.linhas, saida);
+    } catch (const ErroArquivo& e) {
+        return falha(QString::fromUtf8(e.what()));
+    }
+    return Sucesso;
+}
+
+}  // namespace
+
+int importa(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Processes FILE as check does (its log on standard error), then imports the\n"
+        "external recharge file EXTERNAL (.rrm) as \"Importar Arquivo\" does with card\n"
+        "type N selected. Prints the lines of the import's result report, then\n"
+        "\"Total de OK: N - Total de erros: M\". The import log goes to the working\n"
+        "root's Log folder. Exit 0 when every record was stored, 1 when any was not,\n"
+        "when the import could not start or when FILE has inconsistent records."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
+    parser.addPositionalArgument(QStringLiteral("EXTERNAL"), QStringLiteral("external recharge file"));
+    const QCommandLineOption draft(QStringLiteral("draft"), QStringLiteral("FILE is a draft (compressed only)"));
+    const QCommandLineOption plain(QStringLiteral("plain"), QStringLiteral("FILE is plain recharge text"));
+    const QCommandLineOption tipo(QStringLiteral("type"),
+                                  QStringLiteral("card type selected (default: the first of FILE)"),
+                                  QStringLiteral("N"));
+    const QCommandLineOption pastaLog(QStringLiteral("log"), QStringLiteral("folder of the import log"),
+                                      QStringLiteral("DIR"));
+    const QCommandLineOption saida(QStringLiteral("out"),
+                                   QStringLiteral("write the model after the import as plain recharge text"),
+                                   QStringLiteral("PLAIN"));
+    parser.addOptions({draft, plain, tipo, pastaLog, saida});
+    if (int r = analisa(parser, args, 2); r >= 0)
+        return r;
+    if (parser.isSet(draft) && parser.isSet(plain)) {
+        std::fputs("pluvexa-cli import: --draft and --plain exclude each other\n", stderr);
+        return UsoErrado;
+    }
+    bool tipoValido = true;
+    const int tipoPedido = parser.isSet(tipo) ? parser.value(tipo).toInt(&tipoValido) : 0;
+    if (!tipoValido) {
+        std::fputs("pluvexa-cli import: --type takes a card type code\n", stderr);
+        return UsoErrado;
+    }
+    const QString path = parser.positionalArguments()[0];
+    const QString externo = parser.positionalArguments()[1];
+    if (!QFileInfo(path).isFile())
+        return falha(QStringLiteral("%1 does not exist").arg(path));
+
+    ModeloRecarga modelo;
+    ResultadoProcessamento processado;
+    QStringList log;
+    QString erro;
+    const bool carregado =
+        processaArquivo(path, parser.isSet(draft), parser.isSet(plain), modelo, processado, log, erro);
+    for (const QString& l : log)
+        erroPadrao(l);
+    if (!carregado)
+        return falha(erro);
+    if (!processado.consistente())
+        return falha(QStringLiteral("%1 has inconsistent records; nothing imported").arg(path));
+
+    const std::vector<int> tipos = tiposDoArquivo(processado);
+    int selecionado = tipos.empty() ? 0 : tipos.front();
+    if (parser.isSet(tipo)) {
+        if (std::find(tipos.begin(), tipos.end(), tipoPedido) == tipos.end()) {
+            std::fprintf(stderr, "pluvexa-cli import: %s has no card type %d\n", qPrintable(path), tipoPedido);
+            return UsoErrado;
+        }
+        selecionado = tipoPedido;
+    }
+
+    OpcoesImportacao opcoes;
+    opcoes.pastaLog = parser.value(pastaLog);
+    RecargaExterna run(modelo, opcoes);
+    bool comLog = false;
+    run.aoAvisar = [&comLog](const QString& aviso) {
+        comLog = true;
+        erroPadrao(aviso);
+    };
+    const bool ok = run.Importa(externo, selecionado);
+    if (!comLog)
+        return falha(QStringLiteral("the import log cannot be created: %1")
+                         .arg(QDir::toNativeSeparators(run.caminhoLog(externo))));
+    for (const QString& l : run.linhasResultado())
+        escreve(l);
+    escreve(QStringLiteral("Total de OK: %1 - Total de erros: %2").arg(run.TotalOk).arg(run.TotalErros));
+
+    if (parser.isSet(saida) && gravaModelo(modelo, parser.value(saida)) != Sucesso)
+        return Falha;
+    return ok ? Sucesso : Falha;
+}
+
+}  // namespace pluvexa::cli
