@@ -154,9 +154,11 @@ bool LeitorRecarga::Proc_detalhe(int i)
         const int valor = lerInteiro(campo(l, base + 7, 3));
         gr.Valor = dinheiro ? valor * kFatorMoeda : valor;
     }
+    // Money history is a decimal number of cents (blanks and a decimal comma
+    // allowed); credits are whole numbers.
     for (std::size_t k = 0; k < 3; ++k) {
-        const int h = lerInteiro(campo(l, 213 + 5 * k, 5));
-        r.Historico[0][k] = dinheiro ? h * kFatorMoeda : h;
+        const std::string_view h = campo(l, 213 + 5 * k, 5);
+        r.Historico[0][k] = dinheiro ? lerDecimal(h) * kFatorMoeda : lerInteiro(h);
     }
     if (!dinheiro) {
         for (std::size_t g = 1; g < kGrupos; ++g)

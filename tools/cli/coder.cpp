@@ -22,7 +22,10 @@ int codifica(const QStringList& args, bool comprime)
     const QStringList p = parser.positionalArguments();
     const std::string in = QFile::encodeName(p[0]).toStdString();
     const std::string out = QFile::encodeName(p[1]).toStdString();
-    const int ok = comprime ? compress_file(in, out) : expand_file(in, out);
+    lzw::ExpandStatus veredito = lzw::ExpandStatus::Ok;
+    const int ok = comprime ? compress_file(in, out) : expand_file(in, out, &veredito);
+    if (veredito == lzw::ExpandStatus::TooLarge)
+        return falha(QStringLiteral("%1 cannot be expanded: it would exceed 64 MiB").arg(p[0]));
     if (ok != 1)
         return falha(comprime ? QStringLiteral("compression of %1 failed").arg(p[0])
                               : QStringLiteral("expansion of %1 failed").arg(p[0]));
