@@ -1,6 +1,7 @@
 #include "maintenance/gridwriteback.h"
 
 #include "maintenance/gridcells.h"
+#include "maintenance/gridgrupo1.h"
 #include "maintenance/gridtable.h"
 #include "recharge/cp1252.h"
 
@@ -71,10 +72,13 @@ ResultadoAtualizacao AtualizaArrayRecargas(const GridTable& grid, ModeloRecarga&
     }
 
     std::vector<LeituraValor> leituras(proxima.size());
+    const bool dinheiro = modalidade(m, sel.TipoCartaoSel) == Dinheiro;
     const int passo = std::max(1, n / kPassosProgresso);
     for (int i = 0; i < n && !res.erro; ++i) {
         Recarga& h = m.wRecarga[size_t(i)];
         const int g = h.TipoCartao == sel.TipoCartaoSel ? grupoComTarifa(h, sel.TarifaSel) : -1;
+        // Groups 2 to 4 of a money holder carry no value to the central.
+        const bool somenteZero = dinheiro && g > 0;
         if (g >= 0) {
             const auto it = porChave.constFind(Chave{h.Usuario, h.Cartao, deCp1252(h.Matricula)});
             for (int r = it == porChave.constEnd() ? -1 : it->primeira; r >= 0; r = proxima[size_t(r)]) {
@@ -86,6 +90,12 @@ ResultadoAtualizacao AtualizaArrayRecargas(const GridTable& grid, ModeloRecarga&
                 }
                 if (l.estado == LeituraValor::Invalida) {
                     res.erro = erroMoeda(grid.cell(kColValor, r).trimmed());
+                    res.linhaErro = r;
+                    break;
+                }
+                if (somenteZero && l.valor != 0) {
+                    res.erro = mensagemSomenteGrupo1(h.Grupo[0].Tarifa);
+                    res.linhaErro = r;
                     break;
                 }
                 h.Grupo[size_t(g)].Valor = l.valor;

@@ -176,6 +176,33 @@ TEST(LeitorRecarga, CreditHistoryStaysWholeNumbers)
     EXPECT_THROW(leitor.Proc_detalhe(1), ErroConversao);
 }
 
+TEST(LeitorRecarga, MoneyValueInGroupsTwoToFourIsDroppedLoggedAndAnsweredCleanly)
+{
+    // Group 2 tariff 5 with 0,15 and group 4 tariff 3 with 9,99 on a money holder.
+    std::string d = comCampo(detalheDinheiroLinha(), 153, "0005" "000" "015");
+    d = comCampo(d, 173, "0003" "000" "999");
+    auto linhas = arquivoExemplo();
+    linhas[6] = d;
+    ModeloRecarga m;
+    LeitorRecarga leitor(m, linhas);
+    carrega(m, leitor, linhas);
+    const Recarga& h = m.wRecarga[0];
+    EXPECT_EQ(h.Grupo[1].Tarifa, 5);
+    EXPECT_EQ(h.Grupo[1].Valor, 0.0);
+    EXPECT_EQ(h.Grupo[3].Tarifa, 3);
+    EXPECT_EQ(h.Grupo[3].Valor, 0.0);
+    EXPECT_DOUBLE_EQ(h.Grupo[0].Valor, 25.75);
+    EXPECT_EQ(leitor.avisos(),
+              (QStringList{"Usuário 0000000123 Grupo 2 - valor ignorado: cartões em valor recebem somente no grupo 1",
+                           "Usuário 0000000123 Grupo 4 - valor ignorado: cartões em valor recebem somente no grupo 1"}));
+    // A credit holder keeps its group 2 value.
+    EXPECT_EQ(m.wRecarga[1].Grupo[1].Valor, 15);
+
+    const ResultadoEscrita r = escreve(m);
+    ASSERT_TRUE(r.ok()) << r.textosRecusas().join(u'\n').toStdString();
+    EXPECT_EQ(r.linhas[6].substr(152, 30), "0005" "000" "000" "0000" "000" "000" "0003" "000" "000");
+}
+
 TEST(LeitorRecarga, ReadsADetailByTheCardTypeKnownAtThatMoment)
 {
     ModeloRecarga m;
