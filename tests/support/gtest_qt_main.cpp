@@ -1,5 +1,10 @@
-// Test entry point: a QApplication (offscreen in CI) for the widget tests.
-#include <QApplication>
+// Test entry point: the program's application object (offscreen in CI) for
+// the widget tests. An exception escaping an event handler would show the
+// program's error box; here that box is a test failure naming it, unless a
+// test puts its own dialogs in place.
+#include "support/scriptedinteraction.h"
+#include "ui/application.h"
+
 #include <QLocale>
 #include <gtest/gtest.h>
 
@@ -7,7 +12,11 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    pluvexa::Application app(argc, argv);
+    pluvexa::test::ScriptedInteraction nenhumErroEsperado;
+    app.setInteraction(&nenhumErroEsperado);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int r = RUN_ALL_TESTS();
+    app.setInteraction(nullptr);
+    return r;
 }
