@@ -163,8 +163,9 @@ TEST_F(SomenteGrupo1, MoneyRowOfALaterGroupRefusesAValueAndGoesBackToZero)
 TEST_F(SomenteGrupo1, CreditRowOfALaterGroupTakesItsValue)
 {
     preenche(kTipoCreditos, 3);
-    ASSERT_EQ(digita(1, "5").resultado, ResultadoValor::Ok);
-    EXPECT_EQ(m->wRecarga[2].Grupo[1].Valor, 5);
+    ASSERT_EQ(grid.cell(0, 1), "3");
+    EXPECT_EQ(digita(1, "5").resultado, ResultadoValor::Ok);
+    EXPECT_EQ(grid.cell(5, 1), "5");
 }
 
 TEST_F(SomenteGrupo1, DefaultValueSkipsTheRowAndSaysHowManyWereSkipped)
