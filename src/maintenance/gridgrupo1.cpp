@@ -2,28 +2,11 @@
 
 #include "maintenance/gridcells.h"
 #include "maintenance/gridtable.h"
-#include "recharge/cp1252.h"
 #include "recharge/numberformat.h"
 
 #include <QHash>
 
 namespace pluvexa {
-
-namespace {
-
-struct Chave {
-    int usuario;
-    int cartao;
-    QString matricula;
-    bool operator==(const Chave&) const = default;
-};
-
-size_t qHash(const Chave& k, size_t seed = 0)
-{
-    return qHashMulti(seed, k.usuario, k.cartao, k.matricula);
-}
-
-}  // namespace
 
 std::vector<int> linhasSemValor(const GridTable& grid, const ModeloRecarga& m, const SelecaoGrid& sel)
 {
@@ -32,19 +15,17 @@ std::vector<int> linhasSemValor(const GridTable& grid, const ModeloRecarga& m, c
     if (modalidade(m, sel.TipoCartaoSel) != Dinheiro)
         return res;
 
-    QHash<Chave, int> semValor;   // key -> group-1 tariff
+    QHash<ChaveTitular, int> semValor;   // key -> group-1 tariff
     const int n = qtdTitulares(m);
     for (int i = 0; i < n; ++i) {
         const Recarga& h = m.wRecarga[size_t(i)];
         if (h.TipoCartao == sel.TipoCartaoSel && grupoComTarifa(h, sel.TarifaSel) > 0)
-            semValor.insert(Chave{h.Usuario, h.Cartao, deCp1252(h.Matricula)}, h.Grupo[0].Tarifa);
+            semValor.insert(chaveDoTitular(h), h.Grupo[0].Tarifa);
     }
     if (semValor.isEmpty())
         return res;
     for (int r = 1; r < linhas; ++r) {
-        const auto it = semValor.constFind(Chave{leInteiroOuMenosUm(grid.cell(kColUsuario, r)),
-                                                 leInteiroOuMenosUm(grid.cell(kColCartao, r)),
-                                                 grid.cell(kColMatricula, r)});
+        const auto it = semValor.constFind(chaveDaLinha(grid, r));
         if (it != semValor.constEnd())
             res[size_t(r)] = *it;
     }
