@@ -1,8 +1,11 @@
 #include "maintenance/gridcells.h"
 
 #include "maintenance/gridselection.h"
+#include "maintenance/gridtable.h"
+#include "recharge/cp1252.h"
 #include "recharge/numberformat.h"
 
+#include <QHashFunctions>
 #include <algorithm>
 
 namespace pluvexa {
@@ -34,6 +37,22 @@ QString erroInteiro(const QString& texto)
 QString erroMoeda(const QString& texto)
 {
     return QStringLiteral("'%1' is not a valid floating point value").arg(texto);
+}
+
+size_t qHash(const ChaveTitular& k, size_t seed)
+{
+    return qHashMulti(seed, k.usuario, k.cartao, k.matricula);
+}
+
+ChaveTitular chaveDaLinha(const GridTable& grid, int linha)
+{
+    return {leInteiroOuMenosUm(grid.cell(kColUsuario, linha)), leInteiroOuMenosUm(grid.cell(kColCartao, linha)),
+            grid.cell(kColMatricula, linha)};
+}
+
+ChaveTitular chaveDoTitular(const Recarga& h)
+{
+    return {h.Usuario, h.Cartao, deCp1252(h.Matricula)};
 }
 
 const TipoCartao* tipoCartao(const ModeloRecarga& m, int codigo)

@@ -15,6 +15,8 @@
 
 namespace pluvexa {
 
+class GridTable;
+
 // Grid columns.
 inline constexpr int kColUsuario = 0;
 inline constexpr int kColCartao = 1;
@@ -46,6 +48,18 @@ int modalidade(const ModeloRecarga& m, int codigo);
 
 // Holders in use: QtdRecarga, never more than the table holds.
 int qtdTitulares(const ModeloRecarga& m);
+
+// What ties a grid row to a holder: Usuario and Cartao as the cells read
+// (leInteiroOuMenosUm), Matricula exactly as column 2 shows it.
+struct ChaveTitular {
+    int usuario;
+    int cartao;
+    QString matricula;
+    bool operator==(const ChaveTitular&) const = default;
+};
+size_t qHash(const ChaveTitular& k, size_t seed = 0);
+ChaveTitular chaveDaLinha(const GridTable& grid, int linha);
+ChaveTitular chaveDoTitular(const Recarga& h);
 
 // Index (0 to 3) of the first group whose Tarifa is `tarifa`, or -1.
 int grupoComTarifa(const Recarga& h, int tarifa);

@@ -1,8 +1,8 @@
 #include "maintenance/gridwriteback.h"
 
 #include "maintenance/gridcells.h"
+#include "maintenance/gridgrupo1.h"
 #include "maintenance/gridtable.h"
-#include "recharge/cp1252.h"
 
 #include <QHash>
 #include <vector>
@@ -13,18 +13,6 @@ namespace {
 
 // Counter updates per run; enough for the gauge to move smoothly.
 constexpr int kPassosProgresso = 64;
-
-struct Chave {
-    int usuario;
-    int cartao;
-    QString matricula;
-    bool operator==(const Chave&) const = default;
-};
-
-size_t qHash(const Chave& k, size_t seed = 0)
-{
-    return qHashMulti(seed, k.usuario, k.cartao, k.matricula);
-}
 
 // The rows of one key, in grid order, as a chain through `proxima`.
 struct Cadeia {
@@ -55,12 +43,11 @@ ResultadoAtualizacao AtualizaArrayRecargas(const GridTable& grid, ModeloRecarga&
     avisos.avanca(0, n);
 
     const int linhas = grid.rowCount();
-    QHash<Chave, Cadeia> porChave;
+    QHash<ChaveTitular, Cadeia> porChave;
     porChave.reserve(linhas);
     std::vector<int> proxima(size_t(linhas > 0 ? linhas : 0), -1);
     for (int r = 1; r < linhas; ++r) {
-        Chave k{leInteiroOuMenosUm(grid.cell(kColUsuario, r)),
-                leInteiroOuMenosUm(grid.cell(kColCartao, r)), grid.cell(kColMatricula, r)};
+        ChaveTitular k = chaveDaLinha(grid, r);
         auto it = porChave.find(k);
         if (it == porChave.end()) {
             porChave.insert(std::move(k), Cadeia{r, r});
@@ -71,12 +58,15 @@ ResultadoAtualizacao AtualizaArrayRecargas(const GridTable& grid, ModeloRecarga&
     }
 
     std::vector<LeituraValor> leituras(proxima.size());
+    const bool dinheiro = modalidade(m, sel.TipoCartaoSel) == Dinheiro;
     const int passo = std::max(1, n / kPassosProgresso);
     for (int i = 0; i < n && !res.erro; ++i) {
         Recarga& h = m.wRecarga[size_t(i)];
         const int g = h.TipoCartao == sel.TipoCartaoSel ? grupoComTarifa(h, sel.TarifaSel) : -1;
+        // Groups 2 to 4 of a money holder carry no value to the central.
+        const bool somenteZero = dinheiro && g > 0;
         if (g >= 0) {
-            const auto it = porChave.constFind(Chave{h.Usuario, h.Cartao, deCp1252(h.Matricula)});
+            const auto it = porChave.constFind(chaveDoTitular(h));
             for (int r = it == porChave.constEnd() ? -1 : it->primeira; r >= 0; r = proxima[size_t(r)]) {
                 LeituraValor& l = leituras[size_t(r)];
                 if (l.estado == LeituraValor::NaoLida) {
@@ -86,6 +76,12 @@ ResultadoAtualizacao AtualizaArrayRecargas(const GridTable& grid, ModeloRecarga&
                 }
                 if (l.estado == LeituraValor::Invalida) {
                     res.erro = erroMoeda(grid.cell(kColValor, r).trimmed());
+                    res.linhaErro = r;
+                    break;
+                }
+                if (somenteZero && l.valor != 0) {
+                    res.erro = mensagemSomenteGrupo1(h.Grupo[0].Tarifa);
+                    res.linhaErro = r;
                     break;
                 }
                 h.Grupo[size_t(g)].Valor = l.valor;

@@ -22,6 +22,7 @@ struct ResultadoAtualizacao {
     // holders handled before keep what was written, the totals were not
     // recomputed and the action that asked for the write-back must not go on.
     std::optional<QString> erro;
+    int linhaErro = -1;          // the row that stopped it, when erro is set
     TotaisGerais totaisGerais;   // valid when erro is empty
     TotaisGrid totaisGrid;       // valid when erro is empty
 };
@@ -33,6 +34,8 @@ struct ResultadoAtualizacao {
 // When several rows match one holder the last in grid order wins; a row
 // matching several holders gives its value to each. Matching goes through
 // a hash of the rows, so the cost is one pass over rows and holders.
+// A money holder listed by group 2, 3 or 4 takes only 0: any other value
+// stops the write-back with mensagemSomenteGrupo1 (see gridgrupo1.h).
 // Progress goes to `avisos` a few times per run, not per holder.
 ResultadoAtualizacao AtualizaArrayRecargas(const GridTable& grid, ModeloRecarga& m,
                                            const SelecaoGrid& sel, bool importando,

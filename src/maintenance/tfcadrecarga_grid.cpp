@@ -88,6 +88,11 @@ bool Tfcadrecarga::AtualizaArrayRecargas()
     const ResultadoAtualizacao r = pluvexa::AtualizaArrayRecargas(*sgRecarga, *m_ctx.modelo, m_sel, Importando, avisos());
     if (r.erro) {
         m_ctx.interaction->errorBox(*r.erro);
+        // The operator is taken to the cell to correct.
+        if (r.linhaErro > 0) {
+            sgRecarga->setCurrentRow(r.linhaErro);
+            sgRecarga->setCurrentColumn(5);
+        }
         return false;
     }
     mostraTotaisGerais(r.totaisGerais);
@@ -126,6 +131,7 @@ bool Tfcadrecarga::confirmaValor()
         m_ctx.interaction->notice(v.mensagem, Interaction::Icon::Error, QStringLiteral("Error"));
         return false;
     case ResultadoValor::AcimaDoMaximo:
+    case ResultadoValor::SomenteGrupo1:
         m_ctx.interaction->notice(v.mensagem);
         return false;
     }
@@ -167,7 +173,8 @@ void Tfcadrecarga::btnalteravlrClick()
     }
     adicionaLog(r.linhaLog);
     m_valoresPendentes = true;
-    AtualizaArrayRecargas();
+    if (AtualizaArrayRecargas() && !r.avisoPuladas.isEmpty())
+        m_ctx.interaction->notice(r.avisoPuladas);
 }
 
 void Tfcadrecarga::edalteravlrExit()

@@ -111,6 +111,10 @@ void Tfcadrecarga::btnprocessarClick()
     cbtarifa->clear();
     m_carregandoListas = false;
     m_indice.limpa();
+    // The model's header values go with the rest of it; the labels follow,
+    // so a file without a header shows none of the previous file's.
+    for (QLabel* l : {lblseq, lblempresa, lbldata, lblcripta})
+        l->clear();
 
     ProcessadorRecarga processador(*m_ctx.modelo);
     processador.aoEventoDesconhecido = [this](const QString& tipo, int) {

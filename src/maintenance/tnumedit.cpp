@@ -1,5 +1,7 @@
 #include "maintenance/tnumedit.h"
 
+#include "recharge/digitosdecimais.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -10,7 +12,6 @@
 #include <QMouseEvent>
 
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 namespace pluvexa {
@@ -54,19 +55,17 @@ Decimal ParseDecimal(const QString& raw)
     return d;
 }
 
-// 15 significant digits: what a double holds reliably, and enough to turn
-// 2.675 (binary 2.67499999...) into the 2,68 the operator expects.
+// The shared conversion of a double to its decimal digits (15 significant
+// ones), placed around the decimal point.
 Decimal DecimalFromDouble(double v)
 {
     Decimal d;
-    if (!std::isfinite(v) || v == 0.0)
+    const DigitosDecimais dd = digitosDecimais(v);
+    if (dd.digitos.empty())
         return d;
-    d.negative = v < 0;
-    const QString s = QString::number(std::fabs(v), 'e', 14);
-    const int e = s.indexOf(u'e');
-    QString digits = s.left(e);
-    digits.remove(u'.');
-    const int point = s.mid(e + 1).toInt() + 1; // digits before the decimal point
+    d.negative = dd.negativo;
+    const QString digits = QString::fromLatin1(dd.digitos.data(), qsizetype(dd.digitos.size()));
+    const int point = dd.expoente; // digits before the decimal point
     if (point <= 0) {
         d.fraction = QString(-point, u'0') + digits;
     } else if (point >= digits.size()) {

@@ -1,6 +1,7 @@
 #include "maintenance/valuecheck.h"
 
 #include "maintenance/gridcells.h"
+#include "maintenance/gridgrupo1.h"
 #include "maintenance/gridtable.h"
 #include "recharge/cp1252.h"
 #include "recharge/money.h"
@@ -64,6 +65,15 @@ ValidacaoValor ValidaValor(GridTable& grid, ModeloRecarga& m, const SelecaoGrid&
         return res;
     }
 
+    if (*v != Moeda()) {
+        if (const std::vector<int> semValor = linhasSemValor(grid, m, sel); semValor[size_t(r)] >= 0) {
+            grid.setCell(kColValor, r, formata(sel.FormatoValor, Moeda::deInteiro(0)));
+            res.resultado = ResultadoValor::SomenteGrupo1;
+            res.mensagem = mensagemSomenteGrupo1(semValor[size_t(r)]);
+            return res;
+        }
+    }
+
     if (const TipoCartao* t = tipoCartao(m, sel.TipoCartaoSel);
         t && (t->Modalidade == Dinheiro || t->Modalidade == Creditos)
         && *v > Moeda::deDouble(t->ValorMaximo)) {
@@ -85,11 +95,12 @@ std::optional<QString> VerificaValorPadrao(const ModeloRecarga& m, const Selecao
                                            const QString& textoValorPadrao)
 {
     const std::optional<Moeda> v = leMoeda(textoValorPadrao);
-    if (!v)
+    // A negative recharge is no recharge, as in the grid's own check.
+    if (!v || *v < Moeda())
         return kValorInvalido;
     const TipoCartao* t = tipoCartao(m, sel.TipoCartaoSel);
     const double maximo = t ? t->ValorMaximo : 0;
-    if (*v > Moeda::deDouble(maximo) || *v < Moeda::deInteiro(0))
+    if (*v > Moeda::deDouble(maximo))
         return QStringLiteral("Valor Maior para o Tipo de Cartão (")
                + formata(sel.FormatoValor, Moeda::deDouble(maximo)) + QStringLiteral(") - Verifique!");
     return std::nullopt;
@@ -107,9 +118,17 @@ ResultadoValorPadrao AplicaValorPadrao(GridTable& grid, const ModeloRecarga& m,
                    + QStringLiteral(" - Tarifa : ") + QString::number(sel.TarifaSel)
                    + QStringLiteral(" - Valor : ") + textoValorPadrao;
     const QString valor = textoValorPadrao.trimmed();
+    const std::vector<int> semValor = linhasSemValor(grid, m, sel);
     const int linhas = grid.rowCount();
-    for (int r = 1; r < linhas; ++r)
-        grid.setCell(kColValor, r, valor);
+    int puladas = 0;
+    for (int r = 1; r < linhas; ++r) {
+        if (semValor[size_t(r)] >= 0)
+            ++puladas;
+        else
+            grid.setCell(kColValor, r, valor);
+    }
+    if (puladas > 0)
+        res.avisoPuladas = avisoLinhasPuladas(puladas);
     res.aplicado = true;
     return res;
 }

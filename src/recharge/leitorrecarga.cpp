@@ -145,6 +145,11 @@ bool LeitorRecarga::Proc_detalhe(int i)
     g1.CMM = dinheiro ? cmm1 / 100 : cmm1;  // whole currency units, toward zero
     const int valor1 = lerInteiro(campo(l, 135, 18));
     g1.Valor = dinheiro ? valor1 * kFatorMoeda : valor1;
+    // A money card type recharges through group 1 only, and the answer
+    // carries 0 in the other groups: a value sent there is dropped (and
+    // logged once the record is accepted) so that totals and listings show
+    // what will be sent.
+    std::vector<int> ignorados;
     for (std::size_t g = 1; g < kGrupos; ++g) {
         const std::size_t base = 153 + 10 * (g - 1);
         GrupoRecarga& gr = r.Grupo[g];
@@ -152,11 +157,15 @@ bool LeitorRecarga::Proc_detalhe(int i)
         const int cmm = lerInteiro(campo(l, base + 4, 3));
         gr.CMM = dinheiro ? cmm / 100 : cmm;
         const int valor = lerInteiro(campo(l, base + 7, 3));
-        gr.Valor = dinheiro ? valor * kFatorMoeda : valor;
+        gr.Valor = dinheiro ? 0 : valor;
+        if (dinheiro && valor != 0)
+            ignorados.push_back(int(g) + 1);
     }
+    // Money history is a decimal number of cents (blanks and a decimal comma
+    // allowed); credits are whole numbers.
     for (std::size_t k = 0; k < 3; ++k) {
-        const int h = lerInteiro(campo(l, 213 + 5 * k, 5));
-        r.Historico[0][k] = dinheiro ? h * kFatorMoeda : h;
+        const std::string_view h = campo(l, 213 + 5 * k, 5);
+        r.Historico[0][k] = dinheiro ? lerDecimal(h) * kFatorMoeda : lerInteiro(h);
     }
     if (!dinheiro) {
         for (std::size_t g = 1; g < kGrupos; ++g)
@@ -175,6 +184,10 @@ bool LeitorRecarga::Proc_detalhe(int i)
         avisa(QStringLiteral("Detalhe além do limite de %1 portadores - Linha : %2").arg(kRecargas).arg(i));
         return false;
     }
+    for (int g : ignorados)
+        avisa(QStringLiteral("Usuário %1 Grupo %2 - valor ignorado: cartões em valor recebem somente no grupo 1")
+                  .arg(formata(u"0000000000", r.Usuario))
+                  .arg(g));
     m_modelo.wRecarga[std::size_t(m_modelo.QtdRecarga)] = std::move(r);
     ++m_modelo.QtdRecarga;
     return true;

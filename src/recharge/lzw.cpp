@@ -190,6 +190,7 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
     std::size_t counter = 0;
     std::size_t decoded = 1;   // codes that expand, the first one included
     bool fatal = false;
+    bool tooLarge = false;
     for (std::size_t i = 1; i < readable; ++i) {
         const std::uint32_t code = codeAt(i);
         if (code == kEndCode)
@@ -215,6 +216,10 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
             fatal = true;
             break;
         }
+        if (length > kMaxExpandedSize - total) {
+            tooLarge = true;
+            break;
+        }
         if (nextCode <= kLastStringCode) {
             defined.offset[nextCode] = oldPos;
             defined.length[nextCode] = oldLength + 1;
@@ -224,6 +229,12 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
         oldLength = length;
         total += length;
         decoded = i + 1;
+    }
+
+    if (tooLarge) {
+        print(progress, "Fatal error: expanded output would exceed 64 MiB.\n");
+        result.status = ExpandStatus::TooLarge;
+        return result;
     }
 
     // Second pass. A code's entries never change once defined, so the final
@@ -304,7 +315,7 @@ bool writeAllAndClose(File file, const std::vector<std::uint8_t>& data)
 enum class Operation { Compress, Expand };
 
 int runFileUnguarded(Operation op, const std::string& inputPath, const std::string& outputPath,
-                     std::ostream& out)
+                     std::ostream& out, lzw::ExpandStatus& status)
 {
     // The input is read before the output is created, so that a missing input
     // leaves an existing output file as it was.
@@ -326,6 +337,7 @@ int runFileUnguarded(Operation op, const std::string& inputPath, const std::stri
         result = lzw::compress(data, &out);
     } else {
         lzw::ExpandResult r = lzw::expand(data, &out);
+        status = r.status;
         expanded = r.status == lzw::ExpandStatus::Ok;
         result = std::move(r.bytes);
     }
@@ -336,17 +348,21 @@ int runFileUnguarded(Operation op, const std::string& inputPath, const std::stri
     return expanded ? 1 : 0;
 }
 
-int runFile(Operation op, const std::string& inputPath, const std::string& outputPath)
+int runFile(Operation op, const std::string& inputPath, const std::string& outputPath,
+            lzw::ExpandStatus* status = nullptr)
 {
     std::ostream& out = std::cout;
     int result = 0;
+    lzw::ExpandStatus verdict = lzw::ExpandStatus::Ok;
     try {
-        result = runFileUnguarded(op, inputPath, outputPath, out);
+        result = runFileUnguarded(op, inputPath, outputPath, out, verdict);
     } catch (const std::bad_alloc&) {
         // Files are closed by their owners during unwinding.
         out << "Fatal error allocating table space!\n";
     }
     out.flush();
+    if (status)
+        *status = verdict;
     return result;
 }
 
@@ -357,9 +373,9 @@ int compress_file(const std::string& inputPath, const std::string& outputPath)
     return runFile(Operation::Compress, inputPath, outputPath);
 }
 
-int expand_file(const std::string& inputPath, const std::string& outputPath)
+int expand_file(const std::string& inputPath, const std::string& outputPath, lzw::ExpandStatus* status)
 {
-    return runFile(Operation::Expand, inputPath, outputPath);
+    return runFile(Operation::Expand, inputPath, outputPath, status);
 }
 
 }  // namespace pluvexa

@@ -29,6 +29,10 @@ inline constexpr std::uint32_t kPadCode = 0;
 // Longest string the central's expander can rebuild; a longer one is a fatal
 // expansion error even if this implementation could produce it.
 inline constexpr std::size_t kDecodeStackSize = 4000;
+// Largest output the expander produces. A recharge text of 10,000 holders is
+// under 3 MiB; drafts are not signed, so a damaged or hostile stream could
+// otherwise ask for gigabytes (each two-byte code may stand for 4000 bytes).
+inline constexpr std::size_t kMaxExpandedSize = 64 * 1024 * 1024;
 
 // Compresses `input`. An empty input gives FF FF FF FF 00 00, which expand()
 // turns back into nothing. `progress`, when given, receives
@@ -39,18 +43,23 @@ std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input,
 enum class ExpandStatus {
     Ok,           // ran to the end code, or to the point where the input ran out
     FatalError,   // undefined code, or a string longer than kDecodeStackSize
+    TooLarge,     // the output would pass kMaxExpandedSize
 };
 
 struct ExpandResult {
     ExpandStatus status = ExpandStatus::Ok;
-    std::vector<std::uint8_t> bytes;   // on FatalError: what was expanded before it
+    // On FatalError: what was expanded before it. On TooLarge: nothing; the
+    // output is never allocated.
+    std::vector<std::uint8_t> bytes;
 };
 
 // Expands a stream. An input that runs out early reads as end codes from
 // the code that was being assembled on (that code is lost, no error).
 // `progress`, when given, receives "Expanding...\n", one "*" per 1000 codes
 // after the first, and "\n" at the end, or
-// "Fatal error during code expansion.\n" instead of the "\n" on a fatal error.
+// "Fatal error during code expansion.\n" instead of the "\n" on a fatal error,
+// or "Fatal error: expanded output would exceed 64 MiB.\n" when the output
+// would pass kMaxExpandedSize (found before anything is allocated for it).
 ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress = nullptr);
 
 }  // namespace lzw
@@ -58,8 +67,11 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
 // File-to-file forms: 1 when the output was completely written (for
 // expand_file: and the expansion ran without a fatal error), 0 otherwise,
 // with the reason printed to standard output. Neither deletes a file: a
-// failed run leaves whatever output was written.
+// failed run leaves whatever output was written. `status`, when given,
+// receives the expander's verdict (Ok when the failure lay elsewhere), so a
+// caller can name an output that would be too large.
 int compress_file(const std::string& inputPath, const std::string& outputPath);
-int expand_file(const std::string& inputPath, const std::string& outputPath);
+int expand_file(const std::string& inputPath, const std::string& outputPath,
+                lzw::ExpandStatus* status = nullptr);
 
 }  // namespace pluvexa

@@ -14,6 +14,8 @@ void ModeloRecarga::esvazia()
     QtdRecarga = 0;
     wTarifa.fill(Tarifa{});
     wTipoCartao.fill(TipoCartao{});
+    cabecalho = Cabecalho{};
+    ModoArredondamento = 0;
 }
 
 void ModeloRecarga::limpaTudo()
@@ -21,8 +23,6 @@ void ModeloRecarga::limpaTudo()
     esvazia();
     std::fill(wRecarga.begin(), wRecarga.end(), Recarga{});
     std::fill(woRecarga.begin(), woRecarga.end(), ORecarga{});
-    cabecalho = Cabecalho{};
-    ModoArredondamento = 0;
 }
 
 ModeloRecarga& modelo()

@@ -104,8 +104,10 @@ public:
     // Rounding mode of the processed file's header; 0 until a file is read.
     int ModoArredondamento = 0;
 
-    // Empties the model for a new file: holder count 0, tariffs and card
-    // types reset. Holder entries are overwritten as details are read.
+    // Empties the model for a new file: holder count 0, tariffs, card types
+    // and the header values reset (a file without a header must not be
+    // answered under the company and batch of the file read before it).
+    // Holder entries are overwritten as details are read.
     void esvazia();
     // Back to the state at program start: everything zero or empty.
     void limpaTudo();

@@ -1,8 +1,8 @@
 #include "recharge/numberformat.h"
 
+#include "recharge/digitosdecimais.h"
+
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace pluvexa {
@@ -10,25 +10,7 @@ namespace {
 
 // A decimal number as a digit string: value = 0.d1d2d3... * 10^expoente,
 // without leading zeros (an empty string is zero).
-struct Decimal {
-    bool negativo = false;
-    std::string digitos;
-    int expoente = 0;
-};
-
-void normaliza(Decimal& d)
-{
-    const auto primeiro = d.digitos.find_first_not_of('0');
-    if (primeiro == std::string::npos) {
-        d.digitos.clear();
-        d.expoente = 0;
-        return;
-    }
-    d.digitos.erase(0, primeiro);
-    d.expoente -= int(primeiro);
-    const auto ultimo = d.digitos.find_last_not_of('0');
-    d.digitos.erase(ultimo + 1);
-}
+using Decimal = DigitosDecimais;
 
 Decimal deInteiroComEscala(long long v, int casasDecimais)
 {
@@ -39,24 +21,6 @@ Decimal deInteiroComEscala(long long v, int casasDecimais)
                                               : static_cast<unsigned long long>(v);
     d.digitos = std::to_string(mag);
     d.expoente = int(d.digitos.size()) - casasDecimais;
-    normaliza(d);
-    return d;
-}
-
-// The double to 15 significant digits, the precision a double carries.
-Decimal deDouble(double v)
-{
-    Decimal d;
-    if (!std::isfinite(v) || v == 0)
-        return d;
-    d.negativo = v < 0;
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
-    // buf = "d.dddddddddddddde[+-]xx"
-    std::string s(buf);
-    const auto e = s.find('e');
-    d.digitos = s.substr(0, 1) + s.substr(2, e - 2);
-    d.expoente = std::atoi(s.c_str() + e + 1) + 1;
     normaliza(d);
     return d;
 }
@@ -165,7 +129,7 @@ QString formata(QStringView picture, Moeda v)
 
 QString formata(QStringView picture, double v)
 {
-    return monta(lerFigura(picture), deDouble(v));
+    return monta(lerFigura(picture), digitosDecimais(v));
 }
 
 QString formata(QStringView picture, long long v)
@@ -179,7 +143,7 @@ QString formatoGeral(double v)
         return QStringLiteral("NAN");
     if (std::isinf(v))
         return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-    const Decimal d = deDouble(v);
+    const Decimal d = digitosDecimais(v);
     if (d.digitos.empty())
         return QStringLiteral("0");
     QString out;

@@ -12,12 +12,14 @@
 
 namespace pluvexa {
 
-// A numeric field that is not a valid integer ends the processing of the
-// file; its text is the platform's: "'%s' is not a valid integer value"
-// (UTF-8, the field as it stands in the record).
+// A numeric field that cannot be read ends the processing of the file; its
+// text is the platform's: "'%s' is not a valid integer value", or
+// "'%s' is not a valid floating point value" for a decimal field (UTF-8, the
+// field as it stands in the record).
 class ErroConversao : public std::runtime_error {
 public:
-    explicit ErroConversao(std::string_view campo);
+    enum class Tipo { Inteiro, Decimal };
+    explicit ErroConversao(std::string_view campo, Tipo tipo = Tipo::Inteiro);
     const Texto& campo() const { return m_campo; }
 
 private:
@@ -27,6 +29,12 @@ private:
 // Leading blanks, an optional sign, then decimal digits and nothing else,
 // within the signed 32-bit range. Anything else throws ErroConversao.
 int lerInteiro(std::string_view campo);
+
+// A decimal number with blanks around it: an optional sign, digits, and an
+// optional decimal comma followed by digits ("1,50 ", "150  ", " ,5").
+// Anything else (no digit at all, a point, letters, blanks inside) throws
+// ErroConversao.
+double lerDecimal(std::string_view campo);
 
 // Characters pos .. pos+len-1 (1-based) of a line, cut short at its end.
 inline std::string_view campo(std::string_view linha, std::size_t pos, std::size_t len)

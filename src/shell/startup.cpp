@@ -4,9 +4,9 @@
 #include "shell/tfsobre.h"
 #include "shell/tfsplash.h"
 #include "shell/tftelafundo.h"
+#include "ui/application.h"
 #include "ui/interaction.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <exception>
@@ -16,7 +16,7 @@ namespace pluvexa {
 
 int executaPluvexa(int& argc, char** argv)
 {
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     try {
         QApplication::setApplicationName(kTituloAplicacao);
 
@@ -28,6 +28,13 @@ int executaPluvexa(int& argc, char** argv)
 
         Tfprincipal fprincipal;
         fprincipal.posicionaAbertura();
+        // From here on a handler's exception goes to the main window's
+        // dialogs, until the main window is gone.
+        app.setInteraction(fprincipal.contexto().interaction);
+        struct Solta {
+            Application& app;
+            ~Solta() { app.setInteraction(nullptr); }
+        } solta{app};
         fprincipal.show();
         Tfsobre fsobre(fprincipal, &fprincipal);
         auto* ftelafundo = new Tftelafundo(fprincipal);

@@ -222,21 +222,18 @@ void Tfprincipal::TVwGeralClick()
     if (selecionados.isEmpty())
         return;
     const QString no = selecionados.first()->text(0);
-    try {
-        if (no == kSair) {
-            close();
-        } else if (no == kManutencao) {
-            m_fcadrecarga = new Tfcadrecarga(m_contexto);
-            m_fcadrecarga->setObjectName(QStringLiteral("fcadrecarga"));
-            adicionaJanela(m_fcadrecarga);
-        } else if (no == kCargaArquivos) {
-            m_fcargaarquivos = new Tfcargaarquivos(m_contexto);
-            m_fcargaarquivos->setObjectName(QStringLiteral("fcargaarquivos"));
-            adicionaJanela(m_fcargaarquivos);
-        }
-    } catch (const std::exception& e) {
-        // An event handler's failure is shown and the program goes on.
-        m_contexto.interaction->errorBox(QString::fromLocal8Bit(e.what()));
+    // A failure here is shown by the application (ui/application.h), as
+    // for every handler, and the program goes on.
+    if (no == kSair) {
+        close();
+    } else if (no == kManutencao) {
+        m_fcadrecarga = new Tfcadrecarga(m_contexto);
+        m_fcadrecarga->setObjectName(QStringLiteral("fcadrecarga"));
+        adicionaJanela(m_fcadrecarga);
+    } else if (no == kCargaArquivos) {
+        m_fcargaarquivos = new Tfcargaarquivos(m_contexto);
+        m_fcargaarquivos->setObjectName(QStringLiteral("fcargaarquivos"));
+        adicionaJanela(m_fcargaarquivos);
     }
 }
 

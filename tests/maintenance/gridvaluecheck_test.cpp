@@ -130,6 +130,58 @@ TEST_F(ValorDigitado, HeaderRowIsNeverChecked)
     EXPECT_EQ(grid.cell(5, 0), "Valor");
 }
 
+// Holder 2 is a money holder listed by its group 2 under tariff 3; its
+// group-1 tariff is 4.
+class SomenteGrupo1 : public ValorDigitado {
+protected:
+    void SetUp() override
+    {
+        carrega(*m, {
+            titular(1, 1, "A", "", kTipoDinheiro, {{3}}),
+            titular(2, 2, "B", "", kTipoDinheiro, {{4, 0, 7}, {3}}),
+            titular(3, 3, "C", "", kTipoCreditos, {{4}, {3}}),
+        });
+    }
+};
+
+TEST_F(SomenteGrupo1, MoneyRowOfALaterGroupRefusesAValueAndGoesBackToZero)
+{
+    preenche(kTipoDinheiro, 3);
+    ASSERT_EQ(grid.cell(0, 2), "2");
+    const ValidacaoValor v = digita(2, "5");
+    EXPECT_EQ(v.resultado, ResultadoValor::SomenteGrupo1);
+    EXPECT_EQ(v.mensagem, "Tipo de Cartão em valor: a recarga vai somente no grupo 1 (Tarifa 04) - Verifique!");
+    EXPECT_EQ(grid.cell(5, 2), "0,00");
+    EXPECT_FALSE(v.armazenado);
+    EXPECT_EQ(m->wRecarga[1].Grupo[0].Valor, 7);
+    EXPECT_EQ(m->wRecarga[1].Grupo[1].Valor, 0);
+    // Zero is what the row holds anyway; the group-1 row takes values.
+    EXPECT_EQ(digita(2, "0").resultado, ResultadoValor::Ok);
+    EXPECT_EQ(digita(1, "5").resultado, ResultadoValor::Ok);
+}
+
+TEST_F(SomenteGrupo1, CreditRowOfALaterGroupTakesItsValue)
+{
+    preenche(kTipoCreditos, 3);
+    ASSERT_EQ(grid.cell(0, 1), "3");
+    EXPECT_EQ(digita(1, "5").resultado, ResultadoValor::Ok);
+    EXPECT_EQ(grid.cell(5, 1), "5");
+}
+
+TEST_F(SomenteGrupo1, DefaultValueSkipsTheRowAndSaysHowManyWereSkipped)
+{
+    preenche(kTipoDinheiro, 3);
+    const ResultadoValorPadrao r = AplicaValorPadrao(grid, *m, sel, "50,00");
+    EXPECT_TRUE(r.aplicado);
+    EXPECT_EQ(grid.cell(5, 1), "50,00");
+    EXPECT_EQ(grid.cell(5, 2), "0,00");
+    EXPECT_EQ(r.avisoPuladas, "1 linha(s) não receberam o valor: cartões em valor recebem somente no grupo 1.");
+
+    preenche(kTipoCreditos, 3);
+    EXPECT_TRUE(AplicaValorPadrao(grid, *m, sel, "5").avisoPuladas.isEmpty());
+    EXPECT_EQ(grid.cell(5, 1), "5");
+}
+
 class ValorPadrao : public ValorDigitado {};
 
 TEST_F(ValorPadrao, CopiedIntoEveryDataRowAndLogged)
@@ -142,6 +194,7 @@ TEST_F(ValorPadrao, CopiedIntoEveryDataRowAndLogged)
     EXPECT_EQ(grid.cell(5, 0), "Valor");
     EXPECT_EQ(grid.cell(5, 1), "50,00");
     EXPECT_EQ(grid.cell(5, 2), "50,00");
+    EXPECT_TRUE(r.avisoPuladas.isEmpty());
 }
 
 struct CasoPadrao {
@@ -180,7 +233,8 @@ TEST_P(ValorPadraoCasos, AboveTheMaximumOrNegativeIsRefusedAndNothingCopied)
 INSTANTIATE_TEST_SUITE_P(Casos, ValorPadraoCasos, ::testing::Values(
     CasoPadrao{kTipoDinheiro, "600,00", nullptr},
     CasoPadrao{kTipoDinheiro, "600,01", "Valor Maior para o Tipo de Cartão (600,00) - Verifique!"},
-    CasoPadrao{kTipoDinheiro, "-1,00", "Valor Maior para o Tipo de Cartão (600,00) - Verifique!"},
+    CasoPadrao{kTipoDinheiro, "-1,00", "Valor Inválido - Verifique!"},
+    CasoPadrao{kTipoCreditos, "-1", "Valor Inválido - Verifique!"},
     CasoPadrao{kTipoCreditos, "250", nullptr},
     CasoPadrao{kTipoCreditos, "251", "Valor Maior para o Tipo de Cartão (250) - Verifique!"},
     CasoPadrao{kTipoDinheiro, "abc", "Valor Inválido - Verifique!"}));

@@ -44,7 +44,7 @@ TEST_F(WriteBack, MatchingRowsWriteTheSelectedTariffsGroup)
         titular(3, 30, "C", "M3", kTipoCreditos, {{3, 0, 9}}),                  // other type
         titular(4, 40, "D", "M4", kTipoDinheiro, {{4, 0, 9}}),                  // no group of tariff 3
     });
-    acrescenta(grid, " 1 ", "10", "M1", " 12,50 ");
+    acrescenta(grid, " 1 ", "10", "M1", " 0 ");      // money by group 2: 0 only
     acrescenta(grid, "2", "20", "", "3");
     acrescenta(grid, "3", "30", "M3", "7,00");
     acrescenta(grid, "4", "40", "M4", "no number");   // never read: nothing to write
@@ -53,14 +53,14 @@ TEST_F(WriteBack, MatchingRowsWriteTheSelectedTariffsGroup)
     const ResultadoAtualizacao res = atualiza();
     ASSERT_FALSE(res.erro);
     EXPECT_EQ(valor(0, 0), 0);
-    EXPECT_EQ(valor(0, 1), 12.5);
+    EXPECT_EQ(valor(0, 1), 0);
     EXPECT_EQ(valor(0, 2), 2);
     EXPECT_EQ(valor(1, 0), 3);
     EXPECT_EQ(valor(2, 0), 9);
     EXPECT_EQ(valor(3, 0), 9);
-    EXPECT_EQ(res.totaisGrid.lblvlrrecdig, "27,50");   // the grid's readable cells
-    // 14,50 + 3,00 + 9 credits x 1,15 + 9,00
-    EXPECT_EQ(res.totaisGerais.lblgervlrdig, "36,85");
+    EXPECT_EQ(res.totaisGrid.lblvlrrecdig, "15,00");   // the grid's readable cells
+    // 2,00 + 3,00 + 9 credits x 1,15 + 9,00
+    EXPECT_EQ(res.totaisGerais.lblgervlrdig, "24,35");
     EXPECT_EQ(res.totaisGerais.lblgerqtddig, "9");
 }
 
@@ -68,7 +68,7 @@ TEST_F(WriteBack, LastMatchingRowWinsAndARowFeedsEveryHolderItMatches)
 {
     carrega(*m, {
         titular(1, 10, "A", "X", kTipoDinheiro, {{3}}),
-        titular(1, 10, "A bis", "X", kTipoDinheiro, {{5}, {3}}),
+        titular(1, 10, "A bis", "X", kTipoDinheiro, {{3}, {5}}),
         titular(2, 20, "B", "", kTipoDinheiro, {{3}}),
     });
     acrescenta(grid, "1", "10", "X", "1,00");
@@ -76,8 +76,8 @@ TEST_F(WriteBack, LastMatchingRowWinsAndARowFeedsEveryHolderItMatches)
     acrescenta(grid, "1", "10", "X", "4,00");
     ASSERT_FALSE(atualiza().erro);
     EXPECT_EQ(valor(0, 0), 4);
-    EXPECT_EQ(valor(1, 1), 4);
-    EXPECT_EQ(valor(1, 0), 0);
+    EXPECT_EQ(valor(1, 0), 4);
+    EXPECT_EQ(valor(1, 1), 0);
     EXPECT_EQ(valor(2, 0), 2);
 }
 
@@ -141,11 +141,43 @@ TEST_F(WriteBack, RowsFromTheFillGoBackToTheirHolders)
     });
     PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {});
     grid.setCell(5, 1, "10,00");
-    grid.setCell(5, 2, "20,00");
+    grid.setCell(5, 2, "0,00");
     ASSERT_FALSE(atualiza().erro);
     EXPECT_EQ(valor(0, 0), 10);
-    EXPECT_EQ(valor(1, 1), 20);
+    EXPECT_EQ(valor(1, 1), 0);
     EXPECT_EQ(valor(1, 0), 1);
+}
+
+TEST_F(WriteBack, CreditHoldersTakeValuesInAnyGroup)
+{
+    sel = {kTipoCreditos, 3, "##0"};
+    carrega(*m, {titular(1, 1, "A", "", kTipoCreditos, {{5, 0, 1}, {3, 0, 2}, {3, 0, 4}})});
+    PreencheGrid(grid, *m, sel, entrada(kTipoCreditos), entrada(3), false, {});
+    grid.setCell(5, 1, "20");
+    ASSERT_FALSE(atualiza().erro);
+    EXPECT_EQ(valor(0, 0), 1);
+    EXPECT_EQ(valor(0, 1), 20);
+    EXPECT_EQ(valor(0, 2), 4);
+}
+
+// The answer carries 0 in groups 2 to 4 of a money holder: a value left in
+// such a row (typed, then the row left with the mouse) stops the write-back
+// at that row, naming the tariff where the holder does take values.
+TEST_F(WriteBack, MoneyHolderListedByALaterGroupStopsItAtItsRow)
+{
+    carrega(*m, {
+        titular(1, 1, "A", "", kTipoDinheiro, {{3}}),
+        titular(2, 2, "B", "", kTipoDinheiro, {{4}, {5}, {3}}),
+    });
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {});
+    grid.setCell(5, 1, "10,00");
+    grid.setCell(5, 2, "5,00");
+    const ResultadoAtualizacao res = atualiza();
+    ASSERT_TRUE(res.erro);
+    EXPECT_EQ(*res.erro, "Tipo de Cartão em valor: a recarga vai somente no grupo 1 (Tarifa 04) - Verifique!");
+    EXPECT_EQ(res.linhaErro, 2);
+    EXPECT_EQ(valor(0, 0), 10);
+    EXPECT_EQ(valor(1, 2), 0);
 }
 
 // The write-back exactly as its rule reads: every holder against every row.
@@ -169,6 +201,10 @@ std::optional<QString> referencia(const GridTable& g, ModeloRecarga& m, const Se
                 const std::optional<Moeda> v = Moeda::deTexto(texto);
                 if (!v)
                     return QStringLiteral("'%1' is not a valid floating point value").arg(texto);
+                if (&gr != &h.Grupo[0] && m.wTipoCartao[size_t(h.TipoCartao)].Modalidade == Dinheiro
+                    && *v != Moeda())
+                    return QStringLiteral("Tipo de Cartão em valor: a recarga vai somente no grupo 1 (Tarifa %1) - Verifique!")
+                        .arg(h.Grupo[0].Tarifa, 2, 10, QLatin1Char('0'));
                 gr.Valor = v->paraDouble();
                 break;
             }

@@ -30,7 +30,8 @@ public:
     }
     void errorBox(const QString& text) override { vistos << "error: " + text; }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void printPreview(const std::function<void(QPrinter*)>&) override {}
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    void printPreview(const std::function<void(QPrinter*)>&, const std::function<void()>&) override {}
     QStringList vistos;
 };
 

@@ -1,4 +1,5 @@
 #include "recharge/numberformat.h"
+#include "recharge/digitosdecimais.h"
 
 #include <cstdint>
 #include <limits>
@@ -122,6 +123,41 @@ TEST(Datas, UseTheDayMonthYearOrder)
     EXPECT_EQ(dataCurta(dt.date()), QStringLiteral("05/03/2024"));
     EXPECT_EQ(dataHoraLog(QDateTime(QDate(2024, 12, 31), QTime(23, 59, 58))), QStringLiteral("31/12/2024 23:59:58"));
 }
+
+}  // namespace
+}  // namespace pluvexa
+
+namespace pluvexa {
+namespace {
+
+struct DigitosCaso {
+    double valor;
+    bool negativo;
+    const char* digitos;
+    int expoente;
+};
+
+class Digitos : public ::testing::TestWithParam<DigitosCaso> {};
+
+// The one conversion behind formata(double) and the numeric edit: 15
+// significant digits, so binary noise beyond them never shows.
+TEST_P(Digitos, FifteenSignificantDigitsWithoutSurroundingZeros)
+{
+    const DigitosCaso& c = GetParam();
+    const DigitosDecimais d = digitosDecimais(c.valor);
+    EXPECT_EQ(d.negativo, c.negativo);
+    EXPECT_EQ(d.digitos, c.digitos);
+    EXPECT_EQ(d.expoente, c.expoente);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabela, Digitos,
+    ::testing::Values(DigitosCaso{2.675, false, "2675", 1}, DigitosCaso{0.1 + 0.2, false, "3", 0},
+                      DigitosCaso{-1500, true, "15", 4}, DigitosCaso{0.00012, false, "12", -3},
+                      DigitosCaso{1e20, false, "1", 21}, DigitosCaso{123456789012345678.0, false, "123456789012346", 18},
+                      DigitosCaso{0.0, false, "", 0}, DigitosCaso{-0.0, false, "", 0},
+                      DigitosCaso{std::numeric_limits<double>::infinity(), false, "", 0},
+                      DigitosCaso{std::numeric_limits<double>::quiet_NaN(), false, "", 0}));
 
 }  // namespace
 }  // namespace pluvexa

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -377,6 +378,52 @@ TEST(LzwExpand, NoCodeIsDefinedOnceTheTableIsFull)
     EXPECT_EQ(lzwref::expand(terminated(s)).bytes, r.bytes);
 }
 
+// ---- The bound on the output ----------------------------------------------
+
+// Code 4254 stands for 4000 letters a once growingRunOfA(4254) has run
+// (lettersOfGrowingRun(4254) = 8,002,000 letters). Repeating it and then
+// single letters reaches any length without a long stream.
+Bytes runOfA(std::size_t repeats, std::size_t singles)
+{
+    Bytes s = growingRunOfA(4254);
+    for (std::size_t i = 0; i < repeats; ++i)
+        appendCode(s, 4254);
+    for (std::size_t i = 0; i < singles; ++i)
+        appendCode(s, 'a');
+    return terminated(s);
+}
+
+// 8,002,000 + 14776 * 4000 + 2864 = 67,108,864.
+constexpr std::size_t kRepeatsToBound = 14776;
+constexpr std::size_t kSinglesToBound = 2864;
+
+TEST(LzwBound, OutputOfExactlyTheBoundExpands)
+{
+    const lzw::ExpandResult r = lzw::expand(runOfA(kRepeatsToBound, kSinglesToBound));
+    ASSERT_EQ(r.status, lzw::ExpandStatus::Ok);
+    EXPECT_EQ(r.bytes.size(), lzw::kMaxExpandedSize);
+    EXPECT_EQ(std::count(r.bytes.begin(), r.bytes.end(), 'a'), std::ptrdiff_t(lzw::kMaxExpandedSize));
+}
+
+TEST(LzwBound, OneByteMoreIsRefusedWithNothingKept)
+{
+    std::ostringstream log;
+    const lzw::ExpandResult r = lzw::expand(runOfA(kRepeatsToBound, kSinglesToBound + 1), &log);
+    EXPECT_EQ(r.status, lzw::ExpandStatus::TooLarge);
+    EXPECT_TRUE(r.bytes.empty());
+    EXPECT_TRUE(log.str().ends_with("Fatal error: expanded output would exceed 64 MiB.\n")) << log.str();
+}
+
+TEST(LzwBound, HalfAMegabyteStreamAskingForAGigabyteIsRefusedBeforeAllocating)
+{
+    const Bytes stream = runOfA(250000, 0);   // 8 MB + 1 GB of letters
+    ASSERT_LT(stream.size(), 520000u);
+    const lzw::ExpandResult r = lzw::expand(stream);
+    EXPECT_EQ(r.status, lzw::ExpandStatus::TooLarge);
+    EXPECT_TRUE(r.bytes.empty());
+    EXPECT_EQ(r.bytes.capacity(), 0u);
+}
+
 // ---- File forms ----------------------------------------------------------
 
 class CoutCapture {
@@ -479,6 +526,18 @@ TEST_F(LzwFiles, FatalExpansionKeepsTheBytesBeforeItAndReturnsZero)
     EXPECT_EQ(expand_file(path("bad"), path("out")), 0);
     EXPECT_EQ(readFile(path("out")), bytesOf("ok"));
     EXPECT_EQ(out.text(), "Expanding...\nFatal error during code expansion.\n");
+}
+
+TEST_F(LzwFiles, OutputBeyondTheBoundFailsAndSaysWhy)
+{
+    writeFile(path("big"), runOfA(kRepeatsToBound + 1, 0));
+    CoutCapture out;
+    lzw::ExpandStatus status = lzw::ExpandStatus::Ok;
+    EXPECT_EQ(expand_file(path("big"), path("out"), &status), 0);
+    EXPECT_EQ(status, lzw::ExpandStatus::TooLarge);
+    EXPECT_EQ(out.text(), "Expanding...\n" + std::string(18, '*')
+                              + "Fatal error: expanded output would exceed 64 MiB.\n");
+    EXPECT_TRUE(readFile(path("out")).empty());
 }
 
 }  // namespace

@@ -22,17 +22,25 @@ TEST(ModeloRecarga, StartsEmptyWithTheFixedTableSizes)
     EXPECT_TRUE(m.wTarifa[14].Descricao.empty());
 }
 
-TEST(ModeloRecarga, EsvaziaDropsCardTypesTariffsAndTheHolderCount)
+TEST(ModeloRecarga, EsvaziaDropsCardTypesTariffsHeaderAndTheHolderCount)
 {
     ModeloRecarga m;
     m.wTipoCartao[3].Codigo = 3;
     m.wTarifa[2].Descricao = "URBANA    ";
     m.QtdRecarga = 5;
     m.wRecarga[0].Usuario = 77;
+    m.cabecalho.Empresa = 42;
+    m.cabecalho.Remessa = "0007";
+    m.cabecalho.Arredondamento = "1";
+    m.ModoArredondamento = 1;
     m.esvazia();
     EXPECT_EQ(m.wTipoCartao[3].Codigo, 0);
     EXPECT_TRUE(m.wTarifa[2].Descricao.empty());
     EXPECT_EQ(m.QtdRecarga, 0);
+    EXPECT_EQ(m.cabecalho.Empresa, 0);
+    EXPECT_TRUE(m.cabecalho.Remessa.empty());
+    EXPECT_EQ(m.cabecalho.Arredondamento, "0");
+    EXPECT_EQ(m.ModoArredondamento, 0);
     m.limpaTudo();
     EXPECT_EQ(m.wRecarga[0].Usuario, 0);
 }

@@ -167,6 +167,33 @@ TEST(Processamento, SecondFileDropsTheFirstFilesTablesAndLists)
     EXPECT_EQ(r.listaTarifas.size(), 1u);
 }
 
+TEST(Processamento, HeaderlessFileAfterAFileWithAHeaderKeepsNoneOfItsValues)
+{
+    ModeloRecarga m;
+    QStringList log;
+    ProcessadorRecarga p(m);
+    p.processa(arquivoExemplo(), log);
+    ASSERT_EQ(m.cabecalho.Empresa, 42);
+    ASSERT_EQ(m.ModoArredondamento, 1);
+
+    auto semHeader = arquivoExemplo();
+    semHeader.erase(semHeader.begin());
+    log.clear();
+    const ResultadoProcessamento r = p.processa(semHeader, log);
+    EXPECT_TRUE(r.consistente());
+    EXPECT_FALSE(r.temHeader);
+    EXPECT_EQ(m.cabecalho.Empresa, 0);
+    EXPECT_TRUE(m.cabecalho.NomeEmpresa.empty());
+    EXPECT_TRUE(m.cabecalho.Remessa.empty());
+    EXPECT_TRUE(m.cabecalho.NomeArquivo.empty());
+    EXPECT_TRUE(m.cabecalho.Sequencial.empty());
+    EXPECT_TRUE(m.cabecalho.VersaoRecarga.empty());
+    EXPECT_EQ(m.cabecalho.NumeroCabecalho, 0);
+    EXPECT_EQ(m.cabecalho.Arredondamento, "0");
+    EXPECT_EQ(m.ModoArredondamento, 0);
+    EXPECT_EQ(m.QtdRecarga, 2);
+}
+
 TEST(Processamento, ConversionErrorStopsAtItsLineKeepingTheLog)
 {
     auto linhas = arquivoExemplo();

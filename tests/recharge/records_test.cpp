@@ -36,6 +36,12 @@ void carrega(ModeloRecarga& m, LeitorRecarga& leitor, const std::vector<Texto>& 
     }
 }
 
+std::string comCampo(std::string l, std::size_t pos, std::string valor)
+{
+    l.replace(pos - 1, valor.size(), valor);
+    return l;
+}
+
 ResultadoEscrita escreve(const ModeloRecarga& m)
 {
     return EscritorRecarga(m).gera(kNomeArquivo, kInicio, kDetalhes);
@@ -112,6 +118,89 @@ TEST(LeitorRecarga, MoneyHolderKeepsOnlyGroupOneHistory)
     for (std::size_t g = 1; g < kGrupos; ++g)
         for (double h : m.wRecarga[0].Historico[g])
             EXPECT_EQ(h, 0.0);
+}
+
+struct HistoricoCaso {
+    const char* campo;   // positions 213 to 217 of a money holder
+    double valor;        // group 1's last recharge afterwards
+};
+
+class HistoricoDinheiro : public ::testing::TestWithParam<HistoricoCaso> {};
+
+// The layout reads these fields as decimal numbers of cents: blanks around
+// them and a decimal comma are part of what a central may send.
+TEST_P(HistoricoDinheiro, ReadsADecimalNumberOfCents)
+{
+    ModeloRecarga m;
+    const std::vector<Texto> linhas{tipoDinheiroLinha(), comCampo(detalheDinheiroLinha(), 213, GetParam().campo)};
+    LeitorRecarga leitor(m, linhas);
+    carrega(m, leitor, linhas);
+    ASSERT_EQ(m.QtdRecarga, 1);
+    EXPECT_DOUBLE_EQ(m.wRecarga[0].Historico[0][0], GetParam().valor);
+    EXPECT_DOUBLE_EQ(m.wRecarga[0].Historico[0][1], 5.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabela, HistoricoDinheiro,
+    ::testing::Values(HistoricoCaso{"1,50 ", 0.015}, HistoricoCaso{"150  ", 1.50},
+                      HistoricoCaso{"  150", 1.50}, HistoricoCaso{"00150", 1.50},
+                      HistoricoCaso{" 1,5 ", 0.015}, HistoricoCaso{"-0,5 ", -0.005},
+                      HistoricoCaso{"99999", 999.99}));
+
+class HistoricoInvalido : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(HistoricoInvalido, IsAConversionErrorNamingTheField)
+{
+    ModeloRecarga m;
+    const std::vector<Texto> linhas{tipoDinheiroLinha(), comCampo(detalheDinheiroLinha(), 218, GetParam())};
+    LeitorRecarga leitor(m, linhas);
+    leitor.Proc_tipocartao(0);
+    try {
+        leitor.Proc_detalhe(1);
+        FAIL() << "accepted '" << GetParam() << "'";
+    } catch (const ErroConversao& e) {
+        EXPECT_EQ(std::string(e.what()), "'" + std::string(GetParam()) + "' is not a valid floating point value");
+    }
+    EXPECT_EQ(m.QtdRecarga, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabela, HistoricoInvalido,
+                         ::testing::Values("     ", "1.50 ", "1 5  ", "1,5,0", "12a  ", " ,   ", "-    "));
+
+TEST(LeitorRecarga, CreditHistoryStaysWholeNumbers)
+{
+    ModeloRecarga m;
+    const std::vector<Texto> linhas{tipoCreditosLinha(), comCampo(detalheCreditosLinha(), 213, "1,50 ")};
+    LeitorRecarga leitor(m, linhas);
+    leitor.Proc_tipocartao(0);
+    EXPECT_THROW(leitor.Proc_detalhe(1), ErroConversao);
+}
+
+TEST(LeitorRecarga, MoneyValueInGroupsTwoToFourIsDroppedLoggedAndAnsweredCleanly)
+{
+    // Group 2 tariff 5 with 0,15 and group 4 tariff 3 with 9,99 on a money holder.
+    std::string d = comCampo(detalheDinheiroLinha(), 153, "0005" "000" "015");
+    d = comCampo(d, 173, "0003" "000" "999");
+    auto linhas = arquivoExemplo();
+    linhas[6] = d;
+    ModeloRecarga m;
+    LeitorRecarga leitor(m, linhas);
+    carrega(m, leitor, linhas);
+    const Recarga& h = m.wRecarga[0];
+    EXPECT_EQ(h.Grupo[1].Tarifa, 5);
+    EXPECT_EQ(h.Grupo[1].Valor, 0.0);
+    EXPECT_EQ(h.Grupo[3].Tarifa, 3);
+    EXPECT_EQ(h.Grupo[3].Valor, 0.0);
+    EXPECT_DOUBLE_EQ(h.Grupo[0].Valor, 25.75);
+    EXPECT_EQ(leitor.avisos(),
+              (QStringList{"Usuário 0000000123 Grupo 2 - valor ignorado: cartões em valor recebem somente no grupo 1",
+                           "Usuário 0000000123 Grupo 4 - valor ignorado: cartões em valor recebem somente no grupo 1"}));
+    // A credit holder keeps its group 2 value.
+    EXPECT_EQ(m.wRecarga[1].Grupo[1].Valor, 15);
+
+    const ResultadoEscrita r = escreve(m);
+    ASSERT_TRUE(r.ok()) << r.textosRecusas().join(u'\n').toStdString();
+    EXPECT_EQ(r.linhas[6].substr(152, 30), "0005" "000" "000" "0000" "000" "000" "0003" "000" "000");
 }
 
 TEST(LeitorRecarga, ReadsADetailByTheCardTypeKnownAtThatMoment)
@@ -234,12 +323,6 @@ TEST_P(ForaDaTabela, RecordIsRefusedAndLogged)
     EXPECT_EQ(m.QtdRecarga, 0);
     EXPECT_TRUE(leitor.listaTarifas().empty());
     EXPECT_EQ(leitor.listaTiposCartao().size(), ultima);
-}
-
-std::string comCampo(std::string l, std::size_t pos, std::string valor)
-{
-    l.replace(pos - 1, valor.size(), valor);
-    return l;
 }
 
 INSTANTIATE_TEST_SUITE_P(

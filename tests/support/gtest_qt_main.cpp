@@ -1,8 +1,12 @@
-// Test entry point: a QApplication (offscreen in CI) for the widget tests.
-// No test reads or writes the user's own settings file.
+// Test entry point: the program's application object (offscreen in CI) for
+// the widget tests. An exception escaping an event handler would show the
+// program's error box; here that box is a test failure naming it, unless a
+// test puts its own dialogs in place. No test reads or writes the user's own
+// settings file.
+#include "support/scriptedinteraction.h"
 #include "support/testenv.h"
+#include "ui/application.h"
 
-#include <QApplication>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -11,9 +15,13 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    pluvexa::Application app(argc, argv);
     QTemporaryDir configuracao;
     pluvexa::test::defineConfiguracaoDoProcesso(configuracao.path());
+    pluvexa::test::ScriptedInteraction nenhumErroEsperado;
+    app.setInteraction(&nenhumErroEsperado);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int r = RUN_ALL_TESTS();
+    app.setInteraction(nullptr);
+    return r;
 }

@@ -214,6 +214,30 @@ TEST_F(Cli, ListingOfInconsistentRecordsListsNothing)
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
+TEST_F(Cli, ExpandRefusesAStreamBeyondSixtyFourMebibytes)
+{
+    // One letter, then codes that each stand for the previous string plus
+    // one letter (up to 4000 letters), then that longest string again and
+    // again: 40 KB of stream for 80 MB of text.
+    QByteArray stream;
+    auto code = [&stream](int c) { stream.append(char(c >> 8)).append(char(c & 0xFF)); };
+    code('a');
+    for (int c = 256; c <= 4254; ++c)
+        code(c);
+    for (int i = 0; i < 18000; ++i)
+        code(4254);
+    code(0xFFFF);
+    code(0);
+    QFile f(path("big.lzw"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(stream);
+    f.close();
+    const Execucao r = executa({QStringLiteral("expand"), path("big.lzw"), path("big.txt")});
+    EXPECT_EQ(r.codigo, 1);
+    EXPECT_EQ(r.erros, QStringLiteral("pluvexa-cli: %1 cannot be expanded: it would exceed 64 MiB\n").arg(path("big.lzw")));
+    EXPECT_FALSE(QFile::exists(path("big.txt")));
+}
+
 struct UsoErrado {
     const char* nome;
     QStringList args;

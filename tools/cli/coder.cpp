@@ -25,12 +25,15 @@ int codifica(const QStringList& args, bool comprime)
     // OUT is replaced only by a complete result; the input remains, so no
     // flush to the device is needed.
     Gravacao saida(Durabilidade::Comum);
+    lzw::ExpandStatus veredito = lzw::ExpandStatus::Ok;
     const bool codificado = saida.produz(p[1], [&](const QString& parte) {
         const std::string out = QFile::encodeName(parte).toStdString();
-        return (comprime ? compress_file(in, out) : expand_file(in, out)) == 1;
+        return (comprime ? compress_file(in, out) : expand_file(in, out, &veredito)) == 1;
     });
     if (!codificado) {
         saida.descarta();
+        if (veredito == lzw::ExpandStatus::TooLarge)
+            return falha(QStringLiteral("%1 cannot be expanded: it would exceed 64 MiB").arg(p[0]));
         return falha(comprime ? QStringLiteral("compression of %1 failed").arg(p[0])
                               : QStringLiteral("expansion of %1 failed").arg(p[0]));
     }

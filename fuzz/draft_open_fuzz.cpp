@@ -1,0 +1,31 @@
+// Opens arbitrary bytes as a draft, as the maintenance window continues one:
+// the LZW expander, then the record reader and the model. Drafts are not
+// signed, so any bytes may arrive: nothing may crash, read out of bounds or
+// allocate beyond the expander's bound; failures are the expander's verdict
+// or the reader's conversion error.
+
+#include "recharge/escritorrecarga.h"
+#include "recharge/lzw.h"
+#include "recharge/processing.h"
+#include "recharge/recordfields.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const pluvexa::lzw::ExpandResult r = pluvexa::lzw::expand(std::span<const std::uint8_t>(data, size));
+    if (r.status != pluvexa::lzw::ExpandStatus::Ok)
+        return 0;
+    if (r.bytes.size() > pluvexa::lzw::kMaxExpandedSize)
+        std::abort();
+    const std::vector<pluvexa::Texto> linhas =
+        pluvexa::divideLinhas(std::string_view(reinterpret_cast<const char*>(r.bytes.data()), r.bytes.size()));
+    static pluvexa::ModeloRecarga modelo;   // processing empties it
+    QStringList log;
+    try {
+        pluvexa::ProcessadorRecarga(modelo).processa(linhas, log);
+    } catch (const pluvexa::ErroConversao&) {
+    }
+    return 0;
+}
