@@ -66,7 +66,17 @@ void ScriptedInteraction::notice(const QString& text, Icon icon, const QString& 
 
 bool ScriptedInteraction::question(const QString& text, const QString&)
 {
+    m_lastButtons = Buttons::YesNo;
+    m_lastQuestionIcon = Icon::None;
     return take(QStringLiteral("question"), text).answer;
+}
+
+bool ScriptedInteraction::confirm(const QString& text, Buttons buttons, Icon icon, const QString&)
+{
+    const bool answer = take(QStringLiteral("question"), text).answer;
+    m_lastButtons = buttons;
+    m_lastQuestionIcon = icon;
+    return answer;
 }
 
 void ScriptedInteraction::errorBox(const QString& text)

@@ -27,9 +27,14 @@ public:
     // Icon and caption of the last notice, for tests that check them.
     Icon lastIcon() const { return m_lastIcon; }
     QString lastCaption() const { return m_lastCaption; }
+    // Buttons and icon of the last confirm(); a plain question() counts as
+    // Yes/No without an icon.
+    Buttons lastButtons() const { return m_lastButtons; }
+    Icon lastQuestionIcon() const { return m_lastQuestionIcon; }
 
     void notice(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
+    bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
@@ -48,6 +53,8 @@ private:
     QStringList m_shown;
     Icon m_lastIcon = Icon::None;
     QString m_lastCaption;
+    Buttons m_lastButtons = Buttons::YesNo;
+    Icon m_lastQuestionIcon = Icon::None;
 };
 
 }  // namespace pluvexa::test
