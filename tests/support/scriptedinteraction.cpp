@@ -17,6 +17,12 @@ ScriptedInteraction& ScriptedInteraction::expectNotice(const QString& text)
     return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::expectNoticeStartingWith(const QString& prefix)
+{
+    m_expected.push_back({QStringLiteral("notice"), prefix, false, nullptr, true});
+    return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::expectQuestion(const QString& text, bool answer)
 {
     m_expected.push_back({QStringLiteral("question"), text, answer});
@@ -50,7 +56,8 @@ ScriptedInteraction::Expected ScriptedInteraction::take(const QString& kind, con
     }
     Expected e = m_expected.front();
     m_expected.pop_front();
-    if (e.kind != kind || (kind != QLatin1String("openfile") && kind != QLatin1String("printpreview") && e.text != text))
+    const bool textMatches = e.prefix ? text.startsWith(e.text) : e.text == text;
+    if (e.kind != kind || (kind != QLatin1String("openfile") && kind != QLatin1String("printpreview") && !textMatches))
         ADD_FAILURE() << "dialog mismatch: expected " << e.kind.toStdString() << ": "
                       << e.text.toStdString() << "\n  but got " << kind.toStdString() << ": "
                       << text.toStdString();

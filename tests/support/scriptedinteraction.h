@@ -16,6 +16,9 @@ public:
 
     // Expectations, consumed in order.
     ScriptedInteraction& expectNotice(const QString& text);
+    // A notice whose text begins with `prefix` (the rest carries the
+    // system's own wording of a failure).
+    ScriptedInteraction& expectNoticeStartingWith(const QString& prefix);
     ScriptedInteraction& expectQuestion(const QString& text, bool answer);
     ScriptedInteraction& expectError(const QString& text);
     ScriptedInteraction& expectOpenFile(const QString& answer);
@@ -46,6 +49,7 @@ private:
         QString text;
         bool answer = false;
         std::function<void(QPrinter*)>* captured = nullptr;
+        bool prefix = false;
     };
     Expected take(const QString& kind, const QString& text);
 
