@@ -5,6 +5,7 @@
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
+#include <QTimer>
 
 namespace pluvexa {
 
@@ -59,6 +60,20 @@ ArvorePastas::ArvorePastas(QWidget* parent)
         if (!QFileInfo(m_pasta).isDir())
             selectionModel()->clearCurrentIndex();
     });
+    // The model reads and sorts folders in the background; the chosen one
+    // comes into view once the folder holding it is read and sorted (the
+    // sort follows the reading on a timer of its own).
+    connect(m_modelo, &QFileSystemModel::directoryLoaded, this, [this](const QString& lida) {
+        const QString pasta = QDir::cleanPath(lida);
+        if (!m_rolar || !dentro(m_pasta, pasta))
+            return;
+        const bool ultima = pasta == QFileInfo(m_pasta).absolutePath() || pasta == m_pasta;
+        QTimer::singleShot(50, this, [this, ultima] {
+            if (!m_rolar)
+                return;
+            m_rolar = !posiciona() || !ultima;
+        });
+    });
     setModel(m_filtro);
     for (int coluna = 1; coluna < m_modelo->columnCount(); ++coluna)
         hideColumn(coluna);
@@ -76,19 +91,35 @@ void ArvorePastas::mostraVolume(const QString& raiz, const QString& pasta)
     escolhe(!escolhida.isEmpty() && dentro(QDir::cleanPath(escolhida), QDir::cleanPath(base)) ? escolhida : base);
 }
 
+bool ArvorePastas::posiciona()
+{
+    const QModelIndex indice = m_filtro->mapFromSource(m_modelo->index(m_pasta));
+    if (!indice.isValid())
+        return false;
+    for (QModelIndex acima = indice.parent(); acima.isValid(); acima = acima.parent())
+        expand(acima);
+    setCurrentIndex(indice);
+    scrollTo(indice, QAbstractItemView::PositionAtCenter);
+    return true;
+}
+
 void ArvorePastas::escolhe(const QString& pasta)
 {
-    const QModelIndex indice = m_filtro->mapFromSource(m_modelo->index(pasta));
-    if (indice.isValid()) {
-        setCurrentIndex(indice);
-        scrollTo(indice);
-        expand(indice);
-    }
-    // Also when the view could not show it: the folder is the one asked for.
-    if (m_pasta != QDir::cleanPath(pasta)) {
-        m_pasta = QDir::cleanPath(pasta);
+    // Also when the view cannot show it yet: the folder is the one asked for.
+    const QString escolhida = QDir::cleanPath(pasta);
+    const bool mudou = m_pasta != escolhida;
+    m_pasta = escolhida;
+    m_rolar = true;
+    posiciona();
+    if (mudou)
         emit pastaMudou(m_pasta);
-    }
+}
+
+void ArvorePastas::showEvent(QShowEvent* event)
+{
+    QTreeView::showEvent(event);
+    if (currentIndex().isValid())
+        scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void ArvorePastas::currentChanged(const QModelIndex& current, const QModelIndex& previous)
@@ -98,6 +129,7 @@ void ArvorePastas::currentChanged(const QModelIndex& current, const QModelIndex&
         return;
     const QString caminho = QDir::cleanPath(m_modelo->filePath(m_filtro->mapToSource(current)));
     if (caminho != m_pasta) {
+        m_rolar = false;  // the operator chose: the tree stays where it is
         m_pasta = caminho;
         emit pastaMudou(m_pasta);
     }

@@ -30,9 +30,13 @@ signals:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void escolhe(const QString& pasta);
+    // Shows the chosen folder as the current entry; false while the model
+    // has not read the folders above it.
+    bool posiciona();
 
     QFileSystemModel* m_modelo;
     FiltroVolume* m_filtro;
@@ -40,6 +44,9 @@ private:
     // Rows are being removed by the model: its changes of current entry are
     // not the operator's choice.
     bool m_removendo = false;
+    // The folders above the chosen one are still being read: show it once
+    // they are.
+    bool m_rolar = false;
 };
 
 }  // namespace pluvexa

@@ -25,9 +25,22 @@ W* nomeia(W* w, const char* nome, const QString& acessivel)
     return w;
 }
 
+// A drive list as wide as its half allows, whatever the volumes' names.
+QComboBox* listaUnidades(const char* nome, const QString& acessivel, QWidget* pai)
+{
+    auto* unidades = nomeia(new QComboBox(pai), nome, acessivel);
+    unidades->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    unidades->setMinimumContentsLength(8);
+    return unidades;
+}
+
+// The halves share the width equally; a narrow window clips the end of a
+// long title (its trailing blanks first) rather than hiding the other half.
 QGroupBox* grupo(const QString& titulo, const char* nome, QWidget* pai)
 {
-    return nomeia(new QGroupBox(titulo, pai), nome, titulo.trimmed());
+    auto* g = nomeia(new QGroupBox(titulo, pai), nome, titulo.trimmed());
+    g->setMinimumWidth(200);
+    return g;
 }
 
 // The count of a half: its caption and the number in maroon.
@@ -80,7 +93,7 @@ void Tfcargaarquivos::criaMetadeCarga(QWidget* pai)
 
     GroupBox1 = grupo(QStringLiteral("   Selecione o Local do Arquivo a carregar     "), "GroupBox1", GroupBox2);
     auto* local = new QVBoxLayout(GroupBox1);
-    DriveComboBox1 = nomeia(new QComboBox(GroupBox1), "DriveComboBox1", QStringLiteral("Unidade de origem"));
+    DriveComboBox1 = listaUnidades("DriveComboBox1", QStringLiteral("Unidade de origem"), GroupBox1);
     DirectoryListBox1 = nomeia(new ArvorePastas(GroupBox1), "DirectoryListBox1", QStringLiteral("Pasta de origem"));
     m_rotuloOrigem = rotuloPasta("pastaOrigem", QStringLiteral("Pasta de origem escolhida"), GroupBox1);
     local->addWidget(DriveComboBox1);
@@ -106,7 +119,7 @@ void Tfcargaarquivos::criaMetadeGeracao(QWidget* pai)
 
     GroupBox4 = grupo(QStringLiteral("   Selecione o Local do Arquivo a Gerar   "), "GroupBox4", GroupBox3);
     auto* local = new QVBoxLayout(GroupBox4);
-    DriveComboBox2 = nomeia(new QComboBox(GroupBox4), "DriveComboBox2", QStringLiteral("Unidade de destino"));
+    DriveComboBox2 = listaUnidades("DriveComboBox2", QStringLiteral("Unidade de destino"), GroupBox4);
     DirectoryListBox2 = nomeia(new ArvorePastas(GroupBox4), "DirectoryListBox2", QStringLiteral("Pasta de destino"));
     m_rotuloDestino = rotuloPasta("pastaDestino", QStringLiteral("Pasta de destino escolhida"), GroupBox4);
     local->addWidget(DriveComboBox2);
