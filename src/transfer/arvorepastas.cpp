@@ -57,8 +57,11 @@ ArvorePastas::ArvorePastas(QWidget* parent)
     connect(m_filtro, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { m_removendo = true; });
     connect(m_filtro, &QAbstractItemModel::rowsRemoved, this, [this] {
         m_removendo = false;
-        if (!QFileInfo(m_pasta).isDir())
+        // No neighbour stands highlighted for a chosen folder that is gone.
+        if (!QFileInfo(m_pasta).isDir()) {
+            clearSelection();
             selectionModel()->clearCurrentIndex();
+        }
     });
     // The model reads and sorts folders in the background; the chosen one
     // comes into view once the folder holding it is read and sorted (the
