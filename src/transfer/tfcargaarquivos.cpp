@@ -1,11 +1,142 @@
 #include "transfer/tfcargaarquivos.h"
 
+#include "recharge/workingfolders.h"
+#include "transfer/arvorepastas.h"
+#include "transfer/caminhos.h"
+#include "transfer/transferenciadisco.h"
+#include "transfer/unidades.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
 namespace pluvexa {
 
 Tfcargaarquivos::Tfcargaarquivos(const AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx)
 {
     setWindowTitle(QStringLiteral("Cargas de Arquivos"));
     setAccessibleName(windowTitle());
+    resize(696, 480);
+    auto* metades = new QHBoxLayout(this);
+    criaMetadeCarga(this);
+    criaMetadeGeracao(this);
+    metades->addWidget(GroupBox2, 1);
+    metades->addWidget(GroupBox3, 1);
+
+    m_lista1 = std::make_unique<ListaArquivosWidget>(FileListBox1, kMascaraRecebidos);
+    m_lista2 = std::make_unique<ListaArquivosWidget>(FileListBox2, kMascaraGerados);
+    m_lista1->relida = [this] { FileListBox1Change(); };
+    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, &Tfcargaarquivos::FileListBox1Change);
+    connect(DirectoryListBox1, &ArvorePastas::pastaMudou, this, [this](const QString& pasta) {
+        mostraPastaEscolhida(m_rotuloOrigem, pasta);
+        DirectoryListBox1Change();
+    });
+    connect(DirectoryListBox2, &ArvorePastas::pastaMudou, this,
+            [this](const QString& pasta) { mostraPastaEscolhida(m_rotuloDestino, pasta); });
+    connect(btnprocesso_in, &QPushButton::clicked, this, &Tfcargaarquivos::btnprocesso_inClick);
+    connect(BitBtn1, &QPushButton::clicked, this, &Tfcargaarquivos::BitBtn1Click);
+    FormCreate();
+}
+
+Tfcargaarquivos::~Tfcargaarquivos() = default;
+
+void Tfcargaarquivos::FormCreate()
+{
+    // The maintenance window creates the working folders too; whichever
+    // opens first finds the folder of generated files there.
+    criaPastasTrabalho();
+    m_lista2->mostra(pastaGerados());
+    lblarqgerados->setText(QString::number(m_lista2->quantidade()));
+
+    const QString atual = QDir::currentPath();
+    preencheUnidades(DriveComboBox1, atual);
+    preencheUnidades(DriveComboBox2, atual);
+    ligaUnidade(DriveComboBox1, DirectoryListBox1);
+    ligaUnidade(DriveComboBox2, DirectoryListBox2);
+    DirectoryListBox1->mostraVolume(raizDaUnidade(atual), atual);
+    DirectoryListBox2->mostraVolume(raizDaUnidade(atual), atual);
+}
+
+void Tfcargaarquivos::DirectoryListBox1Change()
+{
+    m_lista1->mostra(DirectoryListBox1->pasta());
+    // The first file becomes the current entry, without being selected.
+    if (FileListBox1->count() > 0)
+        FileListBox1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+}
+
+void Tfcargaarquivos::FileListBox1Change()
+{
+    lblarqcarga->setText(QString::number(FileListBox1->count()));
+}
+
+void Tfcargaarquivos::btnprocesso_inClick()
+{
+    TransferenciaDisco(*m_ctx.interaction).carrega(*m_lista1);
+}
+
+void Tfcargaarquivos::BitBtn1Click()
+{
+    const QString destino = DirectoryListBox2->pasta();
+    TransferenciaDisco(*m_ctx.interaction).gera(*m_lista2, destino, textoUnidade(raizDaUnidade(destino)));
+}
+
+QString Tfcargaarquivos::pastaOrigem() const
+{
+    return DirectoryListBox1->pasta();
+}
+
+QString Tfcargaarquivos::pastaDestino() const
+{
+    return DirectoryListBox2->pasta();
+}
+
+void Tfcargaarquivos::escolhePasta(bool origem, const QString& pasta)
+{
+    QComboBox* unidades = origem ? DriveComboBox1 : DriveComboBox2;
+    ArvorePastas* pastas = origem ? DirectoryListBox1 : DirectoryListBox2;
+    const QString raiz = raizDaUnidade(pasta);
+    const int indice = unidades->findData(raiz);
+    if (indice >= 0 && indice != unidades->currentIndex()) {
+        const QSignalBlocker bloqueio(unidades);
+        unidades->setCurrentIndex(indice);
+    }
+    pastas->mostraVolume(raiz, pasta);
+}
+
+void Tfcargaarquivos::preencheUnidades(QComboBox* unidades, const QString& pastaInicial)
+{
+    const QSignalBlocker bloqueio(unidades);
+    unidades->clear();
+    for (const Unidade& u : unidadesMontadas(pastaInicial))
+        unidades->addItem(u.texto, u.raiz);
+    unidades->setCurrentIndex(unidades->findData(raizDaUnidade(pastaInicial)));
+}
+
+// The drive list and the folder list of one half move together: a drive
+// chosen shows its folders from the root.
+void Tfcargaarquivos::ligaUnidade(QComboBox* unidades, ArvorePastas* pastas)
+{
+    connect(unidades, &QComboBox::currentIndexChanged, pastas, [unidades, pastas] {
+        pastas->mostraVolume(unidades->currentData().toString());
+    });
+}
+
+void Tfcargaarquivos::mostraPastaEscolhida(QLabel* rotulo, const QString& pasta)
+{
+    rotulo->setText(QDir::toNativeSeparators(pasta));
+    rotulo->setToolTip(rotulo->text());
+}
+
+void Tfcargaarquivos::closeEvent(QCloseEvent* event)
+{
+    // FormClose: the window holds nothing but its lists; it is destroyed.
+    event->accept();
 }
 
 }  // namespace pluvexa

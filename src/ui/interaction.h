@@ -19,6 +19,7 @@ inline const QString kTituloAplicacao = QString::fromLatin1(kTituloPrograma);
 class Interaction {
 public:
     enum class Icon { None, Error, Warning, Information };
+    enum class Buttons { YesNo, YesCancel };
 
     virtual ~Interaction() = default;
 
@@ -27,6 +28,15 @@ public:
                         const QString& caption = kTituloAplicacao) = 0;
     // A confirmation box with Yes and No; true for Yes.
     virtual bool question(const QString& text, const QString& caption = kTituloAplicacao) = 0;
+    // A confirmation box with the given buttons and icon; true for Yes only.
+    // By default the plain question.
+    virtual bool confirm(const QString& text, Buttons buttons, Icon icon,
+                         const QString& caption = kTituloAplicacao)
+    {
+        Q_UNUSED(buttons);
+        Q_UNUSED(icon);
+        return question(text, caption);
+    }
     // The application's standard error box (conversion errors, exceptions).
     virtual void errorBox(const QString& text) = 0;
     // An open-file dialog; empty when cancelled.
@@ -48,6 +58,7 @@ public:
     explicit QtInteraction(QWidget* parent = nullptr) : m_parent(parent) {}
     void notice(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
+    bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;

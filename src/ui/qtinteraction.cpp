@@ -13,16 +13,24 @@
 
 namespace pluvexa {
 
+namespace {
+
+QMessageBox::Icon icone(Interaction::Icon icon)
+{
+    switch (icon) {
+    case Interaction::Icon::None: break;
+    case Interaction::Icon::Error: return QMessageBox::Critical;
+    case Interaction::Icon::Warning: return QMessageBox::Warning;
+    case Interaction::Icon::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
 void QtInteraction::notice(const QString& text, Icon icon, const QString& caption)
 {
-    QMessageBox::Icon qicon = QMessageBox::NoIcon;
-    switch (icon) {
-    case Icon::None: break;
-    case Icon::Error: qicon = QMessageBox::Critical; break;
-    case Icon::Warning: qicon = QMessageBox::Warning; break;
-    case Icon::Information: qicon = QMessageBox::Information; break;
-    }
-    QMessageBox box(qicon, caption, text, QMessageBox::Ok, m_parent);
+    QMessageBox box(icone(icon), caption, text, QMessageBox::Ok, m_parent);
     box.exec();
 }
 
@@ -32,6 +40,16 @@ bool QtInteraction::question(const QString& text, const QString& caption)
                     QMessageBox::Yes | QMessageBox::No, m_parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
     box.button(QMessageBox::No)->setText(QStringLiteral("&Não"));
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool QtInteraction::confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption)
+{
+    const QMessageBox::StandardButton nao = buttons == Buttons::YesCancel ? QMessageBox::Cancel : QMessageBox::No;
+    QMessageBox box(icon == Icon::None ? QMessageBox::Question : icone(icon), caption, text,
+                    QMessageBox::Yes | nao, m_parent);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
+    box.button(nao)->setText(nao == QMessageBox::Cancel ? QStringLiteral("Cancelar") : QStringLiteral("&Não"));
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -17,6 +17,12 @@ ScriptedInteraction& ScriptedInteraction::expectNotice(const QString& text)
     return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::expectNoticeStartingWith(const QString& prefix)
+{
+    m_expected.push_back({QStringLiteral("notice"), prefix, false, nullptr, true});
+    return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::expectQuestion(const QString& text, bool answer)
 {
     m_expected.push_back({QStringLiteral("question"), text, answer});
@@ -59,7 +65,8 @@ ScriptedInteraction::Expected ScriptedInteraction::take(const QString& kind, con
     m_expected.pop_front();
     const bool textoLivre = kind == QLatin1String("openfile") || kind == QLatin1String("savefile")
                             || kind == QLatin1String("printpreview");
-    if (e.kind != kind || (!textoLivre && e.text != text))
+    const bool textMatches = e.prefix ? text.startsWith(e.text) : e.text == text;
+    if (e.kind != kind || (!textoLivre && !textMatches))
         ADD_FAILURE() << "dialog mismatch: expected " << e.kind.toStdString() << ": "
                       << e.text.toStdString() << "\n  but got " << kind.toStdString() << ": "
                       << text.toStdString();
@@ -75,7 +82,17 @@ void ScriptedInteraction::notice(const QString& text, Icon icon, const QString& 
 
 bool ScriptedInteraction::question(const QString& text, const QString&)
 {
+    m_lastButtons = Buttons::YesNo;
+    m_lastQuestionIcon = Icon::None;
     return take(QStringLiteral("question"), text).answer;
+}
+
+bool ScriptedInteraction::confirm(const QString& text, Buttons buttons, Icon icon, const QString&)
+{
+    const bool answer = take(QStringLiteral("question"), text).answer;
+    m_lastButtons = buttons;
+    m_lastQuestionIcon = icon;
+    return answer;
 }
 
 void ScriptedInteraction::errorBox(const QString& text)

@@ -16,6 +16,9 @@ public:
 
     // Expectations, consumed in order.
     ScriptedInteraction& expectNotice(const QString& text);
+    // A notice whose text begins with `prefix` (the rest carries the
+    // system's own wording of a failure).
+    ScriptedInteraction& expectNoticeStartingWith(const QString& prefix);
     ScriptedInteraction& expectQuestion(const QString& text, bool answer);
     ScriptedInteraction& expectError(const QString& text);
     ScriptedInteraction& expectOpenFile(const QString& answer);
@@ -34,9 +37,14 @@ public:
     // Icon and caption of the last notice, for tests that check them.
     Icon lastIcon() const { return m_lastIcon; }
     QString lastCaption() const { return m_lastCaption; }
+    // Buttons and icon of the last confirm(); a plain question() counts as
+    // Yes/No without an icon.
+    Buttons lastButtons() const { return m_lastButtons; }
+    Icon lastQuestionIcon() const { return m_lastQuestionIcon; }
 
     void notice(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
+    bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
@@ -52,6 +60,7 @@ private:
         bool answer = false;
         std::function<void(QPrinter*)>* captured = nullptr;
         DuranteVisualizacao whileOpen{};
+        bool prefix = false;
     };
     Expected take(const QString& kind, const QString& text);
 
@@ -59,6 +68,8 @@ private:
     QStringList m_shown;
     Icon m_lastIcon = Icon::None;
     QString m_lastCaption;
+    Buttons m_lastButtons = Buttons::YesNo;
+    Icon m_lastQuestionIcon = Icon::None;
 };
 
 }  // namespace pluvexa::test

@@ -1,0 +1,112 @@
+// The transfer window itself, offscreen: its lists, counts and buttons over
+// temporary folders standing for the disks.
+
+#include "transfer/tfcargaarquivos.h"
+#include "transfer/unidades.h"
+#include "transferfixture.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace pluvexa::transferencia {
+namespace {
+
+QString canonico(const QString& p)
+{
+    return QFileInfo(p).canonicalFilePath();
+}
+
+QStringList itens(const QListWidget* lista)
+{
+    QStringList r;
+    for (int i = 0; i < lista->count(); ++i)
+        r << lista->item(i)->text();
+    return r;
+}
+
+class JanelaCarga : public ::testing::Test {
+protected:
+    Cenario c;
+    QString pastaAnterior = QDir::currentPath();
+    std::unique_ptr<Tfcargaarquivos> janela;
+
+    void SetUp() override
+    {
+        grava(c.noDisco(kRecebido1), "first");
+        grava(c.noDisco(kRecebido2), "second");
+        grava(c.gerado(kResposta1), "answer");
+        // The window starts in the process's current folder.
+        ASSERT_TRUE(QDir::setCurrent(c.disco.path()));
+        AppContext ctx;
+        ctx.interaction = &c.dialogos;
+        janela = std::make_unique<Tfcargaarquivos>(ctx);
+    }
+    void TearDown() override { QDir::setCurrent(pastaAnterior); }
+};
+
+TEST_F(JanelaCarga, OpensOnTheCurrentFolderAndTheGeneratedFilesWithTheirCounts)
+{
+    EXPECT_EQ(janela->windowTitle(), QStringLiteral("Cargas de Arquivos"));
+    EXPECT_EQ(canonico(janela->pastaOrigem()), canonico(c.disco.path()));
+    EXPECT_EQ(janela->DriveComboBox1->currentData().toString(), raizDaUnidade(c.disco.path()));
+    EXPECT_EQ(itens(janela->FileListBox1), (QStringList{kRecebido1, kRecebido2}));
+    EXPECT_EQ(janela->lblarqcarga->text(), QStringLiteral("2"));
+    // The first file is the current entry, none is selected.
+    EXPECT_EQ(janela->FileListBox1->currentRow(), 0);
+    EXPECT_TRUE(janela->FileListBox1->selectedItems().isEmpty());
+    EXPECT_EQ(janela->FileListBox1->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(itens(janela->FileListBox2), QStringList{kResposta1});
+    EXPECT_EQ(janela->lblarqgerados->text(), QStringLiteral("1"));
+    EXPECT_EQ(janela->btnprocesso_in->text(), QStringLiteral("Carregar"));
+    EXPECT_EQ(janela->BitBtn1->text(), QStringLiteral("Gerar"));
+}
+
+TEST_F(JanelaCarga, ChoosingAnotherFolderReadsItsFiles)
+{
+    QDir(c.disco2.path()).mkdir(QStringLiteral("lote"));
+    const QString lote = c.disco2.filePath(QStringLiteral("lote"));
+    grava(lote + QStringLiteral("/X_1.rec"), "x");
+    janela->escolhePasta(true, lote);
+    EXPECT_EQ(itens(janela->FileListBox1), QStringList{"X_1.rec"});
+    EXPECT_EQ(janela->lblarqcarga->text(), QStringLiteral("1"));
+}
+
+TEST_F(JanelaCarga, CarregarLoadsTheSelectionAndGerarWritesOntoTheChosenFolder)
+{
+    janela->FileListBox1->selectAll();
+    c.dialogos.expectNotice(kSucesso);
+    janela->btnprocesso_in->click();
+    EXPECT_EQ(arquivos(pastaRecebidos()), (QStringList{kRecebido1, kRecebido2}));
+    EXPECT_TRUE(itens(janela->FileListBox1).isEmpty());
+    EXPECT_EQ(janela->lblarqcarga->text(), QStringLiteral("0"));
+
+    janela->escolhePasta(false, c.disco2.path());
+    janela->FileListBox2->item(0)->setSelected(true);
+    c.dialogos.expectQuestion(perguntaDisco(kResposta1, textoUnidade(raizDaUnidade(c.disco2.path()))), true);
+    c.dialogos.expectNotice(kSucesso);
+    janela->BitBtn1->click();
+    EXPECT_EQ(le(c.disco2.filePath(kResposta1)), QByteArray("answer"));
+    // The list shows the destination; the count stays as it was at opening.
+    EXPECT_EQ(itens(janela->FileListBox2), QStringList{kResposta1});
+    EXPECT_EQ(janela->lblarqgerados->text(), QStringLiteral("1"));
+}
+
+TEST_F(JanelaCarga, AChosenDestinationThatVanishedIsNamed)
+{
+    const QString sumiu = c.disco2.filePath(QStringLiteral("empresa"));
+    ASSERT_TRUE(QDir().mkdir(sumiu));
+    janela->escolhePasta(false, sumiu);
+    ASSERT_TRUE(QDir().rmdir(sumiu));
+    janela->FileListBox2->item(0)->setSelected(true);
+    c.dialogos.expectQuestion(perguntaDisco(kResposta1, textoUnidade(raizDaUnidade(sumiu))), true);
+    c.dialogos.expectNotice(erros({kResposta1 + QStringLiteral(" - a pasta de destino não existe: ")
+                                   + caminhoVisivel(janela->pastaDestino())}));
+    janela->BitBtn1->click();
+    EXPECT_EQ(arquivos(pastaGerados()), QStringList{kResposta1});
+}
+
+}  // namespace
+}  // namespace pluvexa::transferencia
