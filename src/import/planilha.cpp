@@ -93,6 +93,25 @@ std::string_view campoEm(const std::vector<std::string>& campos, int i)
     return i >= 0 && std::size_t(i) < campos.size() ? apara(campos[std::size_t(i)]) : std::string_view();
 }
 
+bool sobraColuna(const std::vector<std::string>& campos, std::size_t largura)
+{
+    for (std::size_t i = largura; i < campos.size(); ++i)
+        if (!apara(campos[i]).empty())
+            return true;
+    return false;
+}
+
+// A holder without a registration cannot be matched; when its row carries
+// no value either (the exported template's rows for such holders) there is
+// nothing to import and nothing to report.
+bool semMatriculaNemValor(const std::vector<std::string>& campos, std::size_t largura, const Colunas& col)
+{
+    if (!campoEm(campos, col.matricula).empty() || sobraColuna(campos, largura))
+        return false;
+    const std::string_view valor = campoEm(campos, col.valor);
+    return valor.empty() || campoplanilha::valor(valor) == 0.0;
+}
+
 LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool aspasAbertas,
                       std::size_t largura, const Colunas& col, const Texto& texto)
 {
@@ -101,15 +120,12 @@ LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool as
     l.matricula = texto.paraModelo(campoEm(campos, col.matricula));
     if (col.tipo >= 0)
         l.tipo = campoexterno::inteiro(campoEm(campos, col.tipo)).value_or(0);
-    bool sobra = false;
-    for (std::size_t i = largura; i < campos.size(); ++i)
-        sobra = sobra || !apara(campos[i]).empty();
     const std::string_view valor = campoEm(campos, col.valor);
     if (aspasAbertas) {
         // Everything after the quote was swallowed into one field: say so
         // rather than lose the rows that follow without a word.
         l.erro = QStringLiteral("Aspas sem fechamento");
-    } else if (sobra) {
+    } else if (sobraColuna(campos, largura)) {
         // With ',' as separator an unquoted "12,50" splits into 12 and 50;
         // storing 12 would be wrong without anyone noticing.
         l.erro = QStringLiteral("Linha com mais colunas que o cabeçalho");
@@ -207,7 +223,8 @@ Planilha lePlanilha(std::string_view bytes)
         if (emBranco(campos) && !aspasAbertas)
             continue;
         if (cabecalho) {
-            p.linhas.push_back(confere(campos, linha, aspasAbertas, largura, col, texto));
+            if (aspasAbertas || !semMatriculaNemValor(campos, largura, col))
+                p.linhas.push_back(confere(campos, linha, aspasAbertas, largura, col, texto));
             continue;
         }
         cabecalho = true;

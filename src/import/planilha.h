@@ -12,7 +12,9 @@
 // header. The text is UTF-8 (with or without a byte-order mark) or
 // Windows-1252, whichever the bytes are; the registrations come out as
 // Windows-1252 bytes, as the model holds them. Rows whose fields are all
-// blank are skipped. Line numbers are the file's own, the header's included.
+// blank are skipped, and so are rows without a registration whose value is
+// empty or zero (the exported template's rows for holders without one,
+// which no import can reach). Line numbers are the file's own, the header's included.
 
 #include <QString>
 #include <QStringList>

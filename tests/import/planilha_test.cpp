@@ -182,16 +182,20 @@ TEST_F(PlanilhaFixture, ResultLinesCarryTheFilesOwnLineNumbers)
         "M005;\"BIA\r\nSEGUNDA LINHA\";1.500\r\n"  // 6-7 a quoted line break
         "X9;CAIO;2,00\r\n"                       // 8 not found
         "ABCDEFGHIJKLMNOPQRST;DEA;\r\n"          // 9 empty value
-        "M002;ELI;3";                            // 10 no type: selected is 1
+        "M002;ELI;3\r\n"                         // 10 no type: selected is 1
+        ";ZOE;0,00\r\n"                          // 11 no registration, no value: skipped
+        ";YAN;\r\n"                              // 12 the same
+        ";;abc";                                 // 13 no registration, a bad value
     EXPECT_FALSE(importaCsv(bytes));
     const QStringList esperado = {
         QStringLiteral("            6   M005                 Valor inválido: 1.500"),
         QStringLiteral("            8   X9                   Matrícula não encontrada"),
         QStringLiteral("            9   ABCDEFGHIJKLMNOPQRST Coluna Valor vazia"),
-        QStringLiteral("           10   M002                 Matrícula não encontrada")};
+        QStringLiteral("           10   M002                 Matrícula não encontrada"),
+        QStringLiteral("           13") + QString(24, u' ') + QStringLiteral("Valor inválido: abc")};
     EXPECT_EQ(run().linhasResultado(), esperado);
     EXPECT_EQ(run().TotalOk, 1);
-    EXPECT_EQ(run().TotalErros, 4);
+    EXPECT_EQ(run().TotalErros, 5);
     EXPECT_EQ(valor(M001Dinheiro), 1);
 }
 

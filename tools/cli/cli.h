@@ -46,5 +46,6 @@ int rewrite(const QStringList& args);
 int central(const QStringList& args);
 int demo(const QStringList& args);
 int importa(const QStringList& args);
+int exporta(const QStringList& args);
 
 }  // namespace pluvexa::cli
