@@ -22,8 +22,9 @@ public:
     // `aspasAbertas` tells that the text ended inside a quoted field.
     bool proxima(std::vector<std::string>& campos, int& linha, bool& aspasAbertas);
 
-    // The separator of a header row: ';' or ',', whichever appears more
-    // often outside quotes (';' when neither does, or on a tie).
+    // The separator of the header, the first row holding more than blanks
+    // and separators: ';' or ',', whichever it holds more often outside
+    // quotes (';' when it holds neither, or as many of each).
     static char separadorDoCabecalho(std::string_view texto);
 
 private:
