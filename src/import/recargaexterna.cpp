@@ -70,8 +70,7 @@ bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
     TotalErros = 0;
     m_resultado.assign(1, std::string());
     constroiIndice();
-    PersRecargaExterna pers;
-    importaRegistros(pers, nomeArquivo, tipoCartaoSel, log);
+    importaRegistros(*abreFonte(nomeArquivo), tipoCartaoSel, log);
 
     if (aoRecarregar)
         aoRecarregar();
@@ -88,34 +87,33 @@ bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
     return TotalErros == 0 && logGravado;
 }
 
-void RecargaExterna::importaRegistros(PersRecargaExterna& pers, const QString& nomeArquivo,
-                                      int tipoCartaoSel, Log& log)
+void RecargaExterna::importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, Log& log)
 {
-    if (!pers.Abre(nomeArquivo)) {
-        // Gone or unreadable since it was chosen: one line says so.
-        AdicionaResultado("1", std::string(), textoStatus(StatusErroAbertura));
-        log.Erro(bytes(textoStatus(StatusErroAbertura)));
+    RegistroFonte r;
+    if (!fonte.abre(r)) {
+        // Gone or unreadable since it was chosen, or a spreadsheet without
+        // the columns it needs: one line says so.
+        AdicionaResultado(std::to_string(r.linha), r.matricula, r.erro);
+        log.Erro(bytes(r.erro));
         ++TotalErros;
         return;
     }
     if (aoContar)
-        aoContar(pers.ContaRegistros());
-    for (int linha = 1;; ++linha) {
-        if (pers.LeRegistro(nomeArquivo)) {
-            const int tipo = pers.TipoCartao() != 0 ? pers.TipoCartao() : tipoCartaoSel;
-            if (!armazena(pers.Matricula(), pers.Valor(), tipo, linha, log))
+        aoContar(fonte.conta());
+    while (fonte.proximo(r)) {
+        if (r.erro.isEmpty()) {
+            const int tipo = r.tipo != 0 ? r.tipo : tipoCartaoSel;
+            if (!armazena(r.matricula, r.valor, tipo, r.linha, log))
                 ++TotalErros;
             else
                 ++TotalOk;
-        } else if (pers.StatusAtual() == StatusFimArquivo) {
-            break;
         } else {
-            AdicionaResultado(std::to_string(linha), pers.Matricula(), pers.MensagemStatus());
-            log.Erro(bytes(pers.MensagemStatus()));
+            AdicionaResultado(std::to_string(r.linha), r.matricula, r.erro);
+            log.Erro(bytes(r.erro));
             ++TotalErros;
         }
         if (aoProgresso)
-            aoProgresso(linha);
+            aoProgresso(r.linha);
     }
 }
 

@@ -1,15 +1,17 @@
 #pragma once
 
-// The import run: reads an external recharge file record by record, finds
-// each record's holder among the holders of the loaded file by registration
-// number and card type, and stores the record's value as the value of the
-// holder's group 1. Every record goes to the import log; every record that
+// The import run: reads an external recharge file (the payroll system's
+// ".rrm" layout, or a spreadsheet saved as CSV when the name ends in ".csv":
+// see fonteregistros.h) record by record, finds each record's holder among
+// the holders of the loaded file by registration number and card type, and
+// stores the record's value as the value of the holder's group 1. Every record goes to the import log; every record that
 // fails also goes to the result list that the result report prints.
 //
 // No widgets: the window follows the run through the callbacks (gauge,
 // counter, grid refill, the message naming the log) and keeps its own
 // "importing" mark.
 
+#include "import/fonteregistros.h"
 #include "import/log.h"
 #include "import/persrecargaexterna.h"
 #include "recharge/model.h"
@@ -72,8 +74,7 @@ public:
     static std::string Completa(const std::string& texto, std::size_t largura, bool aEsquerda);
 
 private:
-    void importaRegistros(PersRecargaExterna& pers, const QString& nomeArquivo, int tipoCartaoSel,
-                          Log& log);
+    void importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, Log& log);
     bool armazena(const std::string& matricula, double valor, int tipo, int linha, Log& log);
     void constroiIndice();
     int procura(const std::string& matricula, int tipo) const;

@@ -58,6 +58,7 @@ std::vector<Comando> comandos()
         {"open", l(QStringLiteral("open --key %1central.private --sender %1own.public {D}/answer {D}/out").arg(kChaves)),
          {comprime, l(sealAnswer)}, {"out"}},
         {"rewrite", l("rewrite " + kTexto + " {D}/out"), {}, {"out"}},
+        {"export", l("export --plain " + kTexto + " {D}/out.csv"), {}, {"out.csv"}},
         {"keygen", l("keygen {D}/private {D}/public --bits 384"), {}, {"private", "public"}},
         {"central_make_received", l("central make-received " + kTexto + " {D}/out"), {}, {"out"}},
         {"central_read_answer", l("central read-answer {D}/answer {D}/out"), {comprime, l(sealAnswer)}, {"out"}},

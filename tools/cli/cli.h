@@ -58,5 +58,6 @@ int central(const QStringList& args);
 int demo(const QStringList& args);
 int listing(const QStringList& args);
 int importa(const QStringList& args);
+int exporta(const QStringList& args);
 
 }  // namespace pluvexa::cli

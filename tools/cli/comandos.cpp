@@ -30,7 +30,8 @@ const Comando kComandos[] = {
     {"rewrite", "read plain recharge text and write it back through the record writer", rewrite},
     {"central", "the central's side: make-received, read-answer (demonstration keys)", central},
     {"demo", "write a realistic received file into the received folder", demo},
-    {"import", "import the values of an external recharge file (.rrm) into a file", importa},
+    {"import", "import the values of an external recharge file (.rrm or .csv) into a file", importa},
+    {"export", "write the holders of a file as a spreadsheet (.csv) that import reads back", exporta},
     {"listing", "process a file and print its listing of cards to recharge (text or PDF)", listing},
 };
 

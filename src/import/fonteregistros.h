@@ -1,0 +1,48 @@
+#pragma once
+
+// Where the import run takes its records from: the payroll system's
+// fixed-position file (".rrm") or a spreadsheet saved as CSV. Both give the
+// run the same thing, one record per line with its line number, either
+// valid (registration, value, card type) or refused with a text, so that
+// matching, checks, log and result lines are one and the same.
+
+#include <QString>
+#include <memory>
+#include <string>
+
+namespace pluvexa {
+
+enum class FormatoImportacao { Rrm, Planilha };
+
+// The format of a chosen file, by its name: ".csv" in any letter case is a
+// spreadsheet, every other name the fixed-position layout.
+FormatoImportacao formatoImportacao(const QString& nomeArquivo);
+
+// The file chooser's filter for spreadsheets, beside the ".rrm" one.
+inline const QString kFiltroPlanilha = QStringLiteral("Planilha (*.csv)");
+
+struct RegistroFonte {
+    int linha = 0;
+    std::string matricula;  // Windows-1252 bytes, trimmed
+    double valor = 0;
+    int tipo = 0;           // 0: none given; the selected card type stands in
+    QString erro;           // not empty: refused with this text, not stored
+};
+
+class FonteRegistros {
+public:
+    virtual ~FonteRegistros() = default;
+    // False when no record can be read at all; `falha` then carries the
+    // line and the text to report (the file is gone, the header lacks a
+    // column).
+    virtual bool abre(RegistroFonte& falha) = 0;
+    // The number of records, for the gauge; called once, after abre.
+    virtual int conta() = 0;
+    // The next record; false at the end.
+    virtual bool proximo(RegistroFonte& registro) = 0;
+};
+
+// The source for `nomeArquivo`, by formatoImportacao.
+std::unique_ptr<FonteRegistros> abreFonte(const QString& nomeArquivo);
+
+}  // namespace pluvexa

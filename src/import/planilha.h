@@ -1,0 +1,58 @@
+#pragma once
+
+// A spreadsheet of recharge values saved as CSV, read into the records the
+// import run takes. The first row holding text is the header; it names the
+// columns, recognised whatever their letter case and accents, in any order:
+//
+//   registration  "Matrícula", "Matricula", "Registro"   required
+//   value         "Valor", "Créditos"                    required
+//   card type     "Tipo", "Tipo Cartão"                  optional
+//
+// Other columns are ignored. The separator (';' or ',') is taken from the
+// header. The text is UTF-8 (with or without a byte-order mark) or
+// Windows-1252, whichever the bytes are; the registrations come out as
+// Windows-1252 bytes, as the model holds them. Rows whose fields are all
+// blank are skipped, and so are rows without a registration whose value is
+// empty or zero (the exported template's rows for holders without one,
+// which no import can reach). Line numbers are the file's own, the header's included.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pluvexa {
+
+struct LinhaPlanilha {
+    int linha = 0;           // the row's first line in the file
+    std::string matricula;   // Windows-1252 bytes, without surrounding blanks
+    double valor = 0;
+    int tipo = 0;            // 0: no card type given (or no number)
+    QString erro;            // not empty: the row is refused with this text
+};
+
+struct Planilha {
+    // Not empty when the header lacks a required column: the whole file is
+    // refused with this text, and `linhas` is empty.
+    QString erroCabecalho;
+    int linhaCabecalho = 1;
+    std::vector<LinhaPlanilha> linhas;
+};
+
+Planilha lePlanilha(std::string_view bytes);
+
+namespace campoplanilha {
+// Digits, then at most one decimal separator (comma or point) followed by
+// one or two digits; blanks around allowed. No sign, no thousands separator.
+std::optional<double> valor(std::string_view texto);
+// A column name reduced for comparison: no accents, lower case, blanks
+// around removed and runs of blanks inside made one.
+QString nomeColuna(const QString& nome);
+// Whether the bytes are UTF-8 (a byte-order mark, or valid UTF-8 holding
+// any byte above 127); otherwise they are read as Windows-1252.
+bool ehUtf8(std::string_view bytes);
+}  // namespace campoplanilha
+
+}  // namespace pluvexa

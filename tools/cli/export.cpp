@@ -1,0 +1,61 @@
+// export: the holders of a file as a spreadsheet, the template the payroll
+// department fills in and "import" reads back.
+
+#include "cli.h"
+#include "import/exportaplanilha.h"
+#include "import/fonteregistros.h"
+
+#include <QFileInfo>
+#include <cstdio>
+
+namespace pluvexa::cli {
+
+int exporta(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Processes FILE as check does (its log on standard error) and writes its\n"
+        "holders to OUT.csv as \"Exportar Planilha\" does: ';' between fields, UTF-8\n"
+        "with a byte-order mark, decimal comma; Usuário, Cartão, Matrícula, Nome,\n"
+        "Tipo, Tarifa, Valor and Vlr.Última Rec of group 1. \"import\" reads the file\n"
+        "back. Exit 0 when written, 1 when FILE cannot be loaded, has inconsistent\n"
+        "records or OUT cannot be written."));
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
+    parser.addPositionalArgument(QStringLiteral("OUT.csv"), QStringLiteral("the spreadsheet to write"));
+    const QCommandLineOption draft(QStringLiteral("draft"), QStringLiteral("FILE is a draft (compressed only)"));
+    const QCommandLineOption plain(QStringLiteral("plain"), QStringLiteral("FILE is plain recharge text"));
+    parser.addOptions({draft, plain});
+    if (int r = analisa(parser, args, 2); r >= 0)
+        return r;
+    if (parser.isSet(draft) && parser.isSet(plain)) {
+        std::fputs("pluvexa-cli export: --draft and --plain exclude each other\n", stderr);
+        return UsoErrado;
+    }
+    const QString path = parser.positionalArguments()[0];
+    const QString saida = parser.positionalArguments()[1];
+    // Only a ".csv" name is read back as a spreadsheet.
+    if (formatoImportacao(saida) != FormatoImportacao::Planilha) {
+        std::fputs("pluvexa-cli export: OUT must end in .csv, the name import reads as a spreadsheet\n", stderr);
+        return UsoErrado;
+    }
+    if (!QFileInfo(path).isFile())
+        return falha(QStringLiteral("%1 does not exist").arg(path));
+
+    ModeloRecarga modelo;
+    ResultadoProcessamento processado;
+    QStringList log;
+    QString erro;
+    const bool carregado =
+        processaArquivo(path, parser.isSet(draft), parser.isSet(plain), modelo, processado, log, erro);
+    for (const QString& l : log)
+        std::fprintf(stderr, "%s\n", l.toUtf8().constData());
+    if (!carregado)
+        return falha(erro);
+    if (!processado.consistente())
+        return falha(QStringLiteral("%1 has inconsistent records; nothing exported").arg(path));
+    if (!exportaPlanilha(modelo, saida, &erro))
+        return falha(erro);
+    return Sucesso;
+}
+
+}  // namespace pluvexa::cli
