@@ -18,7 +18,7 @@ bool writePdf(const Report& report, const Document& doc, const QString& path, QS
     const bool written = gravacao.produz(path, [&](const QString& parcial) {
         // The writer cannot say why its file would not open; try it first.
         if (QFile probe(parcial); !probe.open(QIODevice::WriteOnly)) {
-            openError = QStringLiteral("Cannot create file %1. %2").arg(parcial, probe.errorString());
+            openError = probe.errorString();  // the caller names the file
             return false;
         }
         {
