@@ -10,7 +10,7 @@ clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
     -fno-omit-frame-pointer -fPIC \
     -Wall -Wextra -I"$root/src" $(pkg-config --cflags Qt6Core) \
     "$root/fuzz/import_run_fuzz.cpp" "$root"/src/import/*.cpp \
-    "$rec/model.cpp" "$rec/cp1252.cpp" "$rec/money.cpp" "$rec/numberformat.cpp" \
+    "$rec/model.cpp" "$rec/cp1252.cpp" "$rec/money.cpp" "$rec/numberformat.cpp" "$rec/digitosdecimais.cpp" \
     "$rec/workingfolders.cpp" "$rec/recordfields.cpp" "$rec/escritorrecarga.cpp" "$rec/arquivoseguro.cpp" \
     $(pkg-config --libs Qt6Core) -o "$out"
 echo "built $out"
