@@ -1,4 +1,5 @@
 #include "recharge/arquivoseguro.h"
+#include "recharge/arquivoseguro_sistema.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,86 +18,11 @@
 
 namespace pluvexa {
 
+using namespace sistema;
+
 namespace {
 
 FalhasArquivo* g_falhas = nullptr;
-
-QString visivel(const QString& path)
-{
-    return QStringLiteral("\"") + QDir::toNativeSeparators(path) + QStringLiteral("\"");
-}
-
-QString motivoSistema()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("System error %1.").arg(GetLastError());
-#else
-    return QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.');
-#endif
-}
-
-const QString kSimulada = QStringLiteral("Simulated failure.");
-
-// The platform's steps. Each answers false with `motivo` set.
-
-// Renames over an existing file in one step.
-bool trocaNome(const QString& de, const QString& para, QString& motivo)
-{
-#ifdef Q_OS_WIN
-    const bool ok = MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(de).utf16()),
-                                reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(para).utf16()),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-#else
-    const bool ok = ::rename(QFile::encodeName(de).constData(), QFile::encodeName(para).constData()) == 0;
-#endif
-    if (!ok)
-        motivo = motivoSistema();
-    return ok;
-}
-
-bool descarregaArquivo(const QString& path, QString& motivo)
-{
-#ifdef Q_OS_WIN
-    HANDLE h = CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()),
-                           GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    const bool ok = h != INVALID_HANDLE_VALUE && FlushFileBuffers(h);
-    if (!ok)
-        motivo = motivoSistema();
-    if (h != INVALID_HANDLE_VALUE)
-        CloseHandle(h);
-    return ok;
-#else
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    const bool ok = fd >= 0 && ::fsync(fd) == 0;
-    if (!ok)
-        motivo = motivoSistema();
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
-#endif
-}
-
-// Makes the names in a folder durable. Windows offers no such call; its
-// rename above already writes through.
-bool descarregaPasta(const QString& pasta, QString& motivo)
-{
-#ifdef Q_OS_WIN
-    Q_UNUSED(pasta);
-    Q_UNUSED(motivo);
-    return true;
-#else
-    const int fd = ::open(QFile::encodeName(pasta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    // Some file systems (network, FAT on a removable disk) cannot flush a
-    // folder; their names are as durable as they can be made.
-    const bool ok = fd >= 0 && (::fsync(fd) == 0 || errno == EINVAL || errno == EROFS);
-    if (!ok)
-        motivo = motivoSistema();
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
-#endif
-}
 
 // A second name for the old file, so that it can come back if the group
 // cannot be completed. A hard link costs nothing; a file system without
