@@ -54,6 +54,10 @@ ValidacaoValor ValidaValor(GridTable& grid, ModeloRecarga& m, const SelecaoGrid&
         return res;
 
     QString texto = grid.cell(kColValor, r).trimmed();
+    // The one blank row of a selection that lists no holder carries no value:
+    // "Gerar Arquivo" or "Salvar Rascunho" must not stop on it.
+    if (texto.isEmpty() && grid.cell(kColUsuario, r).trimmed().isEmpty())
+        return res;
     texto.replace(u'.', u',');
     const std::optional<Moeda> v = Moeda::deTexto(texto);
     // A negative recharge is no recharge: refused like text that is no

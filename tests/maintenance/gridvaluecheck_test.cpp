@@ -239,5 +239,28 @@ INSTANTIATE_TEST_SUITE_P(Casos, ValorPadraoCasos, ::testing::Values(
     CasoPadrao{kTipoCreditos, "251", "Valor Maior para o Tipo de Cartão (250) - Verifique!"},
     CasoPadrao{kTipoDinheiro, "abc", "Valor Inválido - Verifique!"}));
 
+// A selection that lists no holder shows one blank row; leaving it (for
+// "Gerar Arquivo", say) is no invalid value, while a value typed into it is
+// still checked.
+TEST(ValidaValorLinhaVazia, TheBlankRowOfAnEmptySelectionIsNoInvalidValue)
+{
+    auto m = novoModelo();
+    carrega(*m, {titular(1, 1, "A", "", kTipoDinheiro, {{3}})});
+    MemoryGridTable grid;
+    SelecaoGrid sel;
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(5), false, {});
+    ASSERT_EQ(grid.rowCount(), 2);
+    ASSERT_TRUE(grid.cell(0, 1).isEmpty());
+    grid.setCurrentRow(1);
+
+    const ValidacaoValor vazia = ValidaValor(grid, *m, sel);
+    EXPECT_EQ(vazia.resultado, ResultadoValor::Ok);
+    EXPECT_TRUE(vazia.mensagem.isEmpty());
+    EXPECT_FALSE(vazia.armazenado);
+
+    grid.setCell(5, 1, QStringLiteral("12a"));
+    EXPECT_EQ(ValidaValor(grid, *m, sel).resultado, ResultadoValor::Invalido);
+}
+
 }  // namespace
 }  // namespace pluvexa
