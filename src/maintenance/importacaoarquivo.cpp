@@ -8,12 +8,16 @@
 #include "report/tfrepimportacao.h"
 #include "ui/interaction.h"
 
+#include <QElapsedTimer>
+
 namespace pluvexa {
 
 const QString kFiltroImportacao = QStringLiteral("Arquivo Recarga (*.rrm);;") + kFiltroPlanilha
                                   + QStringLiteral(";;Todos os Arquivos (*.*)");
 
 namespace {
+
+constexpr qint64 kIntervaloMensagensMs = 40;
 
 // Puts the window back however the run ended: gauge hidden, controls
 // enabled, the mark cleared, the normal cursor.
@@ -75,9 +79,17 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
         maximo = registros;
         janela.avisos.avanca(0, maximo);
     };
+    // Gauge and counter follow every record; the pending messages that
+    // repaint them run a few dozen times a second, since painting after
+    // every record of a large file would cost more than the run itself.
+    QElapsedTimer desdeMensagens;
+    desdeMensagens.start();
     run.aoProgresso = [&](int linha) {
         janela.avisos.avanca(linha, maximo);
-        janela.avisos.mensagens();
+        if (desdeMensagens.elapsed() >= kIntervaloMensagensMs) {
+            janela.avisos.mensagens();
+            desdeMensagens.restart();
+        }
     };
     run.aoRecarregar = [&] {
         if (janela.recarregaGrade)
