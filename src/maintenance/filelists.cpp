@@ -1,8 +1,10 @@
 #include "maintenance/filelists.h"
 
 #include "recharge/arquivoseguro.h"
+#include "recharge/workingfolders.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <utility>
@@ -47,6 +49,12 @@ QString respostaExistente(const QString& pasta, int empresa, int remessa)
     std::sort(respostas.begin(), respostas.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     return respostas.last();
+}
+
+QString arquivoSugerido(const QString& arquivo, const QString& padrao, const QString& extensao)
+{
+    const QString base = QFileInfo(QDir::fromNativeSeparators(arquivo)).completeBaseName();
+    return QDir(raizTrabalho()).filePath((base.isEmpty() ? padrao : base) + extensao);
 }
 
 }  // namespace pluvexa

@@ -22,4 +22,8 @@ int indiceRascunhoMaisNovo(const QStringList& nomes);
 // it), the highest when there are several; empty when there is none.
 QString respostaExistente(const QString& pasta, int empresa, int remessa);
 
+// The path a save dialog proposes for what is made from `arquivo`: its
+// base name (or `padrao` when it has none) + `extensao`, in the working root.
+QString arquivoSugerido(const QString& arquivo, const QString& padrao, const QString& extensao);
+
 }  // namespace pluvexa

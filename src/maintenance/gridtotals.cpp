@@ -106,6 +106,7 @@ TotaisGerais CalculaRecargasGeral(const ModeloRecarga& m, bool importando)
     tot.lblgerqtddig = formata(kFormatoTotalCreditos, tot.creditos);
     tot.btnimpressao = !importando;
     tot.btnimportararq = !importando;
+    tot.btnexportarplanilha = !importando;
     return tot;
 }
 

@@ -26,6 +26,7 @@ struct TotaisGerais {
     QString lblgerqtddig;   // "###,##0"
     bool btnimpressao = true;
     bool btnimportararq = true;
+    bool btnexportarplanilha = true;
 };
 
 // Price of one credit of card type `tipo` on tariff `tarifa`, rounded by
@@ -38,8 +39,8 @@ TotaisGrid CalculaGrid(const GridTable& grid, const ModeloRecarga& m, const Sele
 
 // Totals of every loaded holder, all four groups, whatever the selection.
 // A holder whose card type or a group's tariff lies outside the tables, or
-// whose credits cannot be made whole numbers, adds nothing. Printing and
-// importing are offered exactly when no import runs.
+// whose credits cannot be made whole numbers, adds nothing. Printing,
+// importing and exporting are offered exactly when no import runs.
 TotaisGerais CalculaRecargasGeral(const ModeloRecarga& m, bool importando);
 
 }  // namespace pluvexa

@@ -47,8 +47,8 @@ void Tfcadrecarga::ligaBotoes()
     connect(btnsalvarrascunho, &QPushButton::clicked, this, [this] { btnsalvarrascunhoClick(); });
     connect(btngerararquivo, &QPushButton::clicked, this, [this] { btngerararquivoClick(); });
     connect(btnimpressao, &QPushButton::clicked, this, [this] { btnimpressaoClick(); });
-    // Importing an external file is not part of this version of the window.
-    btnimportararq->setVisible(false);
+    connect(btnimportararq, &QPushButton::clicked, this, [this] { btnimportararqClick(); });
+    connect(btnexportarplanilha, &QPushButton::clicked, this, [this] { btnexportarplanilhaClick(); });
 }
 
 Tfcadrecarga::~Tfcadrecarga() = default;
@@ -122,7 +122,7 @@ void Tfcadrecarga::mostraPagina(QWidget* page)
 void Tfcadrecarga::HabilitaControles(bool enabled)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{
-             btnalteravlr, btnimpressao, btnsalvarrascunho, btngerararquivo, btnimportararq,
+             btnalteravlr, btnimpressao, btnsalvarrascunho, btngerararquivo, btnimportararq, btnexportarplanilha,
              cbtipocartao, cbtarifa, edalteravlr, rbClassificacao, sgRecarga})
         w->setEnabled(enabled);
 }

@@ -99,6 +99,7 @@ public:
     QPushButton* btngerararquivo = nullptr;
     QPushButton* btnimpressao = nullptr;
     QPushButton* btnimportararq = nullptr;
+    QPushButton* btnexportarplanilha = nullptr;
 
     // LOG page.
     QPlainTextEdit* memolog = nullptr;
@@ -162,6 +163,11 @@ public:
     // The printed listing, previewed.
     void btnimpressaoClick();
 
+    // Values from an external file (payroll layout or spreadsheet), and the
+    // holders with their values out to a spreadsheet.
+    void btnimportararqClick();
+    void btnexportarplanilhaClick();
+
     // The processing log, line by line as the LOG page shows it.
     void adicionaLog(const QString& line);
     void adicionaLog(const QStringList& lines);
@@ -198,6 +204,9 @@ private:
     void limpaLog();
     bool confirmaValor();
     AvisosJanela avisos();
+    // The processed file as the operator reads it (the draft's own path
+    // when a draft was continued); empty before any.
+    QString arquivoVisivel() const;
     void mostraTotaisGrid(const TotaisGrid& t);
     void mostraTotaisGerais(const TotaisGerais& t);
 

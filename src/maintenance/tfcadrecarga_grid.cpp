@@ -70,6 +70,7 @@ void Tfcadrecarga::mostraTotaisGerais(const TotaisGerais& t)
     lblgerqtddig->setText(t.lblgerqtddig);
     btnimpressao->setEnabled(t.btnimpressao);
     btnimportararq->setEnabled(t.btnimportararq);
+    btnexportarplanilha->setEnabled(t.btnexportarplanilha);
 }
 
 void Tfcadrecarga::CalculaGrid()

@@ -284,15 +284,18 @@ void Tfcadrecarga::criaPaginaDigitacao()
     btngerararquivo = botao(QStringLiteral("&Gerar Arquivo"), "btngerararquivo", tbDigitacao);
     btnimpressao = botao(QStringLiteral("&Imprimir"), "btnimpressao", tbDigitacao);
     btnimportararq = botao(QStringLiteral("Importar &Arquivo"), "btnimportararq", tbDigitacao);
-    // Bringing values in and printing them come before keeping them; the
-    // answer file, the end of the work, is the last button.
-    for (QPushButton* b : {btnimportararq, btnimpressao, btnsalvarrascunho, btngerararquivo})
+    btnexportarplanilha = botao(QStringLiteral("E&xportar Planilha"), "btnexportarplanilha", tbDigitacao);
+    // Bringing values in (and the spreadsheet that carries them) and
+    // printing them come before keeping them; the answer file, the end of
+    // the work, is the last button.
+    for (QPushButton* b : {btnimportararq, btnexportarplanilha, btnimpressao, btnsalvarrascunho, btngerararquivo})
         acoes->addWidget(b);
     page->addLayout(acoes);
 
     QList<QAbstractButton*> ordens = rbClassificacaoBotoes->buttons();
     ordemTab({ordens.at(0), ordens.at(1), ordens.at(2), cbtipocartao, cbtarifa, sgRecarga, edalteravlr,
-              btnalteravlr, btnimportararq, btnimpressao, btnsalvarrascunho, btngerararquivo});
+              btnalteravlr, btnimportararq, btnexportarplanilha, btnimpressao, btnsalvarrascunho,
+              btngerararquivo});
 
     PageControl1->addWidget(tbDigitacao);
 }

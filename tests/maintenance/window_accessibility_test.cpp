@@ -111,6 +111,7 @@ TEST_F(Acessibilidade, NothingIsNamedAfterAnObjectAndButtonsAreNamedByTheirCapti
     EXPECT_EQ(w().btngerararquivo->text(), QStringLiteral("&Gerar Arquivo"));
     EXPECT_EQ(w().btnimpressao->text(), QStringLiteral("&Imprimir"));
     EXPECT_EQ(w().btnimportararq->text(), QStringLiteral("Importar &Arquivo"));
+    EXPECT_EQ(w().btnexportarplanilha->text(), QStringLiteral("E&xportar Planilha"));
 }
 
 TEST_F(Acessibilidade, GridCellsAndHeadersExposeTheirTexts)

@@ -292,8 +292,8 @@ TEST_F(TelaDeTrabalho, KeyboardAloneTakesTheWorkFromTheTreeToTheAnswerFile)
     // Tab skips the buttons that are hidden; the answer file comes last.
     std::vector<QWidget*> ordem;
     for (QWidget* w : std::initializer_list<QWidget*>{cad->edalteravlr, cad->btnalteravlr, cad->btnimportararq,
-                                                      cad->btnimpressao, cad->btnsalvarrascunho,
-                                                      cad->btngerararquivo})
+                                                      cad->btnexportarplanilha, cad->btnimpressao,
+                                                      cad->btnsalvarrascunho, cad->btngerararquivo})
         if (w->isVisible())
             ordem.push_back(w);
     ASSERT_TRUE(cad->btnimpressao->isVisible());

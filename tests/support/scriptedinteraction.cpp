@@ -100,13 +100,15 @@ void ScriptedInteraction::errorBox(const QString& text)
     take(QStringLiteral("error"), text);
 }
 
-QString ScriptedInteraction::openFileName(const QString& caption, const QString&, const QString&)
+QString ScriptedInteraction::openFileName(const QString& caption, const QString&, const QString& filter)
 {
+    m_lastFilter = filter;
     return take(QStringLiteral("openfile"), caption).text;
 }
 
-QString ScriptedInteraction::saveFileName(const QString& caption, const QString&, const QString&)
+QString ScriptedInteraction::saveFileName(const QString& caption, const QString&, const QString& filter)
 {
+    m_lastFilter = filter;
     return take(QStringLiteral("savefile"), caption).text;
 }
 

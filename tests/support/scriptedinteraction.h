@@ -41,6 +41,8 @@ public:
     // Yes/No without an icon.
     Buttons lastButtons() const { return m_lastButtons; }
     Icon lastQuestionIcon() const { return m_lastQuestionIcon; }
+    // The filter of the last file chooser.
+    QString lastFilter() const { return m_lastFilter; }
 
     void notice(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
@@ -70,6 +72,7 @@ private:
     QString m_lastCaption;
     Buttons m_lastButtons = Buttons::YesNo;
     Icon m_lastQuestionIcon = Icon::None;
+    QString m_lastFilter;
 };
 
 }  // namespace pluvexa::test

@@ -1,0 +1,59 @@
+// "Importar Arquivo" and "Exportar Planilha": values in from an external
+// file, holders and values out to a spreadsheet.
+
+#include "maintenance/exportacaoplanilha.h"
+#include "maintenance/importacaoarquivo.h"
+#include "maintenance/tfcadrecarga.h"
+#include "recharge/workingfolders.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace pluvexa {
+
+QString Tfcadrecarga::arquivoVisivel() const
+{
+    return ArquivoAtual.isEmpty() ? QString() : caminhoVisivel(QFileInfo(ArquivoAtual).absoluteFilePath());
+}
+
+void Tfcadrecarga::btnimportararqClick()
+{
+    // A value typed but not yet confirmed would be lost when the grid is
+    // refilled with the imported ones.
+    if (!AtualizaArrayRecargas())
+        return;
+    bool ampulheta = false;
+    JanelaImportacao janela;
+    janela.avisos = avisos();
+    janela.marcaImportando = [this](bool on) { Importando = on; };
+    janela.ampulheta = [&ampulheta](bool on) {
+        if (on == ampulheta)
+            return;
+        ampulheta = on;
+        if (on)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    };
+    janela.recarregaGrade = [this] { cbtipocartaoChange(); };
+
+    PedidoImportacao pedido;
+    pedido.tipoCartaoSel = m_sel.TipoCartaoSel;
+    pedido.empresa = lblempresa->text();
+    pedido.hoje = m_relogio().date();
+    pedido.opcoes.relogio = m_relogio;
+    const ResultadoImportacaoJanela r = importaArquivo(*m_ctx.modelo, *m_ctx.interaction, janela, pedido);
+    if (r.armazenados > 0)
+        m_valoresPendentes = true;
+}
+
+void Tfcadrecarga::btnexportarplanilhaClick()
+{
+    if (!AtualizaArrayRecargas())
+        return;
+    salvaPlanilha(*m_ctx.modelo, arquivoVisivel(), *m_ctx.interaction);
+}
+
+}  // namespace pluvexa

@@ -1,0 +1,42 @@
+#include "maintenance/visualizacaorelatorio.h"
+
+#include "recharge/workingfolders.h"
+#include "report/pdf.h"
+#include "report/tfrepgeral.h"
+#include "ui/interaction.h"
+
+#include <QPrinter>
+
+namespace pluvexa {
+
+namespace {
+
+void salvaPdf(Tfrepgeral& form, const QString& sugestao, Interaction& ui)
+{
+    QString destino = ui.saveFileName(QStringLiteral("Salvar PDF"), sugestao,
+                                      QStringLiteral("Arquivos PDF (*.pdf)"));
+    if (destino.isEmpty())
+        return;
+    if (!destino.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        destino += QStringLiteral(".pdf");
+    const report::Document doc = form.prepara();
+    QString erro;
+    if (!report::writePdf(form.QuickRep1, doc, destino, &erro))
+        ui.notice(QStringLiteral("Não foi possível salvar o PDF ") + caminhoVisivel(destino)
+                      + QStringLiteral(" - ") + erro,
+                  Interaction::Icon::Error);
+}
+
+}  // namespace
+
+void visualizaRelatorio(Tfrepgeral& form, const QString& sugestaoPdf, Interaction& ui)
+{
+    ui.printPreview(
+        [&form](QPrinter* printer) {
+            const report::Document doc = form.prepara();
+            form.QuickRep1.paint(*printer, doc);
+        },
+        [&form, &sugestaoPdf, &ui] { salvaPdf(form, sugestaoPdf, ui); });
+}
+
+}  // namespace pluvexa

@@ -1,0 +1,16 @@
+#pragma once
+
+// A report form in the print preview, from which the operator prints it or
+// saves the same pages as PDF. Returns when the preview is closed.
+
+#include <QString>
+
+namespace pluvexa {
+
+class Interaction;
+class Tfrepgeral;
+
+// `sugestaoPdf`: the path the "Salvar PDF" dialog proposes.
+void visualizaRelatorio(Tfrepgeral& form, const QString& sugestaoPdf, Interaction& ui);
+
+}  // namespace pluvexa

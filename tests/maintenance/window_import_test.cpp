@@ -1,0 +1,401 @@
+// "Importar Arquivo" and "Exportar Planilha" driven through the real
+// maintenance window: the chooser, the run with its gauge, the messages in
+// their order, the result report, the grid refill, the clean-up, and the
+// imported values reaching the central in the answer file.
+
+#include "import/registroexterno.h"
+#include "maintenance/recargagrid.h"
+#include "maintenance/windowfixture.h"
+#include "recharge/workingfolders.h"
+#include "support/pdftext.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+
+#include <map>
+#include <stdexcept>
+
+namespace pluvexa::janela {
+namespace {
+
+using test::registro;
+
+const QString kAvisoNaoSalvas = QStringLiteral(
+    "As Alterações feitas pela importação não estão salvas.\n"
+    "Clique no botão 'Salvar Rascunho' para salvar as alterações.");
+const QString kAdvertencias = QStringLiteral("Operação Concluída com Advertências");
+const QString kSucesso = QStringLiteral("Operação Concluída com Sucesso");
+
+// What the window shows while a dialog of the import is open.
+struct Estado {
+    QString texto;
+    bool importando = false;
+    bool importar = false;
+    bool exportar = false;
+    bool imprimir = false;
+    int gaugeMaximo = 0;
+    QString contador;
+};
+
+// Hands every dialog to the scripted ones, noting the window's state at
+// each notice; `lancaEm` makes the notice with that text throw, as a
+// failing step would.
+class Observadora final : public Interaction {
+public:
+    Observadora(test::ScriptedInteraction& d, QPointer<Tfcadrecarga>& j) : m_d(d), m_j(j) {}
+    void notice(const QString& text, Icon icon, const QString& caption) override
+    {
+        Estado e{text, m_j->Importando, m_j->btnimportararq->isEnabled(), m_j->btnexportarplanilha->isEnabled(),
+                 m_j->btnimpressao->isEnabled(), m_j->CGauge1->maximum(),
+                 m_j->Label18->text()};
+        estados.push_back(e);
+        m_d.notice(text, icon, caption);
+        if (text == lancaEm)
+            throw std::runtime_error("falha no meio");
+    }
+    bool question(const QString& t, const QString& c) override { return m_d.question(t, c); }
+    void errorBox(const QString& t) override { m_d.errorBox(t); }
+    QString openFileName(const QString& c, const QString& p, const QString& f) override
+    {
+        return m_d.openFileName(c, p, f);
+    }
+    QString saveFileName(const QString& c, const QString& p, const QString& f) override
+    {
+        return m_d.saveFileName(c, p, f);
+    }
+    void printPreview(const std::function<void(QPrinter*)>& paint, const std::function<void()>& pdf) override
+    {
+        m_d.printPreview(paint, pdf);
+    }
+
+    std::vector<Estado> estados;
+    QString lancaEm;
+
+private:
+    test::ScriptedInteraction& m_d;
+    QPointer<Tfcadrecarga>& m_j;
+};
+
+class Importacao : public JanelaRecargaTest {
+protected:
+    QTemporaryDir externos;
+
+    QString grava(const QString& nome, const std::string& bytes)
+    {
+        const QString caminho = externos.filePath(nome);
+        test::gravaArquivo(caminho, bytes);
+        return caminho;
+    }
+    QString rrm(const std::vector<std::string>& linhas, const QString& nome = QStringLiteral("folha.rrm"))
+    {
+        std::string bytes;
+        for (const std::string& l : linhas)
+            bytes += l + "\r\n";
+        return grava(nome, bytes);
+    }
+    static QString avisoLog(const QString& base)
+    {
+        return QStringLiteral("Log da operação gerado em \n")
+               + QDir::toNativeSeparators(QDir(pastaLog()).filePath(base + QStringLiteral(".log")));
+    }
+    // Expects the dialogs of a run that ends with warnings; the result
+    // report's text (through its printed pages) goes to `relatorio`.
+    void esperaAdvertencias(const QString& arquivo, const QString& base, QString* relatorio)
+    {
+        dialogos.expectOpenFile(arquivo);
+        dialogos.expectNotice(avisoLog(base));
+        dialogos.expectNotice(kAdvertencias);
+        dialogos.expectPrintPreview(nullptr, [this, relatorio](const auto& paint, const auto& salvarPdf) {
+            EXPECT_TRUE(salvarPdf);
+            const QString pdf = externos.filePath(QStringLiteral("resultado.pdf"));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setFullPage(true);
+            paint(&printer);
+            if (const std::optional<QString> t = test::textoDoPdf(pdf))
+                *relatorio = *t;
+        });
+        dialogos.expectNotice(kAvisoNaoSalvas);
+    }
+    void esperaSucesso(const QString& arquivo, const QString& base)
+    {
+        dialogos.expectOpenFile(arquivo);
+        dialogos.expectNotice(avisoLog(base));
+        dialogos.expectNotice(kSucesso);
+        dialogos.expectNotice(kAvisoNaoSalvas);
+    }
+    void importa()
+    {
+        w().btnimportararq->click();
+        EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
+    }
+    void esperaJanelaDeVolta()
+    {
+        EXPECT_FALSE(w().Importando);
+        EXPECT_TRUE(w().CGauge1->isHidden());
+        EXPECT_TRUE(w().Label18->isHidden());
+        EXPECT_TRUE(w().Label19->isHidden());
+        for (QWidget* b : std::initializer_list<QWidget*>{w().btnimportararq, w().btnexportarplanilha,
+                                                         w().btnimpressao, w().btngerararquivo, w().sgRecarga})
+            EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    // The answer "Gerar Arquivo" writes, as the central reads it: the
+    // group 1 value field of each holder's detail record, by Usuario.
+    std::map<int, QString> geraEAbreResposta()
+    {
+        w().btngerararquivo->click();
+        EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
+        const auto resposta =
+            abreResposta(QDir(pastaGerados()).filePath(QStringLiteral("PX_00123_0007_0412091530_2.REC")));
+        std::map<int, QString> valores;
+        if (!resposta) {
+            ADD_FAILURE() << "the central cannot open the answer";
+            return valores;
+        }
+        for (const Texto& r : *resposta)
+            if (campoRegistro(r, 1, 2) == QLatin1String("01"))
+                valores[campoRegistro(r, 3, 10).toInt()] = campoRegistro(r, 135, 18);
+        return valores;
+    }
+};
+
+TEST_F(Importacao, GoodAndBadLinesGiveTheirMessagesReportAndLogAndTheGridShowsTheValues)
+{
+    abreEProcessa();
+    test::CamposExternos semEmpresa;
+    semEmpresa.matricula = "222";
+    semEmpresa.valor = "5,00";
+    semEmpresa.empresa = "00000ABCDE";
+    const QString arquivo = rrm({registro("111", "12,34", "01"), registro("999", "5,00", "01"),
+                                 registro("444", "7,00", "02"), registro("222", "600,01", "01"),
+                                 test::registro(semEmpresa), registro("666", "3,05")});
+    QString relatorio;
+    esperaAdvertencias(arquivo, QStringLiteral("folha"), &relatorio);
+    importa();
+    EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Information);
+    esperaJanelaDeVolta();
+    EXPECT_TRUE(w().valoresPendentes());
+
+    escolheTipo(kTipoDinheiro);
+    escolheTarifa(1);
+    EXPECT_EQ(valorDoUsuario(101), "12,34");
+    EXPECT_EQ(valorDoUsuario(102), "0,00");
+    escolheTarifa(2);
+    EXPECT_EQ(valorDoUsuario(106), "3,05");
+    escolheTipo(kTipoCreditos);
+    escolheTarifa(1);
+    EXPECT_EQ(valorDoUsuario(104), "7");
+
+    const QString log = QString::fromLatin1(test::leArquivo(QDir(pastaLog()).filePath("folha.log")));
+    const QString stamp = QStringLiteral("09/12/2004 15:30:00");
+    EXPECT_TRUE(log.startsWith(stamp + " +------  Arquivo - ")) << log.toStdString();
+    EXPECT_TRUE(log.contains(stamp + QStringLiteral(" +------  Total de OK: 3 - Total de erros: 3  -----+\r\n")))
+        << log.toStdString();
+
+    if (relatorio.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(relatorio.contains(QStringLiteral("Resultado da Importação das Recargas")));
+    EXPECT_TRUE(relatorio.contains(QStringLiteral("Empresa : ") + w().lblempresa->text().trimmed()))
+        << relatorio.toStdString();
+    EXPECT_TRUE(relatorio.contains(QStringLiteral("Importado : 09/12/2004")));
+    EXPECT_TRUE(relatorio.contains(QDir::toNativeSeparators(arquivo)));
+    const QStringList esperadas = {
+        QStringLiteral("            2   999                  Matrícula não encontrada"),
+        QStringLiteral("            4   222                  O valor da recarga excede 600.00"),
+        QStringLiteral("            5   222                  Empresa infomada não é um número")};
+    for (const QString& linha : esperadas)
+        EXPECT_TRUE(relatorio.simplified().contains(linha.simplified()))
+            << linha.toStdString() << "\n" << relatorio.toStdString();
+    EXPECT_LT(relatorio.indexOf(QStringLiteral("999")), relatorio.indexOf(QStringLiteral("600.00")));
+    EXPECT_FALSE(relatorio.contains(QStringLiteral("444")));
+}
+
+TEST_F(Importacao, ImportedValuesReachTheCentralInTheAnswer)
+{
+    abreEProcessa();
+    const QString arquivo = rrm({registro("111", "12,34", "01"), registro("444", "7,00", "02"),
+                                 registro("555", "13,00", "02"), registro("666", "3,05", "01")});
+    esperaSucesso(arquivo, QStringLiteral("folha"));
+    importa();
+    esperaJanelaDeVolta();
+
+    const std::map<int, QString> valores = geraEAbreResposta();
+    EXPECT_EQ(valores.at(101), "000000000000001234");
+    EXPECT_EQ(valores.at(102), QString(18, u'0'));
+    EXPECT_EQ(valores.at(104), "000000000000000007");
+    EXPECT_EQ(valores.at(105), "000000000000000013");
+    EXPECT_EQ(valores.at(106), "000000000000000305");
+}
+
+TEST_F(Importacao, ChooserOffersBothFormatsAndTakesASpreadsheet)
+{
+    abreEProcessa();
+    const QString arquivo = grava(QStringLiteral("folha.CSV"),
+                                  "\xEF\xBB\xBFMatr\xC3\xAD" "cula;Valor;Tipo\r\n111;12,5;1\r\n\r\n555;13;2\r\n");
+    esperaSucesso(arquivo, QStringLiteral("folha"));
+    importa();
+    EXPECT_EQ(dialogos.lastFilter(), QStringLiteral("Arquivo Recarga (*.rrm);;Planilha (*.csv);;Todos os Arquivos (*.*)"));
+    escolheTipo(kTipoDinheiro);
+    escolheTarifa(1);
+    EXPECT_EQ(valorDoUsuario(101), "12,50");
+    escolheTipo(kTipoCreditos);
+    escolheTarifa(2);
+    EXPECT_EQ(valorDoUsuario(105), "13");
+}
+
+TEST_F(Importacao, BadSpreadsheetLinesAreReportedWithTheFilesLineNumbers)
+{
+    abreEProcessa();
+    const QString arquivo = grava(QStringLiteral("folha.csv"), "Matricula;Valor\r\n111;1.500\r\n222;\r\n666;4,5\r\n");
+    QString relatorio;
+    esperaAdvertencias(arquivo, QStringLiteral("folha"), &relatorio);
+    importa();
+    escolheTipo(kTipoDinheiro);
+    escolheTarifa(2);
+    EXPECT_EQ(valorDoUsuario(106), "4,50");
+    if (relatorio.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(relatorio.simplified().contains(QStringLiteral("2 111 Valor inválido: 1.500"))) << relatorio.toStdString();
+    EXPECT_TRUE(relatorio.simplified().contains(QStringLiteral("3 222 Coluna Valor vazia"))) << relatorio.toStdString();
+}
+
+TEST_F(Importacao, CancelledChooserChangesNothing)
+{
+    abreEProcessa();
+    dialogos.expectOpenFile(QStringLiteral("   "));
+    importa();
+    esperaJanelaDeVolta();
+    EXPECT_FALSE(w().valoresPendentes());
+    EXPECT_FALSE(QDir(pastaLog()).exists() && !QDir(pastaLog()).isEmpty());
+}
+
+TEST_F(Importacao, ValueTypedButNotConfirmedIsKeptWhenTheGridIsRefilled)
+{
+    abreEProcessa();
+    escolheTipo(kTipoDinheiro);
+    escolheTarifa(1);
+    digita(linhaDoUsuario(102), QStringLiteral("8,5"), false);
+    esperaSucesso(rrm({registro("111", "1,00", "01")}), QStringLiteral("folha"));
+    importa();
+    EXPECT_EQ(valorDoUsuario(101), "1,00");
+    EXPECT_EQ(valorDoUsuario(102), "8,50");
+}
+
+TEST_F(Importacao, WhileTheRunGoesOnImportingPrintingAndExportingAreOff)
+{
+    Observadora obs(dialogos, janela);
+    outrosDialogos = &obs;
+    abreEProcessa();
+    esperaSucesso(rrm({registro("111", "1,00", "01"), registro("222", "2,00", "01"), registro("666", "3,00")}),
+                  QStringLiteral("folha"));
+    importa();
+    ASSERT_EQ(obs.estados.size(), 3u);
+    // The run's own notice, the log's, comes after the grid refill: the
+    // gauge counted every record, the buttons stay off.
+    const Estado& durante = obs.estados[0];
+    EXPECT_TRUE(durante.importando);
+    EXPECT_FALSE(durante.importar);
+    EXPECT_FALSE(durante.exportar);
+    EXPECT_FALSE(durante.imprimir);
+    EXPECT_EQ(durante.gaugeMaximo, 3);
+    EXPECT_EQ(durante.contador, "3");
+    EXPECT_TRUE(obs.estados[2].importando);
+    esperaJanelaDeVolta();
+}
+
+TEST_F(Importacao, VanishedFileEndsTheRunWithOneLineAndNothingChanges)
+{
+    abreEProcessa();
+    const QString sumido = externos.filePath(QStringLiteral("sumiu.rrm"));
+    QString relatorio;
+    esperaAdvertencias(sumido, QStringLiteral("sumiu"), &relatorio);
+    importa();
+    esperaJanelaDeVolta();
+    EXPECT_FALSE(w().valoresPendentes());
+    for (int i = 0; i < modelo->QtdRecarga; ++i)
+        EXPECT_EQ(modelo->wRecarga[size_t(i)].Grupo[0].Valor, 0.0);
+    if (relatorio.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(relatorio.simplified().contains(QStringLiteral("1 Erro ao abrir/criar o arquivo")))
+        << relatorio.toStdString();
+}
+
+TEST_F(Importacao, WindowIsPutBackWhenAStepFailsHalfWay)
+{
+    Observadora obs(dialogos, janela);
+    obs.lancaEm = kSucesso;
+    outrosDialogos = &obs;
+    abreEProcessa();
+    dialogos.expectOpenFile(rrm({registro("111", "1,00", "01")}));
+    dialogos.expectNotice(avisoLog(QStringLiteral("folha")));
+    dialogos.expectNotice(kSucesso);
+    EXPECT_THROW(w().btnimportararqClick(), std::runtime_error);
+    EXPECT_TRUE(dialogos.allConsumed());
+    ASSERT_EQ(obs.estados.size(), 2u);
+    EXPECT_TRUE(obs.estados[1].importando);
+    esperaJanelaDeVolta();
+}
+
+class Exportacao : public Importacao {};
+
+TEST_F(Exportacao, SpreadsheetGoesOutEditedComesBackAndReachesTheCentral)
+{
+    abreEProcessa();
+    escolheTipo(kTipoDinheiro);
+    escolheTarifa(1);
+    digita(linhaDoUsuario(101), QStringLiteral("10"), false);
+    const QString planilha = externos.filePath(QStringLiteral("valores"));
+    dialogos.expectSaveFile(planilha);
+    w().btnexportarplanilha->click();
+    ASSERT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(dialogos.lastFilter(), QStringLiteral("Planilha (*.csv)"));
+
+    std::string bytes = test::leArquivo(planilha + QStringLiteral(".csv"));
+    ASSERT_EQ(bytes.rfind("\xEF\xBB\xBFUsu\xC3\xA1rio;", 0), 0u) << bytes;
+    // The operator's edit in a text editor: ANA LIMA gets 20,00.
+    const std::string ana = "102;";
+    const auto inicio = bytes.find("\r\n" + ana);
+    ASSERT_NE(inicio, std::string::npos) << bytes;
+    const auto fim = bytes.find("\r\n", inicio + 2);
+    std::string linha = bytes.substr(inicio + 2, fim - inicio - 2);
+    const auto ultimo = linha.rfind(';');
+    const auto penultimo = linha.rfind(';', ultimo - 1);
+    linha.replace(penultimo + 1, ultimo - penultimo - 1, "20,00");
+    bytes.replace(inicio + 2, fim - inicio - 2, linha);
+    test::gravaArquivo(planilha + QStringLiteral(".csv"), bytes);
+
+    esperaSucesso(planilha + QStringLiteral(".csv"), QStringLiteral("valores"));
+    importa();
+    EXPECT_EQ(valorDoUsuario(101), "10,00");
+    EXPECT_EQ(valorDoUsuario(102), "20,00");
+
+    const std::map<int, QString> valores = geraEAbreResposta();
+    EXPECT_EQ(valores.at(101), "000000000000001000");
+    EXPECT_EQ(valores.at(102), "000000000000002000");
+}
+
+TEST_F(Exportacao, FileThatCannotBeWrittenSaysWhy)
+{
+    abreEProcessa();
+    const QString alvo = externos.filePath(QStringLiteral("nao/existe/valores.csv"));
+    dialogos.expectSaveFile(alvo);
+    dialogos.expectNoticeStartingWith(QStringLiteral("Não foi possível gravar a planilha ")
+                                      + QDir::toNativeSeparators(alvo) + QStringLiteral(" - "));
+    w().btnexportarplanilha->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
+    EXPECT_FALSE(QFileInfo::exists(alvo));
+}
+
+}  // namespace
+}  // namespace pluvexa::janela
