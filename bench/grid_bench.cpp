@@ -2,11 +2,11 @@
 // type and tariff, so every holder is a grid row. Goals: fill, write-back
 // and each total under 20 ms; each sort (write-back included) under 20 ms.
 
-#include "maintenance/gridfill.h"
-#include "maintenance/gridsort.h"
-#include "maintenance/gridtotals.h"
-#include "maintenance/gridwriteback.h"
-#include "maintenance/memorygridtable.h"
+#include "grid/gridfill.h"
+#include "grid/gridsort.h"
+#include "grid/gridtotals.h"
+#include "grid/gridwriteback.h"
+#include "grid/memorygridtable.h"
 #include "recharge/model.h"
 
 #include <benchmark/benchmark.h>

@@ -5,11 +5,11 @@
 // with its totals, and writes drafts and answer files. The widgets and their
 // handlers live here; the work is done by plain classes beside it.
 
-#include "maintenance/gridfill.h"
-#include "maintenance/gridindex.h"
-#include "maintenance/gridselection.h"
-#include "maintenance/gridsort.h"
-#include "maintenance/gridwindow.h"
+#include "grid/gridfill.h"
+#include "grid/gridindex.h"
+#include "grid/gridselection.h"
+#include "grid/gridsort.h"
+#include "grid/gridwindow.h"
 #include "recharge/model.h"
 #include "ui/appcontext.h"
 

@@ -3,14 +3,14 @@
 // value, the totals and the sort. The work is done by the grid logic; this
 // file only connects it to the widgets.
 
-#include "maintenance/gridfill.h"
-#include "maintenance/gridsort.h"
-#include "maintenance/gridtotals.h"
-#include "maintenance/gridwriteback.h"
+#include "grid/gridfill.h"
+#include "grid/gridsort.h"
+#include "grid/gridtotals.h"
+#include "grid/gridwriteback.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "maintenance/ttabnumedit.h"
-#include "maintenance/valuecheck.h"
+#include "grid/valuecheck.h"
 #include "ui/interaction.h"
 
 #include <QButtonGroup>

@@ -19,7 +19,7 @@ ScriptedInteraction& ScriptedInteraction::expectNotice(const QString& text)
 
 ScriptedInteraction& ScriptedInteraction::expectNoticeStartingWith(const QString& prefix)
 {
-    m_expected.push_back({QStringLiteral("notice"), prefix, false, nullptr, true});
+    m_expected.push_back({QStringLiteral("notice"), prefix, false, nullptr, {}, true});
     return *this;
 }
 

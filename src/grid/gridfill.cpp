@@ -1,7 +1,7 @@
-#include "maintenance/gridfill.h"
+#include "grid/gridfill.h"
 
-#include "maintenance/gridcells.h"
-#include "maintenance/gridtable.h"
+#include "grid/gridcells.h"
+#include "grid/gridtable.h"
 #include "recharge/cp1252.h"
 
 #include <algorithm>

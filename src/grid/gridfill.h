@@ -4,10 +4,10 @@
 // tariff (the work of cbtipocartaoChange), and the grid's header layout
 // shared with the sort.
 
-#include "maintenance/gridindex.h"
-#include "maintenance/gridselection.h"
-#include "maintenance/gridtotals.h"
-#include "maintenance/gridwindow.h"
+#include "grid/gridindex.h"
+#include "grid/gridselection.h"
+#include "grid/gridtotals.h"
+#include "grid/gridwindow.h"
 #include "recharge/model.h"
 
 #include <QString>
