@@ -5,6 +5,7 @@
 // with its totals, and writes drafts and answer files. The widgets and their
 // handlers live here; the work is done by plain classes beside it.
 
+#include "grid/filtroportadores.h"
 #include "grid/gridfill.h"
 #include "grid/gridindex.h"
 #include "grid/gridselection.h"
@@ -21,10 +22,13 @@
 #include <memory>
 #include <vector>
 
+class QBoxLayout;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
@@ -85,6 +89,10 @@ public:
     QLabel* lbltipo = nullptr;
     QLabel* lbltarifa = nullptr;
     QLabel* lblqtdrec = nullptr;
+    // The find field, its match count and the whole-file choice.
+    QLineEdit* edlocalizar = nullptr;
+    QLabel* lbllocalizados = nullptr;
+    QCheckBox* cklocalizatodos = nullptr;
     RecargaGrid* sgRecarga = nullptr;
     TTabNumEdit* edalteravlr = nullptr;
     QPushButton* btnalteravlr = nullptr;
@@ -136,6 +144,13 @@ public:
     // The grid.
     void cbtipocartaoChange();
     void cbtarifaChange();
+    // The list entry as the processing gave it, without the count shown
+    // after it; empty when nothing is selected.
+    QString entradaSelecionada(const QComboBox* lista) const;
+    // The find field: the rows narrow as the operator types; Enter goes to
+    // the grid, or in the whole-file mode to the next match.
+    void edlocalizarChange();
+    void edlocalizarEnter();
     void sgRecargaKeyPress();
     void sgRecargaKeyDown(int key);
     void sgRecargaExit();
@@ -200,10 +215,20 @@ private:
     AvisosJanela avisos();
     void mostraTotaisGrid(const TotaisGrid& t);
     void mostraTotaisGerais(const TotaisGerais& t);
+    void adicionaEntrada(QComboBox* lista, const QString& texto);
+    // Writes after each entry of both lists how many holders it lists.
+    void mostraContagens();
+    void criaLocalizar(QBoxLayout* page);
+    void ligaLocalizar();
+    void mostraLocalizados();
+    const FiltroPortadores* filtroDaGrade() const;
+    bool selecionaCodigo(QComboBox* lista, int codigo);
 
     AppContext m_ctx;
     SelecaoGrid m_sel;
     IndiceLinhas m_indice;
+    FiltroPortadores m_filtro;
+    int m_proximoAchado = 0;
     QStringList m_log;
     bool m_lendoRascunho = false;
     bool m_carregandoListas = false;

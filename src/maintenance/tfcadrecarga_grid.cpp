@@ -56,6 +56,7 @@ void Tfcadrecarga::ligaGrade()
     connect(btnalteravlr, &QPushButton::clicked, this, [this] { btnalteravlrClick(); });
     connect(edalteravlr, &TNumEdit::OnExit, this, [this] { edalteravlrExit(); });
     connect(rbClassificacaoBotoes, &QButtonGroup::idClicked, this, [this](int id) { rbClassificacaoClick(id); });
+    ligaLocalizar();
 }
 
 void Tfcadrecarga::mostraTotaisGrid(const TotaisGrid& t)
@@ -104,8 +105,13 @@ void Tfcadrecarga::cbtipocartaoChange()
 {
     if (m_carregandoListas)
         return;
-    const ResultadoPreenchimento r = PreencheGrid(*sgRecarga, *m_ctx.modelo, m_sel, cbtipocartao->currentText(),
-                                                  cbtarifa->currentText(), Importando, avisos(), &m_indice);
+    const ResultadoPreenchimento r = PreencheGrid(*sgRecarga, *m_ctx.modelo, m_sel, entradaSelecionada(cbtipocartao),
+                                                  entradaSelecionada(cbtarifa), Importando, avisos(), &m_indice,
+                                                  filtroDaGrade());
+    // The tariff counts are those of the card type shown; one pass over
+    // the holders, cheap beside the fill.
+    mostraContagens();
+    mostraLocalizados();
     lbltipo->setText(r.lbltipo);
     lbltarifa->setText(r.lbltarifa);
     lblqtdrec->setText(r.lblqtdrec);
