@@ -96,6 +96,7 @@ public:
     RecargaGrid* sgRecarga = nullptr;
     TTabNumEdit* edalteravlr = nullptr;
     QPushButton* btnalteravlr = nullptr;
+    QPushButton* btnrepetirrecarga = nullptr;
     QLabel* lblvlrrecdig = nullptr;
     QLabel* lblqtdrecdig = nullptr;
     QLabel* lblgervlrdig = nullptr;
@@ -156,6 +157,9 @@ public:
     void sgRecargaExit();
     void btnalteravlrClick();
     void edalteravlrExit();
+    // Each holder's value becomes its last recharge, on the rows shown or
+    // over the whole file, as the operator chooses.
+    void btnrepetirrecargaClick();
     void rbClassificacaoClick(int indice);
     void ClassificaGrid(Classificacao ordem);
     void CalculaGrid();

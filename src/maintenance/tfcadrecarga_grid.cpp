@@ -57,6 +57,7 @@ void Tfcadrecarga::ligaGrade()
     connect(edalteravlr, &TNumEdit::OnExit, this, [this] { edalteravlrExit(); });
     connect(rbClassificacaoBotoes, &QButtonGroup::idClicked, this, [this](int id) { rbClassificacaoClick(id); });
     ligaLocalizar();
+    connect(btnrepetirrecarga, &QPushButton::clicked, this, [this] { btnrepetirrecargaClick(); });
 }
 
 void Tfcadrecarga::mostraTotaisGrid(const TotaisGrid& t)

@@ -246,6 +246,8 @@ void Tfcadrecarga::criaPaginaDigitacao()
     btnalteravlr = botao(QStringLiteral("A&lterar Vlr."), "btnalteravlr", padrao);
     pl->addWidget(edalteravlr);
     pl->addWidget(btnalteravlr);
+    btnrepetirrecarga = botao(QStringLiteral("Repetir Última R&ecarga"), "btnrepetirrecarga", padrao);
+    pl->addWidget(btnrepetirrecarga);
     baixo->addWidget(padrao);
 
     auto* totais = new QGridLayout;
@@ -295,7 +297,7 @@ void Tfcadrecarga::criaPaginaDigitacao()
 
     QList<QAbstractButton*> ordens = rbClassificacaoBotoes->buttons();
     ordemTab({ordens.at(0), ordens.at(1), ordens.at(2), cbtipocartao, cbtarifa, edlocalizar, cklocalizatodos, sgRecarga, edalteravlr,
-              btnalteravlr, btnimportararq, btnimpressao, btnsalvarrascunho, btngerararquivo});
+              btnalteravlr, btnrepetirrecarga, btnimportararq, btnimpressao, btnsalvarrascunho, btngerararquivo});
 
     PageControl1->addWidget(tbDigitacao);
 }
