@@ -6,8 +6,8 @@
 // holder on one money card type and tariff, so that the grid lists them all
 // (argument 1). Goal: under 100 ms for the whole step.
 
-#include "maintenance/gridfill.h"
-#include "maintenance/memorygridtable.h"
+#include "grid/gridfill.h"
+#include "grid/memorygridtable.h"
 #include "recharge/builtinkeys.h"
 #include "recharge/centralside.h"
 #include "recharge/cp1252.h"

@@ -1,6 +1,6 @@
 #include "maintenance/limites.h"
 
-#include "maintenance/gridcells.h"
+#include "grid/gridcells.h"
 #include "recharge/cp1252.h"
 #include "recharge/numberformat.h"
 

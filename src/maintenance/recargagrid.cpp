@@ -1,6 +1,6 @@
 #include "maintenance/recargagrid.h"
 
-#include "maintenance/gridfill.h"
+#include "grid/gridfill.h"
 #include "ui/configuracao.h"
 
 #include <QApplication>

@@ -9,8 +9,8 @@
 // and shows whole as a tooltip); the widths the operator sets are kept
 // between runs and win over the designed ones at every fill.
 
-#include "maintenance/gridtable.h"
-#include "maintenance/memorygridtable.h"
+#include "grid/gridtable.h"
+#include "grid/memorygridtable.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>

@@ -123,7 +123,7 @@ void Tfcadrecarga::HabilitaControles(bool enabled)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{
              btnalteravlr, btnimpressao, btnsalvarrascunho, btngerararquivo, btnimportararq, btnexportarplanilha,
-             cbtipocartao, cbtarifa, edalteravlr, rbClassificacao, sgRecarga})
+             btnrepetirrecarga, cbtipocartao, cbtarifa, edalteravlr, rbClassificacao, sgRecarga})
         w->setEnabled(enabled);
 }
 

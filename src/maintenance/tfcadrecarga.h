@@ -5,11 +5,12 @@
 // with its totals, and writes drafts and answer files. The widgets and their
 // handlers live here; the work is done by plain classes beside it.
 
-#include "maintenance/gridfill.h"
-#include "maintenance/gridindex.h"
-#include "maintenance/gridselection.h"
-#include "maintenance/gridsort.h"
-#include "maintenance/gridwindow.h"
+#include "grid/filtroportadores.h"
+#include "grid/gridfill.h"
+#include "grid/gridindex.h"
+#include "grid/gridselection.h"
+#include "grid/gridsort.h"
+#include "grid/gridwindow.h"
 #include "recharge/model.h"
 #include "ui/appcontext.h"
 
@@ -21,10 +22,13 @@
 #include <memory>
 #include <vector>
 
+class QBoxLayout;
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QProgressBar;
@@ -85,9 +89,14 @@ public:
     QLabel* lbltipo = nullptr;
     QLabel* lbltarifa = nullptr;
     QLabel* lblqtdrec = nullptr;
+    // The find field, its match count and the whole-file choice.
+    QLineEdit* edlocalizar = nullptr;
+    QLabel* lbllocalizados = nullptr;
+    QCheckBox* cklocalizatodos = nullptr;
     RecargaGrid* sgRecarga = nullptr;
     TTabNumEdit* edalteravlr = nullptr;
     QPushButton* btnalteravlr = nullptr;
+    QPushButton* btnrepetirrecarga = nullptr;
     QLabel* lblvlrrecdig = nullptr;
     QLabel* lblqtdrecdig = nullptr;
     QLabel* lblgervlrdig = nullptr;
@@ -137,11 +146,21 @@ public:
     // The grid.
     void cbtipocartaoChange();
     void cbtarifaChange();
+    // The list entry as the processing gave it, without the count shown
+    // after it; empty when nothing is selected.
+    QString entradaSelecionada(const QComboBox* lista) const;
+    // The find field: the rows narrow as the operator types; Enter goes to
+    // the grid, or in the whole-file mode to the next match.
+    void edlocalizarChange();
+    void edlocalizarEnter();
     void sgRecargaKeyPress();
     void sgRecargaKeyDown(int key);
     void sgRecargaExit();
     void btnalteravlrClick();
     void edalteravlrExit();
+    // Each holder's value becomes its last recharge, on the rows shown or
+    // over the whole file, as the operator chooses.
+    void btnrepetirrecargaClick();
     void rbClassificacaoClick(int indice);
     void ClassificaGrid(Classificacao ordem);
     void CalculaGrid();
@@ -209,10 +228,20 @@ private:
     QString arquivoVisivel() const;
     void mostraTotaisGrid(const TotaisGrid& t);
     void mostraTotaisGerais(const TotaisGerais& t);
+    void adicionaEntrada(QComboBox* lista, const QString& texto);
+    // Writes after each entry of both lists how many holders it lists.
+    void mostraContagens();
+    void criaLocalizar(QBoxLayout* page);
+    void ligaLocalizar();
+    void mostraLocalizados();
+    const FiltroPortadores* filtroDaGrade() const;
+    bool selecionaCodigo(QComboBox* lista, int codigo);
 
     AppContext m_ctx;
     SelecaoGrid m_sel;
     IndiceLinhas m_indice;
+    FiltroPortadores m_filtro;
+    int m_proximoAchado = 0;
     QStringList m_log;
     bool m_lendoRascunho = false;
     bool m_carregandoListas = false;

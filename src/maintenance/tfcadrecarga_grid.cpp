@@ -3,14 +3,14 @@
 // value, the totals and the sort. The work is done by the grid logic; this
 // file only connects it to the widgets.
 
-#include "maintenance/gridfill.h"
-#include "maintenance/gridsort.h"
-#include "maintenance/gridtotals.h"
-#include "maintenance/gridwriteback.h"
+#include "grid/gridfill.h"
+#include "grid/gridsort.h"
+#include "grid/gridtotals.h"
+#include "grid/gridwriteback.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "maintenance/ttabnumedit.h"
-#include "maintenance/valuecheck.h"
+#include "grid/valuecheck.h"
 #include "ui/interaction.h"
 
 #include <QButtonGroup>
@@ -56,6 +56,8 @@ void Tfcadrecarga::ligaGrade()
     connect(btnalteravlr, &QPushButton::clicked, this, [this] { btnalteravlrClick(); });
     connect(edalteravlr, &TNumEdit::OnExit, this, [this] { edalteravlrExit(); });
     connect(rbClassificacaoBotoes, &QButtonGroup::idClicked, this, [this](int id) { rbClassificacaoClick(id); });
+    ligaLocalizar();
+    connect(btnrepetirrecarga, &QPushButton::clicked, this, [this] { btnrepetirrecargaClick(); });
 }
 
 void Tfcadrecarga::mostraTotaisGrid(const TotaisGrid& t)
@@ -105,8 +107,13 @@ void Tfcadrecarga::cbtipocartaoChange()
 {
     if (m_carregandoListas)
         return;
-    const ResultadoPreenchimento r = PreencheGrid(*sgRecarga, *m_ctx.modelo, m_sel, cbtipocartao->currentText(),
-                                                  cbtarifa->currentText(), Importando, avisos(), &m_indice);
+    const ResultadoPreenchimento r = PreencheGrid(*sgRecarga, *m_ctx.modelo, m_sel, entradaSelecionada(cbtipocartao),
+                                                  entradaSelecionada(cbtarifa), Importando, avisos(), &m_indice,
+                                                  filtroDaGrade());
+    // The tariff counts are those of the card type shown; one pass over
+    // the holders, cheap beside the fill.
+    mostraContagens();
+    mostraLocalizados();
     lbltipo->setText(r.lbltipo);
     lbltarifa->setText(r.lbltarifa);
     lblqtdrec->setText(r.lblqtdrec);

@@ -9,12 +9,14 @@
 #include "maintenance/ttabnumedit.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -225,6 +227,7 @@ void Tfcadrecarga::criaPaginaDigitacao()
     qtd->addWidget(lblqtdrec);
     escolha->addLayout(qtd, 1, 4);
     page->addLayout(escolha);
+    criaLocalizar(page);
 
     sgRecarga = new RecargaGrid(tbDigitacao);
     sgRecarga->setObjectName(QStringLiteral("sgRecarga"));
@@ -243,6 +246,8 @@ void Tfcadrecarga::criaPaginaDigitacao()
     btnalteravlr = botao(QStringLiteral("A&lterar Vlr."), "btnalteravlr", padrao);
     pl->addWidget(edalteravlr);
     pl->addWidget(btnalteravlr);
+    btnrepetirrecarga = botao(QStringLiteral("Repetir Última R&ecarga"), "btnrepetirrecarga", padrao);
+    pl->addWidget(btnrepetirrecarga);
     baixo->addWidget(padrao);
 
     auto* totais = new QGridLayout;
@@ -293,9 +298,9 @@ void Tfcadrecarga::criaPaginaDigitacao()
     page->addLayout(acoes);
 
     QList<QAbstractButton*> ordens = rbClassificacaoBotoes->buttons();
-    ordemTab({ordens.at(0), ordens.at(1), ordens.at(2), cbtipocartao, cbtarifa, sgRecarga, edalteravlr,
-              btnalteravlr, btnimportararq, btnexportarplanilha, btnimpressao, btnsalvarrascunho,
-              btngerararquivo});
+    ordemTab({ordens.at(0), ordens.at(1), ordens.at(2), cbtipocartao, cbtarifa, edlocalizar, cklocalizatodos,
+              sgRecarga, edalteravlr, btnalteravlr, btnrepetirrecarga, btnimportararq, btnexportarplanilha,
+              btnimpressao, btnsalvarrascunho, btngerararquivo});
 
     PageControl1->addWidget(tbDigitacao);
 }

@@ -145,9 +145,9 @@ void Tfcadrecarga::btnprocessarClick()
 
     m_carregandoListas = true;
     for (const Texto& e : r.listaTiposCartao)
-        cbtipocartao->addItem(deCp1252(e));
+        adicionaEntrada(cbtipocartao, deCp1252(e));
     for (const Texto& e : r.listaTarifas)
-        cbtarifa->addItem(deCp1252(e));
+        adicionaEntrada(cbtarifa, deCp1252(e));
     m_carregandoListas = false;
 
     if (!r.consistente()) {

@@ -7,6 +7,7 @@
 #include "recharge/model.h"
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QPrinter;
@@ -37,6 +38,16 @@ public:
         Q_UNUSED(icon);
         return question(text, caption);
     }
+    // A question with buttons of the given captions, the last of them
+    // cancelling: the index of the button pressed, the last one when the box
+    // is closed otherwise. By default the plain question, Yes being the
+    // first button and No the last.
+    virtual int confirm(const QString& text, const QStringList& buttons, Icon icon = Icon::None,
+                        const QString& caption = kTituloAplicacao)
+    {
+        Q_UNUSED(icon);
+        return question(text, caption) ? 0 : int(buttons.size()) - 1;
+    }
     // The application's standard error box (conversion errors, exceptions).
     virtual void errorBox(const QString& text) = 0;
     // An open-file dialog; empty when cancelled.
@@ -59,6 +70,7 @@ public:
     void notice(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
     bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
+    int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption) override;
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;

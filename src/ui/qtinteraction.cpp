@@ -53,6 +53,24 @@ bool QtInteraction::confirm(const QString& text, Buttons buttons, Icon icon, con
     return box.exec() == QMessageBox::Yes;
 }
 
+int QtInteraction::confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption)
+{
+    QMessageBox box(icon == Icon::None ? QMessageBox::Question : icone(icon), caption, text, QMessageBox::NoButton,
+                    m_parent);
+    QList<QAbstractButton*> botoes;
+    for (int i = 0; i < buttons.size(); ++i) {
+        const bool ultimo = i == buttons.size() - 1;
+        botoes << box.addButton(buttons.at(i), ultimo ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    if (!botoes.isEmpty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(botoes.first()));
+        box.setEscapeButton(botoes.last());
+    }
+    box.exec();
+    const int i = int(botoes.indexOf(box.clickedButton()));
+    return i >= 0 ? i : int(buttons.size()) - 1;
+}
+
 void QtInteraction::errorBox(const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, m_parent);

@@ -101,15 +101,18 @@ TEST_F(Processamento, AConsistentFileLogsEveryStepAndShowsTheMoneyGridOfTheFirst
     // The temporary files are gone; the received file waits for the answer.
     EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
 
-    // The lists hold every card type and tariff; the first of each is shown:
-    // money type 01 with tariff 00 lists the holder whose group 1 has none.
+    // The lists hold every card type and tariff, each followed by how many
+    // holders it lists; the first of each is shown: money type 01 with
+    // tariff 00 lists the holder whose group 1 has none.
+    const QString tipo01 = "01 - " + QStringLiteral("VALE DINHEIRO").leftJustified(50);
     ASSERT_EQ(w().cbtipocartao->count(), 2);
-    EXPECT_EQ(w().cbtipocartao->currentText(), "01 - " + QStringLiteral("VALE DINHEIRO").leftJustified(50));
+    EXPECT_EQ(w().cbtipocartao->currentText(), tipo01 + " (4)");
+    EXPECT_EQ(w().entradaSelecionada(w().cbtipocartao), tipo01);
     ASSERT_EQ(w().cbtarifa->count(), 3);
-    EXPECT_EQ(w().cbtarifa->itemText(0), "00 - SEM TARIFA");
-    EXPECT_EQ(w().cbtarifa->itemText(1), "01 - URBANA     - 2,30");
+    EXPECT_EQ(w().cbtarifa->itemText(0), "00 - SEM TARIFA (1)");
+    EXPECT_EQ(w().cbtarifa->itemText(1), "01 - URBANA     - 2,30 (2)");
     EXPECT_EQ(w().cbtarifa->currentIndex(), 0);
-    EXPECT_EQ(w().lbltipo->text(), w().cbtipocartao->currentText());
+    EXPECT_EQ(w().lbltipo->text(), tipo01);
     EXPECT_EQ(w().lbltarifa->text(), "00 - SEM TARIFA");
     EXPECT_EQ(w().lblqtdrec->text(), "1");
     const RecargaGrid& g = *w().sgRecarga;

@@ -291,7 +291,8 @@ TEST_F(TelaDeTrabalho, KeyboardAloneTakesTheWorkFromTheTreeToTheAnswerFile)
 
     // Tab skips the buttons that are hidden; the answer file comes last.
     std::vector<QWidget*> ordem;
-    for (QWidget* w : std::initializer_list<QWidget*>{cad->edalteravlr, cad->btnalteravlr, cad->btnimportararq,
+    for (QWidget* w : std::initializer_list<QWidget*>{cad->edalteravlr, cad->btnalteravlr, cad->btnrepetirrecarga,
+                                                      cad->btnimportararq,
                                                       cad->btnexportarplanilha, cad->btnimpressao,
                                                       cad->btnsalvarrascunho, cad->btngerararquivo})
         if (w->isVisible())

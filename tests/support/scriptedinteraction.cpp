@@ -29,6 +29,16 @@ ScriptedInteraction& ScriptedInteraction::expectQuestion(const QString& text, bo
     return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::expectChoice(const QString& text, const QStringList& buttons,
+                                                       int answer)
+{
+    Expected e{QStringLiteral("choice"), text};
+    e.buttons = buttons;
+    e.choice = answer;
+    m_expected.push_back(std::move(e));
+    return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::expectError(const QString& text)
 {
     m_expected.push_back({QStringLiteral("error"), text});
@@ -93,6 +103,16 @@ bool ScriptedInteraction::confirm(const QString& text, Buttons buttons, Icon ico
     m_lastButtons = buttons;
     m_lastQuestionIcon = icon;
     return answer;
+}
+
+int ScriptedInteraction::confirm(const QString& text, const QStringList& buttons, Icon icon, const QString&)
+{
+    const Expected e = take(QStringLiteral("choice"), text);
+    m_lastQuestionIcon = icon;
+    if (e.kind == QLatin1String("choice") && e.buttons != buttons)
+        ADD_FAILURE() << "buttons mismatch: expected " << e.buttons.join(u'|').toStdString() << " but got "
+                      << buttons.join(u'|').toStdString();
+    return e.kind == QLatin1String("choice") ? e.choice : int(buttons.size()) - 1;
 }
 
 void ScriptedInteraction::errorBox(const QString& text)

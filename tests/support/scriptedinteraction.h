@@ -20,6 +20,9 @@ public:
     // system's own wording of a failure).
     ScriptedInteraction& expectNoticeStartingWith(const QString& prefix);
     ScriptedInteraction& expectQuestion(const QString& text, bool answer);
+    // A question with buttons of their own captions, answered by pressing
+    // the button at `answer`.
+    ScriptedInteraction& expectChoice(const QString& text, const QStringList& buttons, int answer);
     ScriptedInteraction& expectError(const QString& text);
     ScriptedInteraction& expectOpenFile(const QString& answer);
     ScriptedInteraction& expectSaveFile(const QString& answer);
@@ -47,6 +50,7 @@ public:
     void notice(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
     bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
+    int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption) override;
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
@@ -63,6 +67,8 @@ private:
         std::function<void(QPrinter*)>* captured = nullptr;
         DuranteVisualizacao whileOpen{};
         bool prefix = false;
+        QStringList buttons = {};
+        int choice = -1;
     };
     Expected take(const QString& kind, const QString& text);
 

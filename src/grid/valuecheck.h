@@ -3,7 +3,7 @@
 // Checking a value typed in the grid (ValidaValor) and putting one default
 // value into every listed row (btnalteravlrClick, edalteravlrExit).
 
-#include "maintenance/gridselection.h"
+#include "grid/gridselection.h"
 #include "recharge/model.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "gridfixture.h"
 
-#include "maintenance/gridtotals.h"
+#include "grid/gridtotals.h"
 
 #include <gtest/gtest.h>
 

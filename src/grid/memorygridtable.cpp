@@ -1,4 +1,4 @@
-#include "maintenance/memorygridtable.h"
+#include "grid/memorygridtable.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,7 +1,7 @@
-#include "maintenance/gridcells.h"
+#include "grid/gridcells.h"
 
-#include "maintenance/gridselection.h"
-#include "maintenance/gridtable.h"
+#include "grid/gridselection.h"
+#include "grid/gridtable.h"
 #include "recharge/cp1252.h"
 #include "recharge/numberformat.h"
 

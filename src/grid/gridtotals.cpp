@@ -1,7 +1,7 @@
-#include "maintenance/gridtotals.h"
+#include "grid/gridtotals.h"
 
-#include "maintenance/gridcells.h"
-#include "maintenance/gridtable.h"
+#include "grid/gridcells.h"
+#include "grid/gridtable.h"
 #include "recharge/money.h"
 #include "recharge/numberformat.h"
 

@@ -1,8 +1,8 @@
-#include "maintenance/gridsort.h"
+#include "grid/gridsort.h"
 
-#include "maintenance/gridcells.h"
-#include "maintenance/gridfill.h"
-#include "maintenance/gridtable.h"
+#include "grid/gridcells.h"
+#include "grid/gridfill.h"
+#include "grid/gridtable.h"
 #include "recharge/cp1252.h"
 #include "recharge/listagem.h"
 #include "recharge/money.h"

@@ -1,7 +1,7 @@
 #include "gridfixture.h"
 
-#include "maintenance/gridfill.h"
-#include "maintenance/gridsort.h"
+#include "grid/gridfill.h"
+#include "grid/gridsort.h"
 
 #include <gtest/gtest.h>
 

@@ -4,10 +4,10 @@
 // name or by registration number. Only the rows on screen move; the model
 // keeps its order.
 
-#include "maintenance/gridindex.h"
-#include "maintenance/gridselection.h"
-#include "maintenance/gridwindow.h"
-#include "maintenance/gridwriteback.h"
+#include "grid/gridindex.h"
+#include "grid/gridselection.h"
+#include "grid/gridwindow.h"
+#include "grid/gridwriteback.h"
 #include "recharge/model.h"
 
 #include <QString>

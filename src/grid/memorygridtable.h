@@ -2,7 +2,7 @@
 
 // A GridTable held in memory: the cells row after row in one vector.
 
-#include "maintenance/gridtable.h"
+#include "grid/gridtable.h"
 
 namespace pluvexa {
 

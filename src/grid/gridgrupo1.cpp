@@ -1,7 +1,7 @@
-#include "maintenance/gridgrupo1.h"
+#include "grid/gridgrupo1.h"
 
-#include "maintenance/gridcells.h"
-#include "maintenance/gridtable.h"
+#include "grid/gridcells.h"
+#include "grid/gridtable.h"
 #include "recharge/numberformat.h"
 
 #include <QHash>

@@ -4,9 +4,9 @@
 // (AtualizaArrayRecargas), which every action that needs the model up to
 // date runs first.
 
-#include "maintenance/gridselection.h"
-#include "maintenance/gridtotals.h"
-#include "maintenance/gridwindow.h"
+#include "grid/gridselection.h"
+#include "grid/gridtotals.h"
+#include "grid/gridwindow.h"
 #include "recharge/model.h"
 
 #include <QString>

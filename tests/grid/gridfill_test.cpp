@@ -1,6 +1,6 @@
 #include "gridfixture.h"
 
-#include "maintenance/gridfill.h"
+#include "grid/gridfill.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "maintenance/valuecheck.h"
+#include "grid/valuecheck.h"
 
-#include "maintenance/gridcells.h"
-#include "maintenance/gridgrupo1.h"
-#include "maintenance/gridtable.h"
+#include "grid/gridcells.h"
+#include "grid/gridgrupo1.h"
+#include "grid/gridtable.h"
 #include "recharge/cp1252.h"
 #include "recharge/money.h"
 #include "recharge/numberformat.h"

@@ -1,8 +1,8 @@
-#include "maintenance/gridwriteback.h"
+#include "grid/gridwriteback.h"
 
-#include "maintenance/gridcells.h"
-#include "maintenance/gridgrupo1.h"
-#include "maintenance/gridtable.h"
+#include "grid/gridcells.h"
+#include "grid/gridgrupo1.h"
+#include "grid/gridtable.h"
 
 #include <QHash>
 #include <vector>

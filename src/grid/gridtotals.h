@@ -3,7 +3,7 @@
 // The four totals under the recharge grid: money and credits of the rows on
 // screen (CalculaGrid) and of the whole file (CalculaRecargasGeral).
 
-#include "maintenance/gridselection.h"
+#include "grid/gridselection.h"
 #include "recharge/model.h"
 
 #include <QString>

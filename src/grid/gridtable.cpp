@@ -1,4 +1,4 @@
-#include "maintenance/gridtable.h"
+#include "grid/gridtable.h"
 
 namespace pluvexa {
 

@@ -1,7 +1,7 @@
 #include "gridfixture.h"
 
-#include "maintenance/gridfill.h"
-#include "maintenance/gridwriteback.h"
+#include "grid/gridfill.h"
+#include "grid/gridwriteback.h"
 #include "recharge/cp1252.h"
 #include "recharge/money.h"
 

@@ -5,7 +5,7 @@
 // holder by group 2, 3 or 4 when that group has the selected tariff (its CMM
 // and history are worth seeing), but that row takes no value.
 
-#include "maintenance/gridselection.h"
+#include "grid/gridselection.h"
 #include "recharge/model.h"
 
 #include <QString>

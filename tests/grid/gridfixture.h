@@ -2,8 +2,8 @@
 
 // A small recharge model and helpers shared by the grid logic tests.
 
-#include "maintenance/gridwindow.h"
-#include "maintenance/memorygridtable.h"
+#include "grid/gridwindow.h"
+#include "grid/memorygridtable.h"
 #include "recharge/model.h"
 
 #include <QString>

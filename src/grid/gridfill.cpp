@@ -1,7 +1,8 @@
-#include "maintenance/gridfill.h"
+#include "grid/gridfill.h"
 
-#include "maintenance/gridcells.h"
-#include "maintenance/gridtable.h"
+#include "grid/filtroportadores.h"
+#include "grid/gridcells.h"
+#include "grid/gridtable.h"
 #include "recharge/cp1252.h"
 
 #include <algorithm>
@@ -81,7 +82,7 @@ void aplicaModalidade(GridTable& grid, const ModeloRecarga& m, SelecaoGrid& sel,
 ResultadoPreenchimento PreencheGrid(GridTable& grid, const ModeloRecarga& m, SelecaoGrid& sel,
                                     const QString& entradaTipo, const QString& entradaTarifa,
                                     bool importando, const AvisosJanela& avisos,
-                                    IndiceLinhas* indice)
+                                    IndiceLinhas* indice, const FiltroPortadores* filtro)
 {
     ResultadoPreenchimento res;
 
@@ -127,7 +128,7 @@ ResultadoPreenchimento PreencheGrid(GridTable& grid, const ModeloRecarga& m, Sel
         if (h.TipoCartao != sel.TipoCartaoSel)
             continue;
         const int g = grupoMostrado(h, sel.TarifaSel, k);
-        if (g < 0)
+        if (g < 0 || (filtro && !filtro->aceita(h)))
             continue;
         const size_t base = celulas.size();
         celulas.resize(base + size_t(largura));

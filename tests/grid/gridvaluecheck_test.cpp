@@ -1,7 +1,7 @@
 #include "gridfixture.h"
 
-#include "maintenance/gridfill.h"
-#include "maintenance/valuecheck.h"
+#include "grid/gridfill.h"
+#include "grid/valuecheck.h"
 
 #include <gtest/gtest.h>
 

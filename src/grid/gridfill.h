@@ -4,16 +4,17 @@
 // tariff (the work of cbtipocartaoChange), and the grid's header layout
 // shared with the sort.
 
-#include "maintenance/gridindex.h"
-#include "maintenance/gridselection.h"
-#include "maintenance/gridtotals.h"
-#include "maintenance/gridwindow.h"
+#include "grid/gridindex.h"
+#include "grid/gridselection.h"
+#include "grid/gridtotals.h"
+#include "grid/gridwindow.h"
 #include "recharge/model.h"
 
 #include <QString>
 
 namespace pluvexa {
 
+class FiltroPortadores;
 class GridTable;
 
 struct ResultadoPreenchimento {
@@ -38,11 +39,14 @@ int grupoMostrado(const Recarga& h, int tarifaSel, int modalidade);
 // row per listed holder of TipoCartaoSel in model order, one blank row when
 // nobody is listed. Sets `sel` from the two entries, reports status and
 // control changes through `avisos`, and returns the labels and both totals.
-// `indice`, when given, receives which holder each row shows.
+// `indice`, when given, receives which holder each row shows. A `filtro`
+// that is on leaves out the holders it does not accept; the write-back goes
+// by holder, so the rows left out keep their values in the model.
 ResultadoPreenchimento PreencheGrid(GridTable& grid, const ModeloRecarga& m, SelecaoGrid& sel,
                                     const QString& entradaTipo, const QString& entradaTarifa,
                                     bool importando, const AvisosJanela& avisos,
-                                    IndiceLinhas* indice = nullptr);
+                                    IndiceLinhas* indice = nullptr,
+                                    const FiltroPortadores* filtro = nullptr);
 
 // The width a column of the money layout was designed with (columns 0 to 8).
 int larguraProjetada(int coluna);

@@ -1,0 +1,34 @@
+#include "grid/contagemlistas.h"
+
+#include "grid/gridcells.h"
+#include "grid/gridfill.h"
+
+namespace pluvexa {
+
+ContagemListas contaPortadores(const ModeloRecarga& m, int tipoSel)
+{
+    ContagemListas c;
+    c.porTipo.assign(kTiposCartao, 0);
+    c.porTarifa.assign(kTarifas, 0);
+    const int k = modalidade(m, tipoSel);
+    const int n = qtdTitulares(m);
+    for (int i = 0; i < n; ++i) {
+        const Recarga& h = m.wRecarga[size_t(i)];
+        if (h.TipoCartao >= 0 && h.TipoCartao < kTiposCartao)
+            ++c.porTipo[size_t(h.TipoCartao)];
+        if (h.TipoCartao != tipoSel)
+            continue;
+        // Each tariff a group carries lists the holder once at most.
+        for (int t = 0; t < kTarifas; ++t)
+            if (grupoMostrado(h, t, k) >= 0)
+                ++c.porTarifa[size_t(t)];
+    }
+    return c;
+}
+
+QString entradaComContagem(const QString& entrada, int quantidade)
+{
+    return entrada + QStringLiteral(" (") + QString::number(quantidade) + u')';
+}
+
+}  // namespace pluvexa

@@ -1,0 +1,35 @@
+#pragma once
+
+// One undoable step of the values: which holders' group values an action
+// changed, from what to what. Taken as a picture of every value before the
+// action compared with the model after it, so any action (typed value,
+// default value, repetition, import) is recorded the same way and undoing
+// it touches only what it changed.
+
+#include "recharge/model.h"
+
+#include <array>
+#include <vector>
+
+namespace pluvexa {
+
+using ValoresModelo = std::vector<std::array<double, kGrupos>>;
+
+// Every loaded holder's four group values.
+ValoresModelo fotografaValores(const ModeloRecarga& m);
+
+struct MudancaValor {
+    int titular;
+    int grupo;
+    double antes;
+    double depois;
+};
+
+// The values of `m` that differ from `antes`; empty when the action changed
+// nothing (or the holders are no longer those of the picture).
+std::vector<MudancaValor> diferencas(const ValoresModelo& antes, const ModeloRecarga& m);
+
+// Puts the values back as they were before (desfazer) or after the step.
+void aplicaMudancas(ModeloRecarga& m, const std::vector<MudancaValor>& mudancas, bool desfazer);
+
+}  // namespace pluvexa

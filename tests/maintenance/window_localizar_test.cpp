@@ -1,0 +1,148 @@
+// The find field above the real grid: typing narrows the rows, the match
+// count follows, Escape clears, values typed on filtered rows reach their
+// holders, and the whole-file mode moves to the card type and tariff that
+// list the match.
+
+#include "maintenance/recargagrid.h"
+#include "maintenance/ttabnumedit.h"
+#include "maintenance/windowfixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace pluvexa::janela {
+namespace {
+
+class Localizar : public JanelaRecargaTest {
+protected:
+    void SetUp() override
+    {
+        abreEProcessa();
+        escolheTipo(kTipoDinheiro);
+        escolheTarifa(1);
+    }
+    void procura(const QString& texto)
+    {
+        w().edlocalizar->setFocus(Qt::OtherFocusReason);
+        w().edlocalizar->clear();
+        QTest::keyClicks(w().edlocalizar, texto);
+    }
+    // Escape in the field, where the operator's focus is.
+    void limpa()
+    {
+        w().edlocalizar->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(w().edlocalizar, Qt::Key_Escape);
+    }
+    QList<int> usuariosNaGrade() const
+    {
+        QList<int> out;
+        const RecargaGrid& g = *janela->sgRecarga;
+        for (int r = 1; r < g.rowCount(); ++r)
+            if (!g.cell(0, r).isEmpty())
+                out << g.cell(0, r).toInt();
+        return out;
+    }
+    const Recarga& titularDoUsuario(int usuario) const
+    {
+        for (int i = 0; i < modelo->QtdRecarga; ++i)
+            if (modelo->wRecarga[size_t(i)].Usuario == usuario)
+                return modelo->wRecarga[size_t(i)];
+        ADD_FAILURE() << "no holder " << usuario;
+        return modelo->wRecarga[0];
+    }
+};
+
+TEST_F(Localizar, TypingNarrowsTheRowsAndEscapeClears)
+{
+    ASSERT_EQ(usuariosNaGrade(), (QList<int>{101, 102}));
+    EXPECT_TRUE(w().lbllocalizados->text().isEmpty());
+    EXPECT_EQ(w().edlocalizar->accessibleName(), "Localizar");
+
+    procura(QStringLiteral("lim"));
+    EXPECT_EQ(usuariosNaGrade(), QList<int>{102});
+    EXPECT_EQ(w().lbllocalizados->text(), "1 localizado");
+    EXPECT_EQ(w().lblqtdrec->text(), "1");
+
+    procura(QStringLiteral("zz"));
+    EXPECT_TRUE(usuariosNaGrade().isEmpty());
+    EXPECT_EQ(w().lbllocalizados->text(), "0 localizados");
+
+    limpa();
+    EXPECT_TRUE(w().edlocalizar->text().isEmpty());
+    EXPECT_EQ(usuariosNaGrade(), (QList<int>{101, 102}));
+    EXPECT_TRUE(w().lbllocalizados->text().isEmpty());
+    EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
+}
+
+TEST_F(Localizar, CtrlFPutsTheFocusInTheField)
+{
+    w().show();
+    QApplication::setActiveWindow(&w());
+    selecionaValor(1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), w().edlocalizar);
+}
+
+TEST_F(Localizar, AValueTypedOnAFilteredRowReachesItsHolderAndTheOthersKeepTheirs)
+{
+    digitaUsuario(101, "10,00");
+    procura(QStringLiteral("ana"));
+    ASSERT_EQ(usuariosNaGrade(), QList<int>{102});
+    // The first row of the filtered grid is the second holder of the file.
+    digitaUsuario(102, "25,50");
+    limpa();
+    EXPECT_EQ(valorDoUsuario(101), "10,00");
+    EXPECT_EQ(valorDoUsuario(102), "25,50");
+    EXPECT_DOUBLE_EQ(titularDoUsuario(101).Grupo[0].Valor, 10.0);
+    EXPECT_DOUBLE_EQ(titularDoUsuario(102).Grupo[0].Valor, 25.5);
+    EXPECT_EQ(w().lblgervlrdig->text(), "35,50");
+}
+
+TEST_F(Localizar, TheDefaultValueAndTheTotalsConcernTheRowsShown)
+{
+    procura(QStringLiteral("maria"));
+    w().edalteravlr->setFocus(Qt::OtherFocusReason);
+    w().edalteravlr->SetValue(40);
+    w().btnalteravlr->click();
+    EXPECT_EQ(w().lblvlrrecdig->text(), "40,00");
+    EXPECT_DOUBLE_EQ(titularDoUsuario(101).Grupo[0].Valor, 40.0);
+    EXPECT_DOUBLE_EQ(titularDoUsuario(102).Grupo[0].Valor, 0.0);
+    limpa();
+    EXPECT_EQ(valorDoUsuario(102), "0,00");
+    EXPECT_EQ(w().lblvlrrecdig->text(), "40,00");
+}
+
+TEST_F(Localizar, TheWholeFileModeSwitchesToTheMatchKeepingTypedValues)
+{
+    digitaUsuario(101, "12,00");
+    w().cklocalizatodos->setChecked(true);
+    // EVA ROCHA: credits, listed by tariff 2 through her first group.
+    procura(QStringLiteral("rocha"));
+    EXPECT_EQ(w().lbllocalizados->text(), "1 localizado");
+    QTest::keyClick(w().edlocalizar, Qt::Key_Return);
+    EXPECT_EQ(w().selecao().TipoCartaoSel, kTipoCreditos);
+    EXPECT_EQ(w().selecao().TarifaSel, 2);
+    ASSERT_EQ(usuariosNaGrade(), QList<int>{105});
+    EXPECT_EQ(w().sgRecarga->currentRow(), 1);
+    EXPECT_EQ(w().sgRecarga->currentColumn(), 5);
+    EXPECT_DOUBLE_EQ(titularDoUsuario(101).Grupo[0].Valor, 12.0);
+
+    // Every holder whose name holds an "a": Enter steps through them.
+    procura(QStringLiteral("a"));
+    EXPECT_EQ(w().lbllocalizados->text(), "6 localizados");
+    QTest::keyClick(w().edlocalizar, Qt::Key_Return);
+    EXPECT_EQ(w().selecao().TipoCartaoSel, kTipoDinheiro);
+    EXPECT_EQ(w().sgRecarga->cell(0, w().sgRecarga->currentRow()), "101");
+    EXPECT_EQ(valorDoUsuario(101), "12,00");
+    QTest::keyClick(w().edlocalizar, Qt::Key_Return);
+    EXPECT_EQ(w().sgRecarga->cell(0, w().sgRecarga->currentRow()), "102");
+    EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
+}
+
+}  // namespace
+}  // namespace pluvexa::janela
