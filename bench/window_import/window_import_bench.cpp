@@ -3,7 +3,7 @@
 // messages run after every record, the log written, and the window's grid
 // widget refilled with all 10,000 rows at the end. Goal: under 1 s.
 
-#include "maintenance/gridfill.h"
+#include "grid/gridfill.h"
 #include "maintenance/importacaoarquivo.h"
 #include "maintenance/recargagrid.h"
 #include "ui/interaction.h"

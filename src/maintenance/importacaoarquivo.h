@@ -9,7 +9,7 @@
 // No widgets: the window lends its controls through the hooks.
 
 #include "import/recargaexterna.h"
-#include "maintenance/gridwindow.h"
+#include "grid/gridwindow.h"
 #include "recharge/model.h"
 
 #include <QDate>
