@@ -97,6 +97,21 @@ bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecar
     return true;
 }
 
+std::optional<int> processaConsistente(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
+                                       ResultadoProcessamento& resultado, const QString& nada)
+{
+    QStringList log;
+    QString erro;
+    const bool processado = processaArquivo(path, rascunho, plano, modelo, resultado, log, erro);
+    for (const QString& l : log)
+        std::fprintf(stderr, "%s\n", l.toUtf8().constData());
+    if (!processado)
+        return falha(erro);
+    if (!resultado.consistente())
+        return falha(QStringLiteral("%1 has inconsistent records; %2").arg(path, nada));
+    return std::nullopt;
+}
+
 int check(const QStringList& args)
 {
     QCommandLineParser parser;

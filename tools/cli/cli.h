@@ -42,6 +42,14 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
 bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
                      ResultadoProcessamento& resultado, QStringList& log, QString& erro);
 
+// For the commands that work on FILE's model after processing it: does
+// processaArquivo with the processing log on standard error. Answers
+// nothing when FILE is processed and consistent, otherwise the exit status
+// (Falha, the reason printed; `nada` says what is then not done, e.g.
+// "nothing imported").
+std::optional<int> processaConsistente(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
+                                       ResultadoProcessamento& resultado, const QString& nada);
+
 // Runs the command named first in `args` and answers the exit status.
 int executa(QStringList args);
 

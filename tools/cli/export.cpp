@@ -43,16 +43,10 @@ int exporta(const QStringList& args)
 
     ModeloRecarga modelo;
     ResultadoProcessamento processado;
-    QStringList log;
+    if (const std::optional<int> r = processaConsistente(path, parser.isSet(draft), parser.isSet(plain), modelo,
+                                                         processado, QStringLiteral("nothing exported")))
+        return *r;
     QString erro;
-    const bool carregado =
-        processaArquivo(path, parser.isSet(draft), parser.isSet(plain), modelo, processado, log, erro);
-    for (const QString& l : log)
-        std::fprintf(stderr, "%s\n", l.toUtf8().constData());
-    if (!carregado)
-        return falha(erro);
-    if (!processado.consistente())
-        return falha(QStringLiteral("%1 has inconsistent records; nothing exported").arg(path));
     if (!exportaPlanilha(modelo, saida, &erro))
         return falha(erro);
     return Sucesso;

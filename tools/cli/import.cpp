@@ -91,16 +91,9 @@ int importa(const QStringList& args)
 
     ModeloRecarga modelo;
     ResultadoProcessamento processado;
-    QStringList log;
-    QString erro;
-    const bool carregado =
-        processaArquivo(path, parser.isSet(draft), parser.isSet(plain), modelo, processado, log, erro);
-    for (const QString& l : log)
-        erroPadrao(l);
-    if (!carregado)
-        return falha(erro);
-    if (!processado.consistente())
-        return falha(QStringLiteral("%1 has inconsistent records; nothing imported").arg(path));
+    if (const std::optional<int> r = processaConsistente(path, parser.isSet(draft), parser.isSet(plain), modelo,
+                                                         processado, QStringLiteral("nothing imported")))
+        return *r;
 
     const std::vector<int> tipos = tiposDoArquivo(processado);
     int selecionado = tipos.empty() ? 0 : tipos.front();
