@@ -14,26 +14,13 @@ namespace {
 using test::Execucao;
 using test::executa;
 
-class CliPlanilha : public ::testing::Test {
+class CliPlanilha : public test::ComArquivoDemo {
 protected:
-    void SetUp() override
-    {
-        const Execucao demo = executa({QStringLiteral("demo"), QStringLiteral("--folder"), dir.path()});
-        ASSERT_EQ(demo.codigo, 0) << demo.erros.toStdString();
-        recebido = demo.saida.trimmed().split('\n').last();
-    }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
     static QByteArray le(const QString& caminho)
     {
         QFile f(caminho);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-
-    test::TemporaryHome home;
-    QTemporaryDir dir;
-    QString recebido;
 };
 
 TEST_F(CliPlanilha, ExportEditImportAndTheModelWrittenOutCarriesTheValues)

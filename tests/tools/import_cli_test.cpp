@@ -17,17 +17,8 @@ using test::executa;
 
 const QString kExemplo = QStringLiteral(PLUVEXA_SOURCE_DIR "/examples/folha_2026_03.rrm");
 
-class CliImport : public ::testing::Test {
+class CliImport : public test::ComArquivoDemo {
 protected:
-    void SetUp() override
-    {
-        const Execucao demo = executa({QStringLiteral("demo"), QStringLiteral("--folder"), dir.path()});
-        ASSERT_EQ(demo.codigo, 0) << demo.erros.toStdString();
-        recebido = demo.saida.trimmed().split('\n').last();
-    }
-
-    QString path(const QString& name) const { return dir.filePath(name); }
-
     QString externo(const QByteArray& bytes)
     {
         QFile f(path(QStringLiteral("folha.rrm")));
@@ -37,10 +28,6 @@ protected:
     }
 
     Execucao importa(const QStringList& args) { return executa(QStringList{QStringLiteral("import"), recebido} + args); }
-
-    test::TemporaryHome home;
-    QTemporaryDir dir;
-    QString recebido;
 };
 
 TEST_F(CliImport, TheExampleAgainstTheDemoFilePrintsTheReportLinesAndLogsBelowTheWorkingRoot)
