@@ -1,6 +1,10 @@
 #include "grid/passovalores.h"
 
 #include "grid/gridcells.h"
+#include "grid/gridfill.h"
+#include "grid/gridtable.h"
+
+#include <climits>
 
 namespace pluvexa {
 
@@ -34,6 +38,26 @@ void aplicaMudancas(ModeloRecarga& m, const std::vector<MudancaValor>& mudancas,
     for (const MudancaValor& d : mudancas)
         if (d.titular < n && d.grupo >= 0 && d.grupo < kGrupos)
             m.wRecarga[size_t(d.titular)].Grupo[size_t(d.grupo)].Valor = desfazer ? d.antes : d.depois;
+}
+
+int mostraMudancas(GridTable& grid, const ModeloRecarga& m, const SelecaoGrid& sel, const IndiceLinhas& indice,
+                   const std::vector<MudancaValor>& mudancas)
+{
+    const int modalidadeSel = modalidade(m, sel.TipoCartaoSel);
+    const int linhas = grid.rowCount();
+    TextosValor texto(sel.FormatoValor);
+    int primeira = INT_MAX;
+    for (const MudancaValor& d : mudancas) {
+        const int r = indice.linha(d.titular);
+        if (r < 1 || r >= linhas || d.titular >= qtdTitulares(m))
+            continue;
+        const Recarga& h = m.wRecarga[size_t(d.titular)];
+        if (h.TipoCartao != sel.TipoCartaoSel || grupoMostrado(h, sel.TarifaSel, modalidadeSel) != d.grupo)
+            continue;
+        grid.setCell(kColValor, r, texto(h.Grupo[size_t(d.grupo)].Valor));
+        primeira = std::min(primeira, r);
+    }
+    return primeira == INT_MAX ? -1 : primeira;
 }
 
 }  // namespace pluvexa

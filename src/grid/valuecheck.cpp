@@ -23,11 +23,10 @@ QString mensagemMaximo(const TipoCartao& t)
            + QStringLiteral(") - Verifique!");
 }
 
-// Stores `valor` in holder r - 1 when row r shows that holder.
-bool armazenaNaLinha(const GridTable& grid, ModeloRecarga& m, const SelecaoGrid& sel, int r,
+// Stores `valor` in holder i when row r shows that holder.
+bool armazenaNaLinha(const GridTable& grid, ModeloRecarga& m, const SelecaoGrid& sel, int r, int i,
                      double valor)
 {
-    const int i = r - 1;
     if (i < 0 || i >= qtdTitulares(m))
         return false;
     Recarga& h = m.wRecarga[size_t(i)];
@@ -45,7 +44,8 @@ bool armazenaNaLinha(const GridTable& grid, ModeloRecarga& m, const SelecaoGrid&
 
 }  // namespace
 
-ValidacaoValor ValidaValor(GridTable& grid, ModeloRecarga& m, const SelecaoGrid& sel)
+ValidacaoValor ValidaValor(GridTable& grid, ModeloRecarga& m, const SelecaoGrid& sel,
+                           const IndiceLinhas* indice)
 {
     ValidacaoValor res;
     const int r = grid.currentRow();
@@ -91,7 +91,8 @@ ValidacaoValor ValidaValor(GridTable& grid, ModeloRecarga& m, const SelecaoGrid&
     // The model takes what the cell shows (a credit amount rounded to a
     // whole number), the same the full write-back would read later.
     const std::optional<Moeda> guardado = Moeda::deTexto(mostrado);
-    res.armazenado = armazenaNaLinha(grid, m, sel, r, (guardado ? *guardado : *v).paraDouble());
+    const int titular = indice ? indice->titular(r) : r - 1;
+    res.armazenado = armazenaNaLinha(grid, m, sel, r, titular, (guardado ? *guardado : *v).paraDouble());
     return res;
 }
 

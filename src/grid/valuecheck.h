@@ -3,6 +3,7 @@
 // Checking a value typed in the grid (ValidaValor) and putting one default
 // value into every listed row (btnalteravlrClick, edalteravlrExit).
 
+#include "grid/gridindex.h"
 #include "grid/gridselection.h"
 #include "recharge/model.h"
 
@@ -35,12 +36,16 @@ struct ValidacaoValor {
 // cell becomes 0; an amount above the card type's ValorMaximo is refused
 // (a Modalidade other than 0 and 1 has no maximum); an amount other than 0
 // on a row that takes no value is refused and the cell becomes 0. An
-// accepted amount is
-// written back formatted with FormatoValor and, when the row shows holder
-// r - 1 (the r-th loaded holder), stored at once in that holder's group of
-// TarifaSel as the amount the cell now shows. Anything else is stored by
-// the next full write-back. The caller aborts its action unless Ok.
-ValidacaoValor ValidaValor(GridTable& grid, ModeloRecarga& m, const SelecaoGrid& sel);
+// accepted amount is written back formatted with FormatoValor and, when
+// the row shows its holder, stored at once in that holder's group of
+// TarifaSel as the amount the cell now shows. Without `indice` the row is
+// taken to show holder r - 1 (the r-th loaded holder); with it, the holder
+// the index gives for the row, so that a filtered or sorted grid, or one
+// listing a later card type, stores at once too. A row whose cells do not
+// match that holder is stored by the next full write-back. The caller
+// aborts its action unless Ok.
+ValidacaoValor ValidaValor(GridTable& grid, ModeloRecarga& m, const SelecaoGrid& sel,
+                           const IndiceLinhas* indice = nullptr);
 
 // The check made when the default-value edit is left: "Valor Inválido -
 // Verifique!" for a negative value or text that is no number, the maximum

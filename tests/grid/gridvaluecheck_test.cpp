@@ -112,6 +112,30 @@ TEST_F(ValorDigitado, NotStoredWhenTheRowShowsAnotherHolder)
     EXPECT_EQ(m->wRecarga[0].Grupo[0].Valor, 0);
 }
 
+TEST_F(ValorDigitado, WithTheRowIndexStoredAtOnceInTheHolderTheRowShows)
+{
+    carrega(*m, {
+        titular(1, 1, "A", "", kTipoOutro, {{3}}),
+        titular(2, 2, "B", "", kTipoDinheiro, {{3}}),
+        titular(3, 3, "C", "", kTipoDinheiro, {{3}}),
+    });
+    IndiceLinhas indice;
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {}, &indice);
+    grid.setCurrentRow(2);
+    grid.setCell(5, 2, QStringLiteral("5"));
+    const ValidacaoValor v = ValidaValor(grid, *m, sel, &indice);
+    EXPECT_TRUE(v.armazenado);
+    EXPECT_EQ(m->wRecarga[2].Grupo[0].Valor, 5);
+    EXPECT_EQ(m->wRecarga[1].Grupo[0].Valor, 0);
+
+    // An index that no longer fits the row (its cells name another holder)
+    // stores nothing: the full write-back goes by the cells.
+    grid.setCell(0, 2, QStringLiteral("1"));
+    grid.setCell(5, 2, QStringLiteral("6"));
+    EXPECT_FALSE(ValidaValor(grid, *m, sel, &indice).armazenado);
+    EXPECT_EQ(m->wRecarga[2].Grupo[0].Valor, 5);
+}
+
 TEST_F(ValorDigitado, RefusedValuesStoreNothing)
 {
     carrega(*m, {titular(1, 1, "A", "", kTipoDinheiro, {{3, 0, 4}})});

@@ -1,5 +1,6 @@
 #include "gridfixture.h"
 
+#include "grid/gridfill.h"
 #include "grid/passovalores.h"
 
 #include <gtest/gtest.h>
@@ -50,6 +51,32 @@ TEST_F(PassoValores, NothingChangedOrAnotherFileGivesNoStep)
     m->wRecarga[0].Grupo[0].Valor = 1;
     m->QtdRecarga = 2;
     EXPECT_TRUE(diferencas(antes, *m).empty());
+}
+
+TEST_F(PassoValores, OnlyTheCellsShowingAChangedValueAreRewritten)
+{
+    MemoryGridTable grid;
+    SelecaoGrid sel;
+    IndiceLinhas indice;
+    // Money, tariff 3: holders 0 and 1 on rows 1 and 2, by their group 1.
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {}, &indice);
+    ASSERT_EQ(grid.cell(0, 2), "2");
+    grid.setCell(5, 1, QStringLiteral("typed"));
+
+    const ValoresModelo antes = fotografaValores(*m);
+    m->wRecarga[1].Grupo[0].Valor = 20;  // on screen
+    m->wRecarga[1].Grupo[1].Valor = 7;   // not the group shown
+    m->wRecarga[2].Grupo[0].Valor = 1;   // another card type
+    const std::vector<MudancaValor> d = diferencas(antes, *m);
+    ASSERT_EQ(d.size(), 3u);
+    EXPECT_EQ(mostraMudancas(grid, *m, sel, indice, d), 2);
+    EXPECT_EQ(grid.cell(5, 2), "20,00");
+    EXPECT_EQ(grid.cell(5, 1), "typed");
+
+    aplicaMudancas(*m, d, true);
+    EXPECT_EQ(mostraMudancas(grid, *m, sel, indice, d), 2);
+    EXPECT_EQ(grid.cell(5, 2), "0,00");
+    EXPECT_EQ(mostraMudancas(grid, *m, sel, indice, {{2, 0, 9, 1}}), -1);
 }
 
 }  // namespace
