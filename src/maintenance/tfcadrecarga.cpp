@@ -1,5 +1,6 @@
 #include "maintenance/tfcadrecarga.h"
 
+#include "maintenance/desfazervalores.h"
 #include "maintenance/filelists.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
@@ -36,6 +37,7 @@ Tfcadrecarga::Tfcadrecarga(const AppContext& ctx, QWidget* parent)
     MostraProgresso(false);
     ligaBotoes();
     ligaGrade();
+    ligaDesfazer();
     FormCreate();
     focaPagina(PageControl1->currentWidget());
 }
@@ -51,7 +53,13 @@ void Tfcadrecarga::ligaBotoes()
     connect(btnexportarplanilha, &QPushButton::clicked, this, [this] { btnexportarplanilhaClick(); });
 }
 
-Tfcadrecarga::~Tfcadrecarga() = default;
+Tfcadrecarga::~Tfcadrecarga()
+{
+    // The steps are cleared as they go; the menu that shows them must not
+    // hear of it half torn down.
+    if (m_desfazer)
+        m_desfazer->pilha().disconnect(this);
+}
 
 void Tfcadrecarga::FormCreate()
 {

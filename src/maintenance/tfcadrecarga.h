@@ -22,6 +22,7 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
@@ -30,6 +31,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -39,6 +41,7 @@ class QStackedWidget;
 
 namespace pluvexa {
 
+class DesfazerValores;
 class TTabNumEdit;
 class RecargaGrid;
 struct ResultadoProcessamento;
@@ -94,6 +97,10 @@ public:
     QLabel* lbllocalizados = nullptr;
     QCheckBox* cklocalizatodos = nullptr;
     RecargaGrid* sgRecarga = nullptr;
+    // The grid's context menu: undo and redo of the values.
+    QMenu* PopupMenu1 = nullptr;
+    QAction* ppmdesfazer = nullptr;
+    QAction* ppmrefazer = nullptr;
     TTabNumEdit* edalteravlr = nullptr;
     QPushButton* btnalteravlr = nullptr;
     QPushButton* btnrepetirrecarga = nullptr;
@@ -161,6 +168,10 @@ public:
     // Each holder's value becomes its last recharge, on the rows shown or
     // over the whole file, as the operator chooses.
     void btnrepetirrecargaClick();
+    // Undo and redo of the last step of the values (a typed value, "Alterar
+    // Vlr.", "Repetir Última Recarga", an import), with the totals.
+    void ppmdesfazerClick();
+    void ppmrefazerClick();
     void rbClassificacaoClick(int indice);
     void ClassificaGrid(Classificacao ordem);
     void CalculaGrid();
@@ -216,6 +227,9 @@ private:
     void focaPagina(QWidget* page);
     void ligaBotoes();
     void ligaGrade();
+    void ligaDesfazer();
+    void mostraDesfazer();
+    void aplicaPasso(bool desfazer);
     void recarregaLista(QListWidget* list, const QString& folder, const QString& mask);
     void perguntaRascunho();
     void encerraProcessamento();
@@ -241,6 +255,7 @@ private:
     SelecaoGrid m_sel;
     IndiceLinhas m_indice;
     FiltroPortadores m_filtro;
+    std::unique_ptr<DesfazerValores> m_desfazer;
     int m_proximoAchado = 0;
     QStringList m_log;
     bool m_lendoRascunho = false;

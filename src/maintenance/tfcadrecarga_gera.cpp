@@ -2,6 +2,7 @@
 // the records a draft or a sealed answer, the processing log its ".LOG", and
 // the received file moves to the processed folder.
 
+#include "maintenance/desfazervalores.h"
 #include "maintenance/filelists.h"
 #include "maintenance/limites.h"
 #include "maintenance/tfcadrecarga.h"
@@ -48,8 +49,10 @@ void Tfcadrecarga::btngerararquivoClick()
     if (!confirmaNovaResposta())
         return;
     adicionaLog(QStringLiteral("Geração de Arquivo Definitivo "));
-    if (GeraArquivo(pastaGerados(), false))
+    if (GeraArquivo(pastaGerados(), false)) {
         m_valoresPendentes = false;
+        m_desfazer->marcaSalvo();
+    }
     else if (m_valoresRecusados)
         return;  // the operator stays at the grid to correct them
     mostraPagina(tblog);
@@ -62,6 +65,8 @@ void Tfcadrecarga::btnsalvarrascunhoClick()
     adicionaLog(QStringLiteral("Geração de Arquivo Rascunho"));
     if (GeraArquivo(pastaRascunho(), true)) {
         m_valoresPendentes = false;
+        // The steps stay: the operator may still take one back.
+        m_desfazer->marcaSalvo();
         m_ctx.interaction->notice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));
     }
 }

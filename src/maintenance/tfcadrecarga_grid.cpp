@@ -7,6 +7,7 @@
 #include "grid/gridsort.h"
 #include "grid/gridtotals.h"
 #include "grid/gridwriteback.h"
+#include "maintenance/desfazervalores.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "maintenance/ttabnumedit.h"
@@ -87,6 +88,9 @@ void Tfcadrecarga::CalculaRecargasGeral()
 
 bool Tfcadrecarga::AtualizaArrayRecargas()
 {
+    // Inside another step it is part of it; alone, it stores values typed
+    // and not confirmed, which makes them a step of their own.
+    PassoDesfazer passo(*m_desfazer, kPassoDigitado);
     sgRecarga->confirmaEdicao();
     const ResultadoAtualizacao r = pluvexa::AtualizaArrayRecargas(*sgRecarga, *m_ctx.modelo, m_sel, Importando, avisos());
     if (r.erro) {
@@ -131,7 +135,13 @@ void Tfcadrecarga::cbtarifaChange()
 bool Tfcadrecarga::confirmaValor()
 {
     sgRecarga->confirmaEdicao();
-    const ValidacaoValor v = ValidaValor(*sgRecarga, *m_ctx.modelo, m_sel);
+    ValidacaoValor v;
+    {
+        // Each confirmed value is stored at once, in the holder its row
+        // shows, so that it is one step of its own.
+        PassoDesfazer passo(*m_desfazer, kPassoDigitado);
+        v = ValidaValor(*sgRecarga, *m_ctx.modelo, m_sel, &m_indice);
+    }
     switch (v.resultado) {
     case ResultadoValor::Ok:
         break;
@@ -167,6 +177,7 @@ void Tfcadrecarga::sgRecargaExit()
     if (m_saindoDaGrade)
         return;
     m_saindoDaGrade = true;
+    PassoDesfazer passo(*m_desfazer, kPassoDigitado);
     if (confirmaValor() && AtualizaArrayRecargas())
         CalculaRecargasGeral();
     m_saindoDaGrade = false;
@@ -181,7 +192,12 @@ void Tfcadrecarga::btnalteravlrClick()
     }
     adicionaLog(r.linhaLog);
     m_valoresPendentes = true;
-    if (AtualizaArrayRecargas() && !r.avisoPuladas.isEmpty())
+    bool atualizado = false;
+    {
+        PassoDesfazer passo(*m_desfazer, kPassoAlterarVlr);
+        atualizado = AtualizaArrayRecargas();
+    }
+    if (atualizado && !r.avisoPuladas.isEmpty())
         m_ctx.interaction->notice(r.avisoPuladas);
 }
 
@@ -200,6 +216,8 @@ void Tfcadrecarga::rbClassificacaoClick(int indice)
 
 void Tfcadrecarga::ClassificaGrid(Classificacao ordem)
 {
+    // The sort changes no value; its write-back stores typed ones.
+    PassoDesfazer passo(*m_desfazer, kPassoDigitado);
     sgRecarga->confirmaEdicao();
     const ResultadoClassificacao r = pluvexa::ClassificaGrid(*sgRecarga, *m_ctx.modelo, m_sel, ordem, Importando,
                                                              avisos(), &m_indice);

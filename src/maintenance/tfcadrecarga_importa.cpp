@@ -1,6 +1,7 @@
 // "Importar Arquivo" and "Exportar Planilha": values in from an external
-// file, holders and values out to a spreadsheet.
+// file (one step of the undo), holders and values out to a spreadsheet.
 
+#include "maintenance/desfazervalores.h"
 #include "maintenance/exportacaoplanilha.h"
 #include "maintenance/importacaoarquivo.h"
 #include "maintenance/tfcadrecarga.h"
@@ -44,7 +45,11 @@ void Tfcadrecarga::btnimportararqClick()
     pedido.empresa = lblempresa->text();
     pedido.hoje = m_relogio().date();
     pedido.opcoes.relogio = m_relogio;
-    const ResultadoImportacaoJanela r = importaArquivo(*m_ctx.modelo, *m_ctx.interaction, janela, pedido);
+    ResultadoImportacaoJanela r;
+    {
+        PassoDesfazer passo(*m_desfazer, kPassoImportar);
+        r = importaArquivo(*m_ctx.modelo, *m_ctx.interaction, janela, pedido);
+    }
     if (r.armazenados > 0)
         m_valoresPendentes = true;
 }

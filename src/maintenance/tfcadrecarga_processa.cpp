@@ -1,6 +1,7 @@
 // Processing a received file or a saved draft: open, expand, check and load
 // it, with every step in the processing log.
 
+#include "maintenance/desfazervalores.h"
 #include "maintenance/filelists.h"
 #include "maintenance/tfcadrecarga.h"
 #include "recharge/cp1252.h"
@@ -116,6 +117,8 @@ void Tfcadrecarga::btnprocessarClick()
     for (QLabel* l : {lblseq, lblempresa, lbldata, lblcripta})
         l->clear();
 
+    // The model is loaded anew: the steps of the previous file go with it.
+    m_desfazer->limpa();
     ProcessadorRecarga processador(*m_ctx.modelo);
     processador.aoEventoDesconhecido = [this](const QString& tipo, int) {
         m_ctx.interaction->notice(QStringLiteral("Evento não reconhecido - ") + tipo + QStringLiteral(" - Verifique!"));

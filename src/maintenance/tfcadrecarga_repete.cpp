@@ -1,9 +1,11 @@
 // "Repetir Última Recarga": the grid is written back first, so the question
 // knows whether values already typed would be replaced and nothing typed
 // is lost; the rows on screen go through the grid and its write-back, the
-// whole file straight through the model and a new fill.
+// whole file straight through the model and a new fill. Either is one
+// step of the undo.
 
 #include "grid/repeterecarga.h"
+#include "maintenance/desfazervalores.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "ui/interaction.h"
@@ -21,6 +23,7 @@ void Tfcadrecarga::btnrepetirrecargaClick()
         perguntaRepeticao(substituiNoArquivo(*m_ctx.modelo)),
         {QStringLiteral("Linhas da Tela"), QStringLiteral("Arquivo Inteiro"), QStringLiteral("Cancelar")});
     ResultadoRepeticao r;
+    PassoDesfazer passo(*m_desfazer, kPassoRepetir);
     if (escolha == LinhasDaTela) {
         const int linha = sgRecarga->currentRow();
         r = repeteNaTela(*sgRecarga, *m_ctx.modelo, m_sel);

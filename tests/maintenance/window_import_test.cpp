@@ -28,11 +28,7 @@ namespace {
 
 using test::registro;
 
-const QString kAvisoNaoSalvas = QStringLiteral(
-    "As Alterações feitas pela importação não estão salvas.\n"
-    "Clique no botão 'Salvar Rascunho' para salvar as alterações.");
 const QString kAdvertencias = QStringLiteral("Operação Concluída com Advertências");
-const QString kSucesso = QStringLiteral("Operação Concluída com Sucesso");
 
 // What the window shows while a dialog of the import is open.
 struct Estado {
@@ -101,17 +97,12 @@ protected:
             bytes += l + "\r\n";
         return grava(nome, bytes);
     }
-    static QString avisoLog(const QString& base)
-    {
-        return QStringLiteral("Log da operação gerado em \n")
-               + QDir::toNativeSeparators(QDir(pastaLog()).filePath(base + QStringLiteral(".log")));
-    }
     // Expects the dialogs of a run that ends with warnings; the result
     // report's text (through its printed pages) goes to `relatorio`.
     void esperaAdvertencias(const QString& arquivo, const QString& base, QString* relatorio)
     {
         dialogos.expectOpenFile(arquivo);
-        dialogos.expectNotice(avisoLog(base));
+        dialogos.expectNotice(avisoLogImportacao(base));
         dialogos.expectNotice(kAdvertencias);
         dialogos.expectPrintPreview(nullptr, [this, relatorio](const auto& paint, const auto& salvarPdf) {
             EXPECT_TRUE(salvarPdf);
@@ -124,13 +115,6 @@ protected:
             if (const std::optional<QString> t = test::textoDoPdf(pdf))
                 *relatorio = *t;
         });
-        dialogos.expectNotice(kAvisoNaoSalvas);
-    }
-    void esperaSucesso(const QString& arquivo, const QString& base)
-    {
-        dialogos.expectOpenFile(arquivo);
-        dialogos.expectNotice(avisoLog(base));
-        dialogos.expectNotice(kSucesso);
         dialogos.expectNotice(kAvisoNaoSalvas);
     }
     void importa()
@@ -148,24 +132,6 @@ protected:
                                                          w().btnimpressao, w().btngerararquivo, w().sgRecarga})
             EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    }
-    // The answer "Gerar Arquivo" writes, as the central reads it: the
-    // group 1 value field of each holder's detail record, by Usuario.
-    std::map<int, QString> geraEAbreResposta()
-    {
-        w().btngerararquivo->click();
-        EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
-        const auto resposta =
-            abreResposta(QDir(pastaGerados()).filePath(QStringLiteral("PX_00123_0007_0412091530_2.REC")));
-        std::map<int, QString> valores;
-        if (!resposta) {
-            ADD_FAILURE() << "the central cannot open the answer";
-            return valores;
-        }
-        for (const Texto& r : *resposta)
-            if (campoRegistro(r, 1, 2) == QLatin1String("01"))
-                valores[campoRegistro(r, 3, 10).toInt()] = campoRegistro(r, 135, 18);
-        return valores;
     }
 };
 
@@ -225,7 +191,7 @@ TEST_F(Importacao, ImportedValuesReachTheCentralInTheAnswer)
     abreEProcessa();
     const QString arquivo = rrm({registro("111", "12,34", "01"), registro("444", "7,00", "02"),
                                  registro("555", "13,00", "02"), registro("666", "3,05", "01")});
-    esperaSucesso(arquivo, QStringLiteral("folha"));
+    esperaImportacaoSemFalhas(arquivo, QStringLiteral("folha"));
     importa();
     esperaJanelaDeVolta();
 
@@ -242,7 +208,7 @@ TEST_F(Importacao, ChooserOffersBothFormatsAndTakesASpreadsheet)
     abreEProcessa();
     const QString arquivo = grava(QStringLiteral("folha.CSV"),
                                   "\xEF\xBB\xBFMatr\xC3\xAD" "cula;Valor;Tipo\r\n111;12,5;1\r\n\r\n555;13;2\r\n");
-    esperaSucesso(arquivo, QStringLiteral("folha"));
+    esperaImportacaoSemFalhas(arquivo, QStringLiteral("folha"));
     importa();
     EXPECT_EQ(dialogos.lastFilter(), QStringLiteral("Arquivo Recarga (*.rrm);;Planilha (*.csv);;Todos os Arquivos (*.*)"));
     escolheTipo(kTipoDinheiro);
@@ -285,7 +251,7 @@ TEST_F(Importacao, ValueTypedButNotConfirmedIsKeptWhenTheGridIsRefilled)
     escolheTipo(kTipoDinheiro);
     escolheTarifa(1);
     digita(linhaDoUsuario(102), QStringLiteral("8,5"), false);
-    esperaSucesso(rrm({registro("111", "1,00", "01")}), QStringLiteral("folha"));
+    esperaImportacaoSemFalhas(rrm({registro("111", "1,00", "01")}), QStringLiteral("folha"));
     importa();
     EXPECT_EQ(valorDoUsuario(101), "1,00");
     EXPECT_EQ(valorDoUsuario(102), "8,50");
@@ -296,8 +262,9 @@ TEST_F(Importacao, WhileTheRunGoesOnImportingPrintingAndExportingAreOff)
     Observadora obs(dialogos, janela);
     outrosDialogos = &obs;
     abreEProcessa();
-    esperaSucesso(rrm({registro("111", "1,00", "01"), registro("222", "2,00", "01"), registro("666", "3,00")}),
-                  QStringLiteral("folha"));
+    esperaImportacaoSemFalhas(
+        rrm({registro("111", "1,00", "01"), registro("222", "2,00", "01"), registro("666", "3,00")}),
+        QStringLiteral("folha"));
     importa();
     ASSERT_EQ(obs.estados.size(), 3u);
     // The run's own notice, the log's, comes after the grid refill: the
@@ -337,7 +304,7 @@ TEST_F(Importacao, WindowIsPutBackWhenAStepFailsHalfWay)
     outrosDialogos = &obs;
     abreEProcessa();
     dialogos.expectOpenFile(rrm({registro("111", "1,00", "01")}));
-    dialogos.expectNotice(avisoLog(QStringLiteral("folha")));
+    dialogos.expectNotice(avisoLogImportacao(QStringLiteral("folha")));
     dialogos.expectNotice(kSucesso);
     EXPECT_THROW(w().btnimportararqClick(), std::runtime_error);
     EXPECT_TRUE(dialogos.allConsumed());
@@ -374,7 +341,7 @@ TEST_F(Exportacao, SpreadsheetGoesOutEditedComesBackAndReachesTheCentral)
     bytes.replace(inicio + 2, fim - inicio - 2, linha);
     test::gravaArquivo(planilha + QStringLiteral(".csv"), bytes);
 
-    esperaSucesso(planilha + QStringLiteral(".csv"), QStringLiteral("valores"));
+    esperaImportacaoSemFalhas(planilha + QStringLiteral(".csv"), QStringLiteral("valores"));
     importa();
     EXPECT_EQ(valorDoUsuario(101), "10,00");
     EXPECT_EQ(valorDoUsuario(102), "20,00");

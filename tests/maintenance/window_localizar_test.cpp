@@ -103,6 +103,20 @@ TEST_F(Localizar, AValueTypedOnAFilteredRowReachesItsHolderAndTheOthersKeepTheir
     EXPECT_EQ(w().lblgervlrdig->text(), "35,50");
 }
 
+TEST_F(Localizar, AValueTypedOnAFilteredRowReachesItsHolderInTheAnswerFile)
+{
+    digitaUsuario(101, "10,00");
+    procura(QStringLiteral("lim"));
+    ASSERT_EQ(usuariosNaGrade(), QList<int>{102});
+    digitaUsuario(102, "25,50");
+    // Generated with the filter still on: the rows shown are written back
+    // by holder, the others keep what they hold.
+    const std::map<int, QString> valores = geraEAbreResposta();
+    EXPECT_EQ(valores.at(101), "000000000000001000");
+    EXPECT_EQ(valores.at(102), "000000000000002550");
+    EXPECT_EQ(valores.at(106), QString(18, u'0'));
+}
+
 TEST_F(Localizar, TheDefaultValueAndTheTotalsConcernTheRowsShown)
 {
     procura(QStringLiteral("maria"));

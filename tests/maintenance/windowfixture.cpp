@@ -188,6 +188,12 @@ QStringList arquivosEm(const QString& pasta)
     return QDir(pasta).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
+QString avisoLogImportacao(const QString& base)
+{
+    return QStringLiteral("Log da operação gerado em \n")
+           + QDir::toNativeSeparators(QDir(pastaLog()).filePath(base + QStringLiteral(".log")));
+}
+
 // ------------------------------------------------------------- fixture
 
 void JanelaRecargaTest::TearDown()
@@ -295,6 +301,31 @@ void JanelaRecargaTest::digita(int linha, const QString& texto, bool enter)
     }
     if (enter)
         QTest::keyClick(alvo, Qt::Key_Return);
+}
+
+void JanelaRecargaTest::esperaImportacaoSemFalhas(const QString& arquivo, const QString& base)
+{
+    dialogos.expectOpenFile(arquivo);
+    dialogos.expectNotice(avisoLogImportacao(base));
+    dialogos.expectNotice(kSucesso);
+    dialogos.expectNotice(kAvisoNaoSalvas);
+}
+
+std::map<int, QString> JanelaRecargaTest::geraEAbreResposta()
+{
+    janela->btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
+    const auto resposta =
+        abreResposta(QDir(pastaGerados()).filePath(QStringLiteral("PX_00123_0007_0412091530_2.REC")));
+    std::map<int, QString> valores;
+    if (!resposta) {
+        ADD_FAILURE() << "the central cannot open the answer";
+        return valores;
+    }
+    for (const Texto& r : *resposta)
+        if (campoRegistro(r, 1, 2) == QLatin1String("01"))
+            valores[campoRegistro(r, 3, 10).toInt()] = campoRegistro(r, 135, 18);
+    return valores;
 }
 
 int JanelaRecargaTest::linhaDoLog(const QString& inicio) const

@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -84,6 +85,13 @@ QString campoRegistro(const Texto& linha, int pos, int len);
 // Names of the files of a folder, sorted.
 QStringList arquivosEm(const QString& pasta);
 
+// The notices of an import: its log's place, and the reminder at the end.
+inline const QString kAvisoNaoSalvas = QStringLiteral(
+    "As Alterações feitas pela importação não estão salvas.\n"
+    "Clique no botão 'Salvar Rascunho' para salvar as alterações.");
+inline const QString kSucesso = QStringLiteral("Operação Concluída com Sucesso");
+QString avisoLogImportacao(const QString& base);
+
 class JanelaRecargaTest : public ::testing::Test {
 protected:
     void TearDown() override;
@@ -117,6 +125,13 @@ protected:
 
     // The line of the processing log that begins with `inicio`, or -1.
     int linhaDoLog(const QString& inicio) const;
+
+    // The dialogs of an import of `arquivo` (log named `base`) whose every
+    // record is stored.
+    void esperaImportacaoSemFalhas(const QString& arquivo, const QString& base);
+    // "Gerar Arquivo", then the answer as the central reads it: the group 1
+    // value field of each holder's detail record, by Usuario.
+    std::map<int, QString> geraEAbreResposta();
 
     test::TemporaryHome home;
     test::ScriptedInteraction dialogos;

@@ -1,0 +1,92 @@
+// Undo and redo of the values: Ctrl+Z and Ctrl+Shift+Z anywhere on the
+// Digitação page (a text field being edited keeps them for its own text),
+// and "Desfazer" / "Refazer" in the grid's context menu, named after the
+// step they take. The steps are kept by DesfazerValores; here the grid and
+// the totals are brought in line after each.
+
+#include "maintenance/desfazervalores.h"
+#include "maintenance/recargagrid.h"
+#include "maintenance/tfcadrecarga.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+
+namespace pluvexa {
+
+void Tfcadrecarga::ligaDesfazer()
+{
+    m_desfazer = std::make_unique<DesfazerValores>(*m_ctx.modelo);
+
+    PopupMenu1 = new QMenu(sgRecarga);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1->setAccessibleName(QStringLiteral("Menu da grade"));
+    ppmdesfazer = PopupMenu1->addAction(QStringLiteral("Desfazer"));
+    ppmdesfazer->setObjectName(QStringLiteral("ppmdesfazer"));
+    ppmdesfazer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    ppmrefazer = PopupMenu1->addAction(QStringLiteral("Refazer"));
+    ppmrefazer->setObjectName(QStringLiteral("ppmrefazer"));
+    // Ctrl+Y as well where that is the system's redo key.
+    QList<QKeySequence> refazer = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::Redo))
+        if (!refazer.contains(k))
+            refazer << k;
+    ppmrefazer->setShortcuts(refazer);
+    for (QAction* a : {ppmdesfazer, ppmrefazer}) {
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        tbDigitacao->addAction(a);
+    }
+    connect(ppmdesfazer, &QAction::triggered, this, [this] { ppmdesfazerClick(); });
+    connect(ppmrefazer, &QAction::triggered, this, [this] { ppmrefazerClick(); });
+
+    sgRecarga->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(sgRecarga, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        PopupMenu1->popup(sgRecarga->viewport()->mapToGlobal(p));
+    });
+    connect(&m_desfazer->pilha(), &QUndoStack::indexChanged, this, [this] { mostraDesfazer(); });
+    connect(&m_desfazer->pilha(), &QUndoStack::cleanChanged, this, [this] { mostraDesfazer(); });
+    mostraDesfazer();
+}
+
+void Tfcadrecarga::mostraDesfazer()
+{
+    ppmdesfazer->setText(m_desfazer->textoDesfazer());
+    ppmdesfazer->setEnabled(m_desfazer->podeDesfazer());
+    ppmrefazer->setText(m_desfazer->textoRefazer());
+    ppmrefazer->setEnabled(m_desfazer->podeRefazer());
+}
+
+void Tfcadrecarga::ppmdesfazerClick()
+{
+    aplicaPasso(true);
+}
+
+void Tfcadrecarga::ppmrefazerClick()
+{
+    aplicaPasso(false);
+}
+
+void Tfcadrecarga::aplicaPasso(bool desfazer)
+{
+    if (cbtipocartao->currentIndex() < 0 || cbtarifa->currentIndex() < 0)
+        return;
+    // Values typed and not yet stored become a step of their own first, the
+    // last one: nothing typed is lost, and an undo takes back exactly them.
+    if (!AtualizaArrayRecargas())
+        return;
+    const std::vector<MudancaValor> mudancas = desfazer ? m_desfazer->desfaz() : m_desfazer->refaz();
+    if (mudancas.empty())
+        return;
+    // Only the cells of changed values are rewritten: the rows on screen
+    // stay those of the card type, tariff, filter and order shown.
+    const int linha = mostraMudancas(*sgRecarga, *m_ctx.modelo, m_sel, m_indice, mudancas);
+    CalculaRecargasGeral();
+    CalculaGrid();
+    m_valoresPendentes = !m_desfazer->salvo();
+    if (linha > 0) {
+        sgRecarga->setCurrentRow(linha);
+        sgRecarga->setCurrentColumn(5);
+    }
+}
+
+}  // namespace pluvexa
