@@ -261,6 +261,19 @@ TEST_F(Desfazer, AValueTypedAndNotConfirmedIsTheLastChangeAndIsNotLost)
     EXPECT_EQ(w().lblgervlrdig->text(), "14,25");
 }
 
+TEST_F(Desfazer, InAnOpenCellCtrlZUndoesOnlyItsTyping)
+{
+    digitaUsuario(102, QStringLiteral("10"));
+    digita(linhaDoUsuario(101), QStringLiteral("45"), false);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(editor->text(), "45");
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(editor->text(), "45");
+    EXPECT_EQ(valorDoUsuario(102), "10,00");
+    EXPECT_EQ(menu(), (QStringList{"Desfazer Valor Digitado", "Refazer (off)"}));
+}
+
 TEST_F(Desfazer, SavingKeepsTheStepsAndTheSavedStateFollowsThem)
 {
     alteraValor(2);
