@@ -99,7 +99,7 @@ void BM_ImportaPelaJanela(benchmark::State& state)
         contador.setText(QString::number(posicao));
     };
     j.avisos.processaMensagens = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
-    j.recarregaGrade = [&] { return;
+    j.recarregaGrade = [&] {
         PreencheGrid(grade, *m, sel, QStringLiteral("01 - DINHEIRO"), QStringLiteral("01 - URBANA"), true,
                      j.avisos);
     };
@@ -111,7 +111,8 @@ void BM_ImportaPelaJanela(benchmark::State& state)
     for (auto _ : state) {
         Operador ui(caminho);
         const ResultadoImportacaoJanela r = importaArquivo(*m, ui, j, pedido);
-        if (!r.sucesso || r.armazenados != kRecargas || ui.relatorios != 0 || false)
+        if (!r.sucesso || r.armazenados != kRecargas || ui.relatorios != 0
+            || grade.rowCount() != kRecargas + 1)  // the header row, then one per holder
             state.SkipWithError("unexpected import result");
     }
     state.SetItemsProcessed(state.iterations() * kRecargas);
