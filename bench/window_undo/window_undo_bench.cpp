@@ -75,12 +75,12 @@ void BM_DesfazRefazPelaGrade(benchmark::State& state)
     for (auto _ : state) {
         // What the window's undo and redo run, in its order.
         AtualizaArrayRecargas(*c.grade, *c.m, c.sel, false, {});
-        const std::vector<MudancaValor> d = desfaz ? c.desfazer.desfaz() : c.desfazer.refaz();
-        mostraMudancas(*c.grade, *c.m, c.sel, c.indice, d);
+        const PassoTomado d = desfaz ? c.desfazer.desfaz() : c.desfazer.refaz();
+        mostraMudancas(*c.grade, *c.m, c.sel, c.indice, d.mudancas);
         benchmark::DoNotOptimize(CalculaRecargasGeral(*c.m, false).dinheiro);
         benchmark::DoNotOptimize(CalculaGrid(*c.grade, *c.m, c.sel).dinheiro);
         QCoreApplication::processEvents();
-        alterados = d.size();
+        alterados = d.mudancas.size();
         desfaz = !desfaz;
     }
     if (alterados != std::size_t(kRecargas))

@@ -62,26 +62,27 @@ QString DesfazerValores::textoRefazer() const
     return comTexto(QStringLiteral("Refazer"), m_pilha.redoText());
 }
 
-const std::vector<MudancaValor>& DesfazerValores::mudancasDoPasso(int indice) const
+PassoTomado DesfazerValores::tomado(const QString& acao, int indice) const
 {
-    return static_cast<const ComandoValores*>(m_pilha.command(indice))->mudancas();
+    const auto* comando = static_cast<const ComandoValores*>(m_pilha.command(indice));
+    return {comando->mudancas(), acao + comando->text()};
 }
 
-std::vector<MudancaValor> DesfazerValores::desfaz()
+PassoTomado DesfazerValores::desfaz()
 {
     if (!m_pilha.canUndo())
         return {};
     m_pilha.undo();
-    return mudancasDoPasso(m_pilha.index());
+    return tomado(QStringLiteral("Desfeito: "), m_pilha.index());
 }
 
-std::vector<MudancaValor> DesfazerValores::refaz()
+PassoTomado DesfazerValores::refaz()
 {
     if (!m_pilha.canRedo())
         return {};
     const int indice = m_pilha.index();
     m_pilha.redo();
-    return mudancasDoPasso(indice);
+    return tomado(QStringLiteral("Refeito: "), indice);
 }
 
 void DesfazerValores::limpa()

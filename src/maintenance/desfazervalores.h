@@ -24,6 +24,15 @@ inline const QString kPassoAlterarVlr = QStringLiteral("Alterar Vlr.");
 inline const QString kPassoRepetir = QStringLiteral("Repetir Última Recarga");
 inline const QString kPassoImportar = QStringLiteral("Importar Arquivo");
 
+// What an undo or a redo took: the values it put back, and the line by which
+// the processing log records it ("Desfeito: Alterar Vlr."), so that the log
+// never reads as if a value taken back were still there. Both empty when
+// there was no step to take.
+struct PassoTomado {
+    std::vector<MudancaValor> mudancas;
+    QString linhaLog;
+};
+
 class DesfazerValores {
 public:
     explicit DesfazerValores(ModeloRecarga& m);
@@ -43,10 +52,9 @@ public:
     QString textoDesfazer() const;
     QString textoRefazer() const;
 
-    // Puts back the values of the last step (the one after it). Returns the
-    // changes that step holds, empty when there was none to take.
-    std::vector<MudancaValor> desfaz();
-    std::vector<MudancaValor> refaz();
+    // Puts back the values of the last step (the one after it).
+    PassoTomado desfaz();
+    PassoTomado refaz();
 
     // Another file: the steps of the previous one no longer apply.
     void limpa();
@@ -59,7 +67,7 @@ public:
     QUndoStack& pilha() { return m_pilha; }
 
 private:
-    const std::vector<MudancaValor>& mudancasDoPasso(int indice) const;
+    PassoTomado tomado(const QString& acao, int indice) const;
 
     ModeloRecarga& m_modelo;
     QUndoStack m_pilha;

@@ -2,7 +2,8 @@
 // Digitação page (a text field being edited keeps them for its own text),
 // and "Desfazer" / "Refazer" in the grid's context menu, named after the
 // step they take. The steps are kept by DesfazerValores; here the grid and
-// the totals are brought in line after each.
+// the totals are brought in line after each, and the processing log gets
+// the line that records it.
 
 #include "maintenance/desfazervalores.h"
 #include "maintenance/recargagrid.h"
@@ -74,12 +75,13 @@ void Tfcadrecarga::aplicaPasso(bool desfazer)
     // last one: nothing typed is lost, and an undo takes back exactly them.
     if (!AtualizaArrayRecargas())
         return;
-    const std::vector<MudancaValor> mudancas = desfazer ? m_desfazer->desfaz() : m_desfazer->refaz();
-    if (mudancas.empty())
+    const PassoTomado passo = desfazer ? m_desfazer->desfaz() : m_desfazer->refaz();
+    if (passo.mudancas.empty())
         return;
+    adicionaLog(passo.linhaLog);
     // Only the cells of changed values are rewritten: the rows on screen
     // stay those of the card type, tariff, filter and order shown.
-    const int linha = mostraMudancas(*sgRecarga, *m_ctx.modelo, m_sel, m_indice, mudancas);
+    const int linha = mostraMudancas(*sgRecarga, *m_ctx.modelo, m_sel, m_indice, passo.mudancas);
     CalculaRecargasGeral();
     CalculaGrid();
     m_valoresPendentes = !m_desfazer->salvo();

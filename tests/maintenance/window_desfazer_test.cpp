@@ -1,20 +1,26 @@
 // Undo and redo of the values in the real window: each kind of step taken
 // back and done again with both totals following, the context menu, a
 // filtered or sorted grid, values typed and not confirmed, the saved state,
-// a new processing, and the answer file written after an undo.
+// a new processing, the answer file written after an undo, and the lines
+// the processing log gets for each undo and redo.
 
 #include "grid/passovalores.h"
 #include "import/registroexterno.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"
+#include "recharge/cp1252.h"
+#include "recharge/pipeline.h"
+#include "recharge/workingfolders.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -143,6 +149,20 @@ TEST_P(CadaPasso, IsOneStepUndoneAndRedoneWithTheTotals)
     EXPECT_TRUE(w().valoresPendentes());
     EXPECT_EQ(menu(), (QStringList{"Desfazer " + passo, "Refazer (off)"}));
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
+}
+
+TEST_P(CadaPasso, TheLogRecordsTheUndoAndTheRedoByTheStepsName)
+{
+    const QString passo = QString::fromUtf8(GetParam().passo);
+    faz(GetParam().acao);
+    const qsizetype antes = w().linhasLog().size();
+
+    desfaz();
+    EXPECT_EQ(w().linhasLog().mid(antes), QStringList{"Desfeito: " + passo});
+    refaz();
+    EXPECT_EQ(w().linhasLog().mid(antes), (QStringList{"Desfeito: " + passo, "Refeito: " + passo}));
+    // The LOG page shows what the file will hold.
+    EXPECT_EQ(w().memolog->toPlainText(), w().linhasLog().join(u'\n'));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -322,6 +342,45 @@ TEST_F(Desfazer, TheAnswerWrittenAfterAnUndoCarriesTheValuesAsUndone)
     EXPECT_EQ(valores.at(101), "000000000000001234");
     for (int usuario : {102, 103, 104, 105, 106})
         EXPECT_EQ(valores.at(usuario), kZero18) << usuario;
+}
+
+TEST_F(Desfazer, WithNothingToTakeTheLogGetsNoLine)
+{
+    const QStringList processado = w().linhasLog();
+    desfaz();
+    refaz();
+    EXPECT_EQ(w().linhasLog(), processado);
+
+    alteraValor(3);
+    desfaz();
+    const QStringList desfeito = w().linhasLog();
+    ASSERT_EQ(desfeito.last(), "Desfeito: Alterar Vlr.");
+    desfaz();
+    EXPECT_EQ(w().linhasLog(), desfeito);
+    refaz();
+    refaz();
+    EXPECT_EQ(w().linhasLog(), desfeito + QStringList{"Refeito: Alterar Vlr."});
+}
+
+TEST_F(Desfazer, TheAnswersLogSaysWhatWasUndoneAfterWhatItTookBack)
+{
+    dialogos.expectChoice(kPerguntaRepeticao, kBotoesRepeticao, 0);
+    w().btnrepetirrecarga->click();
+    alteraValor(7.5);
+    desfaz();
+    desfaz();
+    ASSERT_EQ(valorDoUsuario(101), "0,00");
+
+    geraEAbreResposta();
+    const QString log = QDir(pastaGerados()).filePath(QStringLiteral("PX_00123_0007_0412091530_2.LOG"));
+    QStringList linhas;
+    for (const Texto& l : carregaLinhas(log))
+        linhas.append(deCp1252(l));
+    const qsizetype inserido = linhas.indexOf("Inserido Valor Padrão - Tipo : 1 - Tarifa : 1 - Valor : 7,50");
+    ASSERT_GE(inserido, 0) << linhas.join(u'\n').toStdString();
+    // Written as Windows-1252 and read back: the accent of the step's name survives.
+    EXPECT_EQ(linhas.mid(inserido + 1, 2),
+              (QStringList{"Desfeito: Alterar Vlr.", "Desfeito: Repetir Última Recarga"}));
 }
 
 }  // namespace
