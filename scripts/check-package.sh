@@ -14,6 +14,12 @@ HOME="$scratch/home" "$cli" demo --holders 5 --folder "$scratch/received" >/dev/
 ls "$scratch/received"/*_1.rec >/dev/null
 received="$(ls "$scratch/received"/*_1.rec)"
 HOME="$scratch/home" "$cli" check "$received" >/dev/null 2>&1
+# compress and expand run in pluvexa-cli itself, the rest in pluvexa-cli-full
+# beside it: both halves must be installed.
+test -x "$scratch/root/usr/bin/pluvexa-cli-full"
+"$cli" compress "$received" "$scratch/c.lzw" >/dev/null
+"$cli" expand "$scratch/c.lzw" "$scratch/c.out" >/dev/null
+cmp "$received" "$scratch/c.out"
 # The listing's PDF comes from a helper program beside the CLI, with the
 # fonts the package depends on.
 QT_QPA_PLATFORM=offscreen HOME="$scratch/home" "$cli" listing "$received" --pdf "$scratch/listing.pdf" 2>/dev/null

@@ -22,8 +22,6 @@ using namespace sistema;
 
 namespace {
 
-FalhasArquivo* g_falhas = nullptr;
-
 // A second name for the old file, so that it can come back if the group
 // cannot be completed. A hard link costs nothing; a file system without
 // them gets a copy.
@@ -54,28 +52,29 @@ QString pastaDe(const QString& path)
 
 // --- FalhasArquivo ---------------------------------------------------------
 
-FalhasArquivo::FalhasArquivo(int falhaNa) : m_falhaNa(falhaNa)
+FalhasArquivo::FalhasArquivo(int falhaNa)
 {
-    g_falhas = this;
+    m_contagem.falhaNa = falhaNa;
+    portao::instala(&m_contagem);
 }
 
 FalhasArquivo::~FalhasArquivo()
 {
-    if (g_falhas == this)
-        g_falhas = nullptr;
+    if (portao::instalada() == &m_contagem)
+        portao::instala(nullptr);
+}
+
+QStringList FalhasArquivo::registro() const
+{
+    QStringList r;
+    for (const std::string& passo : m_contagem.registro)
+        r << QString::fromStdString(passo);
+    return r;
 }
 
 bool FalhasArquivo::permite(const char* passo, const QString& caminho)
 {
-    if (!g_falhas)
-        return true;
-    FalhasArquivo& f = *g_falhas;
-    ++f.m_operacoes;
-    f.m_registro << QString::fromLatin1(passo) + QLatin1Char(' ') + caminho;
-    if (f.m_operacoes != f.m_falhaNa)
-        return true;
-    f.m_falhou = true;
-    return false;
+    return !portao::instalada() || portao::permite(passo, caminho.toStdString());
 }
 
 // --- Gravacao --------------------------------------------------------------

@@ -20,6 +20,8 @@
 // part, flushing a part, keeping the old file aside (groups only), renaming,
 // flushing a folder, removing, moving, copying.
 
+#include "recharge/arquivoseguro_portao.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -106,19 +108,16 @@ public:
     FalhasArquivo(const FalhasArquivo&) = delete;
     FalhasArquivo& operator=(const FalhasArquivo&) = delete;
 
-    int operacoes() const { return m_operacoes; }
-    bool falhou() const { return m_falhou; }
+    int operacoes() const { return m_contagem.operacoes; }
+    bool falhou() const { return m_contagem.falhou; }
     // Each operation as "<step> <path>", in order.
-    const QStringList& registro() const { return m_registro; }
+    QStringList registro() const;
 
     // The layer's gate: counts the operation and answers whether it may run.
     static bool permite(const char* passo, const QString& caminho);
 
 private:
-    int m_falhaNa;
-    int m_operacoes = 0;
-    bool m_falhou = false;
-    QStringList m_registro;
+    portao::Contagem m_contagem;
 };
 
 }  // namespace pluvexa

@@ -1,4 +1,5 @@
 #include "recharge/arquivoseguro_sistema.h"
+#include "recharge/arquivoseguro_parte.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,15 +36,10 @@ const QString kSimulada = QStringLiteral("Simulated failure.");
 // Renames over an existing file in one step.
 bool trocaNome(const QString& de, const QString& para, QString& motivo)
 {
-#ifdef Q_OS_WIN
-    const bool ok = MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(de).utf16()),
-                                reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(para).utf16()),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-#else
-    const bool ok = ::rename(QFile::encodeName(de).constData(), QFile::encodeName(para).constData()) == 0;
-#endif
+    std::string razao;
+    const bool ok = parte::trocaNome(parte::caminho(de.toStdString()), parte::caminho(para.toStdString()), razao);
     if (!ok)
-        motivo = motivoSistema();
+        motivo = QString::fromStdString(razao);
     return ok;
 }
 

@@ -18,10 +18,10 @@ struct Execucao {
     QString erros;
 };
 
-inline Execucao executa(const QStringList& args)
+inline Execucao executa(const QStringList& args, const QString& programa = QStringLiteral(PLUVEXA_CLI))
 {
     QProcess p;
-    p.start(QStringLiteral(PLUVEXA_CLI), args);
+    p.start(programa, args);
     EXPECT_TRUE(p.waitForFinished(120000)) << args.join(' ').toStdString();
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};

@@ -9,12 +9,12 @@
 #include <optional>
 #include <vector>
 
+#include "core/saida.h"
 #include "recharge/model.h"
 #include "recharge/processing.h"
 
 namespace pluvexa::cli {
 
-enum Saida { Sucesso = 0, Falha = 1, UsoErrado = 2 };
 
 // Parses `args` (the command name first). Returns -1 when the command should
 // run, otherwise the exit status (help printed: 0; a usage error: 2).

@@ -1,10 +1,7 @@
 // compress and expand: the LZW coder on files.
 
 #include "cli.h"
-#include "recharge/arquivoseguro.h"
-#include "recharge/lzw.h"
-
-#include <QFile>
+#include "core/codificacao.h"
 
 namespace pluvexa::cli {
 
@@ -21,25 +18,8 @@ int codifica(const QStringList& args, bool comprime)
     if (int r = analisa(parser, args, 2); r >= 0)
         return r;
     const QStringList p = parser.positionalArguments();
-    const std::string in = QFile::encodeName(p[0]).toStdString();
-    // OUT is replaced only by a complete result; the input remains, so no
-    // flush to the device is needed.
-    Gravacao saida(Durabilidade::Comum);
-    lzw::ExpandStatus veredito = lzw::ExpandStatus::Ok;
-    const bool codificado = saida.produz(p[1], [&](const QString& parte) {
-        const std::string out = QFile::encodeName(parte).toStdString();
-        return (comprime ? compress_file(in, out) : expand_file(in, out, &veredito)) == 1;
-    });
-    if (!codificado) {
-        saida.descarta();
-        if (veredito == lzw::ExpandStatus::TooLarge)
-            return falha(QStringLiteral("%1 cannot be expanded: it would exceed 64 MiB").arg(p[0]));
-        return falha(comprime ? QStringLiteral("compression of %1 failed").arg(p[0])
-                              : QStringLiteral("expansion of %1 failed").arg(p[0]));
-    }
-    if (!saida.confirma())
-        return falha(saida.erro());
-    return Sucesso;
+    return comprime ? cli::comprime(p[0].toStdString(), p[1].toStdString())
+                    : cli::expande(p[0].toStdString(), p[1].toStdString());
 }
 
 }  // namespace

@@ -72,8 +72,7 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
 
 int falha(const QString& message)
 {
-    std::fprintf(stderr, "pluvexa-cli: %s\n", message.toUtf8().constData());
-    return Falha;
+    return falha(message.toStdString());
 }
 
 void escreve(const QString& line)

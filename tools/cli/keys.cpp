@@ -1,37 +1,16 @@
 // keygen, seal and open: key records and the envelope on files.
 
 #include "cli.h"
+#include "core/codificacao.h"
 #include "recharge/arquivoseguro.h"
-#include "recharge/envelope.h"
 #include "recharge/keyrecord.h"
 
 #include <QFile>
 #include <cryptopp/osrng.h>
-#include <functional>
-#include <optional>
 
 namespace pluvexa::cli {
 
 namespace {
-
-template <typename Record>
-std::optional<Record> leRegistro(const QString& path, QString& erro)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        erro = QStringLiteral("cannot read key record %1: %2").arg(path, f.errorString());
-        return std::nullopt;
-    }
-    const QByteArray data = f.readAll();
-    Record r{};
-    if (size_t(data.size()) != r.size()) {
-        erro = QStringLiteral("%1 is not a key record of %2 bytes (it has %3)")
-                   .arg(path).arg(r.size()).arg(data.size());
-        return std::nullopt;
-    }
-    std::copy(data.begin(), data.end(), r.begin());
-    return r;
-}
 
 // Adds a key record to the pair being written. A private record's part is
 // made owner-only before the key goes into it.
@@ -46,46 +25,6 @@ bool gravaRegistro(Gravacao& par, const QString& path, const Record& r)
                && f.write(reinterpret_cast<const char*>(r.data()), qint64(r.size())) == qint64(r.size())
                && f.flush();
     });
-}
-
-// Reads a private and a public key record; false with `erro` set when
-// either cannot be read.
-bool leChaves(const QString& privada, const QString& publica, PrivateKeyRecord& priv,
-              PublicKeyRecord& pub, QString& erro)
-{
-    const auto a = leRegistro<PrivateKeyRecord>(privada, erro);
-    const auto b = a ? leRegistro<PublicKeyRecord>(publica, erro) : std::nullopt;
-    if (!a || !b)
-        return false;
-    priv = *a;
-    pub = *b;
-    return true;
-}
-
-// Runs the envelope operation into a part of `saida`, puts it in place only
-// when it succeeded, and turns its code into the exit status ("error NNNN"
-// on failure). The input remains, so the result is not flushed.
-int conclui(const std::function<int(const QString& parte)>& operacao, const QString& saida,
-            const QString& acao, const QString& entrada)
-{
-    Gravacao g(Durabilidade::Comum);
-    int code = 0;
-    const bool feito = g.produz(saida, [&](const QString& parte) {
-        code = operacao(parte);
-        return code == 0;
-    });
-    if (code != 0) {
-        g.descarta();
-        return falha(QStringLiteral("%1 %2 failed: error %3").arg(acao, entrada).arg(code));
-    }
-    if (!feito || !g.confirma())
-        return falha(g.erro());
-    return Sucesso;
-}
-
-std::filesystem::path caminho(const QString& p)
-{
-    return std::filesystem::path(QFile::encodeName(p).toStdString());
 }
 
 }  // namespace
@@ -153,17 +92,9 @@ int seal(const QStringList& args)
         std::fputs("pluvexa-cli seal: --signer and --recipient are required; --cipher 0-4, --digest 0, 3 or 5\n", stderr);
         return UsoErrado;
     }
-    QString erro;
-    PrivateKeyRecord priv{};
-    PublicKeyRecord pub{};
-    if (!leChaves(parser.value(signer), parser.value(recipient), priv, pub, erro))
-        return falha(erro);
     const QStringList p = parser.positionalArguments();
-    const PublicKeyRecord destinatarios[] = {pub};
-    return conclui([&](const QString& parte) {
-                       return seal_file(caminho(p[0]), caminho(parte), priv, destinatarios, {}, c, d);
-                   },
-                   p[1], QStringLiteral("sealing"), p[0]);
+    return sela(p[0].toStdString(), p[1].toStdString(),
+                {parser.value(signer).toStdString(), parser.value(recipient).toStdString(), c, d});
 }
 
 int open(const QStringList& args)
@@ -187,15 +118,9 @@ int open(const QStringList& args)
         std::fputs("pluvexa-cli open: --key and --sender are required; --index is a number from 0\n", stderr);
         return UsoErrado;
     }
-    QString erro;
-    PrivateKeyRecord priv{};
-    PublicKeyRecord pub{};
-    if (!leChaves(parser.value(key), parser.value(sender), priv, pub, erro))
-        return falha(erro);
     const QStringList p = parser.positionalArguments();
-    // Unverified bytes never stand under the name asked for.
-    return conclui([&](const QString& parte) { return open_sealed_file(caminho(p[0]), caminho(parte), priv, pub, i); },
-                   p[1], QStringLiteral("opening"), p[0]);
+    return abre(p[0].toStdString(), p[1].toStdString(),
+                {parser.value(key).toStdString(), parser.value(sender).toStdString(), i});
 }
 
 }  // namespace pluvexa::cli

@@ -1,0 +1,127 @@
+#include "core/codificacao.h"
+#include "core/saida.h"
+#include "recharge/arquivoseguro_parte.h"
+#include "recharge/envelope.h"
+#include "recharge/keyrecord.h"
+#include "recharge/lzw.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+namespace pluvexa::cli {
+
+namespace {
+
+int codifica(const std::string& entrada, const std::string& saida, bool comprimir)
+{
+    lzw::ExpandStatus veredito = lzw::ExpandStatus::Ok;
+    std::string erro;
+    const std::string in = parte::caminho(entrada).string();
+    const parte::Resultado r = parte::produz(saida, [&](const std::filesystem::path& p) {
+        return (comprimir ? compress_file(in, p.string()) : expand_file(in, p.string(), &veredito)) == 1;
+    }, erro);
+    if (r == parte::Resultado::EscritorFalhou) {
+        if (veredito == lzw::ExpandStatus::TooLarge)
+            return falha(entrada + " cannot be expanded: it would exceed 64 MiB");
+        return falha((comprimir ? "compression of " : "expansion of ") + entrada + " failed");
+    }
+    return r == parte::Resultado::Colocado ? Sucesso : falha(erro);
+}
+
+template <typename Record>
+std::optional<Record> leRegistro(const std::string& path, std::string& erro)
+{
+    std::ifstream f(parte::caminho(path), std::ios::binary);
+    if (!f) {
+        erro = "cannot read key record " + path + ": " + std::strerror(errno);
+        return std::nullopt;
+    }
+    const std::vector<char> data{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    Record r{};
+    if (data.size() != r.size()) {
+        erro = path + " is not a key record of " + std::to_string(r.size()) + " bytes (it has "
+               + std::to_string(data.size()) + ")";
+        return std::nullopt;
+    }
+    std::copy(data.begin(), data.end(), r.begin());
+    return r;
+}
+
+// Reads a private and a public key record; false with `erro` set when
+// either cannot be read.
+bool leChaves(const std::string& privada, const std::string& publica, PrivateKeyRecord& priv,
+              PublicKeyRecord& pub, std::string& erro)
+{
+    const auto a = leRegistro<PrivateKeyRecord>(privada, erro);
+    const auto b = a ? leRegistro<PublicKeyRecord>(publica, erro) : std::nullopt;
+    if (!a || !b)
+        return false;
+    priv = *a;
+    pub = *b;
+    return true;
+}
+
+// Runs the envelope operation into the part of `saida`, which is put in
+// place only when it succeeded; its code becomes the exit status ("error
+// NNNN" on failure).
+int conclui(const std::function<int(const std::filesystem::path& parte)>& operacao, const std::string& saida,
+            const char* acao, const std::string& entrada)
+{
+    int code = 0;
+    std::string erro;
+    const parte::Resultado r = parte::produz(saida, [&](const std::filesystem::path& p) {
+        code = operacao(p);
+        return code == 0;
+    }, erro);
+    if (r == parte::Resultado::EscritorFalhou)
+        return falha(std::string(acao) + ' ' + entrada + " failed: error " + std::to_string(code));
+    return r == parte::Resultado::Colocado ? Sucesso : falha(erro);
+}
+
+}  // namespace
+
+int comprime(const std::string& entrada, const std::string& saida)
+{
+    return codifica(entrada, saida, true);
+}
+
+int expande(const std::string& entrada, const std::string& saida)
+{
+    return codifica(entrada, saida, false);
+}
+
+int sela(const std::string& entrada, const std::string& saida, const Selagem& s)
+{
+    std::string erro;
+    PrivateKeyRecord priv{};
+    PublicKeyRecord pub{};
+    if (!leChaves(s.assinante, s.destinatario, priv, pub, erro))
+        return falha(erro);
+    const PublicKeyRecord destinatarios[] = {pub};
+    const std::filesystem::path in = parte::caminho(entrada);
+    return conclui([&](const std::filesystem::path& p) {
+                       return seal_file(in, p, priv, destinatarios, {}, s.cifra, s.resumo);
+                   },
+                   saida, "sealing", entrada);
+}
+
+int abre(const std::string& entrada, const std::string& saida, const Abertura& a)
+{
+    std::string erro;
+    PrivateKeyRecord priv{};
+    PublicKeyRecord pub{};
+    if (!leChaves(a.chave, a.remetente, priv, pub, erro))
+        return falha(erro);
+    const std::filesystem::path in = parte::caminho(entrada);
+    // Unverified bytes never stand under the name asked for.
+    return conclui([&](const std::filesystem::path& p) { return open_sealed_file(in, p, priv, pub, a.indice); },
+                   saida, "opening", entrada);
+}
+
+}  // namespace pluvexa::cli

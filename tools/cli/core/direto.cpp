@@ -1,0 +1,122 @@
+#include "core/direto.h"
+#include "core/codificacao.h"
+
+#include <charconv>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pluvexa::cli {
+
+namespace {
+
+// A command's arguments once split: its options' values and positionals.
+struct Argumentos {
+    std::map<std::string, std::string> opcoes;
+    std::vector<std::string> posicionais;
+};
+
+// Splits `argv` from index 2 taking only the options `conhecidas`, each
+// with a value ("--name value" or "--name=value", one dash or two, as the
+// full command line accepts them). Anything else that looks like an option,
+// a repeated option or a missing value answers nothing: the full command
+// line explains it.
+std::optional<Argumentos> separa(int argc, char** argv, std::initializer_list<std::string_view> conhecidas)
+{
+    Argumentos a;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            a.posicionais.emplace_back(arg);
+            continue;
+        }
+        std::string_view nome = arg.substr(arg[1] == '-' ? 2 : 1);
+        std::optional<std::string> valor;
+        if (const auto igual = nome.find('='); igual != std::string_view::npos) {
+            valor = std::string(nome.substr(igual + 1));
+            nome = nome.substr(0, igual);
+        }
+        bool conhecida = false;
+        for (const std::string_view c : conhecidas)
+            conhecida = conhecida || c == nome;
+        if (!conhecida || a.opcoes.count(std::string(nome)))
+            return std::nullopt;
+        if (!valor) {
+            if (i + 1 >= argc)
+                return std::nullopt;
+            valor = argv[++i];
+        }
+        a.opcoes[std::string(nome)] = *valor;
+    }
+    if (a.posicionais.size() != 2)
+        return std::nullopt;
+    return a;
+}
+
+// A whole decimal number from `texto` (the default when the option is
+// absent), or nothing.
+std::optional<long> numero(const Argumentos& a, const std::string& nome, long padrao)
+{
+    const auto it = a.opcoes.find(nome);
+    if (it == a.opcoes.end())
+        return padrao;
+    long n = 0;
+    const std::string& t = it->second;
+    const auto [fim, erro] = std::from_chars(t.data(), t.data() + t.size(), n);
+    if (erro != std::errc() || fim != t.data() + t.size() || t.empty())
+        return std::nullopt;
+    return n;
+}
+
+std::optional<int> sela(const Argumentos& a)
+{
+    const auto c = numero(a, "cipher", 1);
+    const auto d = numero(a, "digest", 5);
+    if (!a.opcoes.count("signer") || !a.opcoes.count("recipient") || !c || *c < 0 || *c > 4 || !d
+        || (*d != 0 && *d != 3 && *d != 5))
+        return std::nullopt;
+    return cli::sela(a.posicionais[0], a.posicionais[1],
+                     {a.opcoes.at("signer"), a.opcoes.at("recipient"), int(*c), int(*d)});
+}
+
+std::optional<int> abre(const Argumentos& a)
+{
+    const auto i = numero(a, "index", 0);
+    if (!a.opcoes.count("key") || !a.opcoes.count("sender") || !i || *i < 0)
+        return std::nullopt;
+    return cli::abre(a.posicionais[0], a.posicionais[1],
+                     {a.opcoes.at("key"), a.opcoes.at("sender"), unsigned(*i)});
+}
+
+}  // namespace
+
+std::optional<int> executaDireto(int argc, char** argv)
+{
+    if (argc < 2)
+        return std::nullopt;
+    const std::string_view comando = argv[1];
+    if (comando == "compress" || comando == "expand") {
+        const auto a = separa(argc, argv, {});
+        if (!a)
+            return std::nullopt;
+        return comando == "compress" ? comprime(a->posicionais[0], a->posicionais[1])
+                                     : expande(a->posicionais[0], a->posicionais[1]);
+    }
+    if (comando != "seal" && comando != "open")
+        return std::nullopt;
+    const auto a = comando == "seal" ? separa(argc, argv, {"signer", "recipient", "cipher", "digest"})
+                                     : separa(argc, argv, {"key", "sender", "index"});
+    if (!a)
+        return std::nullopt;
+    // Only the coder's own commands show its progress.
+    std::ostringstream silencio;
+    std::streambuf* saida = std::cout.rdbuf(silencio.rdbuf());
+    const std::optional<int> r = comando == "seal" ? sela(*a) : abre(*a);
+    std::cout.rdbuf(saida);
+    return r;
+}
+
+}  // namespace pluvexa::cli
