@@ -29,7 +29,8 @@ constexpr std::array<std::uint8_t, 21> kMagic = {
     'Q', '7', ' ', 'E', 'n', 'c', 'r', 'y', 'p', 't', 'e', 'd', ' ',
     'F', 'i', 'l', 'e', 0x0D, 0x0A, 0x1A, 0x00};
 
-constexpr std::size_t kChunk = 24;
+constexpr std::size_t kChunk = kEnvelopeChunk;
+static_assert(kChunk % kCipherBlock == 0);
 constexpr std::size_t kMaxRsaBlock = 128;
 constexpr std::size_t kTrailerSize = 6;
 constexpr std::uint64_t kMaxContent = 0xFFFFFFFFu;

@@ -79,6 +79,11 @@
 
 namespace pluvexa {
 
+// The content is read, hashed, enciphered and written this many bytes at a
+// time (a whole number of cipher blocks). The bytes sealed do not depend on
+// it; larger pieces only cost fewer calls per byte.
+inline constexpr std::size_t kEnvelopeChunk = 64 * 1024;
+
 enum EnvelopeResult : int {
     kEnvelopeOk = 0,
     kEnvelopeInputUnreadable = 241,

@@ -8,6 +8,10 @@
 #include <memory>
 #include <new>
 
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
 namespace pluvexa {
 namespace lzw {
 namespace {
@@ -26,11 +30,16 @@ constexpr std::size_t kProgressStep = 1000;
 //   each lookup waits for the previous one.
 class StringTable {
 public:
+    // The zeroed tables come from calloc: large blocks arrive as fresh
+    // zero pages, so a short input touches (and pays for) only the few it
+    // uses instead of clearing 384 KB first.
     StringTable()
-        : byByte_(new std::uint16_t[256 * 256]()),
-          slots_(new std::uint16_t[kSize]()),
+        : byByte_(zeroed<std::uint16_t>(256 * 256)),
+          slots_(zeroed<std::uint16_t>(kSize)),
           keyOf_(new std::uint32_t[kEndCode])
     {
+        if (!byByte_ || !slots_)
+            throw std::bad_alloc();
     }
 
     // Returns the code of key's string (key = prefix << 8 | byte), or 0 after
@@ -60,11 +69,22 @@ public:
     }
 
 private:
+    struct Free {
+        void operator()(void* p) const { std::free(p); }
+    };
+    template <typename T>
+    using Zeroed = std::unique_ptr<T[], Free>;
+    template <typename T>
+    static Zeroed<T> zeroed(std::size_t n)
+    {
+        return Zeroed<T>(static_cast<T*>(std::calloc(n, sizeof(T))));
+    }
+
     static constexpr unsigned kBits = 17;
     static constexpr std::uint32_t kSize = 1u << kBits;
     // 0 means empty in both tables: no code below 256 is ever stored.
-    std::unique_ptr<std::uint16_t[]> byByte_;
-    std::unique_ptr<std::uint16_t[]> slots_;
+    Zeroed<std::uint16_t> byByte_;
+    Zeroed<std::uint16_t> slots_;
     std::unique_ptr<std::uint32_t[]> keyOf_;
 };
 
@@ -82,37 +102,61 @@ void print(std::ostream* progress, const char* text)
         *progress << text;
 }
 
-}  // namespace
+// The coder over input that arrives in pieces: the file form reads and
+// writes in fixed-size buffers, so a large file is never held whole.
+class Compressor {
+public:
+    explicit Compressor(std::ostream* progress) : progress_(progress) { print(progress_, "Compressing...\n"); }
 
-std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ostream* progress)
-{
-    print(progress, "Compressing...\n");
-    if (input.empty()) {
-        print(progress, "\n");
-        // The missing first byte counts as -1, emitted as a code of all ones.
-        return {0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00};
+    // Codes [p, end) into `out`, which has room for two bytes per input
+    // byte; answers the end of what was written.
+    std::uint8_t* feed(const std::uint8_t* p, const std::uint8_t* const end, std::uint8_t* out)
+    {
+        if (p == end)
+            return out;
+        if (!started_) {
+            started_ = true;
+            string_ = *p++;
+        }
+        // Pieces ending where a "*" is due (one after each kProgressStep
+        // bytes that follow the first), without a per-byte counter.
+        while (p < end) {
+            const std::size_t piece = std::min(kProgressStep - sinceStar_, static_cast<std::size_t>(end - p));
+            out = code(p, p + piece, out);
+            p += piece;
+            sinceStar_ += piece;
+            if (sinceStar_ == kProgressStep) {
+                sinceStar_ = 0;
+                print(progress_, "*");
+            }
+        }
+        return out;
     }
 
-    StringTable table;
-    // At most one code per input byte, plus the end and pad codes. Left
-    // uninitialised: only the pages actually written get touched.
-    std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[2 * (input.size() + 2)]);
-    std::uint8_t* const begin = buffer.get();
-    std::uint8_t* out = begin;
+    // Ends the stream: at most 6 more bytes.
+    std::uint8_t* finish(std::uint8_t* out)
+    {
+        if (!started_) {
+            // The missing first byte counts as -1, emitted as a code of all ones.
+            out = putCode(out, kEndCode);
+        } else {
+            out = putCode(out, string_);
+        }
+        out = putCode(out, kEndCode);
+        out = putCode(out, kPadCode);
+        print(progress_, "\n");
+        return out;
+    }
 
-    const std::uint8_t* p = input.data();
-    const std::uint8_t* const end = p + input.size();
-    std::uint32_t string = *p++;
-    std::uint32_t nextCode = kFirstStringCode;
-    // Chunks of kProgressStep bytes: one "*" after each full chunk, without a
-    // per-byte counter in the loop.
-    while (p < end) {
-        const std::size_t chunk = std::min<std::size_t>(kProgressStep, static_cast<std::size_t>(end - p));
-        const std::uint8_t* const chunkEnd = p + chunk;
-        for (; p < chunkEnd; ++p) {
+private:
+    std::uint8_t* code(const std::uint8_t* p, const std::uint8_t* const end, std::uint8_t* out)
+    {
+        std::uint32_t string = string_;
+        std::uint32_t nextCode = nextCode_;
+        for (; p < end; ++p) {
             const std::uint32_t c = *p;
             const std::uint32_t found =
-                table.findOrAdd((string << 8) | c, nextCode <= kLastStringCode ? nextCode : 0);
+                table_.findOrAdd((string << 8) | c, nextCode <= kLastStringCode ? nextCode : 0);
             if (found != 0) {
                 string = found;
             } else {
@@ -122,14 +166,31 @@ std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ost
                 string = c;
             }
         }
-        if (chunk == kProgressStep)
-            print(progress, "*");
+        string_ = string;
+        nextCode_ = nextCode;
+        return out;
     }
-    out = putCode(out, string);
-    out = putCode(out, kEndCode);
-    out = putCode(out, kPadCode);
-    print(progress, "\n");
-    return std::vector<std::uint8_t>(begin, out);
+
+    std::ostream* progress_;
+    StringTable table_;
+    bool started_ = false;
+    std::uint32_t string_ = 0;
+    std::uint32_t nextCode_ = kFirstStringCode;
+    std::size_t sinceStar_ = 0;
+};
+
+}  // namespace
+
+std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ostream* progress)
+{
+    Compressor coder(progress);
+    // At most one code per input byte, plus the end and pad codes (and, for
+    // an empty input, the code standing for its missing first byte).
+    std::vector<std::uint8_t> stream(2 * (input.size() + 3));
+    std::uint8_t* out = coder.feed(input.data(), input.data() + input.size(), stream.data());
+    out = coder.finish(out);
+    stream.resize(static_cast<std::size_t>(out - stream.data()));
+    return stream;
 }
 
 namespace {
@@ -138,26 +199,28 @@ namespace {
 // defines is the previous output string followed by the first byte of the
 // next one, and those lie next to each other in the output. Sized by the
 // codes the stream can define (at most one per code read), so that short
-// streams stay cheap.
+// streams stay cheap. Offsets fit 32 bits: the output never passes
+// kMaxExpandedSize.
 struct DefinedStrings {
-    explicit DefinedStrings(std::size_t codes)
-        : offset(new std::size_t[codes]), length(new std::uint32_t[codes])
-    {
-    }
-    std::unique_ptr<std::size_t[]> offset;
+    explicit DefinedStrings(std::size_t codes) : offset(new std::uint32_t[codes]), length(new std::uint32_t[codes]) {}
+    std::unique_ptr<std::uint32_t[]> offset;
     std::unique_ptr<std::uint32_t[]> length;
 };
+static_assert(kMaxExpandedSize <= UINT32_MAX);
 
 // Short strings are copied as one block of this size (loaded whole before it
 // is stored), which needs as much slack after the output.
 constexpr std::size_t kCopyBlock = 16;
 
-}  // namespace
-
-ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress)
+// The expander's two passes. `room(n)` answers a buffer of n bytes plus
+// kCopyBlock of slack for the output, which is then `total` bytes long;
+// it is not called when nothing is expanded or the output is refused.
+template <typename Room>
+ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* progress, Room&& room,
+                        std::size_t& total)
 {
     print(progress, "Expanding...\n");
-    ExpandResult result;
+    total = 0;
 
     // The central's expander keeps the next code in its bit accumulator and
     // an exhausted input reads as -1, whose ones cover the accumulator: the
@@ -170,12 +233,11 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
     const std::uint32_t first = readable > 0 ? codeAt(0) : kEndCode;
     if (first == kEndCode) {
         print(progress, "\n");
-        return result;
+        return ExpandStatus::Ok;
     }
     if (first >= kFirstStringCode) {
         print(progress, "Fatal error during code expansion.\n");
-        result.status = ExpandStatus::FatalError;
-        return result;
+        return ExpandStatus::FatalError;
     }
 
     // First pass: where every string goes and where each defined string can
@@ -183,7 +245,7 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
     // fills an output of exactly that size: no growing, and only the pages
     // of the output are ever touched.
     DefinedStrings defined(std::min<std::size_t>(kEndCode, kFirstStringCode + readable));
-    std::size_t total = 1;
+    std::size_t size = 1;
     std::size_t oldPos = 0;
     std::uint32_t oldLength = 1;
     std::uint32_t nextCode = kFirstStringCode;
@@ -216,31 +278,29 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
             fatal = true;
             break;
         }
-        if (length > kMaxExpandedSize - total) {
+        if (length > kMaxExpandedSize - size) {
             tooLarge = true;
             break;
         }
         if (nextCode <= kLastStringCode) {
-            defined.offset[nextCode] = oldPos;
+            defined.offset[nextCode] = static_cast<std::uint32_t>(oldPos);
             defined.length[nextCode] = oldLength + 1;
             ++nextCode;
         }
-        oldPos = total;
+        oldPos = size;
         oldLength = length;
-        total += length;
+        size += length;
         decoded = i + 1;
     }
 
     if (tooLarge) {
         print(progress, "Fatal error: expanded output would exceed 64 MiB.\n");
-        result.status = ExpandStatus::TooLarge;
-        return result;
+        return ExpandStatus::TooLarge;
     }
 
     // Second pass. A code's entries never change once defined, so the final
     // table serves every step.
-    result.bytes.resize(total + kCopyBlock);
-    std::uint8_t* const out = result.bytes.data();
+    std::uint8_t* const out = room(size);
     out[0] = static_cast<std::uint8_t>(first);
     std::size_t pos = 1;
     for (std::size_t i = 1; i < decoded; ++i) {
@@ -264,14 +324,27 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
         out[pos + length - 1] = from[length - 1];
         pos += length;
     }
-    result.bytes.resize(total);
+    total = size;
 
     if (fatal) {
         print(progress, "Fatal error during code expansion.\n");
-        result.status = ExpandStatus::FatalError;
-    } else {
-        print(progress, "\n");
+        return ExpandStatus::FatalError;
     }
+    print(progress, "\n");
+    return ExpandStatus::Ok;
+}
+
+}  // namespace
+
+ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress)
+{
+    ExpandResult result;
+    std::size_t total = 0;
+    result.status = expandInto(stream, progress, [&](std::size_t n) {
+        result.bytes.resize(n + kCopyBlock);
+        return result.bytes.data();
+    }, total);
+    result.bytes.resize(total);
     return result;
 }
 
@@ -284,44 +357,144 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Reads the whole file, straight into a buffer of the size the file system
-// reports for a regular file; whatever follows (a file that grew, a
-// special file) is appended.
-bool readAll(std::FILE* f, const std::string& path, std::vector<std::uint8_t>& data)
+// Uninitialised memory for a whole file. Large blocks are mapped in 2 MiB
+// pages where the system offers them: a 3 MB output then costs two page
+// faults instead of some 700, which on a busy or virtual machine is a
+// large part of a whole expansion.
+class LargeBuffer {
+public:
+    explicit LargeBuffer(std::size_t size)
+    {
+#ifdef __linux__
+        constexpr std::size_t kHuge = std::size_t{2} << 20;
+        if (size >= kHuge) {
+            mapped_ = (size + kHuge - 1) / kHuge * kHuge;
+            void* p = ::mmap(nullptr, mapped_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (p == MAP_FAILED)
+                throw std::bad_alloc();
+            ::madvise(p, mapped_, MADV_HUGEPAGE);  // a hint: without it, ordinary pages
+            data_ = static_cast<std::uint8_t*>(p);
+            return;
+        }
+#endif
+        data_ = new std::uint8_t[size == 0 ? 1 : size];
+    }
+    ~LargeBuffer()
+    {
+#ifdef __linux__
+        if (mapped_) {
+            ::munmap(data_, mapped_);
+            return;
+        }
+#endif
+        delete[] data_;
+    }
+    LargeBuffer(const LargeBuffer&) = delete;
+    LargeBuffer& operator=(const LargeBuffer&) = delete;
+    std::uint8_t* data() const { return data_; }
+
+private:
+    std::uint8_t* data_ = nullptr;
+    std::size_t mapped_ = 0;
+};
+
+// Bytes read from the input at a time when compressing.
+constexpr std::size_t kReadPiece = 1 << 16;
+
+// Reads up to `size` bytes; false on a read error.
+bool readSome(std::FILE* f, std::uint8_t* buffer, std::size_t size, std::size_t& got)
+{
+    got = std::fread(buffer, 1, size, f);
+    return got == size || std::ferror(f) == 0;
+}
+
+bool writeAll(std::FILE* f, const std::uint8_t* data, std::size_t size)
+{
+    return size == 0 || std::fwrite(data, 1, size, f) == size;
+}
+
+int compressFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out)
+{
+    // The first piece is read before the output is created, so that a
+    // missing or unreadable input (a folder) leaves an existing output as
+    // it was.
+    File input(std::fopen(inputPath.c_str(), "rb"));
+    std::unique_ptr<std::uint8_t[]> piece(new std::uint8_t[kReadPiece]);
+    std::size_t got = 0;
+    if (!input || !readSome(input.get(), piece.get(), kReadPiece, got)) {
+        out << "Fatal error opening files.\n";
+        return 0;
+    }
+    File output(std::fopen(outputPath.c_str(), "wb"));
+    if (!output) {
+        out << "Fatal error opening files.\n";
+        return 0;
+    }
+    // Output room for a whole piece's codes and the stream's end; written
+    // out after each piece, so the buffers stay in cache.
+    std::unique_ptr<std::uint8_t[]> stream(new std::uint8_t[2 * (kReadPiece + 3)]);
+    lzw::Compressor coder(&out);
+    for (;;) {
+        std::uint8_t* end = coder.feed(piece.get(), piece.get() + got, stream.get());
+        const bool last = got < kReadPiece;
+        if (last)
+            end = coder.finish(end);
+        if (!writeAll(output.get(), stream.get(), static_cast<std::size_t>(end - stream.get()))) {
+            out << "Fatal error writing output file.\n";
+            return 0;
+        }
+        if (last)
+            break;
+        if (!readSome(input.get(), piece.get(), kReadPiece, got)) {
+            out << "Fatal error reading input file.\n";
+            return 0;
+        }
+    }
+    if (std::fclose(output.release()) != 0) {
+        out << "Fatal error writing output file.\n";
+        return 0;
+    }
+    return 1;
+}
+
+// Reads the whole input straight into a buffer of the size the file
+// system reports; whatever follows (a file that grew, a special file whose
+// size says nothing) is appended through a vector.
+bool readWhole(std::FILE* f, const std::string& path, std::unique_ptr<LargeBuffer>& buffer,
+               std::vector<std::uint8_t>& grown, std::span<const std::uint8_t>& data)
 {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
+    std::size_t got = 0;
     if (!error && size > 0) {
-        data.resize(static_cast<std::size_t>(size));
-        data.resize(std::fread(data.data(), 1, data.size(), f));
+        buffer = std::make_unique<LargeBuffer>(static_cast<std::size_t>(size));
+        got = std::fread(buffer->data(), 1, static_cast<std::size_t>(size), f);
     }
-    std::uint8_t buf[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        data.insert(data.end(), buf, buf + n);
+    std::uint8_t piece[1 << 16];
+    std::size_t n = std::fread(piece, 1, sizeof piece, f);
+    if (n == 0) {
+        data = std::span<const std::uint8_t>(buffer ? buffer->data() : nullptr, got);
+        return std::ferror(f) == 0;
+    }
+    if (got > 0)
+        grown.assign(buffer->data(), buffer->data() + got);
+    do
+        grown.insert(grown.end(), piece, piece + n);
+    while ((n = std::fread(piece, 1, sizeof piece, f)) > 0);
+    data = grown;
     return std::ferror(f) == 0;
 }
 
-// Writes everything and closes the file; false when any byte did not reach
-// it (a full disk shows up at the write or only at the final flush).
-bool writeAllAndClose(File file, const std::vector<std::uint8_t>& data)
-{
-    // An empty vector may hold no buffer at all; fwrite must not see it.
-    const bool written = data.empty() || std::fwrite(data.data(), 1, data.size(), file.get()) == data.size();
-    const bool closed = std::fclose(file.release()) == 0;
-    return written && closed;
-}
-
-enum class Operation { Compress, Expand };
-
-int runFileUnguarded(Operation op, const std::string& inputPath, const std::string& outputPath,
-                     std::ostream& out, lzw::ExpandStatus& status)
+int expandFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out,
+                        lzw::ExpandStatus& status)
 {
     // The input is read before the output is created, so that a missing input
     // leaves an existing output file as it was.
     File input(std::fopen(inputPath.c_str(), "rb"));
-    std::vector<std::uint8_t> data;
-    if (!input || !readAll(input.get(), inputPath, data)) {
+    std::unique_ptr<LargeBuffer> inputBuffer;
+    std::vector<std::uint8_t> inputRest;
+    std::span<const std::uint8_t> data;
+    if (!input || !readWhole(input.get(), inputPath, inputBuffer, inputRest, data)) {
         out << "Fatal error opening files.\n";
         return 0;
     }
@@ -331,22 +504,21 @@ int runFileUnguarded(Operation op, const std::string& inputPath, const std::stri
         out << "Fatal error opening files.\n";
         return 0;
     }
-    bool expanded = true;
-    std::vector<std::uint8_t> result;
-    if (op == Operation::Compress) {
-        result = lzw::compress(data, &out);
-    } else {
-        lzw::ExpandResult r = lzw::expand(data, &out);
-        status = r.status;
-        expanded = r.status == lzw::ExpandStatus::Ok;
-        result = std::move(r.bytes);
-    }
-    if (!writeAllAndClose(std::move(output), result)) {
+    std::unique_ptr<LargeBuffer> result;
+    std::size_t total = 0;
+    status = lzw::expandInto(data, &out, [&](std::size_t n) {
+        result = std::make_unique<LargeBuffer>(n + lzw::kCopyBlock);
+        return result->data();
+    }, total);
+    const bool written = !result || writeAll(output.get(), result->data(), total);
+    if (!written || std::fclose(output.release()) != 0) {
         out << "Fatal error writing output file.\n";
         return 0;
     }
-    return expanded ? 1 : 0;
+    return status == lzw::ExpandStatus::Ok ? 1 : 0;
 }
+
+enum class Operation { Compress, Expand };
 
 int runFile(Operation op, const std::string& inputPath, const std::string& outputPath,
             lzw::ExpandStatus* status = nullptr)
@@ -355,7 +527,8 @@ int runFile(Operation op, const std::string& inputPath, const std::string& outpu
     int result = 0;
     lzw::ExpandStatus verdict = lzw::ExpandStatus::Ok;
     try {
-        result = runFileUnguarded(op, inputPath, outputPath, out, verdict);
+        result = op == Operation::Compress ? compressFileUnguarded(inputPath, outputPath, out)
+                                           : expandFileUnguarded(inputPath, outputPath, out, verdict);
     } catch (const std::bad_alloc&) {
         // Files are closed by their owners during unwinding.
         out << "Fatal error allocating table space!\n";
