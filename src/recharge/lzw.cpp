@@ -18,6 +18,58 @@ namespace {
 
 constexpr std::size_t kProgressStep = 1000;
 
+// Memory for the coder's tables and whole files. Blocks from 256 KiB up are
+// mapped in 2 MiB pages where the system offers them, and arrive zeroed: a
+// 3 MB output or the compressor's 640 KB of tables then cost one or two
+// page faults instead of hundreds, which on a busy or virtual machine is a
+// large part of a whole run. Smaller blocks are left uninitialised.
+class LargeBuffer {
+public:
+    enum Fill { Uninitialised, Zeroed };
+    explicit LargeBuffer(std::size_t size, Fill fill = Uninitialised)
+    {
+#ifdef __linux__
+        constexpr std::size_t kHuge = std::size_t{2} << 20;
+        if (size >= kHuge / 8) {
+            // Mapped with a huge page's worth to spare, then trimmed to start
+            // on a huge page boundary, where the system can use one.
+            mapped_ = (size + kHuge - 1) / kHuge * kHuge;
+            void* p = ::mmap(nullptr, mapped_ + kHuge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            if (p == MAP_FAILED)
+                throw std::bad_alloc();
+            const auto start = reinterpret_cast<std::uintptr_t>(p);
+            const std::uintptr_t aligned = (start + kHuge - 1) / kHuge * kHuge;
+            if (aligned > start)
+                ::munmap(p, aligned - start);
+            if (aligned + mapped_ < start + mapped_ + kHuge)
+                ::munmap(reinterpret_cast<void*>(aligned + mapped_), start + kHuge - aligned);
+            data_ = reinterpret_cast<std::uint8_t*>(aligned);
+            ::madvise(data_, mapped_, MADV_HUGEPAGE);  // a hint: without it, ordinary pages
+            return;
+        }
+#endif
+        const std::size_t n = size == 0 ? 1 : size;
+        data_ = fill == Zeroed ? new std::uint8_t[n]() : new std::uint8_t[n];
+    }
+    ~LargeBuffer()
+    {
+#ifdef __linux__
+        if (mapped_) {
+            ::munmap(data_, mapped_);
+            return;
+        }
+#endif
+        delete[] data_;
+    }
+    LargeBuffer(const LargeBuffer&) = delete;
+    LargeBuffer& operator=(const LargeBuffer&) = delete;
+    std::uint8_t* data() const { return data_; }
+
+private:
+    std::uint8_t* data_ = nullptr;
+    std::size_t mapped_ = 0;
+};
+
 // Exact map from (prefix code, appended byte) to the code of that string.
 // The central's coder finds strings with its own hash table; any exact map
 // defines the same codes in the same order, so this one is chosen for speed
@@ -30,16 +82,13 @@ constexpr std::size_t kProgressStep = 1000;
 //   each lookup waits for the previous one.
 class StringTable {
 public:
-    // The zeroed tables come from calloc: large blocks arrive as fresh
-    // zero pages, so a short input touches (and pays for) only the few it
-    // uses instead of clearing 384 KB first.
+    // All three tables in one block of fresh zeroed pages (see LargeBuffer).
     StringTable()
-        : byByte_(zeroed<std::uint16_t>(256 * 256)),
-          slots_(zeroed<std::uint16_t>(kSize)),
-          keyOf_(new std::uint32_t[kEndCode])
+        : memory_(kByByteBytes + kSlotsBytes + kKeyOfBytes, LargeBuffer::Zeroed),
+          byByte_(reinterpret_cast<std::uint16_t*>(memory_.data())),
+          slots_(reinterpret_cast<std::uint16_t*>(memory_.data() + kByByteBytes)),
+          keyOf_(reinterpret_cast<std::uint32_t*>(memory_.data() + kByByteBytes + kSlotsBytes))
     {
-        if (!byByte_ || !slots_)
-            throw std::bad_alloc();
     }
 
     // Returns the code of key's string (key = prefix << 8 | byte), or 0 after
@@ -69,23 +118,16 @@ public:
     }
 
 private:
-    struct Free {
-        void operator()(void* p) const { std::free(p); }
-    };
-    template <typename T>
-    using Zeroed = std::unique_ptr<T[], Free>;
-    template <typename T>
-    static Zeroed<T> zeroed(std::size_t n)
-    {
-        return Zeroed<T>(static_cast<T*>(std::calloc(n, sizeof(T))));
-    }
-
     static constexpr unsigned kBits = 17;
     static constexpr std::uint32_t kSize = 1u << kBits;
+    static constexpr std::size_t kByByteBytes = 256 * 256 * sizeof(std::uint16_t);
+    static constexpr std::size_t kSlotsBytes = kSize * sizeof(std::uint16_t);
+    static constexpr std::size_t kKeyOfBytes = std::size_t{kEndCode} * sizeof(std::uint32_t);
+    LargeBuffer memory_;
     // 0 means empty in both tables: no code below 256 is ever stored.
-    Zeroed<std::uint16_t> byByte_;
-    Zeroed<std::uint16_t> slots_;
-    std::unique_ptr<std::uint32_t[]> keyOf_;
+    std::uint16_t* const byByte_;
+    std::uint16_t* const slots_;
+    std::uint32_t* const keyOf_;
 };
 
 inline std::uint8_t* putCode(std::uint8_t* out, std::uint32_t code)
@@ -185,12 +227,13 @@ std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ost
 {
     Compressor coder(progress);
     // At most one code per input byte, plus the end and pad codes (and, for
-    // an empty input, the code standing for its missing first byte).
-    std::vector<std::uint8_t> stream(2 * (input.size() + 3));
-    std::uint8_t* out = coder.feed(input.data(), input.data() + input.size(), stream.data());
+    // an empty input, the code standing for its missing first byte). Left
+    // uninitialised: only the pages actually written get touched, and the
+    // result, usually far smaller, is copied out of it.
+    std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[2 * (input.size() + 3)]);
+    std::uint8_t* out = coder.feed(input.data(), input.data() + input.size(), buffer.get());
     out = coder.finish(out);
-    stream.resize(static_cast<std::size_t>(out - stream.data()));
-    return stream;
+    return std::vector<std::uint8_t>(buffer.get(), out);
 }
 
 namespace {
@@ -202,19 +245,31 @@ namespace {
 // streams stay cheap. Offsets fit 32 bits: the output never passes
 // kMaxExpandedSize.
 struct DefinedStrings {
-    explicit DefinedStrings(std::size_t codes) : offset(new std::uint32_t[codes]), length(new std::uint32_t[codes]) {}
+    explicit DefinedStrings(std::size_t codes) : offset(new std::uint32_t[codes]), length(new std::uint32_t[codes])
+    {
+        // Single bytes are strings of length 1, copied from a table of the
+        // bytes 0 to 255 behind the output (their offsets are set once the
+        // output's size is known): both passes then treat every code alike,
+        // with no branch that random data would make unpredictable.
+        for (std::uint32_t c = 0; c < kFirstStringCode; ++c)
+            length[c] = 1;
+    }
     std::unique_ptr<std::uint32_t[]> offset;
     std::unique_ptr<std::uint32_t[]> length;
 };
-static_assert(kMaxExpandedSize <= UINT32_MAX);
 
 // Short strings are copied as one block of this size (loaded whole before it
 // is stored), which needs as much slack after the output.
 constexpr std::size_t kCopyBlock = 16;
+// Behind the output and its slack lie the bytes 0 to 255, where single-byte
+// codes are copied from, and the slack of those copies.
+constexpr std::size_t kLiteralsAt = kCopyBlock;  // from the output's end
+constexpr std::size_t kTail = kCopyBlock + kFirstStringCode + kCopyBlock;
+static_assert(kMaxExpandedSize + kTail <= UINT32_MAX);  // offsets fit 32 bits
 
-// The expander's two passes. `room(n)` answers a buffer of n bytes plus
-// kCopyBlock of slack for the output, which is then `total` bytes long;
-// it is not called when nothing is expanded or the output is refused.
+// The expander's two passes. `room(n)` answers a buffer of n + kTail bytes,
+// whose first `total` bytes are then the output. It is not called when
+// nothing is expanded or the output is refused.
 template <typename Room>
 ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* progress, Room&& room,
                         std::size_t& total)
@@ -262,9 +317,7 @@ ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* prog
             print(progress, "*");
         }
         std::uint32_t length;
-        if (code < kFirstStringCode) {
-            length = 1;
-        } else if (code < nextCode) {
+        if (code < nextCode) {
             length = defined.length[code];
         } else if (code == nextCode) {
             // The string being defined is needed already: the previous
@@ -301,14 +354,14 @@ ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* prog
     // Second pass. A code's entries never change once defined, so the final
     // table serves every step.
     std::uint8_t* const out = room(size);
+    for (std::uint32_t c = 0; c < kFirstStringCode; ++c) {
+        defined.offset[c] = static_cast<std::uint32_t>(size + kLiteralsAt + c);
+        out[size + kLiteralsAt + c] = static_cast<std::uint8_t>(c);
+    }
     out[0] = static_cast<std::uint8_t>(first);
     std::size_t pos = 1;
     for (std::size_t i = 1; i < decoded; ++i) {
         const std::uint32_t code = codeAt(i);
-        if (code < kFirstStringCode) {
-            out[pos++] = static_cast<std::uint8_t>(code);
-            continue;
-        }
         const std::size_t length = defined.length[code];
         const std::uint8_t* const from = out + defined.offset[code];
         // All but the last byte lie before pos. The last byte is at pos
@@ -341,7 +394,7 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
     ExpandResult result;
     std::size_t total = 0;
     result.status = expandInto(stream, progress, [&](std::size_t n) {
-        result.bytes.resize(n + kCopyBlock);
+        result.bytes.resize(n + kTail);
         return result.bytes.data();
     }, total);
     result.bytes.resize(total);
@@ -357,46 +410,6 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// Uninitialised memory for a whole file. Large blocks are mapped in 2 MiB
-// pages where the system offers them: a 3 MB output then costs two page
-// faults instead of some 700, which on a busy or virtual machine is a
-// large part of a whole expansion.
-class LargeBuffer {
-public:
-    explicit LargeBuffer(std::size_t size)
-    {
-#ifdef __linux__
-        constexpr std::size_t kHuge = std::size_t{2} << 20;
-        if (size >= kHuge) {
-            mapped_ = (size + kHuge - 1) / kHuge * kHuge;
-            void* p = ::mmap(nullptr, mapped_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-            if (p == MAP_FAILED)
-                throw std::bad_alloc();
-            ::madvise(p, mapped_, MADV_HUGEPAGE);  // a hint: without it, ordinary pages
-            data_ = static_cast<std::uint8_t*>(p);
-            return;
-        }
-#endif
-        data_ = new std::uint8_t[size == 0 ? 1 : size];
-    }
-    ~LargeBuffer()
-    {
-#ifdef __linux__
-        if (mapped_) {
-            ::munmap(data_, mapped_);
-            return;
-        }
-#endif
-        delete[] data_;
-    }
-    LargeBuffer(const LargeBuffer&) = delete;
-    LargeBuffer& operator=(const LargeBuffer&) = delete;
-    std::uint8_t* data() const { return data_; }
-
-private:
-    std::uint8_t* data_ = nullptr;
-    std::size_t mapped_ = 0;
-};
 
 // Bytes read from the input at a time when compressing.
 constexpr std::size_t kReadPiece = 1 << 16;
@@ -460,14 +473,14 @@ int compressFileUnguarded(const std::string& inputPath, const std::string& outpu
 // Reads the whole input straight into a buffer of the size the file
 // system reports; whatever follows (a file that grew, a special file whose
 // size says nothing) is appended through a vector.
-bool readWhole(std::FILE* f, const std::string& path, std::unique_ptr<LargeBuffer>& buffer,
+bool readWhole(std::FILE* f, const std::string& path, std::unique_ptr<lzw::LargeBuffer>& buffer,
                std::vector<std::uint8_t>& grown, std::span<const std::uint8_t>& data)
 {
     std::error_code error;
     const std::uintmax_t size = std::filesystem::file_size(path, error);
     std::size_t got = 0;
     if (!error && size > 0) {
-        buffer = std::make_unique<LargeBuffer>(static_cast<std::size_t>(size));
+        buffer = std::make_unique<lzw::LargeBuffer>(static_cast<std::size_t>(size));
         got = std::fread(buffer->data(), 1, static_cast<std::size_t>(size), f);
     }
     std::uint8_t piece[1 << 16];
@@ -491,7 +504,7 @@ int expandFileUnguarded(const std::string& inputPath, const std::string& outputP
     // The input is read before the output is created, so that a missing input
     // leaves an existing output file as it was.
     File input(std::fopen(inputPath.c_str(), "rb"));
-    std::unique_ptr<LargeBuffer> inputBuffer;
+    std::unique_ptr<lzw::LargeBuffer> inputBuffer;
     std::vector<std::uint8_t> inputRest;
     std::span<const std::uint8_t> data;
     if (!input || !readWhole(input.get(), inputPath, inputBuffer, inputRest, data)) {
@@ -504,10 +517,10 @@ int expandFileUnguarded(const std::string& inputPath, const std::string& outputP
         out << "Fatal error opening files.\n";
         return 0;
     }
-    std::unique_ptr<LargeBuffer> result;
+    std::unique_ptr<lzw::LargeBuffer> result;
     std::size_t total = 0;
     status = lzw::expandInto(data, &out, [&](std::size_t n) {
-        result = std::make_unique<LargeBuffer>(n + lzw::kCopyBlock);
+        result = std::make_unique<lzw::LargeBuffer>(n + lzw::kTail);
         return result->data();
     }, total);
     const bool written = !result || writeAll(output.get(), result->data(), total);

@@ -540,5 +540,50 @@ TEST_F(LzwFiles, OutputBeyondTheBoundFailsAndSaysWhy)
     EXPECT_TRUE(readFile(path("out")).empty());
 }
 
+// The file forms read the input in pieces of 64 KiB and write the stream
+// after each; progress stars fall every 1000 bytes. Around each of those
+// edges, and for text and for bytes that do not compress, the file gives
+// the central's stream and expands back.
+struct FileSize {
+    const char* name;
+    std::size_t size;
+    bool text;
+};
+void PrintTo(const FileSize& v, std::ostream* os) { *os << v.name; }
+
+class LzwFileSizes : public LzwFiles, public testing::WithParamInterface<FileSize> {};
+
+TEST_P(LzwFileSizes, StreamOfTheReferenceAndRoundTrip)
+{
+    const FileSize& c = GetParam();
+    Bytes plain = c.text ? rechargeLikeText(static_cast<int>(c.size / 272 + 1), 5) : randomBytes(c.size, 256, 11);
+    plain.resize(c.size);
+    writeFile(path("in"), plain);
+    CoutCapture out;
+    ASSERT_EQ(compress_file(path("in"), path("z")), 1);
+    const Bytes stream = readFile(path("z"));
+    EXPECT_TRUE(stream == lzwref::compress(plain));
+    ASSERT_EQ(expand_file(path("z"), path("back")), 1);
+    EXPECT_TRUE(readFile(path("back")) == plain);
+    const std::size_t codes = stream.size() / 2 - 2;
+    EXPECT_EQ(out.text(), "Compressing...\n" + std::string(plain.empty() ? 0 : (plain.size() - 1) / 1000, '*')
+                              + "\nExpanding...\n" + std::string(plain.empty() ? 0 : (codes - 1) / 1000, '*')
+                              + "\n");
+}
+
+constexpr std::size_t kPiece = 1 << 16;
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, LzwFileSizes,
+    testing::Values(FileSize{"one_byte", 1, false}, FileSize{"seven", 7, true}, FileSize{"eight", 8, true},
+                    FileSize{"nine", 9, false}, FileSize{"a_star", 1001, true}, FileSize{"before_a_star", 1000, false},
+                    FileSize{"piece_less_one_text", kPiece - 1, true}, FileSize{"piece_text", kPiece, true},
+                    FileSize{"piece_and_one_text", kPiece + 1, true}, FileSize{"piece_less_one", kPiece - 1, false},
+                    FileSize{"piece", kPiece, false}, FileSize{"piece_and_one", kPiece + 1, false},
+                    FileSize{"two_pieces_less_one", 2 * kPiece - 1, false},
+                    FileSize{"two_pieces_and_one_text", 2 * kPiece + 1, true},
+                    FileSize{"past_the_code_table", 5 * kPiece + 3, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace pluvexa
