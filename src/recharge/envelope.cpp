@@ -1,4 +1,5 @@
 #include "recharge/envelope.h"
+#include "recharge/contenthasher.h"
 
 #include "recharge/randomsource.h"
 #include "recharge/rsablock.h"
@@ -198,20 +199,28 @@ int seal_checked(std::istream& input, std::ostream& output, const PrivateKeyReco
     Crc16 crc;
     std::uint64_t length = 0;
     Reader r(input);
-    SecByteBlock chunk(kChunk);
+    // Two pieces in turn: one is hashed on the hasher's thread while the
+    // next is read and enciphered on this one.
+    SecByteBlock pieces[2] = {SecByteBlock(kChunk), SecByteBlock(kChunk)};
+    int turn = 0;
     // Plain bytes waiting for a whole cipher block, then the chunk behind them.
     SecByteBlock pending(kCipherBlock + kChunk);
     SecByteBlock sealed(kCipherBlock + kChunk);
     std::size_t waiting = 0;
+    ContentHasher hasher([&](const std::uint8_t* p, std::size_t n) {
+        crc.process_bytes(p, n);
+        if (hash)
+            hash->Update(p, n);
+    });
     for (;;) {
-        const std::size_t n = r.some(chunk.data(), kChunk);
+        std::uint8_t* const chunk = pieces[turn].data();
+        turn ^= 1;
+        const std::size_t n = r.some(chunk, kChunk);
         if (n == 0)
             break;
-        crc.process_bytes(chunk.data(), n);
-        if (hash)
-            hash->Update(chunk.data(), n);
+        hasher.add(chunk, n);
         if (cipher) {
-            std::copy_n(chunk.begin(), n, pending.begin() + waiting);
+            std::copy_n(chunk, n, pending.begin() + waiting);
             waiting += n;
             const std::size_t whole = waiting - waiting % kCipherBlock;
             cipher->ProcessData(sealed.data(), pending.data(), whole);
@@ -219,13 +228,14 @@ int seal_checked(std::istream& input, std::ostream& output, const PrivateKeyReco
                 return kEnvelopeWriteFailed;
             std::copy(pending.begin() + whole, pending.begin() + waiting, pending.begin());
             waiting -= whole;
-        } else if (!w.bytes(chunk.data(), n)) {
+        } else if (!w.bytes(chunk, n)) {
             return kEnvelopeWriteFailed;
         }
         length += n;
         if (length > kMaxContent)
             return kEnvelopeTooLarge;
     }
+    hasher.finish();
     if (r.failedHard())
         return kEnvelopeInputUnreadable;
 
