@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 #include <ostream>
 
-namespace pluvexa {
-namespace {
-
+// Where GoogleTest looks for it: beside QRect, in the global namespace.
 void PrintTo(const QRect& r, std::ostream* os)
 {
     *os << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
 }
+
+namespace pluvexa {
+namespace {
 
 struct Abertura {
     const char* nome;
