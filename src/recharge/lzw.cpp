@@ -7,6 +7,8 @@
 #include <iostream>
 #include <memory>
 #include <new>
+#include <system_error>
+#include <thread>
 
 #ifdef __linux__
 #include <sys/mman.h>
@@ -91,6 +93,21 @@ public:
     {
     }
 
+    // The code of key's string (key = prefix << 8 | byte), or 0. Reads only:
+    // two threads may look up at once once nothing is stored any more.
+    std::uint32_t find(std::uint32_t key) const
+    {
+        if (key < 256 * 256)
+            return byByte_[key];
+        std::uint32_t i = (key * 0x9E3779B1u) >> (32 - kBits);
+        for (;;) {
+            const std::uint32_t found = slots_[i];
+            if (found == 0 || keyOf_[found] == key)
+                return found;
+            i = (i + 1) & (kSize - 1);
+        }
+    }
+
     // Returns the code of key's string (key = prefix << 8 | byte), or 0 after
     // storing `code` for it (when `code` is nonzero).
     std::uint32_t findOrAdd(std::uint32_t key, std::uint32_t code)
@@ -144,54 +161,99 @@ void print(std::ostream* progress, const char* text)
         *progress << text;
 }
 
-// The coder over input that arrives in pieces: the file form reads and
-// writes in fixed-size buffers, so a large file is never held whole.
+// Greedy coding with the table filled up: no string is defined any more,
+// so the codes from a given string start on depend only on the bytes from
+// there. Answers the end of the codes written to `out`; `string` carries the
+// string in progress in and out. `starts`, when given, receives the input
+// positions where the first `room` strings after the first begin.
+std::uint8_t* codeFixed(const StringTable& table, const std::uint8_t* p, const std::uint8_t* const end,
+                        std::uint32_t& string, std::uint8_t* out, const std::uint8_t** starts = nullptr,
+                        std::size_t room = 0)
+{
+    std::uint32_t s = string;
+    std::size_t recorded = 0;
+    for (; p < end; ++p) {
+        const std::uint32_t c = *p;
+        const std::uint32_t found = table.find((s << 8) | c);
+        if (found != 0) {
+            s = found;
+        } else {
+            out = putCode(out, s);
+            s = c;
+            if (recorded < room)
+                starts[recorded++] = p;
+        }
+    }
+    string = s;
+    return out;
+}
+
+// The codes of a whole input, in up to three pieces that follow each other.
+struct CodedInput {
+    std::span<const std::uint8_t> pieces[3];
+};
+
+// The coder over a whole input. Until the table is full it codes in order.
+// From then on the parse is the same from any string start whatever came
+// before, so the rest is split in two: a second thread codes the second
+// half from its first byte while this one codes the first half, then this
+// one goes on into the second half until it starts a string at a byte where
+// the second thread also started one; from there the second thread's codes
+// are the stream's. Should the two never meet within the second thread's
+// first strings, this thread codes on to the end alone. The bytes written
+// are those of coding the input in order.
 class Compressor {
 public:
-    explicit Compressor(std::ostream* progress) : progress_(progress) { print(progress_, "Compressing...\n"); }
+    explicit Compressor(std::ostream* progress) : progress_(progress) {}
 
-    // Codes [p, end) into `out`, which has room for two bytes per input
-    // byte; answers the end of what was written.
-    std::uint8_t* feed(const std::uint8_t* p, const std::uint8_t* const end, std::uint8_t* out)
+    CodedInput code(std::span<const std::uint8_t> input)
     {
-        if (p == end)
-            return out;
-        if (!started_) {
-            started_ = true;
-            string_ = *p++;
-        }
-        // Pieces ending where a "*" is due (one after each kProgressStep
-        // bytes that follow the first), without a per-byte counter.
-        while (p < end) {
-            const std::size_t piece = std::min(kProgressStep - sinceStar_, static_cast<std::size_t>(end - p));
-            out = code(p, p + piece, out);
-            p += piece;
-            sinceStar_ += piece;
-            if (sinceStar_ == kProgressStep) {
-                sinceStar_ = 0;
-                print(progress_, "*");
-            }
-        }
-        return out;
-    }
-
-    // Ends the stream: at most 6 more bytes.
-    std::uint8_t* finish(std::uint8_t* out)
-    {
-        if (!started_) {
-            // The missing first byte counts as -1, emitted as a code of all ones.
+        print(progress_, "Compressing...\n");
+        CodedInput coded;
+        const std::uint8_t* p = input.data();
+        const std::uint8_t* const end = p + input.size();
+        // At most one code per input byte, plus the end and pad codes (and,
+        // for an empty input, the code standing for its missing first byte).
+        first_ = std::make_unique<LargeBuffer>(2 * (input.size() + 3));
+        std::uint8_t* out = first_->data();
+        std::uint8_t* const begin = out;
+        if (p == end) {
+            // The missing first byte counts as -1, emitted as a code of all
+            // ones; then the end and pad codes.
             out = putCode(out, kEndCode);
-        } else {
-            out = putCode(out, string_);
+            out = putCode(out, kEndCode);
+            out = putCode(out, kPadCode);
+            coded.pieces[0] = {begin, out};
+            stars(input.size());
+            return coded;
         }
-        out = putCode(out, kEndCode);
-        out = putCode(out, kPadCode);
-        print(progress_, "\n");
-        return out;
+        string_ = *p++;
+        // In order while strings are still defined.
+        while (p < end && nextCode_ <= kLastStringCode) {
+            const std::uint8_t* const pieceEnd = p + std::min<std::size_t>(kGrowingPiece, end - p);
+            out = codeGrowing(p, pieceEnd, out);
+            p = pieceEnd;
+        }
+        const std::size_t rest = static_cast<std::size_t>(end - p);
+        if (rest < kTwoThreadsFrom || !secondThread(p, end, out, coded)) {
+            out = codeFixed(table_, p, end, string_, out);
+            out = finish(out);
+            coded.pieces[0] = {begin, out};
+        }
+        stars(input.size());
+        return coded;
     }
 
 private:
-    std::uint8_t* code(const std::uint8_t* p, const std::uint8_t* const end, std::uint8_t* out)
+    // Input coded in order between checks for a full table.
+    static constexpr std::size_t kGrowingPiece = 4096;
+    // Below this, a second thread costs more than it saves.
+    static constexpr std::size_t kTwoThreadsFrom = 256 * 1024;
+    // String starts of the second half kept to meet the first half in.
+    static constexpr std::size_t kMeetWithin = 4096;
+
+    // Codes [p, end) in the order strings are defined.
+    std::uint8_t* codeGrowing(const std::uint8_t* p, const std::uint8_t* const end, std::uint8_t* out)
     {
         std::uint32_t string = string_;
         std::uint32_t nextCode = nextCode_;
@@ -213,12 +275,86 @@ private:
         return out;
     }
 
+    // Codes [p, end) in two halves as the class comment says; false (with
+    // nothing changed) when no thread could be started. Fills coded's
+    // pieces, the first one up to where its codes end.
+    bool secondThread(const std::uint8_t* p, const std::uint8_t* const end, std::uint8_t* out, CodedInput& coded)
+    {
+        const std::uint8_t* const middle = p + (end - p) / 2;
+        second_ = std::make_unique<LargeBuffer>(2 * static_cast<std::size_t>(end - middle + 3));
+        std::unique_ptr<const std::uint8_t*[]> starts(new const std::uint8_t*[kMeetWithin]);
+        std::uint32_t secondString = *middle;
+        std::uint8_t* secondEnd = nullptr;
+        std::thread second;
+        try {
+            second = std::thread([&] {
+                secondEnd = codeFixed(table_, middle + 1, end, secondString, second_->data(), starts.get(), kMeetWithin);
+            });
+        } catch (const std::system_error&) {
+            second_.reset();
+            return false;
+        }
+        out = codeFixed(table_, p, middle, string_, out);
+        second.join();
+
+        // On into the second half until a string starts where one of the
+        // second thread's did; the k-th of those follows its k-th code.
+        const std::size_t known = std::min<std::size_t>(kMeetWithin, (secondEnd - second_->data()) / 2);
+        std::size_t k = 0;
+        const std::uint8_t* q = middle;
+        std::uint32_t s = string_;
+        for (; q < end && k < known; ++q) {
+            const std::uint32_t c = *q;
+            const std::uint32_t found = table_.find((s << 8) | c);
+            if (found != 0) {
+                s = found;
+                continue;
+            }
+            out = putCode(out, s);
+            s = c;
+            while (k < known && starts[k] < q)
+                ++k;
+            if (k < known && starts[k] == q) {
+                // Met: the rest is the second thread's, from its code k + 1.
+                coded.pieces[0] = {first_->data(), out};
+                const std::uint8_t* const from = second_->data() + 2 * (k + 1);
+                std::uint8_t* tail = secondEnd;
+                string_ = secondString;
+                tail = finish(tail);
+                coded.pieces[1] = {from, tail};
+                return true;
+            }
+        }
+        // Never met: the rest in order, alone.
+        string_ = s;
+        out = codeFixed(table_, q, end, string_, out);
+        out = finish(out);
+        coded.pieces[0] = {first_->data(), out};
+        return true;
+    }
+
+    // The string in progress, then the end and pad codes.
+    std::uint8_t* finish(std::uint8_t* out)
+    {
+        out = putCode(out, string_);
+        out = putCode(out, kEndCode);
+        return putCode(out, kPadCode);
+    }
+
+    // One "*" per kProgressStep input bytes after the first, then "\n".
+    void stars(std::size_t size)
+    {
+        if (progress_ && size > 1)
+            *progress_ << std::string((size - 1) / kProgressStep, '*');
+        print(progress_, "\n");
+    }
+
     std::ostream* progress_;
     StringTable table_;
-    bool started_ = false;
     std::uint32_t string_ = 0;
     std::uint32_t nextCode_ = kFirstStringCode;
-    std::size_t sinceStar_ = 0;
+    std::unique_ptr<LargeBuffer> first_;
+    std::unique_ptr<LargeBuffer> second_;
 };
 
 }  // namespace
@@ -226,14 +362,12 @@ private:
 std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ostream* progress)
 {
     Compressor coder(progress);
-    // At most one code per input byte, plus the end and pad codes (and, for
-    // an empty input, the code standing for its missing first byte). Left
-    // uninitialised: only the pages actually written get touched, and the
-    // result, usually far smaller, is copied out of it.
-    std::unique_ptr<std::uint8_t[]> buffer(new std::uint8_t[2 * (input.size() + 3)]);
-    std::uint8_t* out = coder.feed(input.data(), input.data() + input.size(), buffer.get());
-    out = coder.finish(out);
-    return std::vector<std::uint8_t>(buffer.get(), out);
+    const CodedInput coded = coder.code(input);
+    std::vector<std::uint8_t> stream;
+    stream.reserve(coded.pieces[0].size() + coded.pieces[1].size());
+    for (const auto& piece : coded.pieces)
+        stream.insert(stream.end(), piece.begin(), piece.end());
+    return stream;
 }
 
 namespace {
@@ -411,65 +545,6 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 
-// Bytes read from the input at a time when compressing.
-constexpr std::size_t kReadPiece = 1 << 16;
-
-// Reads up to `size` bytes; false on a read error.
-bool readSome(std::FILE* f, std::uint8_t* buffer, std::size_t size, std::size_t& got)
-{
-    got = std::fread(buffer, 1, size, f);
-    return got == size || std::ferror(f) == 0;
-}
-
-bool writeAll(std::FILE* f, const std::uint8_t* data, std::size_t size)
-{
-    return size == 0 || std::fwrite(data, 1, size, f) == size;
-}
-
-int compressFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out)
-{
-    // The first piece is read before the output is created, so that a
-    // missing or unreadable input (a folder) leaves an existing output as
-    // it was.
-    File input(std::fopen(inputPath.c_str(), "rb"));
-    std::unique_ptr<std::uint8_t[]> piece(new std::uint8_t[kReadPiece]);
-    std::size_t got = 0;
-    if (!input || !readSome(input.get(), piece.get(), kReadPiece, got)) {
-        out << "Fatal error opening files.\n";
-        return 0;
-    }
-    File output(std::fopen(outputPath.c_str(), "wb"));
-    if (!output) {
-        out << "Fatal error opening files.\n";
-        return 0;
-    }
-    // Output room for a whole piece's codes and the stream's end; written
-    // out after each piece, so the buffers stay in cache.
-    std::unique_ptr<std::uint8_t[]> stream(new std::uint8_t[2 * (kReadPiece + 3)]);
-    lzw::Compressor coder(&out);
-    for (;;) {
-        std::uint8_t* end = coder.feed(piece.get(), piece.get() + got, stream.get());
-        const bool last = got < kReadPiece;
-        if (last)
-            end = coder.finish(end);
-        if (!writeAll(output.get(), stream.get(), static_cast<std::size_t>(end - stream.get()))) {
-            out << "Fatal error writing output file.\n";
-            return 0;
-        }
-        if (last)
-            break;
-        if (!readSome(input.get(), piece.get(), kReadPiece, got)) {
-            out << "Fatal error reading input file.\n";
-            return 0;
-        }
-    }
-    if (std::fclose(output.release()) != 0) {
-        out << "Fatal error writing output file.\n";
-        return 0;
-    }
-    return 1;
-}
-
 // Reads the whole input straight into a buffer of the size the file
 // system reports; whatever follows (a file that grew, a special file whose
 // size says nothing) is appended through a vector.
@@ -496,6 +571,41 @@ bool readWhole(std::FILE* f, const std::string& path, std::unique_ptr<lzw::Large
     while ((n = std::fread(piece, 1, sizeof piece, f)) > 0);
     data = grown;
     return std::ferror(f) == 0;
+}
+
+bool writeAll(std::FILE* f, const std::uint8_t* data, std::size_t size)
+{
+    return size == 0 || std::fwrite(data, 1, size, f) == size;
+}
+
+int compressFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out)
+{
+    // The input is read before the output is created, so that a missing or
+    // unreadable input (a folder) leaves an existing output as it was.
+    File input(std::fopen(inputPath.c_str(), "rb"));
+    std::unique_ptr<lzw::LargeBuffer> inputBuffer;
+    std::vector<std::uint8_t> inputRest;
+    std::span<const std::uint8_t> data;
+    if (!input || !readWhole(input.get(), inputPath, inputBuffer, inputRest, data)) {
+        out << "Fatal error opening files.\n";
+        return 0;
+    }
+    input.reset();
+    File output(std::fopen(outputPath.c_str(), "wb"));
+    if (!output) {
+        out << "Fatal error opening files.\n";
+        return 0;
+    }
+    lzw::Compressor coder(&out);
+    const lzw::CodedInput coded = coder.code(data);
+    bool written = true;
+    for (const auto& piece : coded.pieces)
+        written = written && writeAll(output.get(), piece.data(), piece.size());
+    if (!written || std::fclose(output.release()) != 0) {
+        out << "Fatal error writing output file.\n";
+        return 0;
+    }
+    return 1;
 }
 
 int expandFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out,

@@ -94,6 +94,21 @@ Bytes growingRunOfA(std::uint32_t lastCode)
     return s;
 }
 
+// "aaa" (which defines "aa" first), then random bytes that fill the table.
+Bytes pairThenRandom()
+{
+    Bytes b = bytesOf("aaa");
+    const Bytes r = randomBytes(200000, 256, 8);
+    b.insert(b.end(), r.begin(), r.end());
+    return b;
+}
+
+Bytes runAfter(Bytes head, std::size_t length, std::uint8_t byte)
+{
+    head.insert(head.end(), length, byte);
+    return head;
+}
+
 Bytes terminated(Bytes s)
 {
     appendCode(s, 65535);
@@ -183,6 +198,14 @@ INSTANTIATE_TEST_SUITE_P(
         Sample{"rechargeLike", [] { return rechargeLikeText(2000, 5); }},
         Sample{"rechargeLikeSeveralMB", [] { return rechargeLikeText(12000, 6); }},
         Sample{"longRun", [] { return Bytes(200000, 'a'); }},
+        // Once the table is full, the rest of a large input is coded in two
+        // halves at once. A run of one byte after the table filled, with "aa"
+        // its longest string in the table, is parsed in pairs, so whether the
+        // halves' string starts ever line up depends on the run's length:
+        // both ways here.
+        Sample{"runAfterFullTable", [] { return runAfter(pairThenRandom(), 600000, 'a'); }},
+        Sample{"runAfterFullTablePlusOne", [] { return runAfter(pairThenRandom(), 600001, 'a'); }},
+        Sample{"runAfterFullTablePlusTwo", [] { return runAfter(pairThenRandom(), 600002, 'a'); }},
         Sample{"zeros", [] { return Bytes(70000, 0); }},
         Sample{"allBytesRepeated",
                [] {
@@ -540,10 +563,11 @@ TEST_F(LzwFiles, OutputBeyondTheBoundFailsAndSaysWhy)
     EXPECT_TRUE(readFile(path("out")).empty());
 }
 
-// The file forms read the input in pieces of 64 KiB and write the stream
-// after each; progress stars fall every 1000 bytes. Around each of those
-// edges, and for text and for bytes that do not compress, the file gives
-// the central's stream and expands back.
+// The compressor codes in pieces of 4 KiB while the table fills, buffers
+// switch to 2 MiB pages from 256 KiB, and progress stars fall every 1000
+// bytes. Around those edges and a few more (64 KiB, several of them), for
+// text and for bytes that do not compress, a file gives the central's
+// stream and expands back.
 struct FileSize {
     const char* name;
     std::size_t size;
@@ -572,11 +596,17 @@ TEST_P(LzwFileSizes, StreamOfTheReferenceAndRoundTrip)
 }
 
 constexpr std::size_t kPiece = 1 << 16;
+constexpr std::size_t kGrowing = 4096;
+constexpr std::size_t kLarge = 256 * 1024;
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, LzwFileSizes,
     testing::Values(FileSize{"one_byte", 1, false}, FileSize{"seven", 7, true}, FileSize{"eight", 8, true},
                     FileSize{"nine", 9, false}, FileSize{"a_star", 1001, true}, FileSize{"before_a_star", 1000, false},
+                    FileSize{"growing_piece_less_one", kGrowing - 1, false}, FileSize{"growing_piece", kGrowing, true},
+                    FileSize{"growing_piece_and_one", kGrowing + 1, false},
+                    FileSize{"large_less_one", kLarge - 1, true}, FileSize{"large", kLarge, false},
+                    FileSize{"large_and_one", kLarge + 1, true},
                     FileSize{"piece_less_one_text", kPiece - 1, true}, FileSize{"piece_text", kPiece, true},
                     FileSize{"piece_and_one_text", kPiece + 1, true}, FileSize{"piece_less_one", kPiece - 1, false},
                     FileSize{"piece", kPiece, false}, FileSize{"piece_and_one", kPiece + 1, false},
