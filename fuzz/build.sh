@@ -10,8 +10,9 @@ mkdir -p "$out"
 flags=(-std=c++20 -O2 -g -fno-omit-frame-pointer
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -Wall -Wextra -I "$root/src" -I "$root/tests/recharge")
+coder=("$root/src/recharge/lzw.cpp" "$root/src/recharge/lzw_expand.cpp" "$root/src/recharge/largebuffer.cpp")
 for target in lzw_expand_fuzz lzw_roundtrip_fuzz; do
-  clang++ "${flags[@]}" "$here/$target.cpp" "$root/src/recharge/lzw.cpp" -o "$out/$target"
+  clang++ "${flags[@]}" -pthread "$here/$target.cpp" "${coder[@]}" -o "$out/$target"
   echo "built $out/$target"
 done
 
@@ -22,7 +23,7 @@ r="$root/src/recharge"
 records=("$r/processing.cpp" "$r/leitorrecarga.cpp" "$r/escritorrecarga.cpp" "$r/recordfields.cpp"
          "$r/model.cpp" "$r/cp1252.cpp" "$r/numberformat.cpp" "$r/digitosdecimais.cpp" "$r/money.cpp")
 for target in recharge_text_fuzz draft_open_fuzz; do
-  clang++ "${flags[@]}" -fPIC "${qt[@]}" "$here/$target.cpp" "${records[@]}" "$r/lzw.cpp" \
+  clang++ "${flags[@]}" -pthread -fPIC "${qt[@]}" "$here/$target.cpp" "${records[@]}" "${coder[@]}" \
       "${qtlibs[@]}" -o "$out/$target"
   echo "built $out/$target"
 done

@@ -11,6 +11,6 @@ clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
     -Wall -Wextra -I"$root/src" -DPLUVEXA_KEY_DIR="\"$root/keys/demo\"" \
     "$root/fuzz/envelope_open_fuzz.cpp" \
     "$src/envelope.cpp" "$src/keyrecord.cpp" "$src/rsablock.cpp" \
-    "$src/contentcipher.cpp" "$src/randomsource.cpp" \
-    -lcrypto++ -o "$out"
+    "$src/contentcipher.cpp" "$src/randomsource.cpp" "$src/contenthasher.cpp" \
+    -pthread -lcrypto++ -o "$out"
 echo "built $out"

@@ -12,5 +12,6 @@ clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-reco
     "$root/fuzz/import_run_fuzz.cpp" "$root"/src/import/*.cpp \
     "$rec/model.cpp" "$rec/cp1252.cpp" "$rec/money.cpp" "$rec/numberformat.cpp" "$rec/digitosdecimais.cpp" \
     "$rec/workingfolders.cpp" "$rec/recordfields.cpp" "$rec/escritorrecarga.cpp" "$rec/arquivoseguro.cpp" \
+    "$rec/arquivoseguro_sistema.cpp" "$rec/arquivoseguro_portao.cpp" "$rec/arquivoseguro_parte.cpp" \
     $(pkg-config --libs Qt6Core) -o "$out"
 echo "built $out"

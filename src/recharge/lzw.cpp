@@ -1,76 +1,23 @@
+// The compressor. The expander is in lzw_expand.cpp, the file forms in
+// lzw_files.cpp.
+
+#include "recharge/largebuffer.h"
 #include "recharge/lzw.h"
+#include "recharge/lzw_internal.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <iostream>
 #include <memory>
-#include <new>
+#include <ostream>
+#include <string>
 #include <system_error>
 #include <thread>
 
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
+namespace pluvexa::lzw {
 
-namespace pluvexa {
-namespace lzw {
+using detail::kProgressStep;
+using detail::print;
+
 namespace {
-
-constexpr std::size_t kProgressStep = 1000;
-
-// Memory for the coder's tables and whole files. Blocks from 256 KiB up are
-// mapped in 2 MiB pages where the system offers them, and arrive zeroed: a
-// 3 MB output or the compressor's 640 KB of tables then cost one or two
-// page faults instead of hundreds, which on a busy or virtual machine is a
-// large part of a whole run. Smaller blocks are left uninitialised.
-class LargeBuffer {
-public:
-    enum Fill { Uninitialised, Zeroed };
-    explicit LargeBuffer(std::size_t size, Fill fill = Uninitialised)
-    {
-#ifdef __linux__
-        constexpr std::size_t kHuge = std::size_t{2} << 20;
-        if (size >= kHuge / 8) {
-            // Mapped with a huge page's worth to spare, then trimmed to start
-            // on a huge page boundary, where the system can use one.
-            mapped_ = (size + kHuge - 1) / kHuge * kHuge;
-            void* p = ::mmap(nullptr, mapped_ + kHuge, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-            if (p == MAP_FAILED)
-                throw std::bad_alloc();
-            const auto start = reinterpret_cast<std::uintptr_t>(p);
-            const std::uintptr_t aligned = (start + kHuge - 1) / kHuge * kHuge;
-            if (aligned > start)
-                ::munmap(p, aligned - start);
-            if (aligned + mapped_ < start + mapped_ + kHuge)
-                ::munmap(reinterpret_cast<void*>(aligned + mapped_), start + kHuge - aligned);
-            data_ = reinterpret_cast<std::uint8_t*>(aligned);
-            ::madvise(data_, mapped_, MADV_HUGEPAGE);  // a hint: without it, ordinary pages
-            return;
-        }
-#endif
-        const std::size_t n = size == 0 ? 1 : size;
-        data_ = fill == Zeroed ? new std::uint8_t[n]() : new std::uint8_t[n];
-    }
-    ~LargeBuffer()
-    {
-#ifdef __linux__
-        if (mapped_) {
-            ::munmap(data_, mapped_);
-            return;
-        }
-#endif
-        delete[] data_;
-    }
-    LargeBuffer(const LargeBuffer&) = delete;
-    LargeBuffer& operator=(const LargeBuffer&) = delete;
-    std::uint8_t* data() const { return data_; }
-
-private:
-    std::uint8_t* data_ = nullptr;
-    std::size_t mapped_ = 0;
-};
 
 // Exact map from (prefix code, appended byte) to the code of that string.
 // The central's coder finds strings with its own hash table; any exact map
@@ -154,12 +101,6 @@ inline std::uint8_t* putCode(std::uint8_t* out, std::uint32_t code)
     return out + 2;
 }
 
-// No flush per star: a flush is a system call, thousands of them per file.
-void print(std::ostream* progress, const char* text)
-{
-    if (progress)
-        *progress << text;
-}
 
 // Greedy coding with the table filled up: no string is defined any more,
 // so the codes from a given string start on depend only on the bytes from
@@ -359,319 +300,35 @@ private:
 
 }  // namespace
 
-std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ostream* progress)
+namespace detail {
+
+void print(std::ostream* progress, const char* text)
+{
+    if (progress)
+        *progress << text;
+}
+
+bool compressTo(std::span<const std::uint8_t> input, std::ostream* progress,
+                const std::function<bool(std::span<const std::uint8_t>)>& write)
 {
     Compressor coder(progress);
     const CodedInput coded = coder.code(input);
-    std::vector<std::uint8_t> stream;
-    stream.reserve(coded.pieces[0].size() + coded.pieces[1].size());
     for (const auto& piece : coded.pieces)
+        if (!piece.empty() && !write(piece))
+            return false;
+    return true;
+}
+
+}  // namespace detail
+
+std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ostream* progress)
+{
+    std::vector<std::uint8_t> stream;
+    detail::compressTo(input, progress, [&](std::span<const std::uint8_t> piece) {
         stream.insert(stream.end(), piece.begin(), piece.end());
+        return true;
+    });
     return stream;
 }
 
-namespace {
-
-// Where each defined string can be copied from: every string the expander
-// defines is the previous output string followed by the first byte of the
-// next one, and those lie next to each other in the output. Sized by the
-// codes the stream can define (at most one per code read), so that short
-// streams stay cheap. Offsets fit 32 bits: the output never passes
-// kMaxExpandedSize.
-struct DefinedStrings {
-    explicit DefinedStrings(std::size_t codes) : offset(new std::uint32_t[codes]), length(new std::uint32_t[codes])
-    {
-        // Single bytes are strings of length 1, copied from a table of the
-        // bytes 0 to 255 behind the output (their offsets are set once the
-        // output's size is known): both passes then treat every code alike,
-        // with no branch that random data would make unpredictable.
-        for (std::uint32_t c = 0; c < kFirstStringCode; ++c)
-            length[c] = 1;
-    }
-    std::unique_ptr<std::uint32_t[]> offset;
-    std::unique_ptr<std::uint32_t[]> length;
-};
-
-// Short strings are copied as one block of this size (loaded whole before it
-// is stored), which needs as much slack after the output.
-constexpr std::size_t kCopyBlock = 16;
-// Behind the output and its slack lie the bytes 0 to 255, where single-byte
-// codes are copied from, and the slack of those copies.
-constexpr std::size_t kLiteralsAt = kCopyBlock;  // from the output's end
-constexpr std::size_t kTail = kCopyBlock + kFirstStringCode + kCopyBlock;
-static_assert(kMaxExpandedSize + kTail <= UINT32_MAX);  // offsets fit 32 bits
-
-// The expander's two passes. `room(n)` answers a buffer of n + kTail bytes,
-// whose first `total` bytes are then the output. It is not called when
-// nothing is expanded or the output is refused.
-template <typename Room>
-ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* progress, Room&& room,
-                        std::size_t& total)
-{
-    print(progress, "Expanding...\n");
-    total = 0;
-
-    // The central's expander keeps the next code in its bit accumulator and
-    // an exhausted input reads as -1, whose ones cover the accumulator: the
-    // code being assembled and every later one read as the end code. So only
-    // codes whose following code is complete in the input are readable.
-    const std::size_t readable = stream.size() >= 4 ? stream.size() / 2 - 1 : 0;
-    const std::uint8_t* const s = stream.data();
-    auto codeAt = [s](std::size_t i) { return (std::uint32_t{s[2 * i]} << 8) | s[2 * i + 1]; };
-
-    const std::uint32_t first = readable > 0 ? codeAt(0) : kEndCode;
-    if (first == kEndCode) {
-        print(progress, "\n");
-        return ExpandStatus::Ok;
-    }
-    if (first >= kFirstStringCode) {
-        print(progress, "Fatal error during code expansion.\n");
-        return ExpandStatus::FatalError;
-    }
-
-    // First pass: where every string goes and where each defined string can
-    // be copied from, the checks, and the output size. The second pass then
-    // fills an output of exactly that size: no growing, and only the pages
-    // of the output are ever touched.
-    DefinedStrings defined(std::min<std::size_t>(kEndCode, kFirstStringCode + readable));
-    std::size_t size = 1;
-    std::size_t oldPos = 0;
-    std::uint32_t oldLength = 1;
-    std::uint32_t nextCode = kFirstStringCode;
-    std::size_t counter = 0;
-    std::size_t decoded = 1;   // codes that expand, the first one included
-    bool fatal = false;
-    bool tooLarge = false;
-    for (std::size_t i = 1; i < readable; ++i) {
-        const std::uint32_t code = codeAt(i);
-        if (code == kEndCode)
-            break;
-        if (++counter == kProgressStep) {
-            counter = 0;
-            print(progress, "*");
-        }
-        std::uint32_t length;
-        if (code < nextCode) {
-            length = defined.length[code];
-        } else if (code == nextCode) {
-            // The string being defined is needed already: the previous
-            // string followed by its own first byte.
-            length = oldLength + 1;
-        } else {
-            fatal = true;
-            break;
-        }
-        if (length > kDecodeStackSize) {
-            fatal = true;
-            break;
-        }
-        if (length > kMaxExpandedSize - size) {
-            tooLarge = true;
-            break;
-        }
-        if (nextCode <= kLastStringCode) {
-            defined.offset[nextCode] = static_cast<std::uint32_t>(oldPos);
-            defined.length[nextCode] = oldLength + 1;
-            ++nextCode;
-        }
-        oldPos = size;
-        oldLength = length;
-        size += length;
-        decoded = i + 1;
-    }
-
-    if (tooLarge) {
-        print(progress, "Fatal error: expanded output would exceed 64 MiB.\n");
-        return ExpandStatus::TooLarge;
-    }
-
-    // Second pass. A code's entries never change once defined, so the final
-    // table serves every step.
-    std::uint8_t* const out = room(size);
-    for (std::uint32_t c = 0; c < kFirstStringCode; ++c) {
-        defined.offset[c] = static_cast<std::uint32_t>(size + kLiteralsAt + c);
-        out[size + kLiteralsAt + c] = static_cast<std::uint8_t>(c);
-    }
-    out[0] = static_cast<std::uint8_t>(first);
-    std::size_t pos = 1;
-    for (std::size_t i = 1; i < decoded; ++i) {
-        const std::uint32_t code = codeAt(i);
-        const std::size_t length = defined.length[code];
-        const std::uint8_t* const from = out + defined.offset[code];
-        // All but the last byte lie before pos. The last byte is at pos
-        // itself when the string is the one being defined: its own first
-        // byte, so it is copied after the rest.
-        if (length <= kCopyBlock) {
-            std::uint8_t block[kCopyBlock];
-            std::memcpy(block, from, kCopyBlock);
-            std::memcpy(out + pos, block, kCopyBlock);
-        } else {
-            std::memcpy(out + pos, from, length - 1);
-        }
-        out[pos + length - 1] = from[length - 1];
-        pos += length;
-    }
-    total = size;
-
-    if (fatal) {
-        print(progress, "Fatal error during code expansion.\n");
-        return ExpandStatus::FatalError;
-    }
-    print(progress, "\n");
-    return ExpandStatus::Ok;
-}
-
-}  // namespace
-
-ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress)
-{
-    ExpandResult result;
-    std::size_t total = 0;
-    result.status = expandInto(stream, progress, [&](std::size_t n) {
-        result.bytes.resize(n + kTail);
-        return result.bytes.data();
-    }, total);
-    result.bytes.resize(total);
-    return result;
-}
-
-}  // namespace lzw
-
-namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-
-// Reads the whole input straight into a buffer of the size the file
-// system reports; whatever follows (a file that grew, a special file whose
-// size says nothing) is appended through a vector.
-bool readWhole(std::FILE* f, const std::string& path, std::unique_ptr<lzw::LargeBuffer>& buffer,
-               std::vector<std::uint8_t>& grown, std::span<const std::uint8_t>& data)
-{
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    std::size_t got = 0;
-    if (!error && size > 0) {
-        buffer = std::make_unique<lzw::LargeBuffer>(static_cast<std::size_t>(size));
-        got = std::fread(buffer->data(), 1, static_cast<std::size_t>(size), f);
-    }
-    std::uint8_t piece[1 << 16];
-    std::size_t n = std::fread(piece, 1, sizeof piece, f);
-    if (n == 0) {
-        data = std::span<const std::uint8_t>(buffer ? buffer->data() : nullptr, got);
-        return std::ferror(f) == 0;
-    }
-    if (got > 0)
-        grown.assign(buffer->data(), buffer->data() + got);
-    do
-        grown.insert(grown.end(), piece, piece + n);
-    while ((n = std::fread(piece, 1, sizeof piece, f)) > 0);
-    data = grown;
-    return std::ferror(f) == 0;
-}
-
-bool writeAll(std::FILE* f, const std::uint8_t* data, std::size_t size)
-{
-    return size == 0 || std::fwrite(data, 1, size, f) == size;
-}
-
-int compressFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out)
-{
-    // The input is read before the output is created, so that a missing or
-    // unreadable input (a folder) leaves an existing output as it was.
-    File input(std::fopen(inputPath.c_str(), "rb"));
-    std::unique_ptr<lzw::LargeBuffer> inputBuffer;
-    std::vector<std::uint8_t> inputRest;
-    std::span<const std::uint8_t> data;
-    if (!input || !readWhole(input.get(), inputPath, inputBuffer, inputRest, data)) {
-        out << "Fatal error opening files.\n";
-        return 0;
-    }
-    input.reset();
-    File output(std::fopen(outputPath.c_str(), "wb"));
-    if (!output) {
-        out << "Fatal error opening files.\n";
-        return 0;
-    }
-    lzw::Compressor coder(&out);
-    const lzw::CodedInput coded = coder.code(data);
-    bool written = true;
-    for (const auto& piece : coded.pieces)
-        written = written && writeAll(output.get(), piece.data(), piece.size());
-    if (!written || std::fclose(output.release()) != 0) {
-        out << "Fatal error writing output file.\n";
-        return 0;
-    }
-    return 1;
-}
-
-int expandFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out,
-                        lzw::ExpandStatus& status)
-{
-    // The input is read before the output is created, so that a missing input
-    // leaves an existing output file as it was.
-    File input(std::fopen(inputPath.c_str(), "rb"));
-    std::unique_ptr<lzw::LargeBuffer> inputBuffer;
-    std::vector<std::uint8_t> inputRest;
-    std::span<const std::uint8_t> data;
-    if (!input || !readWhole(input.get(), inputPath, inputBuffer, inputRest, data)) {
-        out << "Fatal error opening files.\n";
-        return 0;
-    }
-    input.reset();
-    File output(std::fopen(outputPath.c_str(), "wb"));
-    if (!output) {
-        out << "Fatal error opening files.\n";
-        return 0;
-    }
-    std::unique_ptr<lzw::LargeBuffer> result;
-    std::size_t total = 0;
-    status = lzw::expandInto(data, &out, [&](std::size_t n) {
-        result = std::make_unique<lzw::LargeBuffer>(n + lzw::kTail);
-        return result->data();
-    }, total);
-    const bool written = !result || writeAll(output.get(), result->data(), total);
-    if (!written || std::fclose(output.release()) != 0) {
-        out << "Fatal error writing output file.\n";
-        return 0;
-    }
-    return status == lzw::ExpandStatus::Ok ? 1 : 0;
-}
-
-enum class Operation { Compress, Expand };
-
-int runFile(Operation op, const std::string& inputPath, const std::string& outputPath,
-            lzw::ExpandStatus* status = nullptr)
-{
-    std::ostream& out = std::cout;
-    int result = 0;
-    lzw::ExpandStatus verdict = lzw::ExpandStatus::Ok;
-    try {
-        result = op == Operation::Compress ? compressFileUnguarded(inputPath, outputPath, out)
-                                           : expandFileUnguarded(inputPath, outputPath, out, verdict);
-    } catch (const std::bad_alloc&) {
-        // Files are closed by their owners during unwinding.
-        out << "Fatal error allocating table space!\n";
-    }
-    out.flush();
-    if (status)
-        *status = verdict;
-    return result;
-}
-
-}  // namespace
-
-int compress_file(const std::string& inputPath, const std::string& outputPath)
-{
-    return runFile(Operation::Compress, inputPath, outputPath);
-}
-
-int expand_file(const std::string& inputPath, const std::string& outputPath, lzw::ExpandStatus* status)
-{
-    return runFile(Operation::Expand, inputPath, outputPath, status);
-}
-
-}  // namespace pluvexa
+}  // namespace pluvexa::lzw
