@@ -302,12 +302,6 @@ private:
 
 namespace detail {
 
-void print(std::ostream* progress, const char* text)
-{
-    if (progress)
-        *progress << text;
-}
-
 bool compressTo(std::span<const std::uint8_t> input, std::ostream* progress,
                 const std::function<bool(std::span<const std::uint8_t>)>& write)
 {

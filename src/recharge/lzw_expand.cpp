@@ -1,6 +1,7 @@
 // The expander: two passes over the stream, the second filling an output of
 // the exact size the first found.
 
+#include "recharge/largebuffer.h"
 #include "recharge/lzw.h"
 #include "recharge/lzw_internal.h"
 
@@ -42,15 +43,15 @@ constexpr std::size_t kCopyBlock = 16;
 // codes are copied from, and the slack of those copies.
 constexpr std::size_t kLiteralsAt = kCopyBlock;  // from the output's end
 constexpr std::size_t kTail = kCopyBlock + kFirstStringCode + kCopyBlock;
-static_assert(kTail == detail::kExpandSlack);
 static_assert(kMaxExpandedSize + kTail <= UINT32_MAX);  // offsets fit 32 bits
 
-}  // namespace
-
-namespace detail {
-
-ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* progress,
-                        const std::function<std::uint8_t*(std::size_t n)>& room, std::size_t& total)
+// The two passes. `room(n)` answers a buffer of n + kTail bytes, whose
+// first `total` bytes are then the output; it is not called when nothing is
+// expanded or the output is refused. A template, so that the caller's
+// buffer comes inlined into the copying loop.
+template <typename Room>
+ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* progress, Room&& room,
+                        std::size_t& total)
 {
     print(progress, "Expanding...\n");
     total = 0;
@@ -165,13 +166,26 @@ ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* prog
     return ExpandStatus::Ok;
 }
 
+}  // namespace
+
+namespace detail {
+
+ExpandStatus expandWhole(std::span<const std::uint8_t> stream, std::ostream* progress,
+                         std::unique_ptr<LargeBuffer>& output, std::size_t& total)
+{
+    return expandInto(stream, progress, [&](std::size_t n) {
+        output = std::make_unique<LargeBuffer>(n + kTail);
+        return output->data();
+    }, total);
+}
+
 }  // namespace detail
 
 ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress)
 {
     ExpandResult result;
     std::size_t total = 0;
-    result.status = detail::expandInto(stream, progress, [&](std::size_t n) {
+    result.status = expandInto(stream, progress, [&](std::size_t n) {
         result.bytes.resize(n + kTail);
         return result.bytes.data();
     }, total);

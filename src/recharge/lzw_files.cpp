@@ -108,10 +108,7 @@ int expandFileUnguarded(const std::string& inputPath, const std::string& outputP
         return 0;
     std::unique_ptr<lzw::LargeBuffer> result;
     std::size_t total = 0;
-    status = lzw::detail::expandInto(f.input, &out, [&](std::size_t n) {
-        result = std::make_unique<lzw::LargeBuffer>(n + lzw::detail::kExpandSlack);
-        return result->data();
-    }, total);
+    status = lzw::detail::expandWhole(f.input, &out, result, total);
     const bool written = !result || writeAll(f.output.get(), result->data(), total);
     return f.close(written, out) && status == lzw::ExpandStatus::Ok ? 1 : 0;
 }
