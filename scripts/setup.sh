@@ -11,6 +11,7 @@ packages=(
   xvfb xauth fonts-dejavu-core
   dpkg-dev lintian desktop-file-utils help2man librsvg2-bin
   fonts-liberation2 poppler-utils
+  ncompress openssl  # what bench/compare_lzw.sh and compare_envelope.sh time against
 )
 
 missing=()
