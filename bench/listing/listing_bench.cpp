@@ -11,7 +11,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -126,14 +125,3 @@ BENCHMARK(BM_VisualizacaoPronta)->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond)-
 
 }  // namespace
 }  // namespace pluvexa
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

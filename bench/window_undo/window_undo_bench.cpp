@@ -18,7 +18,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <memory>
 #include <string>
@@ -115,14 +115,3 @@ BENCHMARK(BM_PassoDeUmValorDigitado)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace pluvexa
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
