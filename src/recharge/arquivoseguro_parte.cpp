@@ -70,7 +70,14 @@ Resultado produz(const std::string& destino, const std::function<bool(const std:
         return Resultado::PassoFalhou;
     }
     std::error_code ignorado;  // a part is never a final name
-    if (!escritor(arquivoParte)) {
+    bool escrito = false;
+    try {
+        escrito = escritor(arquivoParte);
+    } catch (...) {
+        std::filesystem::remove(arquivoParte, ignorado);
+        throw;
+    }
+    if (!escrito) {
         std::filesystem::remove(arquivoParte, ignorado);
         erro = "Cannot write file " + visivel(parte) + '.';
         return Resultado::EscritorFalhou;
