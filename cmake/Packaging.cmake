@@ -8,6 +8,12 @@ file(MAKE_DIRECTORY "${pkg_out}")
 
 install(FILES "${pkg_dir}/pluvexa.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 
+# A statically linked pluvexa-cli is deliberate (see the file).
+if(PLUVEXA_CLI_STATIC)
+  install(FILES "${pkg_dir}/pluvexa.lintian-overrides" DESTINATION "${CMAKE_INSTALL_DATADIR}/lintian/overrides"
+          RENAME pluvexa)
+endif()
+
 # Icons: the program's own artwork, scalable and as PNGs of the usual sizes.
 set(icon_svg "${PROJECT_SOURCE_DIR}/src/shell/resources/programa.svg")
 install(FILES "${icon_svg}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
