@@ -23,7 +23,7 @@ namespace {
 // streams stay cheap. Offsets fit 32 bits: the output never passes
 // kMaxExpandedSize.
 struct DefinedStrings {
-    explicit DefinedStrings(std::size_t codes) : offset(new std::uint32_t[codes]), length(new std::uint32_t[codes])
+    explicit DefinedStrings(std::size_t codes) : offset(new std::uint32_t[codes]), length(new std::uint16_t[codes])
     {
         // Single bytes are strings of length 1, copied from a table of the
         // bytes 0 to 255 behind the output (their offsets are set once the
@@ -33,7 +33,7 @@ struct DefinedStrings {
             length[c] = 1;
     }
     std::unique_ptr<std::uint32_t[]> offset;
-    std::unique_ptr<std::uint32_t[]> length;
+    std::unique_ptr<std::uint16_t[]> length;  // at most kDecodeStackSize + 1
 };
 
 // Short strings are copied as one block of this size (loaded whole before it
@@ -116,7 +116,7 @@ ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* prog
         }
         if (nextCode <= kLastStringCode) {
             defined.offset[nextCode] = static_cast<std::uint32_t>(oldPos);
-            defined.length[nextCode] = oldLength + 1;
+            defined.length[nextCode] = static_cast<std::uint16_t>(oldLength + 1);
             ++nextCode;
         }
         oldPos = size;
