@@ -43,6 +43,25 @@ bool trocaNome(const QString& de, const QString& para, QString& motivo)
     return ok;
 }
 
+#ifndef Q_OS_WIN
+namespace {
+
+// Opens `path` with `flags` and flushes it to the device; `semSuporte`
+// accepts a file system that cannot flush it.
+bool sincroniza(const QString& path, int flags, bool semSuporte, QString& motivo)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    const bool ok = fd >= 0 && (::fsync(fd) == 0 || (semSuporte && (errno == EINVAL || errno == EROFS)));
+    if (!ok)
+        motivo = motivoSistema();
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+
+}  // namespace
+#endif
+
 bool descarregaArquivo(const QString& path, QString& motivo)
 {
 #ifdef Q_OS_WIN
@@ -56,13 +75,7 @@ bool descarregaArquivo(const QString& path, QString& motivo)
         CloseHandle(h);
     return ok;
 #else
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    const bool ok = fd >= 0 && ::fsync(fd) == 0;
-    if (!ok)
-        motivo = motivoSistema();
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
+    return sincroniza(path, O_RDONLY, false, motivo);
 #endif
 }
 
@@ -75,15 +88,9 @@ bool descarregaPasta(const QString& pasta, QString& motivo)
     Q_UNUSED(motivo);
     return true;
 #else
-    const int fd = ::open(QFile::encodeName(pasta).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     // Some file systems (network, FAT on a removable disk) cannot flush a
     // folder; their names are as durable as they can be made.
-    const bool ok = fd >= 0 && (::fsync(fd) == 0 || errno == EINVAL || errno == EROFS);
-    if (!ok)
-        motivo = motivoSistema();
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
+    return sincroniza(pasta, O_RDONLY | O_DIRECTORY, true, motivo);
 #endif
 }
 
