@@ -1,7 +1,7 @@
 // Sealing and opening a recharge-sized file (3 MB) the way the program does:
 // DES-CBC content, MD5 signature, 512-bit keys, one recipient.
-#include "recharge/envelope.h"
-#include "recharge/randomsource.h"
+#include "codec/envelope.h"
+#include "codec/randomsource.h"
 
 #include <benchmark/benchmark.h>
 

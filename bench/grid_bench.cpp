@@ -5,13 +5,13 @@
 // 20 ms; "Repetir Última Recarga" over the whole file under 50 ms.
 
 #include "grid/filtroportadores.h"
-#include "grid/gridfill.h"
-#include "grid/gridsort.h"
-#include "grid/gridtotals.h"
-#include "grid/gridwriteback.h"
-#include "grid/memorygridtable.h"
+#include "grid/preenchegrid.h"
+#include "grid/classificacaogrid.h"
+#include "grid/totaisgrid.h"
+#include "grid/atualizacaogrid.h"
+#include "grid/tabelagridmemoria.h"
 #include "grid/repeterecarga.h"
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 #include <benchmark/benchmark.h>
 
@@ -57,7 +57,7 @@ std::unique_ptr<ModeloRecarga> modeloCheio(int tipo)
 
 struct Cena {
     std::unique_ptr<ModeloRecarga> m;
-    MemoryGridTable grid;
+    TabelaGridMemoria grid;
     SelecaoGrid sel;
 
     explicit Cena(int tipo) : m(modeloCheio(tipo)) { preenche(); }

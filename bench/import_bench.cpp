@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "import/recargaexterna.h"
+#include "exchange/recargaexterna.h"
 
 namespace pluvexa {
 namespace {

@@ -1,4 +1,4 @@
-#include "recharge/lzw.h"
+#include "codec/lzw.h"
 #include "recharge_text.h"
 
 #include <benchmark/benchmark.h>

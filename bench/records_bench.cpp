@@ -6,8 +6,8 @@
 #include <QDateTime>
 #include <QStringList>
 
-#include "recharge/records.h"
-#include "recharge/processing.h"
+#include "recharge/registros.h"
+#include "recharge/processamento.h"
 
 namespace pluvexa {
 namespace {

@@ -1,20 +1,20 @@
 // "Processar Arquivo" on a full received file, without the widgets: open the
 // envelope and expand (DescompactaArquivo), read the lines, load and check
 // every record (ProcessadorRecarga) and fill the grid of the largest
-// selection (PreencheGrid on a MemoryGridTable). 10,000 holders: the
+// selection (PreencheGrid on a TabelaGridMemoria). 10,000 holders: the
 // demonstration file as generated (argument 0), and the same with every
 // holder on one money card type and tariff, so that the grid lists them all
 // (argument 1). Goal: under 100 ms for the whole step.
 
-#include "grid/gridfill.h"
-#include "grid/memorygridtable.h"
-#include "recharge/builtinkeys.h"
-#include "recharge/centralside.h"
+#include "grid/preenchegrid.h"
+#include "grid/tabelagridmemoria.h"
+#include "codec/builtinkeys.h"
+#include "central/ladocentral.h"
 #include "recharge/cp1252.h"
-#include "recharge/demodata.h"
+#include "central/dadosdemo.h"
 #include "recharge/escritorrecarga.h"
-#include "recharge/pipeline.h"
-#include "recharge/processing.h"
+#include "recharge/empacotamento.h"
+#include "recharge/processamento.h"
 
 #include <benchmark/benchmark.h>
 #include <cryptopp/osrng.h>
@@ -119,7 +119,7 @@ void BM_ProcessaArquivoRecebido(benchmark::State& state)
             state.SkipWithError("the received file is not consistent");
             break;
         }
-        MemoryGridTable grid;
+        TabelaGridMemoria grid;
         SelecaoGrid sel;
         const ResultadoPreenchimento p = PreencheGrid(grid, *m, sel, recebido.entradaTipo,
                                                       recebido.entradaTarifa, false, AvisosJanela{});

@@ -1,17 +1,18 @@
-# A library made of every .cpp/.h in its folder, so that adding a file needs
-# no edit here; EXCLUDE names files (relative to the folder) that another
-# library of the folder holds.
+# A library made of every .cpp/.h in its folder (not its subfolders, which
+# are libraries of their own), so that adding a file needs no edit here.
+# NO_QT marks a library that uses no Qt at all: moc and rcc skip it.
 function(pluvexa_library name)
-  cmake_parse_arguments(ARG "" "" "LIBS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "NO_QT" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
        "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h"
        "${CMAKE_CURRENT_SOURCE_DIR}/*.qrc")
-  foreach(excluded IN LISTS ARG_EXCLUDE)
-    list(REMOVE_ITEM sources "${CMAKE_CURRENT_SOURCE_DIR}/${excluded}")
-  endforeach()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC "${PROJECT_SOURCE_DIR}/src")
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  if(ARG_NO_QT)
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    return()
+  endif()
   # moc only rescans when its timestamp is gone: drop it whenever the folder
   # gains or loses a file, so an existing build picks up new headers.
   string(SHA1 listing "${sources}")
@@ -25,15 +26,20 @@ function(pluvexa_library name)
   endif()
 endfunction()
 
-# One test program per folder of tests/: every *.cpp in it.
+# One test program per folder of tests/: every *.cpp in it. WIDGETS gives it
+# the program's application object; the others run on Qt Gui alone.
 function(pluvexa_test_folder name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp")
   if(NOT sources)
     return()
   endif()
   add_executable(${name}_tests ${sources})
-  target_link_libraries(${name}_tests PRIVATE ${ARG_LIBS} pluvexa_testsupport GTest::gtest)
+  if(ARG_WIDGETS)
+    target_link_libraries(${name}_tests PRIVATE ${ARG_LIBS} pluvexa_testmain_widgets GTest::gtest)
+  else()
+    target_link_libraries(${name}_tests PRIVATE ${ARG_LIBS} pluvexa_testmain_core GTest::gtest)
+  endif()
   target_compile_definitions(${name}_tests PRIVATE
       PLUVEXA_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data"
       PLUVEXA_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -5,9 +5,9 @@
 // or the reader's conversion error.
 
 #include "recharge/escritorrecarga.h"
-#include "recharge/lzw.h"
-#include "recharge/processing.h"
-#include "recharge/recordfields.h"
+#include "codec/lzw.h"
+#include "recharge/processamento.h"
+#include "recharge/camposregistro.h"
 
 #include <cstdint>
 #include <cstdlib>

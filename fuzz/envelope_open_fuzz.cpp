@@ -1,7 +1,7 @@
 // libFuzzer target: opening arbitrary bytes as an envelope with the
 // demonstration keys (opened as the central, sender the program's own key)
 // must neither crash nor read out of bounds nor allocate by untrusted lengths.
-#include "recharge/envelope.h"
+#include "codec/envelope.h"
 
 #include <cstdint>
 #include <cstdio>

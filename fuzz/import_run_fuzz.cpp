@@ -6,10 +6,10 @@
 // whole credits), so that the record writer still accepts the model.
 // The first byte chooses the card type selected in the window.
 
-#include "import/persrecargaexterna.h"
-#include "import/recargaexterna.h"
+#include "exchange/persrecargaexterna.h"
+#include "exchange/recargaexterna.h"
 #include "recharge/escritorrecarga.h"
-#include "recharge/money.h"
+#include "recharge/moeda.h"
 
 #include <QDateTime>
 #include <QDir>

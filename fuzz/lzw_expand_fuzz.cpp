@@ -5,7 +5,7 @@
 // must refuse the stream as too large, and only then.
 
 #include "lzw_reference.h"
-#include "recharge/lzw.h"
+#include "codec/lzw.h"
 
 #include <cstdlib>
 

@@ -2,7 +2,7 @@
 // compressor's and expand back to the input.
 
 #include "lzw_reference.h"
-#include "recharge/lzw.h"
+#include "codec/lzw.h"
 
 #include <cstdlib>
 

@@ -10,8 +10,8 @@
 // header times come from one fixed moment.
 
 #include "recharge/escritorrecarga.h"
-#include "recharge/processing.h"
-#include "recharge/recordfields.h"
+#include "recharge/processamento.h"
+#include "recharge/camposregistro.h"
 
 #include <QDateTime>
 #include <cstdint>

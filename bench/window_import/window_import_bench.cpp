@@ -3,10 +3,10 @@
 // messages run after every record, the log written, and the window's grid
 // widget refilled with all 10,000 rows at the end. Goal: under 1 s.
 
-#include "grid/gridfill.h"
-#include "maintenance/importacaoarquivo.h"
+#include "grid/preenchegrid.h"
+#include "maintenance/janelaimportacao.h"
 #include "maintenance/recargagrid.h"
-#include "ui/interaction.h"
+#include "interaction/interaction.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 #include "grid/contagemlistas.h"
 
-#include "grid/gridcells.h"
-#include "grid/gridfill.h"
+#include "grid/celulasgrid.h"
+#include "grid/preenchegrid.h"
 
 namespace pluvexa {
 

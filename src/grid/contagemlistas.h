@@ -5,7 +5,7 @@
 // are without stepping through empty choices. The entries keep the text the
 // processing gave them; the count follows it in parentheses.
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 #include <QString>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "grid/filtroportadores.h"
 
-#include "grid/gridcells.h"
-#include "grid/gridfill.h"
+#include "grid/celulasgrid.h"
+#include "grid/preenchegrid.h"
 #include "recharge/cp1252.h"
 
 namespace pluvexa {

@@ -5,7 +5,7 @@
 // when its registration number or its card number starts with it. An empty
 // (or blank) query shows every holder.
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 #include <QString>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "grid/passovalores.h"
 
-#include "grid/gridcells.h"
-#include "grid/gridfill.h"
-#include "grid/gridtable.h"
+#include "grid/celulasgrid.h"
+#include "grid/preenchegrid.h"
+#include "grid/tabelagrid.h"
 
 #include <climits>
 
@@ -40,7 +40,7 @@ void aplicaMudancas(ModeloRecarga& m, const std::vector<MudancaValor>& mudancas,
             m.wRecarga[size_t(d.titular)].Grupo[size_t(d.grupo)].Valor = desfazer ? d.antes : d.depois;
 }
 
-int mostraMudancas(GridTable& grid, const ModeloRecarga& m, const SelecaoGrid& sel, const IndiceLinhas& indice,
+int mostraMudancas(TabelaGrid& grid, const ModeloRecarga& m, const SelecaoGrid& sel, const IndiceLinhas& indice,
                    const std::vector<MudancaValor>& mudancas)
 {
     const int modalidadeSel = modalidade(m, sel.TipoCartaoSel);

@@ -6,9 +6,9 @@
 // default value, repetition, import) is recorded the same way and undoing
 // it touches only what it changed.
 
-#include "grid/gridindex.h"
-#include "grid/gridselection.h"
-#include "recharge/model.h"
+#include "grid/indicelinhas.h"
+#include "grid/selecaogrid.h"
+#include "recharge/modelo.h"
 
 #include <array>
 #include <vector>
@@ -34,14 +34,14 @@ std::vector<MudancaValor> diferencas(const ValoresModelo& antes, const ModeloRec
 // Puts the values back as they were before (desfazer) or after the step.
 void aplicaMudancas(ModeloRecarga& m, const std::vector<MudancaValor>& mudancas, bool desfazer);
 
-class GridTable;
+class TabelaGrid;
 
 // Rewrites the value cells of the grid rows that show a changed value (the
 // holder listed per `indice`, by the group the grid shows), from the model
 // in FormatoValor. Only those cells: the rows keep their order (a sort
 // stays) and their other cells. Returns the first such row, or -1 when no
 // change is on screen.
-int mostraMudancas(GridTable& grid, const ModeloRecarga& m, const SelecaoGrid& sel, const IndiceLinhas& indice,
+int mostraMudancas(TabelaGrid& grid, const ModeloRecarga& m, const SelecaoGrid& sel, const IndiceLinhas& indice,
                    const std::vector<MudancaValor>& mudancas);
 
 }  // namespace pluvexa

@@ -1,10 +1,10 @@
 #include "grid/repeterecarga.h"
 
-#include "grid/gridcells.h"
-#include "grid/gridfill.h"
-#include "grid/gridgrupo1.h"
-#include "grid/gridtable.h"
-#include "recharge/numberformat.h"
+#include "grid/celulasgrid.h"
+#include "grid/preenchegrid.h"
+#include "grid/somentegrupo1.h"
+#include "grid/tabelagrid.h"
+#include "recharge/formatonumero.h"
 
 namespace pluvexa {
 
@@ -80,7 +80,7 @@ bool substituiNoArquivo(const ModeloRecarga& m)
     return substitui;
 }
 
-ResultadoRepeticao repeteNaTela(GridTable& grid, const ModeloRecarga& m, const SelecaoGrid& sel)
+ResultadoRepeticao repeteNaTela(TabelaGrid& grid, const ModeloRecarga& m, const SelecaoGrid& sel)
 {
     ResultadoRepeticao res;
     const std::vector<int> semValor = linhasSemValor(grid, m, sel);

@@ -8,14 +8,14 @@
 // (a money holder listed by group 2, 3 or 4), they are left unchanged and
 // counted.
 
-#include "grid/gridselection.h"
-#include "recharge/model.h"
+#include "grid/selecaogrid.h"
+#include "recharge/modelo.h"
 
 #include <QString>
 
 namespace pluvexa {
 
-class GridTable;
+class TabelaGrid;
 
 struct ResultadoRepeticao {
     int alterados = 0;   // values that changed
@@ -35,7 +35,7 @@ bool substituiNoArquivo(const ModeloRecarga& m);
 
 // The rows on screen: column 5 takes column 6's amount; the caller then
 // runs the full write-back (AtualizaArrayRecargas) and the totals.
-ResultadoRepeticao repeteNaTela(GridTable& grid, const ModeloRecarga& m, const SelecaoGrid& sel);
+ResultadoRepeticao repeteNaTela(TabelaGrid& grid, const ModeloRecarga& m, const SelecaoGrid& sel);
 // Every holder of the file, every group that lists it: straight into the
 // model; the caller then fills the grid again.
 ResultadoRepeticao repeteNoArquivo(ModeloRecarga& m);

@@ -9,7 +9,7 @@
 // window shows the result.
 
 #include "grid/passovalores.h"
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 #include <QString>
 #include <QUndoStack>

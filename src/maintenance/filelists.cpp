@@ -1,7 +1,7 @@
 #include "maintenance/filelists.h"
 
-#include "recharge/arquivoseguro.h"
-#include "recharge/workingfolders.h"
+#include "files/arquivoseguro.h"
+#include "files/pastastrabalho.h"
 
 #include <QDir>
 #include <QFileInfo>

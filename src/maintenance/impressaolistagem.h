@@ -5,7 +5,7 @@
 // filled and sorted, and the print preview, from which the operator prints
 // or saves the same pages as PDF. Returns when the preview is closed.
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 #include <QString>
 

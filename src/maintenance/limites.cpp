@@ -1,8 +1,8 @@
 #include "maintenance/limites.h"
 
-#include "grid/gridcells.h"
+#include "grid/celulasgrid.h"
 #include "recharge/cp1252.h"
-#include "recharge/numberformat.h"
+#include "recharge/formatonumero.h"
 
 namespace pluvexa {
 

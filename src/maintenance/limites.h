@@ -5,7 +5,7 @@
 // typed and the full write-back takes it as it stands; this check stops it
 // before an answer file carries it.
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "maintenance/recargagrid.h"
 
-#include "grid/gridfill.h"
+#include "grid/preenchegrid.h"
 #include "ui/configuracao.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 // The recharge grid widget: a table view over a model of text cells that
-// the grid logic drives through GridTable. Row 0 of the grid is its fixed
+// the grid logic drives through TabelaGrid. Row 0 of the grid is its fixed
 // header row and is shown as the view's horizontal header; only the value
 // column (5) of a data row can be edited, and the selected value cell is
 // painted in the tooltip colour. A column is never narrower than its
@@ -9,8 +9,8 @@
 // and shows whole as a tooltip); the widths the operator sets are kept
 // between runs and win over the designed ones at every fill.
 
-#include "grid/gridtable.h"
-#include "grid/memorygridtable.h"
+#include "grid/tabelagrid.h"
+#include "grid/tabelagridmemoria.h"
 
 #include <QAbstractTableModel>
 #include <QPointer>
@@ -31,8 +31,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    MemoryGridTable& cells() { return m_cells; }
-    const MemoryGridTable& cells() const { return m_cells; }
+    TabelaGridMemoria& cells() { return m_cells; }
+    const TabelaGridMemoria& cells() const { return m_cells; }
     int gridRow(int viewRow) const { return viewRow + m_cells.fixedRows(); }
 
     // Changes announced to the view.
@@ -52,18 +52,18 @@ signals:
     void editadoPeloOperador();
 
 private:
-    MemoryGridTable m_cells;
+    TabelaGridMemoria m_cells;
     bool m_editing = false;
     QPersistentModelIndex m_highlighted;
 };
 
-class RecargaGrid final : public QTableView, public GridTable {
+class RecargaGrid final : public QTableView, public TabelaGrid {
     Q_OBJECT
 public:
     explicit RecargaGrid(QWidget* parent = nullptr);
     ~RecargaGrid() override;
 
-    // GridTable
+    // TabelaGrid
     int rowCount() const override;
     void setRowCount(int rows) override;
     int fixedRows() const override;

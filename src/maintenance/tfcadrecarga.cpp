@@ -4,8 +4,8 @@
 #include "maintenance/filelists.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
-#include "recharge/workingfolders.h"
-#include "ui/interaction.h"
+#include "files/pastastrabalho.h"
+#include "interaction/interaction.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

@@ -6,13 +6,13 @@
 // handlers live here; the work is done by plain classes beside it.
 
 #include "grid/filtroportadores.h"
-#include "grid/gridfill.h"
-#include "grid/gridindex.h"
-#include "grid/gridselection.h"
-#include "grid/gridsort.h"
-#include "grid/gridwindow.h"
-#include "recharge/model.h"
-#include "ui/appcontext.h"
+#include "grid/preenchegrid.h"
+#include "grid/indicelinhas.h"
+#include "grid/selecaogrid.h"
+#include "grid/classificacaogrid.h"
+#include "grid/avisosjanela.h"
+#include "recharge/modelo.h"
+#include "interaction/appcontext.h"
 
 #include <QDateTime>
 #include <QString>

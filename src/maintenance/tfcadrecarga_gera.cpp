@@ -6,15 +6,15 @@
 #include "maintenance/filelists.h"
 #include "maintenance/limites.h"
 #include "maintenance/tfcadrecarga.h"
-#include "recharge/arquivoseguro.h"
+#include "files/arquivoseguro.h"
 #include "recharge/cp1252.h"
 #include "recharge/escritorrecarga.h"
-#include "recharge/money.h"
-#include "recharge/numberformat.h"
-#include "recharge/pipeline.h"
-#include "recharge/recordfields.h"
-#include "recharge/workingfolders.h"
-#include "ui/interaction.h"
+#include "recharge/moeda.h"
+#include "recharge/formatonumero.h"
+#include "recharge/empacotamento.h"
+#include "recharge/camposregistro.h"
+#include "files/pastastrabalho.h"
+#include "interaction/interaction.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,10 +2,10 @@
 // file (one step of the undo), holders and values out to a spreadsheet.
 
 #include "maintenance/desfazervalores.h"
-#include "maintenance/exportacaoplanilha.h"
-#include "maintenance/importacaoarquivo.h"
+#include "maintenance/janelaexportacao.h"
+#include "maintenance/janelaimportacao.h"
 #include "maintenance/tfcadrecarga.h"
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 
 #include <QApplication>
 #include <QFileInfo>

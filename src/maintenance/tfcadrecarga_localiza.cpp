@@ -6,7 +6,7 @@
 // holder, so the rows left out keep theirs.
 
 #include "grid/filtroportadores.h"
-#include "grid/gridfill.h"
+#include "grid/preenchegrid.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/rotulovalor.h"
 #include "maintenance/tfcadrecarga.h"

@@ -5,11 +5,11 @@
 #include "maintenance/filelists.h"
 #include "maintenance/tfcadrecarga.h"
 #include "recharge/cp1252.h"
-#include "recharge/pipeline.h"
-#include "recharge/processing.h"
-#include "recharge/recordfields.h"
-#include "recharge/workingfolders.h"
-#include "ui/interaction.h"
+#include "recharge/empacotamento.h"
+#include "recharge/processamento.h"
+#include "recharge/camposregistro.h"
+#include "files/pastastrabalho.h"
+#include "interaction/interaction.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -8,7 +8,7 @@
 #include "maintenance/desfazervalores.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
-#include "ui/interaction.h"
+#include "interaction/interaction.h"
 
 #include <QComboBox>
 

@@ -1,9 +1,9 @@
 #include "maintenance/visualizacaorelatorio.h"
 
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 #include "report/pdf.h"
 #include "report/tfrepgeral.h"
-#include "ui/interaction.h"
+#include "interaction/interaction.h"
 
 #include <QPrinter>
 

@@ -12,7 +12,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 namespace pluvexa {
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "recharge/cp1252.h"
-#include "recharge/numberformat.h"
+#include "recharge/formatonumero.h"
 
 namespace pluvexa {
 namespace {

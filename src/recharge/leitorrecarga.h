@@ -10,8 +10,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "recharge/model.h"
-#include "recharge/recordfields.h"
+#include "recharge/modelo.h"
+#include "recharge/camposregistro.h"
 
 namespace pluvexa {
 

@@ -1,7 +1,7 @@
 #include "recharge/listagem.h"
 
-#include "recharge/money.h"
-#include "recharge/numberformat.h"
+#include "recharge/moeda.h"
+#include "recharge/formatonumero.h"
 
 #include <algorithm>
 #include <charconv>

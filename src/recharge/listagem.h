@@ -7,7 +7,7 @@
 // No widgets: the report form prints these lines, the command line writes
 // them out.
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 #include <string>
 #include <vector>

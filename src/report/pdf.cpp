@@ -1,6 +1,6 @@
 #include "report/pdf.h"
 
-#include "recharge/arquivoseguro.h"
+#include "files/arquivoseguro.h"
 
 #include <QFile>
 #include <QPdfWriter>

@@ -1,6 +1,6 @@
 #include "report/report.h"
 
-#include "recharge/numberformat.h"
+#include "recharge/formatonumero.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

@@ -1,7 +1,7 @@
 #include "report/tfrepimportacao.h"
 
 #include "recharge/cp1252.h"
-#include "recharge/numberformat.h"
+#include "recharge/formatonumero.h"
 #include "report/fonts.h"
 
 namespace pluvexa {

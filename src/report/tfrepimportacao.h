@@ -6,7 +6,7 @@
 // the external file that was not stored, and a closing line. The import run
 // hands over its result list; entry 0 of it is never printed.
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 #include "report/tfrepgeral.h"
 
 #include <QDate>

@@ -5,7 +5,7 @@
 // lines, and one monospaced detail band per text line of the listing body,
 // composed from the sorted listing-line table at every preparation.
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 #include "report/tfrepgeral.h"
 
 #include <vector>

@@ -3,7 +3,7 @@
 // Times of the program file as the information panels show them. Dates go
 // through dataCurta (recharge/numberformat.h), the process-wide short format.
 
-#include "recharge/numberformat.h"
+#include "recharge/formatonumero.h"
 
 #include <QTime>
 

@@ -5,7 +5,7 @@
 #include "shell/tfsplash.h"
 #include "shell/tftelafundo.h"
 #include "ui/application.h"
-#include "ui/interaction.h"
+#include "ui/qtinteraction.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -3,13 +3,13 @@
 #include "maintenance/tfcadrecarga.h"
 
 #include <QCloseEvent>
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 #include "shell/barrastatus.h"
 #include "shell/formatodata.h"
 #include "shell/geometriajanela.h"
 #include "transfer/tfcargaarquivos.h"
 #include "ui/configuracao.h"
-#include "ui/interaction.h"
+#include "ui/qtinteraction.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -5,7 +5,7 @@
 // values shared for the whole run (version text, money factor, rounding mode).
 
 #include "shell/tfgeral.h"
-#include "ui/appcontext.h"
+#include "interaction/appcontext.h"
 
 #include <QPointer>
 #include <memory>

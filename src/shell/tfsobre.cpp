@@ -4,7 +4,7 @@
 #include "shell/formatodata.h"
 #include "shell/informacoesprograma.h"
 #include "shell/tfprincipal.h"
-#include "recharge/builtinkeys.h"
+#include "codec/builtinkeys.h"
 
 #include <QApplication>
 #include <QFrame>

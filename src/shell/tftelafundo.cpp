@@ -1,6 +1,6 @@
 #include "shell/tftelafundo.h"
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 #include "shell/arte.h"
 #include "shell/formatodata.h"
 #include "shell/informacoesprograma.h"

@@ -1,6 +1,6 @@
 #include "transfer/listaarquivoswidget.h"
 
-#include "recharge/arquivoseguro_pasta.h"
+#include "files/pasta.h"
 
 #include <QDir>
 #include <QListWidget>

@@ -3,7 +3,7 @@
 // A file list of the transfer window: a list widget showing the names of
 // one folder that match a mask (letter case ignored), several selectable.
 
-#include "transfer/listaarquivos.h"
+#include "transfer/core/listaarquivos.h"
 
 #include <functional>
 

@@ -1,10 +1,10 @@
 #include "transfer/tfcargaarquivos.h"
 
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 #include "transfer/arvorepastas.h"
-#include "transfer/caminhos.h"
-#include "transfer/transferenciadisco.h"
-#include "transfer/unidades.h"
+#include "transfer/core/caminhos.h"
+#include "transfer/core/transferenciadisco.h"
+#include "transfer/core/unidades.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -7,7 +7,7 @@
 // dialog through the Interaction.
 
 #include "transfer/listaarquivoswidget.h"
-#include "ui/appcontext.h"
+#include "interaction/appcontext.h"
 
 #include <QWidget>
 #include <memory>

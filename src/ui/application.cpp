@@ -1,6 +1,6 @@
 #include "ui/application.h"
 
-#include "ui/interaction.h"
+#include "ui/qtinteraction.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "ui/interaction.h"
+#include "ui/qtinteraction.h"
 
 #include <QAction>
 #include <QFileDialog>

@@ -1,9 +1,9 @@
 #include "gridfixture.h"
 
 #include "grid/filtroportadores.h"
-#include "grid/gridfill.h"
-#include "grid/gridwriteback.h"
-#include "grid/valuecheck.h"
+#include "grid/preenchegrid.h"
+#include "grid/atualizacaogrid.h"
+#include "grid/validavalor.h"
 #include "recharge/cp1252.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ class Localizar : public ::testing::TestWithParam<Consulta> {};
 TEST_P(Localizar, ShowsTheMatchingRowsOfTheSelection)
 {
     auto m = modelo();
-    MemoryGridTable grid(9, 2);
+    TabelaGridMemoria grid(9, 2);
     SelecaoGrid sel;
     IndiceLinhas indice;
     const FiltroPortadores filtro(GetParam().consulta);
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LocalizarVazio, NoMatchLeavesOneBlankRowAndNoTotals)
 {
     auto m = modelo();
-    MemoryGridTable grid(9, 2);
+    TabelaGridMemoria grid(9, 2);
     SelecaoGrid sel;
     const FiltroPortadores filtro(QStringLiteral("zzz"));
     const ResultadoPreenchimento r =
@@ -110,7 +110,7 @@ TEST(LocalizarNoArquivo, FindsEveryListedHolderWhateverItsTypeAndTariff)
 class LocalizarEscrita : public ::testing::Test {
 protected:
     std::unique_ptr<ModeloRecarga> m = modelo();
-    MemoryGridTable grid{9, 2};
+    TabelaGridMemoria grid{9, 2};
     SelecaoGrid sel;
 
     void preenche(const QString& consulta)

@@ -2,9 +2,9 @@
 
 // A small recharge model and helpers shared by the grid logic tests.
 
-#include "grid/gridwindow.h"
-#include "grid/memorygridtable.h"
-#include "recharge/model.h"
+#include "grid/avisosjanela.h"
+#include "grid/tabelagridmemoria.h"
+#include "recharge/modelo.h"
 
 #include <QString>
 #include <QStringList>
@@ -83,7 +83,7 @@ inline QString entrada(int codigo, const char* nome = "X")
 }
 
 // The texts of one grid row, columns 0 to `ate`.
-inline QStringList linha(const GridTable& g, int r, int ate = 8)
+inline QStringList linha(const TabelaGrid& g, int r, int ate = 8)
 {
     QStringList out;
     for (int c = 0; c <= ate; ++c)
@@ -91,7 +91,7 @@ inline QStringList linha(const GridTable& g, int r, int ate = 8)
     return out;
 }
 
-inline QList<QStringList> todasAsCelulas(const GridTable& g)
+inline QList<QStringList> todasAsCelulas(const TabelaGrid& g)
 {
     QList<QStringList> out;
     for (int r = 0; r < g.rowCount(); ++r)

@@ -1,6 +1,6 @@
 #include "gridfixture.h"
 
-#include "grid/gridfill.h"
+#include "grid/preenchegrid.h"
 #include "grid/passovalores.h"
 
 #include <gtest/gtest.h>
@@ -55,7 +55,7 @@ TEST_F(PassoValores, NothingChangedOrAnotherFileGivesNoStep)
 
 TEST_F(PassoValores, OnlyTheCellsShowingAChangedValueAreRewritten)
 {
-    MemoryGridTable grid;
+    TabelaGridMemoria grid;
     SelecaoGrid sel;
     IndiceLinhas indice;
     // Money, tariff 3: holders 0 and 1 on rows 1 and 2, by their group 1.

@@ -1,7 +1,7 @@
 #include "gridfixture.h"
 
-#include "grid/gridfill.h"
-#include "grid/gridwriteback.h"
+#include "grid/preenchegrid.h"
+#include "grid/atualizacaogrid.h"
 #include "grid/repeterecarga.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ protected:
     double valor(int h, int g = 0) const { return m->wRecarga[size_t(h)].Grupo[size_t(g)].Valor; }
 
     std::unique_ptr<ModeloRecarga> m = novoModelo();
-    MemoryGridTable grid{9, 2};
+    TabelaGridMemoria grid{9, 2};
     SelecaoGrid sel;
 };
 

@@ -4,7 +4,7 @@
 
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
-#include "ui/interaction.h"
+#include "ui/qtinteraction.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -5,13 +5,13 @@
 // the processing log gets for each undo and redo.
 
 #include "grid/passovalores.h"
-#include "import/registroexterno.h"
+#include "exchange/registroexterno.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"
 #include "recharge/cp1252.h"
-#include "recharge/pipeline.h"
-#include "recharge/workingfolders.h"
+#include "recharge/empacotamento.h"
+#include "files/pastastrabalho.h"
 
 #include <QAction>
 #include <QApplication>

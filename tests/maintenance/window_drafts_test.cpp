@@ -3,7 +3,7 @@
 
 #include "maintenance/filelists.h"
 #include "maintenance/windowfixture.h"
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 
 #include <QDir>
 #include <QFile>

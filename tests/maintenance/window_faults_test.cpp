@@ -5,8 +5,8 @@
 
 #include "maintenance/filelists.h"
 #include "maintenance/windowfixture.h"
-#include "recharge/arquivoseguro.h"
-#include "recharge/workingfolders.h"
+#include "files/arquivoseguro.h"
+#include "files/pastastrabalho.h"
 
 #include <QDir>
 #include <QFile>

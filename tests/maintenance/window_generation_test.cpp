@@ -6,8 +6,8 @@
 #include "maintenance/windowfixture.h"
 #include "recharge/cp1252.h"
 #include "recharge/escritorrecarga.h"
-#include "recharge/pipeline.h"
-#include "recharge/workingfolders.h"
+#include "recharge/empacotamento.h"
+#include "files/pastastrabalho.h"
 
 #include <QComboBox>
 #include <QDir>

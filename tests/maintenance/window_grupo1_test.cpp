@@ -5,7 +5,7 @@
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"
 #include "recharge/escritorrecarga.h"
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 
 #include <QComboBox>
 #include <QLabel>

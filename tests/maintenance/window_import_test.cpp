@@ -3,10 +3,10 @@
 // their order, the result report, the grid refill, the clean-up, and the
 // imported values reaching the central in the answer file.
 
-#include "import/registroexterno.h"
+#include "exchange/registroexterno.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 #include "support/pdftext.h"
 
 #include <QApplication>

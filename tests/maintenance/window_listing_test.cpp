@@ -3,7 +3,7 @@
 
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 #include "support/pdftext.h"
 
 #include <QComboBox>

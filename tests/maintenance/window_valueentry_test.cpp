@@ -4,7 +4,7 @@
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -7,8 +7,8 @@
 // folder lives under a temporary HOME.
 
 #include "maintenance/tfcadrecarga.h"
-#include "recharge/keyrecord.h"
-#include "recharge/model.h"
+#include "codec/keyrecord.h"
+#include "recharge/modelo.h"
 #include "support/scriptedinteraction.h"
 #include "support/testenv.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 namespace pluvexa::test {
 

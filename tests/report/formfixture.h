@@ -6,7 +6,7 @@
 // the grand total block.
 
 #include "recharge/listagem.h"
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 #include "report/tfreprecarga.h"
 
 #include <memory>

@@ -1,5 +1,5 @@
 #include "report/pdf.h"
-#include "recharge/arquivoseguro.h"
+#include "files/arquivoseguro.h"
 #include "formfixture.h"
 #include "support/pdftext.h"
 

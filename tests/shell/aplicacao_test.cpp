@@ -1,7 +1,7 @@
 // An exception thrown from an event handler is shown in the error box and
 // the program goes on.
 
-#include "recharge/pipeline.h"
+#include "recharge/empacotamento.h"
 #include "support/scriptedinteraction.h"
 #include "ui/application.h"
 

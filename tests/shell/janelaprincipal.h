@@ -3,7 +3,7 @@
 // A main window as start-up builds it (title set, background child added),
 // shown offscreen, with scripted dialogs, its own model and a temporary home.
 
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 #include "shell/tfprincipal.h"
 #include "shell/tftelafundo.h"
 #include "support/scriptedinteraction.h"

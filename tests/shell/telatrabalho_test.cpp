@@ -7,7 +7,7 @@
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "maintenance/ttabnumedit.h"
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 #include "shell/barrastatus.h"
 #include "shell/geometriajanela.h"
 

@@ -1,6 +1,6 @@
 #include "janelaprincipal.h"
 
-#include "recharge/builtinkeys.h"
+#include "codec/builtinkeys.h"
 #include "shell/informacoesprograma.h"
 #include "shell/tfsobre.h"
 

@@ -3,7 +3,7 @@
 // A scripted Interaction for tests: each dialog the code under test opens
 // must have been expected, in order; anything else fails the test.
 
-#include "ui/interaction.h"
+#include "interaction/interaction.h"
 
 #include <QStringList>
 #include <deque>

@@ -1,11 +1,11 @@
 // pluvexa-cli end to end: the program run as support staff would run it.
 
 #include "clirun.h"
-#include "recharge/builtinkeys.h"
+#include "codec/builtinkeys.h"
 #include "recharge/cp1252.h"
 #include "recharge/listagem.h"
-#include "recharge/pipeline.h"
-#include "recharge/processing.h"
+#include "recharge/empacotamento.h"
+#include "recharge/processamento.h"
 #include "support/pdftext.h"
 #include "support/testenv.h"
 

@@ -1,7 +1,7 @@
-#include "recharge/workingfolders.h"
+#include "files/pastastrabalho.h"
 #include "support/testenv.h"
-#include "transfer/caminhos.h"
-#include "transfer/unidades.h"
+#include "transfer/core/caminhos.h"
+#include "transfer/core/unidades.h"
 
 #include <QDir>
 #include <QFile>

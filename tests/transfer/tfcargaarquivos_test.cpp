@@ -2,7 +2,7 @@
 // temporary folders standing for the disks.
 
 #include "transfer/tfcargaarquivos.h"
-#include "transfer/unidades.h"
+#include "transfer/core/unidades.h"
 #include "transferfixture.h"
 
 #include <QComboBox>

@@ -4,13 +4,13 @@
 // temporary folders standing for the disks, the file lists as plain folder
 // listings whose selection the test sets, every dialog scripted.
 
-#include "recharge/arquivoseguro_pasta.h"
-#include "recharge/workingfolders.h"
+#include "files/pasta.h"
+#include "files/pastastrabalho.h"
 #include "support/scriptedinteraction.h"
 #include "support/testenv.h"
-#include "transfer/caminhos.h"
-#include "transfer/listaarquivos.h"
-#include "transfer/transferenciadisco.h"
+#include "transfer/core/caminhos.h"
+#include "transfer/core/listaarquivos.h"
+#include "transfer/core/transferenciadisco.h"
 
 #include <QDir>
 #include <QFile>

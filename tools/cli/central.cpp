@@ -2,12 +2,12 @@
 
 #include "cli.h"
 #include "democentralkeys.h"
-#include "recharge/builtinkeys.h"
-#include "recharge/centralside.h"
-#include "recharge/demodata.h"
+#include "codec/builtinkeys.h"
+#include "central/ladocentral.h"
+#include "central/dadosdemo.h"
 #include "recharge/escritorrecarga.h"
-#include "recharge/pipeline.h"
-#include "recharge/workingfolders.h"
+#include "recharge/empacotamento.h"
+#include "files/pastastrabalho.h"
 
 #include <QDir>
 #include <QFileInfo>

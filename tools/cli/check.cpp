@@ -4,10 +4,10 @@
 #include "cli.h"
 #include "recharge/cp1252.h"
 #include "recharge/escritorrecarga.h"
-#include "recharge/numberformat.h"
-#include "recharge/pipeline.h"
-#include "recharge/processing.h"
-#include "recharge/recordfields.h"
+#include "recharge/formatonumero.h"
+#include "recharge/empacotamento.h"
+#include "recharge/processamento.h"
+#include "recharge/camposregistro.h"
 
 #include <QDir>
 #include <QFile>

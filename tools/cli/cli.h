@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "core/saida.h"
-#include "recharge/model.h"
-#include "recharge/processing.h"
+#include "recharge/modelo.h"
+#include "recharge/processamento.h"
 
 namespace pluvexa::cli {
 

@@ -1,8 +1,8 @@
 // pluvexa-cli's commands and their dispatch.
 
 #include "cli.h"
-#include "recharge/builtinkeys.h"
-#include "recharge/model.h"
+#include "codec/builtinkeys.h"
+#include "recharge/modelo.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

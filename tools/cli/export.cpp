@@ -2,8 +2,8 @@
 // department fills in and "import" reads back.
 
 #include "cli.h"
-#include "import/exportaplanilha.h"
-#include "import/fonteregistros.h"
+#include "exchange/exportacsv.h"
+#include "exchange/fonteregistros.h"
 
 #include <QFileInfo>
 #include <cstdio>

@@ -2,11 +2,11 @@
 // checking a payroll file before the operator imports it.
 
 #include "cli.h"
-#include "import/recargaexterna.h"
+#include "exchange/recargaexterna.h"
 #include "recharge/cp1252.h"
 #include "recharge/escritorrecarga.h"
-#include "recharge/pipeline.h"
-#include "recharge/recordfields.h"
+#include "recharge/empacotamento.h"
+#include "recharge/camposregistro.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 
 #include "cli.h"
 #include "core/codificacao.h"
-#include "recharge/arquivoseguro.h"
-#include "recharge/keyrecord.h"
+#include "files/arquivoseguro.h"
+#include "codec/keyrecord.h"
 
 #include <QFile>
 #include <cryptopp/osrng.h>

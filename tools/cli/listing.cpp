@@ -4,8 +4,8 @@
 #include "cli.h"
 #include "recharge/cp1252.h"
 #include "recharge/listagem.h"
-#include "recharge/processing.h"
-#include "recharge/recordfields.h"
+#include "recharge/processamento.h"
+#include "recharge/camposregistro.h"
 
 #include <QCoreApplication>
 #include <QDir>

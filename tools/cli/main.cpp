@@ -2,7 +2,7 @@
 // scripts and demonstrations.
 
 #include "cli.h"
-#include "recharge/model.h"
+#include "recharge/modelo.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
 #include "core/codificacao.h"
 #include "core/saida.h"
-#include "recharge/arquivoseguro_parte.h"
-#include "recharge/envelope.h"
-#include "recharge/keyrecord.h"
-#include "recharge/lzw.h"
+#include "files/core/parte.h"
+#include "codec/envelope.h"
+#include "codec/keyrecord.h"
+#include "codec/lzw.h"
 
 #include <cerrno>
 #include <cstdio>

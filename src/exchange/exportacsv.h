@@ -1,0 +1,30 @@
+#pragma once
+
+// The holders of the loaded file as a spreadsheet (CSV), one row each:
+//
+//   Usuário;Cartão;Matrícula;Nome;Tipo;Tarifa;Valor;Vlr.Última Rec
+//
+// with ';' between fields, a decimal comma and no thousands separator, the
+// name without its padding, the card type's and group 1's tariff codes, and
+// group 1's value and last recharge: money with two decimals for money card
+// types, whole credits for credit types. UTF-8 with a byte-order mark and
+// CR LF line ends, as spreadsheet programs read them. The import reads the
+// file back as it is (the registration, card type and value columns), so it
+// serves as the template of a month's values.
+
+#include "recharge/modelo.h"
+
+#include <QString>
+#include <string>
+
+namespace pluvexa {
+
+// The file's bytes.
+std::string geraPlanilha(const ModeloRecarga& modelo);
+
+// Writes the file through the file layer: nothing half-written stands under
+// `destino`. False, with `erro` (when given) naming the failed step, when
+// the file could not be written.
+bool exportaPlanilha(const ModeloRecarga& modelo, const QString& destino, QString* erro = nullptr);
+
+}  // namespace pluvexa

@@ -1,0 +1,247 @@
+#include "exchange/leituraplanilha.h"
+
+#include "exchange/leitorcsv.h"
+#include "exchange/persrecargaexterna.h"
+#include "recharge/cp1252.h"
+
+#include <charconv>
+
+namespace pluvexa {
+
+namespace {
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+std::string_view apara(std::string_view s)
+{
+    const std::size_t inicio = s.find_first_not_of(" \t");
+    if (inicio == std::string_view::npos)
+        return {};
+    return s.substr(inicio, s.find_last_not_of(" \t") - inicio + 1);
+}
+
+bool emBranco(const std::vector<std::string>& campos)
+{
+    for (const std::string& c : campos)
+        if (!apara(c).empty())
+            return false;
+    return true;
+}
+
+bool ascii(std::string_view s)
+{
+    for (const char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// The file's text in one of its two encodings.
+class Texto {
+public:
+    explicit Texto(bool utf8) : m_utf8(utf8) {}
+    QString paraTela(std::string_view campo) const
+    {
+        return m_utf8 ? QString::fromUtf8(campo.data(), qsizetype(campo.size())) : deCp1252(std::string(campo));
+    }
+    std::string paraModelo(std::string_view campo) const
+    {
+        return m_utf8 && !ascii(campo) ? paraCp1252(paraTela(campo)) : std::string(campo);
+    }
+
+private:
+    bool m_utf8;
+};
+
+struct Colunas {
+    int matricula = -1, valor = -1, tipo = -1;
+};
+
+// The first column of each kind wins; a second "Valor" is just another
+// ignored column.
+Colunas reconhece(const QStringList& nomes)
+{
+    Colunas c;
+    for (int i = 0; i < nomes.size(); ++i) {
+        const QString n = campoplanilha::nomeColuna(nomes[i]);
+        int* alvo = nullptr;
+        if (n == u"matricula" || n == u"registro")
+            alvo = &c.matricula;
+        else if (n == u"valor" || n == u"creditos")
+            alvo = &c.valor;
+        else if (n == u"tipo" || n == u"tipo cartao")
+            alvo = &c.tipo;
+        if (alvo && *alvo < 0)
+            *alvo = i;
+    }
+    return c;
+}
+
+QString faltaColuna(const Colunas& c, const QStringList& nomes)
+{
+    QStringList encontradas;
+    for (const QString& n : nomes)
+        if (!n.isEmpty())
+            encontradas << n;
+    const QString lista = encontradas.isEmpty() ? QStringLiteral("nenhuma") : encontradas.join(QStringLiteral(", "));
+    const QString falta = c.matricula < 0 ? QStringLiteral("Matrícula") : QStringLiteral("Valor");
+    return QStringLiteral("Planilha sem a coluna %1 - colunas encontradas: %2").arg(falta, lista);
+}
+
+std::string_view campoEm(const std::vector<std::string>& campos, int i)
+{
+    return i >= 0 && std::size_t(i) < campos.size() ? apara(campos[std::size_t(i)]) : std::string_view();
+}
+
+bool sobraColuna(const std::vector<std::string>& campos, std::size_t largura)
+{
+    for (std::size_t i = largura; i < campos.size(); ++i)
+        if (!apara(campos[i]).empty())
+            return true;
+    return false;
+}
+
+// A holder without a registration cannot be matched; when its row carries
+// no value either (the exported template's rows for such holders) there is
+// nothing to import and nothing to report.
+bool semMatriculaNemValor(const std::vector<std::string>& campos, std::size_t largura, const Colunas& col)
+{
+    if (!campoEm(campos, col.matricula).empty() || sobraColuna(campos, largura))
+        return false;
+    const std::string_view valor = campoEm(campos, col.valor);
+    return valor.empty() || campoplanilha::valor(valor) == 0.0;
+}
+
+LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool aspasAbertas,
+                      std::size_t largura, const Colunas& col, const Texto& texto)
+{
+    LinhaPlanilha l;
+    l.linha = linha;
+    l.matricula = texto.paraModelo(campoEm(campos, col.matricula));
+    if (col.tipo >= 0)
+        l.tipo = campoexterno::inteiro(campoEm(campos, col.tipo)).value_or(0);
+    const std::string_view valor = campoEm(campos, col.valor);
+    if (aspasAbertas) {
+        // Everything after the quote was swallowed into one field: say so
+        // rather than lose the rows that follow without a word.
+        l.erro = QStringLiteral("Aspas sem fechamento");
+    } else if (sobraColuna(campos, largura)) {
+        // With ',' as separator an unquoted "12,50" splits into 12 and 50;
+        // storing 12 would be wrong without anyone noticing.
+        l.erro = QStringLiteral("Linha com mais colunas que o cabeçalho");
+    } else if (valor.empty()) {
+        l.erro = QStringLiteral("Coluna Valor vazia");
+    } else if (const auto v = campoplanilha::valor(valor)) {
+        l.valor = *v;
+    } else {
+        l.erro = QStringLiteral("Valor inválido: ") + texto.paraTela(valor);
+    }
+    return l;
+}
+
+}  // namespace
+
+namespace campoplanilha {
+
+std::optional<double> valor(std::string_view texto)
+{
+    texto = apara(texto);
+    std::string numero(texto);
+    std::size_t i = 0;
+    while (i < numero.size() && numero[i] >= '0' && numero[i] <= '9')
+        ++i;
+    if (i == 0)
+        return std::nullopt;
+    if (i < numero.size()) {
+        if (numero[i] != ',' && numero[i] != '.')
+            return std::nullopt;
+        numero[i] = '.';
+        const std::size_t decimais = numero.size() - i - 1;
+        if (decimais < 1 || decimais > 2)
+            return std::nullopt;
+        for (std::size_t k = i + 1; k < numero.size(); ++k)
+            if (numero[k] < '0' || numero[k] > '9')
+                return std::nullopt;
+    }
+    double v = 0;
+    const auto [fim, erro] = std::from_chars(numero.data(), numero.data() + numero.size(), v);
+    if (erro != std::errc() || fim != numero.data() + numero.size())
+        return std::nullopt;
+    return v;
+}
+
+QString nomeColuna(const QString& nome)
+{
+    const QString decomposto = nome.normalized(QString::NormalizationForm_D);
+    QString semAcento;
+    semAcento.reserve(decomposto.size());
+    for (const QChar c : decomposto)
+        if (c.category() != QChar::Mark_NonSpacing)
+            semAcento += c;
+    return semAcento.toCaseFolded().simplified();
+}
+
+bool ehUtf8(std::string_view bytes)
+{
+    if (bytes.starts_with(kBom))
+        return true;
+    bool alto = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        alto = true;
+        const std::size_t seguintes = b >= 0xC2 && b <= 0xDF ? 1 : b >= 0xE0 && b <= 0xEF ? 2 : b >= 0xF0 && b <= 0xF4 ? 3 : 0;
+        if (seguintes == 0 || i + seguintes >= bytes.size())
+            return false;
+        for (std::size_t k = 1; k <= seguintes; ++k)
+            if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += seguintes + 1;
+    }
+    return alto;
+}
+
+}  // namespace campoplanilha
+
+Planilha lePlanilha(std::string_view bytes)
+{
+    const Texto texto(campoplanilha::ehUtf8(bytes));
+    if (bytes.starts_with(kBom))
+        bytes.remove_prefix(kBom.size());
+    LeitorCsv leitor(bytes, LeitorCsv::separadorDoCabecalho(bytes));
+    Planilha p;
+    std::vector<std::string> campos;
+    int linha = 0;
+    bool aspasAbertas = false;
+    bool cabecalho = false;
+    Colunas col;
+    std::size_t largura = 0;
+    while (leitor.proxima(campos, linha, aspasAbertas)) {
+        if (emBranco(campos) && !aspasAbertas)
+            continue;
+        if (cabecalho) {
+            if (aspasAbertas || !semMatriculaNemValor(campos, largura, col))
+                p.linhas.push_back(confere(campos, linha, aspasAbertas, largura, col, texto));
+            continue;
+        }
+        cabecalho = true;
+        p.linhaCabecalho = linha;
+        QStringList nomes;
+        for (const std::string& c : campos)
+            nomes << texto.paraTela(apara(c));
+        col = reconhece(nomes);
+        largura = campos.size();
+        if (col.matricula < 0 || col.valor < 0) {
+            p.erroCabecalho = faltaColuna(col, nomes);
+            return p;
+        }
+    }
+    if (!cabecalho)
+        p.erroCabecalho = faltaColuna(col, {});
+    return p;
+}
+
+}  // namespace pluvexa

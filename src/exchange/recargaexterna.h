@@ -1,0 +1,89 @@
+#pragma once
+
+// The import run: reads an external recharge file (the payroll system's
+// ".rrm" layout, or a spreadsheet saved as CSV when the name ends in ".csv":
+// see fonteregistros.h) record by record, finds each record's holder among
+// the holders of the loaded file by registration number and card type, and
+// stores the record's value as the value of the holder's group 1. Every record goes to the import log; every record that
+// fails also goes to the result list that the result report prints.
+//
+// No widgets: the window follows the run through the callbacks (gauge,
+// counter, grid refill, the message naming the log) and keeps its own
+// "importing" mark.
+
+#include "exchange/fonteregistros.h"
+#include "exchange/log.h"
+#include "exchange/persrecargaexterna.h"
+#include "recharge/modelo.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace pluvexa {
+
+struct OpcoesImportacao {
+    QString pastaLog;        // created when missing; empty: the working root's "Log"
+    Log::Relogio relogio;    // stamps the log lines; empty: the system clock
+};
+
+class RecargaExterna {
+public:
+    explicit RecargaExterna(ModeloRecarga& modelo, OpcoesImportacao opcoes = {});
+
+    // Called once the file is open, with the number of records it holds
+    // (the gauge's maximum).
+    std::function<void(int registros)> aoContar;
+    // Called after each record with its line number (gauge and counter);
+    // the window lets pending messages run here.
+    std::function<void(int linha)> aoProgresso;
+    // Called once every record is read, before the totals are logged: the
+    // window refills its grid from the model.
+    std::function<void()> aoRecarregar;
+    // The information message to show before the run answers ("Log da
+    // operação gerado em ..."); not called when no log could be created.
+    std::function<void(const QString&)> aoAvisar;
+
+    // The run. `tipoCartaoSel` is the card type selected in the window; it
+    // stands for the card type of records that name none. True when every
+    // record was valid and stored; false otherwise, also when the run
+    // could not start (the log could not be created: nothing changes).
+    bool Importa(const QString& nomeArquivo, int tipoCartaoSel);
+
+    // The log this run writes for `nomeArquivo`: its name without the
+    // extension, + ".log", in the log folder.
+    QString caminhoLog(const QString& nomeArquivo) const;
+
+    // Entry 0 is empty and never printed; then one line per failed record.
+    const std::vector<std::string>& Resultado() const { return m_resultado; }
+    // Entries 1 to n-1 as text, as the result report prints them.
+    QStringList linhasResultado() const;
+    int TotalOk = 0;
+    int TotalErros = 0;
+
+    // Appends "<line number right-aligned in 13>   <registration
+    // left-aligned in 21><message>".
+    void AdicionaResultado(const std::string& linha, const std::string& matricula,
+                           const QString& mensagem);
+    // `texto` padded with blanks to `largura` characters, on the left or on
+    // the right; a longer text is left as it is.
+    static std::string Completa(const std::string& texto, std::size_t largura, bool aEsquerda);
+
+private:
+    void importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, Log& log);
+    bool armazena(const std::string& matricula, double valor, int tipo, int linha, Log& log);
+    void constroiIndice();
+    int procura(const std::string& matricula, int tipo) const;
+
+    ModeloRecarga& m_modelo;
+    OpcoesImportacao m_opcoes;
+    std::vector<std::string> m_resultado{std::string()};
+    // Holder by card type and registration number, built once per run.
+    std::unordered_map<std::string, int> m_indice;
+};
+
+}  // namespace pluvexa

@@ -1,0 +1,123 @@
+#pragma once
+
+// The file layer. Every file the program or the command line finishes is
+// written through here, so every caller gets the same promise and tests can
+// make any step fail.
+//
+// The promise: nothing half-written ever stands under a final name. A file
+// is written as "<final>.part" in its own folder and then renamed over the
+// final name in one step, which replaces an older file of that name without
+// removing it first. Several files can be put in place together (a draft and
+// its ".LOG", a key pair): afterwards either every new file stands or every
+// old one does.
+//
+// Durable files, whose loss costs the operator work (drafts, answers, their
+// ".LOG", the import log, transfer copies, key pairs), are flushed to the
+// device, and so are the folders that name them, before `confirma` answers
+// true; whatever the caller deletes after that is no longer the only copy.
+//
+// Operations that can fail, each counted once by FalhasArquivo: writing a
+// part, flushing a part, keeping the old file aside (groups only), renaming,
+// flushing a folder, removing, moving, copying.
+
+#include "files/core/portao.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace pluvexa {
+
+enum class Durabilidade {
+    Comum,    // the input remains (CLI outputs): no flush
+    Duravel,  // flushed to the device, with its folder, before confirma() answers
+};
+
+// One or more files to put in place together.
+class Gravacao {
+public:
+    explicit Gravacao(Durabilidade durabilidade = Durabilidade::Duravel);
+    // Parts never confirmed are deleted.
+    ~Gravacao();
+    Gravacao(const Gravacao&) = delete;
+    Gravacao& operator=(const Gravacao&) = delete;
+
+    // The part written for `destino`: "<destino>.part".
+    static QString parcial(const QString& destino);
+
+    // Writes `dados` as the new content of `destino`, under its part name.
+    bool escreve(const QString& destino, QByteArrayView dados);
+    // For writers that take a path (the coder, the envelope, a printer):
+    // `escritor` writes the part at the path it is given and answers whether
+    // it succeeded. A failed part is deleted.
+    bool produz(const QString& destino, const std::function<bool(const QString& parcial)>& escritor);
+
+    // Puts every part in place, in the reverse order of adding: the file
+    // added first (the one the others accompany, whose presence readers
+    // look for) appears last, once its companions stand. On a failure the
+    // files already renamed are put back as they were, the remaining parts
+    // are deleted, and the answer is false with erro() naming the step.
+    bool confirma();
+    // Deletes the parts not yet put in place.
+    void descarta();
+
+    // The first failure, naming the file: "Cannot write file ...".
+    const QString& erro() const { return m_erro; }
+    bool vazia() const { return m_itens.empty(); }
+
+private:
+    struct Item {
+        QString destino;
+        QString anterior;  // the old file kept aside while a group is put in place
+    };
+    bool falha(const QString& mensagem);
+    void desfaz(std::size_t colocados);
+
+    Durabilidade m_durabilidade;
+    std::vector<Item> m_itens;
+    QString m_erro;
+};
+
+// One file, written and put in place as above. `erro` (when given) receives
+// the failure.
+bool gravaArquivo(const QString& destino, QByteArrayView dados, Durabilidade durabilidade,
+                  QString* erro = nullptr);
+
+// Copies `origem` to `destino` through a part that is flushed (when
+// durable) and compared in size with the source before it is put in place.
+bool copiaArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade,
+                  QString* erro = nullptr);
+
+// Deletes a file. A file that is not there is no failure.
+bool removeArquivo(const QString& caminho, QString* erro = nullptr);
+
+// Moves (renames) `origem` to `destino`, which must not exist: an existing
+// file there is never replaced. Durable: both folders are flushed.
+bool moveArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade,
+                 QString* erro = nullptr);
+
+// Counts the layer's operations while it lives and, when `falhaNa` > 0,
+// makes the falhaNa-th one (from 1) fail without doing anything. One at a
+// time; for tests.
+class FalhasArquivo {
+public:
+    explicit FalhasArquivo(int falhaNa = 0);
+    ~FalhasArquivo();
+    FalhasArquivo(const FalhasArquivo&) = delete;
+    FalhasArquivo& operator=(const FalhasArquivo&) = delete;
+
+    int operacoes() const { return m_contagem.operacoes; }
+    bool falhou() const { return m_contagem.falhou; }
+    // Each operation as "<step> <path>", in order.
+    QStringList registro() const;
+
+    // The layer's gate: counts the operation and answers whether it may run.
+    static bool permite(const char* passo, const QString& caminho);
+
+private:
+    portao::Contagem m_contagem;
+};
+
+}  // namespace pluvexa

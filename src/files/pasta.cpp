@@ -1,0 +1,57 @@
+#include "files/pasta.h"
+
+#include "files/sistema.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pluvexa {
+
+using namespace sistema;
+
+namespace {
+
+bool responde(bool ok, const QString& mensagem, QString* erro)
+{
+    if (!ok && erro)
+        *erro = mensagem;
+    return ok;
+}
+
+}  // namespace
+
+bool listaArquivosPasta(const QString& pasta, const QStringList& mascaras, QStringList& nomes, QString* erro)
+{
+    nomes.clear();
+    const QString mensagem = QStringLiteral("Cannot read folder %1.").arg(visivel(pasta));
+    if (!FalhasArquivo::permite("list", pasta))
+        return responde(false, mensagem + QLatin1Char(' ') + kSimulada, erro);
+    const QDir dir(pasta);
+    if (!dir.exists())
+        return responde(false, mensagem + QStringLiteral(" It does not exist."), erro);
+    if (!QFileInfo(pasta).isReadable())
+        return responde(false, mensagem + QStringLiteral(" Permission denied."), erro);
+    // Name filters of QDir ignore letter case unless told otherwise.
+    nomes = dir.entryList(mascaras, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    return true;
+}
+
+bool renomeiaSobre(const QString& origem, const QString& destino, Durabilidade durabilidade, QString* erro)
+{
+    const QString mensagem = QStringLiteral("Cannot rename file %1 to %2.").arg(visivel(origem), visivel(destino));
+    if (!FalhasArquivo::permite("replace", origem))
+        return responde(false, mensagem + QLatin1Char(' ') + kSimulada, erro);
+    QString motivo;
+    if (!trocaNome(origem, destino, motivo))
+        return responde(false, mensagem + QLatin1Char(' ') + motivo, erro);
+    if (durabilidade == Durabilidade::Duravel) {
+        const QString pasta = QFileInfo(destino).absolutePath();
+        if (!FalhasArquivo::permite("flush folder", pasta))
+            return responde(false, QStringLiteral("Cannot flush folder %1. %2").arg(visivel(pasta), kSimulada), erro);
+        if (!descarregaPasta(pasta, motivo))
+            return responde(false, QStringLiteral("Cannot flush folder %1. %2").arg(visivel(pasta), motivo), erro);
+    }
+    return true;
+}
+
+}  // namespace pluvexa

@@ -1,0 +1,28 @@
+#pragma once
+
+// The file layer's folder steps: listing a folder by masks and renaming a
+// file over another. They pass the same gate as the other operations
+// (FalhasArquivo: "list", "replace", "flush folder"), so tests can fail them.
+
+#include "files/arquivoseguro.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace pluvexa {
+
+// The names (without folder) of the files in `pasta` that match any of
+// `mascaras`, letter case ignored ("*_1.rec" also finds "_1.REC"), sorted by
+// name ignoring case. False, with `erro`, when the folder is missing or
+// cannot be read; `nomes` is then empty.
+bool listaArquivosPasta(const QString& pasta, const QStringList& mascaras, QStringList& nomes,
+                        QString* erro = nullptr);
+
+// Renames `origem` to `destino` in one step, replacing a file already named
+// `destino` (rename on POSIX, MoveFileEx with replace-existing on Windows):
+// at every moment one of the two files stands under `destino`. Durable: the
+// folder is flushed afterwards.
+bool renomeiaSobre(const QString& origem, const QString& destino, Durabilidade durabilidade,
+                   QString* erro = nullptr);
+
+}  // namespace pluvexa

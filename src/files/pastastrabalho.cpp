@@ -1,0 +1,35 @@
+#include "files/pastastrabalho.h"
+
+#include <QDir>
+
+namespace pluvexa {
+
+QString raizTrabalho()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:/Drovanti/Pluvexa");
+#else
+    return QDir::homePath() + QStringLiteral("/Drovanti/Pluvexa");
+#endif
+}
+
+QString pastaRecebidos() { return raizTrabalho() + QStringLiteral("/Recebidos"); }
+QString pastaGerados() { return raizTrabalho() + QStringLiteral("/Gerados"); }
+QString pastaRascunho() { return raizTrabalho() + QStringLiteral("/Rascunho"); }
+QString pastaProcessados() { return raizTrabalho() + QStringLiteral("/Processados"); }
+QString pastaLog() { return raizTrabalho() + QStringLiteral("/Log"); }
+
+bool criaPastasTrabalho()
+{
+    bool ok = true;
+    for (const QString& p : {pastaRecebidos(), pastaGerados(), pastaRascunho(), pastaProcessados()})
+        ok = QDir().mkpath(p) && ok;
+    return ok;
+}
+
+QString caminhoVisivel(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+}  // namespace pluvexa

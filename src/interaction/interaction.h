@@ -1,0 +1,65 @@
+#pragma once
+
+// Every modal interaction of the program (notices, questions, the error box,
+// file choosers, print preview) goes through this interface, so that the
+// windows' flows run headless in tests with a scripted implementation.
+
+#include "recharge/modelo.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QPrinter;
+
+namespace pluvexa {
+
+inline const QString kTituloAplicacao = QString::fromLatin1(kTituloPrograma);
+
+class Interaction {
+public:
+    enum class Icon { None, Error, Warning, Information };
+    enum class Buttons { YesNo, YesCancel };
+
+    virtual ~Interaction() = default;
+
+    // A message box with one OK button. Caption defaults to the application title.
+    virtual void notice(const QString& text, Icon icon = Icon::None,
+                        const QString& caption = kTituloAplicacao) = 0;
+    // A confirmation box with Yes and No; true for Yes.
+    virtual bool question(const QString& text, const QString& caption = kTituloAplicacao) = 0;
+    // A confirmation box with the given buttons and icon; true for Yes only.
+    // By default the plain question.
+    virtual bool confirm(const QString& text, Buttons buttons, Icon icon,
+                         const QString& caption = kTituloAplicacao)
+    {
+        Q_UNUSED(buttons);
+        Q_UNUSED(icon);
+        return question(text, caption);
+    }
+    // A question with buttons of the given captions, the last of them
+    // cancelling: the index of the button pressed, the last one when the box
+    // is closed otherwise. By default the plain question, Yes being the
+    // first button and No the last.
+    virtual int confirm(const QString& text, const QStringList& buttons, Icon icon = Icon::None,
+                        const QString& caption = kTituloAplicacao)
+    {
+        Q_UNUSED(icon);
+        return question(text, caption) ? 0 : int(buttons.size()) - 1;
+    }
+    // The application's standard error box (conversion errors, exceptions).
+    virtual void errorBox(const QString& text) = 0;
+    // An open-file dialog; empty when cancelled.
+    virtual QString openFileName(const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
+    // A save-file dialog; empty when cancelled.
+    virtual QString saveFileName(const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
+    // A print preview (zoom, page navigation, print) that calls paint for
+    // every (re)layout of the pages. With savePdf it also offers
+    // "Salvar PDF", which calls savePdf while the preview stays open.
+    virtual void printPreview(const std::function<void(QPrinter*)>& paint,
+                              const std::function<void()>& savePdf = {}) = 0;
+};
+
+}  // namespace pluvexa

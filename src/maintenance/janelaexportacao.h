@@ -1,0 +1,20 @@
+#pragma once
+
+// The "Exportar Planilha" click once the grid is written back: asks where,
+// with the spreadsheet chooser proposing the processed file's name in the
+// working root, and writes the holders and their values there as CSV. A
+// file that cannot be written is reported with the reason.
+
+#include "recharge/modelo.h"
+
+#include <QString>
+
+namespace pluvexa {
+
+class Interaction;
+
+// `arquivo`: the processed file, whose name the chooser proposes. True when
+// the spreadsheet was written; false when cancelled or refused.
+bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& ui);
+
+}  // namespace pluvexa

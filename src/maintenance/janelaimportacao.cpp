@@ -1,0 +1,116 @@
+#include "maintenance/janelaimportacao.h"
+
+#include "exchange/fonteregistros.h"
+#include "exchange/relatorioimportacao.h"
+#include "maintenance/filelists.h"
+#include "maintenance/visualizacaorelatorio.h"
+#include "files/pastastrabalho.h"
+#include "report/tfrepimportacao.h"
+#include "interaction/interaction.h"
+
+#include <QElapsedTimer>
+
+namespace pluvexa {
+
+const QString kFiltroImportacao = QStringLiteral("Arquivo Recarga (*.rrm);;") + kFiltroPlanilha
+                                  + QStringLiteral(";;Todos os Arquivos (*.*)");
+
+namespace {
+
+constexpr qint64 kIntervaloMensagensMs = 40;
+
+// Puts the window back however the run ended: gauge hidden, controls
+// enabled, the mark cleared, the normal cursor.
+class Arrumacao {
+public:
+    explicit Arrumacao(const JanelaImportacao& j) : m_j(j) {}
+    ~Arrumacao()
+    {
+        m_j.avisos.habilita(true);
+        m_j.avisos.progressoVisivel(false);
+        m_j.avisos.mensagens();
+        if (m_j.marcaImportando)
+            m_j.marcaImportando(false);
+        cursor(false);
+    }
+    Arrumacao(const Arrumacao&) = delete;
+    Arrumacao& operator=(const Arrumacao&) = delete;
+    void cursor(bool ampulheta) const
+    {
+        if (m_j.ampulheta)
+            m_j.ampulheta(ampulheta);
+    }
+
+private:
+    const JanelaImportacao& m_j;
+};
+
+}  // namespace
+
+void MostraResultado(const RecargaExterna& run, const QString& titulo, const QString& empresa,
+                     const QString& arquivo, const QDate& hoje, Interaction& ui)
+{
+    Tfrepimportacao form;
+    form.defineCabecalho(titulo, empresa, arquivo, hoje);
+    form.DefineLinhas(run.Resultado());
+    visualizaRelatorio(form, arquivoSugerido(arquivo, QStringLiteral("Resultado"), QStringLiteral(".pdf")), ui);
+}
+
+ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
+                                         const JanelaImportacao& janela, const PedidoImportacao& pedido)
+{
+    ResultadoImportacaoJanela res;
+    const QString nome = ui.openFileName(QStringLiteral("Importar Arquivo"), QString(), kFiltroImportacao).trimmed();
+    if (nome.isEmpty())
+        return res;
+    res.escolheu = true;
+
+    Arrumacao arrumacao(janela);
+    arrumacao.cursor(true);
+    if (janela.marcaImportando)
+        janela.marcaImportando(true);
+    janela.avisos.legenda(QStringLiteral("Registros Processados: "));
+    janela.avisos.habilita(false);
+    janela.avisos.progressoVisivel(true);
+
+    RecargaExterna run(modelo, pedido.opcoes);
+    int maximo = 1;
+    run.aoContar = [&](int registros) {
+        maximo = registros;
+        janela.avisos.avanca(0, maximo);
+    };
+    // Gauge and counter follow every record; the pending messages that
+    // repaint them run a few dozen times a second, since painting after
+    // every record of a large file would cost more than the run itself.
+    QElapsedTimer desdeMensagens;
+    desdeMensagens.start();
+    run.aoProgresso = [&](int linha) {
+        janela.avisos.avanca(linha, maximo);
+        if (desdeMensagens.elapsed() >= kIntervaloMensagensMs) {
+            janela.avisos.mensagens();
+            desdeMensagens.restart();
+        }
+    };
+    run.aoRecarregar = [&] {
+        if (janela.recarregaGrade)
+            janela.recarregaGrade();
+    };
+    run.aoAvisar = [&ui](const QString& aviso) { ui.notice(aviso, Interaction::Icon::Information); };
+
+    res.sucesso = run.Importa(nome, pedido.tipoCartaoSel);
+    res.armazenados = run.TotalOk;
+    if (res.sucesso) {
+        ui.notice(QStringLiteral("Operação Concluída com Sucesso"), Interaction::Icon::Information);
+    } else {
+        ui.notice(QStringLiteral("Operação Concluída com Advertências"), Interaction::Icon::Warning);
+        arrumacao.cursor(false);
+        MostraResultado(run, kTituloResultadoImportacao, pedido.empresa.trimmed(), caminhoVisivel(nome),
+                        pedido.hoje, ui);
+    }
+    ui.notice(QStringLiteral("As Alterações feitas pela importação não estão salvas.\n"
+                             "Clique no botão 'Salvar Rascunho' para salvar as alterações."),
+              Interaction::Icon::Information);
+    return res;
+}
+
+}  // namespace pluvexa

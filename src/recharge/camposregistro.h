@@ -1,0 +1,50 @@
+#pragma once
+
+// Field access shared by the record reader and writer: 1-based positions,
+// signed 32-bit numeric fields with the platform's conversion error, and the
+// blank trimming of the record texts.
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "recharge/modelo.h"
+
+namespace pluvexa {
+
+// A numeric field that cannot be read ends the processing of the file; its
+// text is the platform's: "'%s' is not a valid integer value", or
+// "'%s' is not a valid floating point value" for a decimal field (UTF-8, the
+// field as it stands in the record).
+class ErroConversao : public std::runtime_error {
+public:
+    enum class Tipo { Inteiro, Decimal };
+    explicit ErroConversao(std::string_view campo, Tipo tipo = Tipo::Inteiro);
+    const Texto& campo() const { return m_campo; }
+
+private:
+    Texto m_campo;
+};
+
+// Leading blanks, an optional sign, then decimal digits and nothing else,
+// within the signed 32-bit range. Anything else throws ErroConversao.
+int lerInteiro(std::string_view campo);
+
+// A decimal number with blanks around it: an optional sign, digits, and an
+// optional decimal comma followed by digits ("1,50 ", "150  ", " ,5").
+// Anything else (no digit at all, a point, letters, blanks inside) throws
+// ErroConversao.
+double lerDecimal(std::string_view campo);
+
+// Characters pos .. pos+len-1 (1-based) of a line, cut short at its end.
+inline std::string_view campo(std::string_view linha, std::size_t pos, std::size_t len)
+{
+    if (pos - 1 >= linha.size())
+        return {};
+    return linha.substr(pos - 1, len);
+}
+
+// Without leading and trailing blanks and control characters.
+std::string_view apara(std::string_view s);
+
+}  // namespace pluvexa

@@ -1,0 +1,81 @@
+#pragma once
+
+// The packing pipeline: text lines of a recharge file become a draft
+// (compressed) or an answer file (compressed, then sealed for the central),
+// and a received file (sealed) or a draft becomes plain text again. Both
+// directions work through two temporary files in the folder worked in:
+// "TMP1.REC" (plain text, CR LF) and "TMP2.REC" (compressed stream).
+
+#include "files/arquivoseguro.h"
+#include "codec/keyrecord.h"
+#include "recharge/modelo.h"
+
+#include <QString>
+#include <cstdint>
+#include <stdexcept>
+#include <vector>
+
+namespace pluvexa {
+
+enum ResultadoEmpacotamento : int {
+    EmpacotamentoOk = 1,
+    FalhaCompressao = 2,   // compression or expansion failed
+    FalhaEnvelope = 3,     // sealing failed, or the envelope cannot be opened
+};
+
+inline const QString kTmpTexto = QStringLiteral("TMP1.REC");
+inline const QString kTmpComprimido = QStringLiteral("TMP2.REC");
+
+// A file that cannot be created; its message names the path.
+class ErroArquivo : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The keys of the envelope: the program's own private key record (signs
+// answers, opens received files) and the central's public key record (the
+// recipient of answers, checks the received files' signatures).
+struct ChavesEnvelope {
+    PrivateKeyRecord propriaPrivada{};
+    PublicKeyRecord centralPublica{};
+
+    // The keys compiled into the program.
+    static ChavesEnvelope embutidas();
+};
+
+// Packs `linhas` for pasta/nome: compressed only when `rascunho`, otherwise
+// compressed and sealed (own key signs, the central is the single recipient,
+// DES-CBC, MD5). Blank lines at the end of `linhas` are removed (the list is
+// changed). The result is left as a part in `saida`, not yet in place, so
+// that the caller can add what must appear with it (its ".LOG") and confirm
+// them together. Throws ErroArquivo when TMP1.REC cannot be created.
+int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
+                    bool rascunho, Gravacao& saida,
+                    const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
+
+// The same, put in place at once (durable); a failure to put it in place
+// answers as the packing step would.
+int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
+                    bool rascunho, const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
+
+// Turns the file at `caminho` into plain text in TMP1.REC of its folder:
+// expand only when `rascunho`, otherwise open the envelope then expand.
+// The temporary files stay for the caller, which reads and deletes them.
+int DescompactaArquivo(const QString& caminho, bool rascunho,
+                       const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
+
+// Removes blank lines (spaces and control characters only) from the end.
+void removeLinhasEmBrancoFinais(std::vector<Texto>& linhas);
+
+// Saves lines each followed by CR LF through the file layer; throws
+// ErroArquivo, naming the step that failed, when the file cannot be written
+// or put in place.
+void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho,
+                 Durabilidade durabilidade = Durabilidade::Comum);
+// Adds the lines, each followed by CR LF, to a group of files.
+bool salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Gravacao& saida);
+
+// Reads a text file's lines; CR LF, CR or LF end a line. Empty when missing.
+std::vector<Texto> carregaLinhas(const QString& caminho);
+
+}  // namespace pluvexa

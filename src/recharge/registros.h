@@ -1,0 +1,8 @@
+#pragma once
+
+// The recharge file's text records: the reader that loads them into the
+// model and the writer that builds them back from it.
+
+#include "recharge/escritorrecarga.h"
+#include "recharge/leitorrecarga.h"
+#include "recharge/camposregistro.h"

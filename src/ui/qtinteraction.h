@@ -1,0 +1,31 @@
+#pragma once
+
+// The Qt implementation of Interaction: real modal dialogs over a parent
+// window.
+
+#include "interaction/interaction.h"
+
+class QWidget;
+
+namespace pluvexa {
+
+class QtInteraction final : public Interaction {
+public:
+    explicit QtInteraction(QWidget* parent = nullptr) : m_parent(parent) {}
+    void notice(const QString& text, Icon icon, const QString& caption) override;
+    bool question(const QString& text, const QString& caption) override;
+    bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
+    int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption) override;
+    void errorBox(const QString& text) override;
+    QString openFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& folder,
+                         const QString& filter) override;
+    void printPreview(const std::function<void(QPrinter*)>& paint,
+                      const std::function<void()>& savePdf) override;
+
+private:
+    QWidget* m_parent;
+};
+
+}  // namespace pluvexa

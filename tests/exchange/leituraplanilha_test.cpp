@@ -1,0 +1,281 @@
+// Spreadsheets saved as CSV through the import run: separators, quoting,
+// encodings, value syntax, header recognition and the file's own line
+// numbers in the result lines.
+
+#include "exchange/fonteregistros.h"
+#include "exchange/leituraplanilha.h"
+#include "importfixture.h"
+#include "recharge/cp1252.h"
+
+#include <QDir>
+
+namespace pluvexa {
+namespace {
+
+using namespace test;
+
+class PlanilhaFixture : public ImportFixture {
+protected:
+    bool importaCsv(const std::string& bytes, int tipoCartaoSel = 1)
+    {
+        const QString caminho = dir.filePath(QStringLiteral("folha.csv"));
+        gravaArquivo(caminho, bytes);
+        return run().Importa(caminho, tipoCartaoSel);
+    }
+};
+
+struct CasoPlanilha {
+    const char* nome;
+    std::string bytes;   // the whole file; its one data row is line 2
+    int titular;         // the holder whose group 1 takes the value; -1: none
+    double valor;
+    const char* erro;    // the result line's message when refused
+    int tipoCartaoSel = 1;
+};
+
+class UmaLinha : public PlanilhaFixture, public ::testing::WithParamInterface<CasoPlanilha> {};
+
+TEST_P(UmaLinha, StoresOrRefuses)
+{
+    const CasoPlanilha& c = GetParam();
+    EXPECT_EQ(importaCsv(c.bytes, c.tipoCartaoSel), c.titular >= 0);
+    for (int t = 0; t <= AlemDoArquivo; ++t)
+        EXPECT_EQ(valor(t), t == c.titular ? c.valor : 0.0) << "holder " << t;
+    if (c.titular >= 0) {
+        EXPECT_EQ(run().TotalOk, 1);
+        EXPECT_TRUE(run().linhasResultado().isEmpty()) << run().linhasResultado().join('\n').toStdString();
+    } else {
+        EXPECT_EQ(run().TotalErros, 1);
+        ASSERT_EQ(run().linhasResultado().size(), 1);
+        const QString linha = run().linhasResultado()[0];
+        EXPECT_TRUE(linha.startsWith(QStringLiteral("            2   "))) << linha.toStdString();
+        EXPECT_TRUE(linha.endsWith(QString::fromUtf8(c.erro))) << linha.toStdString();
+    }
+}
+
+const char* const kVazia = "Coluna Valor vazia";
+const char* const kColunas = "Linha com mais colunas que o cabeçalho";
+
+INSTANTIATE_TEST_SUITE_P(
+    Separadores, UmaLinha,
+    ::testing::Values(
+        CasoPlanilha{"SemicolonDecimalComma", "Matrícula;Valor\r\nM001;12,50\r\n", M001Dinheiro, 12.5, ""},
+        CasoPlanilha{"SemicolonDecimalPoint", "Matrícula;Valor\nM001;12.5\n", M001Dinheiro, 12.5, ""},
+        CasoPlanilha{"CommaQuotedDecimalComma", "Matricula,Valor\nM001,\"12,50\"\n", M001Dinheiro, 12.5, ""},
+        CasoPlanilha{"CommaDecimalPoint", "Matricula,Valor\r\nM001,7.05", M001Dinheiro, 7.05, ""},
+        CasoPlanilha{"CommaUnquotedDecimalCommaIsRefused", "Matricula,Valor\nM001,12,50\n", -1, 0, kColunas},
+        CasoPlanilha{"OldMacLineEnds", "Matrícula;Valor\rM001;3,00\r", M001Dinheiro, 3, ""},
+        CasoPlanilha{"MoreSemicolonsThanCommasInTheHeader", "Matrícula;Valor;Nome, completo\nM001;4,00;SILVA, ANA\n",
+                     M001Dinheiro, 4, ""},
+        CasoPlanilha{"EmptyTrailingFieldsAreNoExtraColumns", "Matrícula;Valor\nM001;5,00;;\n", M001Dinheiro, 5, ""}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Aspas, UmaLinha,
+    ::testing::Values(
+        CasoPlanilha{"QuotedEverything", "\"Matrícula\";\"Valor\"\n\"M001\";\"3,00\"\n", M001Dinheiro, 3, ""},
+        CasoPlanilha{"SeparatorAndDoubledQuotesInAnIgnoredColumn",
+                     "Nome;Matrícula;Valor\n\"ANA \"\"BIA\"\"; SILVA\";M001;6,00\n", M001Dinheiro, 6, ""},
+        CasoPlanilha{"BlanksBeforeTheOpeningQuote", "Matricula, Valor\nM001, \"2,50\"\n", M001Dinheiro, 2.5, ""},
+        CasoPlanilha{"QuotedBlanksAroundTheRegistration", "Matrícula;Valor\n\" M001 \";1,00\n", M001Dinheiro, 1, ""},
+        CasoPlanilha{"UnclosedQuote", "Matrícula;Valor\nM001;\"12,50\nM002;1,00\n", -1, 0, "Aspas sem fechamento"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Codificacoes, UmaLinha,
+    ::testing::Values(
+        CasoPlanilha{"Utf8WithBom", "\xEF\xBB\xBFMatrícula;Valor\r\nJOSÉ;7,00\r\n", Acentuada, 7, ""},
+        CasoPlanilha{"Utf8WithoutBom", "Matrícula;Valor\r\nJOSÉ;7,00\r\n", Acentuada, 7, ""},
+        CasoPlanilha{"Windows1252", "Matr\xED" "cula;Cr\xE9" "ditos\r\nJOS\xC9;7,00\r\n", Acentuada, 7, ""},
+        CasoPlanilha{"Windows1252HeaderUtf8Nowhere", "MATR\xCD" "CULA;VALOR\r\nM001;8\r\n", M001Dinheiro, 8, ""},
+        CasoPlanilha{"BomOnAsciiFile", "\xEF\xBB\xBFMatricula;Valor\nM001;9,99\n", M001Dinheiro, 9.99, ""},
+        CasoPlanilha{"Utf8OutsideWindows1252MatchesNoOne", "Matrícula;Valor\nJOSĚ;7,00\n", -1, 0,
+                     "Matrícula não encontrada"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Valores, UmaLinha,
+    ::testing::Values(
+        CasoPlanilha{"WholeNumber", "Matrícula;Valor\nM001;600\n", M001Dinheiro, 600, ""},
+        CasoPlanilha{"OneDecimal", "Matrícula;Valor\nM001;3,5\n", M001Dinheiro, 3.5, ""},
+        CasoPlanilha{"BlanksAround", "Matrícula;Valor\nM001;  12,50 \t\n", M001Dinheiro, 12.5, ""},
+        CasoPlanilha{"Zero", "Matrícula;Valor\nM001;0\n", M001Dinheiro, 0, ""},
+        CasoPlanilha{"ThousandsPoint", "Matrícula;Valor\nM001;1.500\n", -1, 0, "Valor inválido: 1.500"},
+        CasoPlanilha{"ThousandsAndDecimals", "Matrícula;Valor\nM001;1.234,56\n", -1, 0, "Valor inválido: 1.234,56"},
+        CasoPlanilha{"ThreeDecimals", "Matrícula;Valor\nM001;12,505\n", -1, 0, "Valor inválido: 12,505"},
+        CasoPlanilha{"SeparatorWithoutDecimals", "Matrícula;Valor\nM001;12,\n", -1, 0, "Valor inválido: 12,"},
+        CasoPlanilha{"NoIntegerPart", "Matrícula;Valor\nM001;,50\n", -1, 0, "Valor inválido: ,50"},
+        CasoPlanilha{"Negative", "Matrícula;Valor\nM001;-5\n", -1, 0, "Valor inválido: -5"},
+        CasoPlanilha{"CurrencySign", "Matrícula;Valor\nM001;R$ 5,00\n", -1, 0, "Valor inválido: R$ 5,00"},
+        CasoPlanilha{"BlankInside", "Matrícula;Valor\nM001;1 500\n", -1, 0, "Valor inválido: 1 500"},
+        CasoPlanilha{"Empty", "Matrícula;Valor\nM001;\n", -1, 0, kVazia},
+        CasoPlanilha{"Blanks", "Matrícula;Valor\nM001;   \n", -1, 0, kVazia},
+        CasoPlanilha{"QuotedEmpty", "Matrícula;Valor\nM001;\"\"\n", -1, 0, kVazia},
+        CasoPlanilha{"MissingField", "Matrícula;Valor\nM001\n", -1, 0, kVazia},
+        CasoPlanilha{"AboveTheMaximumAsForRrm", "Matrícula;Valor\nM001;600,01\n", -1, 0,
+                     "O valor da recarga excede 600.00"},
+        CasoPlanilha{"FractionalCreditsAsForRrm", "Matrícula;Tipo;Valor\nM002;2;1,5\n", -1, 0,
+                     "Erro na atualização do valor da recarga"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Cabecalhos, UmaLinha,
+    ::testing::Values(
+        CasoPlanilha{"AnyOrderAndOtherColumns", "Valor;Nome;Matrícula\n4,00;ANA;M001\n", M001Dinheiro, 4, ""},
+        CasoPlanilha{"CaseAccentsAndBlanks", "  MATRICULA ;  vAlOr  \nM001;4,00\n", M001Dinheiro, 4, ""},
+        CasoPlanilha{"RegistroAndCreditos", "registro;CRÉDITOS\nM001;4\n", M001Creditos, 4, "", 2},
+        CasoPlanilha{"TipoCartaoNamesTheType", "Tipo  Cartão;Matrícula;Valor\n2;M001;12\n", M001Creditos, 12, ""},
+        CasoPlanilha{"TipoWithLeadingZero", "Matrícula;Valor;TIPO\nM002;30;02\n", M002Creditos, 30, ""},
+        CasoPlanilha{"EmptyTipoTakesTheSelected", "Matrícula;Tipo;Valor\nM001;;30\n", M001Creditos, 30, "", 2},
+        CasoPlanilha{"NoTipoColumnTakesTheSelected", "Matrícula;Valor\nM001;30\n", M001Creditos, 30, "", 2},
+        CasoPlanilha{"FirstOfTwoValueColumnsWins", "Matrícula;Valor;Créditos\nM001;1,00;2\n", M001Dinheiro, 1, ""},
+        CasoPlanilha{"BlankRegistrationMatchesNoHolder", "Matrícula;Valor\n;5,00\n", -1, 0, "Matrícula não encontrada"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+struct CasoCabecalho {
+    const char* nome;
+    std::string bytes;
+    const char* erro;
+};
+
+class SemColuna : public PlanilhaFixture, public ::testing::WithParamInterface<CasoCabecalho> {};
+
+TEST_P(SemColuna, RefusesTheWholeFileAtOnce)
+{
+    const CasoCabecalho& c = GetParam();
+    int contados = 0;
+    run().aoContar = [&](int) { ++contados; };
+    EXPECT_FALSE(importaCsv(c.bytes));
+    EXPECT_EQ(contados, 0);
+    EXPECT_EQ(run().TotalOk, 0);
+    EXPECT_EQ(run().TotalErros, 1);
+    for (int t = 0; t <= AlemDoArquivo; ++t)
+        EXPECT_EQ(valor(t), 0.0);
+    const QString erro = QString::fromUtf8(c.erro);
+    EXPECT_EQ(run().linhasResultado(), QStringList{QStringLiteral("            1") + QString(24, u' ') + erro});
+    EXPECT_NE(log().find("  *** Erro: " + paraCp1252(erro) + "\r\n"), std::string::npos) << log();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, SemColuna,
+    ::testing::Values(
+        CasoCabecalho{"NoRegistration", "Nome;Valor\nM001;1,00\n",
+                      "Planilha sem a coluna Matrícula - colunas encontradas: Nome, Valor"},
+        CasoCabecalho{"NoValue", "Matrícula;Nome;Tipo\nM001;ANA;1\n",
+                      "Planilha sem a coluna Valor - colunas encontradas: Matrícula, Nome, Tipo"},
+        CasoCabecalho{"NeitherNamesTheRegistration", "Valr;Mat\n1;M001\n",
+                      "Planilha sem a coluna Matrícula - colunas encontradas: Valr, Mat"},
+        CasoCabecalho{"ATitleRowAboveTheHeader", "Folha de março;;\nMatrícula;Valor\nM001;1,00\n",
+                      "Planilha sem a coluna Matrícula - colunas encontradas: Folha de março"},
+        CasoCabecalho{"EmptyFile", "", "Planilha sem a coluna Matrícula - colunas encontradas: nenhuma"},
+        CasoCabecalho{"OnlyBlankRows", "\r\n;;\r\n  \r\n", "Planilha sem a coluna Matrícula - colunas encontradas: nenhuma"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(PlanilhaFixture, ResultLinesCarryTheFilesOwnLineNumbers)
+{
+    const std::string bytes =
+        "\r\n"                                   // 1 blank, before the header
+        "Matrícula;Nome;Valor\r\n"               // 2 the header
+        "M001;ANA;1,00\r\n"                      // 3 stored
+        "\r\n"                                   // 4 blank
+        ";;\r\n"                                 // 5 an empty spreadsheet row
+        "M005;\"BIA\r\nSEGUNDA LINHA\";1.500\r\n"  // 6-7 a quoted line break
+        "X9;CAIO;2,00\r\n"                       // 8 not found
+        "ABCDEFGHIJKLMNOPQRST;DEA;\r\n"          // 9 empty value
+        "M002;ELI;3\r\n"                         // 10 no type: selected is 1
+        ";ZOE;0,00\r\n"                          // 11 no registration, no value: skipped
+        ";YAN;\r\n"                              // 12 the same
+        ";;abc";                                 // 13 no registration, a bad value
+    EXPECT_FALSE(importaCsv(bytes));
+    const QStringList esperado = {
+        QStringLiteral("            6   M005                 Valor inválido: 1.500"),
+        QStringLiteral("            8   X9                   Matrícula não encontrada"),
+        QStringLiteral("            9   ABCDEFGHIJKLMNOPQRST Coluna Valor vazia"),
+        QStringLiteral("           10   M002                 Matrícula não encontrada"),
+        QStringLiteral("           13") + QString(24, u' ') + QStringLiteral("Valor inválido: abc")};
+    EXPECT_EQ(run().linhasResultado(), esperado);
+    EXPECT_EQ(run().TotalOk, 1);
+    EXPECT_EQ(run().TotalErros, 5);
+    EXPECT_EQ(valor(M001Dinheiro), 1);
+}
+
+TEST_F(PlanilhaFixture, ACsvRunsTheSameAsTheEquivalentRrm)
+{
+    // The same records in both layouts give the same values, result lines
+    // (one line further down: the header) and log lines; only the first
+    // log line names another file.
+    std::vector<int> progresso;
+    int contados = 0;
+    run().aoProgresso = [&](int l) { progresso.push_back(l); };
+    run().aoContar = [&](int n) { contados = n; };
+    EXPECT_FALSE(importa({registro("M001", "10,00"), registro("M002", "30,00", "02"), registro("M005", "150,00", "03"),
+                          registro("X", "1,00"), registro("JOS\xC9", "700,00")}));
+    const ModeloRecarga porRrm = m;
+    QStringList esperado;
+    for (const QString& l : run().linhasResultado())
+        esperado << QStringLiteral("%1").arg(l.left(13).trimmed().toInt() + 1, 13) + l.mid(13);
+    const std::string logRrm = log();
+    for (int t = 0; t <= AlemDoArquivo; ++t)
+        m.wRecarga[std::size_t(t)].Grupo[0].Valor = 0;
+
+    EXPECT_FALSE(importaCsv("Matr\xED" "cula;Tipo;Valor\r\n" "M001;;10,00\r\nM002;02;30\r\n"
+                            "M005;3;150\r\nX;;1\r\nJOS\xC9;;700\r\n"));
+    for (int t = 0; t <= AlemDoArquivo; ++t)
+        EXPECT_EQ(valor(t), porRrm.wRecarga[std::size_t(t)].Grupo[0].Valor) << t;
+    EXPECT_EQ(esperado.size(), 3);
+    EXPECT_EQ(run().linhasResultado(), esperado);
+    const auto corpo = [](const std::string& l) { return l.substr(l.find("\r\n") + 2); };
+    EXPECT_EQ(corpo(log()), corpo(logRrm));
+    EXPECT_EQ(contados, 5);
+    EXPECT_EQ(progresso, (std::vector<int>{1, 2, 3, 4, 5, 2, 3, 4, 5, 6}));
+}
+
+struct CasoFormato {
+    const char* nome;
+    FormatoImportacao formato;
+};
+
+class Formato : public ::testing::TestWithParam<CasoFormato> {};
+
+TEST_P(Formato, ComesFromTheExtensionAlone)
+{
+    EXPECT_EQ(formatoImportacao(QString::fromUtf8(GetParam().nome)), GetParam().formato);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Nomes, Formato,
+    ::testing::Values(CasoFormato{"/x/folha.csv", FormatoImportacao::Planilha},
+                      CasoFormato{"/x/FOLHA.CSV", FormatoImportacao::Planilha},
+                      CasoFormato{"C:\\x\\folha.2026.Csv", FormatoImportacao::Planilha},
+                      CasoFormato{"/x/folha.rrm", FormatoImportacao::Rrm},
+                      CasoFormato{"/x/folha.txt", FormatoImportacao::Rrm},
+                      CasoFormato{"/x/folha.csv.rrm", FormatoImportacao::Rrm},
+                      CasoFormato{"/x/folha_csv", FormatoImportacao::Rrm},
+                      CasoFormato{"/x/folhacsv", FormatoImportacao::Rrm}),
+    [](const auto& info) { return std::to_string(info.index); });
+
+TEST_F(PlanilhaFixture, ARrmNamedCsvIsReadAsASpreadsheet)
+{
+    // The name decides, not the content: a payroll record in a ".CSV" file
+    // is a header without the columns.
+    const QString caminho = externo({registro("M001", "10,00")}, QStringLiteral("folha.CSV"));
+    EXPECT_FALSE(run().Importa(caminho, 1));
+    ASSERT_EQ(run().linhasResultado().size(), 1);
+    EXPECT_TRUE(run().linhasResultado()[0].contains(QStringLiteral("Planilha sem a coluna Matrícula")));
+    EXPECT_EQ(valor(M001Dinheiro), 0);
+}
+
+TEST(CampoPlanilha, Utf8IsTakenOnlyWhenTheBytesAreUtf8)
+{
+    EXPECT_TRUE(campoplanilha::ehUtf8("\xEF\xBB\xBF" "abc"));
+    EXPECT_TRUE(campoplanilha::ehUtf8("JOS\xC3\x89"));
+    EXPECT_TRUE(campoplanilha::ehUtf8("\xE2\x82\xAC 1"));
+    EXPECT_FALSE(campoplanilha::ehUtf8("abc"));           // plain ASCII reads the same either way
+    EXPECT_FALSE(campoplanilha::ehUtf8("JOS\xC9"));       // Windows-1252 É
+    EXPECT_FALSE(campoplanilha::ehUtf8("JOS\xC3"));       // cut short
+    EXPECT_FALSE(campoplanilha::ehUtf8("\xC3\x89\xE9"));  // a valid start is not enough
+    EXPECT_FALSE(campoplanilha::ehUtf8("\xC0\x80"));      // overlong
+}
+
+}  // namespace
+}  // namespace pluvexa

@@ -1,0 +1,81 @@
+// The file layer's single-file step without Qt, as the command line's coder
+// and envelope commands use it: a new file stands complete under its name or
+// the old one stays, and no part is left behind, whatever fails.
+
+#include "files/arquivoseguro.h"
+#include "files/core/parte.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <stdexcept>
+
+namespace pluvexa {
+namespace {
+
+enum class Escritor { Escreve, Falha, Lanca };
+
+struct Caso {
+    const char* nome;
+    Escritor escritor;
+    int falhaNa;  // operation of the layer made to fail (0: none)
+    parte::Resultado esperado;
+    const char* mensagem;  // start of the message, with {P} the part's path
+};
+
+class ParteSemQt : public ::testing::TestWithParam<Caso> {
+protected:
+    QTemporaryDir dir;
+    std::string destino() const { return dir.filePath("out").toStdString(); }
+    QByteArray le() const
+    {
+        QFile f(dir.filePath("out"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+};
+
+TEST_P(ParteSemQt, NewFileCompleteOrOldFileKept)
+{
+    const Caso& c = GetParam();
+    {
+        QFile f(dir.filePath("out"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
+    FalhasArquivo falhas(c.falhaNa);
+    std::string erro;
+    auto escreve = [&](const std::filesystem::path& p) {
+        std::ofstream(p, std::ios::binary) << "new";
+        if (c.escritor == Escritor::Lanca)
+            throw std::runtime_error("writer failed");
+        return c.escritor == Escritor::Escreve;
+    };
+    if (c.escritor == Escritor::Lanca) {
+        EXPECT_THROW(parte::produz(destino(), escreve, erro), std::runtime_error);
+    } else {
+        EXPECT_EQ(parte::produz(destino(), escreve, erro), c.esperado);
+        QString esperada = QString::fromLatin1(c.mensagem);
+        esperada.replace("{P}", QDir::toNativeSeparators(dir.filePath("out.part")));
+        EXPECT_TRUE(QString::fromStdString(erro).startsWith(esperada)) << erro;
+    }
+    EXPECT_EQ(le(), c.esperado == parte::Resultado::Colocado ? QByteArray("new") : QByteArray("old"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("out.part")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ParteSemQt,
+    ::testing::Values(
+        Caso{"written", Escritor::Escreve, 0, parte::Resultado::Colocado, ""},
+        Caso{"writer_fails", Escritor::Falha, 0, parte::Resultado::EscritorFalhou, "Cannot write file \"{P}\"."},
+        Caso{"writer_throws", Escritor::Lanca, 0, parte::Resultado::EscritorFalhou, ""},
+        Caso{"part_cannot_be_created", Escritor::Escreve, 1, parte::Resultado::PassoFalhou,
+             "Cannot create file \"{P}\". Simulated failure."},
+        Caso{"rename_fails", Escritor::Escreve, 2, parte::Resultado::PassoFalhou,
+             "Cannot rename file \"{P}\" to "}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
+}  // namespace pluvexa

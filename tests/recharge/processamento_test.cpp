@@ -1,0 +1,227 @@
+#include "recharge/processamento.h"
+#include "recharge/camposregistro.h"
+
+#include <gtest/gtest.h>
+
+#include "recordfixture.h"
+
+namespace pluvexa {
+namespace {
+
+using namespace pluvexa::test;
+
+const QStringList kLinhasHeader{
+    QStringLiteral("Empresa : 42 - EMPRESA TESTE LTDA                                "),
+    QStringLiteral("Data : 01/02/24 08:30:00"),
+    QStringLiteral("Criptografia : Sim"),
+    QStringLiteral(" "),
+    QStringLiteral("Versão Recarga : CENTRAL 3.2         "),
+    QStringLiteral("Versão Remota : 2.1.1.01C "),
+    QStringLiteral("Sequencial Arquivo : 000000000000000123"),
+    QStringLiteral(" ")};
+
+const QStringList kOk{QStringLiteral("Header      ==> OK "), QStringLiteral("Detalhe     ==> OK "),
+                      QStringLiteral("Tipo Cartão ==> OK "), QStringLiteral("Tarifa      ==> OK "),
+                      QStringLiteral("Trailer     ==> OK "), QStringLiteral("Eventos     ==> OK ")};
+
+TEST(Processamento, BannerOpensTheLog)
+{
+    const QStringList b = bannerProcessamento(QDateTime(QDate(2024, 2, 1), QTime(9, 5, 7)),
+                                              QStringLiteral("/home/x/Recebidos/PX_1.rec"));
+    EXPECT_EQ(b, (QStringList{
+                     QString(81, u'='),
+                     QStringLiteral("=============== Drovanti - Pluvexa - ZELVO PLUS =========================="),
+                     QStringLiteral("===============     Data Proc: 01/02/2024 09:05:07     =========================="),
+                     QString(81, u'='), QStringLiteral(" "),
+                     QStringLiteral("Carregando Arquivo : /home/x/Recebidos/PX_1.rec")}));
+}
+
+TEST(Processamento, ConsistentFileEndsWithSixOkLines)
+{
+    ModeloRecarga m;
+    ProcessadorRecarga p(m);
+    DadosArquivo mostrados;
+    p.aoHeader = [&](const DadosArquivo& d) { mostrados = d; };
+    p.aoEventoDesconhecido = [](const QString&, int) { ADD_FAILURE() << "no unknown event expected"; };
+    QStringList log{QStringLiteral("banner")};
+    const ResultadoProcessamento r = p.processa(arquivoExemplo(), log);
+
+    EXPECT_TRUE(r.consistente());
+    EXPECT_EQ(log, QStringList{QStringLiteral("banner")} + kLinhasHeader + kOk);
+    EXPECT_EQ(mostrados.lblseq, QStringLiteral("000000000000000123"));
+    EXPECT_EQ(mostrados.lblempresa, kLinhasHeader[0].mid(10));
+    EXPECT_EQ(mostrados.lbldata, QStringLiteral("01/02/24 08:30:00"));
+    EXPECT_EQ(mostrados.lblcripta, QStringLiteral("Sim"));
+    EXPECT_EQ(r.listaTiposCartao.size(), 2u);
+    EXPECT_EQ(r.listaTarifas.size(), 3u);
+    EXPECT_EQ(r.TipoCartaoSel, 2);
+    EXPECT_EQ(r.TarifaSel, 5);
+    EXPECT_EQ(m.QtdRecarga, 2);
+    EXPECT_EQ(m.ModoArredondamento, 1);
+}
+
+TEST(Processamento, ShortDetailFailsItsCheckAndTheOthersLoad)
+{
+    auto linhas = arquivoExemplo();
+    linhas.insert(linhas.begin() + 7, detalheDinheiroLinha().substr(0, 271));
+    ModeloRecarga m;
+    QStringList log;
+    const ResultadoProcessamento r = ProcessadorRecarga(m).processa(linhas, log);
+    EXPECT_FALSE(r.consistente());
+    EXPECT_FALSE(r.marcas.detalhe);
+    EXPECT_TRUE(r.marcas.header && r.marcas.tipoCartao && r.marcas.tarifa && r.marcas.trailer && r.marcas.eventos);
+    EXPECT_EQ(log.last(), QStringLiteral("Detalhe     ==> Consistencia Inválida "));
+    EXPECT_EQ(log.size(), kLinhasHeader.size() + 1);
+    EXPECT_EQ(m.QtdRecarga, 2);
+}
+
+TEST(Processamento, UnknownEventIsReportedPerLine)
+{
+    auto linhas = arquivoExemplo();
+    linhas.insert(linhas.begin() + 3, "07 QUALQUER COISA");
+    linhas.push_back("X");
+    ModeloRecarga m;
+    ProcessadorRecarga p(m);
+    QStringList mensagens;
+    p.aoEventoDesconhecido = [&](const QString& tipo, int linha) {
+        mensagens.append(QStringLiteral("Evento não reconhecido - ") + tipo + QStringLiteral(" - Verifique!")
+                         + QString::number(linha));
+    };
+    QStringList log;
+    const ResultadoProcessamento r = p.processa(linhas, log);
+    EXPECT_EQ(mensagens, (QStringList{QStringLiteral("Evento não reconhecido - 07 - Verifique!3"),
+                                      QStringLiteral("Evento não reconhecido - X - Verifique!10")}));
+    EXPECT_FALSE(r.marcas.eventos);
+    EXPECT_EQ(log.mid(kLinhasHeader.size()),
+              (QStringList{QStringLiteral("Evento desconhecido - Evento : 07 - Linha : 3"),
+                           QStringLiteral("Evento desconhecido - Evento : X - Linha : 10"),
+                           QStringLiteral("Evento      ==> Evento Inválido ")}));
+}
+
+TEST(Processamento, BlankLinesAreSkipped)
+{
+    auto linhas = arquivoExemplo();
+    linhas.insert(linhas.begin() + 1, "");
+    linhas.insert(linhas.begin() + 4, "   ");
+    linhas.insert(linhas.begin() + 6, "\t ignored");
+    linhas.push_back("");
+    ModeloRecarga m;
+    QStringList log;
+    EXPECT_TRUE(ProcessadorRecarga(m).processa(linhas, log).consistente());
+    EXPECT_EQ(log.mid(kLinhasHeader.size()), kOk);
+}
+
+TEST(Processamento, FailedMarksAreListedInTheirOrder)
+{
+    const std::vector<Texto> linhas{trailerLinha(1, 0, 0, 0, 0) + "0", "11", tarifa03Linha() + "0",
+                                    tipoDinheiroLinha() + "0", detalheDinheiroLinha() + "0",
+                                    headerLinha() + "0"};
+    ModeloRecarga m;
+    QStringList log;
+    const ResultadoProcessamento r = ProcessadorRecarga(m).processa(linhas, log);
+    EXPECT_FALSE(r.temHeader);
+    EXPECT_EQ(log, (QStringList{QStringLiteral("Evento desconhecido - Evento : 11 - Linha : 1"),
+                                QStringLiteral("Header      ==> Consistencia Inválida "),
+                                QStringLiteral("Detalhe     ==> Consistencia Inválida "),
+                                QStringLiteral("Tipo Cartão ==> Consistencia Inválida"),
+                                QStringLiteral("Tarifa      ==> Consistencia Inválida"),
+                                QStringLiteral("Trailer     ==> Consistencia Inválida"),
+                                QStringLiteral("Evento      ==> Evento Inválido ")}));
+}
+
+TEST(Processamento, CodeOutsideTheTablesIsLoggedAndFailsTheCheck)
+{
+    auto linhas = arquivoExemplo();
+    std::string tarifa = tarifa03Linha();
+    tarifa.replace(2, 2, "15");
+    linhas.insert(linhas.begin() + 6, tarifa);
+    ModeloRecarga m;
+    QStringList log;
+    const ResultadoProcessamento r = ProcessadorRecarga(m).processa(linhas, log);
+    EXPECT_FALSE(r.marcas.tarifa);
+    EXPECT_EQ(log.mid(kLinhasHeader.size()),
+              (QStringList{QStringLiteral("Tarifa fora da tabela (00 a 14) - Código : 15 - Linha : 6"),
+                           QStringLiteral("Tarifa      ==> Consistencia Inválida")}));
+    EXPECT_EQ(r.listaTarifas.size(), 3u);
+    EXPECT_EQ(m.QtdRecarga, 2);
+}
+
+TEST(Processamento, SecondFileDropsTheFirstFilesTablesAndLists)
+{
+    ModeloRecarga m;
+    QStringList log;
+    ProcessadorRecarga p(m);
+    p.processa(arquivoExemplo(), log);
+    ASSERT_EQ(m.wTipoCartao[2].Codigo, 2);
+
+    const std::vector<Texto> segundo{headerLinha(), tipoDinheiroLinha(), tarifa03Linha(),
+                                     detalheDinheiroLinha(), trailerLinha(5, 1, 0, 0, 0)};
+    log.clear();
+    const ResultadoProcessamento r = p.processa(segundo, log);
+    EXPECT_TRUE(r.consistente());
+    EXPECT_EQ(m.wTipoCartao[2].Codigo, 0);
+    EXPECT_TRUE(m.wTarifa[5].Descricao.empty());
+    EXPECT_TRUE(m.wTarifa[0].Descricao.empty());
+    EXPECT_EQ(m.QtdRecarga, 1);
+    EXPECT_EQ(r.listaTiposCartao.size(), 1u);
+    EXPECT_EQ(r.listaTarifas.size(), 1u);
+}
+
+TEST(Processamento, HeaderlessFileAfterAFileWithAHeaderKeepsNoneOfItsValues)
+{
+    ModeloRecarga m;
+    QStringList log;
+    ProcessadorRecarga p(m);
+    p.processa(arquivoExemplo(), log);
+    ASSERT_EQ(m.cabecalho.Empresa, 42);
+    ASSERT_EQ(m.ModoArredondamento, 1);
+
+    auto semHeader = arquivoExemplo();
+    semHeader.erase(semHeader.begin());
+    log.clear();
+    const ResultadoProcessamento r = p.processa(semHeader, log);
+    EXPECT_TRUE(r.consistente());
+    EXPECT_FALSE(r.temHeader);
+    EXPECT_EQ(m.cabecalho.Empresa, 0);
+    EXPECT_TRUE(m.cabecalho.NomeEmpresa.empty());
+    EXPECT_TRUE(m.cabecalho.Remessa.empty());
+    EXPECT_TRUE(m.cabecalho.NomeArquivo.empty());
+    EXPECT_TRUE(m.cabecalho.Sequencial.empty());
+    EXPECT_TRUE(m.cabecalho.VersaoRecarga.empty());
+    EXPECT_EQ(m.cabecalho.NumeroCabecalho, 0);
+    EXPECT_EQ(m.cabecalho.Arredondamento, "0");
+    EXPECT_EQ(m.ModoArredondamento, 0);
+    EXPECT_EQ(m.QtdRecarga, 2);
+}
+
+TEST(Processamento, ConversionErrorStopsAtItsLineKeepingTheLog)
+{
+    auto linhas = arquivoExemplo();
+    linhas[7].replace(2, 10, "ABCDEFGHIJ");
+    ModeloRecarga m;
+    QStringList log;
+    try {
+        ProcessadorRecarga(m).processa(linhas, log);
+        FAIL() << "no conversion error";
+    } catch (const ErroConversao& e) {
+        EXPECT_STREQ(e.what(), "'ABCDEFGHIJ' is not a valid integer value");
+    }
+    EXPECT_EQ(log, kLinhasHeader);
+    EXPECT_EQ(m.QtdRecarga, 1);
+}
+
+TEST(Processamento, HeaderNotEncryptedShowsNao)
+{
+    std::string h = headerLinha();
+    h[85] = '0';
+    const Cabecalho c = [&] {
+        ModeloRecarga m;
+        QStringList log;
+        ProcessadorRecarga(m).processa({h}, log);
+        return m.cabecalho;
+    }();
+    EXPECT_EQ(dadosArquivo(c).lblcripta, QStringLiteral("Não"));
+}
+
+}  // namespace
+}  // namespace pluvexa
