@@ -4,13 +4,13 @@
 // each keystroke in the find field (write-back and filtered fill) under
 // 20 ms; "Repetir Última Recarga" over the whole file under 50 ms.
 
+#include "grid/atualizacaogrid.h"
+#include "grid/classificacaogrid.h"
 #include "grid/filtroportadores.h"
 #include "grid/preenchegrid.h"
-#include "grid/classificacaogrid.h"
-#include "grid/totaisgrid.h"
-#include "grid/atualizacaogrid.h"
-#include "grid/tabelagridmemoria.h"
 #include "grid/repeterecarga.h"
+#include "grid/tabelagridmemoria.h"
+#include "grid/totaisgrid.h"
 #include "recharge/modelo.h"
 
 #include <benchmark/benchmark.h>

@@ -7,9 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "central/dadosdemo.h"
 #include "exchange/exportacsv.h"
 #include "exchange/recargaexterna.h"
-#include "central/dadosdemo.h"
 
 namespace pluvexa {
 namespace {

@@ -6,8 +6,8 @@
 #include <QDateTime>
 #include <QStringList>
 
-#include "recharge/registros.h"
 #include "recharge/processamento.h"
+#include "recharge/registros.h"
 
 namespace pluvexa {
 namespace {

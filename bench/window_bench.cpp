@@ -6,14 +6,14 @@
 // holder on one money card type and tariff, so that the grid lists them all
 // (argument 1). Goal: under 100 ms for the whole step.
 
+#include "central/dadosdemo.h"
+#include "central/ladocentral.h"
+#include "codec/builtinkeys.h"
 #include "grid/preenchegrid.h"
 #include "grid/tabelagridmemoria.h"
-#include "codec/builtinkeys.h"
-#include "central/ladocentral.h"
 #include "recharge/cp1252.h"
-#include "central/dadosdemo.h"
-#include "recharge/escritorrecarga.h"
 #include "recharge/empacotamento.h"
+#include "recharge/escritorrecarga.h"
 #include "recharge/processamento.h"
 
 #include <benchmark/benchmark.h>

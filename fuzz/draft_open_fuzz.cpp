@@ -4,10 +4,10 @@
 // allocate beyond the expander's bound; failures are the expander's verdict
 // or the reader's conversion error.
 
-#include "recharge/escritorrecarga.h"
 #include "codec/lzw.h"
-#include "recharge/processamento.h"
 #include "recharge/camposregistro.h"
+#include "recharge/escritorrecarga.h"
+#include "recharge/processamento.h"
 
 #include <cstdint>
 #include <cstdlib>

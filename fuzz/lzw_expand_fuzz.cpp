@@ -4,8 +4,8 @@
 // kMaxExpandedSize bytes (a fatal error after them included) the expander
 // must refuse the stream as too large, and only then.
 
-#include "lzw_reference.h"
 #include "codec/lzw.h"
+#include "lzw_reference.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // Compresses arbitrary bytes: the stream must equal the plain reference
 // compressor's and expand back to the input.
 
-#include "lzw_reference.h"
 #include "codec/lzw.h"
+#include "lzw_reference.h"
 
 #include <cstdlib>
 

@@ -9,9 +9,9 @@
 // is never written, so its holders read as money the second time.) The
 // header times come from one fixed moment.
 
+#include "recharge/camposregistro.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/processamento.h"
-#include "recharge/camposregistro.h"
 
 #include <QDateTime>
 #include <cstdint>

@@ -4,9 +4,9 @@
 // widget refilled with all 10,000 rows at the end. Goal: under 1 s.
 
 #include "grid/preenchegrid.h"
+#include "interaction/interaction.h"
 #include "maintenance/janelaimportacao.h"
 #include "maintenance/recargagrid.h"
-#include "interaction/interaction.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,10 +8,10 @@
 // (picture before, comparison after), and one typed value's step, which
 // pictures and compares the 10,000 holders on each Enter.
 
-#include "grid/preenchegrid.h"
-#include "grid/totaisgrid.h"
 #include "grid/atualizacaogrid.h"
 #include "grid/passovalores.h"
+#include "grid/preenchegrid.h"
+#include "grid/totaisgrid.h"
 #include "grid/validavalor.h"
 #include "maintenance/desfazervalores.h"
 #include "maintenance/recargagrid.h"

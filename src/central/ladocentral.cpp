@@ -1,8 +1,8 @@
 #include "central/ladocentral.h"
 
-#include "files/arquivoseguro.h"
 #include "codec/envelope.h"
 #include "codec/lzw.h"
+#include "files/arquivoseguro.h"
 
 #include <QFile>
 #include <QTemporaryDir>

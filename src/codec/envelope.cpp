@@ -1,4 +1,5 @@
 #include "codec/envelope.h"
+
 #include "codec/contenthasher.h"
 
 #include "codec/randomsource.h"

@@ -1,6 +1,6 @@
 #include "exchange/exportacsv.h"
 
-#include "files/arquivoseguro.h"
+#include "exchange/fonteregistros.h"
 #include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"
 
@@ -74,11 +74,19 @@ std::string geraPlanilha(const ModeloRecarga& modelo)
     return saida;
 }
 
+QString ExportaCsv::filtro() const
+{
+    return kFiltroPlanilha;
+}
+
+std::string ExportaCsv::gera(const ModeloRecarga& modelo) const
+{
+    return geraPlanilha(modelo);
+}
+
 bool exportaPlanilha(const ModeloRecarga& modelo, const QString& destino, QString* erro)
 {
-    const std::string bytes = geraPlanilha(modelo);
-    // The model stays in memory: a lost export is made again, no flush.
-    return gravaArquivo(destino, QByteArrayView(bytes.data(), qsizetype(bytes.size())), Durabilidade::Comum, erro);
+    return exporta(ExportaCsv(), modelo, destino, erro);
 }
 
 }  // namespace pluvexa

@@ -12,6 +12,7 @@
 // file back as it is (the registration, card type and value columns), so it
 // serves as the template of a month's values.
 
+#include "exchange/formatoexportacao.h"
 #include "recharge/modelo.h"
 
 #include <QString>
@@ -19,12 +20,17 @@
 
 namespace pluvexa {
 
+class ExportaCsv final : public FormatoExportacao {
+public:
+    QString filtro() const override;
+    QString extensao() const override { return QStringLiteral(".csv"); }
+    std::string gera(const ModeloRecarga& modelo) const override;
+};
+
 // The file's bytes.
 std::string geraPlanilha(const ModeloRecarga& modelo);
 
-// Writes the file through the file layer: nothing half-written stands under
-// `destino`. False, with `erro` (when given) naming the failed step, when
-// the file could not be written.
+// exporta() with ExportaCsv.
 bool exportaPlanilha(const ModeloRecarga& modelo, const QString& destino, QString* erro = nullptr);
 
 }  // namespace pluvexa

@@ -1,7 +1,7 @@
 #include "exchange/fonteregistros.h"
 
-#include "exchange/persrecargaexterna.h"
 #include "exchange/leituraplanilha.h"
+#include "exchange/persrecargaexterna.h"
 
 #include <QFile>
 #include <QFileInfo>

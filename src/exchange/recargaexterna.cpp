@@ -1,9 +1,9 @@
 #include "exchange/recargaexterna.h"
 
-#include "recharge/cp1252.h"
-#include "recharge/moeda.h"
-#include "recharge/formatonumero.h"
 #include "files/pastastrabalho.h"
+#include "recharge/cp1252.h"
+#include "recharge/formatonumero.h"
+#include "recharge/moeda.h"
 
 #include <QDir>
 #include <QElapsedTimer>

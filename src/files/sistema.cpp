@@ -1,4 +1,5 @@
 #include "files/sistema.h"
+
 #include "files/core/parte.h"
 
 #include <QDir>

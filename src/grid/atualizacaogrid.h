@@ -4,9 +4,9 @@
 // (AtualizaArrayRecargas), which every action that needs the model up to
 // date runs first.
 
+#include "grid/avisosjanela.h"
 #include "grid/selecaogrid.h"
 #include "grid/totaisgrid.h"
-#include "grid/avisosjanela.h"
 #include "recharge/modelo.h"
 
 #include <QString>

@@ -4,10 +4,10 @@
 // name or by registration number. Only the rows on screen move; the model
 // keeps its order.
 
+#include "grid/atualizacaogrid.h"
+#include "grid/avisosjanela.h"
 #include "grid/indicelinhas.h"
 #include "grid/selecaogrid.h"
-#include "grid/avisosjanela.h"
-#include "grid/atualizacaogrid.h"
 #include "recharge/modelo.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "grid/preenchegrid.h"
 
-#include "grid/filtroportadores.h"
 #include "grid/celulasgrid.h"
+#include "grid/filtroportadores.h"
 #include "grid/tabelagrid.h"
 #include "recharge/cp1252.h"
 

@@ -4,10 +4,10 @@
 // tariff (the work of cbtipocartaoChange), and the grid's header layout
 // shared with the sort.
 
+#include "grid/avisosjanela.h"
 #include "grid/indicelinhas.h"
 #include "grid/selecaogrid.h"
 #include "grid/totaisgrid.h"
-#include "grid/avisosjanela.h"
 #include "recharge/modelo.h"
 
 #include <QString>

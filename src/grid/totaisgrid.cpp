@@ -2,8 +2,8 @@
 
 #include "grid/celulasgrid.h"
 #include "grid/tabelagrid.h"
-#include "recharge/moeda.h"
 #include "recharge/formatonumero.h"
+#include "recharge/moeda.h"
 
 #include <cmath>
 #include <optional>

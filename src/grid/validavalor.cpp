@@ -4,8 +4,8 @@
 #include "grid/somentegrupo1.h"
 #include "grid/tabelagrid.h"
 #include "recharge/cp1252.h"
-#include "recharge/moeda.h"
 #include "recharge/formatonumero.h"
+#include "recharge/moeda.h"
 
 namespace pluvexa {
 

@@ -1,25 +1,26 @@
 #include "maintenance/janelaexportacao.h"
 
 #include "exchange/exportacsv.h"
-#include "exchange/fonteregistros.h"
-#include "maintenance/filelists.h"
 #include "files/pastastrabalho.h"
 #include "interaction/interaction.h"
+#include "maintenance/filelists.h"
 
 
 namespace pluvexa {
 
 bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& ui)
 {
-    QString destino = ui.saveFileName(QStringLiteral("Exportar Planilha"), arquivoSugerido(arquivo, QStringLiteral("Planilha"), QStringLiteral(".csv")),
-                                      kFiltroPlanilha).trimmed();
+    const ExportaCsv formato;
+    QString destino = ui.saveFileName(QStringLiteral("Exportar Planilha"),
+                                      arquivoSugerido(arquivo, QStringLiteral("Planilha"), formato.extensao()),
+                                      formato.filtro()).trimmed();
     if (destino.isEmpty())
         return false;
     // The import takes a spreadsheet by its extension: keep it one.
-    if (formatoImportacao(destino) != FormatoImportacao::Planilha)
-        destino += QStringLiteral(".csv");
+    if (!destino.endsWith(formato.extensao(), Qt::CaseInsensitive))
+        destino += formato.extensao();
     QString erro;
-    if (exportaPlanilha(m, destino, &erro))
+    if (exporta(formato, m, destino, &erro))
         return true;
     ui.notice(QStringLiteral("Não foi possível gravar a planilha ") + caminhoVisivel(destino)
                   + QStringLiteral(" - ") + erro,

@@ -2,11 +2,11 @@
 
 #include "exchange/fonteregistros.h"
 #include "exchange/relatorioimportacao.h"
+#include "files/pastastrabalho.h"
+#include "interaction/interaction.h"
 #include "maintenance/filelists.h"
 #include "maintenance/visualizacaorelatorio.h"
-#include "files/pastastrabalho.h"
 #include "report/tfrepimportacao.h"
-#include "interaction/interaction.h"
 
 #include <QElapsedTimer>
 

@@ -1,11 +1,11 @@
 #include "maintenance/tfcadrecarga.h"
 
+#include "files/pastastrabalho.h"
+#include "interaction/interaction.h"
 #include "maintenance/desfazervalores.h"
 #include "maintenance/filelists.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
-#include "files/pastastrabalho.h"
-#include "interaction/interaction.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

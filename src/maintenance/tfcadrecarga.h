@@ -5,14 +5,14 @@
 // with its totals, and writes drafts and answer files. The widgets and their
 // handlers live here; the work is done by plain classes beside it.
 
-#include "grid/filtroportadores.h"
-#include "grid/preenchegrid.h"
-#include "grid/indicelinhas.h"
-#include "grid/selecaogrid.h"
-#include "grid/classificacaogrid.h"
 #include "grid/avisosjanela.h"
-#include "recharge/modelo.h"
+#include "grid/classificacaogrid.h"
+#include "grid/filtroportadores.h"
+#include "grid/indicelinhas.h"
+#include "grid/preenchegrid.h"
+#include "grid/selecaogrid.h"
 #include "interaction/appcontext.h"
+#include "recharge/modelo.h"
 
 #include <QDateTime>
 #include <QString>

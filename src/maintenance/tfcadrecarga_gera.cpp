@@ -2,19 +2,19 @@
 // the records a draft or a sealed answer, the processing log its ".LOG", and
 // the received file moves to the processed folder.
 
+#include "files/arquivoseguro.h"
+#include "files/pastastrabalho.h"
+#include "interaction/interaction.h"
 #include "maintenance/desfazervalores.h"
 #include "maintenance/filelists.h"
 #include "maintenance/limites.h"
 #include "maintenance/tfcadrecarga.h"
-#include "files/arquivoseguro.h"
-#include "recharge/cp1252.h"
-#include "recharge/escritorrecarga.h"
-#include "recharge/moeda.h"
-#include "recharge/formatonumero.h"
-#include "recharge/empacotamento.h"
 #include "recharge/camposregistro.h"
-#include "files/pastastrabalho.h"
-#include "interaction/interaction.h"
+#include "recharge/cp1252.h"
+#include "recharge/empacotamento.h"
+#include "recharge/escritorrecarga.h"
+#include "recharge/formatonumero.h"
+#include "recharge/moeda.h"
 
 #include <QDir>
 #include <QFileInfo>

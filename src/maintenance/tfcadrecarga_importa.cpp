@@ -1,11 +1,11 @@
 // "Importar Arquivo" and "Exportar Planilha": values in from an external
 // file (one step of the undo), holders and values out to a spreadsheet.
 
+#include "files/pastastrabalho.h"
 #include "maintenance/desfazervalores.h"
 #include "maintenance/janelaexportacao.h"
 #include "maintenance/janelaimportacao.h"
 #include "maintenance/tfcadrecarga.h"
-#include "files/pastastrabalho.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,15 +1,15 @@
 // Processing a received file or a saved draft: open, expand, check and load
 // it, with every step in the processing log.
 
+#include "files/pastastrabalho.h"
+#include "interaction/interaction.h"
 #include "maintenance/desfazervalores.h"
 #include "maintenance/filelists.h"
 #include "maintenance/tfcadrecarga.h"
+#include "recharge/camposregistro.h"
 #include "recharge/cp1252.h"
 #include "recharge/empacotamento.h"
 #include "recharge/processamento.h"
-#include "recharge/camposregistro.h"
-#include "files/pastastrabalho.h"
-#include "interaction/interaction.h"
 
 #include <QComboBox>
 #include <QDir>

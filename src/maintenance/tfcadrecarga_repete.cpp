@@ -5,10 +5,10 @@
 // step of the undo.
 
 #include "grid/repeterecarga.h"
+#include "interaction/interaction.h"
 #include "maintenance/desfazervalores.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
-#include "interaction/interaction.h"
 
 #include <QComboBox>
 

@@ -1,9 +1,9 @@
 #include "maintenance/visualizacaorelatorio.h"
 
 #include "files/pastastrabalho.h"
+#include "interaction/interaction.h"
 #include "report/pdf.h"
 #include "report/tfrepgeral.h"
-#include "interaction/interaction.h"
 
 #include <QPrinter>
 

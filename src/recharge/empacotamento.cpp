@@ -2,8 +2,8 @@
 
 #include "codec/builtinkeys.h"
 #include "codec/envelope.h"
-#include "recharge/escritorrecarga.h"
 #include "codec/lzw.h"
+#include "recharge/escritorrecarga.h"
 
 #include <QDir>
 #include <QFile>

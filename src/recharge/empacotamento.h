@@ -6,8 +6,8 @@
 // directions work through two temporary files in the folder worked in:
 // "TMP1.REC" (plain text, CR LF) and "TMP2.REC" (compressed stream).
 
-#include "files/arquivoseguro.h"
 #include "codec/keyrecord.h"
+#include "files/arquivoseguro.h"
 #include "recharge/modelo.h"
 
 #include <QString>

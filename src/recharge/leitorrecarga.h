@@ -10,8 +10,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "recharge/modelo.h"
 #include "recharge/camposregistro.h"
+#include "recharge/modelo.h"
 
 namespace pluvexa {
 

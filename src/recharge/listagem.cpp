@@ -1,7 +1,7 @@
 #include "recharge/listagem.h"
 
-#include "recharge/moeda.h"
 #include "recharge/formatonumero.h"
+#include "recharge/moeda.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,9 +1,9 @@
 #include "recharge/processamento.h"
 
-#include "recharge/cp1252.h"
-#include "recharge/leitorrecarga.h"
-#include "recharge/formatonumero.h"
 #include "recharge/camposregistro.h"
+#include "recharge/cp1252.h"
+#include "recharge/formatonumero.h"
+#include "recharge/leitorrecarga.h"
 
 namespace pluvexa {
 

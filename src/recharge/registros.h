@@ -3,6 +3,6 @@
 // The recharge file's text records: the reader that loads them into the
 // model and the writer that builds them back from it.
 
+#include "recharge/camposregistro.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/leitorrecarga.h"
-#include "recharge/camposregistro.h"

@@ -4,8 +4,8 @@
 // the client area, over the background screen, and the window holds the
 // values shared for the whole run (version text, money factor, rounding mode).
 
-#include "shell/tfgeral.h"
 #include "interaction/appcontext.h"
+#include "shell/tfgeral.h"
 
 #include <QPointer>
 #include <memory>

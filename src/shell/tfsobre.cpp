@@ -1,10 +1,10 @@
 #include "shell/tfsobre.h"
 
+#include "codec/builtinkeys.h"
 #include "shell/arte.h"
 #include "shell/formatodata.h"
 #include "shell/informacoesprograma.h"
 #include "shell/tfprincipal.h"
-#include "codec/builtinkeys.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -6,8 +6,8 @@
 // TransferenciaDisco, which sees the lists through ListaArquivos and every
 // dialog through the Interaction.
 
-#include "transfer/listaarquivoswidget.h"
 #include "interaction/appcontext.h"
+#include "transfer/listaarquivoswidget.h"
 
 #include <QWidget>
 #include <memory>

@@ -4,9 +4,9 @@
 // uninterrupted CBC pass over the padded content gives, the signature must
 // cover the whole content, and opening must give it back.
 
-#include "envelopetesthelpers.h"
 #include "codec/envelope.h"
 #include "codec/rsablock.h"
+#include "envelopetesthelpers.h"
 
 #include <QTemporaryDir>
 #define CRYPTOPP_ENABLE_NAMESPACE_WEAK 1

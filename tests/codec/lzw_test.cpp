@@ -1,5 +1,5 @@
-#include "lzw_reference.h"
 #include "codec/lzw.h"
+#include "lzw_reference.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The holders as a spreadsheet: the exact bytes of a small file, and the
 // round trip an operator makes (export, edit values, import, answer file).
 
+#include "central/dadosdemo.h"
 #include "exchange/exportacsv.h"
 #include "exchange/recargaexterna.h"
 #include "files/arquivoseguro.h"
-#include "central/dadosdemo.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/processamento.h"
 #include "registroexterno.h"

@@ -1,8 +1,8 @@
 // The import run: matching records to holders, storing or refusing their
 // values, and the result lines of the refused ones.
 
-#include "importfixture.h"
 #include "files/arquivoseguro.h"
+#include "importfixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "gridfixture.h"
 
+#include "grid/atualizacaogrid.h"
 #include "grid/filtroportadores.h"
 #include "grid/preenchegrid.h"
-#include "grid/atualizacaogrid.h"
 #include "grid/validavalor.h"
 #include "recharge/cp1252.h"
 

@@ -1,7 +1,7 @@
 #include "gridfixture.h"
 
-#include "grid/preenchegrid.h"
 #include "grid/passovalores.h"
+#include "grid/preenchegrid.h"
 
 #include <gtest/gtest.h>
 

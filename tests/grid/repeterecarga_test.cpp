@@ -1,7 +1,7 @@
 #include "gridfixture.h"
 
-#include "grid/preenchegrid.h"
 #include "grid/atualizacaogrid.h"
+#include "grid/preenchegrid.h"
 #include "grid/repeterecarga.h"
 
 #include <gtest/gtest.h>

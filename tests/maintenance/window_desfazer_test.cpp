@@ -4,14 +4,14 @@
 // a new processing, the answer file written after an undo, and the lines
 // the processing log gets for each undo and redo.
 
-#include "grid/passovalores.h"
 #include "exchange/registroexterno.h"
+#include "files/pastastrabalho.h"
+#include "grid/passovalores.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"
 #include "recharge/cp1252.h"
 #include "recharge/empacotamento.h"
-#include "files/pastastrabalho.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Drafts left side by side, a draft saved twice in one minute, and a batch
 // that already has an answer.
 
+#include "files/pastastrabalho.h"
 #include "maintenance/filelists.h"
 #include "maintenance/windowfixture.h"
-#include "files/pastastrabalho.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,10 +3,10 @@
 // a final name, every failure is told, and the next opening offers the
 // right draft.
 
-#include "maintenance/filelists.h"
-#include "maintenance/windowfixture.h"
 #include "files/arquivoseguro.h"
 #include "files/pastastrabalho.h"
+#include "maintenance/filelists.h"
+#include "maintenance/windowfixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,13 @@
 // Drafts and answer files written by the window, read back as the window
 // reads a draft and as the central reads an answer.
 
+#include "files/pastastrabalho.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"
 #include "recharge/cp1252.h"
-#include "recharge/escritorrecarga.h"
 #include "recharge/empacotamento.h"
-#include "files/pastastrabalho.h"
+#include "recharge/escritorrecarga.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,11 +1,11 @@
 // A money holder listed by a later group, a headerless file after a file
 // with a header, and a negative default value, in the real window.
 
+#include "files/pastastrabalho.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"
 #include "recharge/escritorrecarga.h"
-#include "files/pastastrabalho.h"
 
 #include <QComboBox>
 #include <QLabel>

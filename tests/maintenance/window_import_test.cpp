@@ -4,9 +4,9 @@
 // imported values reaching the central in the answer file.
 
 #include "exchange/registroexterno.h"
+#include "files/pastastrabalho.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
-#include "files/pastastrabalho.h"
 #include "support/pdftext.h"
 
 #include <QApplication>

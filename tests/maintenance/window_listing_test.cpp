@@ -1,9 +1,9 @@
 // "Imprimir": the listing previewed from the maintenance window, printed
 // through the preview's paint function and saved as PDF.
 
+#include "files/pastastrabalho.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
-#include "files/pastastrabalho.h"
 #include "support/pdftext.h"
 
 #include <QComboBox>

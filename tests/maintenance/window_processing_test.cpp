@@ -1,12 +1,12 @@
 // Opening the maintenance window and processing received files and drafts
 // through its buttons, as the operator does.
 
+#include "files/pastastrabalho.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
 #include "recharge/cp1252.h"
-#include "recharge/escritorrecarga.h"
 #include "recharge/empacotamento.h"
-#include "files/pastastrabalho.h"
+#include "recharge/escritorrecarga.h"
 
 #include <QComboBox>
 #include <QDir>

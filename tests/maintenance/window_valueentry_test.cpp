@@ -1,10 +1,10 @@
 // Values typed into the real grid with the keyboard, the default value, the
 // sort and the totals under the grid.
 
+#include "files/pastastrabalho.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"
-#include "files/pastastrabalho.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "maintenance/windowfixture.h"
 
-#include "maintenance/recargagrid.h"
 #include "central/ladocentral.h"
-#include "recharge/cp1252.h"
-#include "recharge/escritorrecarga.h"
-#include "recharge/empacotamento.h"
 #include "files/pastastrabalho.h"
 #include "interaction/appcontext.h"
+#include "maintenance/recargagrid.h"
+#include "recharge/cp1252.h"
+#include "recharge/empacotamento.h"
+#include "recharge/escritorrecarga.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -6,8 +6,8 @@
 // wrote. Every dialog goes through a scripted Interaction, every working
 // folder lives under a temporary HOME.
 
-#include "maintenance/tfcadrecarga.h"
 #include "codec/keyrecord.h"
+#include "maintenance/tfcadrecarga.h"
 #include "recharge/modelo.h"
 #include "support/scriptedinteraction.h"
 #include "support/testenv.h"

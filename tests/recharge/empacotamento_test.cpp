@@ -1,5 +1,5 @@
-#include "codec/builtinkeys.h"
 #include "central/ladocentral.h"
+#include "codec/builtinkeys.h"
 #include "codec/envelope.h"
 #include "codec/lzw.h"
 #include "recharge/empacotamento.h"

@@ -1,5 +1,5 @@
-#include "recharge/formatonumero.h"
 #include "recharge/digitosdecimais.h"
+#include "recharge/formatonumero.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,6 +1,6 @@
+#include "files/pastastrabalho.h"
 #include "recharge/cp1252.h"
 #include "recharge/modelo.h"
-#include "files/pastastrabalho.h"
 #include "support/testenv.h"
 
 #include <QDir>

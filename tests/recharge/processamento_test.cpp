@@ -1,5 +1,5 @@
-#include "recharge/processamento.h"
 #include "recharge/camposregistro.h"
+#include "recharge/processamento.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "report/pdf.h"
 #include "files/arquivoseguro.h"
 #include "formfixture.h"
+#include "report/pdf.h"
 #include "support/pdftext.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "report/tfrepimportacao.h"
 #include "formfixture.h"
+#include "report/tfrepimportacao.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

@@ -4,10 +4,10 @@
 
 #include "janelaprincipal.h"
 
+#include "files/pastastrabalho.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "maintenance/ttabnumedit.h"
-#include "files/pastastrabalho.h"
 #include "shell/barrastatus.h"
 #include "shell/geometriajanela.h"
 

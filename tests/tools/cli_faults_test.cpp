@@ -4,8 +4,8 @@
 // that keeps it exits 1, and no part is left behind.
 
 #include "cli/cli.h"
-#include "files/arquivoseguro.h"
 #include "codec/keyrecord.h"
+#include "files/arquivoseguro.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The transfer window itself, offscreen: its lists, counts and buttons over
 // temporary folders standing for the disks.
 
-#include "transfer/tfcargaarquivos.h"
 #include "transfer/core/unidades.h"
+#include "transfer/tfcargaarquivos.h"
 #include "transferfixture.h"
 
 #include <QComboBox>

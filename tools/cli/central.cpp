@@ -1,13 +1,13 @@
 // central and demo: the card central's side, with the demonstration keys.
 
-#include "cli.h"
-#include "democentralkeys.h"
-#include "codec/builtinkeys.h"
-#include "central/ladocentral.h"
 #include "central/dadosdemo.h"
-#include "recharge/escritorrecarga.h"
-#include "recharge/empacotamento.h"
+#include "central/ladocentral.h"
+#include "cli.h"
+#include "codec/builtinkeys.h"
+#include "democentralkeys.h"
 #include "files/pastastrabalho.h"
+#include "recharge/empacotamento.h"
+#include "recharge/escritorrecarga.h"
 
 #include <QDir>
 #include <QFileInfo>

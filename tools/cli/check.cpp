@@ -1,13 +1,14 @@
 // check and rewrite: the record reader, the processing log and the writer
 // on the command line.
 
+#include "arquivoentrada.h"
 #include "cli.h"
+#include "recharge/camposregistro.h"
 #include "recharge/cp1252.h"
+#include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/formatonumero.h"
-#include "recharge/empacotamento.h"
 #include "recharge/processamento.h"
-#include "recharge/camposregistro.h"
 
 #include <QDir>
 #include <QFile>
@@ -120,25 +121,21 @@ int check(const QStringList& args)
         "summary. FILE is a received file (sealed; opened with the built-in keys) unless\n"
         "--draft or --plain says otherwise. Exit 0 when every record is consistent."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("file to check"));
-    const QCommandLineOption draft(QStringLiteral("draft"), QStringLiteral("FILE is a draft (compressed only)"));
-    const QCommandLineOption plain(QStringLiteral("plain"), QStringLiteral("FILE is plain recharge text"));
-    parser.addOptions({draft, plain});
+    const ArquivoEntrada arquivo(parser);
     if (int r = analisa(parser, args, 1); r >= 0)
         return r;
-    if (parser.isSet(draft) && parser.isSet(plain)) {
-        std::fputs("pluvexa-cli check: --draft and --plain exclude each other\n", stderr);
-        return UsoErrado;
-    }
+    if (const std::optional<int> r = arquivo.confereOpcoes("check"))
+        return *r;
     const QString path = parser.positionalArguments().first();
-    if (!QFileInfo(path).isFile())
-        return falha(QStringLiteral("%1 does not exist").arg(path));
+    if (const std::optional<int> r = ArquivoEntrada::confereExiste(path))
+        return *r;
 
     ModeloRecarga modelo;
     ResultadoProcessamento resultado;
     QStringList log;
     QString erro;
     const bool processado =
-        processaArquivo(path, parser.isSet(draft), parser.isSet(plain), modelo, resultado, log, erro);
+        processaArquivo(path, arquivo.rascunho(), arquivo.plano(), modelo, resultado, log, erro);
     for (const QString& l : log)
         escreve(l);
     if (!processado)
@@ -162,8 +159,8 @@ int rewrite(const QStringList& args)
     if (int r = analisa(parser, args, 2); r >= 0)
         return r;
     const QStringList p = parser.positionalArguments();
-    if (!QFileInfo(p[0]).isFile())
-        return falha(QStringLiteral("%1 does not exist").arg(p[0]));
+    if (const std::optional<int> r = ArquivoEntrada::confereExiste(p[0]))
+        return *r;
     ModeloRecarga modelo;
     ProcessadorRecarga processador(modelo);
     QStringList log;

@@ -1,6 +1,7 @@
 // export: the holders of a file as a spreadsheet, the template the payroll
 // department fills in and "import" reads back.
 
+#include "arquivoentrada.h"
 #include "cli.h"
 #include "exchange/exportacsv.h"
 #include "exchange/fonteregistros.h"
@@ -22,15 +23,11 @@ int exporta(const QStringList& args)
         "records or OUT cannot be written."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
     parser.addPositionalArgument(QStringLiteral("OUT.csv"), QStringLiteral("the spreadsheet to write"));
-    const QCommandLineOption draft(QStringLiteral("draft"), QStringLiteral("FILE is a draft (compressed only)"));
-    const QCommandLineOption plain(QStringLiteral("plain"), QStringLiteral("FILE is plain recharge text"));
-    parser.addOptions({draft, plain});
+    const ArquivoEntrada arquivo(parser);
     if (int r = analisa(parser, args, 2); r >= 0)
         return r;
-    if (parser.isSet(draft) && parser.isSet(plain)) {
-        std::fputs("pluvexa-cli export: --draft and --plain exclude each other\n", stderr);
-        return UsoErrado;
-    }
+    if (const std::optional<int> r = arquivo.confereOpcoes("export"))
+        return *r;
     const QString path = parser.positionalArguments()[0];
     const QString saida = parser.positionalArguments()[1];
     // Only a ".csv" name is read back as a spreadsheet.
@@ -38,13 +35,12 @@ int exporta(const QStringList& args)
         std::fputs("pluvexa-cli export: OUT must end in .csv, the name import reads as a spreadsheet\n", stderr);
         return UsoErrado;
     }
-    if (!QFileInfo(path).isFile())
-        return falha(QStringLiteral("%1 does not exist").arg(path));
+    if (const std::optional<int> r = ArquivoEntrada::confereExiste(path))
+        return *r;
 
     ModeloRecarga modelo;
     ResultadoProcessamento processado;
-    if (const std::optional<int> r = processaConsistente(path, parser.isSet(draft), parser.isSet(plain), modelo,
-                                                         processado, QStringLiteral("nothing exported")))
+    if (const std::optional<int> r = arquivo.processa(path, modelo, processado, QStringLiteral("nothing exported")))
         return *r;
     QString erro;
     if (!exportaPlanilha(modelo, saida, &erro))

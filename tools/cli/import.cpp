@@ -1,12 +1,13 @@
 // import: the external import as the window runs it, for support staff
 // checking a payroll file before the operator imports it.
 
+#include "arquivoentrada.h"
 #include "cli.h"
 #include "exchange/recargaexterna.h"
-#include "recharge/cp1252.h"
-#include "recharge/escritorrecarga.h"
-#include "recharge/empacotamento.h"
 #include "recharge/camposregistro.h"
+#include "recharge/cp1252.h"
+#include "recharge/empacotamento.h"
+#include "recharge/escritorrecarga.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,8 +62,7 @@ int importa(const QStringList& args)
         "when the import could not start or when FILE has inconsistent records."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
     parser.addPositionalArgument(QStringLiteral("EXTERNAL"), QStringLiteral("external recharge file (.rrm or .csv)"));
-    const QCommandLineOption draft(QStringLiteral("draft"), QStringLiteral("FILE is a draft (compressed only)"));
-    const QCommandLineOption plain(QStringLiteral("plain"), QStringLiteral("FILE is plain recharge text"));
+    const ArquivoEntrada arquivo(parser);
     const QCommandLineOption tipo(QStringLiteral("type"),
                                   QStringLiteral("card type selected (default: the first of FILE)"),
                                   QStringLiteral("N"));
@@ -71,13 +71,11 @@ int importa(const QStringList& args)
     const QCommandLineOption saida(QStringLiteral("out"),
                                    QStringLiteral("write the model after the import as plain recharge text"),
                                    QStringLiteral("PLAIN"));
-    parser.addOptions({draft, plain, tipo, pastaLog, saida});
+    parser.addOptions({tipo, pastaLog, saida});
     if (int r = analisa(parser, args, 2); r >= 0)
         return r;
-    if (parser.isSet(draft) && parser.isSet(plain)) {
-        std::fputs("pluvexa-cli import: --draft and --plain exclude each other\n", stderr);
-        return UsoErrado;
-    }
+    if (const std::optional<int> r = arquivo.confereOpcoes("import"))
+        return *r;
     bool tipoValido = true;
     const int tipoPedido = parser.isSet(tipo) ? parser.value(tipo).toInt(&tipoValido) : 0;
     if (!tipoValido) {
@@ -86,13 +84,12 @@ int importa(const QStringList& args)
     }
     const QString path = parser.positionalArguments()[0];
     const QString externo = parser.positionalArguments()[1];
-    if (!QFileInfo(path).isFile())
-        return falha(QStringLiteral("%1 does not exist").arg(path));
+    if (const std::optional<int> r = ArquivoEntrada::confereExiste(path))
+        return *r;
 
     ModeloRecarga modelo;
     ResultadoProcessamento processado;
-    if (const std::optional<int> r = processaConsistente(path, parser.isSet(draft), parser.isSet(plain), modelo,
-                                                         processado, QStringLiteral("nothing imported")))
+    if (const std::optional<int> r = arquivo.processa(path, modelo, processado, QStringLiteral("nothing imported")))
         return *r;
 
     const std::vector<int> tipos = tiposDoArquivo(processado);

@@ -1,9 +1,9 @@
 // keygen, seal and open: key records and the envelope on files.
 
 #include "cli.h"
+#include "codec/keyrecord.h"
 #include "core/codificacao.h"
 #include "files/arquivoseguro.h"
-#include "codec/keyrecord.h"
 
 #include <QFile>
 #include <cryptopp/osrng.h>

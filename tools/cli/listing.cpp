@@ -1,11 +1,12 @@
 // listing: the listing of cards to recharge that "Imprimir" previews, as
 // text lines or as a PDF.
 
+#include "arquivoentrada.h"
 #include "cli.h"
+#include "recharge/camposregistro.h"
 #include "recharge/cp1252.h"
 #include "recharge/listagem.h"
 #include "recharge/processamento.h"
-#include "recharge/camposregistro.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,26 +63,23 @@ int listing(const QStringList& args)
         "the whole report as PDF (no display needed). Exit 1 when the records are not\n"
         "all consistent: no listing then."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
-    const QCommandLineOption draft(QStringLiteral("draft"), QStringLiteral("FILE is a draft (compressed only)"));
-    const QCommandLineOption plain(QStringLiteral("plain"), QStringLiteral("FILE is plain recharge text"));
+    const ArquivoEntrada arquivo(parser);
     const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("write the body lines (default)"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("write the report as PDF to OUT"),
                                  QStringLiteral("OUT"));
-    parser.addOptions({draft, plain, text, pdf});
+    parser.addOptions({text, pdf});
     if (int r = analisa(parser, args, 1); r >= 0)
         return r;
-    if ((parser.isSet(draft) && parser.isSet(plain)) || (parser.isSet(text) && parser.isSet(pdf))) {
-        std::fputs("pluvexa-cli listing: --draft and --plain, --text and --pdf exclude each other\n", stderr);
-        return UsoErrado;
-    }
+    if (arquivo.ambos() || (parser.isSet(text) && parser.isSet(pdf)))
+        return exclusaoMutua("listing", "--draft and --plain, --text and --pdf");
     const QString path = parser.positionalArguments().first();
-    if (!QFileInfo(path).isFile())
-        return falha(QStringLiteral("%1 does not exist").arg(path));
+    if (const std::optional<int> r = ArquivoEntrada::confereExiste(path))
+        return *r;
 
     const QString visivel = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     QStringList log = bannerProcessamento(QDateTime::currentDateTime(), visivel);
     std::vector<Texto> linhas;
-    if (const std::optional<QString> erro = carrega(path, parser.isSet(draft), parser.isSet(plain), linhas, log)) {
+    if (const std::optional<QString> erro = carrega(path, arquivo.rascunho(), arquivo.plano(), linhas, log)) {
         logNoErro(log);
         return falha(*erro);
     }

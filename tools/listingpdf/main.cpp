@@ -8,8 +8,8 @@
 // when OUT was written, 1 (with a line on standard error) when not, 2 on
 // wrong usage. Needs no display.
 
-#include "recharge/processamento.h"
 #include "recharge/camposregistro.h"
+#include "recharge/processamento.h"
 #include "report/pdf.h"
 #include "report/tfreprecarga.h"
 

@@ -1,9 +1,10 @@
 #include "core/codificacao.h"
-#include "core/saida.h"
-#include "files/core/parte.h"
+
 #include "codec/envelope.h"
 #include "codec/keyrecord.h"
 #include "codec/lzw.h"
+#include "core/saida.h"
+#include "files/core/parte.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,5 @@
 #include "core/direto.h"
+
 #include "core/codificacao.h"
 
 #include <charconv>
