@@ -96,13 +96,31 @@ int demo(const QStringList& args)
                                     QStringLiteral("where to write it (default: the received folder, %1)")
                                         .arg(QDir::toNativeSeparators(pastaRecebidos())),
                                     QStringLiteral("DIR"));
-    parser.addOptions({holders, folder});
+    const DemoOptions padrao;
+    const QCommandLineOption empresa(QStringLiteral("company"),
+                                     QStringLiteral("company code, 1 to 99999 (default %1)").arg(padrao.empresa),
+                                     QStringLiteral("N"), QString::number(padrao.empresa));
+    const QCommandLineOption remessa(QStringLiteral("batch"),
+                                     QStringLiteral("batch number, 1 to 9999 (default %1)")
+                                         .arg(padrao.remessa),
+                                     QStringLiteral("N"), QString::number(padrao.remessa));
+    parser.addOptions({holders, folder, empresa, remessa});
     if (int r = analisa(parser, args, 0); r >= 0)
         return r;
     bool ok = false;
     const int n = parser.value(holders).toInt(&ok);
     if (!ok || n < 1 || n > kRecargas) {
         std::fputs("pluvexa-cli demo: --holders must be from 1 to 10000\n", stderr);
+        return UsoErrado;
+    }
+    const int codigoEmpresa = parser.value(empresa).toInt(&ok);
+    if (!ok || codigoEmpresa < 1 || codigoEmpresa > 99999) {
+        std::fputs("pluvexa-cli demo: --company must be from 1 to 99999\n", stderr);
+        return UsoErrado;
+    }
+    const int numeroRemessa = parser.value(remessa).toInt(&ok);
+    if (!ok || numeroRemessa < 1 || numeroRemessa > 9999) {
+        std::fputs("pluvexa-cli demo: --batch must be from 1 to 9999\n", stderr);
         return UsoErrado;
     }
     if (!chavesDeDemonstracao())
@@ -114,6 +132,8 @@ int demo(const QStringList& args)
     const QDateTime agora = QDateTime::currentDateTime();
     DemoOptions options;
     options.holders = n;
+    options.empresa = codigoEmpresa;
+    options.remessa = numeroRemessa;
     ModeloRecarga modelo;
     geraModeloDemo(modelo, options, agora);
     const QString nome = nomeArquivoRecebido(options.empresa, options.remessa, agora);

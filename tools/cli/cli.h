@@ -67,5 +67,6 @@ int demo(const QStringList& args);
 int listing(const QStringList& args);
 int importa(const QStringList& args);
 int exporta(const QStringList& args);
+int review(const QStringList& args);
 
 }  // namespace pluvexa::cli

@@ -33,6 +33,7 @@ const Comando kComandos[] = {
     {"import", "import the values of an external recharge file (.rrm or .csv) into a file", importa},
     {"export", "write the holders of a file as a spreadsheet (.csv) that import reads back", exporta},
     {"listing", "process a file and print its listing of cards to recharge (text or PDF)", listing},
+    {"review", "process a file and flag the values far from each holder's usual recharge", review},
 };
 
 QString uso()
