@@ -18,11 +18,12 @@ QString pastaGerados() { return raizTrabalho() + QStringLiteral("/Gerados"); }
 QString pastaRascunho() { return raizTrabalho() + QStringLiteral("/Rascunho"); }
 QString pastaProcessados() { return raizTrabalho() + QStringLiteral("/Processados"); }
 QString pastaLog() { return raizTrabalho() + QStringLiteral("/Log"); }
+QString pastaHistorico() { return raizTrabalho() + QStringLiteral("/Historico"); }
 
 bool criaPastasTrabalho()
 {
     bool ok = true;
-    for (const QString& p : {pastaRecebidos(), pastaGerados(), pastaRascunho(), pastaProcessados()})
+    for (const QString& p : {pastaRecebidos(), pastaGerados(), pastaRascunho(), pastaProcessados(), pastaHistorico()})
         ok = QDir().mkpath(p) && ok;
     return ok;
 }

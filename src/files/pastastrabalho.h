@@ -15,8 +15,10 @@ QString pastaGerados();      // answer files ("*_2.rec") and their ".LOG"
 QString pastaRascunho();     // the current draft
 QString pastaProcessados();  // received files already answered
 QString pastaLog();          // import logs
+QString pastaHistorico();    // what was sent: each answer's plain text, compressed
 
-// Creates the first four folders with missing parents; true when all exist.
+// Creates the folders above, but for the log's, with missing parents; true
+// when all exist.
 bool criaPastasTrabalho();
 
 // A path as the operator should read it (native separators).

@@ -18,7 +18,8 @@ namespace pluvexa::cli {
 
 // Parses `args` (the command name first). Returns -1 when the command should
 // run, otherwise the exit status (help printed: 0; a usage error: 2).
-// `posicionais` is the exact number of positional arguments required.
+// `posicionais` is the exact number of positional arguments required (any
+// number when negative: the command counts them itself).
 int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais);
 
 // Prints "pluvexa-cli: <message>" on standard error and returns Falha.
@@ -68,5 +69,6 @@ int listing(const QStringList& args);
 int importa(const QStringList& args);
 int exporta(const QStringList& args);
 int review(const QStringList& args);
+int history(const QStringList& args);
 
 }  // namespace pluvexa::cli

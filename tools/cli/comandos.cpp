@@ -34,6 +34,7 @@ const Comando kComandos[] = {
     {"export", "write the holders of a file as a spreadsheet (.csv) that import reads back", exporta},
     {"listing", "process a file and print its listing of cards to recharge (text or PDF)", listing},
     {"review", "process a file and flag the values far from each holder's usual recharge", review},
+    {"history", "list the batches kept of what was sent, or compare two of them", history},
 };
 
 QString uso()
@@ -63,7 +64,7 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
         std::fputs(qPrintable(parser.helpText()), stdout);
         return Sucesso;
     }
-    if (parser.positionalArguments().size() != posicionais) {
+    if (posicionais >= 0 && parser.positionalArguments().size() != posicionais) {
         std::fprintf(stderr, "pluvexa-cli %s: expected %d argument(s), see --help\n",
                      qPrintable(args.value(0)), posicionais);
         return UsoErrado;

@@ -1,0 +1,216 @@
+#include "history/historico.h"
+
+#include "codec/lzw.h"
+#include "grid/totaisgrid.h"
+#include "recharge/camposregistro.h"
+#include "recharge/processamento.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace pluvexa {
+
+namespace {
+
+// A kept batch of 10,000 holders compresses to well under 2 MiB; anything
+// far larger is not one of ours and is not read into memory.
+constexpr qint64 kMaiorHistorico = 16 * 1024 * 1024;
+
+std::vector<Texto> divideLinhas(const std::vector<std::uint8_t>& bytes)
+{
+    std::vector<Texto> linhas;
+    Texto atual;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = char(bytes[i]);
+        if (c == '\r' || c == '\n') {
+            linhas.push_back(std::move(atual));
+            atual.clear();
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            atual += c;
+        }
+    }
+    if (!atual.empty())
+        linhas.push_back(std::move(atual));
+    return linhas;
+}
+
+double somaGrupos(const Recarga& r)
+{
+    double soma = 0;
+    for (const GrupoRecarga& g : r.Grupo)
+        soma += g.Valor;
+    return soma;
+}
+
+bool emCreditos(const ModeloRecarga& m, int tipo)
+{
+    return tipo >= 0 && tipo < kTiposCartao && m.wTipoCartao[std::size_t(tipo)].Modalidade != Dinheiro;
+}
+
+}  // namespace
+
+std::optional<NomeLote> leNomeLote(const QString& nomeArquivo)
+{
+    static const QRegularExpression padrao(
+        QStringLiteral("^PX_(\\d{5})_(\\d{4})_(\\d{10})_2\\.(REC|HIS)$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = padrao.match(nomeArquivo);
+    if (!m.hasMatch())
+        return std::nullopt;
+    NomeLote n;
+    n.empresa = m.captured(1).toInt();
+    n.remessa = m.captured(2).toInt();
+    // Two-digit years are this century's: answers are made today.
+    n.geradoEm = QDateTime::fromString(QStringLiteral("20") + m.captured(3), QStringLiteral("yyyyMMddHHmm"));
+    if (!n.geradoEm.isValid())
+        return std::nullopt;
+    return n;
+}
+
+QString nomeHistorico(const QString& nomeResposta)
+{
+    return QFileInfo(nomeResposta).completeBaseName() + kExtensaoHistorico;
+}
+
+QString nomeResposta(const QString& nomeHistorico)
+{
+    return QFileInfo(nomeHistorico).completeBaseName() + QStringLiteral(".REC");
+}
+
+bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& erro)
+{
+    const QFileInfo info(caminho);
+    if (!info.isFile()) {
+        erro = QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(caminho));
+        return false;
+    }
+    QFile f(caminho);
+    if (!f.open(QIODevice::ReadOnly)) {
+        erro = QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(caminho), f.errorString());
+        return false;
+    }
+    const QByteArray bytes = f.read(kMaiorHistorico + 1);
+    if (bytes.size() > kMaiorHistorico) {
+        erro = QStringLiteral("%1 is too large to be a kept batch").arg(QDir::toNativeSeparators(caminho));
+        return false;
+    }
+    const lzw::ExpandResult texto = lzw::expand(
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+    if (texto.status != lzw::ExpandStatus::Ok) {
+        erro = QStringLiteral("%1 does not expand: not a kept batch").arg(QDir::toNativeSeparators(caminho));
+        return false;
+    }
+    QStringList log;
+    try {
+        const ResultadoProcessamento r = ProcessadorRecarga(modelo).processa(divideLinhas(texto.bytes), log);
+        if (!r.consistente() || modelo.QtdRecarga == 0) {
+            erro = QStringLiteral("%1 holds no consistent recharge text").arg(QDir::toNativeSeparators(caminho));
+            return false;
+        }
+    } catch (const ErroConversao& e) {
+        erro = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(caminho), QString::fromUtf8(e.what()));
+        return false;
+    }
+    return true;
+}
+
+void totalizaLote(const ModeloRecarga& modelo, LoteHistorico& lote)
+{
+    const TotaisGerais t = CalculaRecargasGeral(modelo, false);
+    lote.totalValor = t.dinheiro;
+    lote.totalCreditos = t.creditos;
+    lote.titularesComValor = 0;
+    const int n = std::clamp(modelo.QtdRecarga, 0, int(modelo.wRecarga.size()));
+    for (int i = 0; i < n; ++i)
+        if (somaGrupos(modelo.wRecarga[std::size_t(i)]) != 0)
+            ++lote.titularesComValor;
+}
+
+std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& gerados)
+{
+    std::vector<LoteHistorico> lotes;
+    const QDir dir(pasta);
+    const QStringList nomes =
+        dir.entryList({QStringLiteral("*") + kExtensaoHistorico}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& nome : nomes) {
+        LoteHistorico lote;
+        lote.caminho = dir.filePath(nome);
+        lote.resposta = nomeResposta(nome);
+        if (const std::optional<NomeLote> n = leNomeLote(nome))
+            lote.nome = *n;
+        else
+            lote.erro = QStringLiteral("%1 is not named as a kept batch").arg(QDir::toNativeSeparators(lote.caminho));
+        if (lote.erro.isEmpty()) {
+            ModeloRecarga modelo;
+            if (carregaHistorico(lote.caminho, modelo, lote.erro))
+                totalizaLote(modelo, lote);
+        }
+        const QString enviado = lote.resposta.left(lote.resposta.size() - 5) + QStringLiteral("4.REC");
+        lote.enviado = QFileInfo(QDir(gerados).filePath(enviado)).isFile();
+        lotes.push_back(std::move(lote));
+    }
+    std::sort(lotes.begin(), lotes.end(), [](const LoteHistorico& a, const LoteHistorico& b) {
+        if (a.nome.geradoEm != b.nome.geradoEm)
+            return a.nome.geradoEm > b.nome.geradoEm;
+        return QFileInfo(a.caminho).fileName() > QFileInfo(b.caminho).fileName();
+    });
+    return lotes;
+}
+
+QString textoSituacao(Situacao situacao)
+{
+    switch (situacao) {
+    case Situacao::Novo:
+        return QStringLiteral("Novo");
+    case Situacao::Saiu:
+        return QStringLiteral("Saiu");
+    case Situacao::Alterado:
+        return QStringLiteral("Alterado");
+    case Situacao::Igual:
+        return QStringLiteral("Igual");
+    }
+    return {};
+}
+
+std::vector<LinhaComparacao> comparaLotes(const ModeloRecarga& a, const ModeloRecarga& b)
+{
+    std::map<std::pair<int, int>, LinhaComparacao> linhas;
+    const auto acrescenta = [&linhas](const ModeloRecarga& m, bool ehB) {
+        const int n = std::clamp(m.QtdRecarga, 0, int(m.wRecarga.size()));
+        for (int i = 0; i < n; ++i) {
+            const Recarga& r = m.wRecarga[std::size_t(i)];
+            LinhaComparacao& l = linhas[{r.Usuario, r.TipoCartao}];
+            l.usuario = r.Usuario;
+            l.tipo = r.TipoCartao;
+            l.creditos = emCreditos(m, r.TipoCartao);
+            if (ehB || l.nome.empty())
+                l.nome = r.Nome;
+            std::optional<double>& valor = ehB ? l.valorB : l.valorA;
+            valor = valor.value_or(0) + somaGrupos(r);
+        }
+    };
+    acrescenta(a, false);
+    acrescenta(b, true);
+    std::vector<LinhaComparacao> saida;
+    saida.reserve(linhas.size());
+    for (auto& [chave, l] : linhas) {
+        if (!l.valorA)
+            l.situacao = Situacao::Novo;
+        else if (!l.valorB)
+            l.situacao = Situacao::Saiu;
+        else
+            // Values carry cents at most: compare in whole cents.
+            l.situacao = std::llround(*l.valorA * 100) == std::llround(*l.valorB * 100) ? Situacao::Igual
+                                                                                         : Situacao::Alterado;
+        saida.push_back(std::move(l));
+    }
+    return saida;
+}
+
+}  // namespace pluvexa

@@ -1,0 +1,126 @@
+// history: the kept batches of what was sent, and two of them compared.
+
+#include "arquivoentrada.h"
+#include "cli.h"
+#include "files/pastastrabalho.h"
+#include "history/historico.h"
+#include "recharge/cp1252.h"
+#include "recharge/formatonumero.h"
+#include "recharge/moeda.h"
+
+#include <QDir>
+#include <cmath>
+#include <cstdio>
+
+namespace pluvexa::cli {
+
+namespace {
+
+QString dinheiro(double v)
+{
+    return formata(u"##0.00", Moeda::deDouble(v));
+}
+
+// A value of a holder: money with two decimals, credits whole.
+QString valor(std::optional<double> v, bool creditos)
+{
+    if (!v)
+        return {};
+    return creditos ? QString::number(std::llround(*v)) : dinheiro(*v);
+}
+
+QString nome(const Texto& bytes)
+{
+    QString n = deCp1252(bytes).trimmed();
+    if (n.contains(QLatin1Char(';')) || n.contains(QLatin1Char('"'))) {
+        n.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+        n = QLatin1Char('"') + n + QLatin1Char('"');
+    }
+    return n;
+}
+
+int lista(const QString& raiz, bool csv)
+{
+    const std::vector<LoteHistorico> lotes =
+        listaHistorico(QDir(raiz).filePath(QStringLiteral("Historico")), QDir(raiz).filePath(QStringLiteral("Gerados")));
+    if (csv)
+        escreve(QStringLiteral("Empresa;Remessa;Gerado em;Arquivo;Titulares com valor;Total em Valor;Total em Créditos;"
+                               "Enviado"));
+    int r = Sucesso;
+    for (const LoteHistorico& l : lotes) {
+        if (!l.erro.isEmpty()) {
+            falha(l.erro);
+            continue;
+        }
+        const QStringList campos{QStringLiteral("%1").arg(l.nome.empresa, 5, 10, QLatin1Char('0')),
+                                 QStringLiteral("%1").arg(l.nome.remessa, 4, 10, QLatin1Char('0')),
+                                 l.nome.geradoEm.toString(QStringLiteral("dd/MM/yyyy HH:mm")),
+                                 l.resposta,
+                                 QString::number(l.titularesComValor),
+                                 dinheiro(l.totalValor),
+                                 QString::number(l.totalCreditos),
+                                 l.enviado ? QStringLiteral("Sim") : QStringLiteral("Não")};
+        escreve(campos.join(csv ? QStringLiteral(";") : QStringLiteral("  ")));
+    }
+    for (const LoteHistorico& l : lotes)
+        if (!l.erro.isEmpty())
+            r = Falha;
+    return r;
+}
+
+int compara(const QString& a, const QString& b, bool csv)
+{
+    ModeloRecarga ma;
+    ModeloRecarga mb;
+    QString erro;
+    if (!carregaHistorico(a, ma, erro) || !carregaHistorico(b, mb, erro))
+        return falha(erro);
+    if (csv)
+        escreve(QStringLiteral("Usuário;Tipo;Nome;Valor A;Valor B;Diferença;Situação"));
+    for (const LinhaComparacao& l : comparaLotes(ma, mb)) {
+        const QStringList campos{QString::number(l.usuario),  QString::number(l.tipo),
+                                 nome(l.nome),                valor(l.valorA, l.creditos),
+                                 valor(l.valorB, l.creditos), valor(l.diferenca(), l.creditos),
+                                 textoSituacao(l.situacao)};
+        escreve(campos.join(csv ? QStringLiteral(";") : QStringLiteral("  ")));
+    }
+    return Sucesso;
+}
+
+}  // namespace
+
+int history(const QStringList& args)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Lists the batches kept by \"Gerar Arquivo\" in the working root's Historico\n"
+        "folder, newest first: company, batch, when generated, the answer's name,\n"
+        "holders with a value, totals as the generation log computes them, and\n"
+        "whether the answer was sent (renamed _4.REC by the disk transfer). With\n"
+        "--compare A.HIS B.HIS, one line per holder of either batch instead. A kept\n"
+        "batch is read by check, listing and export with --draft. Exit 1 when a kept\n"
+        "batch cannot be read (named on standard error; the others are listed)."));
+    parser.addPositionalArgument(QStringLiteral("[A.HIS B.HIS]"), QStringLiteral("with --compare: the two batches"));
+    const QCommandLineOption raiz(QStringLiteral("root"),
+                                  QStringLiteral("working root (default %1)").arg(QDir::toNativeSeparators(raizTrabalho())),
+                                  QStringLiteral("DIR"), raizTrabalho());
+    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("print CSV: ';' between fields, UTF-8"));
+    const QCommandLineOption comparar(QStringLiteral("compare"), QStringLiteral("compare batch A with batch B"));
+    parser.addOptions({raiz, csv, comparar});
+    if (int r = analisa(parser, args, -1); r >= 0)
+        return r;
+    const QStringList p = parser.positionalArguments();
+    const int esperados = parser.isSet(comparar) ? 2 : 0;
+    if (p.size() != esperados) {
+        std::fprintf(stderr, "pluvexa-cli history: expected %d argument(s), see --help\n", esperados);
+        return UsoErrado;
+    }
+    if (parser.isSet(comparar)) {
+        if (parser.isSet(raiz))
+            return exclusaoMutua("history", "--compare and --root");
+        return compara(p[0], p[1], parser.isSet(csv));
+    }
+    return lista(parser.value(raiz), parser.isSet(csv));
+}
+
+}  // namespace pluvexa::cli
