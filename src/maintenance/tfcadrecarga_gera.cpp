@@ -4,6 +4,7 @@
 
 #include "files/arquivoseguro.h"
 #include "files/pastastrabalho.h"
+#include "history/historico.h"
 #include "interaction/interaction.h"
 #include "maintenance/desfazervalores.h"
 #include "maintenance/filelists.h"
@@ -124,6 +125,17 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
                              .arg(agora.toString(QStringLiteral("yyMMddHHmm")));
     ArquivoGerado = base + QStringLiteral(".REC");
     ArquivoLog = base + QStringLiteral(".LOG");
+    // With every answer the company keeps what it sent, readable on its
+    // side; a kept batch is never replaced.
+    const QString historico = rascunho ? QString() : nomeHistorico(ArquivoGerado);
+    if (!historico.isEmpty() && QFileInfo::exists(QDir(pastaHistorico()).filePath(historico))) {
+        const QString msg = QStringLiteral("Já existe o arquivo %1. Aguarde um minuto e gere novamente.")
+                                .arg(caminhoVisivel(QDir(pastaHistorico()).filePath(historico)));
+        m_ctx.interaction->notice(msg);
+        adicionaLog(QStringLiteral("  "));
+        adicionaLog(msg);
+        return false;
+    }
 
     const ResultadoEscrita escrita = EscritorRecarga(m).gera(paraCp1252(ArquivoGerado), m_relogio);
     if (!escrita.ok()) {
@@ -145,7 +157,12 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
     Gravacao saida(Durabilidade::Duravel);
     int resultado = FalhaCompressao;
     try {
+        std::vector<Texto> enviadas = LinhasSaida;
         resultado = CompactaArquivo(LinhasSaida, pasta, ArquivoGerado, rascunho, saida);
+        if (resultado == EmpacotamentoOk && !historico.isEmpty()) {
+            QDir().mkpath(pastaHistorico());
+            resultado = CompactaArquivo(enviadas, pastaHistorico(), historico, true, saida);
+        }
     } catch (const ErroArquivo& e) {
         m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
         return false;

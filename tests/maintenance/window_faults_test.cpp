@@ -82,7 +82,8 @@ protected:
     // Nothing half-written anywhere below the working root.
     void semPartes()
     {
-        for (const QString& pasta : {pastaRascunho(), pastaGerados(), pastaRecebidos(), pastaProcessados()})
+        for (const QString& pasta :
+             {pastaRascunho(), pastaGerados(), pastaRecebidos(), pastaProcessados(), pastaHistorico()})
             EXPECT_TRUE(listaArquivos(pasta, "*.part").isEmpty()) << pasta.toStdString();
     }
     bool avisado() const
@@ -139,6 +140,7 @@ TEST_F(FalhaEmCadaOperacao, GerarArquivo)
 {
     const QString resposta = QDir(pastaGerados()).filePath("PX_00123_0007_0412091530_2.REC");
     const QString log = QDir(pastaGerados()).filePath("PX_00123_0007_0412091530_2.LOG");
+    const QString historico = QDir(pastaHistorico()).filePath("PX_00123_0007_0412091530_2.HIS");
     const int pontos = varre(
         [&] {
             recomeca();
@@ -151,6 +153,7 @@ TEST_F(FalhaEmCadaOperacao, GerarArquivo)
             semPartes();
             const bool respondido = QFile::exists(resposta);
             EXPECT_EQ(respondido, QFile::exists(log)) << "an answer appears only with its log";
+            EXPECT_EQ(respondido, QFile::exists(historico)) << "and only with what was sent kept";
             if (respondido) {
                 const auto linhas = abreResposta(resposta);
                 ASSERT_TRUE(linhas.has_value());

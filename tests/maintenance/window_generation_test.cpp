@@ -2,12 +2,14 @@
 // reads a draft and as the central reads an answer.
 
 #include "files/pastastrabalho.h"
+#include "history/historico.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"
 #include "recharge/cp1252.h"
 #include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"
+#include "recharge/processamento.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -99,6 +101,63 @@ TEST_F(Geracao, AnswerFromAReceivedFileIsNamedByCompanyBatchAndClockAndMovesTheF
     EXPECT_EQ(w().lblultimogerado->text(), base + ".REC");
     EXPECT_EQ(w().lblultacesso->text(), nomeRecebidoPadrao());
     EXPECT_TRUE(w().lblultacesso->isVisible());
+}
+
+TEST_F(Geracao, EveryAnswerIsKeptReadableInTheHistoryFolder)
+{
+    abreEProcessa();
+    escolheTarifa(1);
+    digitaUsuario(101, "10");
+    digitaUsuario(102, "2,5");
+    w().btngerararquivo->click();
+    ASSERT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
+
+    const QString base = "PX_00123_0007_0412091530_2";
+    EXPECT_EQ(arquivosEm(pastaHistorico()), QStringList{base + ".HIS"});
+    ModeloRecarga enviado;
+    QString erro;
+    ASSERT_TRUE(carregaHistorico(QDir(pastaHistorico()).filePath(base + ".HIS"), enviado, erro)) << erro.toStdString();
+    // What the central receives, as the central reads it.
+    const auto resposta = abreResposta(QDir(pastaGerados()).filePath(base + ".REC"));
+    ASSERT_TRUE(resposta.has_value());
+    ModeloRecarga central;
+    QStringList log;
+    ProcessadorRecarga(central).processa(*resposta, log);
+    ASSERT_EQ(enviado.QtdRecarga, central.QtdRecarga);
+    for (int i = 0; i < central.QtdRecarga; ++i) {
+        EXPECT_EQ(enviado.wRecarga[std::size_t(i)].Usuario, central.wRecarga[std::size_t(i)].Usuario);
+        EXPECT_EQ(enviado.wRecarga[std::size_t(i)].Grupo[0].Valor, central.wRecarga[std::size_t(i)].Grupo[0].Valor);
+    }
+    const std::vector<LoteHistorico> lotes = listaHistorico(pastaHistorico(), pastaGerados());
+    ASSERT_EQ(lotes.size(), 1u);
+    EXPECT_EQ(lotes[0].titularesComValor, 2);
+    EXPECT_DOUBLE_EQ(lotes[0].totalValor, 12.5);
+
+    // A draft keeps nothing in the history.
+    EXPECT_TRUE(arquivosEm(pastaRascunho()).isEmpty());
+}
+
+TEST_F(Geracao, AKeptBatchOfTheSameNameIsNeverReplaced)
+{
+    ASSERT_TRUE(QDir().mkpath(pastaHistorico()));
+    const QString kept = QDir(pastaHistorico()).filePath("PX_00123_0007_0412091530_2.HIS");
+    QFile f(kept);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("kept");
+    f.close();
+
+    abreEProcessa();
+    escolheTarifa(1);
+    digitaUsuario(101, "10");
+    dialogos.expectNotice("Já existe o arquivo " + caminhoVisivel(kept) + ". Aguarde um minuto e gere novamente.");
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
+    EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
+    EXPECT_TRUE(w().valoresPendentes());
+    QFile again(kept);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), QByteArray("kept"));
 }
 
 TEST_F(Geracao, DraftContinuedInANewWindowThenTheAnswerCarriesEveryValueToTheCentral)
