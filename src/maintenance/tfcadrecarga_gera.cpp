@@ -212,10 +212,16 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
     if (!EmRascunho) {
         const QString processados = pastaProcessados();
         const QString destino = QDir(processados).filePath(QFileInfo(ArquivoAtual).fileName());
-        const bool movido = !ArquivoAtual.isEmpty() && QFileInfo(ArquivoAtual).isFile()
+        // A draft saved earlier in this session already took the received
+        // file there: that is no failure to report.
+        const bool jaMovido = !ArquivoAtual.isEmpty() && !QFileInfo(ArquivoAtual).exists()
+                              && QFileInfo(destino).isFile();
+        const bool movido = !jaMovido && !ArquivoAtual.isEmpty() && QFileInfo(ArquivoAtual).isFile()
                             && moveArquivo(ArquivoAtual, destino, Durabilidade::Duravel);
-        adicionaLog((movido ? QStringLiteral("Arquivo Movido para ") : QStringLiteral("Erro ao Mover Arquivo para "))
-                    + caminhoVisivel(processados) + QLatin1Char(' '));
+        const QString texto = jaMovido ? QStringLiteral("Arquivo já movido para ")
+                              : movido ? QStringLiteral("Arquivo Movido para ")
+                                       : QStringLiteral("Erro ao Mover Arquivo para ");
+        adicionaLog(texto + caminhoVisivel(processados) + QLatin1Char(' '));
     }
 
     adicionaLog(QStringLiteral(" "));

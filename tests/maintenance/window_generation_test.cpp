@@ -300,9 +300,40 @@ TEST_F(Geracao, SavingADraftTwiceLeavesOnlyTheSecond)
     digitaUsuario(102, "2");
     salvaRascunho();
     EXPECT_EQ(arquivosEm(pastaRascunho()), doisArquivos("PX_00123_0007_0412091531_2"));
-    // The received file went with the first draft.
-    EXPECT_GE(linhaDoLog("Erro ao Mover Arquivo para " + caminhoVisivel(pastaProcessados()) + " "), 0);
+    // The received file went with the first draft; the second says so
+    // instead of reporting a failure.
+    EXPECT_EQ(linhaDoLog("Erro ao Mover"), -1);
+    EXPECT_GE(linhaDoLog("Arquivo já movido para " + caminhoVisivel(pastaProcessados()) + " "), 0);
     EXPECT_EQ(arquivosEm(pastaProcessados()), QStringList{nomeRecebidoPadrao()});
+}
+
+TEST_F(Geracao, AnAnswerAfterADraftOfTheSameSessionReportsNoFalseMoveError)
+{
+    abreEProcessa();
+    escolheTarifa(1);
+    digitaUsuario(101, "1");
+    salvaRascunho();
+    digitaUsuario(102, "2");
+    agora = agora.addSecs(60);
+    const qsizetype vistos = dialogos.shown().size();
+    w().btngerararquivo->click();
+    EXPECT_EQ(dialogos.shown().size(), vistos) << dialogos.shown().join(u'\n').toStdString();
+    const QString processados = caminhoVisivel(pastaProcessados()) + " ";
+    EXPECT_EQ(linhaDoLog("Erro ao Mover"), -1);
+    EXPECT_GE(linhaDoLog("Arquivo já movido para " + processados), 0);
+    EXPECT_EQ(arquivosEm(pastaGerados()), doisArquivos("PX_00123_0007_0412091531_2"));
+    EXPECT_EQ(arquivosEm(pastaProcessados()), QStringList{nomeRecebidoPadrao()});
+}
+
+TEST_F(Geracao, AReceivedFileGoneFromBothFoldersIsStillAMoveError)
+{
+    abreEProcessa();
+    escolheTarifa(1);
+    digitaUsuario(101, "1");
+    ASSERT_TRUE(QFile::remove(QDir(pastaRecebidos()).filePath(nomeRecebidoPadrao())));
+    w().btngerararquivo->click();
+    EXPECT_GE(linhaDoLog("Erro ao Mover Arquivo para " + caminhoVisivel(pastaProcessados()) + " "), 0);
+    EXPECT_EQ(linhaDoLog("Arquivo já movido"), -1);
 }
 
 TEST_F(Geracao, APackingFailureKeepsTheEarlierDraftAndMovesNothing)
