@@ -3,6 +3,7 @@
 #include "grid/celulasgrid.h"
 #include "grid/somentegrupo1.h"
 #include "grid/tabelagrid.h"
+#include "grid/validavalor.h"
 
 #include <QHash>
 #include <vector>
@@ -59,9 +60,23 @@ ResultadoAtualizacao AtualizaArrayRecargas(const TabelaGrid& grid, ModeloRecarga
 
     std::vector<LeituraValor> leituras(proxima.size());
     const bool dinheiro = modalidade(m, sel.TipoCartaoSel) == Dinheiro;
+    const TipoCartao* tipo = tipoCartao(m, sel.TipoCartaoSel);
     const int passo = std::max(1, n / kPassosProgresso);
+    // Every row is checked before any value is stored: a refused value
+    // (no amount, negative, above the maximum, money in a later group)
+    // stops the write-back with the model as it was.
+    struct Atribuicao {
+        int titular;
+        int grupo;
+        double valor;
+    };
+    std::vector<Atribuicao> atribuicoes;
+    const auto recusa = [&res](int r, const QString& mensagem) {
+        res.erro = mensagem;
+        res.linhaErro = r;
+    };
     for (int i = 0; i < n && !res.erro; ++i) {
-        Recarga& h = m.wRecarga[size_t(i)];
+        const Recarga& h = m.wRecarga[size_t(i)];
         const int g = h.TipoCartao == sel.TipoCartaoSel ? grupoComTarifa(h, sel.TarifaSel) : -1;
         // Groups 2 to 4 of a money holder carry no value to the central.
         const bool somenteZero = dinheiro && g > 0;
@@ -73,23 +88,32 @@ ResultadoAtualizacao AtualizaArrayRecargas(const TabelaGrid& grid, ModeloRecarga
                     const std::optional<Moeda> v = leMoeda(grid.cell(kColValor, r));
                     l.estado = v ? LeituraValor::Lida : LeituraValor::Invalida;
                     l.valor = v ? v->paraDouble() : 0;
+                    if (v && *v < Moeda()) {
+                        recusa(r, mensagemValorInvalido());
+                        break;
+                    }
+                    if (v && tipo && acimaDoMaximo(m, sel.TipoCartaoSel, *v)) {
+                        recusa(r, mensagemMaximo(*tipo));
+                        break;
+                    }
                 }
                 if (l.estado == LeituraValor::Invalida) {
-                    res.erro = erroMoeda(grid.cell(kColValor, r).trimmed());
-                    res.linhaErro = r;
+                    recusa(r, erroMoeda(grid.cell(kColValor, r).trimmed()));
                     break;
                 }
                 if (somenteZero && l.valor != 0) {
-                    res.erro = mensagemSomenteGrupo1(h.Grupo[0].Tarifa);
-                    res.linhaErro = r;
+                    recusa(r, mensagemSomenteGrupo1(h.Grupo[0].Tarifa));
                     break;
                 }
-                h.Grupo[size_t(g)].Valor = l.valor;
+                atribuicoes.push_back({i, g, l.valor});
             }
         }
         if (!res.erro && ((i + 1) % passo == 0 || i + 1 == n))
             avisos.avanca(i + 1, n);
     }
+    if (!res.erro)
+        for (const Atribuicao& a : atribuicoes)
+            m.wRecarga[size_t(a.titular)].Grupo[size_t(a.grupo)].Valor = a.valor;
 
     if (!res.erro) {
         res.totaisGerais = CalculaRecargasGeral(m, importando);

@@ -17,10 +17,10 @@ namespace pluvexa {
 class TabelaGrid;
 
 struct ResultadoAtualizacao {
-    // Set when a matching row's value cell could not be read: the text the
-    // window shows in its default error box. The write-back stopped there;
-    // holders handled before keep what was written, the totals were not
-    // recomputed and the action that asked for the write-back must not go on.
+    // Set when a matching row's value is refused (no amount, negative, above
+    // the card type's maximum, money in a later group): the text the window
+    // shows. Nothing was stored, the totals were not recomputed and the
+    // action that asked for the write-back must not go on.
     std::optional<QString> erro;
     int linhaErro = -1;          // the row that stopped it, when erro is set
     TotaisGerais totaisGerais;   // valid when erro is empty
@@ -35,7 +35,8 @@ struct ResultadoAtualizacao {
 // matching several holders gives its value to each. Matching goes through
 // a hash of the rows, so the cost is one pass over rows and holders.
 // A money holder listed by group 2, 3 or 4 takes only 0: any other value
-// stops the write-back with mensagemSomenteGrupo1 (see gridgrupo1.h).
+// stops the write-back with mensagemSomenteGrupo1 (see somentegrupo1.h).
+// Every row is checked before any value is stored.
 // Progress goes to `avisos` a few times per run, not per holder.
 ResultadoAtualizacao AtualizaArrayRecargas(const TabelaGrid& grid, ModeloRecarga& m,
                                            const SelecaoGrid& sel, bool importando,

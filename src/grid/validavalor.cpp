@@ -13,6 +13,13 @@ namespace {
 
 const QString kValorInvalido = QStringLiteral("Valor Inválido - Verifique!");
 
+}  // namespace
+
+QString mensagemValorInvalido()
+{
+    return kValorInvalido;
+}
+
 QString mensagemMaximo(const TipoCartao& t)
 {
     if (t.Modalidade == Dinheiro)
@@ -21,6 +28,50 @@ QString mensagemMaximo(const TipoCartao& t)
                + QStringLiteral(") - Verifique!");
     return QStringLiteral("Valor Maior que o Permitido(") + numeroSimples(t.ValorMaximo)
            + QStringLiteral(") - Verifique!");
+}
+
+bool acimaDoMaximo(const ModeloRecarga& m, int tipo, Moeda valor)
+{
+    const TipoCartao* t = tipoCartao(m, tipo);
+    // A Modalidade other than money and credits has no maximum.
+    return t && (t->Modalidade == Dinheiro || t->Modalidade == Creditos) && valor > Moeda::deDouble(t->ValorMaximo);
+}
+
+namespace {
+
+// Whether row r shows holder i of the selection; the group it shows, or -1.
+int grupoMostrado(const TabelaGrid& grid, const ModeloRecarga& m, const SelecaoGrid& sel, int r, int i)
+{
+    if (i < 0 || i >= qtdTitulares(m))
+        return -1;
+    const Recarga& h = m.wRecarga[size_t(i)];
+    if (h.TipoCartao != sel.TipoCartaoSel || chaveDaLinha(grid, r) != chaveDoTitular(h))
+        return -1;
+    return grupoComTarifa(h, sel.TarifaSel);
+}
+
+// The holder row r shows: the one its index or position gives, else the
+// first whose key the row's cells carry; -1 when none.
+int titularDaLinha(const TabelaGrid& grid, const ModeloRecarga& m, const SelecaoGrid& sel, int r, int provavel)
+{
+    if (grupoMostrado(grid, m, sel, r, provavel) >= 0)
+        return provavel;
+    const int n = qtdTitulares(m);
+    for (int i = 0; i < n; ++i)
+        if (grupoMostrado(grid, m, sel, r, i) >= 0)
+            return i;
+    return -1;
+}
+
+// Puts back into row r the value the model holds for the holder it shows
+// (what the cell showed before the typing): a refused text must not stay
+// where a later write-back would take it.
+void restauraValor(TabelaGrid& grid, const ModeloRecarga& m, const SelecaoGrid& sel, int r, int provavel)
+{
+    const int i = titularDaLinha(grid, m, sel, r, provavel);
+    const double anterior =
+        i < 0 ? 0 : m.wRecarga[size_t(i)].Grupo[size_t(grupoMostrado(grid, m, sel, r, i))].Valor;
+    grid.setCell(kColValor, r, textoValor(sel.FormatoValor, anterior));
 }
 
 // Stores `valor` in holder i when row r shows that holder.
@@ -60,38 +111,33 @@ ValidacaoValor ValidaValor(TabelaGrid& grid, ModeloRecarga& m, const SelecaoGrid
         return res;
     texto.replace(u'.', u',');
     const std::optional<Moeda> v = Moeda::deTexto(texto);
+    const int titular = indice ? indice->titular(r) : r - 1;
+    // A refused value never reaches the model: the cell goes back to what
+    // it showed before the typing.
+    const auto recusa = [&](ResultadoValor resultado, const QString& mensagem) {
+        restauraValor(grid, m, sel, r, titular);
+        res.resultado = resultado;
+        res.mensagem = mensagem;
+        return res;
+    };
     // A negative recharge is no recharge: refused like text that is no
     // number, so it can never reach the answer file.
-    if (!v || *v < Moeda::deInteiro(0)) {
-        grid.setCell(kColValor, r, formata(sel.FormatoValor, Moeda::deInteiro(0)));
-        res.resultado = ResultadoValor::Invalido;
-        res.mensagem = kValorInvalido;
-        return res;
-    }
+    if (!v || *v < Moeda::deInteiro(0))
+        return recusa(ResultadoValor::Invalido, kValorInvalido);
 
     if (*v != Moeda()) {
-        if (const std::vector<int> semValor = linhasSemValor(grid, m, sel); semValor[size_t(r)] >= 0) {
-            grid.setCell(kColValor, r, formata(sel.FormatoValor, Moeda::deInteiro(0)));
-            res.resultado = ResultadoValor::SomenteGrupo1;
-            res.mensagem = mensagemSomenteGrupo1(semValor[size_t(r)]);
-            return res;
-        }
+        if (const std::vector<int> semValor = linhasSemValor(grid, m, sel); semValor[size_t(r)] >= 0)
+            return recusa(ResultadoValor::SomenteGrupo1, mensagemSomenteGrupo1(semValor[size_t(r)]));
     }
 
-    if (const TipoCartao* t = tipoCartao(m, sel.TipoCartaoSel);
-        t && (t->Modalidade == Dinheiro || t->Modalidade == Creditos)
-        && *v > Moeda::deDouble(t->ValorMaximo)) {
-        res.resultado = ResultadoValor::AcimaDoMaximo;
-        res.mensagem = mensagemMaximo(*t);
-        return res;
-    }
+    if (acimaDoMaximo(m, sel.TipoCartaoSel, *v))
+        return recusa(ResultadoValor::AcimaDoMaximo, mensagemMaximo(*tipoCartao(m, sel.TipoCartaoSel)));
 
     const QString mostrado = formata(sel.FormatoValor, *v);
     grid.setCell(kColValor, r, mostrado);
     // The model takes what the cell shows (a credit amount rounded to a
     // whole number), the same the full write-back would read later.
     const std::optional<Moeda> guardado = Moeda::deTexto(mostrado);
-    const int titular = indice ? indice->titular(r) : r - 1;
     res.armazenado = armazenaNaLinha(grid, m, sel, r, titular, (guardado ? *guardado : *v).paraDouble());
     return res;
 }

@@ -6,6 +6,7 @@
 #include "grid/indicelinhas.h"
 #include "grid/selecaogrid.h"
 #include "recharge/modelo.h"
+#include "recharge/moeda.h"
 
 #include <QString>
 #include <optional>
@@ -14,14 +15,17 @@ namespace pluvexa {
 
 class TabelaGrid;
 
+// A refused value never reaches the model: the cell goes back to the value
+// the model holds for the holder its row shows (0 when it shows none), what
+// it showed before the typing.
 enum class ResultadoValor {
     Ok,
-    // Error box (error icon, caption "Error"); the cell was set to 0.
+    // Error box (error icon, caption "Error").
     Invalido,
-    // Plain message box; the cell keeps the typed text.
+    // Plain message box.
     AcimaDoMaximo,
-    // Plain message box; the cell was set to 0. The row shows a money
-    // holder by group 2, 3 or 4, which takes no value (gridgrupo1.h).
+    // Plain message box. The row shows a money holder by group 2, 3 or 4,
+    // which takes no value (somentegrupo1.h).
     SomenteGrupo1,
 };
 
@@ -31,11 +35,18 @@ struct ValidacaoValor {
     bool armazenado = false;   // the model took the value at once
 };
 
+// "Valor Inválido - Verifique!".
+QString mensagemValorInvalido();
+// "Valor Maior que o Permitido(R$600,00) - Verifique!" (credits without "R$").
+QString mensagemMaximo(const TipoCartao& t);
+// Whether `valor` passes card type `tipo`'s maximum (a Modalidade other than
+// money and credits has none).
+bool acimaDoMaximo(const ModeloRecarga& m, int tipo, Moeda valor);
+
 // Checks the value cell of the current row: "." is read as the decimal
-// comma; text that is no amount, or a negative amount, is refused and the
-// cell becomes 0; an amount above the card type's ValorMaximo is refused
-// (a Modalidade other than 0 and 1 has no maximum); an amount other than 0
-// on a row that takes no value is refused and the cell becomes 0. An
+// comma; text that is no amount, or a negative amount, is refused; an
+// amount above the card type's ValorMaximo is refused; an amount other than
+// 0 on a row that takes no value is refused. An
 // accepted amount is written back formatted with FormatoValor and, when
 // the row shows its holder, stored at once in that holder's group of
 // TarifaSel as the amount the cell now shows. Without `indice` the row is

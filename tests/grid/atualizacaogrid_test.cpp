@@ -3,6 +3,7 @@
 #include "grid/atualizacaogrid.h"
 #include "grid/preenchegrid.h"
 #include "recharge/cp1252.h"
+#include "recharge/formatonumero.h"
 #include "recharge/moeda.h"
 
 #include <gtest/gtest.h>
@@ -13,17 +14,6 @@ namespace pluvexa {
 namespace {
 
 using namespace teste;
-
-// Adds a data row to the grid: Usuario, Cartao, Matricula, value.
-void acrescenta(TabelaGridMemoria& g, const QString& u, const QString& c, const QString& mat, const QString& valor)
-{
-    const int r = g.rowCount();
-    g.setRowCount(r + 1);
-    g.setCell(0, r, u);
-    g.setCell(1, r, c);
-    g.setCell(2, r, mat);
-    g.setCell(5, r, valor);
-}
 
 class WriteBack : public ::testing::Test {
 protected:
@@ -81,14 +71,15 @@ TEST_F(WriteBack, LastMatchingRowWinsAndARowFeedsEveryHolderItMatches)
     EXPECT_EQ(valor(2, 0), 2);
 }
 
-TEST_F(WriteBack, UnreadableValueStopsHolderByHolder)
+TEST_F(WriteBack, ARefusedValueStoresNothing)
 {
     carrega(*m, {
         titular(1, 1, "A", "", kTipoDinheiro, {{3, 0, 9}}),
         titular(2, 2, "B", "", kTipoDinheiro, {{3, 0, 9}}),
         titular(3, 3, "C", "", kTipoDinheiro, {{3, 0, 9}}),
     });
-    // Holder 2's rows: the first is written before the second fails.
+    // Holder 2's second row cannot be read: no holder takes a value, those
+    // checked before it included.
     acrescenta(grid, "3", "3", "", "3,00");
     acrescenta(grid, "2", "2", "", "2,00");
     acrescenta(grid, "2", "2", "", " 1.5 ");
@@ -97,9 +88,10 @@ TEST_F(WriteBack, UnreadableValueStopsHolderByHolder)
     const ResultadoAtualizacao res = atualiza();
     ASSERT_TRUE(res.erro);
     EXPECT_EQ(*res.erro, "'1.5' is not a valid floating point value");
-    EXPECT_EQ(valor(0, 0), 1);
-    EXPECT_EQ(valor(1, 0), 2);
-    EXPECT_EQ(valor(2, 0), 9);   // never reached
+    EXPECT_EQ(res.linhaErro, 3);
+    EXPECT_EQ(valor(0, 0), 9);
+    EXPECT_EQ(valor(1, 0), 9);
+    EXPECT_EQ(valor(2, 0), 9);
     // Gauge hidden and controls enabled again, also after the failure.
     ASSERT_GE(gravador.eventos.size(), 2);
     EXPECT_EQ(gravador.eventos.mid(gravador.eventos.size() - 2),
@@ -176,11 +168,47 @@ TEST_F(WriteBack, MoneyHolderListedByALaterGroupStopsItAtItsRow)
     ASSERT_TRUE(res.erro);
     EXPECT_EQ(*res.erro, "Tipo de Cartão em valor: a recarga vai somente no grupo 1 (Tarifa 04) - Verifique!");
     EXPECT_EQ(res.linhaErro, 2);
-    EXPECT_EQ(valor(0, 0), 10);
+    EXPECT_EQ(valor(0, 0), 0);  // nothing stored, the valid row's value included
     EXPECT_EQ(valor(1, 2), 0);
 }
 
-// The write-back exactly as its rule reads: every holder against every row.
+// What a cell's check refuses, the write-back refuses too: a value left in
+// a cell (typed and never confirmed, or pasted) never reaches the model.
+struct CasoRecusa {
+    const char* nome;
+    int tipo;
+    const char* texto;
+    const char* mensagem;
+};
+
+class WriteBackRecusa : public WriteBack, public ::testing::WithParamInterface<CasoRecusa> {};
+
+TEST_P(WriteBackRecusa, NamesTheRowAndStoresNothing)
+{
+    const CasoRecusa& c = GetParam();
+    carrega(*m, {titular(1, 1, "A", "", c.tipo, {{3, 0, 4}}), titular(2, 2, "B", "", c.tipo, {{3, 0, 7}})});
+    PreencheGrid(grid, *m, sel, entrada(c.tipo), entrada(3), false, {});
+    grid.setCell(5, 1, "5");
+    grid.setCell(5, 2, QString::fromUtf8(c.texto));
+    const ResultadoAtualizacao res = atualiza();
+    ASSERT_TRUE(res.erro);
+    EXPECT_EQ(*res.erro, QString::fromUtf8(c.mensagem));
+    EXPECT_EQ(res.linhaErro, 2);
+    EXPECT_EQ(valor(0, 0), 4);
+    EXPECT_EQ(valor(1, 0), 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recusas, WriteBackRecusa,
+    ::testing::Values(
+        CasoRecusa{"AcimaDoMaximoEmDinheiro", kTipoDinheiro, "600,01", "Valor Maior que o Permitido(R$600,00) - Verifique!"},
+        CasoRecusa{"AcimaDoMaximoEmCreditos", kTipoCreditos, "251", "Valor Maior que o Permitido(250) - Verifique!"},
+        CasoRecusa{"Negativo", kTipoDinheiro, "-1,00", "Valor Inválido - Verifique!"},
+        CasoRecusa{"Texto", kTipoDinheiro, "doze", "'doze' is not a valid floating point value"}),
+    [](const ::testing::TestParamInfo<CasoRecusa>& info) { return std::string(info.param.nome); });
+
+// The write-back exactly as its rule reads: every holder against every row,
+// every value checked before any is stored.
 std::optional<QString> referencia(const TabelaGrid& g, ModeloRecarga& m, const SelecaoGrid& sel)
 {
     auto inteiro = [](const QString& t) {
@@ -188,6 +216,8 @@ std::optional<QString> referencia(const TabelaGrid& g, ModeloRecarga& m, const S
         const int v = t.trimmed().toInt(&ok);
         return ok ? v : -1;
     };
+    std::vector<std::pair<GrupoRecarga*, double>> atribuicoes;
+    const TipoCartao& tipo = m.wTipoCartao[size_t(sel.TipoCartaoSel)];
     for (int i = 0; i < m.QtdRecarga; ++i) {
         Recarga& h = m.wRecarga[size_t(i)];
         for (int r = 1; r < g.rowCount(); ++r) {
@@ -199,17 +229,27 @@ std::optional<QString> referencia(const TabelaGrid& g, ModeloRecarga& m, const S
                     continue;
                 const QString texto = g.cell(5, r).trimmed();
                 const std::optional<Moeda> v = Moeda::deTexto(texto);
+                if (v && *v < Moeda())
+                    return QStringLiteral("Valor Inválido - Verifique!");
+                if (v && (tipo.Modalidade == Dinheiro || tipo.Modalidade == Creditos)
+                    && *v > Moeda::deDouble(tipo.ValorMaximo))
+                    return tipo.Modalidade == Dinheiro
+                               ? QStringLiteral("Valor Maior que o Permitido(R$%1) - Verifique!")
+                                     .arg(formata(QStringLiteral("###,##0.00"), Moeda::deDouble(tipo.ValorMaximo)))
+                               : QStringLiteral("Valor Maior que o Permitido(%1) - Verifique!")
+                                     .arg(numeroSimples(tipo.ValorMaximo));
                 if (!v)
                     return QStringLiteral("'%1' is not a valid floating point value").arg(texto);
-                if (&gr != &h.Grupo[0] && m.wTipoCartao[size_t(h.TipoCartao)].Modalidade == Dinheiro
-                    && *v != Moeda())
+                if (&gr != &h.Grupo[0] && tipo.Modalidade == Dinheiro && *v != Moeda())
                     return QStringLiteral("Tipo de Cartão em valor: a recarga vai somente no grupo 1 (Tarifa %1) - Verifique!")
                         .arg(h.Grupo[0].Tarifa, 2, 10, QLatin1Char('0'));
-                gr.Valor = v->paraDouble();
+                atribuicoes.emplace_back(&gr, v->paraDouble());
                 break;
             }
         }
     }
+    for (const auto& [grupo, valor] : atribuicoes)
+        grupo->Valor = valor;
     return std::nullopt;
 }
 

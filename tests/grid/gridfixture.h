@@ -117,4 +117,16 @@ struct Gravador {
     std::vector<std::pair<int, int>> posicoes;
 };
 
+// Adds a data row to the grid: Usuario, Cartao, Matricula, value.
+inline void acrescenta(TabelaGridMemoria& g, const QString& u, const QString& c, const QString& mat,
+                       const QString& valor)
+{
+    const int r = g.rowCount();
+    g.setRowCount(r + 1);
+    g.setCell(0, r, u);
+    g.setCell(1, r, c);
+    g.setCell(2, r, mat);
+    g.setCell(5, r, valor);
+}
+
 }  // namespace pluvexa::teste

@@ -51,12 +51,12 @@ INSTANTIATE_TEST_SUITE_P(Casos, ValidaValorCasos, ::testing::Values(
     CasoValor{kTipoDinheiro, "-5,00", ResultadoValor::Invalido, "0,00", kInvalido},
     CasoValor{kTipoCreditos, "-1", ResultadoValor::Invalido, "0", kInvalido},
     CasoValor{kTipoDinheiro, "600,00", ResultadoValor::Ok, "600,00", ""},
-    CasoValor{kTipoDinheiro, "600,01", ResultadoValor::AcimaDoMaximo, "600,01",
+    CasoValor{kTipoDinheiro, "600,01", ResultadoValor::AcimaDoMaximo, "0,00",
               "Valor Maior que o Permitido(R$600,00) - Verifique!"},
-    CasoValor{kTipoDinheiro, "600.01", ResultadoValor::AcimaDoMaximo, "600.01",
+    CasoValor{kTipoDinheiro, "600.01", ResultadoValor::AcimaDoMaximo, "0,00",
               "Valor Maior que o Permitido(R$600,00) - Verifique!"},
     CasoValor{kTipoCreditos, "250", ResultadoValor::Ok, "250", ""},
-    CasoValor{kTipoCreditos, "251", ResultadoValor::AcimaDoMaximo, "251",
+    CasoValor{kTipoCreditos, "251", ResultadoValor::AcimaDoMaximo, "0",
               "Valor Maior que o Permitido(250) - Verifique!"},
     CasoValor{kTipoCreditos, "12,6", ResultadoValor::Ok, "13", ""}));
 
@@ -136,14 +136,25 @@ TEST_F(ValorDigitado, WithTheRowIndexStoredAtOnceInTheHolderTheRowShows)
     EXPECT_EQ(m->wRecarga[2].Grupo[0].Valor, 5);
 }
 
-TEST_F(ValorDigitado, RefusedValuesStoreNothing)
+TEST_F(ValorDigitado, RefusedValuesStoreNothingAndTheCellShowsThePreviousValue)
 {
-    carrega(*m, {titular(1, 1, "A", "", kTipoDinheiro, {{3, 0, 4}})});
+    carrega(*m, {titular(1, 1, "A", "", kTipoDinheiro, {{3, 0, 4}}), titular(2, 2, "B", "", kTipoDinheiro, {{3, 0, 2.5}})});
     preenche(kTipoDinheiro, 3);
-    digita(1, "700");
-    digita(1, "-1");
-    digita(1, "x");
-    EXPECT_EQ(m->wRecarga[0].Grupo[0].Valor, 4);
+    for (const char* refusado : {"700", "-1", "x"}) {
+        SCOPED_TRACE(refusado);
+        EXPECT_NE(digita(1, QString::fromLatin1(refusado)).resultado, ResultadoValor::Ok);
+        EXPECT_EQ(grid.cell(5, 1), "4,00");
+        EXPECT_EQ(m->wRecarga[0].Grupo[0].Valor, 4);
+    }
+    // Also in a row whose position is not its holder's (a sorted grid): the
+    // holder is found by the row's key.
+    TabelaGridMemoria ordenada(9, 1);
+    acrescenta(ordenada, "2", "2", "", "9999");
+    acrescenta(ordenada, "1", "1", "", "4,00");
+    ordenada.setCurrentRow(1);
+    EXPECT_EQ(ValidaValor(ordenada, *m, sel).resultado, ResultadoValor::AcimaDoMaximo);
+    EXPECT_EQ(ordenada.cell(5, 1), "2,50");
+    EXPECT_EQ(m->wRecarga[1].Grupo[0].Valor, 2.5);
 }
 
 TEST_F(ValorDigitado, HeaderRowIsNeverChecked)

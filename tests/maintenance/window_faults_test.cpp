@@ -19,22 +19,6 @@ namespace {
 
 const QString kRascunhoGravado = QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!");
 
-// Takes every dialog: questions are answered Yes, everything is recorded.
-class DialogosAnotados final : public Interaction {
-public:
-    void notice(const QString& text, Icon, const QString&) override { vistos << "notice: " + text; }
-    bool question(const QString& text, const QString&) override
-    {
-        vistos << "question: " + text;
-        return true;
-    }
-    void errorBox(const QString& text) override { vistos << "error: " + text; }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void printPreview(const std::function<void(QPrinter*)>&, const std::function<void()>&) override {}
-    QStringList vistos;
-};
-
 class FalhaEmCadaOperacao : public JanelaRecargaTest {
 protected:
     void SetUp() override { outrosDialogos = &dialogosAnotados; }

@@ -373,12 +373,18 @@ TEST_F(Geracao, AValueAboveTheMaximumNeverReachesTheAnswer)
 {
     abreEProcessa();
     escolheTarifa(1);
+    // Typed: refused at once, and the cell shows again what it held, so no
+    // later write-back (here the one "Gerar Arquivo" runs) can store it.
     dialogos.expectNotice("Valor Maior que o Permitido(R$600,00) - Verifique!");
     digitaUsuario(101, "700");
-    ASSERT_EQ(valorDoUsuario(101), "700");
+    ASSERT_EQ(valorDoUsuario(101), "0,00");
+    EXPECT_EQ(modelo->wRecarga[0].Grupo[0].Valor, 0);
 
+    // Already in the model for a holder not on the screen (a draft kept
+    // from before the maximum was lowered): "Gerar Arquivo" refuses it.
+    modelo->wRecarga[5].Grupo[0].Valor = 700;  // 106, money, tariff 2
     dialogos.expectNotice("Valores fora do permitido para o Tipo de Cartão - nenhum arquivo foi gerado - Verifique!\n\n"
-                          "Usuário 101 - MARIA SOUZA - Grupo 1 - Valor 700,00 (máximo 600,00)");
+                          "Usuário 106 - FABIO ALVES - Grupo 1 - Valor 700,00 (máximo 600,00)");
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
@@ -388,7 +394,8 @@ TEST_F(Geracao, AValueAboveTheMaximumNeverReachesTheAnswer)
     EXPECT_EQ(linhaDoLog("Geração de Arquivo Definitivo"), -1);
 
     // Corrected, the answer goes out.
-    digitaUsuario(101, "600");
+    escolheTarifa(2);
+    digitaUsuario(106, "600");
     w().btngerararquivo->click();
     EXPECT_EQ(arquivosEm(pastaGerados()).size(), 2);
 }

@@ -14,6 +14,9 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QLineEdit>
+#include <functional>
+#include <tuple>
 
 namespace pluvexa::janela {
 namespace {
@@ -144,10 +147,69 @@ INSTANTIATE_TEST_SUITE_P(
         Recusa{"NotANumber", kTipoDinheiro, "12a", true, "Valor Inválido - Verifique!", "0,00"},
         Recusa{"Negative", kTipoDinheiro, "-5", true, "Valor Inválido - Verifique!", "0,00"},
         Recusa{"AboveTheMoneyMaximum", kTipoDinheiro, "600,01", false,
-               "Valor Maior que o Permitido(R$600,00) - Verifique!", "600,01"},
+               "Valor Maior que o Permitido(R$600,00) - Verifique!", "0,00"},
         Recusa{"AboveTheCreditMaximum", kTipoCreditos, "251", false,
-               "Valor Maior que o Permitido(250) - Verifique!", "251"}),
+               "Valor Maior que o Permitido(250) - Verifique!", "0"}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// A refused value typed and left unconfirmed, then an action that writes
+// the grid back: the value is refused again with its row's message, and
+// neither the model nor the totals take it, whatever the action.
+struct Gatilho {
+    const char* nome;
+    std::function<void(Tfcadrecarga&)> aciona;
+};
+
+void PrintTo(const Gatilho& g, std::ostream* os) { *os << g.nome; }
+
+class RecusaAntesDaAtualizacao : public Digitacao, public ::testing::WithParamInterface<std::tuple<Recusa, Gatilho>> {
+protected:
+    void SetUp() override { outrosDialogos = &anotados; }
+    DialogosAnotados anotados;
+};
+
+TEST_P(RecusaAntesDaAtualizacao, StoresNothingWhateverWritesTheGridBack)
+{
+    const auto& [r, g] = GetParam();
+    mostra(r.tipo, 1);
+    digita(1, "5");
+    const QString totalAntes = w().lblgervlrdig->text();
+    const double antes = modelo->wRecarga[r.tipo == kTipoDinheiro ? 0 : 3].Grupo[0].Valor;
+    digita(2, QString::fromUtf8(r.digitado), false);
+    g.aciona(w());
+    // Whichever check met it first (the cell's own, or the write-back's),
+    // its message was shown, and only that.
+    ASSERT_EQ(anotados.vistos.size(), 1) << anotados.vistos.join(u'\n').toStdString();
+    EXPECT_TRUE(anotados.vistos.first().endsWith(r.mensagem)) << anotados.vistos.first().toStdString();
+    EXPECT_EQ(w().lblgervlrdig->text(), totalAntes);
+    EXPECT_EQ(modelo->wRecarga[r.tipo == kTipoDinheiro ? 0 : 3].Grupo[0].Valor, antes);
+    for (int i = 0; i < modelo->QtdRecarga; ++i)
+        for (const GrupoRecarga& grupo : modelo->wRecarga[size_t(i)].Grupo)
+            EXPECT_TRUE(grupo.Valor == 0 || grupo.Valor == 5) << grupo.Valor;
+    EXPECT_TRUE(arquivosEm(pastaRascunho()).isEmpty());
+    EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Janela, RecusaAntesDaAtualizacao,
+    ::testing::Combine(
+        ::testing::Values(Recusa{"AboveTheMoneyMaximum", kTipoDinheiro, "9999", false,
+                                 "Valor Maior que o Permitido(R$600,00) - Verifique!", ""},
+                          Recusa{"AboveTheCreditMaximum", kTipoCreditos, "251", false,
+                                 "Valor Maior que o Permitido(250) - Verifique!", ""},
+                          Recusa{"Negative", kTipoDinheiro, "-5", true, "Valor Inválido - Verifique!", ""}),
+        ::testing::Values(Gatilho{"Localizar", [](Tfcadrecarga& w) {
+                                      w.edlocalizar->setFocus(Qt::OtherFocusReason);
+                                      QTest::keyClicks(w.edlocalizar, "M");
+                                  }},
+                          Gatilho{"Sort", [](Tfcadrecarga& w) { w.rbClassificacaoBotoes->button(1)->click(); }},
+                          Gatilho{"SalvarRascunho", [](Tfcadrecarga& w) { w.btnsalvarrascunho->click(); }},
+                          Gatilho{"GerarArquivo", [](Tfcadrecarga& w) { w.btngerararquivo->click(); }},
+                          Gatilho{"ExportarPlanilha", [](Tfcadrecarga& w) { w.btnexportarplanilha->click(); }},
+                          Gatilho{"Imprimir", [](Tfcadrecarga& w) { w.btnimpressao->click(); }})),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).nome) + "_" + std::get<1>(info.param).nome;
+    });
 
 TEST_F(Digitacao, CreditsAreRoundedToWholeCredits)
 {

@@ -92,6 +92,23 @@ inline const QString kAvisoNaoSalvas = QStringLiteral(
 inline const QString kSucesso = QStringLiteral("Operação Concluída com Sucesso");
 QString avisoLogImportacao(const QString& base);
 
+// Records every dialog as "kind: text" and answers Yes to every question,
+// for tests that judge what was shown afterwards.
+class DialogosAnotados final : public Interaction {
+public:
+    void notice(const QString& text, Icon, const QString&) override { vistos << "notice: " + text; }
+    bool question(const QString& text, const QString&) override
+    {
+        vistos << "question: " + text;
+        return true;
+    }
+    void errorBox(const QString& text) override { vistos << "error: " + text; }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    void printPreview(const std::function<void(QPrinter*)>&, const std::function<void()>&) override {}
+    QStringList vistos;
+};
+
 class JanelaRecargaTest : public ::testing::Test {
 protected:
     void TearDown() override;
