@@ -38,13 +38,15 @@ public:
         return question(text, caption);
     }
     // A question with buttons of the given captions, the last of them
-    // cancelling: the index of the button pressed, the last one when the box
-    // is closed otherwise. By default the plain question, Yes being the
-    // first button and No the last.
+    // cancelling (it is also what Escape presses): the index of the button
+    // pressed, the last one when the box is closed otherwise. `padrao` is
+    // the index of the default button, the one Enter presses. By default
+    // the plain question, Yes being the first button and No the last.
     virtual int confirm(const QString& text, const QStringList& buttons, Icon icon = Icon::None,
-                        const QString& caption = kTituloAplicacao)
+                        const QString& caption = kTituloAplicacao, int padrao = 0)
     {
         Q_UNUSED(icon);
+        Q_UNUSED(padrao);
         return question(text, caption) ? 0 : int(buttons.size()) - 1;
     }
     // The application's standard error box (conversion errors, exceptions).

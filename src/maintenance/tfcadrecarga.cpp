@@ -164,8 +164,19 @@ bool Tfcadrecarga::podeDescartar()
 {
     if (!m_valoresPendentes)
         return true;
-    return m_ctx.interaction->question(
-        QStringLiteral("Existem valores digitados que não foram salvos. Deseja descartá-los?"));
+    // A slip of Enter must not throw work away: Cancelar is the default,
+    // and the values can be saved from here.
+    enum { Salvar, Descartar, Cancelar };
+    const int escolha = m_ctx.interaction->confirm(
+        QStringLiteral("Existem valores digitados que não foram salvos. Deseja descartá-los?"),
+        {QStringLiteral("Salvar Rascunho"), QStringLiteral("Descartar"), QStringLiteral("Cancelar")},
+        Interaction::Icon::Warning, kTituloAplicacao, Cancelar);
+    if (escolha == Salvar) {
+        btnsalvarrascunhoClick();
+        // A failed save discards nothing: the operator stays with the values.
+        return !m_valoresPendentes;
+    }
+    return escolha == Descartar;
 }
 
 void Tfcadrecarga::closeEvent(QCloseEvent* event)

@@ -202,6 +202,19 @@ void Tfprincipal::posicionaAbertura(const QList<QRect>& disponiveis)
 
 void Tfprincipal::TVwGeralClick()
 {
+    // The entry of the work window already open leaves it as it is: a
+    // second click must not close the operator's file.
+    if (const QList<QTreeWidgetItem*> sel = TVwGeral->selectedItems(); !sel.isEmpty()) {
+        const QString no = sel.first()->text(0);
+        QWidget* aberta = no == kManutencao      ? static_cast<QWidget*>(m_fcadrecarga.data())
+                          : no == kCargaArquivos ? static_cast<QWidget*>(m_fcargaarquivos.data())
+                                                 : nullptr;
+        for (QMdiSubWindow* sub : mdiArea->subWindowList())
+            if (aberta && sub->widget() == aberta) {
+                mdiArea->setActiveSubWindow(sub);
+                return;
+            }
+    }
     // One work window at a time over the one model: every work window goes,
     // not only the active one (with the background active, a maintenance
     // window left behind would write its grid into the next file's model).

@@ -53,7 +53,8 @@ bool QtInteraction::confirm(const QString& text, Buttons buttons, Icon icon, con
     return box.exec() == QMessageBox::Yes;
 }
 
-int QtInteraction::confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption)
+int QtInteraction::confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
+                           int padrao)
 {
     QMessageBox box(icon == Icon::None ? QMessageBox::Question : icone(icon), caption, text, QMessageBox::NoButton,
                     m_parent);
@@ -63,7 +64,7 @@ int QtInteraction::confirm(const QString& text, const QStringList& buttons, Icon
         botoes << box.addButton(buttons.at(i), ultimo ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
     }
     if (!botoes.isEmpty()) {
-        box.setDefaultButton(qobject_cast<QPushButton*>(botoes.first()));
+        box.setDefaultButton(qobject_cast<QPushButton*>(botoes.value(padrao, botoes.first())));
         box.setEscapeButton(botoes.last());
     }
     box.exec();

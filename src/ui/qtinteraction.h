@@ -15,7 +15,8 @@ public:
     void notice(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
     bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
-    int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption) override;
+    int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
+                int padrao) override;
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;

@@ -32,8 +32,6 @@ namespace {
 const QString kPerguntaRepeticao = QStringLiteral("Preencher os valores com a última recarga de cada portador?");
 const QStringList kBotoesRepeticao = {QStringLiteral("Linhas da Tela"), QStringLiteral("Arquivo Inteiro"),
                                       QStringLiteral("Cancelar")};
-const QString kPerguntaDescarte =
-    QStringLiteral("Existem valores digitados que não foram salvos. Deseja descartá-los?");
 const QString kZero18(18, u'0');
 
 enum class Acao { Digitado, AlterarVlr, RepetirTela, RepetirArquivo, Importacao };
@@ -313,12 +311,12 @@ TEST_F(Desfazer, SavingKeepsTheStepsAndTheSavedStateFollowsThem)
 TEST_F(Desfazer, ProcessingAnotherFileClearsTheStepsOnceTheOperatorLetsTheValuesGo)
 {
     alteraValor(2);
-    dialogos.expectQuestion(kPerguntaDescarte, false);
+    dialogos.expectChoice(kPerguntaDescarte, kBotoesDescarte, Cancelar);
     processa();
     EXPECT_EQ(menu(), (QStringList{"Desfazer Alterar Vlr.", "Refazer (off)"}));
     EXPECT_EQ(valorDoUsuario(101), "2,00");
 
-    dialogos.expectQuestion(kPerguntaDescarte, true);
+    dialogos.expectChoice(kPerguntaDescarte, kBotoesDescarte, Descartar);
     processa();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(menu(), menuVazio());

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -278,22 +279,54 @@ TEST_F(Digitacao, SortingKeepsEveryTypedValueWithItsHolder)
     EXPECT_EQ(valorDoUsuario(101), "10,00");
 }
 
-TEST_F(Digitacao, ClosingWithUnsavedValuesAsksBeforeDiscardingThem)
+// Closing with values typed and not saved: Cancelar (the default) keeps
+// the window, Descartar lets the values go, Salvar Rascunho saves them and
+// then closes.
+class FechandoComValores : public Digitacao, public ::testing::WithParamInterface<RespostaDescarte> {};
+
+TEST_P(FechandoComValores, TheAnswerDecides)
+{
+    const RespostaDescarte resposta = GetParam();
+    mostra(kTipoDinheiro, 1);
+    digita(1, "5");
+    dialogos.expectChoice(kPerguntaDescarte, kBotoesDescarte, resposta);
+    if (resposta == SalvarRascunho)
+        dialogos.expectNotice("Arquivo de Rascunho Gravado com Sucesso!!");
+    const bool fechou = w().close();
+    EXPECT_EQ(dialogos.lastDefault(), int(Cancelar));
+    EXPECT_EQ(dialogos.lastQuestionIcon(), Interaction::Icon::Warning);
+    EXPECT_TRUE(dialogos.allConsumed());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fechou, resposta != Cancelar);
+    EXPECT_EQ(janela.isNull(), resposta != Cancelar);
+    EXPECT_EQ(arquivosEm(pastaRascunho()).size(), resposta == SalvarRascunho ? 2 : 0);
+    if (resposta == Cancelar)
+        EXPECT_TRUE(w().valoresPendentes());
+}
+
+INSTANTIATE_TEST_SUITE_P(Janela, FechandoComValores, ::testing::Values(SalvarRascunho, Descartar, Cancelar),
+                         [](const auto& info) {
+                             return std::string(info.param == SalvarRascunho ? "SalvarRascunho"
+                                                : info.param == Descartar    ? "Descartar"
+                                                                             : "Cancelar");
+                         });
+
+TEST_F(Digitacao, AFailedSaveFromTheQuestionDiscardsNothing)
 {
     mostra(kTipoDinheiro, 1);
     digita(1, "5");
-    const QString pergunta = "Existem valores digitados que não foram salvos. Deseja descartá-los?";
-
-    dialogos.expectQuestion(pergunta, false);
-    EXPECT_FALSE(w().close());
+    dialogos.expectChoice(kPerguntaDescarte, kBotoesDescarte, SalvarRascunho);
+    // The draft cannot take its name: a folder stands there.
+    ASSERT_TRUE(QDir().mkpath(QDir(pastaRascunho()).filePath("PX_00123_0007_0412091530_2.REC")));
+    dialogos.expectErrorStartingWith("");
+    const bool fechou = w().close();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_FALSE(fechou);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_FALSE(janela.isNull());
-    EXPECT_TRUE(w().isVisible());
-
-    dialogos.expectQuestion(pergunta, true);
-    EXPECT_TRUE(w().close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(janela.isNull());
+    EXPECT_TRUE(w().valoresPendentes());
+    EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 5);
+    EXPECT_TRUE(QDir(pastaRascunho()).entryList({"*.LOG"}, QDir::Files).isEmpty());
 }
 
 TEST_F(Digitacao, ClosingWithoutTypedValuesAsksNothing)
@@ -319,7 +352,7 @@ TEST_F(Digitacao, ProcessingAgainAsksBeforeTypedValuesGo)
     ASSERT_TRUE(w().valoresPendentes());
     w().mostraPagina(w().tbarquivos);
 
-    dialogos.expectQuestion("Existem valores digitados que não foram salvos. Deseja descartá-los?", false);
+    dialogos.expectChoice(kPerguntaDescarte, kBotoesDescarte, Cancelar);
     w().btnprocessar->click();
     EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 12.5);
     EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);

@@ -92,6 +92,13 @@ inline const QString kAvisoNaoSalvas = QStringLiteral(
 inline const QString kSucesso = QStringLiteral("Operação Concluída com Sucesso");
 QString avisoLogImportacao(const QString& base);
 
+// The question asked before typed values that were not saved would go.
+inline const QString kPerguntaDescarte =
+    QStringLiteral("Existem valores digitados que não foram salvos. Deseja descartá-los?");
+inline const QStringList kBotoesDescarte = {QStringLiteral("Salvar Rascunho"), QStringLiteral("Descartar"),
+                                            QStringLiteral("Cancelar")};
+enum RespostaDescarte { SalvarRascunho = 0, Descartar = 1, Cancelar = 2 };
+
 // Records every dialog as "kind: text" and answers Yes to every question,
 // for tests that judge what was shown afterwards.
 class DialogosAnotados final : public Interaction {

@@ -130,14 +130,16 @@ INSTANTIATE_TEST_SUITE_P(
               {kFundo, kCarga}, kCarga}),
     [](const ::testing::TestParamInfo<Troca>& info) { return std::string(info.param.nome); });
 
-TEST_F(JanelaPrincipal, SecondManutencaoReplacesTheFirstWithAFreshWindow)
+// A second click on the open window's own entry must not close the
+// operator's file: the window stays as it is.
+TEST_F(JanelaPrincipal, SecondManutencaoLeavesTheOpenWindowAsItIs)
 {
     clica(QStringLiteral("Manutenção"));
     QPointer<Tfcadrecarga> primeira = principal->fcadrecarga();
     ASSERT_FALSE(primeira.isNull());
     clica(QStringLiteral("Manutenção"));
-    EXPECT_TRUE(primeira.isNull());
-    ASSERT_NE(principal->fcadrecarga(), nullptr);
+    EXPECT_FALSE(primeira.isNull());
+    EXPECT_EQ(principal->fcadrecarga(), primeira.data());
     EXPECT_EQ(janelas(), (QStringList{kFundo, kCad}));
     EXPECT_EQ(principal->fcadrecarga()->windowTitle(), QStringLiteral("Cadastro Pluvexa"));
 }
@@ -234,9 +236,17 @@ TEST_F(JanelaPrincipal, NewWorkWindowReplacesEveryOtherEvenWithTheBackgroundActi
         if (sub->widget() == fundo)
             principal->mdiArea->setActiveSubWindow(sub);
     ASSERT_EQ(ativa(), kFundo);
+    // Its own entry brings the open window back as it is.
     clica(QStringLiteral("Manutenção"));
+    EXPECT_FALSE(primeira.isNull());
+    EXPECT_EQ(ativa(), QStringLiteral("fcadrecarga"));
+    for (QMdiSubWindow* sub : principal->mdiArea->subWindowList())
+        if (sub->widget() == fundo)
+            principal->mdiArea->setActiveSubWindow(sub);
+    ASSERT_EQ(ativa(), kFundo);
+    clica(QStringLiteral("Carga Arquivos"));
     EXPECT_TRUE(primeira.isNull());
-    EXPECT_EQ(janelas(), (QStringList{kFundo, QStringLiteral("fcadrecarga")}));
+    EXPECT_EQ(janelas(), (QStringList{kFundo, QStringLiteral("fcargaarquivos")}));
 }
 
 // A value typed into the grid and not yet saved makes the tree ask before the
@@ -252,12 +262,19 @@ TEST_F(JanelaPrincipal, TreeClickAsksBeforeDiscardingUnsavedValues)
     ASSERT_TRUE(cad->valoresPendentes());
 
     const QString pergunta = QStringLiteral("Existem valores digitados que não foram salvos. Deseja descartá-los?");
-    interacao.expectQuestion(pergunta, false);
+    const QStringList botoes{QStringLiteral("Salvar Rascunho"), QStringLiteral("Descartar"), QStringLiteral("Cancelar")};
+    interacao.expectChoice(pergunta, botoes, 2);
     clica(QStringLiteral("Carga Arquivos"));
     EXPECT_FALSE(cad.isNull());
     EXPECT_EQ(ativa(), QStringLiteral("fcadrecarga"));
 
-    interacao.expectQuestion(pergunta, true);
+    // Its own entry again leaves the open file as it is, asking nothing.
+    clica(QStringLiteral("Manutenção"));
+    EXPECT_FALSE(cad.isNull());
+    EXPECT_EQ(ativa(), QStringLiteral("fcadrecarga"));
+    EXPECT_TRUE(cad->valoresPendentes());
+
+    interacao.expectChoice(pergunta, botoes, 1);
     clica(QStringLiteral("Principal"));
     EXPECT_TRUE(cad.isNull());
     EXPECT_EQ(janelas(), QStringList{kFundo});

@@ -45,6 +45,12 @@ ScriptedInteraction& ScriptedInteraction::expectError(const QString& text)
     return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::expectErrorStartingWith(const QString& prefix)
+{
+    m_expected.push_back({QStringLiteral("error"), prefix, false, nullptr, {}, true});
+    return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::expectOpenFile(const QString& answer)
 {
     m_expected.push_back({QStringLiteral("openfile"), answer});
@@ -105,10 +111,12 @@ bool ScriptedInteraction::confirm(const QString& text, Buttons buttons, Icon ico
     return answer;
 }
 
-int ScriptedInteraction::confirm(const QString& text, const QStringList& buttons, Icon icon, const QString&)
+int ScriptedInteraction::confirm(const QString& text, const QStringList& buttons, Icon icon, const QString&,
+                                 int padrao)
 {
     const Expected e = take(QStringLiteral("choice"), text);
     m_lastQuestionIcon = icon;
+    m_lastDefault = padrao;
     if (e.kind == QLatin1String("choice") && e.buttons != buttons)
         ADD_FAILURE() << "buttons mismatch: expected " << e.buttons.join(u'|').toStdString() << " but got "
                       << buttons.join(u'|').toStdString();

@@ -24,6 +24,8 @@ public:
     // the button at `answer`.
     ScriptedInteraction& expectChoice(const QString& text, const QStringList& buttons, int answer);
     ScriptedInteraction& expectError(const QString& text);
+    // An error box whose text begins with `prefix`.
+    ScriptedInteraction& expectErrorStartingWith(const QString& prefix);
     ScriptedInteraction& expectOpenFile(const QString& answer);
     ScriptedInteraction& expectSaveFile(const QString& answer);
     // With `whileOpen`, it runs while the preview is shown, given what the
@@ -44,13 +46,16 @@ public:
     // Yes/No without an icon.
     Buttons lastButtons() const { return m_lastButtons; }
     Icon lastQuestionIcon() const { return m_lastQuestionIcon; }
+    // The default button of the last question with buttons of its own.
+    int lastDefault() const { return m_lastDefault; }
     // The filter of the last file chooser.
     QString lastFilter() const { return m_lastFilter; }
 
     void notice(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
     bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
-    int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption) override;
+    int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
+                int padrao) override;
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
@@ -79,6 +84,7 @@ private:
     Buttons m_lastButtons = Buttons::YesNo;
     Icon m_lastQuestionIcon = Icon::None;
     QString m_lastFilter;
+    int m_lastDefault = -1;
 };
 
 }  // namespace pluvexa::test
