@@ -51,6 +51,7 @@ void Tfcadrecarga::ligaBotoes()
     connect(btnimpressao, &QPushButton::clicked, this, [this] { btnimpressaoClick(); });
     connect(btnimportararq, &QPushButton::clicked, this, [this] { btnimportararqClick(); });
     connect(btnexportarplanilha, &QPushButton::clicked, this, [this] { btnexportarplanilhaClick(); });
+    ligaConferencia();
 }
 
 Tfcadrecarga::~Tfcadrecarga()
@@ -131,7 +132,7 @@ void Tfcadrecarga::HabilitaControles(bool enabled)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{
              btnalteravlr, btnimpressao, btnsalvarrascunho, btngerararquivo, btnimportararq, btnexportarplanilha,
-             btnrepetirrecarga, cbtipocartao, cbtarifa, edalteravlr, rbClassificacao, sgRecarga})
+             btnconferir, btnrepetirrecarga, cbtipocartao, cbtarifa, edalteravlr, rbClassificacao, sgRecarga})
         w->setEnabled(enabled);
 }
 

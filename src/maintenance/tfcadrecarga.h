@@ -42,6 +42,7 @@ class QStackedWidget;
 namespace pluvexa {
 
 class DesfazerValores;
+class PaginaConferencia;
 class TTabNumEdit;
 class RecargaGrid;
 struct ResultadoProcessamento;
@@ -66,6 +67,8 @@ public:
     QWidget* tbarquivos = nullptr;
     QWidget* tbDigitacao = nullptr;
     QWidget* tblog = nullptr;
+    // The review before sending, opened by "Conferir".
+    PaginaConferencia* tbconferencia = nullptr;
 
     // Arquivos page.
     QListWidget* FLBArquivosRecargaRecebidos = nullptr;
@@ -116,6 +119,7 @@ public:
     QPushButton* btnimpressao = nullptr;
     QPushButton* btnimportararq = nullptr;
     QPushButton* btnexportarplanilha = nullptr;
+    QPushButton* btnconferir = nullptr;
 
     // LOG page.
     QPlainTextEdit* memolog = nullptr;
@@ -193,6 +197,19 @@ public:
     // The printed listing, previewed.
     void btnimpressaoClick();
 
+    // The review before sending: each holder's value against its usual one,
+    // on the review page; from there to a holder in the grid, or printed.
+    void btnconferirClick();
+    void vaiParaTitular(int titular);
+    void imprimeConferencia();
+    // The variation limit of the review, kept in the settings.
+    int limiteConferencia() const { return m_limiteConferencia; }
+    void defineLimiteConferencia(int limite);
+    // Asks, once the other checks of "Gerar Arquivo" passed, when holders
+    // are above their usual value: "Conferir" opens the review page on them,
+    // "Gerar Assim Mesmo" goes on, "Cancelar" stays. True to go on.
+    bool confereAntesDeGerar();
+
     // Values from an external file (payroll layout or spreadsheet), and the
     // holders with their values out to a spreadsheet.
     void btnimportararqClick();
@@ -224,6 +241,8 @@ private:
     void criaPaginaArquivos();
     void criaPaginaDigitacao();
     void criaPaginaLog();
+    void criaPaginaConferencia();
+    void ligaConferencia();
     void focaPagina(QWidget* page);
     void ligaBotoes();
     void ligaGrade();
@@ -264,6 +283,7 @@ private:
     bool m_saindoDaGrade = false;
     // The last generation was refused for values the file cannot carry.
     bool m_valoresRecusados = false;
+    int m_limiteConferencia = 50;
     std::function<QDateTime()> m_relogio = [] { return QDateTime::currentDateTime(); };
 };
 

@@ -49,6 +49,8 @@ void Tfcadrecarga::btngerararquivoClick()
     }
     if (!confirmaNovaResposta())
         return;
+    if (!confereAntesDeGerar())
+        return;
     adicionaLog(QStringLiteral("Geração de Arquivo Definitivo "));
     if (GeraArquivo(pastaGerados(), false)) {
         m_valoresPendentes = false;

@@ -3,6 +3,7 @@
 // and the names a screen reader says. The pages sit in a scroll area, so on
 // a small screen the page scrolls instead of losing controls off its edge.
 
+#include "maintenance/paginaconferencia.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/rotulovalor.h"
 #include "maintenance/tfcadrecarga.h"
@@ -290,17 +291,19 @@ void Tfcadrecarga::criaPaginaDigitacao()
     btnimpressao = botao(QStringLiteral("&Imprimir"), "btnimpressao", tbDigitacao);
     btnimportararq = botao(QStringLiteral("Importar &Arquivo"), "btnimportararq", tbDigitacao);
     btnexportarplanilha = botao(QStringLiteral("E&xportar Planilha"), "btnexportarplanilha", tbDigitacao);
+    btnconferir = botao(QStringLiteral("Co&nferir"), "btnconferir", tbDigitacao);
     // Bringing values in (and the spreadsheet that carries them) and
     // printing them come before keeping them; the answer file, the end of
-    // the work, is the last button.
-    for (QPushButton* b : {btnimportararq, btnexportarplanilha, btnimpressao, btnsalvarrascunho, btngerararquivo})
+    // the work, comes after them, with its review beside it.
+    for (QPushButton* b :
+         {btnimportararq, btnexportarplanilha, btnimpressao, btnsalvarrascunho, btngerararquivo, btnconferir})
         acoes->addWidget(b);
     page->addLayout(acoes);
 
     QList<QAbstractButton*> ordens = rbClassificacaoBotoes->buttons();
     ordemTab({ordens.at(0), ordens.at(1), ordens.at(2), cbtipocartao, cbtarifa, edlocalizar, cklocalizatodos,
               sgRecarga, edalteravlr, btnalteravlr, btnrepetirrecarga, btnimportararq, btnexportarplanilha,
-              btnimpressao, btnsalvarrascunho, btngerararquivo});
+              btnimpressao, btnsalvarrascunho, btngerararquivo, btnconferir});
 
     PageControl1->addWidget(tbDigitacao);
 }
@@ -346,15 +349,17 @@ void Tfcadrecarga::criaPaginas()
     criaPaginaArquivos();
     criaPaginaDigitacao();
     criaPaginaLog();
+    criaPaginaConferencia();
     setAccessibleName(windowTitle());
 }
 
 void Tfcadrecarga::focaPagina(QWidget* page)
 {
     // Where the work on each page begins, so the keyboard is never lost.
-    QWidget* inicio = page == tbDigitacao ? static_cast<QWidget*>(sgRecarga)
-                      : page == tblog     ? static_cast<QWidget*>(btnFechar)
-                                          : static_cast<QWidget*>(FLBArquivosRecargaRecebidos);
+    QWidget* inicio = page == tbDigitacao     ? static_cast<QWidget*>(sgRecarga)
+                      : page == tblog         ? static_cast<QWidget*>(btnFechar)
+                      : page == tbconferencia ? static_cast<QWidget*>(tbconferencia->sgConferencia)
+                                              : static_cast<QWidget*>(FLBArquivosRecargaRecebidos);
     inicio->setFocus(Qt::OtherFocusReason);
 }
 

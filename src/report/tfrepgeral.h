@@ -30,6 +30,12 @@ public:
     report::Item& QRShape4;
     report::Item& QRVersao;
 
+    // The shared header items placed for an A4 landscape page (7 mm side
+    // margins, 283.1 mm band): titles at 45.5 mm, the period and filter
+    // lines left-aligned and shown, date and page at the right, the version
+    // shown, the closing line across the page.
+    void paisagem();
+
     // Prepares the report (its events run) as of `agora`.
     report::Document prepara(const QDateTime& agora = QDateTime::currentDateTime())
     {

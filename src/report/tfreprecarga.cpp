@@ -33,25 +33,8 @@ Tfreprecarga::Tfreprecarga(const ModeloRecarga& modelo)
       SummaryBand1(QuickRep1.summary),
       m_modelo(modelo)
 {
-    QuickRep1.orientation = QPageLayout::Landscape;
-    QuickRep1.margins = QMarginsF(7, 10, 7, 10);
+    paisagem();
     QRBand1.height = 34.9;
-    for (report::Item* i : {&qrlnomecadastro, &qrlrelatorio})
-        i->left = 45.5;
-    qrlperiodo.left = 45.5;
-    qrlperiodo.alignment = Qt::AlignLeft;
-    qrlperiodo.font.setItalic(false);
-    qrlperiodo.visible = true;
-    qrlfiltro.left = 45.5;
-    qrlfiltro.width = 134.1;
-    qrlfiltro.visible = true;
-    qrldatahora.left = 240.8;
-    QRSysData2.left = 240.8;
-    qrlpagina.left = 241.0;
-    QRSysData3.left = 253.2;
-    QRShape4.width = 274.4;
-    QRShape4.pen = 1;
-    QRVersao.visible = true;
 
     QRBand3.height = 4.2;
     SummaryBand1.height = 10.6;

@@ -1,5 +1,6 @@
 #include "shell/tfprincipal.h"
 
+#include "history/janela/tfhistorico.h"
 #include "maintenance/tfcadrecarga.h"
 
 #include <QCloseEvent>
@@ -28,6 +29,7 @@ const QString kFundo = QStringLiteral("ftelafundo");
 const QString kPrincipal = QStringLiteral("Principal");
 const QString kManutencao = QStringLiteral("Manutenção");
 const QString kCargaArquivos = QStringLiteral("Carga Arquivos");
+const QString kHistorico = QStringLiteral("Histórico");
 const QString kSair = QStringLiteral("Sair");
 
 // Suspends painting of a window while its children are swapped, and resumes
@@ -118,6 +120,9 @@ void Tfprincipal::FormCreate()
     manutencao->setIcon(0, ImLGeral.value(1));
     auto* carga = new QTreeWidgetItem(principal, QStringList{kCargaArquivos});
     carga->setIcon(0, ImLGeral.value(0));
+    // What was sent, after the work that sends it.
+    auto* historico = new QTreeWidgetItem(principal, QStringList{kHistorico});
+    historico->setIcon(0, ImLGeral.value(2));
     auto* sair = new QTreeWidgetItem(TVwGeral, QStringList{kSair});
     sair->setIcon(0, ImLGeral.value(7));
     TVwGeral->expandAll();
@@ -147,6 +152,11 @@ Tfcadrecarga* Tfprincipal::fcadrecarga() const
 Tfcargaarquivos* Tfprincipal::fcargaarquivos() const
 {
     return m_fcargaarquivos;
+}
+
+Tfhistorico* Tfprincipal::fhistorico() const
+{
+    return m_fhistorico;
 }
 
 QMdiSubWindow* Tfprincipal::adicionaJanela(QWidget* janela)
@@ -247,6 +257,9 @@ void Tfprincipal::TVwGeralClick()
         m_fcargaarquivos = new Tfcargaarquivos(m_contexto);
         m_fcargaarquivos->setObjectName(QStringLiteral("fcargaarquivos"));
         adicionaJanela(m_fcargaarquivos);
+    } else if (no == kHistorico) {
+        m_fhistorico = new Tfhistorico(m_contexto);
+        adicionaJanela(m_fhistorico);
     }
 }
 

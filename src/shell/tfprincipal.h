@@ -18,6 +18,7 @@ class Interaction;
 class ModeloRecarga;
 class Tfcadrecarga;
 class Tfcargaarquivos;
+class Tfhistorico;
 
 class Tfprincipal : public Tfgeral {
     Q_OBJECT
@@ -55,6 +56,7 @@ public:
     // The work windows opened last by the tree (null once destroyed).
     Tfcadrecarga* fcadrecarga() const;
     Tfcargaarquivos* fcargaarquivos() const;
+    Tfhistorico* fhistorico() const;
 
 protected:
     void changeEvent(QEvent* evento) override;
@@ -70,6 +72,7 @@ private:
     double m_fatorMoeda = 0;
     QPointer<Tfcadrecarga> m_fcadrecarga;
     QPointer<Tfcargaarquivos> m_fcargaarquivos;
+    QPointer<Tfhistorico> m_fhistorico;
     bool m_mostrada = false;
 };
 

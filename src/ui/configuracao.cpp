@@ -1,5 +1,7 @@
 #include "ui/configuracao.h"
 
+#include "review/conferencia.h"
+
 #include <QSettings>
 #include <QStringList>
 
@@ -9,6 +11,7 @@ namespace {
 
 const QString kGeometria = QStringLiteral("JanelaPrincipal/Geometria");
 const QString kLarguras = QStringLiteral("Grade/Larguras");
+const QString kLimite = QStringLiteral("Conferencia/Limite");
 
 QSettings abre()
 {
@@ -66,6 +69,18 @@ QVector<int> Configuracao::largurasGrade()
 void Configuracao::guardaLargurasGrade(const QVector<int>& larguras)
 {
     abre().setValue(kLarguras, texto(larguras));
+}
+
+int Configuracao::limiteConferencia()
+{
+    bool ok = false;
+    const int limite = abre().value(kLimite).toString().trimmed().toInt(&ok);
+    return ok && limite >= kLimiteMinimo && limite <= kLimiteMaximo ? limite : kLimitePadrao;
+}
+
+void Configuracao::guardaLimiteConferencia(int limite)
+{
+    abre().setValue(kLimite, QString::number(limite));
 }
 
 }  // namespace pluvexa

@@ -1,7 +1,8 @@
 #pragma once
 
 // The little the program remembers between runs, per user: where the main
-// window was and how wide the operator made the grid's columns. Kept in an
+// window was, how wide the operator made the grid's columns and the review's
+// variation limit. Kept in an
 // INI file in the user's configuration folder on every system, so that it
 // can be read, copied or deleted by hand. Nothing else is read from it.
 
@@ -20,6 +21,11 @@ public:
     // Widths in pixels by grid column; 0 where the operator never set one.
     static QVector<int> largurasGrade();
     static void guardaLargurasGrade(const QVector<int>& larguras);
+
+    // The review's variation limit in percent; the default when none was
+    // kept or the kept one is not a whole number from 1 to 1000.
+    static int limiteConferencia();
+    static void guardaLimiteConferencia(int limite);
 };
 
 }  // namespace pluvexa

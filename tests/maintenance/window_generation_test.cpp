@@ -393,10 +393,15 @@ TEST_F(Geracao, AValueAboveTheMaximumNeverReachesTheAnswer)
     EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
     EXPECT_EQ(linhaDoLog("Geração de Arquivo Definitivo"), -1);
 
-    // Corrected, the answer goes out.
+    // Corrected, the answer goes out; 600,00 is still far above his usual
+    // recharge, which the operator confirms.
     escolheTarifa(2);
     digitaUsuario(106, "600");
+    dialogos.expectChoice("1 titular(es) com valor acima do habitual (mais de 50% acima da média das últimas "
+                          "recargas). Conferir antes de gerar?",
+                          {"Conferir", "Gerar Assim Mesmo", "Cancelar"}, 1);
     w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(arquivosEm(pastaGerados()).size(), 2);
 }
 

@@ -38,20 +38,22 @@ TEST_F(JanelaPrincipal, HoldsTheRunWideValues)
     EXPECT_EQ(principal->ModoArredondamento(), 2);
 }
 
-TEST_F(JanelaPrincipal, TreeMenuHasTheFourNodesWithTheirIcons)
+TEST_F(JanelaPrincipal, TreeMenuHasItsNodesWithTheirIcons)
 {
     QTreeWidget* t = principal->TVwGeral;
     ASSERT_EQ(t->topLevelItemCount(), 2);
     QTreeWidgetItem* raiz = t->topLevelItem(0);
     EXPECT_EQ(raiz->text(0), QStringLiteral("Principal"));
-    ASSERT_EQ(raiz->childCount(), 2);
+    ASSERT_EQ(raiz->childCount(), 3);
     EXPECT_EQ(raiz->child(0)->text(0), QStringLiteral("Manutenção"));
     EXPECT_EQ(raiz->child(1)->text(0), QStringLiteral("Carga Arquivos"));
+    // What was sent, after the work that sends it.
+    EXPECT_EQ(raiz->child(2)->text(0), QStringLiteral("Histórico"));
     EXPECT_EQ(t->topLevelItem(1)->text(0), QStringLiteral("Sair"));
     EXPECT_EQ(t->editTriggers(), QAbstractItemView::NoEditTriggers);
 
     const std::pair<QTreeWidgetItem*, int> icones[] = {
-        {raiz, 8}, {raiz->child(0), 1}, {raiz->child(1), 0}, {t->topLevelItem(1), 7}};
+        {raiz, 8}, {raiz->child(0), 1}, {raiz->child(1), 0}, {raiz->child(2), 2}, {t->topLevelItem(1), 7}};
     for (const auto& [item, indice] : icones) {
         EXPECT_FALSE(item->icon(0).isNull()) << indice;
         EXPECT_EQ(item->icon(0).cacheKey(), principal->ImLGeral.at(indice).cacheKey()) << indice;
@@ -112,6 +114,7 @@ TEST_P(TrocaDeJanelas, LeavesOneWorkWindowOverTheBackground)
 const QString kFundo = QStringLiteral("ftelafundo");
 const QString kCad = QStringLiteral("fcadrecarga");
 const QString kCarga = QStringLiteral("fcargaarquivos");
+const QString kHistorico = QStringLiteral("fhistorico");
 
 INSTANTIATE_TEST_SUITE_P(
     Arvore, TrocaDeJanelas,
@@ -119,6 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
         Troca{"PrincipalOverBackgroundChangesNothing", {QStringLiteral("Principal")}, {kFundo}, kFundo},
         Troca{"ManutencaoOpensMaintenance", {QStringLiteral("Manutenção")}, {kFundo, kCad}, kCad},
         Troca{"CargaOpensTransfer", {QStringLiteral("Carga Arquivos")}, {kFundo, kCarga}, kCarga},
+        Troca{"HistoricoOpensHistory", {QStringLiteral("Histórico")}, {kFundo, kHistorico}, kHistorico},
+        Troca{"HistoricoReplacesMaintenance",
+              {QStringLiteral("Manutenção"), QStringLiteral("Histórico")}, {kFundo, kHistorico}, kHistorico},
         Troca{"CargaReplacesMaintenance",
               {QStringLiteral("Manutenção"), QStringLiteral("Carga Arquivos")}, {kFundo, kCarga}, kCarga},
         Troca{"ManutencaoReplacesTransfer",

@@ -3,13 +3,12 @@
 #include "arquivoentrada.h"
 #include "cli.h"
 #include "files/pastastrabalho.h"
+#include "history/comparacaocsv.h"
 #include "history/historico.h"
-#include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"
 #include "recharge/moeda.h"
 
 #include <QDir>
-#include <cmath>
 #include <cstdio>
 
 namespace pluvexa::cli {
@@ -19,24 +18,6 @@ namespace {
 QString dinheiro(double v)
 {
     return formata(u"##0.00", Moeda::deDouble(v));
-}
-
-// A value of a holder: money with two decimals, credits whole.
-QString valor(std::optional<double> v, bool creditos)
-{
-    if (!v)
-        return {};
-    return creditos ? QString::number(std::llround(*v)) : dinheiro(*v);
-}
-
-QString nome(const Texto& bytes)
-{
-    QString n = deCp1252(bytes).trimmed();
-    if (n.contains(QLatin1Char(';')) || n.contains(QLatin1Char('"'))) {
-        n.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-        n = QLatin1Char('"') + n + QLatin1Char('"');
-    }
-    return n;
 }
 
 int lista(const QString& raiz, bool csv)
@@ -76,14 +57,9 @@ int compara(const QString& a, const QString& b, bool csv)
     if (!carregaHistorico(a, ma, erro) || !carregaHistorico(b, mb, erro))
         return falha(erro);
     if (csv)
-        escreve(QStringLiteral("Usuário;Tipo;Nome;Valor A;Valor B;Diferença;Situação"));
-    for (const LinhaComparacao& l : comparaLotes(ma, mb)) {
-        const QStringList campos{QString::number(l.usuario),  QString::number(l.tipo),
-                                 nome(l.nome),                valor(l.valorA, l.creditos),
-                                 valor(l.valorB, l.creditos), valor(l.diferenca(), l.creditos),
-                                 textoSituacao(l.situacao)};
-        escreve(campos.join(csv ? QStringLiteral(";") : QStringLiteral("  ")));
-    }
+        escreve(cabecalhoComparacaoCsv());
+    for (const LinhaComparacao& l : comparaLotes(ma, mb))
+        escreve(camposComparacao(l).join(csv ? QStringLiteral(";") : QStringLiteral("  ")));
     return Sucesso;
 }
 

@@ -5,6 +5,7 @@
 #include "cli.h"
 #include "recharge/cp1252.h"
 #include "review/conferencia.h"
+#include "review/textosconferencia.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -31,11 +32,8 @@ QString campoCsv(const Texto& bytes)
 // The usual value rounded half up to whole units, as text; empty without one.
 QString habitualComoTexto(const TitularConferido& t)
 {
-    if (t.valores.recargasHistorico == 0)
-        return {};
-    const long long n = t.valores.recargasHistorico;
-    const long long arredondado = (2 * t.valores.somaHistorico + n) / (2 * n);
-    return unidadesComoTexto(arredondado, t.creditos);
+    const std::optional<long long> h = habitualArredondado(t);
+    return h ? unidadesComoTexto(*h, t.creditos) : QString();
 }
 
 QString variacaoComoTexto(std::optional<double> v)

@@ -1,0 +1,44 @@
+#pragma once
+
+// The flagged holders of a review as a table for the review page: Usuário,
+// Nome, Tipo, Valor, Habitual, Variação %, Motivo. Each cell gives its text,
+// and under kRoleOrdem the value the column sorts by (numbers as numbers);
+// kRoleMotivo and kRoleIndice give a row's motive and its place among the
+// review's holders, whatever order and filter the view puts on it.
+
+#include "recharge/modelo.h"
+#include "review/conferencia.h"
+
+#include <QAbstractTableModel>
+
+namespace pluvexa {
+
+class ModeloConferencia : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Coluna { ColUsuario, ColNome, ColTipo, ColValor, ColHabitual, ColVariacao, ColMotivo, kColunas };
+    static constexpr int kRoleOrdem = Qt::UserRole;
+    static constexpr int kRoleMotivo = Qt::UserRole + 1;
+    static constexpr int kRoleIndice = Qt::UserRole + 2;
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Shows review `c` of `m`; `m` must outlive the table or the next call.
+    void define(const ModeloRecarga& m, Conferencia c);
+    const Conferencia& conferencia() const { return m_conferencia; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    struct Linha {
+        QString usuario, nome, tipo, valor, habitual, variacao;
+    };
+    const ModeloRecarga* m_modelo = nullptr;
+    Conferencia m_conferencia;
+    std::vector<Linha> m_textos;
+};
+
+}  // namespace pluvexa

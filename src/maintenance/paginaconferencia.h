@@ -1,0 +1,76 @@
+#pragma once
+
+// The review page of the maintenance window ("Conferência"): the variation
+// limit, the summary by card type and the flagged holders, which the
+// operator filters by motive and sorts by any column. Enter or a double
+// click on a holder asks the window to take the operator to it in the grid.
+// The page only shows; the window reviews, moves and prints.
+
+#include "recharge/modelo.h"
+#include "review/conferencia.h"
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QSortFilterProxyModel;
+class QSpinBox;
+class QTableView;
+class QTableWidget;
+
+namespace pluvexa {
+
+class ModeloConferencia;
+class FiltroMotivo;
+
+class PaginaConferencia : public QWidget {
+    Q_OBJECT
+public:
+    explicit PaginaConferencia(QWidget* parent = nullptr);
+
+    QSpinBox* edlimite = nullptr;
+    QTableWidget* sgResumo = nullptr;
+    QComboBox* cbmotivo = nullptr;
+    QLabel* lblassinalados = nullptr;
+    QTableView* sgConferencia = nullptr;
+    QPushButton* btnirtitular = nullptr;
+    QPushButton* btnimprimir = nullptr;
+    QPushButton* btnvoltar = nullptr;
+
+    // Shows review `c` of `m` (which must outlive the page's showing of it),
+    // keeping the motive chosen and the order.
+    void mostra(const ModeloRecarga& m, Conferencia c);
+    const Conferencia& conferencia() const;
+    // Shows only the holders of `motivo`; every one without it.
+    void escolheMotivo(std::optional<MotivoConferencia> motivo);
+    // The motive shown, as the report names it: "Todos" for every one.
+    QString motivoMostrado() const;
+    // The holders shown, as indexes into conferencia().titulares, in the
+    // order shown.
+    std::vector<int> ordemMostrada() const;
+    // The wRecarga index of the holder on the current row; -1 for none.
+    int titularAtual() const;
+
+signals:
+    void limiteAlterado(int limite);
+    void titularEscolhido(int titular);
+    void imprimir();
+    void voltar();
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    void mostraResumo(const ModeloRecarga& m);
+    void mostraMotivos();
+    void mostraAssinalados();
+    void escolheAtual();
+
+    ModeloConferencia* m_tabela = nullptr;
+    FiltroMotivo* m_filtro = nullptr;
+};
+
+}  // namespace pluvexa
