@@ -10,8 +10,12 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <cstring>
 #include <map>
+#include <memory>
+#include <thread>
 
 namespace pluvexa {
 
@@ -21,23 +25,26 @@ namespace {
 // far larger is not one of ours and is not read into memory.
 constexpr qint64 kMaiorHistorico = 16 * 1024 * 1024;
 
+// The lines of the text, split at CR LF, CR or LF; a last line without its
+// end still counts. Whole lines at a time: a kept batch of 10,000 holders is
+// 3 MB of text.
 std::vector<Texto> divideLinhas(const std::vector<std::uint8_t>& bytes)
 {
     std::vector<Texto> linhas;
-    Texto atual;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = char(bytes[i]);
-        if (c == '\r' || c == '\n') {
-            linhas.push_back(std::move(atual));
-            atual.clear();
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            atual += c;
-        }
+    const char* p = reinterpret_cast<const char*>(bytes.data());
+    const char* const fim = p + bytes.size();
+    while (p < fim) {
+        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(fim - p)));
+        if (!lf)
+            lf = fim;
+        const auto* q = static_cast<const char*>(std::memchr(p, '\r', std::size_t(lf - p)));
+        if (!q)
+            q = lf;
+        linhas.emplace_back(p, q);
+        if (q == fim)
+            break;
+        p = q + (*q == '\r' && q + 1 < fim && q[1] == '\n' ? 2 : 1);
     }
-    if (!atual.empty())
-        linhas.push_back(std::move(atual));
     return linhas;
 }
 
@@ -134,27 +141,41 @@ void totalizaLote(const ModeloRecarga& modelo, LoteHistorico& lote)
 
 std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& gerados)
 {
-    std::vector<LoteHistorico> lotes;
     const QDir dir(pasta);
     const QStringList nomes =
         dir.entryList({QStringLiteral("*") + kExtensaoHistorico}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& nome : nomes) {
-        LoteHistorico lote;
-        lote.caminho = dir.filePath(nome);
-        lote.resposta = nomeResposta(nome);
-        if (const std::optional<NomeLote> n = leNomeLote(nome))
-            lote.nome = *n;
-        else
-            lote.erro = QStringLiteral("%1 is not named as a kept batch").arg(QDir::toNativeSeparators(lote.caminho));
-        if (lote.erro.isEmpty()) {
-            ModeloRecarga modelo;
-            if (carregaHistorico(lote.caminho, modelo, lote.erro))
-                totalizaLote(modelo, lote);
+    std::vector<LoteHistorico> lotes(std::size_t(nomes.size()));
+    // Each batch is read whole to be totalled, ten years of months of
+    // 10,000 holders taking about a second on one core. They are
+    // independent: read on the machine's cores, each worker reusing one
+    // model (6 MB of tables to clear for every new one).
+    std::atomic<qsizetype> proximo{0};
+    const auto trabalho = [&] {
+        auto modelo = std::make_unique<ModeloRecarga>();
+        for (qsizetype i = proximo++; i < nomes.size(); i = proximo++) {
+            const QString& nome = nomes.at(i);
+            LoteHistorico& lote = lotes[std::size_t(i)];
+            lote.caminho = dir.filePath(nome);
+            lote.resposta = nomeResposta(nome);
+            if (const std::optional<NomeLote> n = leNomeLote(nome))
+                lote.nome = *n;
+            else
+                lote.erro =
+                    QStringLiteral("%1 is not named as a kept batch").arg(QDir::toNativeSeparators(lote.caminho));
+            if (lote.erro.isEmpty() && carregaHistorico(lote.caminho, *modelo, lote.erro))
+                totalizaLote(*modelo, lote);
+            const QString enviado = lote.resposta.left(lote.resposta.size() - 5) + QStringLiteral("4.REC");
+            lote.enviado = QFileInfo(QDir(gerados).filePath(enviado)).isFile();
         }
-        const QString enviado = lote.resposta.left(lote.resposta.size() - 5) + QStringLiteral("4.REC");
-        lote.enviado = QFileInfo(QDir(gerados).filePath(enviado)).isFile();
-        lotes.push_back(std::move(lote));
-    }
+    };
+    const qsizetype trabalhadores =
+        std::min<qsizetype>(std::clamp(int(std::thread::hardware_concurrency()), 1, 8), nomes.size());
+    std::vector<std::thread> outros;
+    for (qsizetype t = 1; t < trabalhadores; ++t)
+        outros.emplace_back(trabalho);
+    trabalho();
+    for (std::thread& t : outros)
+        t.join();
     std::sort(lotes.begin(), lotes.end(), [](const LoteHistorico& a, const LoteHistorico& b) {
         if (a.nome.geradoEm != b.nome.geradoEm)
             return a.nome.geradoEm > b.nome.geradoEm;

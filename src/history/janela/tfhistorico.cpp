@@ -201,6 +201,7 @@ void Tfhistorico::FormCreate()
     criaPastasTrabalho();
     m_lotes = listaHistorico(pastaHistorico(), pastaGerados());
     sgLotes->clearContents();
+    sgLotes->clearSpans();
     sgLotes->setRowCount(int(m_lotes.size()));
     int ilegiveis = 0;
     for (int i = 0; i < int(m_lotes.size()); ++i) {
@@ -232,7 +233,6 @@ void Tfhistorico::mostraLote(int linha, const LoteHistorico& lote)
     sgLotes->setItem(linha, ColEnviado,
                      celula(lote.enviado ? QStringLiteral("Sim") : QStringLiteral("Não")));
     if (lote.erro.isEmpty()) {
-        sgLotes->setSpan(linha, ColTitulares, 1, 1);
         sgLotes->setItem(linha, ColTitulares, celula(QString::number(lote.titularesComValor), true));
         sgLotes->setItem(linha, ColTotalValor, celula(formata(u"###,###,##0.00", lote.totalValor), true));
         sgLotes->setItem(linha, ColTotalCreditos, celula(formata(u"###,###,##0", lote.totalCreditos), true));
