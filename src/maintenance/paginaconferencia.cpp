@@ -56,6 +56,13 @@ QPushButton* botao(const QString& caption, const char* nome, QWidget* pai)
     return b;
 }
 
+// One line of text a row, as the grid shows its holders.
+void compacta(QTableView* t)
+{
+    t->setWordWrap(false);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 8);
+}
+
 QTableWidgetItem* celula(const QString& texto, bool numero)
 {
     auto* item = new QTableWidgetItem(texto);
@@ -81,14 +88,13 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
                                          QStringLiteral("Titulares com Valor"), QStringLiteral("Total Agora"),
                                          QStringLiteral("Total das Últimas Recargas"), QStringLiteral("Variação %")});
     sgResumo->verticalHeader()->hide();
+    compacta(sgResumo);
     sgResumo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgResumo->setSelectionMode(QAbstractItemView::NoSelection);
     sgResumo->setFocusPolicy(Qt::NoFocus);
     sgResumo->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-    sgResumo->setMaximumHeight(sgResumo->horizontalHeader()->sizeHint().height()
-                               + 5 * sgResumo->verticalHeader()->defaultSectionSize() + 4);
     rl->addWidget(sgResumo);
-    pagina->addWidget(resumo);
+    pagina->addWidget(resumo, 0);
 
     auto* escolhas = new QHBoxLayout;
     edlimite = new QSpinBox(this);
@@ -136,6 +142,7 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
     sgConferencia->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgConferencia->setAlternatingRowColors(true);
     sgConferencia->verticalHeader()->hide();
+    compacta(sgConferencia);
     sgConferencia->horizontalHeader()->setSectionResizeMode(ModeloConferencia::ColNome, QHeaderView::Stretch);
     sgConferencia->setColumnWidth(ModeloConferencia::ColUsuario, 90);
     sgConferencia->setColumnWidth(ModeloConferencia::ColTipo, 50);
@@ -212,7 +219,7 @@ void PaginaConferencia::mostraResumo(const ModeloRecarga& m)
                                       ? deCp1252(m.wTipoCartao[std::size_t(r.tipo)].Descricao).trimmed()
                                       : QString();
         sgResumo->setItem(i, 0, celula(QString::number(r.tipo), true));
-        sgResumo->setItem(i, 1, celula(descricao + (r.creditos ? QStringLiteral(" (créditos)") : QString()), false));
+        sgResumo->setItem(i, 1, celula(descricao, false));
         sgResumo->setItem(i, 2, celula(QString::number(r.titularesComValor), true));
         sgResumo->setItem(i, 3, celula(unidadesNaTela(r.totalAgora, r.creditos), true));
         sgResumo->setItem(i, 4, celula(unidadesNaTela(r.totalUltimas, r.creditos), true));
@@ -221,6 +228,10 @@ void PaginaConferencia::mostraResumo(const ModeloRecarga& m)
     sgResumo->resizeColumnToContents(2);
     sgResumo->resizeColumnToContents(3);
     sgResumo->resizeColumnToContents(4);
+    // As tall as its rows, up to five; the flagged holders take the rest.
+    const int linhas = std::clamp(sgResumo->rowCount(), 1, 5);
+    sgResumo->setFixedHeight(sgResumo->horizontalHeader()->sizeHint().height()
+                             + linhas * sgResumo->verticalHeader()->defaultSectionSize() + 2 * sgResumo->frameWidth());
 }
 
 void PaginaConferencia::mostraMotivos()

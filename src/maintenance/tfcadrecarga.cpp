@@ -124,6 +124,13 @@ void Tfcadrecarga::mostraPagina(QWidget* page)
     if (PageControl1->currentWidget() == page)
         return;
     PageControl1->setCurrentWidget(page);
+    // Only the page shown says how narrow the window may be: a wider page
+    // the operator is not on must not push this one past the window's edge.
+    for (int i = 0; i < PageControl1->count(); ++i) {
+        QWidget* p = PageControl1->widget(i);
+        const QSizePolicy::Policy politica = p == page ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+        p->setSizePolicy(politica, politica);
+    }
     focaPagina(page);
     PageControl1Change();
 }

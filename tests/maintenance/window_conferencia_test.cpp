@@ -134,7 +134,7 @@ TEST_F(Conferencia_, ShowsTheSummaryByCardTypeAndTheFlaggedHoldersInFileOrder)
         return l;
     };
     EXPECT_EQ(linha(0), (QStringList{"1", "VALE DINHEIRO", "4", "124,90", "79,90", "+56,3"}));
-    EXPECT_EQ(linha(1), (QStringList{"2", "VALE CRÉDITOS (créditos)", "1", "30", "31", "-3,2"}));
+    EXPECT_EQ(linha(1), (QStringList{"2", "VALE CRÉDITOS", "1", "30", "31", "-3,2"}));
     EXPECT_EQ(QApplication::focusWidget(), tabela());
     EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
 }

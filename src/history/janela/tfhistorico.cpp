@@ -61,6 +61,13 @@ QPushButton* botao(const QString& caption, const char* nome, QWidget* pai)
     return b;
 }
 
+// One line of text a row.
+void compacta(QTableView* t)
+{
+    t->setWordWrap(false);
+    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 8);
+}
+
 QTableWidgetItem* celula(const QString& texto, bool numero = false)
 {
     auto* item = new QTableWidgetItem(texto);
@@ -124,11 +131,12 @@ void Tfhistorico::criaLista()
                                         QStringLiteral("Total em Valor"), QStringLiteral("Total em Créditos"),
                                         QStringLiteral("Arquivo"), QStringLiteral("Enviado")});
     sgLotes->verticalHeader()->hide();
+    compacta(sgLotes);
     sgLotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgLotes->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgLotes->setSelectionMode(QAbstractItemView::ExtendedSelection);
     sgLotes->setAlternatingRowColors(true);
-    sgLotes->horizontalHeader()->setSectionResizeMode(ColArquivo, QHeaderView::Stretch);
+    sgLotes->horizontalHeader()->setStretchLastSection(true);
     v->addWidget(sgLotes, 1);
 
     auto* acoes = new QHBoxLayout;
@@ -192,6 +200,7 @@ void Tfhistorico::criaComparacao()
     sgComparacao->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgComparacao->setAlternatingRowColors(true);
     sgComparacao->verticalHeader()->hide();
+    compacta(sgComparacao);
     sgComparacao->horizontalHeader()->setSectionResizeMode(ModeloComparacao::ColNome, QHeaderView::Stretch);
     v->addWidget(sgComparacao, 1);
 }
@@ -208,9 +217,8 @@ void Tfhistorico::FormCreate()
         mostraLote(i, m_lotes[std::size_t(i)]);
         ilegiveis += m_lotes[std::size_t(i)].erro.isEmpty() ? 0 : 1;
     }
-    for (int c = 0; c < kColunasLote; ++c)
-        if (c != ColArquivo)
-            sgLotes->resizeColumnToContents(c);
+    for (int c = 0; c < kColunasLote - 1; ++c)
+        sgLotes->resizeColumnToContents(c);
     QString texto = m_lotes.empty() ? QStringLiteral("Nenhum lote guardado em ") + caminhoVisivel(pastaHistorico())
                     : m_lotes.size() == 1 ? QStringLiteral("1 lote guardado")
                                           : QStringLiteral("%1 lotes guardados").arg(m_lotes.size());
