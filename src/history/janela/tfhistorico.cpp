@@ -11,6 +11,7 @@
 #include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -208,7 +209,12 @@ void Tfhistorico::criaComparacao()
 void Tfhistorico::FormCreate()
 {
     criaPastasTrabalho();
-    m_lotes = listaHistorico(pastaHistorico(), pastaGerados());
+    {
+        // Years of batches of 10,000 holders take a moment to read.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_lotes = listaHistorico(pastaHistorico(), pastaGerados());
+        QApplication::restoreOverrideCursor();
+    }
     sgLotes->clearContents();
     sgLotes->clearSpans();
     sgLotes->setRowCount(int(m_lotes.size()));
