@@ -137,7 +137,10 @@ void Tfhistorico::criaLista()
     sgLotes->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgLotes->setSelectionMode(QAbstractItemView::ExtendedSelection);
     sgLotes->setAlternatingRowColors(true);
-    sgLotes->horizontalHeader()->setStretchLastSection(true);
+    // The answer's name takes the room left; cut, it keeps both ends (the
+    // company and the stamp), and its cell's tip shows it whole.
+    sgLotes->horizontalHeader()->setSectionResizeMode(ColArquivo, QHeaderView::Stretch);
+    sgLotes->setTextElideMode(Qt::ElideMiddle);
     v->addWidget(sgLotes, 1);
 
     auto* acoes = new QHBoxLayout;
@@ -223,8 +226,9 @@ void Tfhistorico::FormCreate()
         mostraLote(i, m_lotes[std::size_t(i)]);
         ilegiveis += m_lotes[std::size_t(i)].erro.isEmpty() ? 0 : 1;
     }
-    for (int c = 0; c < kColunasLote - 1; ++c)
-        sgLotes->resizeColumnToContents(c);
+    for (int c = 0; c < kColunasLote; ++c)
+        if (c != ColArquivo)
+            sgLotes->resizeColumnToContents(c);
     QString texto = m_lotes.empty() ? QStringLiteral("Nenhum lote guardado em ") + caminhoVisivel(pastaHistorico())
                     : m_lotes.size() == 1 ? QStringLiteral("1 lote guardado")
                                           : QStringLiteral("%1 lotes guardados").arg(m_lotes.size());
@@ -250,7 +254,9 @@ void Tfhistorico::mostraLote(int linha, const LoteHistorico& lote)
         sgLotes->setItem(linha, ColTitulares, celula(QString::number(lote.titularesComValor), true));
         sgLotes->setItem(linha, ColTotalValor, celula(formata(u"###,###,##0.00", lote.totalValor), true));
         sgLotes->setItem(linha, ColTotalCreditos, celula(formata(u"###,###,##0", lote.totalCreditos), true));
-        sgLotes->setItem(linha, ColArquivo, celula(lote.resposta));
+        QTableWidgetItem* arquivo = celula(lote.resposta);
+        arquivo->setToolTip(lote.resposta);
+        sgLotes->setItem(linha, ColArquivo, arquivo);
         return;
     }
     // Shown where the totals would be, so that a damaged batch is seen.
