@@ -218,6 +218,7 @@ void Tfprincipal::TVwGeralClick()
         const QString no = sel.first()->text(0);
         QWidget* aberta = no == kManutencao      ? static_cast<QWidget*>(m_fcadrecarga.data())
                           : no == kCargaArquivos ? static_cast<QWidget*>(m_fcargaarquivos.data())
+                          : no == kHistorico     ? static_cast<QWidget*>(m_fhistorico.data())
                                                  : nullptr;
         for (QMdiSubWindow* sub : mdiArea->subWindowList())
             if (aberta && sub->widget() == aberta) {
