@@ -4,6 +4,8 @@
 #include "exchange/persrecargaexterna.h"
 #include "recharge/cp1252.h"
 
+#include <QRegularExpression>
+#include <algorithm>
 #include <charconv>
 
 namespace pluvexa {
@@ -133,6 +135,10 @@ LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool as
         l.erro = QStringLiteral("Coluna Valor vazia");
     } else if (const auto v = campoplanilha::valor(valor)) {
         l.valor = *v;
+    } else if (campoplanilha::ambiguo(valor)) {
+        // "1.500" is one and a half to some and fifteen hundred to others.
+        l.erro = QStringLiteral("Valor inválido: ") + texto.paraTela(valor)
+                 + QStringLiteral(" - use vírgula para os centavos");
     } else {
         l.erro = QStringLiteral("Valor inválido: ") + texto.paraTela(valor);
     }
@@ -143,10 +149,31 @@ LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool as
 
 namespace campoplanilha {
 
+namespace {
+
+// "1.500,00", "12.345,6": groups of three digits after points, then a
+// decimal comma; what Brazilian spreadsheets write.
+bool milharesComVirgula(std::string_view t)
+{
+    static const QRegularExpression padrao(QStringLiteral("^\\d{1,3}(\\.\\d{3})+,\\d{1,2}$"));
+    return padrao.match(QLatin1String(t.data(), qsizetype(t.size()))).hasMatch();
+}
+
+}  // namespace
+
+bool ambiguo(std::string_view texto)
+{
+    static const QRegularExpression padrao(QStringLiteral("^\\d{1,3}(\\.\\d{3})+$"));
+    texto = apara(texto);
+    return padrao.match(QLatin1String(texto.data(), qsizetype(texto.size()))).hasMatch();
+}
+
 std::optional<double> valor(std::string_view texto)
 {
     texto = apara(texto);
     std::string numero(texto);
+    if (milharesComVirgula(texto))
+        numero.erase(std::remove(numero.begin(), numero.end(), '.'), numero.end());
     std::size_t i = 0;
     while (i < numero.size() && numero[i] >= '0' && numero[i] <= '9')
         ++i;

@@ -45,8 +45,12 @@ Planilha lePlanilha(std::string_view bytes);
 
 namespace campoplanilha {
 // Digits, then at most one decimal separator (comma or point) followed by
-// one or two digits; blanks around allowed. No sign, no thousands separator.
+// one or two digits; or thousands points with a decimal comma ("1.500,00",
+// "12.345,6"); blanks around allowed. No sign.
 std::optional<double> valor(std::string_view texto);
+// Points before groups of three digits and no comma ("1.500"): thousands to
+// some, decimals to others; refused with a hint rather than guessed.
+bool ambiguo(std::string_view texto);
 // A column name reduced for comparison: no accents, lower case, blanks
 // around removed and runs of blanks inside made one.
 QString nomeColuna(const QString& nome);

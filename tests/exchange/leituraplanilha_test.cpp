@@ -100,8 +100,16 @@ INSTANTIATE_TEST_SUITE_P(
         CasoPlanilha{"OneDecimal", "Matrícula;Valor\nM001;3,5\n", M001Dinheiro, 3.5, ""},
         CasoPlanilha{"BlanksAround", "Matrícula;Valor\nM001;  12,50 \t\n", M001Dinheiro, 12.5, ""},
         CasoPlanilha{"Zero", "Matrícula;Valor\nM001;0\n", M001Dinheiro, 0, ""},
-        CasoPlanilha{"ThousandsPoint", "Matrícula;Valor\nM001;1.500\n", -1, 0, "Valor inválido: 1.500"},
-        CasoPlanilha{"ThousandsAndDecimals", "Matrícula;Valor\nM001;1.234,56\n", -1, 0, "Valor inválido: 1.234,56"},
+        CasoPlanilha{"ThousandsPointWithoutCommaIsAmbiguous", "Matrícula;Valor\nM001;1.500\n", -1, 0,
+                     "Valor inválido: 1.500 - use vírgula para os centavos"},
+        CasoPlanilha{"MillionsWithoutCommaIsAmbiguous", "Matrícula;Valor\nM001;1.000.000\n", -1, 0,
+                     "Valor inválido: 1.000.000 - use vírgula para os centavos"},
+        CasoPlanilha{"ThousandsAndDecimalComma", "Matrícula;Valor\nM001;1.234,56\n", -1, 0,
+                     "O valor da recarga excede 600.00"},
+        CasoPlanilha{"ThousandsWithOneDecimal", "Matrícula;Tipo;Valor\nM001;1;1.000,5\n", -1, 0,
+                     "O valor da recarga excede 600.00"},
+        CasoPlanilha{"ThousandsGroupOfTwo", "Matrícula;Valor\nM001;1.50,00\n", -1, 0, "Valor inválido: 1.50,00"},
+        CasoPlanilha{"ThousandsCommaThenPoint", "Matrícula;Valor\nM001;1,500.00\n", -1, 0, "Valor inválido: 1,500.00"},
         CasoPlanilha{"ThreeDecimals", "Matrícula;Valor\nM001;12,505\n", -1, 0, "Valor inválido: 12,505"},
         CasoPlanilha{"SeparatorWithoutDecimals", "Matrícula;Valor\nM001;12,\n", -1, 0, "Valor inválido: 12,"},
         CasoPlanilha{"NoIntegerPart", "Matrícula;Valor\nM001;,50\n", -1, 0, "Valor inválido: ,50"},
@@ -188,7 +196,7 @@ TEST_F(PlanilhaFixture, ResultLinesCarryTheFilesOwnLineNumbers)
         ";;abc";                                 // 13 no registration, a bad value
     EXPECT_FALSE(importaCsv(bytes));
     const QStringList esperado = {
-        QStringLiteral("            6   M005                 Valor inválido: 1.500"),
+        QStringLiteral("            6   M005                 Valor inválido: 1.500 - use vírgula para os centavos"),
         QStringLiteral("            8   X9                   Matrícula não encontrada"),
         QStringLiteral("            9   ABCDEFGHIJKLMNOPQRST Coluna Valor vazia"),
         QStringLiteral("           10   M002                 Matrícula não encontrada"),
@@ -276,6 +284,31 @@ TEST(CampoPlanilha, Utf8IsTakenOnlyWhenTheBytesAreUtf8)
     EXPECT_FALSE(campoplanilha::ehUtf8("\xC3\x89\xE9"));  // a valid start is not enough
     EXPECT_FALSE(campoplanilha::ehUtf8("\xC0\x80"));      // overlong
 }
+
+// The value syntax on its own: what a value reads as, or nothing.
+struct CasoSintaxe {
+    const char* texto;
+    std::optional<double> valor;
+    bool ambiguo;
+};
+
+class SintaxeDoValor : public ::testing::TestWithParam<CasoSintaxe> {};
+
+TEST_P(SintaxeDoValor, ReadsBrazilianThousandsAndRefusesWhatIsAmbiguous)
+{
+    const CasoSintaxe& c = GetParam();
+    EXPECT_EQ(campoplanilha::valor(c.texto), c.valor) << c.texto;
+    EXPECT_EQ(campoplanilha::ambiguo(c.texto), c.ambiguo) << c.texto;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Valores, SintaxeDoValor,
+    ::testing::Values(CasoSintaxe{"12", 12, false}, CasoSintaxe{"12,5", 12.5, false}, CasoSintaxe{"12.50", 12.5, false},
+                      CasoSintaxe{"1.500,00", 1500, false}, CasoSintaxe{"12.345,6", 12345.6, false},
+                      CasoSintaxe{" 1.234.567,89 ", 1234567.89, false}, CasoSintaxe{"1.500", std::nullopt, true},
+                      CasoSintaxe{"12.345.678", std::nullopt, true}, CasoSintaxe{"1.50,00", std::nullopt, false},
+                      CasoSintaxe{"1234.567,00", std::nullopt, false}, CasoSintaxe{"1,500.00", std::nullopt, false},
+                      CasoSintaxe{"1.500,000", std::nullopt, false}, CasoSintaxe{".500,00", std::nullopt, false}));
 
 }  // namespace
 }  // namespace pluvexa

@@ -53,7 +53,7 @@ TEST_F(CliPlanilha, ExportEditImportAndTheModelWrittenOutCarriesTheValues)
     const Execucao importado = executa({QStringLiteral("import"), recebido, csv, QStringLiteral("--log"),
                                         path(QStringLiteral("logs")), QStringLiteral("--out"), depois});
     EXPECT_EQ(importado.codigo, 1);
-    EXPECT_EQ(importado.saida, QStringLiteral("            5   24357                Valor inválido: 1.200,00\n"
+    EXPECT_EQ(importado.saida, QStringLiteral("            5   24357                O valor da recarga excede 600.00\n"
                                               "Total de OK: 180 - Total de erros: 1\n"));
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("logs/titulares.log"))));
 
@@ -76,7 +76,7 @@ TEST_F(CliPlanilha, TheCsvExampleAgainstTheDemoFile)
                                 QStringLiteral(PLUVEXA_SOURCE_DIR "/examples/folha_2026_03.csv"),
                                 QStringLiteral("--log"), path(QStringLiteral("logs"))});
     EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
-    EXPECT_EQ(e.saida, QStringLiteral("            7   24357                Valor inválido: 1.500,00\n"
+    EXPECT_EQ(e.saida, QStringLiteral("            7   24357                O valor da recarga excede 600.00\n"
                                       "            8   99999                Matrícula não encontrada\n"
                                       "            9   49524                Coluna Valor vazia\n"
                                       "Total de OK: 5 - Total de erros: 3\n"));
