@@ -70,7 +70,7 @@ public:
         if (m_proxima >= m_planilha.linhas.size())
             return false;
         LinhaPlanilha& l = m_planilha.linhas[m_proxima++];
-        r = RegistroFonte{l.linha, std::move(l.matricula), l.valor, l.tipo, std::move(l.erro)};
+        r = RegistroFonte{l.linha, std::move(l.matricula), l.valor, l.tipo, std::move(l.erro), l.chave};
         return true;
     }
 

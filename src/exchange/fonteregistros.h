@@ -21,12 +21,18 @@ FormatoImportacao formatoImportacao(const QString& nomeArquivo);
 // The file chooser's filter for spreadsheets, beside the ".rrm" one.
 inline const QString kFiltroPlanilha = QStringLiteral("Planilha (*.csv)");
 
+// What ties a record to its holder: the registration (the payroll file's
+// only key), or in a spreadsheet the user code or the card number when the
+// row has no registration.
+enum class ChaveRegistro { Matricula, Usuario, Cartao };
+
 struct RegistroFonte {
     int linha = 0;
-    std::string matricula;  // Windows-1252 bytes, trimmed
+    std::string matricula;  // Windows-1252 bytes, trimmed: the key's text, whichever key
     double valor = 0;
     int tipo = 0;           // 0: none given; the selected card type stands in
     QString erro;           // not empty: refused with this text, not stored
+    ChaveRegistro chave = ChaveRegistro::Matricula;
 };
 
 class FonteRegistros {

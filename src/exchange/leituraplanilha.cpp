@@ -56,7 +56,8 @@ private:
 };
 
 struct Colunas {
-    int matricula = -1, valor = -1, tipo = -1;
+    int matricula = -1, usuario = -1, cartao = -1, valor = -1, tipo = -1;
+    bool temChave() const { return matricula >= 0 || usuario >= 0 || cartao >= 0; }
 };
 
 // The first column of each kind wins; a second "Valor" is just another
@@ -69,6 +70,10 @@ Colunas reconhece(const QStringList& nomes)
         int* alvo = nullptr;
         if (n == u"matricula" || n == u"registro")
             alvo = &c.matricula;
+        else if (n == u"usuario")
+            alvo = &c.usuario;
+        else if (n == u"cartao")
+            alvo = &c.cartao;
         else if (n == u"valor" || n == u"creditos")
             alvo = &c.valor;
         else if (n == u"tipo" || n == u"tipo cartao")
@@ -86,7 +91,7 @@ QString faltaColuna(const Colunas& c, const QStringList& nomes)
         if (!n.isEmpty())
             encontradas << n;
     const QString lista = encontradas.isEmpty() ? QStringLiteral("nenhuma") : encontradas.join(QStringLiteral(", "));
-    const QString falta = c.matricula < 0 ? QStringLiteral("Matrícula") : QStringLiteral("Valor");
+    const QString falta = !c.temChave() ? QStringLiteral("Matrícula, Usuário ou Cartão") : QStringLiteral("Valor");
     return QStringLiteral("Planilha sem a coluna %1 - colunas encontradas: %2").arg(falta, lista);
 }
 
@@ -103,12 +108,12 @@ bool sobraColuna(const std::vector<std::string>& campos, std::size_t largura)
     return false;
 }
 
-// A holder without a registration cannot be matched; when its row carries
-// no value either (the exported template's rows for such holders) there is
-// nothing to import and nothing to report.
-bool semMatriculaNemValor(const std::vector<std::string>& campos, std::size_t largura, const Colunas& col)
+// A row without any key cannot be matched; when it carries no value either
+// there is nothing to import and nothing to report.
+bool semChaveNemValor(const std::vector<std::string>& campos, std::size_t largura, const Colunas& col)
 {
-    if (!campoEm(campos, col.matricula).empty() || sobraColuna(campos, largura))
+    if (!campoEm(campos, col.matricula).empty() || !campoEm(campos, col.usuario).empty()
+        || !campoEm(campos, col.cartao).empty() || sobraColuna(campos, largura))
         return false;
     const std::string_view valor = campoEm(campos, col.valor);
     return valor.empty() || campoplanilha::valor(valor) == 0.0;
@@ -120,6 +125,13 @@ LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool as
     LinhaPlanilha l;
     l.linha = linha;
     l.matricula = texto.paraModelo(campoEm(campos, col.matricula));
+    if (l.matricula.empty() && !campoEm(campos, col.usuario).empty()) {
+        l.chave = ChaveRegistro::Usuario;
+        l.matricula = texto.paraModelo(campoEm(campos, col.usuario));
+    } else if (l.matricula.empty() && !campoEm(campos, col.cartao).empty()) {
+        l.chave = ChaveRegistro::Cartao;
+        l.matricula = texto.paraModelo(campoEm(campos, col.cartao));
+    }
     if (col.tipo >= 0)
         l.tipo = campoexterno::inteiro(campoEm(campos, col.tipo)).value_or(0);
     const std::string_view valor = campoEm(campos, col.valor);
@@ -250,7 +262,7 @@ Planilha lePlanilha(std::string_view bytes)
         if (emBranco(campos) && !aspasAbertas)
             continue;
         if (cabecalho) {
-            if (aspasAbertas || !semMatriculaNemValor(campos, largura, col))
+            if (aspasAbertas || !semChaveNemValor(campos, largura, col))
                 p.linhas.push_back(confere(campos, linha, aspasAbertas, largura, col, texto));
             continue;
         }
@@ -261,7 +273,7 @@ Planilha lePlanilha(std::string_view bytes)
             nomes << texto.paraTela(apara(c));
         col = reconhece(nomes);
         largura = campos.size();
-        if (col.matricula < 0 || col.valor < 0) {
+        if (!col.temChave() || col.valor < 0) {
             p.erroCabecalho = faltaColuna(col, nomes);
             return p;
         }

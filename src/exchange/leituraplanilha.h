@@ -4,17 +4,24 @@
 // import run takes. The first row holding text is the header; it names the
 // columns, recognised whatever their letter case and accents, in any order:
 //
-//   registration  "Matrícula", "Matricula", "Registro"   required
+//   registration  "Matrícula", "Matricula", "Registro"   \
+//   user code     "Usuário", "Usuario"                    > at least one
+//   card number   "Cartão", "Cartao"                     /
 //   value         "Valor", "Créditos"                    required
 //   card type     "Tipo", "Tipo Cartão"                  optional
+//
+// Each row is tied to its holder by its registration when it has one, else
+// by its user code, else by its card number: the program's own export
+// carries all three, so holders without a registration come back too.
 //
 // Other columns are ignored. The separator (';' or ',') is taken from the
 // header. The text is UTF-8 (with or without a byte-order mark) or
 // Windows-1252, whichever the bytes are; the registrations come out as
 // Windows-1252 bytes, as the model holds them. Rows whose fields are all
-// blank are skipped, and so are rows without a registration whose value is
-// empty or zero (the exported template's rows for holders without one,
-// which no import can reach). Line numbers are the file's own, the header's included.
+// blank are skipped, and so are rows without any key whose value is empty
+// or zero. Line numbers are the file's own, the header's included.
+
+#include "exchange/fonteregistros.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,7 +34,8 @@ namespace pluvexa {
 
 struct LinhaPlanilha {
     int linha = 0;           // the row's first line in the file
-    std::string matricula;   // Windows-1252 bytes, without surrounding blanks
+    std::string matricula;   // the key's text: Windows-1252 bytes, without surrounding blanks
+    ChaveRegistro chave = ChaveRegistro::Matricula;
     double valor = 0;
     int tipo = 0;            // 0: no card type given (or no number)
     QString erro;            // not empty: the row is refused with this text

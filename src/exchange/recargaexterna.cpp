@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <charconv>
 #include <cmath>
+#include <optional>
 #include <cstring>
 #include <memory>
 
@@ -28,6 +30,51 @@ std::string chave(int tipo, const std::string& matricula)
     std::string k(sizeof tipo, '\0');
     std::memcpy(k.data(), &tipo, sizeof tipo);
     return k + matricula;
+}
+
+// A user code or card number as a whole number, leading zeros ignored; none
+// when the text is no number.
+std::optional<long long> numero(const std::string& texto)
+{
+    long long v = 0;
+    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), v);
+    if (erro != std::errc() || fim != texto.data() + texto.size() || v < 0)
+        return std::nullopt;
+    return v;
+}
+
+// Registers holder i under key k; a key two holders share marks itself.
+void registra(std::unordered_map<std::string, int>& indice, std::string k, int i, int repetido)
+{
+    const auto [it, novo] = indice.emplace(std::move(k), i);
+    if (!novo)
+        it->second = repetido;
+}
+
+QString rotulo(ChaveRegistro chave)
+{
+    switch (chave) {
+    case ChaveRegistro::Usuario:
+        return QStringLiteral("Usuário");
+    case ChaveRegistro::Cartao:
+        return QStringLiteral("Cartão");
+    case ChaveRegistro::Matricula:
+        break;
+    }
+    return QStringLiteral("Matrícula");
+}
+
+QString naoEncontrado(ChaveRegistro chave)
+{
+    switch (chave) {
+    case ChaveRegistro::Usuario:
+        return QStringLiteral("Usuário não encontrado");
+    case ChaveRegistro::Cartao:
+        return QStringLiteral("Cartão não encontrado");
+    case ChaveRegistro::Matricula:
+        break;
+    }
+    return QStringLiteral("Matrícula não encontrada");
 }
 
 // The system clock read once, then advanced by a steady timer: asking the
@@ -103,7 +150,7 @@ void RecargaExterna::importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, 
     while (fonte.proximo(r)) {
         if (r.erro.isEmpty()) {
             const int tipo = r.tipo != 0 ? r.tipo : tipoCartaoSel;
-            if (!armazena(r.matricula, r.valor, tipo, r.linha, log))
+            if (!armazena(r.matricula, r.chave, r.valor, tipo, r.linha, log))
                 ++TotalErros;
             else
                 ++TotalOk;
@@ -117,13 +164,25 @@ void RecargaExterna::importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, 
     }
 }
 
-bool RecargaExterna::armazena(const std::string& matricula, double valor, int tipo, int linha, Log& log)
+bool RecargaExterna::armazena(const std::string& matricula, ChaveRegistro chave, double valor, int tipo, int linha,
+                              Log& log)
 {
     const std::string numero = std::to_string(linha);
-    const int h = procura(matricula, tipo);
+    const int h = procura(matricula, chave, tipo);
+    if (h == kRepetido) {
+        // Two holders of the type share it: storing in either could pay the
+        // wrong one.
+        const QString texto = rotulo(chave) + QStringLiteral(" repetido no arquivo");
+        AdicionaResultado(numero, matricula, texto);
+        log.Erro(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula + bytes(QStringLiteral(" repetido no arquivo")));
+        return false;
+    }
     if (h < 0) {
-        AdicionaResultado(numero, matricula, QStringLiteral("Matrícula não encontrada"));
-        log.Erro(bytes(QStringLiteral("Matrícula - ")) + matricula + bytes(QStringLiteral(" não encontrada")));
+        AdicionaResultado(numero, matricula, naoEncontrado(chave));
+        if (chave == ChaveRegistro::Matricula)
+            log.Erro(bytes(QStringLiteral("Matrícula - ")) + matricula + bytes(QStringLiteral(" não encontrada")));
+        else
+            log.Erro(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula + bytes(QStringLiteral(" não encontrado")));
         return false;
     }
     // The holder's own card type decides, so that nothing stored here is
@@ -134,18 +193,18 @@ bool RecargaExterna::armazena(const std::string& matricula, double valor, int ti
                       && (t.Modalidade == Dinheiro || valor == std::trunc(valor));
     if (cabe) {
         m_modelo.wRecarga[std::size_t(h)].Grupo[0].Valor = valor + 0.0;  // never -0
-        log.Info(bytes(QStringLiteral("Matrícula - ")) + matricula
+        log.Info(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula
                  + bytes(QStringLiteral(" Tipo : %1 -  Valor : %2").arg(tipo).arg(formatoGeral(valor))));
         return true;
     }
     if (valor > 600) {
         AdicionaResultado(numero, matricula, QStringLiteral("O valor da recarga excede 600.00"));
-        log.Erro(bytes(QStringLiteral("Matrícula - ")) + matricula
+        log.Erro(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula
                  + bytes(QStringLiteral(". Valor : %1. O valor para recarga não pode exceder 600.00")
                              .arg(formatoGeral(valor))));
     } else {
         AdicionaResultado(numero, matricula, QStringLiteral("Erro na atualização do valor da recarga"));
-        log.Erro(bytes(QStringLiteral("Matrícula - ")) + matricula
+        log.Erro(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula
                  + bytes(QStringLiteral(". Erro na atualização do valor da recarga")));
     }
     return false;
@@ -154,22 +213,36 @@ bool RecargaExterna::armazena(const std::string& matricula, double valor, int ti
 void RecargaExterna::constroiIndice()
 {
     m_indice.clear();
+    m_porUsuario.clear();
+    m_porCartao.clear();
     const int n = std::min(m_modelo.QtdRecarga, int(m_modelo.wRecarga.size()));
     m_indice.reserve(std::size_t(std::max(n, 0)));
     for (int i = 0; i < n; ++i) {
         const Recarga& r = m_modelo.wRecarga[std::size_t(i)];
         // A blank registration is no registration: it matches no record.
-        if (!r.Matricula.empty() && r.TipoCartao >= 0 && r.TipoCartao < kTiposCartao)
+        if (r.TipoCartao < 0 || r.TipoCartao >= kTiposCartao)
+            continue;
+        if (!r.Matricula.empty())
             m_indice.emplace(chave(r.TipoCartao, r.Matricula), i);  // the first holder wins
+        registra(m_porUsuario, chave(r.TipoCartao, std::to_string(r.Usuario)), i, kRepetido);
+        registra(m_porCartao, chave(r.TipoCartao, std::to_string(r.Cartao)), i, kRepetido);
     }
 }
 
-int RecargaExterna::procura(const std::string& matricula, int tipo) const
+int RecargaExterna::procura(const std::string& texto, ChaveRegistro qual, int tipo) const
 {
-    if (matricula.empty())
+    if (texto.empty())
         return -1;
-    const auto it = m_indice.find(chave(tipo, matricula));
-    return it == m_indice.end() ? -1 : it->second;
+    if (qual == ChaveRegistro::Matricula) {
+        const auto it = m_indice.find(chave(tipo, texto));
+        return it == m_indice.end() ? -1 : it->second;
+    }
+    const std::optional<long long> n = numero(texto);
+    if (!n)
+        return -1;
+    const auto& indice = qual == ChaveRegistro::Usuario ? m_porUsuario : m_porCartao;
+    const auto it = indice.find(chave(tipo, std::to_string(*n)));
+    return it == indice.end() ? -1 : it->second;
 }
 
 void RecargaExterna::AdicionaResultado(const std::string& linha, const std::string& matricula,

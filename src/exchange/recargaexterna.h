@@ -75,15 +75,21 @@ public:
 
 private:
     void importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, Log& log);
-    bool armazena(const std::string& matricula, double valor, int tipo, int linha, Log& log);
+    bool armazena(const std::string& matricula, ChaveRegistro chave, double valor, int tipo, int linha, Log& log);
     void constroiIndice();
-    int procura(const std::string& matricula, int tipo) const;
+    // The holder of `tipo` the key names; -1 when none, kRepetido when two
+    // holders share it (user codes and card numbers).
+    int procura(const std::string& texto, ChaveRegistro chave, int tipo) const;
+    static constexpr int kRepetido = -2;
 
     ModeloRecarga& m_modelo;
     OpcoesImportacao m_opcoes;
     std::vector<std::string> m_resultado{std::string()};
-    // Holder by card type and registration number, built once per run.
+    // Holder by card type and registration number, user code or card
+    // number, built once per run.
     std::unordered_map<std::string, int> m_indice;
+    std::unordered_map<std::string, int> m_porUsuario;
+    std::unordered_map<std::string, int> m_porCartao;
 };
 
 }  // namespace pluvexa

@@ -70,6 +70,41 @@ INSTANTIATE_TEST_SUITE_P(
         CasoPlanilha{"EmptyTrailingFieldsAreNoExtraColumns", "Matrícula;Valor\nM001;5,00;;\n", M001Dinheiro, 5, ""}),
     [](const auto& info) { return std::string(info.param.nome); });
 
+// A row goes to its holder by its registration when it has one, else by
+// its user code, else by its card number, always within its card type;
+// user codes and card numbers compare as whole numbers. (Every holder of
+// the fixture has card number 0.)
+INSTANTIATE_TEST_SUITE_P(
+    Chaves, UmaLinha,
+    ::testing::Values(
+        CasoPlanilha{"ByUserCode", "Usuário;Valor\n1003;5,00\n", SemMatricula, 5, ""},
+        CasoPlanilha{"UserCodeWithLeadingZeros", "Usuario;Valor\n001003;5\n", SemMatricula, 5, ""},
+        CasoPlanilha{"BlankRegistrationFallsBackToTheUserCode", "Matrícula;Usuário;Valor\n;1003;7,00\n", SemMatricula, 7,
+                     ""},
+        CasoPlanilha{"ARegistrationWinsOverTheUserCode", "Matrícula;Usuário;Valor\nM001;1003;7,00\n", M001Dinheiro, 7,
+                     ""},
+        CasoPlanilha{"AnUnknownRegistrationIsNotRetriedByUserCode", "Matrícula;Usuário;Valor\nX9;1003;7,00\n", -1, 0,
+                     "Matrícula não encontrada"},
+        CasoPlanilha{"UserCodeNotFound", "Usuário;Valor\n9999;5\n", -1, 0, "Usuário não encontrado"},
+        CasoPlanilha{"UserCodeOfAnotherCardType", "Usuário;Tipo;Valor\n1001;1;5\n", -1, 0, "Usuário não encontrado"},
+        CasoPlanilha{"UserCodeThatIsNoNumber", "Usuário;Valor\nABC;5\n", -1, 0, "Usuário não encontrado"},
+        CasoPlanilha{"ACardNumberTwoHoldersShareIsRefused", "Cartão;Valor\n0;5\n", -1, 0,
+                     "Cartão repetido no arquivo"},
+        CasoPlanilha{"CardNumberNotFound", "Cartao;Valor\n77;5\n", -1, 0, "Cartão não encontrado"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(PlanilhaFixture, ByCardNumberAndAUserCodeTwoHoldersShareIsRefused)
+{
+    m.wRecarga[SemMatricula].Cartao = 555;
+    m.wRecarga[Acentuada].Usuario = m.wRecarga[SemMatricula].Usuario;  // both type 1
+    EXPECT_FALSE(importaCsv("Cartão;Usuário;Valor\n0555;;3,00\n;1003;4,00\n"));
+    EXPECT_EQ(valor(SemMatricula), 3);
+    EXPECT_EQ(valor(Acentuada), 0);
+    ASSERT_EQ(run().linhasResultado().size(), 1);
+    EXPECT_TRUE(run().linhasResultado()[0].endsWith(QStringLiteral("Usuário repetido no arquivo")))
+        << run().linhasResultado()[0].toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Aspas, UmaLinha,
     ::testing::Values(
@@ -168,15 +203,15 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, SemColuna,
     ::testing::Values(
         CasoCabecalho{"NoRegistration", "Nome;Valor\nM001;1,00\n",
-                      "Planilha sem a coluna Matrícula - colunas encontradas: Nome, Valor"},
+                      "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: Nome, Valor"},
         CasoCabecalho{"NoValue", "Matrícula;Nome;Tipo\nM001;ANA;1\n",
                       "Planilha sem a coluna Valor - colunas encontradas: Matrícula, Nome, Tipo"},
         CasoCabecalho{"NeitherNamesTheRegistration", "Valr;Mat\n1;M001\n",
-                      "Planilha sem a coluna Matrícula - colunas encontradas: Valr, Mat"},
+                      "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: Valr, Mat"},
         CasoCabecalho{"ATitleRowAboveTheHeader", "Folha de março;;\nMatrícula;Valor\nM001;1,00\n",
-                      "Planilha sem a coluna Matrícula - colunas encontradas: Folha de março"},
-        CasoCabecalho{"EmptyFile", "", "Planilha sem a coluna Matrícula - colunas encontradas: nenhuma"},
-        CasoCabecalho{"OnlyBlankRows", "\r\n;;\r\n  \r\n", "Planilha sem a coluna Matrícula - colunas encontradas: nenhuma"}),
+                      "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: Folha de março"},
+        CasoCabecalho{"EmptyFile", "", "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: nenhuma"},
+        CasoCabecalho{"OnlyBlankRows", "\r\n;;\r\n  \r\n", "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: nenhuma"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(PlanilhaFixture, ResultLinesCarryTheFilesOwnLineNumbers)

@@ -54,7 +54,7 @@ TEST_F(CliPlanilha, ExportEditImportAndTheModelWrittenOutCarriesTheValues)
                                         path(QStringLiteral("logs")), QStringLiteral("--out"), depois});
     EXPECT_EQ(importado.codigo, 1);
     EXPECT_EQ(importado.saida, QStringLiteral("            5   24357                O valor da recarga excede 600.00\n"
-                                              "Total de OK: 180 - Total de erros: 1\n"));
+                                              "Total de OK: 199 - Total de erros: 1\n"));
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("logs/titulares.log"))));
 
     const Execucao check = executa({QStringLiteral("check"), QStringLiteral("--plain"), depois});
