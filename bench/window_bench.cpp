@@ -105,13 +105,11 @@ void BM_ProcessaArquivoRecebido(benchmark::State& state)
     const QString pasta = recebido.dir.path();
     auto m = std::make_unique<ModeloRecarga>();
     for (auto _ : state) {
-        if (DescompactaArquivo(recebido.caminho, false, recebido.chaves) != EmpacotamentoOk) {
+        std::vector<Texto> linhas;
+        if (DescompactaArquivo(recebido.caminho, false, linhas, recebido.chaves) != EmpacotamentoOk) {
             state.SkipWithError("the received file does not open");
             break;
         }
-        std::vector<Texto> linhas = carregaLinhas(QDir(pasta).filePath(kTmpTexto));
-        QFile::remove(QDir(pasta).filePath(kTmpTexto));
-        QFile::remove(QDir(pasta).filePath(kTmpComprimido));
 
         QStringList log;
         const ResultadoProcessamento r = ProcessadorRecarga(*m).processa(linhas, log);

@@ -1,20 +1,13 @@
 #include "files/arquivoseguro.h"
+
+#include "files/conferencia.h"
+#include "files/core/temporario.h"
 #include "files/sistema.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <set>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace pluvexa {
 
@@ -22,30 +15,32 @@ using namespace sistema;
 
 namespace {
 
-// A second name for the old file, so that it can come back if the group
-// cannot be completed. A hard link costs nothing; a file system without
-// them gets a copy.
-bool guardaAnterior(const QString& final, const QString& copia, QString& motivo)
-{
-    QFile::remove(copia);  // a leftover of an earlier interrupted run, never a final name
-#ifdef Q_OS_WIN
-    if (CreateHardLinkW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(copia).utf16()),
-                        reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(final).utf16()), nullptr))
-        return true;
-#else
-    if (::link(QFile::encodeName(final).constData(), QFile::encodeName(copia).constData()) == 0)
-        return true;
-#endif
-    QFile origem(final);
-    if (origem.copy(copia))
-        return true;
-    motivo = origem.errorString();
-    return false;
-}
-
 QString pastaDe(const QString& path)
 {
     return QFileInfo(path).absolutePath();
+}
+
+// The old file kept aside while a group is put in place, so that it can
+// come back if the group cannot be completed: a second name (a hard link
+// costs nothing) or, on a file system without them, a copy; either is a
+// temporary of this run.
+QString guardaAnterior(const QString& final, QString& motivo)
+{
+    std::string razao;
+    std::string copia = temporario::ligacao(nativo(final), razao);
+    if (copia.empty()) {
+        int fd = -1;
+        copia = temporario::cria(nativo(final), razao, &fd);
+        if (copia.empty()) {
+            motivo = QString::fromStdString(razao);
+            return {};
+        }
+        if (!copiaConteudo(final, deNativo(copia), fd, motivo)) {
+            temporario::remove(copia);
+            return {};
+        }
+    }
+    return deNativo(copia);
 }
 
 }  // namespace
@@ -86,11 +81,6 @@ Gravacao::~Gravacao()
     descarta();
 }
 
-QString Gravacao::parcial(const QString& destino)
-{
-    return destino + QStringLiteral(".part");
-}
-
 bool Gravacao::falha(const QString& mensagem)
 {
     if (m_erro.isEmpty())
@@ -98,28 +88,73 @@ bool Gravacao::falha(const QString& mensagem)
     return false;
 }
 
+QString Gravacao::criaTemporario(const QString& destino, int* descritor)
+{
+    m_itens.push_back({destino, {}, {}});
+    QString recusa;
+    if (confereSaida(destino, &recusa) != especie::Estado::Aceito) {
+        falha(recusa);
+        return {};
+    }
+    if (!FalhasArquivo::permite("write", destino)) {
+        falha(QStringLiteral("Cannot create a temporary file for %1. %2").arg(visivel(destino), kSimulada));
+        return {};
+    }
+    std::string motivo;
+    const std::string criado = temporario::cria(nativo(destino), motivo, descritor);
+    if (criado.empty()) {
+        falha(QStringLiteral("Cannot create a temporary file for %1. %2")
+                  .arg(visivel(destino), QString::fromStdString(motivo)));
+        return {};
+    }
+    m_itens.back().temporario = deNativo(criado);
+    return m_itens.back().temporario;
+}
+
 bool Gravacao::escreve(const QString& destino, QByteArrayView dados)
 {
-    return produz(destino, [&](const QString& parte) {
-        QFile f(parte);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return falha(QStringLiteral("Cannot create file %1. %2").arg(visivel(parte), f.errorString()));
-        if (f.write(dados.data(), dados.size()) != dados.size() || !f.flush())
-            return falha(QStringLiteral("Cannot write file %1. %2").arg(visivel(parte), f.errorString()));
-        return true;
-    });
+    int fd = -1;
+    const QString tmp = criaTemporario(destino, &fd);
+    if (tmp.isEmpty())
+        return false;
+    QFile f;
+    // The descriptor of the file just created: no name is looked up again.
+    const bool aberto = fd >= 0 ? f.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+                                : f.open(QIODevice::WriteOnly | QIODevice::ExistingOnly);
+    if (!aberto)
+        return falha(QStringLiteral("Cannot create file %1. %2").arg(visivel(tmp), f.errorString()));
+    if (f.write(dados.data(), dados.size()) != dados.size() || !f.flush())
+        return falha(QStringLiteral("Cannot write file %1. %2").arg(visivel(tmp), f.errorString()));
+    return true;
 }
 
 bool Gravacao::produz(const QString& destino, const std::function<bool(const QString&)>& escritor)
 {
-    const QString parte = parcial(destino);
-    m_itens.push_back({destino, {}});
-    if (!FalhasArquivo::permite("write", parte))
-        return falha(QStringLiteral("Cannot create file %1. %2").arg(visivel(parte), kSimulada));
-    if (!escritor(parte)) {
-        QFile::remove(parte);
-        return falha(QStringLiteral("Cannot write file %1.").arg(visivel(parte)));
+    const QString tmp = criaTemporario(destino, nullptr);
+    if (tmp.isEmpty())
+        return false;
+    if (!escritor(tmp)) {
+        temporario::remove(nativo(tmp));
+        m_itens.back().temporario.clear();
+        return falha(QStringLiteral("Cannot write file %1.").arg(visivel(tmp)));
     }
+    return true;
+}
+
+bool Gravacao::copia(const QString& origem, const QString& destino)
+{
+    QString recusa;
+    if (confereEntrada(origem, &recusa) != especie::Estado::Aceito) {
+        m_itens.push_back({destino, {}, {}});
+        return falha(recusa);
+    }
+    int fd = -1;
+    const QString tmp = criaTemporario(destino, &fd);
+    if (tmp.isEmpty())
+        return false;
+    QString motivo;
+    if (!copiaConteudo(origem, tmp, fd, motivo))
+        return falha(QStringLiteral("Cannot copy file %1 to %2. %3").arg(visivel(origem), visivel(tmp), motivo));
     return true;
 }
 
@@ -139,35 +174,42 @@ bool Gravacao::confirma()
 
     if (duravel)
         for (const Item& item : m_itens) {
-            const QString parte = parcial(item.destino);
             motivo = kSimulada;
-            if (!FalhasArquivo::permite("flush", parte) || !descarregaArquivo(parte, motivo))
-                return falhaPasso("Cannot flush file", parte);
+            if (!FalhasArquivo::permite("flush", item.temporario) || !descarregaArquivo(item.temporario, motivo))
+                return falhaPasso("Cannot flush file", item.temporario);
         }
 
     // A single file replaces the old one in one step; a group keeps the old
     // files aside so that a failure half-way can put them back.
     if (m_itens.size() > 1)
         for (Item& item : m_itens) {
-            if (!QFileInfo::exists(item.destino))
+            if (!QFileInfo(item.destino).isFile())
                 continue;
-            const QString copia = item.destino + QStringLiteral(".old");
             motivo = kSimulada;
-            if (!FalhasArquivo::permite("keep", item.destino) || !guardaAnterior(item.destino, copia, motivo))
+            if (FalhasArquivo::permite("keep", item.destino))
+                item.anterior = guardaAnterior(item.destino, motivo);
+            if (item.anterior.isEmpty())
                 return falhaPasso("Cannot keep a copy of file", item.destino);
-            item.anterior = copia;
         }
 
     std::reverse(m_itens.begin(), m_itens.end());
     for (std::size_t i = 0; i < m_itens.size(); ++i) {
-        const QString& destino = m_itens[i].destino;
+        Item& item = m_itens[i];
         motivo = kSimulada;
-        if (!FalhasArquivo::permite("rename", destino) || !trocaNome(parcial(destino), destino, motivo)) {
-            falha(QStringLiteral("Cannot rename file %1 to %2. %3")
-                      .arg(visivel(parcial(destino)), visivel(destino), motivo));
-            desfaz(i);
-            return false;
+        QString recusa;
+        if (!temporario::intacto(nativo(item.temporario)))
+            motivo = QStringLiteral("It was replaced while being written.");
+        else if (confereSaida(item.destino, &recusa) != especie::Estado::Aceito)
+            motivo = recusa + QLatin1Char('.');
+        else if (FalhasArquivo::permite("rename", item.destino) && trocaNome(item.temporario, item.destino, motivo)) {
+            temporario::esquece(nativo(item.temporario));
+            item.temporario.clear();
+            continue;
         }
+        falha(QStringLiteral("Cannot rename file %1 to %2. %3")
+                  .arg(visivel(item.temporario), visivel(item.destino), motivo));
+        desfaz(i);
+        return false;
     }
 
     // Every new file now stands complete. A folder that cannot be flushed
@@ -186,7 +228,7 @@ bool Gravacao::confirma()
     }
     for (const Item& item : m_itens)
         if (!item.anterior.isEmpty())
-            removeArquivo(item.anterior);  // a leftover copy holds no final name
+            temporario::remove(nativo(item.anterior));  // the old content, no longer needed
     m_itens.clear();
     return ok;
 }
@@ -195,25 +237,53 @@ void Gravacao::desfaz(std::size_t colocados)
 {
     QString motivo;
     for (std::size_t i = 0; i < colocados; ++i) {
-        const Item& item = m_itens[i];
+        Item& item = m_itens[i];
         if (!item.anterior.isEmpty()) {
+            // Put back, or (when that fails too) left where it is: then it
+            // is the only copy of the old content.
             if (FalhasArquivo::permite("restore", item.destino))
                 trocaNome(item.anterior, item.destino, motivo);
+            temporario::esquece(nativo(item.anterior));
+            item.anterior.clear();
         } else {
-            removeArquivo(item.destino);
+            removeArquivo(item.destino);  // the new file this group put there, where nothing stood
         }
     }
-    for (std::size_t i = 0; i < m_itens.size(); ++i)
-        if (i >= colocados && !m_itens[i].anterior.isEmpty())
-            removeArquivo(m_itens[i].anterior);
     descarta();
 }
 
 void Gravacao::descarta()
 {
-    for (const Item& item : m_itens)
-        QFile::remove(parcial(item.destino));  // a part is never a final name
+    for (const Item& item : m_itens) {
+        if (!item.temporario.isEmpty())
+            temporario::remove(nativo(item.temporario));
+        if (!item.anterior.isEmpty())
+            temporario::remove(nativo(item.anterior));
+    }
     m_itens.clear();
+}
+
+// --- ArquivoTemporario ----------------------------------------------------
+
+ArquivoTemporario::ArquivoTemporario(const QString& vizinho)
+{
+    if (!FalhasArquivo::permite("scratch", vizinho)) {
+        m_erro = QStringLiteral("Cannot create a temporary file for %1. %2").arg(visivel(vizinho), kSimulada);
+        return;
+    }
+    std::string motivo;
+    const std::string criado = temporario::cria(nativo(vizinho), motivo);
+    if (criado.empty())
+        m_erro = QStringLiteral("Cannot create a temporary file for %1. %2")
+                     .arg(visivel(vizinho), QString::fromStdString(motivo));
+    else
+        m_caminho = deNativo(criado);
+}
+
+ArquivoTemporario::~ArquivoTemporario()
+{
+    if (criado())
+        temporario::remove(nativo(m_caminho));
 }
 
 // --- single operations -----------------------------------------------------
@@ -239,12 +309,7 @@ bool gravaArquivo(const QString& destino, QByteArrayView dados, Durabilidade dur
 bool copiaArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade, QString* erro)
 {
     Gravacao g(durabilidade);
-    const qint64 tamanho = QFileInfo(origem).size();
-    const bool ok = g.produz(destino, [&](const QString& parte) {
-                        QFile::remove(parte);
-                        return QFile::copy(origem, parte) && QFileInfo(parte).size() == tamanho;
-                    })
-                    && g.confirma();
+    const bool ok = g.copia(origem, destino) && g.confirma();
     return responde(ok, g.erro(), erro);
 }
 
@@ -264,7 +329,7 @@ bool moveArquivo(const QString& origem, const QString& destino, Durabilidade dur
     if (!FalhasArquivo::permite("move", origem))
         return responde(false, mensagem + QLatin1Char(' ') + kSimulada, erro);
     QFile f(origem);
-    if (QFileInfo::exists(destino) || !f.rename(destino))  // QFile::rename never replaces
+    if (QFileInfo::exists(destino) || QFileInfo(destino).isSymLink() || !f.rename(destino))  // never replaces
         return responde(false, mensagem + QLatin1Char(' ') + f.errorString(), erro);
     if (durabilidade == Durabilidade::Duravel) {
         QString motivo = kSimulada;

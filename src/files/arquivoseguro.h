@@ -5,11 +5,14 @@
 // make any step fail.
 //
 // The promise: nothing half-written ever stands under a final name. A file
-// is written as "<final>.part" in its own folder and then renamed over the
-// final name in one step, which replaces an older file of that name without
-// removing it first. Several files can be put in place together (a draft and
-// its ".LOG", a key pair): afterwards either every new file stands or every
-// old one does.
+// is written as a new temporary ".<final>.<6 random characters>.tmp" in its
+// own folder (files/core/temporario.h) and then renamed over the final name
+// in one step, which replaces an older file of that name without removing
+// it first. Several files can be put in place together (a draft and its
+// ".LOG", a key pair): afterwards either every new file stands or every old
+// one does. A final name must be new or an existing regular file
+// (files/core/especie.h); the layer never opens, renames over or deletes a
+// file it did not create but for the final name it was asked to replace.
 //
 // Durable files, whose loss costs the operator work (drafts, answers, their
 // ".LOG", the import log, transfer copies, key pairs), are flushed to the
@@ -17,8 +20,8 @@
 // true; whatever the caller deletes after that is no longer the only copy.
 //
 // Operations that can fail, each counted once by FalhasArquivo: writing a
-// part, flushing a part, keeping the old file aside (groups only), renaming,
-// flushing a folder, removing, moving, copying.
+// temporary, flushing it, keeping the old file aside (groups only),
+// renaming, flushing a folder, removing, moving, copying.
 
 #include "files/core/portao.h"
 
@@ -39,28 +42,30 @@ enum class Durabilidade {
 class Gravacao {
 public:
     explicit Gravacao(Durabilidade durabilidade = Durabilidade::Duravel);
-    // Parts never confirmed are deleted.
+    // Temporaries never confirmed are deleted.
     ~Gravacao();
     Gravacao(const Gravacao&) = delete;
     Gravacao& operator=(const Gravacao&) = delete;
 
-    // The part written for `destino`: "<destino>.part".
-    static QString parcial(const QString& destino);
-
-    // Writes `dados` as the new content of `destino`, under its part name.
+    // Writes `dados` as the new content of `destino`, into its temporary.
     bool escreve(const QString& destino, QByteArrayView dados);
     // For writers that take a path (the coder, the envelope, a printer):
-    // `escritor` writes the part at the path it is given and answers whether
-    // it succeeded. A failed part is deleted.
-    bool produz(const QString& destino, const std::function<bool(const QString& parcial)>& escritor);
+    // `escritor` writes the new, empty temporary at the path it is given
+    // and answers whether it succeeded. A failed temporary is deleted.
+    bool produz(const QString& destino, const std::function<bool(const QString& temporario)>& escritor);
 
-    // Puts every part in place, in the reverse order of adding: the file
-    // added first (the one the others accompany, whose presence readers
-    // look for) appears last, once its companions stand. On a failure the
-    // files already renamed are put back as they were, the remaining parts
-    // are deleted, and the answer is false with erro() naming the step.
+    // Copies the content of the regular file `origem` as the new content of
+    // `destino`; the copy must have the size the source had.
+    bool copia(const QString& origem, const QString& destino);
+
+    // Puts every temporary in place, in the reverse order of adding: the
+    // file added first (the one the others accompany, whose presence
+    // readers look for) appears last, once its companions stand. On a
+    // failure the files already renamed are put back as they were, the
+    // remaining temporaries are deleted, and the answer is false with erro()
+    // naming the step.
     bool confirma();
-    // Deletes the parts not yet put in place.
+    // Deletes the temporaries not yet put in place.
     void descarta();
 
     // The first failure, naming the file: "Cannot write file ...".
@@ -70,13 +75,38 @@ public:
 private:
     struct Item {
         QString destino;
-        QString anterior;  // the old file kept aside while a group is put in place
+        QString temporario;  // the new content until it is put in place
+        QString anterior;    // the old file kept aside while a group is put in place
     };
     bool falha(const QString& mensagem);
+    // Checks `destino`, passes the gate and creates its temporary (open in
+    // `descritor` when given); empty on failure.
+    QString criaTemporario(const QString& destino, int* descritor);
     void desfaz(std::size_t colocados);
 
     Durabilidade m_durabilidade;
     std::vector<Item> m_itens;
+    QString m_erro;
+};
+
+// A scratch file of one operation (the packing's plain text and compressed
+// stream): a new, empty temporary beside `vizinho`, deleted when this object
+// goes, on every path (success, failure, exception). Counted by
+// FalhasArquivo as "scratch".
+class ArquivoTemporario {
+public:
+    explicit ArquivoTemporario(const QString& vizinho);
+    ~ArquivoTemporario();
+    ArquivoTemporario(const ArquivoTemporario&) = delete;
+    ArquivoTemporario& operator=(const ArquivoTemporario&) = delete;
+
+    bool criado() const { return !m_caminho.isEmpty(); }
+    const QString& caminho() const { return m_caminho; }
+    // Why it could not be created: "Cannot create a temporary file for ...".
+    const QString& erro() const { return m_erro; }
+
+private:
+    QString m_caminho;
     QString m_erro;
 };
 
@@ -85,8 +115,9 @@ private:
 bool gravaArquivo(const QString& destino, QByteArrayView dados, Durabilidade durabilidade,
                   QString* erro = nullptr);
 
-// Copies `origem` to `destino` through a part that is flushed (when
-// durable) and compared in size with the source before it is put in place.
+// Copies the regular file `origem` to `destino` through a temporary that is
+// flushed (when durable) and compared in size with the source before it is
+// put in place.
 bool copiaArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade,
                   QString* erro = nullptr);
 

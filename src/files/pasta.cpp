@@ -1,5 +1,6 @@
 #include "files/pasta.h"
 
+#include "files/conferencia.h"
 #include "files/sistema.h"
 
 #include <QDir>
@@ -42,6 +43,8 @@ bool renomeiaSobre(const QString& origem, const QString& destino, Durabilidade d
     if (!FalhasArquivo::permite("replace", origem))
         return responde(false, mensagem + QLatin1Char(' ') + kSimulada, erro);
     QString motivo;
+    if (confereSaida(destino, &motivo) != especie::Estado::Aceito)
+        return responde(false, mensagem + QLatin1Char(' ') + motivo + QLatin1Char('.'), erro);
     if (!trocaNome(origem, destino, motivo))
         return responde(false, mensagem + QLatin1Char(' ') + motivo, erro);
     if (durabilidade == Durabilidade::Duravel) {

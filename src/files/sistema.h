@@ -6,6 +6,7 @@
 // counts and fails these steps in tests.
 
 #include <QString>
+#include <string>
 
 namespace pluvexa::sistema {
 
@@ -22,5 +23,19 @@ bool trocaNome(const QString& de, const QString& para, QString& motivo);
 bool descarregaArquivo(const QString& path, QString& motivo);
 // Makes the names in a folder durable.
 bool descarregaPasta(const QString& pasta, QString& motivo);
+
+}  // namespace pluvexa::sistema
+
+namespace pluvexa::sistema {
+
+// A path as the system takes it (bytes), and back.
+std::string nativo(const QString& path);
+QString deNativo(const std::string& path);
+
+// Copies the content of the regular file `origem` into the temporary
+// `destino` just created (open in `descritor` when >= 0, which is closed):
+// false, with `motivo`, when the source cannot be read, is no regular file,
+// or the copy does not end with the size the source had.
+bool copiaConteudo(const QString& origem, const QString& destino, int descritor, QString& motivo);
 
 }  // namespace pluvexa::sistema

@@ -1,6 +1,7 @@
 #include "maintenance/janelaexportacao.h"
 
 #include "exchange/exportacsv.h"
+#include "files/conferencia.h"
 #include "files/pastastrabalho.h"
 #include "interaction/interaction.h"
 #include "maintenance/filelists.h"
@@ -19,6 +20,10 @@ bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& 
     // The import takes a spreadsheet by its extension: keep it one.
     if (!destino.endsWith(formato.extensao(), Qt::CaseInsensitive))
         destino += formato.extensao();
+    if (const QString recusa = recusaSaida(destino); !recusa.isEmpty()) {
+        ui.notice(recusa, Interaction::Icon::Error);
+        return false;
+    }
     QString erro;
     if (exporta(formato, m, destino, &erro))
         return true;

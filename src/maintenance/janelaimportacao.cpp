@@ -2,6 +2,7 @@
 
 #include "exchange/fonteregistros.h"
 #include "exchange/relatorioimportacao.h"
+#include "files/conferencia.h"
 #include "files/pastastrabalho.h"
 #include "interaction/interaction.h"
 #include "maintenance/filelists.h"
@@ -64,6 +65,15 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
     if (nome.isEmpty())
         return res;
     res.escolheu = true;
+    // A folder, device or FIFO would hold or feed the run without end; a
+    // file that cannot be read is named with the reason. The model is
+    // untouched.
+    // A missing file is the run's to report, in its log.
+    if (const QString recusa = recusaEntrada(nome);
+        !recusa.isEmpty() && confereEntrada(nome) != especie::Estado::Ausente) {
+        ui.notice(recusa, Interaction::Icon::Error);
+        return res;
+    }
 
     Arrumacao arrumacao(janela);
     arrumacao.cursor(true);

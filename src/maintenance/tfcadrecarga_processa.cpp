@@ -1,6 +1,7 @@
 // Processing a received file or a saved draft: open, expand, check and load
 // it, with every step in the processing log.
 
+#include "files/conferencia.h"
 #include "files/pastastrabalho.h"
 #include "interaction/interaction.h"
 #include "maintenance/desfazervalores.h"
@@ -64,8 +65,14 @@ void Tfcadrecarga::btnprocessarClick()
     }
     const QListWidgetItem* item = FLBArquivosRecargaRecebidos->currentItem();
     const QString caminho = item ? QDir(pastaListaRecebidos).filePath(item->text()) : QString();
-    if (caminho.isEmpty() || !QFileInfo(caminho).isFile()) {
+    if (caminho.isEmpty() || confereEntrada(caminho) == especie::Estado::Ausente) {
         m_ctx.interaction->notice(QStringLiteral("Arquivo para processar não Encontrado - Verifique!"));
+        return;
+    }
+    // A folder, device or FIFO under a received file's name, or a file the
+    // operator may not read, is named with the reason; nothing is emptied.
+    if (const QString recusa = recusaEntrada(caminho); !recusa.isEmpty()) {
+        m_ctx.interaction->errorBox(recusa);
         return;
     }
 
@@ -77,7 +84,7 @@ void Tfcadrecarga::btnprocessarClick()
 
     int resultado = FalhaEnvelope;
     try {
-        resultado = DescompactaArquivo(ArquivoAtual, rascunho);
+        resultado = DescompactaArquivo(ArquivoAtual, rascunho, LinhasArquivo);
     } catch (const std::exception& e) {
         m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
         encerraProcessamento();
@@ -100,10 +107,6 @@ void Tfcadrecarga::btnprocessarClick()
     for (const char* l : {"  ", "Arquivo Descriptografado com Sucesso", "Arquivo Descompactado com Sucesso", "  "})
         adicionaLog(QString::fromUtf8(l));
 
-    const QString pasta = QFileInfo(ArquivoAtual).absolutePath();
-    LinhasArquivo = carregaLinhas(QDir(pasta).filePath(kTmpTexto));
-    apagaSeExiste(QDir(pasta).filePath(kTmpTexto));
-    apagaSeExiste(QDir(pasta).filePath(kTmpComprimido));
     EmRascunho = rascunho;
 
     m_ctx.status(QStringLiteral("Analisando Arquivo ...."));

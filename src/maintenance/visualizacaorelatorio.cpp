@@ -1,5 +1,6 @@
 #include "maintenance/visualizacaorelatorio.h"
 
+#include "files/conferencia.h"
 #include "files/pastastrabalho.h"
 #include "interaction/interaction.h"
 #include "report/pdf.h"
@@ -19,6 +20,10 @@ void salvaPdf(Tfrepgeral& form, const QString& sugestao, Interaction& ui)
         return;
     if (!destino.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         destino += QStringLiteral(".pdf");
+    if (const QString recusa = recusaSaida(destino); !recusa.isEmpty()) {
+        ui.notice(recusa, Interaction::Icon::Error);
+        return;
+    }
     const report::Document doc = form.prepara();
     QString erro;
     if (!report::writePdf(form.QuickRep1, doc, destino, &erro))

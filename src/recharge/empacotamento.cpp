@@ -3,6 +3,7 @@
 #include "codec/builtinkeys.h"
 #include "codec/envelope.h"
 #include "codec/lzw.h"
+#include "files/conferencia.h"
 #include "recharge/escritorrecarga.h"
 
 #include <QDir>
@@ -26,9 +27,23 @@ bool emBranco(const Texto& linha)
     return true;
 }
 
-void apaga(const QString& path)
+// A scratch temporary beside `vizinho`; throws when it cannot be made.
+void exige(const ArquivoTemporario& temporario)
 {
-    removeArquivo(path);  // a temporary that cannot be deleted is no error
+    if (!temporario.criado())
+        throw ErroArquivo(temporario.erro().toStdString());
+}
+
+// Writes the lines into the scratch temporary, each followed by CR LF.
+void salvaTexto(const std::vector<Texto>& linhas, const QString& caminho)
+{
+    const std::string texto = juntaLinhas(linhas);
+    QFile f(caminho);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::ExistingOnly)
+        || f.write(texto.data(), qint64(texto.size())) != qint64(texto.size()) || !f.flush())
+        throw ErroArquivo(QStringLiteral("Cannot write file \"%1\". %2")
+                              .arg(QDir::toNativeSeparators(caminho), f.errorString())
+                              .toStdString());
 }
 
 }  // namespace
@@ -57,43 +72,49 @@ void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Durab
         throw ErroArquivo(g.erro().toStdString());
 }
 
+bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro)
+{
+    linhas.clear();
+    QByteArray data;
+    if (!leArquivo(caminho, data, erro))
+        return false;
+    linhas = divideLinhas(std::string_view(data.constData(), size_t(data.size())));
+    return true;
+}
+
 std::vector<Texto> carregaLinhas(const QString& caminho)
 {
-    QFile file(caminho);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray data = file.readAll();
-    return divideLinhas(std::string_view(data.constData(), size_t(data.size())));
+    std::vector<Texto> linhas;
+    leLinhas(caminho, linhas);
+    return linhas;
 }
 
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
                     bool rascunho, Gravacao& saida, const ChavesEnvelope& chaves)
 {
-    const QString tmp1 = pasta + QLatin1Char('/') + kTmpTexto;
-    const QString tmp2 = pasta + QLatin1Char('/') + kTmpComprimido;
     const QString final = pasta + QLatin1Char('/') + nome;
-    apaga(tmp1);
-    apaga(tmp2);
-
     removeLinhasEmBrancoFinais(linhas);
-    salvaLinhas(linhas, tmp1);
+    const ArquivoTemporario texto(final);
+    exige(texto);
+    salvaTexto(linhas, texto.caminho());
 
-    if (rascunho) {
-        if (!saida.produz(final, [&](const QString& parte) { return compress_file(local(tmp1), local(parte)) == 1; }))
-            return FalhaCompressao;
-    } else {
-        if (compress_file(local(tmp1), local(tmp2)) != 1)
-            return FalhaCompressao;
-        const PublicKeyRecord destinatarios[] = {chaves.centralPublica};
-        if (!saida.produz(final, [&](const QString& parte) {
-                return seal_file(local(tmp2), local(parte), chaves.propriaPrivada, destinatarios, {},
-                                 kCipherDesCbc, kDigestMd5) == 0;
-            }))
-            return FalhaEnvelope;
-    }
-    apaga(tmp1);
-    apaga(tmp2);
-    return EmpacotamentoOk;
+    if (rascunho)
+        return saida.produz(final, [&](const QString& parte) {
+                   return compress_file(local(texto.caminho()), local(parte)) == 1;
+               })
+            ? EmpacotamentoOk
+            : FalhaCompressao;
+    const ArquivoTemporario comprimido(final);
+    exige(comprimido);
+    if (compress_file(local(texto.caminho()), local(comprimido.caminho())) != 1)
+        return FalhaCompressao;
+    const PublicKeyRecord destinatarios[] = {chaves.centralPublica};
+    return saida.produz(final, [&](const QString& parte) {
+               return seal_file(local(comprimido.caminho()), local(parte), chaves.propriaPrivada, destinatarios, {},
+                                kCipherDesCbc, kDigestMd5) == 0;
+           })
+        ? EmpacotamentoOk
+        : FalhaEnvelope;
 }
 
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
@@ -106,20 +127,31 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
     return rascunho ? FalhaCompressao : FalhaEnvelope;
 }
 
-int DescompactaArquivo(const QString& caminho, bool rascunho, const ChavesEnvelope& chaves)
+int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
+                       const ChavesEnvelope& chaves)
 {
-    const QString pasta = QFileInfo(caminho).absolutePath();
-    const QString tmp1 = pasta + QLatin1Char('/') + kTmpTexto;
-    const QString tmp2 = pasta + QLatin1Char('/') + kTmpComprimido;
-    apaga(tmp1);
-    apaga(tmp2);
-
-    if (rascunho)
-        return expand_file(local(caminho), local(tmp1)) == 1 ? EmpacotamentoOk : FalhaCompressao;
-
-    if (open_sealed_file(local(caminho), local(tmp2), chaves.propriaPrivada, chaves.centralPublica, 0) != 0)
-        return FalhaEnvelope;
-    return expand_file(local(tmp2), local(tmp1)) == 1 ? EmpacotamentoOk : FalhaCompressao;
+    linhas.clear();
+    QString erro;
+    if (confereEntrada(caminho, &erro) != especie::Estado::Aceito)
+        throw ErroArquivo(erro.toStdString());
+    const ArquivoTemporario texto(caminho);
+    exige(texto);
+    if (rascunho) {
+        if (expand_file(local(caminho), local(texto.caminho())) != 1)
+            return FalhaCompressao;
+    } else {
+        const ArquivoTemporario comprimido(caminho);
+        exige(comprimido);
+        if (open_sealed_file(local(caminho), local(comprimido.caminho()), chaves.propriaPrivada,
+                             chaves.centralPublica, 0)
+            != 0)
+            return FalhaEnvelope;
+        if (expand_file(local(comprimido.caminho()), local(texto.caminho())) != 1)
+            return FalhaCompressao;
+    }
+    if (!leLinhas(texto.caminho(), linhas, &erro))
+        throw ErroArquivo(erro.toStdString());
+    return EmpacotamentoOk;
 }
 
 }  // namespace pluvexa

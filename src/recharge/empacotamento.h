@@ -3,8 +3,11 @@
 // The packing pipeline: text lines of a recharge file become a draft
 // (compressed) or an answer file (compressed, then sealed for the central),
 // and a received file (sealed) or a draft becomes plain text again. Both
-// directions work through two temporary files in the folder worked in:
-// "TMP1.REC" (plain text, CR LF) and "TMP2.REC" (compressed stream).
+// directions work through two temporaries of the file layer in the folder
+// worked in (the plain text, CR LF, and the compressed stream), each named
+// ".<file>.<6 random characters>.tmp" and deleted on every path: no name of
+// the working folders is ever taken for one, and two programs packing in
+// one folder never share one.
 
 #include "codec/keyrecord.h"
 #include "files/arquivoseguro.h"
@@ -23,10 +26,7 @@ enum ResultadoEmpacotamento : int {
     FalhaEnvelope = 3,     // sealing failed, or the envelope cannot be opened
 };
 
-inline const QString kTmpTexto = QStringLiteral("TMP1.REC");
-inline const QString kTmpComprimido = QStringLiteral("TMP2.REC");
-
-// A file that cannot be created; its message names the path.
+// A file that cannot be created or read; its message names the path.
 class ErroArquivo : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -48,7 +48,8 @@ struct ChavesEnvelope {
 // DES-CBC, MD5). Blank lines at the end of `linhas` are removed (the list is
 // changed). The result is left as a part in `saida`, not yet in place, so
 // that the caller can add what must appear with it (its ".LOG") and confirm
-// them together. Throws ErroArquivo when TMP1.REC cannot be created.
+// them together. Throws ErroArquivo when a temporary cannot be created or
+// written.
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
                     bool rascunho, Gravacao& saida,
                     const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
@@ -58,10 +59,12 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
                     bool rascunho, const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 
-// Turns the file at `caminho` into plain text in TMP1.REC of its folder:
-// expand only when `rascunho`, otherwise open the envelope then expand.
-// The temporary files stay for the caller, which reads and deletes them.
-int DescompactaArquivo(const QString& caminho, bool rascunho,
+// Turns the file at `caminho` into the lines of its plain text: expand only
+// when `rascunho`, otherwise open the envelope then expand. `linhas` is
+// empty unless the answer is EmpacotamentoOk. Throws ErroArquivo when
+// `caminho` is no regular file or cannot be read, or a temporary cannot be
+// created or read back.
+int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
                        const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 
 // Removes blank lines (spaces and control characters only) from the end.
@@ -75,7 +78,11 @@ void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho,
 // Adds the lines, each followed by CR LF, to a group of files.
 bool salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Gravacao& saida);
 
-// Reads a text file's lines; CR LF, CR or LF end a line. Empty when missing.
+// Reads a regular file's text lines; CR LF, CR or LF end a line. False, with
+// `erro` naming the path and the system's reason, when it is no regular
+// file or cannot be read.
+bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro = nullptr);
+// The same for tests and callers that take a missing file as empty.
 std::vector<Texto> carregaLinhas(const QString& caminho);
 
 }  // namespace pluvexa

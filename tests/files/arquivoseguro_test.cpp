@@ -2,11 +2,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace pluvexa {
 namespace {
+
+// The names of `pasta` that look like the layer's temporaries.
+QStringList temporarios(const QString& pasta)
+{
+    static const QRegularExpression forma(QStringLiteral("^\\..*\\.[A-Za-z0-9]{6}\\.tmp$"));
+    QStringList r;
+    for (const QString& n : QDir(pasta).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (forma.match(n).hasMatch())
+            r << n;
+    return r;
+}
 
 QByteArray le(const QString& path)
 {
@@ -25,23 +37,20 @@ class ArquivoSeguro : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
-    // Names in the folder that are neither a final name asked for nor ours.
-    QStringList restos() const
-    {
-        QStringList r;
-        for (const QString& n : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
-            if (n.endsWith(QStringLiteral(".part")) || n.endsWith(QStringLiteral(".old")))
-                r << n;
-        return r;
-    }
+    // The layer's temporaries left in the folder.
+    QStringList restos() const { return temporarios(dir.path()); }
 };
 
-TEST_F(ArquivoSeguro, WritesUnderThePartNameAndReplacesTheOldFileInOneStep)
+TEST_F(ArquivoSeguro, WritesUnderANewHiddenTemporaryAndReplacesTheOldFileInOneStep)
 {
     grava(path("a.REC"), "old");
     Gravacao g;
     ASSERT_TRUE(g.escreve(path("a.REC"), "new content"));
-    EXPECT_EQ(le(path("a.REC.part")), QByteArray("new content"));
+    ASSERT_EQ(restos().size(), 1);
+    const QString tmp = restos().first();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\.a\\.REC\\.[A-Za-z0-9]{6}\\.tmp$")).match(tmp).hasMatch())
+        << tmp.toStdString();
+    EXPECT_EQ(le(path(tmp)), QByteArray("new content"));
     EXPECT_EQ(le(path("a.REC")), QByteArray("old"));  // untouched until confirmed
     ASSERT_TRUE(g.confirma()) << g.erro().toStdString();
     EXPECT_EQ(le(path("a.REC")), QByteArray("new content"));
@@ -70,7 +79,7 @@ TEST_F(ArquivoSeguro, TheFirstFileOfAGroupAppearsLastAndAFailedWriterLeavesNothi
         return f.open(QIODevice::WriteOnly) && f.write("half") < 0;
     }));
     EXPECT_FALSE(falhada.confirma());
-    EXPECT_TRUE(falhada.erro().contains(QStringLiteral("y.REC.part"))) << falhada.erro().toStdString();
+    EXPECT_TRUE(falhada.erro().contains(QStringLiteral("/.y.REC."))) << falhada.erro().toStdString();
     EXPECT_FALSE(QFile::exists(path("y.REC")));
     EXPECT_TRUE(restos().isEmpty());
 }
@@ -152,7 +161,7 @@ TEST_P(FalhaEmCadaPasso, LeavesAllOldOrAllNew)
         if (antigo) {
             EXPECT_FALSE(ok) << "a failure that kept the old files must be reported";
         }
-        EXPECT_TRUE(restos().filter(QStringLiteral(".part")).isEmpty()) << restos().join(' ').toStdString();
+        EXPECT_TRUE(restos().isEmpty()) << restos().join(' ').toStdString();
     }
 }
 
@@ -204,8 +213,9 @@ TEST_F(ArquivoSeguro, AnUnwritableFolderIsReportedByName)
 {
     QString erro;
     EXPECT_FALSE(gravaArquivo(path("no/such/folder/f"), "x", Durabilidade::Duravel, &erro));
-    EXPECT_TRUE(erro.startsWith(QStringLiteral("Cannot create file"))) << erro.toStdString();
-    EXPECT_TRUE(erro.contains(QStringLiteral("f.part"))) << erro.toStdString();
+    EXPECT_TRUE(erro.startsWith(QStringLiteral("Cannot create a temporary file for \"%1\". No such file")
+                                    .arg(QDir::toNativeSeparators(path("no/such/folder/f")))))
+        << erro.toStdString();
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ struct Caso {
     Escritor escritor;
     int falhaNa;  // operation of the layer made to fail (0: none)
     parte::Resultado esperado;
-    const char* mensagem;  // start of the message, with {P} the part's path
+    const char* mensagem;  // start of the message: {T} the start of a temporary's path, {F} the final path
 };
 
 class ParteSemQt : public ::testing::TestWithParam<Caso> {
@@ -58,23 +58,25 @@ TEST_P(ParteSemQt, NewFileCompleteOrOldFileKept)
     } else {
         EXPECT_EQ(parte::produz(destino(), escreve, erro), c.esperado);
         QString esperada = QString::fromLatin1(c.mensagem);
-        esperada.replace("{P}", QDir::toNativeSeparators(dir.filePath("out.part")));
+        esperada.replace("{T}", QDir::toNativeSeparators(dir.filePath(".out.")));
+        esperada.replace("{F}", QDir::toNativeSeparators(dir.filePath("out")));
         EXPECT_TRUE(QString::fromStdString(erro).startsWith(esperada)) << erro;
     }
     EXPECT_EQ(le(), c.esperado == parte::Resultado::Colocado ? QByteArray("new") : QByteArray("old"));
-    EXPECT_FALSE(QFile::exists(dir.filePath("out.part")));
+    // No temporary stays, whatever failed.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"out"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, ParteSemQt,
     ::testing::Values(
         Caso{"written", Escritor::Escreve, 0, parte::Resultado::Colocado, ""},
-        Caso{"writer_fails", Escritor::Falha, 0, parte::Resultado::EscritorFalhou, "Cannot write file \"{P}\"."},
+        Caso{"writer_fails", Escritor::Falha, 0, parte::Resultado::EscritorFalhou, "Cannot write file \"{T}"},
         Caso{"writer_throws", Escritor::Lanca, 0, parte::Resultado::EscritorFalhou, ""},
         Caso{"part_cannot_be_created", Escritor::Escreve, 1, parte::Resultado::PassoFalhou,
-             "Cannot create file \"{P}\". Simulated failure."},
+             "Cannot create a temporary file for \"{F}\". Simulated failure."},
         Caso{"rename_fails", Escritor::Escreve, 2, parte::Resultado::PassoFalhou,
-             "Cannot rename file \"{P}\" to "}),
+             "Cannot rename file \"{T}"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

@@ -347,16 +347,11 @@ TEST_F(Geracao, APackingFailureKeepsTheEarlierDraftAndMovesNothing)
     // The generated folder is now a plain file: nothing can be written there.
     ASSERT_TRUE(QDir().rmdir(pastaGerados()));
     salvaLinhas({"not a folder"}, pastaGerados());
-    std::string erro;
-    try {
-        salvaLinhas({}, QDir(pastaGerados()).filePath(kTmpTexto));
-    } catch (const ErroArquivo& e) {
-        erro = e.what();
-    }
-    ASSERT_FALSE(erro.empty());
-
     agora = agora.addSecs(600);
-    dialogos.expectError(QString::fromStdString(erro));
+    // The packing's first temporary, beside the answer, cannot be made.
+    const QString erro = ArquivoTemporario(QDir(pastaGerados()).filePath("PX_00123_0007_0412091540_2.REC")).erro();
+    ASSERT_FALSE(erro.isEmpty());
+    dialogos.expectError(erro);
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(arquivosEm(pastaRascunho()), doisArquivos("PX_00123_0007_0412091530_2"));

@@ -120,7 +120,8 @@ TEST_F(Listagem, SavingWhereNoFileCanBeWrittenSaysSoAndKeepsThePreview)
     dialogos.expectPrintPreview(nullptr, [](const auto&, const auto& salvarPdf) { salvarPdf(); });
     dialogos.expectSaveFile(alvo);
     dialogos.expectNotice(QStringLiteral("Não foi possível salvar o PDF ") + QDir::toNativeSeparators(alvo)
-                          + QStringLiteral(" - No such file or directory"));
+                          + QStringLiteral(" - Cannot create a temporary file for \"%1\". No such file or directory.")
+                                .arg(QDir::toNativeSeparators(alvo)));
     w().btnimpressao->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace pluvexa {
 namespace {
@@ -36,31 +37,62 @@ Record registro(const char* name)
     return r;
 }
 
+// Files another program (or the operator) keeps in the folder worked in,
+// among them names the packing once used for its own temporaries.
+const QStringList kAlheios = {"TMP1.REC", "TMP2.REC", "A_2.REC.part", "A_2.REC.old", ".A_2.REC.AbCdEf.tmp"};
+
 class Pipeline : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
     bool existe(const QString& name) const { return QFile::exists(path(name)); }
+    // Every name in the folder, hidden ones included.
+    QStringList arquivos() const
+    {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
+    // The foreign files but `exceto` (a name the test itself uses).
+    QStringList alheios(const QString& exceto = {}) const
+    {
+        QStringList a = kAlheios;
+        a.removeAll(exceto);
+        return a;
+    }
+    void deixaAlheios(const QString& exceto = {})
+    {
+        for (const QString& n : alheios(exceto))
+            grava(path(n), "not the program's: " + n.toUtf8());
+    }
+    // The foreign files are there, unchanged, and nothing else but `nossos`.
+    void confereSoAlheiosE(const QStringList& nossos, const QString& exceto = {})
+    {
+        QStringList esperados = alheios(exceto) + nossos;
+        esperados.sort();
+        EXPECT_EQ(arquivos(), esperados);
+        for (const QString& n : alheios(exceto))
+            EXPECT_EQ(le(path(n)), "not the program's: " + n.toUtf8()) << n.toStdString();
+    }
 };
 
-TEST_F(Pipeline, DraftRoundTripGivesBackTheSavedLinesWithCrLfAndTrimsOnlyTrailingBlankLines)
+TEST_F(Pipeline, DraftRoundTripGivesBackTheSavedLinesAndTrimsOnlyTrailingBlankLines)
 {
+    deixaAlheios();
     std::vector<Texto> linhas = {"00HEADER", "", "01DETALHE \xC7", "99TRAILER", "", "   ", "\t"};
     ASSERT_EQ(CompactaArquivo(linhas, dir.path(), QStringLiteral("PX_1_2.REC"), true), EmpacotamentoOk);
     EXPECT_EQ(linhas.size(), 4u);  // the list itself loses the blank tail
-    EXPECT_TRUE(existe(QStringLiteral("PX_1_2.REC")));
-    EXPECT_FALSE(existe(kTmpTexto));
-    EXPECT_FALSE(existe(kTmpComprimido));
-    EXPECT_FALSE(existe(QStringLiteral("PX_1_2.REC.part")));
+    confereSoAlheiosE({"PX_1_2.REC"});
 
-    ASSERT_EQ(DescompactaArquivo(path(QStringLiteral("PX_1_2.REC")), true), EmpacotamentoOk);
-    EXPECT_EQ(le(path(kTmpTexto)), QByteArray("00HEADER\r\n\r\n01DETALHE \xC7\r\n99TRAILER\r\n"));
+    std::vector<Texto> lidas;
+    ASSERT_EQ(DescompactaArquivo(path(QStringLiteral("PX_1_2.REC")), true, lidas), EmpacotamentoOk);
+    EXPECT_EQ(lidas, (std::vector<Texto>{"00HEADER", "", "01DETALHE \xC7", "99TRAILER"}));
+    confereSoAlheiosE({"PX_1_2.REC"});
 }
 
 TEST_F(Pipeline, AnswerIsSealedForTheCentralAndHasTheEnvelopeSize)
 {
     std::vector<Texto> linhas(300, Texto(272, '7'));
     ASSERT_EQ(CompactaArquivo(linhas, dir.path(), QStringLiteral("ANSWER_2.REC"), false), EmpacotamentoOk);
+    EXPECT_EQ(arquivos(), QStringList{"ANSWER_2.REC"});
 
     // The content is the compressed stream of the CR LF text.
     std::string texto;
@@ -78,52 +110,85 @@ TEST_F(Pipeline, AnswerIsSealedForTheCentralAndHasTheEnvelopeSize)
     EXPECT_EQ(le(lido), QByteArray::fromStdString(texto));
 }
 
-TEST_F(Pipeline, ReceivedFileFromTheCentralOpensAndExpands)
+// A received file may carry any name, the packing's old temporary names too.
+class Recebido : public Pipeline, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(Recebido, OpensAndExpandsLeavingOnlyWhatWasThere)
 {
+    const QString nome = QString::fromUtf8(GetParam());
+    deixaAlheios(nome);
     const QString plain = path(QStringLiteral("plain.txt"));
     grava(plain, "00ABC\r\n99XYZ\r\n");
-    const QString recebido = path(QStringLiteral("PX_00001_0001_2401010000_1.rec"));
+    const QString recebido = path(nome);
     ASSERT_EQ(preparaArquivoRecebido(plain, recebido, registro<PrivateKeyRecord>("central.private"),
                                      registro<PublicKeyRecord>("own.public")).resultado, CentralOk);
-    ASSERT_EQ(DescompactaArquivo(recebido, false), EmpacotamentoOk);
-    EXPECT_EQ(carregaLinhas(path(kTmpTexto)), (std::vector<Texto>{"00ABC", "99XYZ"}));
-    EXPECT_TRUE(existe(kTmpComprimido));  // left for the caller
+    std::vector<Texto> linhas;
+    ASSERT_EQ(DescompactaArquivo(recebido, false, linhas), EmpacotamentoOk);
+    EXPECT_EQ(linhas, (std::vector<Texto>{"00ABC", "99XYZ"}));
+    confereSoAlheiosE({"plain.txt", nome}, nome);
 }
 
-TEST_F(Pipeline, ReceivedFileWithoutAnyZeroByteGivesEnvelopeFailureAndAnEmptyTmp2)
+INSTANTIATE_TEST_SUITE_P(Nomes, Recebido,
+                         ::testing::Values("PX_00001_0001_2401010000_1.rec", "TMP1.REC", "TMP2.REC"));
+
+TEST_F(Pipeline, AReceivedNameAtTheLengthLimitStillOpens)
 {
+    const QString plain = path(QStringLiteral("plain.txt"));
+    grava(plain, "00ABC\r\n");
+    const QString nome = QString(255 - 6, QLatin1Char('x')) + QStringLiteral("_1.rec");
+    const QString recebido = path(nome);
+    ASSERT_EQ(preparaArquivoRecebido(plain, recebido, registro<PrivateKeyRecord>("central.private"),
+                                     registro<PublicKeyRecord>("own.public")).resultado, CentralOk);
+    std::vector<Texto> linhas;
+    ASSERT_EQ(DescompactaArquivo(recebido, false, linhas), EmpacotamentoOk);
+    EXPECT_EQ(linhas, std::vector<Texto>{"00ABC"});
+    EXPECT_EQ(arquivos(), (QStringList{"plain.txt", nome}));
+}
+
+TEST_F(Pipeline, AnAnswerNameAtTheLengthLimitIsSavedUnderThatName)
+{
+    const QString nome = QString(255 - 6, QLatin1Char('y')) + QStringLiteral("_2.REC");
+    std::vector<Texto> linhas = {"00X"};
+    ASSERT_EQ(CompactaArquivo(linhas, dir.path(), nome, false), EmpacotamentoOk);
+    EXPECT_EQ(arquivos(), QStringList{nome});
+}
+
+TEST_F(Pipeline, ReceivedFileWithoutAnyZeroByteGivesEnvelopeFailureAndLeavesNoTemporary)
+{
+    deixaAlheios();
     grava(path(QStringLiteral("x_1.rec")), QByteArray(100, 'A'));
-    EXPECT_EQ(DescompactaArquivo(path(QStringLiteral("x_1.rec")), false), FalhaEnvelope);
-    EXPECT_TRUE(existe(kTmpComprimido));
-    EXPECT_EQ(QFileInfo(path(kTmpComprimido)).size(), 0);
-    EXPECT_FALSE(existe(kTmpTexto));
+    std::vector<Texto> linhas = {"stale"};
+    EXPECT_EQ(DescompactaArquivo(path(QStringLiteral("x_1.rec")), false, linhas), FalhaEnvelope);
+    EXPECT_TRUE(linhas.empty());
+    confereSoAlheiosE({"x_1.rec"});
 }
 
-TEST_F(Pipeline, BadSignatureGivesEnvelopeFailureWithTheDecryptedStreamInTmp2)
+TEST_F(Pipeline, BadSignatureGivesEnvelopeFailureAndTheDecryptedStreamGoes)
 {
-    // Sealed for the program but signed by a key that is not the central's.
+    // Sealed for the program but signed by a key that is not the central's:
+    // its decrypted stream is unverified and never stays on disk.
     const QString plain = path(QStringLiteral("plain.txt"));
     grava(plain, QByteArray(500, 'z'));
     const QString recebido = path(QStringLiteral("forged_1.rec"));
     ASSERT_EQ(preparaArquivoRecebido(plain, recebido, registro<PrivateKeyRecord>("own.private"),
                                      registro<PublicKeyRecord>("own.public")).resultado, CentralOk);
-    EXPECT_EQ(DescompactaArquivo(recebido, false), FalhaEnvelope);
-    EXPECT_GT(QFileInfo(path(kTmpComprimido)).size(), 0);
-    const auto expandido = lzw::expand(std::span(
-        reinterpret_cast<const std::uint8_t*>(le(path(kTmpComprimido)).constData()),
-        size_t(QFileInfo(path(kTmpComprimido)).size())));
-    EXPECT_EQ(expandido.bytes.size(), 500u);
+    std::vector<Texto> linhas;
+    EXPECT_EQ(DescompactaArquivo(recebido, false, linhas), FalhaEnvelope);
+    EXPECT_EQ(arquivos(), (QStringList{"forged_1.rec", "plain.txt"}));
 }
 
 TEST_F(Pipeline, ExpansionFailureGivesCompressionFailureAndTheProcessLives)
 {
     // First code 0x1234 names a string that was never defined.
     grava(path(QStringLiteral("draft_2.REC")), QByteArray::fromHex("1234FFFF0000"));
-    EXPECT_EQ(DescompactaArquivo(path(QStringLiteral("draft_2.REC")), true), FalhaCompressao);
+    std::vector<Texto> linhas;
+    EXPECT_EQ(DescompactaArquivo(path(QStringLiteral("draft_2.REC")), true, linhas), FalhaCompressao);
+    EXPECT_EQ(arquivos(), QStringList{"draft_2.REC"});
 }
 
 TEST_F(Pipeline, FailedSealLeavesNoFileUnderTheFinalNameAndKeepsAnOlderOne)
 {
+    deixaAlheios();
     grava(path(QStringLiteral("A_2.REC")), "older answer");
     ChavesEnvelope ruins = ChavesEnvelope::embutidas();
     ruins.centralPublica[0] = 0xFF;  // 0x?FF bits: more than the envelope accepts
@@ -131,10 +196,10 @@ TEST_F(Pipeline, FailedSealLeavesNoFileUnderTheFinalNameAndKeepsAnOlderOne)
     std::vector<Texto> linhas = {"00X"};
     EXPECT_EQ(CompactaArquivo(linhas, dir.path(), QStringLiteral("A_2.REC"), false, ruins), FalhaEnvelope);
     EXPECT_EQ(le(path(QStringLiteral("A_2.REC"))), QByteArray("older answer"));
-    EXPECT_FALSE(existe(QStringLiteral("A_2.REC.part")));
+    confereSoAlheiosE({"A_2.REC"});
 }
 
-TEST_F(Pipeline, UncreatableTextFileThrowsNamingThePath)
+TEST_F(Pipeline, UncreatableTemporaryThrowsNamingThePath)
 {
     std::vector<Texto> linhas = {"00X"};
     const QString missing = path(QStringLiteral("no/such/folder"));
@@ -142,9 +207,32 @@ TEST_F(Pipeline, UncreatableTextFileThrowsNamingThePath)
         CompactaArquivo(linhas, missing, QStringLiteral("A_2.REC"), true);
         FAIL() << "expected ErroArquivo";
     } catch (const ErroArquivo& e) {
-        EXPECT_NE(std::string(e.what()).find("TMP1.REC"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("A_2.REC"), std::string::npos) << e.what();
     }
 }
+
+// What is read must be a regular file: anything else is refused before a
+// temporary is made, naming it.
+class EntradaRecusada : public Pipeline, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EntradaRecusada, AFolderOrAFifoIsNotARegularFile)
+{
+    const QString alvo = path(QStringLiteral("r_1.rec"));
+    if (GetParam())
+        ASSERT_TRUE(QDir().mkdir(alvo));
+    else
+        ASSERT_EQ(::mkfifo(QFile::encodeName(alvo).constData(), 0600), 0);
+    std::vector<Texto> linhas;
+    try {
+        DescompactaArquivo(alvo, false, linhas);
+        FAIL() << "expected ErroArquivo";
+    } catch (const ErroArquivo& e) {
+        EXPECT_NE(std::string(e.what()).find("is not a regular file"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(arquivos(), GetParam() ? QStringList{} : QStringList{"r_1.rec"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Especies, EntradaRecusada, ::testing::Bool());
 
 TEST(CarregaLinhas, AcceptsCrLfCrAndLfAndKeepsALastLineWithoutEnd)
 {
@@ -155,6 +243,18 @@ TEST(CarregaLinhas, AcceptsCrLfCrAndLfAndKeepsALastLineWithoutEnd)
     grava(p, "a\r\n\r\n");
     EXPECT_EQ(carregaLinhas(p), (std::vector<Texto>{"a", ""}));
     EXPECT_TRUE(carregaLinhas(dir.filePath(QStringLiteral("missing"))).empty());
+}
+
+TEST(LeLinhas, AMissingFolderOrUnreadableFileIsAnErrorNotAnEmptyText)
+{
+    QTemporaryDir dir;
+    std::vector<Texto> linhas = {"stale"};
+    QString erro;
+    EXPECT_FALSE(leLinhas(dir.filePath(QStringLiteral("missing")), linhas, &erro));
+    EXPECT_TRUE(linhas.empty());
+    EXPECT_TRUE(erro.endsWith(QStringLiteral("does not exist"))) << erro.toStdString();
+    EXPECT_FALSE(leLinhas(dir.path(), linhas, &erro));
+    EXPECT_TRUE(erro.endsWith(QStringLiteral("is not a regular file"))) << erro.toStdString();
 }
 
 }  // namespace

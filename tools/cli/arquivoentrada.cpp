@@ -1,6 +1,7 @@
 #include "arquivoentrada.h"
 
 #include "cli.h"
+#include "files/conferencia.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -24,9 +25,15 @@ std::optional<int> ArquivoEntrada::confereOpcoes(const char* comando) const
 
 std::optional<int> ArquivoEntrada::confereExiste(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
+    QString erro;
+    switch (confereEntrada(path, &erro)) {
+    case especie::Estado::Aceito:
+        return std::nullopt;
+    case especie::Estado::Ausente:
         return falha(QStringLiteral("%1 does not exist").arg(path));
-    return std::nullopt;
+    default:
+        return falha(erro);  // not a regular file, or the system's reason it cannot be read
+    }
 }
 
 std::optional<int> ArquivoEntrada::processa(const QString& path, ModeloRecarga& modelo,

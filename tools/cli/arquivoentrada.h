@@ -28,7 +28,8 @@ public:
     // The usage error of `comando` when --draft and --plain are both given:
     // UsoErrado, the message printed; nothing otherwise.
     std::optional<int> confereOpcoes(const char* comando) const;
-    // Falha, the reason printed, when `path` is no file; nothing otherwise.
+    // Falha, the reason printed, when `path` is missing, is no regular file
+    // (links followed) or cannot be read; nothing otherwise.
     static std::optional<int> confereExiste(const QString& path);
 
     // processaConsistente() with the kind of file the options say.

@@ -20,15 +20,27 @@ namespace pluvexa::cli {
 std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas,
                                QStringList& log)
 {
+    QString erro;
     if (plano) {
-        linhas = carregaLinhas(path);
+        if (!leLinhas(path, linhas, &erro))
+            return erro;
         return std::nullopt;
     }
+    // Opened from a private copy: the temporaries go there, never beside
+    // the operator's file.
     QTemporaryDir tmp;
     const QString copia = tmp.filePath(QFileInfo(path).fileName());
-    if (!tmp.isValid() || !QFile::copy(path, copia))
-        return QStringLiteral("cannot read %1").arg(path);
-    switch (DescompactaArquivo(copia, rascunho)) {
+    if (!tmp.isValid())
+        return QStringLiteral("cannot make a private folder for %1").arg(path);
+    if (!copiaArquivo(path, copia, Durabilidade::Comum, &erro))
+        return erro;
+    int resultado = FalhaEnvelope;
+    try {
+        resultado = DescompactaArquivo(copia, rascunho, linhas);
+    } catch (const ErroArquivo& e) {
+        return QString::fromUtf8(e.what());
+    }
+    switch (resultado) {
     case EmpacotamentoOk:
         break;
     case FalhaCompressao:
@@ -40,7 +52,6 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
     }
     log << QStringLiteral("  ") << QStringLiteral("Arquivo Descriptografado com Sucesso")
         << QStringLiteral("Arquivo Descompactado com Sucesso") << QStringLiteral("  ");
-    linhas = carregaLinhas(tmp.filePath(kTmpTexto));
     return std::nullopt;
 }
 
@@ -161,11 +172,14 @@ int rewrite(const QStringList& args)
     const QStringList p = parser.positionalArguments();
     if (const std::optional<int> r = ArquivoEntrada::confereExiste(p[0]))
         return *r;
+    std::vector<Texto> entrada;
+    if (QString erro; !leLinhas(p[0], entrada, &erro))
+        return falha(erro);
     ModeloRecarga modelo;
     ProcessadorRecarga processador(modelo);
     QStringList log;
     try {
-        const ResultadoProcessamento r = processador.processa(carregaLinhas(p[0]), log);
+        const ResultadoProcessamento r = processador.processa(entrada, log);
         if (!r.consistente()) {
             for (const QString& l : log)
                 std::fprintf(stderr, "%s\n", l.toUtf8().constData());

@@ -1,5 +1,8 @@
 #include "files/core/parte.h"
+
+#include "files/core/especie.h"
 #include "files/core/portao.h"
+#include "files/core/temporario.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -13,11 +16,6 @@
 namespace pluvexa::parte {
 
 const char* const kSimulada = "Simulated failure.";
-
-std::string nome(const std::string& destino)
-{
-    return destino + ".part";
-}
 
 std::filesystem::path caminho(const std::string& utf8)
 {
@@ -63,32 +61,45 @@ bool trocaNome(const std::filesystem::path& de, const std::filesystem::path& par
 Resultado produz(const std::string& destino, const std::function<bool(const std::filesystem::path&)>& escritor,
                  std::string& erro)
 {
-    const std::string parte = nome(destino);
-    const std::filesystem::path arquivoParte = caminho(parte);
-    if (!portao::permite("write", parte)) {
-        erro = "Cannot create file " + visivel(parte) + ". " + kSimulada;
+    if (const std::string recusa = especie::confereSaida(destino); !recusa.empty()) {
+        erro = recusa;
         return Resultado::PassoFalhou;
     }
-    std::error_code ignorado;  // a part is never a final name
+    if (!portao::permite("write", destino)) {
+        erro = "Cannot create a temporary file for " + visivel(destino) + ". " + kSimulada;
+        return Resultado::PassoFalhou;
+    }
+    std::string motivo;
+    const std::string temporario = temporario::cria(destino, motivo);
+    if (temporario.empty()) {
+        erro = "Cannot create a temporary file for " + visivel(destino) + ". " + motivo;
+        return Resultado::PassoFalhou;
+    }
+    const std::filesystem::path arquivo = caminho(temporario);
     bool escrito = false;
     try {
-        escrito = escritor(arquivoParte);
+        escrito = escritor(arquivo);
     } catch (...) {
-        std::filesystem::remove(arquivoParte, ignorado);
+        temporario::remove(temporario);
         throw;
     }
     if (!escrito) {
-        std::filesystem::remove(arquivoParte, ignorado);
-        erro = "Cannot write file " + visivel(parte) + '.';
+        temporario::remove(temporario);
+        erro = "Cannot write file " + visivel(temporario) + '.';
         return Resultado::EscritorFalhou;
     }
-    std::string motivo = kSimulada;
-    if (!portao::permite("rename", destino) || !trocaNome(arquivoParte, caminho(destino), motivo)) {
-        std::filesystem::remove(arquivoParte, ignorado);
-        erro = "Cannot rename file " + visivel(parte) + " to " + visivel(destino) + ". " + motivo;
-        return Resultado::PassoFalhou;
+    motivo = kSimulada;
+    if (!temporario::intacto(temporario))
+        motivo = "It was replaced while being written.";
+    else if (const std::string recusa = especie::confereSaida(destino); !recusa.empty())
+        motivo = recusa + '.';
+    else if (portao::permite("rename", destino) && trocaNome(arquivo, caminho(destino), motivo)) {
+        temporario::esquece(temporario);
+        return Resultado::Colocado;
     }
-    return Resultado::Colocado;
+    temporario::remove(temporario);
+    erro = "Cannot rename file " + visivel(temporario) + " to " + visivel(destino) + ". " + motivo;
+    return Resultado::PassoFalhou;
 }
 
 }  // namespace pluvexa::parte

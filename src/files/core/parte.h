@@ -1,12 +1,14 @@
 #pragma once
 
-// One output file written through its part, without Qt: for the command
+// One output file written through a temporary, without Qt: for the command
 // line's coder and envelope commands, whose input remains (so nothing is
 // flushed to the device). The same steps, gate and messages as a Gravacao
-// of one file with Durabilidade::Comum (arquivoseguro.h): the writer fills
-// "<destino>.part", which is renamed over `destino` in one step only when
-// the writer succeeded; otherwise the part is deleted and `destino` is as it
-// was. Paths are UTF-8, as typed.
+// of one file with Durabilidade::Comum (arquivoseguro.h): the writer fills a
+// new temporary (temporario.h) beside `destino`, which is renamed over
+// `destino` in one step only when the writer succeeded; otherwise the
+// temporary is deleted and `destino` is as it was. `destino` must be a new
+// name or an existing regular file (especie.h). Paths are bytes as the
+// system takes them (UTF-8 when typed so).
 
 #include <filesystem>
 #include <functional>
@@ -16,12 +18,9 @@ namespace pluvexa::parte {
 
 enum class Resultado {
     Colocado,        // the new file stands under its name
-    EscritorFalhou,  // the writer answered false; `erro` names the part
-    PassoFalhou,     // creating or renaming the part failed; `erro` says why
+    EscritorFalhou,  // the writer answered false; `erro` names the temporary
+    PassoFalhou,     // `destino` refused, or creating or renaming the temporary failed; `erro` says why
 };
-
-// "<destino>.part".
-std::string nome(const std::string& destino);
 
 Resultado produz(const std::string& destino, const std::function<bool(const std::filesystem::path& parte)>& escritor,
                  std::string& erro);
