@@ -60,10 +60,13 @@ especie::Estado confereSaida(const QString& caminho, QString* erro, QString* mot
     return responde(especie::saida(nativo(caminho), razao), caminho, razao, true, erro, motivo);
 }
 
-QString recusaEntrada(const QString& caminho)
+QString recusaEntrada(const QString& caminho, AusenteAceito ausente)
 {
     QString motivo;
-    return nasJanelas(confereEntrada(caminho, nullptr, &motivo), caminho, motivo, false);
+    const especie::Estado estado = confereEntrada(caminho, nullptr, &motivo);
+    if (estado == especie::Estado::Ausente && ausente == AusenteAceito::Sim)
+        return {};
+    return nasJanelas(estado, caminho, motivo, false);
 }
 
 QString recusaSaida(const QString& caminho)

@@ -25,8 +25,10 @@ especie::Estado confereSaida(const QString& caminho, QString* erro = nullptr, QS
 // The windows' words for an input or output refused: "<nome> não é um
 // arquivo comum", "O arquivo <nome> não existe", "Não foi possível ler o
 // arquivo <nome>: <motivo>" ("gravar" for an output). Empty when accepted.
-// <nome> is the path as the operator reads it.
-QString recusaEntrada(const QString& caminho);
+// <nome> is the path as the operator reads it. With AusenteAceito::Sim a
+// missing input is left to the caller (an empty answer).
+enum class AusenteAceito { Nao, Sim };
+QString recusaEntrada(const QString& caminho, AusenteAceito ausente = AusenteAceito::Nao);
 QString recusaSaida(const QString& caminho);
 
 // Reads the whole of the regular file `caminho` (links followed), never

@@ -69,8 +69,7 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
     // file that cannot be read is named with the reason. The model is
     // untouched.
     // A missing file is the run's to report, in its log.
-    if (const QString recusa = recusaEntrada(nome);
-        !recusa.isEmpty() && confereEntrada(nome) != especie::Estado::Ausente) {
+    if (const QString recusa = recusaEntrada(nome, AusenteAceito::Sim); !recusa.isEmpty()) {
         ui.notice(recusa, Interaction::Icon::Error);
         return res;
     }

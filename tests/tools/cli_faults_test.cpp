@@ -1,7 +1,9 @@
 // Every pluvexa-cli command that writes files, run in-process once with the
 // file layer's operations counted and then once per operation with it
 // failed: an existing output is never truncated or half-replaced, a failure
-// that keeps it exits 1, and no part is left behind.
+// that keeps it exits 1, no temporary is left behind, and the files of
+// others in the folder (names the program once used for its own parts,
+// another program's temporary) are never touched.
 
 #include "cli/cli.h"
 #include "codec/keyrecord.h"
@@ -70,10 +72,23 @@ protected:
     QTemporaryDir dir;
     QString em(const QString& nome) const { return dir.filePath(nome); }
 
+    // Another program's or the operator's files beside each output.
+    QStringList alheios() const
+    {
+        QStringList a = {"TMP1.REC", "TMP2.REC"};
+        for (const QString& s : GetParam().saidas)
+            a << s + ".part" << s + ".old" << "." + s + ".AbCdEf.tmp" << ".~lock." + s + "#";
+        return a;
+    }
     void prepara()
     {
-        for (const QString& n : QDir(dir.path()).entryList(QDir::Files))
+        for (const QString& n : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
             QFile::remove(em(n));
+        for (const QString& n : alheios()) {
+            QFile f(em(n));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("not ours: " + n.toUtf8());
+        }
         for (const QStringList& p : GetParam().preparo)
             ASSERT_EQ(cli::executa(substitui(p, dir.path())), 0) << p.join(' ').toStdString();
         for (const QString& s : GetParam().saidas) {
@@ -83,9 +98,20 @@ protected:
         }
     }
     int executa() { return cli::executa(substitui(GetParam().args, dir.path())); }
-    QStringList partes() const
+    // What is in the folder beyond the outputs, the inputs made and the
+    // others' files: a temporary left behind.
+    QStringList restos() const
     {
-        return QDir(dir.path()).entryList({"*.part"}, QDir::Files);
+        QStringList r;
+        for (const QString& n : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+            if (n.startsWith('.') && !alheios().contains(n))
+                r << n;
+        return r;
+    }
+    void confereAlheios() const
+    {
+        for (const QString& n : alheios())
+            EXPECT_EQ(le(em(n)), "not ours: " + n.toUtf8()) << n.toStdString();
     }
 };
 
@@ -105,6 +131,8 @@ TEST_P(CliFalhas, OldOutputStaysOrNewOutputIsComplete)
         tamanhos.push_back(QFileInfo(em(s)).size());
     }
     ASSERT_GE(total, 2);
+    EXPECT_TRUE(restos().isEmpty()) << restos().join(' ').toStdString();
+    confereAlheios();
 
     for (int n = 1; n <= total; ++n) {
         prepara();
@@ -130,7 +158,8 @@ TEST_P(CliFalhas, OldOutputStaysOrNewOutputIsComplete)
         if (antigas > 0) {
             EXPECT_EQ(codigo, 1);
         }
-        EXPECT_TRUE(partes().isEmpty()) << partes().join(' ').toStdString();
+        EXPECT_TRUE(restos().isEmpty()) << restos().join(' ').toStdString();
+        confereAlheios();
         if (c.saidas.size() == 2 && novas == 2) {
             // A key pair put in place together belongs together.
             const QByteArray priv = le(em("private"));

@@ -12,13 +12,13 @@ namespace {
 const QString kMarcado1 = QStringLiteral("PX_00123_0007_0412090830_4.REC");
 const QString kMarcado2 = QStringLiteral("PX_00123_0008_0412100830_4.REC");
 
-// Every ".part" left anywhere the runs write.
+// Every hidden file (the file layer's temporaries) left anywhere the runs write.
 QStringList partes(const Cenario& c)
 {
     QStringList r;
     for (const QString& pasta : {pastaRecebidos(), pastaGerados(), c.disco.path()})
         for (const QString& n : arquivos(pasta))
-            if (n.endsWith(QStringLiteral(".part")))
+            if (n.startsWith(QLatin1Char('.')))
                 r << n;
     return r;
 }

@@ -74,14 +74,41 @@ TEST_P(ApagaDisco, TheQuestionDecidesWhetherTheOldRecFilesGoTheAnswerIsCopiedEit
 
 INSTANTIATE_TEST_SUITE_P(SimNao, ApagaDisco, ::testing::Bool());
 
-TEST_F(Gerar, TwoFilesToOneFolderAskTwiceAndTheSecondQuestionSeesTheFirstCopy)
+// Two answers to one folder: the question before the second copy offers
+// the disk's old files, never the copy the run has just made.
+class DuasRespostas : public Gerar, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(DuasRespostas, TheSecondQuestionNeverOffersTheFirstCopy)
+{
+    const bool apaga = GetParam();
+    grava(c.noDisco(QStringLiteral("velho_2.REC")), "old");
+    geraRespostas({kResposta1, kResposta2});
+    esperaDisco(kResposta1, true);
+    c.dialogos.expectQuestion(kApagaArquivos, false);
+    esperaDisco(kResposta2, true);
+    c.dialogos.expectQuestion(kApagaArquivos, apaga);
+    c.dialogos.expectNotice(kSucesso);
+    c.run.gera(gerados, c.disco.path(), kUnidade);
+    EXPECT_TRUE(c.dialogos.allConsumed());
+    const QStringList esperados = apaga ? QStringList{kResposta1, kResposta2}
+                                        : QStringList{kResposta1, kResposta2, "velho_2.REC"};
+    EXPECT_EQ(arquivos(c.disco.path()), esperados);
+    EXPECT_EQ(le(c.noDisco(kResposta1)), kResposta1.toLatin1());
+    EXPECT_EQ(le(c.noDisco(kResposta2)), kResposta2.toLatin1());
+    EXPECT_EQ(arquivos(pastaGerados()),
+              (QStringList{"PX_00123_0007_0412091530_4.REC", "PX_00456_0008_0412101530_4.REC"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(SimNao, DuasRespostas, ::testing::Bool());
+
+TEST_F(Gerar, TwoFilesToAnEmptyFolderAskForTheDiskTwiceAndNeverToDelete)
 {
     geraRespostas({kResposta1, kResposta2});
     esperaDisco(kResposta1, true);
     esperaDisco(kResposta2, true);
-    c.dialogos.expectQuestion(kApagaArquivos, false);
     c.dialogos.expectNotice(kSucesso);
     c.run.gera(gerados, c.disco.path(), kUnidade);
+    EXPECT_TRUE(c.dialogos.allConsumed());
     EXPECT_EQ(arquivos(c.disco.path()), (QStringList{kResposta1, kResposta2}));
     EXPECT_EQ(gerados.nomes(), (QStringList{kResposta1, kResposta2}));
 }
@@ -104,7 +131,6 @@ TEST_F(Gerar, ASecondRunFromTheDestinationListNeverTouchesTheDisksOnlyCopy)
     geraRespostas({kResposta1, kResposta2});
     esperaDisco(kResposta1, true);
     esperaDisco(kResposta2, true);
-    c.dialogos.expectQuestion(kApagaArquivos, false);
     c.dialogos.expectNotice(kSucesso);
     c.run.gera(gerados, c.disco.path(), kUnidade);
     ASSERT_EQ(gerados.pasta(), c.disco.path());

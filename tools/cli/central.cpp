@@ -1,5 +1,6 @@
 // central and demo: the card central's side, with the demonstration keys.
 
+#include "arquivoentrada.h"
 #include "central/dadosdemo.h"
 #include "central/ladocentral.h"
 #include "cli.h"
@@ -46,8 +47,8 @@ QString descreve(const RespostaCentral& r, const QString& verbo, const QString& 
 
 int recebido(const QString& plain, const QString& out)
 {
-    if (!QFileInfo::exists(plain))
-        return falha(QStringLiteral("%1 does not exist").arg(plain));
+    if (const std::optional<int> r = ArquivoEntrada::confereExiste(plain))
+        return *r;
     const RespostaCentral r = preparaArquivoRecebido(plain, out,
         registro<PrivateKeyRecord>(kDemoCentralPrivateKey), registro<PublicKeyRecord>(kDemoOwnPublicKey));
     return r.resultado == CentralOk ? Sucesso : falha(descreve(r, QStringLiteral("sealing"), plain));
@@ -76,8 +77,8 @@ int central(const QStringList& args)
         return Falha;
     if (p[0] == QLatin1String("make-received"))
         return recebido(p[1], p[2]);
-    if (!QFileInfo::exists(p[1]))
-        return falha(QStringLiteral("%1 does not exist").arg(p[1]));
+    if (const std::optional<int> r = ArquivoEntrada::confereExiste(p[1]))
+        return *r;
     const RespostaCentral r = leArquivoResposta(p[1], p[2],
         registro<PrivateKeyRecord>(kDemoCentralPrivateKey), registro<PublicKeyRecord>(kDemoOwnPublicKey));
     return r.resultado == CentralOk ? Sucesso : falha(descreve(r, QStringLiteral("opening"), p[1]));

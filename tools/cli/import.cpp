@@ -4,6 +4,7 @@
 #include "arquivoentrada.h"
 #include "cli.h"
 #include "exchange/recargaexterna.h"
+#include "files/conferencia.h"
 #include "recharge/camposregistro.h"
 #include "recharge/cp1252.h"
 #include "recharge/empacotamento.h"
@@ -86,6 +87,12 @@ int importa(const QStringList& args)
     const QString externo = parser.positionalArguments()[1];
     if (const std::optional<int> r = ArquivoEntrada::confereExiste(path))
         return *r;
+    // A missing external file is the run's to report in its log; anything
+    // else that is no regular file would hold or feed it without end.
+    QString recusa;
+    if (const especie::Estado e = confereEntrada(externo, &recusa);
+        e != especie::Estado::Aceito && e != especie::Estado::Ausente)
+        return falha(recusa);
 
     ModeloRecarga modelo;
     ResultadoProcessamento processado;

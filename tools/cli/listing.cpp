@@ -3,6 +3,7 @@
 
 #include "arquivoentrada.h"
 #include "cli.h"
+#include "files/conferencia.h"
 #include "recharge/camposregistro.h"
 #include "recharge/cp1252.h"
 #include "recharge/listagem.h"
@@ -35,7 +36,8 @@ int geraPdf(const std::vector<Texto>& linhas, const QString& caminho, const QStr
         return falha(QStringLiteral("%1 is missing beside pluvexa-cli; it makes the PDF").arg(ajudante));
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(ajudante, {QStringLiteral("--arquivo"), caminho, destino});
+    // Whatever the names look like, they are values: "-x.pdf" is a file.
+    p.start(ajudante, {QStringLiteral("--arquivo=") + caminho, QStringLiteral("--"), destino});
     if (!p.waitForStarted())
         return falha(QStringLiteral("cannot run %1").arg(ajudante));
     QByteArray texto;
@@ -95,8 +97,12 @@ int listing(const QStringList& args)
     if (!resultado.consistente())
         return falha(QStringLiteral("%1 has inconsistent records; no listing").arg(path));
 
-    if (parser.isSet(pdf))
+    if (parser.isSet(pdf)) {
+        QString erro;
+        if (confereSaida(parser.value(pdf), &erro) != especie::Estado::Aceito)
+            return falha(erro);
         return geraPdf(linhas, visivel, parser.value(pdf));
+    }
     for (const Texto& l : compoeLinhas(modelo, preparaListagem(modelo)))
         escreve(deCp1252(l));
     return Sucesso;

@@ -2,7 +2,7 @@
 // `pluvexa-cli listing --pdf`. A program of its own so that the command line
 // loads the report and font machinery only when a PDF is asked for.
 //
-// Usage: pluvexa-listing-pdf --arquivo PATH OUT
+// Usage: pluvexa-listing-pdf --arquivo=PATH -- OUT
 // Standard input: the plain recharge text (Windows-1252 lines) of a file
 // whose records are all consistent; PATH is what "Arquivo : " shows. Exit 0
 // when OUT was written, 1 (with a line on standard error) when not, 2 on
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     parser.addOption(arquivo);
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("PDF to write"));
     if (!parser.parse(QCoreApplication::arguments()) || parser.positionalArguments().size() != 1) {
-        std::fputs("usage: pluvexa-listing-pdf --arquivo PATH OUT < plain-recharge-text\n", stderr);
+        std::fputs("usage: pluvexa-listing-pdf --arquivo=PATH -- OUT < plain-recharge-text\n", stderr);
         return 2;
     }
 

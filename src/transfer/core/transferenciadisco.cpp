@@ -97,11 +97,16 @@ void TransferenciaDisco::gera(ListaArquivos& gerados, const QString& pastaDestin
     m_falhas.clear();
     const QString pasta = gerados.pasta();
     const QStringList nomes = gerados.selecionados();
-    // Every file of this run stays out of reach of the deletion, so that a
-    // list showing the company's disk never loses its own answers.
+    // Every file of this run stays out of reach of its own deletion: the
+    // answers selected, under their names before and after they are marked
+    // "_4.REC" (a list showing the company's disk never loses its own
+    // answers), and every copy the run has put on the disk, so that the
+    // question for the next answer never offers the one copied before it.
     QStringList protegidos;
-    for (const QString& nome : nomes)
-        protegidos << caminhoNaPasta(pasta, nome);
+    for (const QString& nome : nomes) {
+        const QString fonte = caminhoNaPasta(pasta, nome);
+        protegidos << fonte << nomeTransferido(fonte);
+    }
 
     for (const QString& nome : nomes) {
         const QString fonte = caminhoNaPasta(pasta, nome);
@@ -114,7 +119,8 @@ void TransferenciaDisco::gera(ListaArquivos& gerados, const QString& pastaDestin
                                  Interaction::Icon::None))
             continue;
         ApagaDisco(pastaDestino, protegidos);
-        transfere(fonte, alvo);
+        if (transfere(fonte, alvo) || QFileInfo::exists(alvo))
+            protegidos << alvo;
     }
     gerados.mostra(pastaDestino);
     encerra();

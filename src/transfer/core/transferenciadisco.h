@@ -3,7 +3,7 @@
 // The two runs of the disk transfer window, without widgets: "Carregar"
 // copies received files from a disk into the received folder, "Gerar"
 // copies answer files onto the company's disk. A copy is complete (written
-// under a ".part" name, flushed, its size checked, renamed into place)
+// under a temporary name, flushed, its size checked, renamed into place)
 // before its source is renamed to "_4.REC". Every step that fails is named in
 // the message that ends the run; nothing is called a success that did not
 // arrive.
@@ -28,7 +28,7 @@ public:
     // before each one. `gerados` shows the destination afterwards.
     void gera(ListaArquivos& gerados, const QString& pastaDestino, const QString& unidade);
     // Offers to delete the recharge files ("*.REC") of `pasta`; the files
-    // named in `protegidos` (full paths) are never deleted.
+    // named in `protegidos` (full paths, through any link) are never deleted.
     void ApagaDisco(const QString& pasta, const QStringList& protegidos);
 
     // One line per failure of the last run: "<nome do arquivo> - <motivo>".

@@ -4,6 +4,7 @@
 #include "codec/keyrecord.h"
 #include "codec/lzw.h"
 #include "core/saida.h"
+#include "files/core/especie.h"
 #include "files/core/parte.h"
 
 #include <cerrno>
@@ -19,8 +20,20 @@ namespace pluvexa::cli {
 
 namespace {
 
+// A refused input (missing, no regular file, unreadable): its message
+// printed and Falha; nothing when it may be read.
+std::optional<int> recusa(const std::string& entrada)
+{
+    const std::string mensagem = especie::confereEntrada(entrada);
+    if (mensagem.empty())
+        return std::nullopt;
+    return falha(mensagem);
+}
+
 int codifica(const std::string& entrada, const std::string& saida, bool comprimir)
 {
+    if (const std::optional<int> r = recusa(entrada))
+        return *r;
     lzw::ExpandStatus veredito = lzw::ExpandStatus::Ok;
     std::string erro;
     const std::string in = parte::caminho(entrada).string();
@@ -38,6 +51,10 @@ int codifica(const std::string& entrada, const std::string& saida, bool comprimi
 template <typename Record>
 std::optional<Record> leRegistro(const std::string& path, std::string& erro)
 {
+    if (const std::string recusa = especie::confereEntrada(path); !recusa.empty()) {
+        erro = "cannot read key record: " + recusa;
+        return std::nullopt;
+    }
     std::ifstream f(parte::caminho(path), std::ios::binary);
     if (!f) {
         erro = "cannot read key record " + path + ": " + std::strerror(errno);
@@ -104,6 +121,8 @@ int sela(const std::string& entrada, const std::string& saida, const Selagem& s)
     PublicKeyRecord pub{};
     if (!leChaves(s.assinante, s.destinatario, priv, pub, erro))
         return falha(erro);
+    if (const std::optional<int> r = recusa(entrada))
+        return *r;
     const PublicKeyRecord destinatarios[] = {pub};
     const std::filesystem::path in = parte::caminho(entrada);
     return conclui([&](const std::filesystem::path& p) {
@@ -119,6 +138,8 @@ int abre(const std::string& entrada, const std::string& saida, const Abertura& a
     PublicKeyRecord pub{};
     if (!leChaves(a.chave, a.remetente, priv, pub, erro))
         return falha(erro);
+    if (const std::optional<int> r = recusa(entrada))
+        return *r;
     const std::filesystem::path in = parte::caminho(entrada);
     // Unverified bytes never stand under the name asked for.
     return conclui([&](const std::filesystem::path& p) { return open_sealed_file(in, p, priv, pub, a.indice); },
