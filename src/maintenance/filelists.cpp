@@ -1,6 +1,7 @@
 #include "maintenance/filelists.h"
 
 #include "files/arquivoseguro.h"
+#include "files/conferencia.h"
 #include "files/pastastrabalho.h"
 
 #include <QDir>
@@ -49,6 +50,33 @@ QString respostaExistente(const QString& pasta, int empresa, int remessa)
     std::sort(respostas.begin(), respostas.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     return respostas.last();
+}
+
+RespostaDoMinuto respostaDoMinuto(const QString& pasta, const QString& arquivo, const QString& log)
+{
+    const QDir dir(pasta);
+    auto ocupado = [&](const QString& nome) {
+        const QFileInfo f(dir.filePath(nome));
+        return f.exists() || f.isSymLink();
+    };
+    auto resposta = [&](const QString& nome) {
+        return confereSaida(dir.filePath(nome)) == especie::Estado::Aceito;  // a regular file, no link
+    };
+    // Marked by the disk transfer, its last five characters become "4.REC".
+    const QString enviada = arquivo.chopped(5) + QStringLiteral("4.REC");
+    if (ocupado(enviada))
+        return {RespostaDoMinuto::Ocupada, enviada};
+    if (ocupado(arquivo)) {
+        if (!resposta(arquivo))
+            return {RespostaDoMinuto::Ocupada, arquivo};
+        if (ocupado(log) && !resposta(log))
+            return {RespostaDoMinuto::Ocupada, log};
+        return {RespostaDoMinuto::NaoEnviada, arquivo};
+    }
+    // A log without its answer is no answer of this program to replace.
+    if (ocupado(log))
+        return {RespostaDoMinuto::Ocupada, log};
+    return {};
 }
 
 QString arquivoSugerido(const QString& arquivo, const QString& padrao, const QString& extensao)

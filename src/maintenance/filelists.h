@@ -22,6 +22,18 @@ int indiceRascunhoMaisNovo(const QStringList& nomes);
 // it), the highest when there are several; empty when there is none.
 QString respostaExistente(const QString& pasta, int empresa, int remessa);
 
+// What stands in `pasta` under the names of this minute's answer
+// `arquivo` ("..._2.REC") and its `log`.
+struct RespostaDoMinuto {
+    enum Situacao {
+        Livre,       // neither name is taken, nor was such an answer sent
+        NaoEnviada,  // this minute's answer is there, not yet taken to the disk
+        Ocupada,     // sent already ("_4.REC"), or something else holds a name
+    } situacao = Livre;
+    QString nome;  // the name taken (NaoEnviada, Ocupada)
+};
+RespostaDoMinuto respostaDoMinuto(const QString& pasta, const QString& arquivo, const QString& log);
+
 // The path a save dialog proposes for what is made from `arquivo`: its
 // base name (or `padrao` when it has none) + `extensao`, in the working root.
 QString arquivoSugerido(const QString& arquivo, const QString& padrao, const QString& extensao);

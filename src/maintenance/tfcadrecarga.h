@@ -191,6 +191,10 @@ public:
     // Asks before a batch that already has an answer is answered again;
     // true when the generation may go on.
     bool confirmaNovaResposta();
+    // This minute's answer name in `pasta`: asks before an answer not yet
+    // sent is replaced (`substitui` then true), refuses any other file under
+    // the name; true when the generation may go on.
+    bool confirmaRespostaDoMinuto(const QString& pasta, bool& substitui);
     // Deletes the files of the draft folder but those named.
     void ApagaRascunhos(const QStringList& exceto = {});
 
@@ -281,8 +285,9 @@ private:
     bool m_carregandoListas = false;
     bool m_valoresPendentes = false;
     bool m_saindoDaGrade = false;
-    // The last generation was refused for values the file cannot carry.
-    bool m_valoresRecusados = false;
+    // The last generation was refused for values the file cannot carry, or
+    // given up at the operator's word: the operator stays at the grid.
+    bool m_ficaNaGrade = false;
     int m_limiteConferencia = 50;
     std::function<QDateTime()> m_relogio = [] { return QDateTime::currentDateTime(); };
 };

@@ -56,7 +56,7 @@ void Tfcadrecarga::btngerararquivoClick()
         m_valoresPendentes = false;
         m_desfazer->marcaSalvo();
     }
-    else if (m_valoresRecusados)
+    else if (m_ficaNaGrade)
         return;  // the operator stays at the grid to correct them
     mostraPagina(tblog);
 }
@@ -94,6 +94,28 @@ bool Tfcadrecarga::confirmaNovaResposta()
             .arg(anterior));
 }
 
+// Two answers in one minute share a name: one not yet taken to the disk is
+// replaced (with its ".LOG", as one group) only at the operator's word; an
+// answer already sent, or anything else under the name, never is.
+bool Tfcadrecarga::confirmaRespostaDoMinuto(const QString& pasta, bool& substitui)
+{
+    const RespostaDoMinuto r = respostaDoMinuto(pasta, ArquivoGerado, ArquivoLog);
+    substitui = false;
+    switch (r.situacao) {
+    case RespostaDoMinuto::Livre:
+        return true;
+    case RespostaDoMinuto::NaoEnviada:
+        return substitui = m_ctx.interaction->question(
+            QStringLiteral("O arquivo de resposta %1, gerado neste minuto e não enviado, será substituído. Continuar?")
+                .arg(r.nome));
+    case RespostaDoMinuto::Ocupada:
+        break;
+    }
+    m_ctx.interaction->notice(
+        QStringLiteral("Já existe o arquivo %1. Aguarde um minuto e gere novamente.").arg(r.nome));
+    return false;
+}
+
 void Tfcadrecarga::ApagaRascunhos(const QStringList& exceto)
 {
     const QDir pasta(pastaRascunho());
@@ -105,7 +127,7 @@ void Tfcadrecarga::ApagaRascunhos(const QStringList& exceto)
 bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
 {
     const ModeloRecarga& m = *m_ctx.modelo;
-    m_valoresRecusados = false;
+    m_ficaNaGrade = false;
 
     // The batch number names the file; without it nothing can be written.
     const QString remessa = deCp1252(m.cabecalho.Remessa);
@@ -127,10 +149,16 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
                              .arg(agora.toString(QStringLiteral("yyMMddHHmm")));
     ArquivoGerado = base + QStringLiteral(".REC");
     ArquivoLog = base + QStringLiteral(".LOG");
+    bool substitui = false;
+    if (!rascunho && !confirmaRespostaDoMinuto(pasta, substitui)) {
+        m_ficaNaGrade = true;
+        return false;
+    }
     // With every answer the company keeps what it sent, readable on its
-    // side; a kept batch is never replaced.
+    // side; a kept batch is never replaced, but for that of this minute's
+    // answer that was never sent, replaced with it.
     const QString historico = rascunho ? QString() : nomeHistorico(ArquivoGerado);
-    if (!historico.isEmpty() && QFileInfo::exists(QDir(pastaHistorico()).filePath(historico))) {
+    if (!historico.isEmpty() && !substitui && QFileInfo::exists(QDir(pastaHistorico()).filePath(historico))) {
         const QString msg = QStringLiteral("Já existe o arquivo %1. Aguarde um minuto e gere novamente.")
                                 .arg(caminhoVisivel(QDir(pastaHistorico()).filePath(historico)));
         m_ctx.interaction->notice(msg);
@@ -148,7 +176,7 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
         adicionaLog(QStringLiteral("  "));
         adicionaLog(QStringLiteral("Arquivo não gerado - valores que não cabem no arquivo:"));
         adicionaLog(recusas);
-        m_valoresRecusados = true;
+        m_ficaNaGrade = true;
         return false;
     }
     LinhasSaida = escrita.linhas;

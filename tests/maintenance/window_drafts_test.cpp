@@ -116,7 +116,39 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRascunhos{{"PX_00123_0007_0412091530_2.REC", "PX_00123_0007_0412091531_2.REC"}, 1},
         // A later batch sorts last by name but was saved earlier.
         CasoRascunhos{{"PX_00123_0007_0412101200_2.REC", "PX_00123_0009_0412091531_2.rec"}, 0},
-        CasoRascunhos{{"TMP1.REC", "PX_00123_0007_0412091530_2.REC"}, 1}));
+        CasoRascunhos{{"TMP1.REC", "PX_00123_0007_0412091530_2.REC"}, 1},
+        // Equal minutes: the name decides, whatever the order of the list
+        // or the letter case.
+        CasoRascunhos{{"PX_00123_0009_0412091530_2.REC", "PX_00123_0007_0412091530_2.REC"}, 0},
+        CasoRascunhos{{"PX_00123_0007_0412091530_2.REC", "PX_00123_0009_0412091530_2.REC"}, 1},
+        CasoRascunhos{{"px_00123_0008_0412091530_2.rec", "PX_00123_0007_0412091530_2.REC"}, 0}));
+
+TEST_F(Rascunhos, OfTwoDraftsOfTheSameMinuteTheLastNameIsContinued)
+{
+    // Batch 7 with 101 = 1, then a copy under batch 9's name with 102 = 2
+    // too, both stamped 15:30.
+    abreNaTarifa1();
+    digitaUsuario(101, "1");
+    salvaRascunho();
+    const QString antigo = QStringLiteral("PX_00123_0007_0412091530_2");
+    // Kept out of the draft folder, which the next save empties.
+    auto guardado = [](const QString& n) { return QDir(raizTrabalho()).filePath(n); };
+    for (const char* ext : {".REC", ".LOG"})
+        ASSERT_TRUE(QFile::rename(rascunho(antigo + ext), guardado(antigo + ext)));
+    digitaUsuario(102, "2");
+    salvaRascunho();
+    for (const char* ext : {".REC", ".LOG"}) {
+        ASSERT_TRUE(QFile::rename(rascunho(antigo + ext), rascunho(QStringLiteral("PX_00123_0009_0412091530_2") + ext)));
+        ASSERT_TRUE(QFile::rename(guardado(antigo + ext), rascunho(antigo + ext)));
+    }
+
+    dialogos.expectQuestion(kPerguntaRascunho, true);
+    abre();
+    EXPECT_TRUE(dialogos.allConsumed());
+    escolheTarifa(1);
+    EXPECT_EQ(valorDoUsuario(101), "1,00");
+    EXPECT_EQ(valorDoUsuario(102), "2,00");
+}
 
 class RespostaDupla : public Rascunhos {
 protected:
@@ -171,7 +203,7 @@ TEST_F(RespostaDupla, AnotherBatchOrCompanyIsNotAsked)
 {
     criaPastasTrabalho();
     for (const char* outro : {"PX_00123_0008_0412091530_2.REC", "PX_00124_0007_0412091530_2.REC",
-                              "PX_00123_0007_0412091530_2.LOG"}) {
+                              "PX_00123_0007_0412091529_2.LOG"}) {
         QFile f(QDir(pastaGerados()).filePath(outro));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
@@ -180,6 +212,120 @@ TEST_F(RespostaDupla, AnotherBatchOrCompanyIsNotAsked)
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC").size(), 3);
 }
+
+// A second answer in the same minute shares the first one's name.
+class MesmoMinuto : public RespostaDupla {
+protected:
+    const QString nome = QStringLiteral("PX_00123_0007_0412091530_2.REC");
+    const QString log = QStringLiteral("PX_00123_0007_0412091530_2.LOG");
+    QString gerado(const QString& n) const { return QDir(pastaGerados()).filePath(n); }
+    QByteArray conteudo(const QString& n) const
+    {
+        QFile f(gerado(n));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    void respondeEReabre()
+    {
+        abreNaTarifa1();
+        digitaUsuario(101, "1");
+        w().btngerararquivo->click();
+        ASSERT_EQ(listaArquivos(pastaGerados(), "*"), (QStringList{log, nome}));
+        abreNaTarifa1();
+        digitaUsuario(102, "2");
+    }
+};
+
+QString perguntaSubstitui(const QString& nome)
+{
+    return QStringLiteral("O arquivo de resposta %1, gerado neste minuto e não enviado, será substituído. Continuar?")
+        .arg(nome);
+}
+
+QString avisoJaExiste(const QString& nome)
+{
+    return QStringLiteral("Já existe o arquivo %1. Aguarde um minuto e gere novamente.").arg(nome);
+}
+
+TEST_F(MesmoMinuto, YesReplacesTheAnswerAndItsLogTogether)
+{
+    respondeEReabre();
+    const QByteArray anterior = conteudo(nome);
+    const QByteArray logAnterior = conteudo(log);
+    dialogos.expectQuestion(perguntaRespondida(nome), true);
+    dialogos.expectQuestion(perguntaSubstitui(nome), true);
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(listaArquivos(pastaGerados(), "*"), (QStringList{log, nome}));
+    EXPECT_NE(conteudo(nome), anterior);
+    EXPECT_NE(conteudo(log), logAnterior);
+    EXPECT_TRUE(conteudo(log).contains("Arquivo Definitivo"));
+    EXPECT_EQ(QDir(pastaGerados()).entryList(QDir::Hidden | QDir::Files).size(), 2);  // no temporary left
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+}
+
+TEST_F(MesmoMinuto, NoChangesNothingOnDiskAndKeepsTheOperatorAtTheGrid)
+{
+    respondeEReabre();
+    const QByteArray resposta = conteudo(nome);
+    const QByteArray textoLog = conteudo(log);
+    const QStringList recebidos = listaArquivos(pastaRecebidos(), "*");
+    dialogos.expectQuestion(perguntaRespondida(nome), true);
+    dialogos.expectQuestion(perguntaSubstitui(nome), false);
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(conteudo(nome), resposta);
+    EXPECT_EQ(conteudo(log), textoLog);
+    EXPECT_EQ(QDir(pastaGerados()).entryList(QDir::Hidden | QDir::Files), (QStringList{log, nome}));
+    EXPECT_EQ(listaArquivos(pastaRecebidos(), "*"), recebidos);
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_TRUE(w().valoresPendentes());
+}
+
+TEST_F(MesmoMinuto, AnAnswerAlreadySentIsNeverReplaced)
+{
+    respondeEReabre();
+    const QString enviada = QStringLiteral("PX_00123_0007_0412091530_4.REC");
+    ASSERT_TRUE(QFile::rename(gerado(nome), gerado(enviada)));
+    const QByteArray resposta = conteudo(enviada);
+    dialogos.expectQuestion(perguntaRespondida(enviada), true);
+    dialogos.expectNotice(avisoJaExiste(enviada));
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(conteudo(enviada), resposta);
+    EXPECT_EQ(listaArquivos(pastaGerados(), "*"), (QStringList{log, enviada}));
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+}
+
+// Something that is not this program's answer under the name.
+class OutroArquivoNoNome : public MesmoMinuto, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(OutroArquivoNoNome, IsNeverReplaced)
+{
+    abreNaTarifa1();
+    digitaUsuario(101, "1");
+    const QString tomado = QString::fromLatin1(GetParam());
+    criaPastasTrabalho();
+    if (tomado == nome) {
+        ASSERT_TRUE(QDir().mkdir(gerado(nome)));  // a folder under the answer's name
+    } else if (tomado.endsWith(QStringLiteral(".REC"))) {
+        // A link where a sent answer would be: the batch counts as answered.
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), gerado(tomado)));
+        dialogos.expectQuestion(perguntaRespondida(tomado), true);
+    } else {
+        QFile orfao(gerado(tomado));  // a log without its answer
+        ASSERT_TRUE(orfao.open(QIODevice::WriteOnly));
+    }
+    dialogos.expectNotice(avisoJaExiste(tomado));
+    w().btngerararquivo->click();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(QDir(pastaGerados()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{tomado});
+    EXPECT_EQ(listaArquivos(pastaRecebidos(), "*_1.rec"), QStringList{nomeRecebidoPadrao()});
+}
+
+INSTANTIATE_TEST_SUITE_P(Nomes, OutroArquivoNoNome,
+                         ::testing::Values("PX_00123_0007_0412091530_2.REC", "PX_00123_0007_0412091530_4.REC",
+                      "PX_00123_0007_0412091530_2.LOG"));
 
 }  // namespace
 }  // namespace pluvexa::janela
