@@ -6,6 +6,7 @@
 #include "cli.h"
 #include "codec/builtinkeys.h"
 #include "democentralkeys.h"
+#include "files/conferencia.h"
 #include "files/pastastrabalho.h"
 #include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"
@@ -75,6 +76,8 @@ int central(const QStringList& args)
     }
     if (!chavesDeDemonstracao())
         return Falha;
+    if (QString erro; confereSaida(p[2], &erro) != especie::Estado::Aceito)
+        return falha(erro);
     if (p[0] == QLatin1String("make-received"))
         return recebido(p[1], p[2]);
     if (const std::optional<int> r = ArquivoEntrada::confereExiste(p[1]))

@@ -52,7 +52,7 @@ template <typename Record>
 std::optional<Record> leRegistro(const std::string& path, std::string& erro)
 {
     if (const std::string recusa = especie::confereEntrada(path); !recusa.empty()) {
-        erro = "cannot read key record: " + recusa;
+        erro = recusa;
         return std::nullopt;
     }
     std::ifstream f(parte::caminho(path), std::ios::binary);

@@ -1,0 +1,110 @@
+// What the windows read must be a regular file, and what they write a new
+// name or a regular file: a folder, a device, a FIFO or a link put where
+// the operator's file should be is named and left as it is, and nothing the
+// operator had is emptied or replaced.
+
+#include "files/pastastrabalho.h"
+#include "maintenance/windowfixture.h"
+#include "support/especiais.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+
+namespace pluvexa::janela {
+namespace {
+
+using test::Especial;
+
+QString naoComum(const QString& caminho)
+{
+    return QDir::toNativeSeparators(caminho) + QStringLiteral(" não é um arquivo comum");
+}
+
+class EntradaDaJanela : public JanelaRecargaTest, public ::testing::WithParamInterface<Especial> {
+protected:
+    QTemporaryDir externos;
+    // Makes the parameter's kind at `caminho`, or skips.
+    bool cria(const QString& caminho)
+    {
+        QString porque;
+        if (!test::criaEspecial(GetParam(), caminho, &porque)) {
+            ADD_FAILURE() << "cannot make it: " << porque.toStdString();
+            return false;
+        }
+        return true;
+    }
+};
+
+// Another program swaps the received file for something else after the list
+// was read: "Processar Arquivo" names it and the model stays empty.
+TEST_P(EntradaDaJanela, AReceivedFileReplacedAfterTheListWasReadIsRefusedByName)
+{
+    if (GetParam() == Especial::Dispositivo && ::geteuid() != 0)
+        GTEST_SKIP() << "a device needs root";
+    const QString recebido = enviaRecebidoPadrao();
+    abre();
+    ASSERT_TRUE(QFile::remove(recebido));
+    if (!cria(recebido))
+        return;
+    dialogos.expectError(naoComum(recebido));
+    processa();
+    EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
+    EXPECT_EQ(modelo->QtdRecarga, 0);
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    EXPECT_TRUE(test::aindaEspecial(GetParam(), recebido));
+    EXPECT_EQ(arquivosEm(pastaRecebidos()).filter(QStringLiteral(".tmp")), QStringList{});
+}
+
+TEST_P(EntradaDaJanela, AnExternalFileThatIsNoRegularFileIsRefusedBeforeTheRun)
+{
+    if (GetParam() == Especial::Dispositivo && ::geteuid() != 0)
+        GTEST_SKIP() << "a device needs root";
+    abreEProcessa();
+    escolheTarifa(1);
+    digitaUsuario(101, "7");
+    const QString externo = externos.filePath(QStringLiteral("valores.rrm"));
+    if (!cria(externo))
+        return;
+    dialogos.expectOpenFile(externo);
+    dialogos.expectNotice(naoComum(externo));
+    w().btnimportararq->click();
+    EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
+    EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
+    EXPECT_EQ(valorDoUsuario(101), "7,00");
+    EXPECT_FALSE(QDir(pastaLog()).exists() && !QDir(pastaLog()).isEmpty());
+    EXPECT_TRUE(test::aindaEspecial(GetParam(), externo));
+}
+
+INSTANTIATE_TEST_SUITE_P(Especies, EntradaDaJanela,
+                         ::testing::Values(Especial::Pasta, Especial::Dispositivo, Especial::Fifo,
+                                           Especial::LigacaoZero));
+
+class SaidaDaJanela : public EntradaDaJanela {};
+
+TEST_P(SaidaDaJanela, ASpreadsheetIsNeverWrittenOverAnythingButARegularFile)
+{
+    if (GetParam() == Especial::Dispositivo && ::geteuid() != 0)
+        GTEST_SKIP() << "a device needs root";
+    abreEProcessa();
+    const QString planilha = externos.filePath(QStringLiteral("titulares.csv"));
+    if (!cria(planilha))
+        return;
+    dialogos.expectSaveFile(planilha);
+    dialogos.expectNotice(naoComum(planilha));
+    w().btnexportarplanilha->click();
+    EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
+    EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
+    EXPECT_TRUE(test::aindaEspecial(GetParam(), planilha));
+    EXPECT_EQ(QDir(externos.path()).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".tmp")),
+              QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Especies, SaidaDaJanela,
+                         ::testing::Values(Especial::Pasta, Especial::Dispositivo, Especial::Fifo,
+                                           Especial::Ligacao));
+
+}  // namespace
+}  // namespace pluvexa::janela
