@@ -3,8 +3,15 @@
 #include "files/conferencia.h"
 #include "files/sistema.h"
 
+#include "files/core/parte.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#ifndef Q_OS_WIN
+#include <dirent.h>
+#endif
 
 namespace pluvexa {
 
@@ -35,6 +42,28 @@ bool listaArquivosPasta(const QString& pasta, const QStringList& mascaras, QStri
     // Name filters of QDir ignore letter case unless told otherwise.
     nomes = dir.entryList(mascaras, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
     return true;
+}
+
+QStringList nomesForaDaCodificacao(const QString& pasta, const QString& sufixo)
+{
+    QStringList nomes;
+#ifndef Q_OS_WIN
+    DIR* d = ::opendir(QFile::encodeName(pasta).constData());
+    if (!d)
+        return nomes;
+    const QByteArray fim = sufixo.toLatin1().toLower();
+    while (const dirent* e = ::readdir(d)) {
+        const QByteArray nome(e->d_name);
+        if (QFile::encodeName(QFile::decodeName(nome)) != nome && nome.toLower().endsWith(fim))
+            nomes << QString::fromStdString(parte::escapado(nome.toStdString()));
+    }
+    ::closedir(d);
+    nomes.sort();
+#else
+    Q_UNUSED(pasta);
+    Q_UNUSED(sufixo);
+#endif
+    return nomes;
 }
 
 bool renomeiaSobre(const QString& origem, const QString& destino, Durabilidade durabilidade, QString* erro)

@@ -18,6 +18,12 @@ namespace pluvexa {
 bool listaArquivosPasta(const QString& pasta, const QStringList& mascaras, QStringList& nomes,
                         QString* erro = nullptr);
 
+// The names in `pasta` ending in `sufixo` (letter case ignored) whose bytes
+// are not valid in the system's encoding (UTF-8): Qt's listings leave them
+// out, so the windows name them instead. Each shown as the system gives it,
+// other bytes as \xNN. Empty on Windows, whose names are always text.
+QStringList nomesForaDaCodificacao(const QString& pasta, const QString& sufixo);
+
 // Renames `origem` to `destino` in one step, replacing a file already named
 // `destino` (rename on POSIX, MoveFileEx with replace-existing on Windows):
 // at every moment one of the two files stands under `destino`. Durable: the

@@ -1,5 +1,6 @@
 #include "maintenance/tfcadrecarga.h"
 
+#include "files/pasta.h"
 #include "files/pastastrabalho.h"
 #include "interaction/interaction.h"
 #include "maintenance/desfazervalores.h"
@@ -75,6 +76,13 @@ void Tfcadrecarga::FormCreate()
     mascaraListaRecebidos = QStringLiteral("*_1.rec");
     perguntaRascunho();
     PageControl1Change();
+    // Received files whose names the program cannot hold are left out of
+    // the list; the operator hears of them instead of missing them.
+    if (const QStringList fora = nomesForaDaCodificacao(pastaRecebidos(), QStringLiteral("_1.rec")); !fora.isEmpty())
+        m_ctx.interaction->notice(QStringLiteral("Arquivos recebidos com nome inválido neste sistema (UTF-8) em %1 - "
+                                                 "renomeie-os para processá-los:\n")
+                                  .arg(caminhoVisivel(pastaRecebidos()))
+                                  + fora.join(QLatin1Char('\n')));
 }
 
 void Tfcadrecarga::recarregaLista(QListWidget* list, const QString& folder, const QString& mask)

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace pluvexa::janela {
 namespace {
@@ -105,6 +107,23 @@ TEST_P(SaidaDaJanela, ASpreadsheetIsNeverWrittenOverAnythingButARegularFile)
 INSTANTIATE_TEST_SUITE_P(Especies, SaidaDaJanela,
                          ::testing::Values(Especial::Pasta, Especial::Dispositivo, Especial::Fifo,
                                            Especial::Ligacao));
+
+// A received file whose name is not valid UTF-8 (a disk written by another
+// system) cannot be held by the program's text, and the list leaves it out:
+// the window names it when it opens instead of letting it go unseen.
+TEST_F(JanelaRecargaTest, AReceivedNameOutsideTheSystemsEncodingIsNamedNotLost)
+{
+    const QString recebido = enviaRecebidoPadrao();
+    const QByteArray bruto = QFile::encodeName(pastaRecebidos()) + "/lat\xE7_1.rec";
+    ASSERT_EQ(::rename(QFile::encodeName(recebido).constData(), bruto.constData()), 0);
+    dialogos.expectNotice(QStringLiteral("Arquivos recebidos com nome inválido neste sistema (UTF-8) em %1 - "
+                                         "renomeie-os para processá-los:\nlat\\xE7_1.rec")
+                              .arg(QDir::toNativeSeparators(pastaRecebidos())));
+    abre();
+    EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
+    struct stat st {};
+    EXPECT_EQ(::stat(bruto.constData(), &st), 0);  // still there, under its own bytes
+}
 
 }  // namespace
 }  // namespace pluvexa::janela

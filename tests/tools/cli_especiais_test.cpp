@@ -247,3 +247,56 @@ INSTANTIATE_TEST_SUITE_P(Comandos, EscritaEspecial,
 
 }  // namespace
 }  // namespace pluvexa::test
+
+namespace pluvexa::test {
+namespace {
+
+// Names whose bytes are not valid UTF-8 reach a shell as they are; Qt's text
+// cannot hold them, so the commands are run through one.
+Execucao viaShell(const QString& comando)
+{
+    return executa({QStringLiteral("-c"), comando}, QStringLiteral("/bin/sh"));
+}
+
+TEST(NomeForaDaCodificacao, TheFullCommandsRefuseItByItsBytesAndMakeNoOtherName)
+{
+    QTemporaryDir dir;
+    TemporaryHome home;
+    const Execucao e = viaShell(QStringLiteral("cd '%1' && '%2' export --plain '%3' \"$(printf 'sa\\355da.csv')\"")
+                                    .arg(dir.path(), QStringLiteral(PLUVEXA_CLI), kTexto));
+    EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("pluvexa-cli: \"sa\\xEDda.csv\" is not valid in this system's "
+                                                "encoding (UTF-8); rename it")))
+        << e.erros.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+}
+
+TEST(NomeForaDaCodificacao, CompressAndExpandTakeTheNameAsTheSystemGivesIt)
+{
+    QTemporaryDir dir;
+    const Execucao e = viaShell(QStringLiteral("cd '%1' && cp '%3' \"$(printf 'lat\\347.txt')\" && "
+                                               "'%2' compress \"$(printf 'lat\\347.txt')\" \"$(printf 'lat\\347.lzw')\" && "
+                                               "'%2' expand \"$(printf 'lat\\347.lzw')\" volta.txt && cmp volta.txt '%3'")
+                                    .arg(dir.path(), QStringLiteral(PLUVEXA_CLI), kTexto));
+    EXPECT_EQ(e.codigo, 0) << e.erros.toStdString();
+}
+
+// A final name at the system's longest: the temporary beside it is
+// shortened, never the name asked for.
+TEST(NomeNoLimite, IsWrittenUnderExactlyThatName)
+{
+    QTemporaryDir dir;
+    TemporaryHome home;
+    const QString nome = QString(255 - 4, QLatin1Char('n')) + QStringLiteral(".csv");
+    for (const QStringList& args : {QStringList{QStringLiteral("export"), QStringLiteral("--plain"), kTexto,
+                                                dir.filePath(nome)},
+                                    QStringList{QStringLiteral("compress"), kTexto, dir.filePath(nome)}}) {
+        QFile::remove(dir.filePath(nome));
+        const Execucao e = executa(args);
+        EXPECT_EQ(e.codigo, 0) << args.first().toStdString() << ": " << e.erros.toStdString();
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{nome});
+    }
+}
+
+}  // namespace
+}  // namespace pluvexa::test

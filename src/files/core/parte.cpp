@@ -37,6 +37,22 @@ std::string visivel(const std::string& utf8)
     return '"' + texto + '"';
 }
 
+std::string escapado(const std::string& bytes)
+{
+    std::string s;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7F) {
+            s += c;
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", b);
+            s += hex;
+        }
+    }
+    return s;
+}
+
 std::string motivoSistema()
 {
 #ifdef _WIN32

@@ -31,6 +31,9 @@ std::filesystem::path caminho(const std::string& utf8);
 // The platform's steps, shared with the Qt side of the layer.
 // A path as messages show it: quoted, with the system's separators.
 std::string visivel(const std::string& utf8);
+// A name as the system gives it, bytes outside printable ASCII as \xNN:
+// how a name that is not valid UTF-8 is shown.
+std::string escapado(const std::string& bytes);
 // The system's reason for the last failed call, e.g. "No such file or directory.".
 std::string motivoSistema();
 // What an injected failure says.
