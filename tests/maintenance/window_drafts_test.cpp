@@ -260,6 +260,8 @@ TEST_F(MesmoMinuto, YesReplacesTheAnswerAndItsLogTogether)
     EXPECT_NE(conteudo(log), logAnterior);
     EXPECT_TRUE(conteudo(log).contains("Arquivo Definitivo"));
     EXPECT_EQ(QDir(pastaGerados()).entryList(QDir::Hidden | QDir::Files).size(), 2);  // no temporary left
+    // The kept copy of what is sent follows the answer it belongs to.
+    EXPECT_EQ(listaArquivos(pastaHistorico(), "*").size(), 1) << listaArquivos(pastaHistorico(), "*").join(' ').toStdString();
     EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
 }
 
@@ -269,6 +271,7 @@ TEST_F(MesmoMinuto, NoChangesNothingOnDiskAndKeepsTheOperatorAtTheGrid)
     const QByteArray resposta = conteudo(nome);
     const QByteArray textoLog = conteudo(log);
     const QStringList recebidos = listaArquivos(pastaRecebidos(), "*");
+    const QStringList historico = listaArquivos(pastaHistorico(), "*");
     dialogos.expectQuestion(perguntaRespondida(nome), true);
     dialogos.expectQuestion(perguntaSubstitui(nome), false);
     w().btngerararquivo->click();
@@ -277,6 +280,7 @@ TEST_F(MesmoMinuto, NoChangesNothingOnDiskAndKeepsTheOperatorAtTheGrid)
     EXPECT_EQ(conteudo(log), textoLog);
     EXPECT_EQ(QDir(pastaGerados()).entryList(QDir::Hidden | QDir::Files), (QStringList{log, nome}));
     EXPECT_EQ(listaArquivos(pastaRecebidos(), "*"), recebidos);
+    EXPECT_EQ(listaArquivos(pastaHistorico(), "*"), historico);
     EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
     EXPECT_TRUE(w().valoresPendentes());
 }
