@@ -68,7 +68,7 @@ protected:
     {
         for (const QString& pasta :
              {pastaRascunho(), pastaGerados(), pastaRecebidos(), pastaProcessados(), pastaHistorico()})
-            EXPECT_TRUE(listaArquivos(pasta, "*.part").isEmpty()) << pasta.toStdString();
+            EXPECT_TRUE(listaArquivos(pasta, ".*.tmp").isEmpty()) << pasta.toStdString();
     }
     bool avisado() const
     {

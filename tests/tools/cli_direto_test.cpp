@@ -114,7 +114,7 @@ TEST_P(CliDireto, SameResultFromEitherProgram)
     } else {
         EXPECT_EQ(le(a.filePath("out")), le(b.filePath("out")));
     }
-    EXPECT_TRUE(QDir(a.path()).entryList({"*.part"}, QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(a.path()).entryList({".*.tmp"}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 // Without pluvexa-cli-full beside it, pluvexa-cli still runs what it runs
