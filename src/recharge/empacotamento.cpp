@@ -98,23 +98,32 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
     exige(texto);
     salvaTexto(linhas, texto.caminho());
 
+    // A final name the layer refuses (no regular file there) or whose
+    // temporary cannot be made is a file that cannot be created, not a
+    // failure of the coder or the envelope.
+    bool escreveu = false;
+    auto conclui = [&](bool ok, int falha) {
+        if (!ok && !escreveu)
+            throw ErroArquivo(saida.erro().toStdString());
+        return ok ? int(EmpacotamentoOk) : falha;
+    };
     if (rascunho)
-        return saida.produz(final, [&](const QString& parte) {
-                   return compress_file(local(texto.caminho()), local(parte)) == 1;
-               })
-            ? EmpacotamentoOk
-            : FalhaCompressao;
+        return conclui(saida.produz(final, [&](const QString& parte) {
+                           escreveu = true;
+                           return compress_file(local(texto.caminho()), local(parte)) == 1;
+                       }),
+                       FalhaCompressao);
     const ArquivoTemporario comprimido(final);
     exige(comprimido);
     if (compress_file(local(texto.caminho()), local(comprimido.caminho())) != 1)
         return FalhaCompressao;
     const PublicKeyRecord destinatarios[] = {chaves.centralPublica};
-    return saida.produz(final, [&](const QString& parte) {
-               return seal_file(local(comprimido.caminho()), local(parte), chaves.propriaPrivada, destinatarios, {},
-                                kCipherDesCbc, kDigestMd5) == 0;
-           })
-        ? EmpacotamentoOk
-        : FalhaEnvelope;
+    return conclui(saida.produz(final, [&](const QString& parte) {
+                       escreveu = true;
+                       return seal_file(local(comprimido.caminho()), local(parte), chaves.propriaPrivada,
+                                        destinatarios, {}, kCipherDesCbc, kDigestMd5) == 0;
+                   }),
+                   FalhaEnvelope);
 }
 
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,

@@ -49,7 +49,7 @@ struct ChavesEnvelope {
 // changed). The result is left as a part in `saida`, not yet in place, so
 // that the caller can add what must appear with it (its ".LOG") and confirm
 // them together. Throws ErroArquivo when a temporary cannot be created or
-// written.
+// written, or the final name is refused (no regular file stands there).
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
                     bool rascunho, Gravacao& saida,
                     const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());

@@ -211,6 +211,22 @@ TEST_F(Pipeline, UncreatableTemporaryThrowsNamingThePath)
     }
 }
 
+TEST_F(Pipeline, AFolderUnderTheFinalNameIsRefusedAsAFileNotAsACoderFailure)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("A_2.REC")));
+    for (const bool rascunho : {true, false}) {
+        std::vector<Texto> linhas = {"00X"};
+        try {
+            CompactaArquivo(linhas, dir.path(), QStringLiteral("A_2.REC"), rascunho);
+            ADD_FAILURE() << "expected ErroArquivo";
+        } catch (const ErroArquivo& e) {
+            EXPECT_NE(std::string(e.what()).find("is not a regular file"), std::string::npos) << e.what();
+        }
+        EXPECT_TRUE(QFileInfo(path(QStringLiteral("A_2.REC"))).isDir());
+        EXPECT_EQ(arquivos(), QStringList{});
+    }
+}
+
 // What is read must be a regular file: anything else is refused before a
 // temporary is made, naming it.
 class EntradaRecusada : public Pipeline, public ::testing::WithParamInterface<bool> {};
