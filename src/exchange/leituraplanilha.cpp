@@ -185,7 +185,7 @@ std::optional<double> valor(std::string_view texto)
     texto = apara(texto);
     std::string numero(texto);
     if (milharesComVirgula(texto))
-        numero.erase(std::remove(numero.begin(), numero.end(), '.'), numero.end());
+        std::erase(numero, '.');
     std::size_t i = 0;
     while (i < numero.size() && numero[i] >= '0' && numero[i] <= '9')
         ++i;
