@@ -87,6 +87,6 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Drovanti Sistemas <suporte@drovanti.example
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Named by hand because no binary links them: the fonts the printed listing
 # needs to line up, and Qt's SVG image plugin that draws the artwork.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6svg6, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

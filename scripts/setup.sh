@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config ccache
-  qt6-base-dev libgl-dev libqt6svg6
+  qt6-base-dev libgl-dev libqt6svg6 qt6-translations-l10n
   libcrypto++-dev libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core

@@ -6,6 +6,7 @@
 #include "shell/tftelafundo.h"
 #include "ui/application.h"
 #include "ui/qtinteraction.h"
+#include "ui/traducao.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -17,6 +18,7 @@ namespace pluvexa {
 int executaPluvexa(int& argc, char** argv)
 {
     Application app(argc, argv);
+    instalaPortugues(app);
     try {
         QApplication::setApplicationName(kTituloAplicacao);
 

@@ -81,13 +81,17 @@ void QtInteraction::errorBox(const QString& text)
 QString QtInteraction::openFileName(const QString& caption, const QString& folder,
                                     const QString& filter)
 {
-    return QFileDialog::getOpenFileName(m_parent, caption, folder, filter);
+    // Qt's own dialog, which speaks the program's language; the system's
+    // follows the desktop's.
+    return QFileDialog::getOpenFileName(m_parent, caption, folder, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 QString QtInteraction::saveFileName(const QString& caption, const QString& folder,
                                     const QString& filter)
 {
-    return QFileDialog::getSaveFileName(m_parent, caption, folder, filter);
+    return QFileDialog::getSaveFileName(m_parent, caption, folder, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
 }
 
 void QtInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
