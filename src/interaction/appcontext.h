@@ -5,6 +5,7 @@
 // a scripted Interaction and their own model.
 
 #include <QString>
+#include <algorithm>
 #include <functional>
 
 namespace pluvexa {
@@ -17,12 +18,25 @@ struct AppContext {
     ModeloRecarga* modelo = nullptr;
     // Progress text of the main window's status panel 1; may be empty.
     std::function<void(const QString&)> setStatus;
+    // The tip of status panel 1 (a path too long to show); may be empty.
+    std::function<void(const QString&)> setStatusTip;
 
-    void status(const QString& text) const
+    void status(const QString& text, const QString& tip = {}) const
     {
         if (setStatus)
             setStatus(text);
+        if (setStatusTip)
+            setStatusTip(tip);
     }
+    // "Arquivo gravado: <name>" in panel 1, the whole path as its tip: what a
+    // successful save says instead of another box to close.
+    void arquivoGravado(const QString& caminho) const;
 };
+
+inline void AppContext::arquivoGravado(const QString& caminho) const
+{
+    const qsizetype barra = std::max(caminho.lastIndexOf(QLatin1Char('/')), caminho.lastIndexOf(QLatin1Char('\\')));
+    status(QStringLiteral("Arquivo gravado: ") + caminho.mid(barra + 1), caminho);
+}
 
 }  // namespace pluvexa

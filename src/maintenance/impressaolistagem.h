@@ -8,6 +8,7 @@
 #include "recharge/modelo.h"
 
 #include <QString>
+#include <functional>
 
 namespace pluvexa {
 
@@ -15,6 +16,8 @@ class Interaction;
 
 // `empresa` is the company text of the window (trimmed here); `arquivo` the
 // path, as the operator reads it, of the file that was processed.
-void mostraListagem(ModeloRecarga& m, const QString& empresa, const QString& arquivo, Interaction& ui);
+// `aoGravar`, when given, is told the path of every PDF saved.
+void mostraListagem(ModeloRecarga& m, const QString& empresa, const QString& arquivo, Interaction& ui,
+                    const std::function<void(const QString&)>& aoGravar = {});
 
 }  // namespace pluvexa

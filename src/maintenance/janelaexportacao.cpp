@@ -9,7 +9,8 @@
 
 namespace pluvexa {
 
-bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& ui)
+bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& ui,
+                   const std::function<void(const QString&)>& aoGravar)
 {
     const ExportaCsv formato;
     QString destino = ui.saveFileName(QStringLiteral("Exportar Planilha"),
@@ -25,8 +26,11 @@ bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& 
         return false;
     }
     QString erro;
-    if (exporta(formato, m, destino, &erro))
+    if (exporta(formato, m, destino, &erro)) {
+        if (aoGravar)
+            aoGravar(caminhoVisivel(destino));
         return true;
+    }
     ui.notice(QStringLiteral("Não foi possível gravar a planilha ") + caminhoVisivel(destino)
                   + QStringLiteral(" - ") + erro,
               Interaction::Icon::Error);

@@ -8,6 +8,7 @@
 #include "recharge/modelo.h"
 
 #include <QString>
+#include <functional>
 
 namespace pluvexa {
 
@@ -15,6 +16,8 @@ class Interaction;
 
 // `arquivo`: the processed file, whose name the chooser proposes. True when
 // the spreadsheet was written; false when cancelled or refused.
-bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& ui);
+// `aoGravar`, when given, is told the path written.
+bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& ui,
+                   const std::function<void(const QString&)>& aoGravar = {});
 
 }  // namespace pluvexa

@@ -49,12 +49,13 @@ private:
 }  // namespace
 
 void MostraResultado(const RecargaExterna& run, const QString& titulo, const QString& empresa,
-                     const QString& arquivo, const QDate& hoje, Interaction& ui)
+                     const QString& arquivo, const QDate& hoje, Interaction& ui,
+                     const std::function<void(const QString&)>& aoGravar)
 {
     Tfrepimportacao form;
     form.defineCabecalho(titulo, empresa, arquivo, hoje);
     form.DefineLinhas(run.Resultado());
-    visualizaRelatorio(form, arquivoSugerido(arquivo, QStringLiteral("Resultado"), QStringLiteral(".pdf")), ui);
+    visualizaRelatorio(form, arquivoSugerido(arquivo, QStringLiteral("Resultado"), QStringLiteral(".pdf")), ui, aoGravar);
 }
 
 ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
@@ -93,8 +94,10 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
     // every record of a large file would cost more than the run itself.
     QElapsedTimer desdeMensagens;
     desdeMensagens.start();
-    run.aoProgresso = [&](int linha) {
-        janela.avisos.avanca(linha, maximo);
+    // The counter says how many records were read, not a line number.
+    int lidos = 0;
+    run.aoProgresso = [&](int) {
+        janela.avisos.avanca(++lidos, maximo);
         if (desdeMensagens.elapsed() >= kIntervaloMensagensMs) {
             janela.avisos.mensagens();
             desdeMensagens.restart();
@@ -104,17 +107,25 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
         if (janela.recarregaGrade)
             janela.recarregaGrade();
     };
-    run.aoAvisar = [&ui](const QString& aviso) { ui.notice(aviso, Interaction::Icon::Information); };
+    // No message box is read under the hourglass.
+    run.aoAvisar = [&ui, &arrumacao](const QString& aviso) {
+        arrumacao.cursor(false);
+        ui.notice(aviso, Interaction::Icon::Information);
+    };
 
     res.sucesso = run.Importa(nome, pedido.tipoCartaoSel);
     res.armazenados = run.TotalOk;
+    arrumacao.cursor(false);
     if (res.sucesso) {
         ui.notice(QStringLiteral("Operação Concluída com Sucesso"), Interaction::Icon::Information);
     } else {
-        ui.notice(QStringLiteral("Operação Concluída com Advertências"), Interaction::Icon::Warning);
-        arrumacao.cursor(false);
+        ui.notice(QStringLiteral("Operação Concluída com Advertências\n%1 valor(es) importado(s), %2 linha(s) "
+                                 "recusada(s) - veja o relatório")
+                      .arg(run.TotalOk)
+                      .arg(run.TotalErros),
+                  Interaction::Icon::Warning);
         MostraResultado(run, kTituloResultadoImportacao, pedido.empresa.trimmed(), caminhoVisivel(nome),
-                        pedido.hoje, ui);
+                        pedido.hoje, ui, janela.aoGravar);
     }
     ui.notice(QStringLiteral("As Alterações feitas pela importação não estão salvas.\n"
                              "Clique no botão 'Salvar Rascunho' para salvar as alterações."),

@@ -33,6 +33,8 @@ struct JanelaImportacao {
     std::function<void(bool)> ampulheta;
     // Refills the grid from the model, for the selection on screen.
     std::function<void()> recarregaGrade;
+    // Told the path of the result report saved as PDF.
+    std::function<void(const QString&)> aoGravar;
 };
 
 struct PedidoImportacao {
@@ -53,6 +55,7 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
 
 // The result report of `run` in the preview, printable and savable as PDF.
 void MostraResultado(const RecargaExterna& run, const QString& titulo, const QString& empresa,
-                     const QString& arquivo, const QDate& hoje, Interaction& ui);
+                     const QString& arquivo, const QDate& hoje, Interaction& ui,
+                     const std::function<void(const QString&)>& aoGravar = {});
 
 }  // namespace pluvexa

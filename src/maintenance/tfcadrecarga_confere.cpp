@@ -91,7 +91,7 @@ void Tfcadrecarga::imprimeConferencia()
                        {lblempresa->text(), arquivoVisivel(), tbconferencia->motivoMostrado(),
                         tbconferencia->ordemMostrada()});
     visualizaRelatorio(form, arquivoSugerido(arquivoVisivel(), QStringLiteral("Conferencia"), QStringLiteral(".pdf")),
-                       *m_ctx.interaction);
+                       *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(c); });
 }
 
 bool Tfcadrecarga::confereAntesDeGerar()

@@ -39,6 +39,7 @@ void Tfcadrecarga::btnimportararqClick()
             QApplication::restoreOverrideCursor();
     };
     janela.recarregaGrade = [this] { cbtipocartaoChange(); };
+    janela.aoGravar = [this](const QString& c) { m_ctx.arquivoGravado(c); };
 
     PedidoImportacao pedido;
     pedido.tipoCartaoSel = m_sel.TipoCartaoSel;
@@ -58,7 +59,8 @@ void Tfcadrecarga::btnexportarplanilhaClick()
 {
     if (!AtualizaArrayRecargas())
         return;
-    salvaPlanilha(*m_ctx.modelo, arquivoVisivel(), *m_ctx.interaction);
+    salvaPlanilha(*m_ctx.modelo, arquivoVisivel(), *m_ctx.interaction,
+                  [this](const QString& c) { m_ctx.arquivoGravado(c); });
 }
 
 }  // namespace pluvexa

@@ -12,7 +12,8 @@ namespace pluvexa {
 
 namespace {
 
-void salvaPdf(Tfrepgeral& form, const QString& sugestao, Interaction& ui)
+void salvaPdf(Tfrepgeral& form, const QString& sugestao, Interaction& ui,
+              const std::function<void(const QString&)>& aoGravar)
 {
     QString destino = ui.saveFileName(QStringLiteral("Salvar PDF"), sugestao,
                                       QStringLiteral("Arquivos PDF (*.pdf)"));
@@ -30,18 +31,21 @@ void salvaPdf(Tfrepgeral& form, const QString& sugestao, Interaction& ui)
         ui.notice(QStringLiteral("Não foi possível salvar o PDF ") + caminhoVisivel(destino)
                       + QStringLiteral(" - ") + erro,
                   Interaction::Icon::Error);
+    else if (aoGravar)
+        aoGravar(caminhoVisivel(destino));
 }
 
 }  // namespace
 
-void visualizaRelatorio(Tfrepgeral& form, const QString& sugestaoPdf, Interaction& ui)
+void visualizaRelatorio(Tfrepgeral& form, const QString& sugestaoPdf, Interaction& ui,
+                        const std::function<void(const QString&)>& aoGravar)
 {
     ui.printPreview(
         [&form](QPrinter* printer) {
             const report::Document doc = form.prepara();
             form.QuickRep1.paint(*printer, doc);
         },
-        [&form, &sugestaoPdf, &ui] { salvaPdf(form, sugestaoPdf, ui); });
+        [&form, &sugestaoPdf, &ui, &aoGravar] { salvaPdf(form, sugestaoPdf, ui, aoGravar); });
 }
 
 }  // namespace pluvexa

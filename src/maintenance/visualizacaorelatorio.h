@@ -4,13 +4,16 @@
 // saves the same pages as PDF. Returns when the preview is closed.
 
 #include <QString>
+#include <functional>
 
 namespace pluvexa {
 
 class Interaction;
 class Tfrepgeral;
 
-// `sugestaoPdf`: the path the "Salvar PDF" dialog proposes.
-void visualizaRelatorio(Tfrepgeral& form, const QString& sugestaoPdf, Interaction& ui);
+// `sugestaoPdf`: the path the "Salvar PDF" dialog proposes. `aoGravar`,
+// when given, is told the path of every PDF saved.
+void visualizaRelatorio(Tfrepgeral& form, const QString& sugestaoPdf, Interaction& ui,
+                        const std::function<void(const QString&)>& aoGravar = {});
 
 }  // namespace pluvexa

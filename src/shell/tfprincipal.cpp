@@ -80,6 +80,10 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
         if (bar)
             bar->defineTexto(1, texto);
     };
+    m_contexto.setStatusTip = [bar = QPointer<BarraStatus>(StBGeral)](const QString& dica) {
+        if (bar)
+            bar->painel(1)->setToolTip(dica);
+    };
 
     // A click on an item only: a stray click on the blank part of the tree
     // must not throw away the open work window.

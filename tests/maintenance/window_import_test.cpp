@@ -39,6 +39,7 @@ struct Estado {
     bool imprimir = false;
     int gaugeMaximo = 0;
     QString contador;
+    bool ampulheta = false;  // the wait cursor over the box
 };
 
 // Hands every dialog to the scripted ones, noting the window's state at
@@ -51,7 +52,7 @@ public:
     {
         Estado e{text, m_j->Importando, m_j->btnimportararq->isEnabled(), m_j->btnexportarplanilha->isEnabled(),
                  m_j->btnimpressao->isEnabled(), m_j->CGauge1->maximum(),
-                 m_j->Label18->text()};
+                 m_j->Label18->text(), QApplication::overrideCursor() != nullptr};
         estados.push_back(e);
         m_d.notice(text, icon, caption);
         if (text == lancaEm)
@@ -99,11 +100,15 @@ protected:
     }
     // Expects the dialogs of a run that ends with warnings; the result
     // report's text (through its printed pages) goes to `relatorio`.
-    void esperaAdvertencias(const QString& arquivo, const QString& base, QString* relatorio)
+    void esperaAdvertencias(const QString& arquivo, const QString& base, QString* relatorio, int importados,
+                            int recusadas)
     {
         dialogos.expectOpenFile(arquivo);
         dialogos.expectNotice(avisoLogImportacao(base));
-        dialogos.expectNotice(kAdvertencias);
+        dialogos.expectNotice(kAdvertencias
+                              + QStringLiteral("\n%1 valor(es) importado(s), %2 linha(s) recusada(s) - veja o relatório")
+                                    .arg(importados)
+                                    .arg(recusadas));
         dialogos.expectPrintPreview(nullptr, [this, relatorio](const auto& paint, const auto& salvarPdf) {
             EXPECT_TRUE(salvarPdf);
             const QString pdf = externos.filePath(QStringLiteral("resultado.pdf"));
@@ -146,7 +151,7 @@ TEST_F(Importacao, GoodAndBadLinesGiveTheirMessagesReportAndLogAndTheGridShowsTh
                                  registro("444", "7,00", "02"), registro("222", "600,01", "01"),
                                  test::registro(semEmpresa), registro("666", "3,05")});
     QString relatorio;
-    esperaAdvertencias(arquivo, QStringLiteral("folha"), &relatorio);
+    esperaAdvertencias(arquivo, QStringLiteral("folha"), &relatorio, 3, 3);
     importa();
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Information);
     esperaJanelaDeVolta();
@@ -224,7 +229,7 @@ TEST_F(Importacao, BadSpreadsheetLinesAreReportedWithTheFilesLineNumbers)
     abreEProcessa();
     const QString arquivo = grava(QStringLiteral("folha.csv"), "Matricula;Valor\r\n111;1.500\r\n222;\r\n666;4,5\r\n");
     QString relatorio;
-    esperaAdvertencias(arquivo, QStringLiteral("folha"), &relatorio);
+    esperaAdvertencias(arquivo, QStringLiteral("folha"), &relatorio, 1, 2);
     importa();
     escolheTipo(kTipoDinheiro);
     escolheTarifa(2);
@@ -276,6 +281,9 @@ TEST_F(Importacao, WhileTheRunGoesOnImportingPrintingAndExportingAreOff)
     EXPECT_FALSE(durante.imprimir);
     EXPECT_EQ(durante.gaugeMaximo, 3);
     EXPECT_EQ(durante.contador, "3");
+    // No box is read under the wait cursor.
+    for (const Estado& e : obs.estados)
+        EXPECT_FALSE(e.ampulheta) << e.texto.toStdString();
     EXPECT_TRUE(obs.estados[2].importando);
     esperaJanelaDeVolta();
 }
@@ -285,7 +293,7 @@ TEST_F(Importacao, VanishedFileEndsTheRunWithOneLineAndNothingChanges)
     abreEProcessa();
     const QString sumido = externos.filePath(QStringLiteral("sumiu.rrm"));
     QString relatorio;
-    esperaAdvertencias(sumido, QStringLiteral("sumiu"), &relatorio);
+    esperaAdvertencias(sumido, QStringLiteral("sumiu"), &relatorio, 0, 1);
     importa();
     esperaJanelaDeVolta();
     EXPECT_FALSE(w().valoresPendentes());
@@ -326,6 +334,9 @@ TEST_F(Exportacao, SpreadsheetGoesOutEditedComesBackAndReachesTheCentral)
     w().btnexportarplanilha->click();
     ASSERT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(dialogos.lastFilter(), QStringLiteral("Planilha (*.csv)"));
+    // Said in the status bar, no box to close.
+    EXPECT_EQ(status.last(), QStringLiteral("Arquivo gravado: valores.csv"));
+    EXPECT_EQ(dicaStatus, QDir::toNativeSeparators(planilha + QStringLiteral(".csv")));
 
     std::string bytes = test::leArquivo(planilha + QStringLiteral(".csv"));
     ASSERT_EQ(bytes.rfind("\xEF\xBB\xBFUsu\xC3\xA1rio;", 0), 0u) << bytes;
@@ -362,6 +373,7 @@ TEST_F(Exportacao, FileThatCannotBeWrittenSaysWhy)
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
     EXPECT_FALSE(QFileInfo::exists(alvo));
+    EXPECT_TRUE(status.filter(QStringLiteral("Arquivo gravado")).isEmpty());
 }
 
 }  // namespace

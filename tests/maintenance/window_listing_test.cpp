@@ -44,6 +44,15 @@ protected:
     }
 };
 
+TEST_F(Listagem, ASavedPdfIsSaidInTheStatusBar)
+{
+    abreEProcessa();
+    imprimeSalvando();
+    ASSERT_TRUE(QFileInfo::exists(caminhoPdf()));
+    EXPECT_EQ(status.last(), QStringLiteral("Arquivo gravado: listagem.pdf"));
+    EXPECT_EQ(dicaStatus, QDir::toNativeSeparators(caminhoPdf()));
+}
+
 TEST_F(Listagem, ShownAndEnabledByTheTotalsButNotWhileImporting)
 {
     abreEProcessa();

@@ -208,6 +208,7 @@ Tfcadrecarga& JanelaRecargaTest::abre()
     ctx.interaction = outrosDialogos ? outrosDialogos : static_cast<Interaction*>(&dialogos);
     ctx.modelo = modelo.get();
     ctx.setStatus = [this](const QString& t) { status.append(t); };
+    ctx.setStatusTip = [this](const QString& t) { dicaStatus = t; };
     janela = new Tfcadrecarga(ctx);
     janela->defineRelogio([this] { return agora; });
     janela->resize(1000, 700);

@@ -164,6 +164,7 @@ protected:
     Interaction* outrosDialogos = nullptr;
     std::unique_ptr<ModeloRecarga> modelo = std::make_unique<ModeloRecarga>();
     QStringList status;
+    QString dicaStatus;  // the tip of status panel 1
     QDateTime agora = momentoGeracao();
     QPointer<Tfcadrecarga> janela;
 };

@@ -329,7 +329,8 @@ void Tfhistorico::btnimprimirClick()
     if (!m)
         return;
     m_ctx.status(QStringLiteral("Imprimindo ") + lote->resposta);
-    mostraListagem(*m, empresaDoLote(*m), caminhoVisivel(lote->caminho), *m_ctx.interaction);
+    mostraListagem(*m, empresaDoLote(*m), caminhoVisivel(lote->caminho), *m_ctx.interaction,
+                   [this](const QString& c) { m_ctx.arquivoGravado(c); });
     m_ctx.status(QString());
 }
 
@@ -338,7 +339,7 @@ void Tfhistorico::btnexportarClick()
     const LoteHistorico* lote = nullptr;
     std::unique_ptr<ModeloRecarga> m = loteEscolhido(&lote);
     if (m)
-        salvaPlanilha(*m, lote->caminho, *m_ctx.interaction);
+        salvaPlanilha(*m, lote->caminho, *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(c); });
 }
 
 void Tfhistorico::btncompararClick()
