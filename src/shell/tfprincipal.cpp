@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -90,6 +91,11 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
     connect(TVwGeral, &QTreeWidget::itemClicked, this, [this] { TVwGeralClick(); });
     // Enter on a node does what a click does, for work without a mouse.
     TVwGeral->installEventFilter(this);
+    // F6 moves the keyboard between the tree and the work window, so that
+    // "Carga Arquivos" and "Sair" are reached without the mouse.
+    auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    f6->setContext(Qt::WindowShortcut);
+    connect(f6, &QShortcut::activated, this, [this] { alternaFoco(); });
     // Every child is shown maximised. The MDI area restores the previously
     // maximised child when another one is maximised; whichever comes back on
     // top (the background after a work window goes) is maximised again.
@@ -285,6 +291,28 @@ void Tfprincipal::closeEvent(QCloseEvent* evento)
     if (m_mostrada)
         Configuracao::guardaGeometriaPrincipal(isMinimized() ? normalGeometry() : geometry());
     Tfgeral::closeEvent(evento);
+}
+
+void Tfprincipal::alternaFoco()
+{
+    QMdiSubWindow* sub = mdiArea->activeSubWindow();
+    QWidget* trabalho = sub ? sub->widget() : nullptr;
+    const bool naArvore = TVwGeral->hasFocus();
+    if (!naArvore || !trabalho || trabalho->objectName() == kFundo) {
+        TVwGeral->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    // Where the operator was in the window, or its first control.
+    QWidget* alvo = trabalho->focusWidget();
+    if (!alvo || !alvo->isVisible() || !alvo->isEnabled()) {
+        alvo = trabalho;
+        while ((alvo = alvo->nextInFocusChain()) && alvo != trabalho)
+            if (trabalho->isAncestorOf(alvo) && alvo->isVisible() && alvo->isEnabled()
+                && (alvo->focusPolicy() & Qt::TabFocus))
+                break;
+    }
+    if (alvo && alvo != trabalho)
+        alvo->setFocus(Qt::ShortcutFocusReason);
 }
 
 bool Tfprincipal::eventFilter(QObject* objeto, QEvent* evento)

@@ -60,6 +60,8 @@ public:
 
 protected:
     void changeEvent(QEvent* evento) override;
+    // F6: from the tree to the work window and back.
+    void alternaFoco();
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     // Closing the program asks, like the tree, before unsaved values go.

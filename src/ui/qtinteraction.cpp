@@ -1,6 +1,8 @@
 #include "ui/qtinteraction.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPointer>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QScreen>
@@ -26,16 +28,43 @@ QMessageBox::Icon icone(Interaction::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// Gives the focus back, when a dialog closes, to the widget that had it:
+// without this the keyboard is left nowhere (no window manager re-activates
+// the main window) and the operator's next Ctrl+F or digits are lost.
+class DevolveFoco {
+public:
+    DevolveFoco() : m_antes(QApplication::focusWidget()) {}
+    ~DevolveFoco()
+    {
+        if (!m_antes)
+            return;
+        QWidget* janela = m_antes->window();
+        janela->activateWindow();
+        // Without a window manager the activation may come later, or not at
+        // all: the application takes it at once.
+        if (QApplication::activeWindow() != janela)
+            QApplication::setActiveWindow(janela);
+        m_antes->setFocus(Qt::OtherFocusReason);
+    }
+    DevolveFoco(const DevolveFoco&) = delete;
+    DevolveFoco& operator=(const DevolveFoco&) = delete;
+
+private:
+    QPointer<QWidget> m_antes;
+};
+
 }  // namespace
 
 void QtInteraction::notice(const QString& text, Icon icon, const QString& caption)
 {
+    const DevolveFoco foco;
     QMessageBox box(icone(icon), caption, text, QMessageBox::Ok, m_parent);
     box.exec();
 }
 
 bool QtInteraction::question(const QString& text, const QString& caption)
 {
+    const DevolveFoco foco;
     QMessageBox box(QMessageBox::Question, caption, text,
                     QMessageBox::Yes | QMessageBox::No, m_parent);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sim"));
@@ -45,6 +74,7 @@ bool QtInteraction::question(const QString& text, const QString& caption)
 
 bool QtInteraction::confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption)
 {
+    const DevolveFoco foco;
     const QMessageBox::StandardButton nao = buttons == Buttons::YesCancel ? QMessageBox::Cancel : QMessageBox::No;
     QMessageBox box(icon == Icon::None ? QMessageBox::Question : icone(icon), caption, text,
                     QMessageBox::Yes | nao, m_parent);
@@ -56,6 +86,7 @@ bool QtInteraction::confirm(const QString& text, Buttons buttons, Icon icon, con
 int QtInteraction::confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
                            int padrao)
 {
+    const DevolveFoco foco;
     QMessageBox box(icon == Icon::None ? QMessageBox::Question : icone(icon), caption, text, QMessageBox::NoButton,
                     m_parent);
     QList<QAbstractButton*> botoes;
@@ -74,6 +105,7 @@ int QtInteraction::confirm(const QString& text, const QStringList& buttons, Icon
 
 void QtInteraction::errorBox(const QString& text)
 {
+    const DevolveFoco foco;
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, m_parent);
     box.exec();
 }
@@ -81,6 +113,7 @@ void QtInteraction::errorBox(const QString& text)
 QString QtInteraction::openFileName(const QString& caption, const QString& folder,
                                     const QString& filter)
 {
+    const DevolveFoco foco;
     // Qt's own dialog, which speaks the program's language; the system's
     // follows the desktop's.
     return QFileDialog::getOpenFileName(m_parent, caption, folder, filter, nullptr,
@@ -90,6 +123,7 @@ QString QtInteraction::openFileName(const QString& caption, const QString& folde
 QString QtInteraction::saveFileName(const QString& caption, const QString& folder,
                                     const QString& filter)
 {
+    const DevolveFoco foco;
     return QFileDialog::getSaveFileName(m_parent, caption, folder, filter, nullptr,
                                         QFileDialog::DontUseNativeDialog);
 }
@@ -97,6 +131,7 @@ QString QtInteraction::saveFileName(const QString& caption, const QString& folde
 void QtInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
                                  const std::function<void()>& savePdf)
 {
+    const DevolveFoco foco;
     QPrinter printer(QPrinter::HighResolution);
     // Reports place everything from the paper's edge, margins included.
     printer.setFullPage(true);

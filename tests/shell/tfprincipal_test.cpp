@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QTest>
 
 namespace pluvexa::test {
 namespace {
@@ -285,6 +286,39 @@ TEST_F(JanelaPrincipal, TreeClickAsksBeforeDiscardingUnsavedValues)
     EXPECT_TRUE(cad.isNull());
     EXPECT_EQ(janelas(), QStringList{kFundo});
     EXPECT_TRUE(interacao.allConsumed());
+}
+
+}  // namespace
+}  // namespace pluvexa::test
+
+namespace pluvexa::test {
+namespace {
+
+// F6 takes the keyboard from the tree to the open work window and back, so
+// that the tree's "Carga Arquivos" and "Sair" need no mouse.
+TEST_F(JanelaPrincipal, F6MovesTheKeyboardBetweenTheTreeAndTheWorkWindow)
+{
+    clica(QStringLiteral("Manutenção"));
+    QPointer<Tfcadrecarga> cad = principal->fcadrecarga();
+    ASSERT_FALSE(cad.isNull());
+    principal->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+    principal->TVwGeral->setFocus();
+    ASSERT_TRUE(principal->TVwGeral->hasFocus());
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QWidget* foco = QApplication::focusWidget();
+    ASSERT_NE(foco, nullptr);
+    EXPECT_TRUE(cad->isAncestorOf(foco)) << foco->metaObject()->className();
+
+    QTest::keyClick(foco, Qt::Key_F6);
+    EXPECT_TRUE(principal->TVwGeral->hasFocus());
+
+    // From the tree, the keyboard alone opens "Carga Arquivos".
+    principal->TVwGeral->setCurrentItem(
+        principal->TVwGeral->findItems(QStringLiteral("Carga Arquivos"), Qt::MatchRecursive).value(0));
+    QTest::keyClick(principal->TVwGeral, Qt::Key_Return);
+    EXPECT_EQ(ativa(), QStringLiteral("fcargaarquivos"));
 }
 
 }  // namespace
