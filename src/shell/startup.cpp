@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include "files/pastastrabalho.h"
+#include "instancia/instanciaunica.h"
 #include "shell/tfprincipal.h"
 #include "shell/tfsobre.h"
 #include "shell/tfsplash.h"
@@ -19,6 +21,13 @@ int executaPluvexa(int& argc, char** argv)
 {
     Application app(argc, argv);
     instalaPortugues(app);
+    InstanciaUnica instancia(raizTrabalho());
+    if (!instancia.toma()) {
+        // The first program came to the front: nothing to say.
+        if (!instancia.mensagem().isEmpty())
+            QtInteraction().notice(instancia.mensagem(), Interaction::Icon::Warning, kTituloAplicacao);
+        return 0;
+    }
     try {
         QApplication::setApplicationName(kTituloAplicacao);
 
@@ -38,6 +47,12 @@ int executaPluvexa(int& argc, char** argv)
             ~Solta() { app.setInteraction(nullptr); }
         } solta{app};
         fprincipal.show();
+        instancia.aoPedirFrente = [&fprincipal] {
+            if (fprincipal.isMinimized())
+                fprincipal.showNormal();
+            fprincipal.raise();
+            fprincipal.activateWindow();
+        };
         Tfsobre fsobre(fprincipal, &fprincipal);
         auto* ftelafundo = new Tftelafundo(fprincipal);
         fprincipal.adicionaJanela(ftelafundo);
