@@ -106,19 +106,27 @@ QString RecargaExterna::caminhoLog(const QString& nomeArquivo) const
 
 bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
 {
+    m_recusa = preparaPastaLog(m_opcoes.pastaLog);
+    if (!m_recusa)
+        m_recusa = grandeDemais(nomeArquivo);
+    if (m_recusa)
+        return false;
     Log log(m_opcoes.relogio ? m_opcoes.relogio : relogioDaExecucao());
     const QString caminho = caminhoLog(nomeArquivo);
-    if (!QDir().mkpath(m_opcoes.pastaLog) || !log.Abre(caminho))
+    if (!log.Abre(caminho))
         return false;
     const QString visivel = caminhoVisivel(QFileInfo(nomeArquivo).absoluteFilePath());
     log.Destaque(bytes(QStringLiteral("Arquivo - ") + visivel + QStringLiteral(" - Log de importação da recarga")));
 
     TotalOk = 0;
     TotalErros = 0;
+    m_omitidas = 0;
     m_resultado.assign(1, std::string());
     constroiIndice();
     importaRegistros(*abreFonte(nomeArquivo), tipoCartaoSel, log);
 
+    if (m_omitidas > 0)
+        m_resultado.push_back(bytes(QStringLiteral("… e mais %1 linhas - veja o log").arg(m_omitidas)));
     if (aoRecarregar)
         aoRecarregar();
     log.Destaque(bytes(QStringLiteral("Total de OK: %1 - Total de erros: %2").arg(TotalOk).arg(TotalErros)));
@@ -248,6 +256,11 @@ int RecargaExterna::procura(const std::string& texto, ChaveRegistro qual, int ti
 void RecargaExterna::AdicionaResultado(const std::string& linha, const std::string& matricula,
                                        const QString& mensagem)
 {
+    // The log holds every line; the report the first ones.
+    if (int(m_resultado.size()) > kMaisLinhasRelatorio) {
+        ++m_omitidas;
+        return;
+    }
     m_resultado.push_back(Completa(linha, 13, true) + "   " + Completa(matricula, 21, false)
                           + bytes(mensagem));
 }

@@ -12,6 +12,7 @@
 // "importing" mark.
 
 #include "exchange/fonteregistros.h"
+#include "exchange/limitesimportacao.h"
 #include "exchange/log.h"
 #include "exchange/persrecargaexterna.h"
 #include "recharge/modelo.h"
@@ -20,6 +21,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -53,6 +55,9 @@ public:
     // record was valid and stored; false otherwise, also when the run
     // could not start (the log could not be created: nothing changes).
     bool Importa(const QString& nomeArquivo, int tipoCartaoSel);
+    // Why the last run did not start at all (the file too large, the log's
+    // folder unusable): nothing was logged and the model is untouched.
+    const std::optional<RecusaImportacao>& recusa() const { return m_recusa; }
 
     // The log this run writes for `nomeArquivo`: its name without the
     // extension, + ".log", in the log folder.
@@ -90,6 +95,8 @@ private:
     std::unordered_map<std::string, int> m_indice;
     std::unordered_map<std::string, int> m_porUsuario;
     std::unordered_map<std::string, int> m_porCartao;
+    std::optional<RecusaImportacao> m_recusa;
+    int m_omitidas = 0;  // result lines past kMaisLinhasRelatorio
 };
 
 }  // namespace pluvexa

@@ -116,6 +116,11 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
     res.sucesso = run.Importa(nome, pedido.tipoCartaoSel);
     res.armazenados = run.TotalOk;
     arrumacao.cursor(false);
+    if (run.recusa()) {
+        // Nothing was read, logged or stored: one box says why.
+        ui.errorBox(run.recusa()->texto());
+        return res;
+    }
     if (res.sucesso) {
         ui.notice(QStringLiteral("Operação Concluída com Sucesso"), Interaction::Icon::Information);
     } else {

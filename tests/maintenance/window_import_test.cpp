@@ -240,6 +240,23 @@ TEST_F(Importacao, BadSpreadsheetLinesAreReportedWithTheFilesLineNumbers)
     EXPECT_TRUE(relatorio.simplified().contains(QStringLiteral("3 222 Coluna Valor vazia"))) << relatorio.toStdString();
 }
 
+TEST_F(Importacao, AnUnusableLogFolderStopsTheRunWithOneBox)
+{
+    abreEProcessa();
+    // A plain file where the log folder should be.
+    test::gravaArquivo(pastaLog(), "not a folder");
+    const QString arquivo = rrm({registro("111", "12,34", "01")});
+    dialogos.expectOpenFile(arquivo);
+    dialogos.expectError(QStringLiteral("Não foi possível criar a pasta de log %1: um arquivo ocupa o lugar da pasta. "
+                                        "Nada foi importado.")
+                             .arg(caminhoVisivel(pastaLog())));
+    importa();
+    esperaJanelaDeVolta();
+    EXPECT_FALSE(w().valoresPendentes());
+    for (int i = 0; i < modelo->QtdRecarga; ++i)
+        EXPECT_EQ(modelo->wRecarga[size_t(i)].Grupo[0].Valor, 0.0);
+}
+
 TEST_F(Importacao, CancelledChooserChangesNothing)
 {
     abreEProcessa();

@@ -85,7 +85,8 @@ TEST_F(CliImport, ALogThatCannotBeCreatedMeansNoRun)
     const Execucao e = importa({kExemplo, QStringLiteral("--log"), ocupado});
     EXPECT_EQ(e.codigo, 1);
     EXPECT_TRUE(e.saida.isEmpty()) << e.saida.toStdString();
-    EXPECT_TRUE(e.erros.contains(QStringLiteral("import log cannot be created"))) << e.erros.toStdString();
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("cannot create the log folder"))) << e.erros.toStdString();
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("nothing imported"))) << e.erros.toStdString();
 }
 
 TEST_F(CliImport, AnInconsistentFileImportsNothing)

@@ -118,6 +118,8 @@ int importa(const QStringList& args)
         erroPadrao(aviso);
     };
     const bool ok = run.Importa(externo, selecionado);
+    if (run.recusa())
+        return falha(QStringLiteral("%1: %2").arg(externo, run.recusa()->textoIngles()));
     if (!comLog)
         return falha(QStringLiteral("the import log cannot be created: %1")
                          .arg(QDir::toNativeSeparators(run.caminhoLog(externo))));
