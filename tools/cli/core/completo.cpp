@@ -11,16 +11,20 @@ namespace pluvexa::cli {
 
 namespace {
 
-// The folder of this program's own file ("." when the system cannot say).
+// The folder of this program's own file as the system reports it; empty
+// when it cannot say. Never the current folder: a "pluvexa-cli-full" that
+// happens to lie there is not ours to run.
 std::string pastaPropria()
 {
     char caminho[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", caminho, sizeof caminho - 1);
     if (n <= 0)
-        return ".";
+        return {};
     const std::string s(caminho, std::size_t(n));
     const auto barra = s.rfind('/');
-    return barra == std::string::npos ? "." : s.substr(0, barra);
+    if (barra == std::string::npos || s.front() != '/')
+        return {};
+    return s.substr(0, barra);
 }
 
 }  // namespace
@@ -28,7 +32,10 @@ std::string pastaPropria()
 int executaCompleto(int argc, char** argv)
 {
     (void)argc;
-    const std::string completo = pastaPropria() + "/pluvexa-cli-full";
+    const std::string pasta = pastaPropria();
+    if (pasta.empty())
+        return falha("cannot find pluvexa-cli-full beside this program");
+    const std::string completo = pasta + "/pluvexa-cli-full";
     // The full command line takes this process's place: its output, exit
     // status and signals are the caller's directly.
     ::execv(completo.c_str(), argv);
