@@ -49,3 +49,46 @@ TEST(EntregaAoCompleto, WithoutItsOwnPathItRunsNoProgramOfTheCurrentFolder)
 
 }  // namespace
 }  // namespace pluvexa
+
+namespace pluvexa {
+namespace {
+
+// The numbers of the coder's and envelope's options mean the same to both
+// programs: what one refuses the other refuses with the same status.
+struct CasoNumero {
+    const char* nome;
+    QStringList opcoes;
+};
+
+class NumerosNasDuasPartes : public ::testing::TestWithParam<CasoNumero> {};
+
+TEST_P(NumerosNasDuasPartes, SameStatusFromBothPrograms)
+{
+    QTemporaryDir pasta;
+    const QString entrada = pasta.filePath(QStringLiteral("in"));
+    QFile f(entrada);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("x");
+    f.close();
+    QStringList args = GetParam().opcoes;
+    args << entrada << pasta.filePath(QStringLiteral("out"));
+    const test::Execucao pequeno = test::executa(args, QStringLiteral(PLUVEXA_CLI));
+    const test::Execucao completo = test::executa(args, QStringLiteral(PLUVEXA_CLI_FULL));
+    EXPECT_EQ(pequeno.codigo, 2) << pequeno.erros.toStdString();
+    EXPECT_EQ(completo.codigo, 2) << completo.erros.toStdString();
+    EXPECT_FALSE(QFile::exists(pasta.filePath(QStringLiteral("out"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Opcoes, NumerosNasDuasPartes,
+    ::testing::Values(
+        CasoNumero{"IndexBeyondUnsigned", {"open", "--key", "k", "--sender", "s", "--index", "4294967296"}},
+        CasoNumero{"NegativeIndex", {"open", "--key", "k", "--sender", "s", "--index", "-1"}},
+        CasoNumero{"IndexNoNumber", {"open", "--key", "k", "--sender", "s", "--index", "um"}},
+        CasoNumero{"CipherOutOfRange", {"seal", "--signer", "k", "--recipient", "s", "--cipher", "5"}},
+        CasoNumero{"CipherBeyondLong", {"seal", "--signer", "k", "--recipient", "s", "--cipher", "99999999999999999999"}},
+        CasoNumero{"DigestNotOffered", {"seal", "--signer", "k", "--recipient", "s", "--digest", "2"}}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
+}  // namespace pluvexa

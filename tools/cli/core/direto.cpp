@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <sstream>
 #include <string>
@@ -86,7 +87,10 @@ std::optional<int> sela(const Argumentos& a)
 std::optional<int> abre(const Argumentos& a)
 {
     const auto i = numero(a, "index", 0);
-    if (!a.opcoes.count("key") || !a.opcoes.count("sender") || !i || *i < 0)
+    // Beyond an unsigned position the full program refuses it too; it must
+    // never wrap round to another recipient.
+    if (!a.opcoes.count("key") || !a.opcoes.count("sender") || !i || *i < 0
+        || *i > long(std::numeric_limits<unsigned>::max()))
         return std::nullopt;
     return cli::abre(a.posicionais[0], a.posicionais[1],
                      {a.opcoes.at("key"), a.opcoes.at("sender"), unsigned(*i)});
