@@ -1,7 +1,7 @@
 #pragma once
 
 // What a work window needs from the program around it: the dialogs, the
-// recharge model and status panel 1 of the main window. Tests build one with
+// recharge model and the main window's status panels. Tests build one with
 // a scripted Interaction and their own model.
 
 #include <QString>
@@ -20,6 +20,9 @@ struct AppContext {
     std::function<void(const QString&)> setStatus;
     // The tip of status panel 1 (a path too long to show); may be empty.
     std::function<void(const QString&)> setStatusTip;
+    // Any other status panel by its index (2 to 4 name the open file); may
+    // be empty.
+    std::function<void(int, const QString&)> setPanel;
 
     void status(const QString& text, const QString& tip = {}) const
     {
@@ -27,6 +30,11 @@ struct AppContext {
             setStatus(text);
         if (setStatusTip)
             setStatusTip(tip);
+    }
+    void painel(int indice, const QString& text) const
+    {
+        if (setPanel)
+            setPanel(indice, text);
     }
     // "Arquivo gravado: <name>" in panel 1, the whole path as its tip: what a
     // successful save says instead of another box to close.

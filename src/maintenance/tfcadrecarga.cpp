@@ -7,6 +7,7 @@
 #include "maintenance/filelists.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
+#include "recharge/cp1252.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -61,6 +62,29 @@ Tfcadrecarga::~Tfcadrecarga()
     // hear of it half torn down.
     if (m_desfazer)
         m_desfazer->pilha().disconnect(this);
+    // The panels name the file of this window only.
+    for (int painel : {2, 3, 4})
+        m_ctx.painel(painel, QString());
+}
+
+void Tfcadrecarga::definePendentes(bool pendentes)
+{
+    m_valoresPendentes = pendentes;
+    setWindowModified(pendentes);
+}
+
+void Tfcadrecarga::mostraArquivoAberto()
+{
+    const ModeloRecarga& m = *m_ctx.modelo;
+    const bool aberto = !m_arquivoAberto.isEmpty();
+    // "[*]" is where Qt shows the marker of unsaved values.
+    setWindowTitle(aberto ? QStringLiteral("Cadastro Pluvexa - %1[*]").arg(m_arquivoAberto)
+                          : QStringLiteral("Cadastro Pluvexa"));
+    m_ctx.painel(2, aberto ? QStringLiteral("Empresa %1").arg(m.cabecalho.Empresa, 5, 10, QLatin1Char('0')) : QString());
+    m_ctx.painel(3, aberto ? QStringLiteral("Remessa ") + deCp1252(m.cabecalho.Remessa).trimmed() : QString());
+    m_ctx.painel(4, aberto ? (m.QtdRecarga == 1 ? QStringLiteral("1 titular")
+                                                : QStringLiteral("%1 titulares").arg(m.QtdRecarga))
+                           : QString());
 }
 
 void Tfcadrecarga::FormCreate()
@@ -132,6 +156,11 @@ void Tfcadrecarga::mostraPagina(QWidget* page)
     if (PageControl1->currentWidget() == page)
         return;
     PageControl1->setCurrentWidget(page);
+    // Back on the list of files, the one worked on is closed.
+    if (page == tbarquivos && !m_arquivoAberto.isEmpty()) {
+        m_arquivoAberto.clear();
+        mostraArquivoAberto();
+    }
     // Only the page shown says how narrow the window may be: a wider page
     // the operator is not on must not push this one past the window's edge.
     for (int i = 0; i < PageControl1->count(); ++i) {
@@ -204,7 +233,7 @@ void Tfcadrecarga::closeEvent(QCloseEvent* event)
     // FormClose: the line lists go; the recharge tables stay for the run.
     LinhasArquivo.clear();
     LinhasSaida.clear();
-    m_valoresPendentes = false;
+    definePendentes(false);
     event->accept();
 }
 

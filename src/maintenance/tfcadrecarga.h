@@ -228,6 +228,8 @@ public:
     const IndiceLinhas& indice() const { return m_indice; }
     // Values typed, defaulted or imported since the last draft or answer.
     bool valoresPendentes() const { return m_valoresPendentes; }
+    // Also the title's modified marker.
+    void definePendentes(bool pendentes);
     // Asks before values not yet saved are thrown away; true when the window
     // may go.
     bool podeDescartar();
@@ -263,6 +265,9 @@ private:
     // The processed file as the operator reads it (the draft's own path
     // when a draft was continued); empty before any.
     QString arquivoVisivel() const;
+    // The title and status panels 2 to 4 name the open file; without one
+    // they are blank.
+    void mostraArquivoAberto();
     void mostraTotaisGrid(const TotaisGrid& t);
     void mostraTotaisGerais(const TotaisGerais& t);
     void adicionaEntrada(QComboBox* lista, const QString& texto);
@@ -284,6 +289,8 @@ private:
     bool m_lendoRascunho = false;
     bool m_carregandoListas = false;
     bool m_valoresPendentes = false;
+    // The name of the file on the grid, once processed whole.
+    QString m_arquivoAberto;
     bool m_saindoDaGrade = false;
     // The last generation was refused for values the file cannot carry, or
     // given up at the operator's word: the operator stays at the grid.

@@ -1,7 +1,6 @@
-// Undo and redo of the values: Ctrl+Z and Ctrl+Shift+Z anywhere on the
-// Digitação page (a text field being edited keeps them for its own text),
-// and "Desfazer" / "Refazer" in the grid's context menu, named after the
-// step they take. The steps are kept by DesfazerValores; here the grid and
+// Undo and redo of the values: "Desfazer" / "Refazer" in the grid's context
+// menu, named after the step they take (their keys belong to the main
+// window's "Editar" menu, which calls the same handlers). The steps are kept by DesfazerValores; here the grid and
 // the totals are brought in line after each, and the processing log gets
 // the line that records it.
 
@@ -24,19 +23,8 @@ void Tfcadrecarga::ligaDesfazer()
     PopupMenu1->setAccessibleName(QStringLiteral("Menu da grade"));
     ppmdesfazer = PopupMenu1->addAction(QStringLiteral("Desfazer"));
     ppmdesfazer->setObjectName(QStringLiteral("ppmdesfazer"));
-    ppmdesfazer->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     ppmrefazer = PopupMenu1->addAction(QStringLiteral("Refazer"));
     ppmrefazer->setObjectName(QStringLiteral("ppmrefazer"));
-    // Ctrl+Y as well where that is the system's redo key.
-    QList<QKeySequence> refazer = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
-    for (const QKeySequence& k : QKeySequence::keyBindings(QKeySequence::Redo))
-        if (!refazer.contains(k))
-            refazer << k;
-    ppmrefazer->setShortcuts(refazer);
-    for (QAction* a : {ppmdesfazer, ppmrefazer}) {
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        tbDigitacao->addAction(a);
-    }
     connect(ppmdesfazer, &QAction::triggered, this, [this] { ppmdesfazerClick(); });
     connect(ppmrefazer, &QAction::triggered, this, [this] { ppmrefazerClick(); });
 
@@ -84,7 +72,7 @@ void Tfcadrecarga::aplicaPasso(bool desfazer)
     const int linha = mostraMudancas(*sgRecarga, *m_ctx.modelo, m_sel, m_indice, passo.mudancas);
     CalculaRecargasGeral();
     CalculaGrid();
-    m_valoresPendentes = !m_desfazer->salvo();
+    definePendentes(!m_desfazer->salvo());
     if (linha > 0) {
         sgRecarga->setCurrentRow(linha);
         sgRecarga->setCurrentColumn(5);

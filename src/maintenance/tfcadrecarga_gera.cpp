@@ -53,7 +53,7 @@ void Tfcadrecarga::btngerararquivoClick()
         return;
     adicionaLog(QStringLiteral("Geração de Arquivo Definitivo "));
     if (GeraArquivo(pastaGerados(), false)) {
-        m_valoresPendentes = false;
+        definePendentes(false);
         m_desfazer->marcaSalvo();
     }
     else if (m_ficaNaGrade)
@@ -67,7 +67,7 @@ void Tfcadrecarga::btnsalvarrascunhoClick()
         return;
     adicionaLog(QStringLiteral("Geração de Arquivo Rascunho"));
     if (GeraArquivo(pastaRascunho(), true)) {
-        m_valoresPendentes = false;
+        definePendentes(false);
         // The steps stay: the operator may still take one back.
         m_desfazer->marcaSalvo();
         m_ctx.interaction->notice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));

@@ -53,7 +53,7 @@ void Tfcadrecarga::ligaGrade()
     connect(sgRecarga, &RecargaGrid::arrowPressed, this, [this](int key) { sgRecargaKeyDown(key); });
     connect(sgRecarga, &RecargaGrid::exited, this, [this] { sgRecargaExit(); });
     connect(sgRecarga->gridModel(), &RecargaGridModel::editadoPeloOperador, this,
-            [this] { m_valoresPendentes = true; });
+            [this] { definePendentes(true); });
     connect(btnalteravlr, &QPushButton::clicked, this, [this] { btnalteravlrClick(); });
     connect(edalteravlr, &TNumEdit::OnExit, this, [this] { edalteravlrExit(); });
     connect(rbClassificacaoBotoes, &QButtonGroup::idClicked, this, [this](int id) { rbClassificacaoClick(id); });
@@ -191,7 +191,7 @@ void Tfcadrecarga::btnalteravlrClick()
         return;
     }
     adicionaLog(r.linhaLog);
-    m_valoresPendentes = true;
+    definePendentes(true);
     bool atualizado = false;
     {
         PassoDesfazer passo(*m_desfazer, kPassoAlterarVlr);

@@ -52,7 +52,7 @@ void Tfcadrecarga::btnimportararqClick()
         r = importaArquivo(*m_ctx.modelo, *m_ctx.interaction, janela, pedido);
     }
     if (r.armazenados > 0)
-        m_valoresPendentes = true;
+        definePendentes(true);
 }
 
 void Tfcadrecarga::btnexportarplanilhaClick()

@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QShortcut>
 
 namespace pluvexa {
 
@@ -52,12 +51,6 @@ void Tfcadrecarga::ligaLocalizar()
     limpa->setShortcutContext(Qt::WidgetShortcut);
     connect(limpa, &QAction::triggered, edlocalizar, &QLineEdit::clear);
     edlocalizar->addAction(limpa);
-    auto* localizar = new QShortcut(QKeySequence::Find, tbDigitacao);
-    localizar->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(localizar, &QShortcut::activated, this, [this] {
-        edlocalizar->setFocus(Qt::ShortcutFocusReason);
-        edlocalizar->selectAll();
-    });
 }
 
 const FiltroPortadores* Tfcadrecarga::filtroDaGrade() const

@@ -77,6 +77,10 @@ void Tfcadrecarga::btnprocessarClick()
     }
 
     LinhasArquivo.clear();
+    if (!m_arquivoAberto.isEmpty()) {
+        m_arquivoAberto.clear();
+        mostraArquivoAberto();
+    }
     for (const QString& l : bannerProcessamento(QDateTime::currentDateTime(), caminhoVisivel(caminho)))
         adicionaLog(l);
     m_ctx.status(QStringLiteral("Carregando Arquivo ...."));
@@ -165,13 +169,15 @@ void Tfcadrecarga::btnprocessarClick()
     }
     adicionaLog(fim);
     UltimoAcessado = QFileInfo(ArquivoAtual).fileName();
+    m_arquivoAberto = UltimoAcessado;
     PageControl1Change();
     mostraPagina(tbDigitacao);
     m_carregandoListas = true;
     cbtarifa->setCurrentIndex(cbtarifa->count() > 0 ? 0 : -1);
     cbtipocartao->setCurrentIndex(cbtipocartao->count() > 0 ? 0 : -1);
     m_carregandoListas = false;
-    m_valoresPendentes = false;
+    definePendentes(false);
+    mostraArquivoAberto();
     if (cbtipocartao->count() == 0 || cbtarifa->count() == 0) {
         m_ctx.interaction->notice(QStringLiteral(
             "Arquivo sem Tipo de Cartão ou sem Tarifa - Não há portadores para digitar."));

@@ -37,7 +37,7 @@ void Tfcadrecarga::btnrepetirrecargaClick()
         return;
     }
     if (r.alterados > 0)
-        m_valoresPendentes = true;
+        definePendentes(true);
     if (!r.aviso.isEmpty())
         m_ctx.interaction->notice(r.aviso);
 }

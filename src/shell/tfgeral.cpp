@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTreeWidget>
@@ -38,7 +39,11 @@ Tfgeral::Tfgeral(QWidget* parent) : QMainWindow(parent)
     setStatusBar(StBGeral);
 
     auto* cliente = new QWidget(this);
-    auto* linha = new QHBoxLayout(cliente);
+    m_cliente = new QVBoxLayout(cliente);
+    m_cliente->setContentsMargins(0, 0, 0, 0);
+    m_cliente->setSpacing(0);
+    auto* linha = new QHBoxLayout;
+    m_cliente->addLayout(linha, 1);
     linha->setContentsMargins(0, 0, 0, 0);
     linha->setSpacing(0);
 
@@ -106,6 +111,11 @@ Tfgeral::Tfgeral(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(cliente);
 
     defineLarguraLateral(kLarguraLateral);
+}
+
+void Tfgeral::defineMenu(QMenuBar* menu)
+{
+    m_cliente->insertWidget(0, menu);
 }
 
 void Tfgeral::defineLarguraLateral(int painel)

@@ -13,7 +13,9 @@ class QAction;
 class QLabel;
 class QMdiArea;
 class QMenu;
+class QMenuBar;
 class QTreeWidget;
+class QVBoxLayout;
 
 namespace pluvexa {
 
@@ -43,6 +45,10 @@ public:
 
     bool redimensiona() const { return Redimensiona; }
 
+    // A menu bar across the top of the client area, above the tree and the
+    // work windows; it stays out of the caption, which names the program.
+    void defineMenu(QMenuBar* menu);
+
 protected:
     // Widths of the panel and of the tree inside it (the panel's bevel takes 2).
     void defineLarguraLateral(int painel);
@@ -57,6 +63,7 @@ private:
     int LarguraArvore = 0;
     bool Redimensiona = false;
     bool m_centralizada = false;
+    QVBoxLayout* m_cliente = nullptr;
 };
 
 }  // namespace pluvexa

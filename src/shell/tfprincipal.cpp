@@ -8,6 +8,8 @@
 #include "shell/barrastatus.h"
 #include "shell/formatodata.h"
 #include "shell/geometriajanela.h"
+#include "shell/menuprincipal.h"
+#include "shell/tfsobre.h"
 #include "transfer/tfcargaarquivos.h"
 #include "ui/configuracao.h"
 #include "ui/qtinteraction.h"
@@ -18,6 +20,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTreeWidget>
 #include <exception>
@@ -85,6 +88,10 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
         if (bar)
             bar->painel(1)->setToolTip(dica);
     };
+    m_contexto.setPanel = [bar = QPointer<BarraStatus>(StBGeral)](int indice, const QString& texto) {
+        if (bar && indice >= 0 && indice < bar->quantidade())
+            bar->defineTexto(indice, texto);
+    };
 
     // A click on an item only: a stray click on the blank part of the tree
     // must not throw away the open work window.
@@ -103,6 +110,11 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
         if (sub && !sub->isMaximized())
             sub->showMaximized();
     });
+
+    m_menu = new MenuPrincipal(this);
+    defineMenu(m_menu->barra);
+    connect(m_menu, &MenuPrincipal::sairPedido, this, &QWidget::close);
+    connect(m_menu, &MenuPrincipal::sobrePedido, this, &Tfprincipal::mostraSobre);
 
     // Activation sets it again; holding it from the start lets the forms made
     // before the first activation (the about box) show it.
@@ -190,7 +202,8 @@ QSize Tfprincipal::tamanhoParaTrabalho() const
     moldura.setWidget(new PaginaMedida(Tfcadrecarga::tamanhoPreferido()));
     const QSize trabalho = moldura.sizeHint();
     const int borda = 2 * mdiArea->frameWidth();
-    return {PnlLateral->width() + borda + trabalho.width(), borda + trabalho.height() + StBGeral->height()};
+    return {PnlLateral->width() + borda + trabalho.width(),
+            m_menu->barra->sizeHint().height() + borda + trabalho.height() + StBGeral->height()};
 }
 
 void Tfprincipal::posicionaAbertura()
@@ -264,6 +277,7 @@ void Tfprincipal::TVwGeralClick()
         m_fcadrecarga = new Tfcadrecarga(m_contexto);
         m_fcadrecarga->setObjectName(QStringLiteral("fcadrecarga"));
         adicionaJanela(m_fcadrecarga);
+        m_menu->acompanha(m_fcadrecarga);
     } else if (no == kCargaArquivos) {
         m_fcargaarquivos = new Tfcargaarquivos(m_contexto);
         m_fcargaarquivos->setObjectName(QStringLiteral("fcargaarquivos"));
@@ -272,6 +286,15 @@ void Tfprincipal::TVwGeralClick()
         m_fhistorico = new Tfhistorico(m_contexto);
         adicionaJanela(m_fhistorico);
     }
+}
+
+void Tfprincipal::mostraSobre()
+{
+    auto* sobre = new Tfsobre(*this, this);
+    sobre->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal to this window without blocking the caller, so that tests and
+    // the event loop go on while it is shown.
+    sobre->open();
 }
 
 void Tfprincipal::changeEvent(QEvent* evento)

@@ -15,6 +15,7 @@ class QMdiSubWindow;
 namespace pluvexa {
 
 class Interaction;
+class MenuPrincipal;
 class ModeloRecarga;
 class Tfcadrecarga;
 class Tfcargaarquivos;
@@ -58,6 +59,11 @@ public:
     Tfcargaarquivos* fcargaarquivos() const;
     Tfhistorico* fhistorico() const;
 
+    // The menu bar over the client area.
+    MenuPrincipal* menu() const { return m_menu; }
+    // The about box, opened from the menu.
+    void mostraSobre();
+
 protected:
     void changeEvent(QEvent* evento) override;
     // F6: from the tree to the work window and back.
@@ -76,6 +82,7 @@ private:
     QPointer<Tfcargaarquivos> m_fcargaarquivos;
     QPointer<Tfhistorico> m_fhistorico;
     bool m_mostrada = false;
+    MenuPrincipal* m_menu = nullptr;
 };
 
 }  // namespace pluvexa

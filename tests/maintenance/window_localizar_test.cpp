@@ -79,15 +79,6 @@ TEST_F(Localizar, TypingNarrowsTheRowsAndEscapeClears)
     EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
 }
 
-TEST_F(Localizar, CtrlFPutsTheFocusInTheField)
-{
-    w().show();
-    QApplication::setActiveWindow(&w());
-    selecionaValor(1);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::focusWidget(), w().edlocalizar);
-}
-
 TEST_F(Localizar, AValueTypedOnAFilteredRowReachesItsHolderAndTheOthersKeepTheirs)
 {
     digitaUsuario(101, "10,00");

@@ -1,0 +1,286 @@
+// The menu bar of the main window: where it sits, its items' state following
+// the maintenance window's buttons through a whole recharge, its keys, and
+// the work window's title and status panels naming the open file.
+
+#include "janelaprincipal.h"
+
+#include "files/pastastrabalho.h"
+#include "maintenance/recargagrid.h"
+#include "maintenance/tfcadrecarga.h"
+#include "shell/barrastatus.h"
+#include "shell/menuprincipal.h"
+#include "shell/tfsobre.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QStackedWidget>
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace pluvexa::test {
+namespace {
+
+class Menu : public JanelaPrincipal {
+protected:
+    void SetUp() override
+    {
+        JanelaPrincipal::SetUp();
+        QApplication::setActiveWindow(principal.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+    }
+
+    MenuPrincipal& m() const { return *principal->menu(); }
+
+    // A 200-holder demonstration file in the received folder, the
+    // maintenance window opened from the tree.
+    Tfcadrecarga* abreManutencao()
+    {
+        EXPECT_TRUE(QDir().mkpath(pastaRecebidos()));
+        QProcess cli;
+        cli.start(QStringLiteral(PLUVEXA_CLI), {QStringLiteral("demo"), QStringLiteral("--holders"),
+                                                QStringLiteral("200"), QStringLiteral("--folder"), pastaRecebidos()});
+        EXPECT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        clica(QStringLiteral("Manutenção"));
+        return principal->fcadrecarga();
+    }
+
+    static QString recebido()
+    {
+        const QStringList nomes = QDir(pastaRecebidos()).entryList({QStringLiteral("*_1.rec")}, QDir::Files);
+        return nomes.value(0);
+    }
+
+    // The names of the enabled items of the three menus, once the events
+    // of what just happened are through.
+    QStringList habilitados() const
+    {
+        QCoreApplication::processEvents();
+        QStringList nomes;
+        for (QMenu* menu : {m().mnuarquivo, m().mnueditar, m().mnuajuda})
+            for (const QAction* a : menu->actions())
+                if (!a->isSeparator() && a->isEnabled())
+                    nomes << a->objectName();
+        return nomes;
+    }
+
+    // A key as the keyboard gives it, to the control with the focus.
+    static void tecla(Qt::Key k, Qt::KeyboardModifiers mods = Qt::ControlModifier)
+    {
+        QWidget* foco = QApplication::focusWidget();
+        ASSERT_NE(foco, nullptr);
+        QTest::keyClick(foco, k, mods);
+    }
+
+    // Each key to whichever control has the focus: the first opens the
+    // cell's editor, the rest go to it.
+    static void digita(const QString& texto)
+    {
+        for (QChar c : texto)
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+
+    static void digitaNaGrade(Tfcadrecarga* cad, const QString& texto)
+    {
+        cad->sgRecarga->setFocus(Qt::OtherFocusReason);
+        cad->sgRecarga->setCurrentRow(1);
+        cad->sgRecarga->setCurrentColumn(5);
+        digita(texto);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+
+    QString painel(int i) const { return principal->StBGeral->painel(i)->text(); }
+};
+
+const QStringList kSempre = {"mnusair", "mnumanual", "mnusobre"};
+const QStringList kDigitacao = {"mnusalvarrascunho", "mnugerararquivo",    "mnuconferir", "mnuimprimir",
+                                "mnuimportararq",    "mnuexportarplanilha", "mnusair",     "mnulocalizar",
+                                "mnumanual",         "mnusobre"};
+
+TEST_F(Menu, SitsAboveTheTreeAndTheWorkAreaAndLeavesTheCaptionAlone)
+{
+    const QMenuBar* barra = m().barra;
+    EXPECT_FALSE(barra->isNativeMenuBar());
+    EXPECT_EQ(principal->menuBar()->actions().size(), 0) << "the window's own menu bar would take the caption";
+    EXPECT_TRUE(barra->isVisible());
+    const QPoint topo = barra->mapTo(principal.get(), QPoint(0, 0));
+    EXPECT_LT(topo.y() + barra->height(), principal->PnlLateral->mapTo(principal.get(), QPoint(0, 0)).y() + 1);
+    EXPECT_LE(topo.y() + barra->height(), principal->mdiArea->mapTo(principal.get(), QPoint(0, 0)).y());
+    QStringList titulos;
+    for (const QAction* a : barra->actions())
+        titulos << a->text();
+    EXPECT_EQ(titulos, (QStringList{"Ar&quivo", "E&ditar", "A&juda"}));
+
+    Tfcadrecarga* cad = abreManutencao();
+    ASSERT_NE(cad, nullptr);
+    cad->btnprocessar->click();
+    EXPECT_EQ(principal->windowTitle(), QApplication::applicationName() + QStringLiteral(" - Versão:") + principal->Versao());
+}
+
+// The items are enabled exactly when their buttons can be pressed, from no
+// window at all to the answer written.
+TEST_F(Menu, ItemsFollowTheButtonsThroughAWholeRecharge)
+{
+    EXPECT_EQ(habilitados(), kSempre);
+
+    Tfcadrecarga* cad = abreManutencao();
+    ASSERT_NE(cad, nullptr);
+    EXPECT_EQ(habilitados(), (QStringList{"mnuprocessar", "mnusair", "mnumanual", "mnusobre"}));
+
+    m().mnuprocessar->trigger();
+    ASSERT_EQ(cad->PageControl1->currentWidget(), cad->tbDigitacao) << interacao.shown().join(u'|').toStdString();
+    EXPECT_EQ(habilitados(), kDigitacao);
+
+    digitaNaGrade(cad, QStringLiteral("12,5"));
+    QStringList comPasso = kDigitacao;
+    comPasso.insert(comPasso.indexOf("mnulocalizar"), "mnudesfazer");
+    EXPECT_EQ(habilitados(), comPasso);
+    EXPECT_EQ(m().mnudesfazer->text(), QStringLiteral("&Desfazer Valor Digitado"));
+
+    // A button hidden or disabled takes its item with it.
+    cad->btnimpressao->hide();
+    cad->btnexportarplanilha->setEnabled(false);
+    QStringList semDois = comPasso;
+    semDois.removeAll("mnuimprimir");
+    semDois.removeAll("mnuexportarplanilha");
+    EXPECT_EQ(habilitados(), semDois);
+    cad->btnimpressao->show();
+    cad->btnexportarplanilha->setEnabled(true);
+
+    m().mnugerararquivo->trigger();
+    ASSERT_EQ(cad->PageControl1->currentWidget(), cad->tblog) << interacao.shown().join(u'|').toStdString();
+    EXPECT_EQ(QDir(pastaGerados()).entryList({QStringLiteral("*_2.REC")}, QDir::Files).size(), 1);
+    EXPECT_EQ(habilitados(), kSempre);
+
+    cad->btnFechar->click();
+    EXPECT_EQ(habilitados(), (QStringList{"mnuprocessar", "mnusair", "mnumanual", "mnusobre"}));
+
+    clica(QStringLiteral("Carga Arquivos"));
+    EXPECT_EQ(principal->fcadrecarga(), nullptr);
+    EXPECT_EQ(habilitados(), kSempre);
+    EXPECT_TRUE(interacao.shown().isEmpty()) << interacao.shown().join(u'\n').toStdString();
+}
+
+TEST_F(Menu, ItsKeysSaveUndoRedoAndFind)
+{
+    Tfcadrecarga* cad = abreManutencao();
+    ASSERT_NE(cad, nullptr);
+    cad->btnprocessar->click();
+    ASSERT_EQ(cad->PageControl1->currentWidget(), cad->tbDigitacao);
+    const QString antes = cad->sgRecarga->cell(5, 1);
+
+    digitaNaGrade(cad, QStringLiteral("12,5"));
+    EXPECT_EQ(cad->sgRecarga->cell(5, 1), QStringLiteral("12,50"));
+    QCoreApplication::processEvents();
+    tecla(Qt::Key_Z);
+    EXPECT_EQ(cad->sgRecarga->cell(5, 1), antes);
+    QCoreApplication::processEvents();
+    tecla(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(cad->sgRecarga->cell(5, 1), QStringLiteral("12,50"));
+
+    // In an open cell Ctrl+Z takes back only what is being typed there.
+    cad->sgRecarga->setCurrentRow(2);
+    digita(QStringLiteral("45"));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    ASSERT_EQ(editor->text(), QStringLiteral("45"));
+    tecla(Qt::Key_Z);
+    EXPECT_NE(editor->text(), QStringLiteral("45"));
+    EXPECT_EQ(cad->sgRecarga->cell(5, 1), QStringLiteral("12,50"));
+    QTest::keyClick(editor, Qt::Key_Escape);
+
+    EXPECT_TRUE(cad->valoresPendentes());
+    interacao.expectNotice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));
+    tecla(Qt::Key_S);
+    EXPECT_FALSE(cad->valoresPendentes());
+    EXPECT_EQ(QDir(pastaRascunho()).entryList({QStringLiteral("*.REC")}, QDir::Files).size(), 1);
+
+    cad->sgRecarga->setFocus(Qt::OtherFocusReason);
+    tecla(Qt::Key_F);
+    EXPECT_EQ(QApplication::focusWidget(), cad->edlocalizar);
+    EXPECT_TRUE(interacao.allConsumed());
+}
+
+TEST_F(Menu, CtrlQLeavesLikeTheTreeAskingFirstForUnsavedValues)
+{
+    Tfcadrecarga* cad = abreManutencao();
+    ASSERT_NE(cad, nullptr);
+    cad->btnprocessar->click();
+    digitaNaGrade(cad, QStringLiteral("3"));
+    const QString pergunta = QStringLiteral("Existem valores digitados que não foram salvos. Deseja descartá-los?");
+    const QStringList botoes = {QStringLiteral("Salvar Rascunho"), QStringLiteral("Descartar"),
+                                QStringLiteral("Cancelar")};
+    interacao.expectChoice(pergunta, botoes, 2);
+    tecla(Qt::Key_Q);
+    EXPECT_TRUE(principal->isVisible());
+    interacao.expectChoice(pergunta, botoes, 1);
+    m().mnusair->trigger();
+    EXPECT_FALSE(principal->isVisible());
+    EXPECT_TRUE(interacao.allConsumed());
+}
+
+TEST_F(Menu, SobreOpensTheAboutBox)
+{
+    m().mnusobre->trigger();
+    Tfsobre* sobre = principal->findChild<Tfsobre*>();
+    ASSERT_NE(sobre, nullptr);
+    EXPECT_TRUE(sobre->isVisible());
+    EXPECT_TRUE(sobre->isModal());
+    sobre->close();
+}
+
+// The work window names its file, marks unsaved values, and panels 2 to 4
+// tell the company, the batch and the holders while the file is open.
+TEST_F(Menu, TheTitleAndPanelsNameTheOpenFile)
+{
+    Tfcadrecarga* cad = abreManutencao();
+    ASSERT_NE(cad, nullptr);
+    const QString nome = recebido();
+    ASSERT_TRUE(nome.startsWith(QStringLiteral("PX_")));
+    EXPECT_EQ(cad->windowTitle(), QStringLiteral("Cadastro Pluvexa"));
+    EXPECT_EQ((QStringList{painel(2), painel(3), painel(4)}), (QStringList{"", "", ""}));
+
+    cad->btnprocessar->click();
+    EXPECT_EQ(cad->windowTitle(), QStringLiteral("Cadastro Pluvexa - %1[*]").arg(nome));
+    EXPECT_FALSE(cad->isWindowModified());
+    // The name carries the company and the batch: "PX_<company>_<batch>_...".
+    const QStringList partes = nome.split(u'_');
+    EXPECT_EQ((QStringList{painel(2), painel(3), painel(4)}),
+              (QStringList{"Empresa " + partes.value(1), "Remessa " + partes.value(2), "200 titulares"}));
+
+    digitaNaGrade(cad, QStringLiteral("7"));
+    EXPECT_TRUE(cad->isWindowModified());
+    EXPECT_TRUE(cad->parentWidget()->isWindowModified()) << "the window's frame shows the marker";
+    interacao.expectNotice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));
+    cad->btnsalvarrascunho->click();
+    EXPECT_FALSE(cad->isWindowModified());
+
+    cad->btngerararquivo->click();
+    ASSERT_EQ(cad->PageControl1->currentWidget(), cad->tblog);
+    cad->btnFechar->click();
+    EXPECT_EQ(cad->windowTitle(), QStringLiteral("Cadastro Pluvexa"));
+    EXPECT_EQ((QStringList{painel(2), painel(3), painel(4)}), (QStringList{"", "", ""}));
+    EXPECT_TRUE(interacao.allConsumed());
+}
+
+TEST_F(Menu, ThePanelsAreBlankOnceTheWindowGoes)
+{
+    Tfcadrecarga* cad = abreManutencao();
+    ASSERT_NE(cad, nullptr);
+    cad->btnprocessar->click();
+    ASSERT_EQ(painel(4), QStringLiteral("200 titulares"));
+    clica(QStringLiteral("Histórico"));
+    EXPECT_EQ((QStringList{painel(2), painel(3), painel(4)}), (QStringList{"", "", ""}));
+}
+
+}  // namespace
+}  // namespace pluvexa::test
