@@ -158,6 +158,9 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
     btnirtitular = botao(QStringLiteral("Ir para o &Titular"), "btnirtitular", this);
     btnimprimir = botao(QStringLiteral("&Imprimir"), "btnimprimirconferencia", this);
     btnvoltar = botao(QStringLiteral("&Voltar"), "btnvoltar", this);
+    btnirtitular->setToolTip(QStringLiteral("Mostra o titular selecionado na grade, pronto para corrigir o valor (Enter)"));
+    btnimprimir->setToolTip(QStringLiteral("Mostra a conferência para imprimir ou salvar em PDF"));
+    btnvoltar->setToolTip(QStringLiteral("Volta à digitação dos valores"));
     for (QPushButton* b : {btnirtitular, btnimprimir, btnvoltar})
         acoes->addWidget(b);
     pagina->addLayout(acoes);

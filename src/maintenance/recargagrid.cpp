@@ -1,5 +1,6 @@
 #include "maintenance/recargagrid.h"
 
+#include "grid/dicascolunas.h"
 #include "grid/preenchegrid.h"
 #include "ui/configuracao.h"
 
@@ -90,9 +91,11 @@ QVariant RecargaGridModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal)
         return {};
-    // The whole caption as a tooltip, for a column narrower than it.
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+    if (role == Qt::DisplayRole)
         return m_cells.fixedRows() > 0 ? m_cells.cell(section, 0) : QString();
+    // The whole caption, for a column narrower than it, and what it holds.
+    if (role == Qt::ToolTipRole)
+        return m_cells.fixedRows() > 0 ? dicaColuna(m_cells.cell(section, 0)) : QString();
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignCenter);
     return {};

@@ -129,6 +129,8 @@ void Tfcadrecarga::criaPaginaArquivos()
                                    QStringLiteral("Total de Arquivos a processar : "), lblarqproc,
                                    lbltipoultacc, lblultacesso);
     btnprocessar = botao(QStringLiteral("&Processar Arquivo"), "btnprocessar", tbarquivos);
+    btnprocessar->setToolTip(QStringLiteral("Abre o arquivo recebido selecionado na lista e mostra os portadores "
+                                            "para digitar os valores"));
     recebidos->addWidget(btnprocessar);
 
     FLBArquivosRecargaProcessados = listaArquivosWidget("FLBArquivosRecargaProcessados",
@@ -245,9 +247,12 @@ void Tfcadrecarga::criaPaginaDigitacao()
     edalteravlr->setAccessibleName(QStringLiteral("Valor Padrão"));
     edalteravlr->setFixedWidth(73);
     btnalteravlr = botao(QStringLiteral("A&lterar Vlr."), "btnalteravlr", padrao);
+    btnalteravlr->setToolTip(QStringLiteral("Dá o Valor Padrão a todos os portadores mostrados na grade"));
     pl->addWidget(edalteravlr);
     pl->addWidget(btnalteravlr);
     btnrepetirrecarga = botao(QStringLiteral("Repetir Última R&ecarga"), "btnrepetirrecarga", padrao);
+    btnrepetirrecarga->setToolTip(QStringLiteral("Dá a cada portador o valor da sua última recarga, nas linhas da "
+                                                 "tela ou no arquivo inteiro"));
     pl->addWidget(btnrepetirrecarga);
     baixo->addWidget(padrao);
 
@@ -292,6 +297,13 @@ void Tfcadrecarga::criaPaginaDigitacao()
     btnimportararq = botao(QStringLiteral("Importar &Arquivo"), "btnimportararq", tbDigitacao);
     btnexportarplanilha = botao(QStringLiteral("E&xportar Planilha"), "btnexportarplanilha", tbDigitacao);
     btnconferir = botao(QStringLiteral("Co&nferir"), "btnconferir", tbDigitacao);
+    btnsalvarrascunho->setToolTip(QStringLiteral("Guarda os valores digitados para continuar depois (Ctrl+S)"));
+    btngerararquivo->setToolTip(QStringLiteral("Grava o arquivo de resposta com os valores, pronto para enviar à "
+                                               "central"));
+    btnimpressao->setToolTip(QStringLiteral("Mostra a listagem dos valores para imprimir ou salvar em PDF (Ctrl+P)"));
+    btnimportararq->setToolTip(QStringLiteral("Lê os valores de um arquivo da folha (.rrm) ou de uma planilha (.csv)"));
+    btnexportarplanilha->setToolTip(QStringLiteral("Grava os portadores e seus valores numa planilha (.csv)"));
+    btnconferir->setToolTip(QStringLiteral("Compara cada valor com as últimas recargas do portador antes de gerar"));
     // Bringing values in (and the spreadsheet that carries them) and
     // printing them come before keeping them; the answer file, the end of
     // the work, comes after them, with its review beside it.
@@ -325,6 +337,7 @@ void Tfcadrecarga::criaPaginaLog()
     memolog->setFont(courier);
     v->addWidget(memolog, 1);
     btnFechar = botao(QStringLiteral("&Fechar"), "btnFechar", tblog);
+    btnFechar->setToolTip(QStringLiteral("Volta à lista de arquivos"));
     auto* h = new QHBoxLayout;
     h->addStretch();
     h->addWidget(btnFechar);

@@ -106,8 +106,15 @@ Tfgeral::Tfgeral(QWidget* parent) : QMainWindow(parent)
     mdiArea->setObjectName(QStringLiteral("mdiArea"));
     mdiArea->setAccessibleName(QStringLiteral("Área de trabalho"));
 
-    linha->addWidget(PnlLateral);
+    // The panel keeps its usual width in the layout; widened, it covers the
+    // left of the client area instead of narrowing it, so that a work page
+    // never loses its right edge to the tree.
+    m_reservaLateral = new QWidget(cliente);
+    m_reservaLateral->setObjectName(QStringLiteral("reservaLateral"));
+    m_reservaLateral->installEventFilter(this);
+    linha->addWidget(m_reservaLateral);
     linha->addWidget(mdiArea, 1);
+    PnlLateral->raise();
     setCentralWidget(cliente);
 
     defineLarguraLateral(kLarguraLateral);
@@ -120,6 +127,7 @@ void Tfgeral::defineMenu(QMenuBar* menu)
 
 void Tfgeral::defineLarguraLateral(int painel)
 {
+    m_reservaLateral->setFixedWidth(painel);
     defineLarguras(painel, painel - 2);
 }
 
@@ -127,6 +135,13 @@ void Tfgeral::defineLarguras(int painel, int arvore)
 {
     PnlLateral->setFixedWidth(painel);
     TVwGeral->setFixedWidth(arvore);
+    posicionaLateral();
+}
+
+void Tfgeral::posicionaLateral()
+{
+    const QRect r = m_reservaLateral->geometry();
+    PnlLateral->setGeometry(r.x(), r.y(), PnlLateral->width(), r.height());
 }
 
 void Tfgeral::TVwGeralMouseMove(int x)
@@ -158,6 +173,8 @@ void Tfgeral::ppmredautClick()
 
 bool Tfgeral::eventFilter(QObject* objeto, QEvent* evento)
 {
+    if (objeto == m_reservaLateral && (evento->type() == QEvent::Resize || evento->type() == QEvent::Move))
+        posicionaLateral();
     if (objeto == TVwGeral->viewport()) {
         if (evento->type() == QEvent::MouseMove)
             TVwGeralMouseMove(static_cast<QMouseEvent*>(evento)->position().toPoint().x());

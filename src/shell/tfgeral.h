@@ -64,6 +64,9 @@ private:
     bool Redimensiona = false;
     bool m_centralizada = false;
     QVBoxLayout* m_cliente = nullptr;
+    // The panel's place in the layout, at its usual width.
+    QWidget* m_reservaLateral = nullptr;
+    void posicionaLateral();
 };
 
 }  // namespace pluvexa

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTreeWidget>
+#include <algorithm>
 #include <exception>
 
 namespace pluvexa {
@@ -30,6 +31,7 @@ namespace pluvexa {
 namespace {
 
 const QString kFundo = QStringLiteral("ftelafundo");
+constexpr int kLarguraProjetada = 133;  // the tree's panel
 const QString kPrincipal = QStringLiteral("Principal");
 const QString kManutencao = QStringLiteral("Manutenção");
 const QString kCargaArquivos = QStringLiteral("Carga Arquivos");
@@ -70,7 +72,7 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(kTamanhoProjetado);
-    defineLarguraLateral(133);
+    defineLarguraLateral(kLarguraProjetada);
     StBGeral->setFixedHeight(23);
     TVwGeral->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -150,6 +152,11 @@ void Tfprincipal::FormCreate()
     TVwGeral->expandAll();
     // The arrows start from the top of the menu.
     TVwGeral->setCurrentItem(principal);
+
+    // The designed width, or wider where the system's font would cut a
+    // node's text ("Carga Arquivos").
+    const int texto = static_cast<const QAbstractItemView*>(TVwGeral)->sizeHintForColumn(0) + 2 * TVwGeral->frameWidth();
+    defineLarguraLateral(std::max(kLarguraProjetada, texto + 2));
 
     m_fatorMoeda = kFatorMoeda;
     StBGeral->defineLargura(0, TVwGeral->width());

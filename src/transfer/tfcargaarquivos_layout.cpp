@@ -106,6 +106,8 @@ void Tfcargaarquivos::criaMetadeCarga(QWidget* pai)
     v->addLayout(contagem(Label1, "Label1", lblarqcarga, "lblarqcarga",
                           QStringLiteral("Total de arquivos a carregar"), GroupBox2));
     Panel1 = painelBotao(btnprocesso_in, QStringLiteral("Carregar"), "btnprocesso_in", "Panel1", GroupBox2);
+    btnprocesso_in->setToolTip(QStringLiteral("Copia os arquivos recebidos da pasta escolhida para a pasta de "
+                                              "arquivos a processar"));
     v->addWidget(Panel1);
 }
 
@@ -130,6 +132,7 @@ void Tfcargaarquivos::criaMetadeGeracao(QWidget* pai)
     v->addLayout(contagem(Label2, "Label2", lblarqgerados, "lblarqgerados",
                           QStringLiteral("Total de arquivos gerados"), GroupBox3));
     Panel2 = painelBotao(BitBtn1, QStringLiteral("Gerar"), "BitBtn1", "Panel2", GroupBox3);
+    BitBtn1->setToolTip(QStringLiteral("Copia os arquivos de resposta para a pasta escolhida, para enviar à central"));
     v->addWidget(Panel2);
 }
 

@@ -191,9 +191,40 @@ TEST_F(TelaDeTrabalho, ColumnsAreAtLeastAsWideAsTheirCaptions)
     for (int c = 0; c < g->columnCount(); ++c) {
         const QString titulo = g->cell(c, 0);
         EXPECT_GE(g->horizontalHeader()->sectionSize(c), fm.horizontalAdvance(titulo)) << titulo.toStdString();
-        EXPECT_EQ(g->gridModel()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString(), titulo);
+        // The caption first, whole, then what the column holds.
+        const QStringList dica = g->gridModel()->headerData(c, Qt::Horizontal, Qt::ToolTipRole).toString().split(u'\n');
+        EXPECT_EQ(dica.value(0), titulo);
+        EXPECT_FALSE(dica.value(1).isEmpty()) << titulo.toStdString();
     }
     EXPECT_EQ(g->cell(6, 0), QStringLiteral("Vlr.Última Rec Grupo1 "));
+    EXPECT_TRUE(g->gridModel()->headerData(4, Qt::Horizontal, Qt::ToolTipRole).toString().contains(
+        QStringLiteral("Consumo médio mensal")));
+    EXPECT_TRUE(g->gridModel()->headerData(12, Qt::Horizontal, Qt::ToolTipRole).toString().endsWith(
+        QStringLiteral("no grupo 3 de tarifas")));
+}
+
+// Every button of every work window says what it does when the mouse
+// rests on it.
+TEST_F(TelaDeTrabalho, EveryButtonHasATooltip)
+{
+    Tfcadrecarga* cad = processaDemo();
+    ASSERT_NE(cad, nullptr);
+    QStringList mudos;
+    const auto confere = [&mudos](const QWidget* janela) {
+        for (const QPushButton* b : janela->findChildren<QPushButton*>())
+            if (b->toolTip().isEmpty())
+                mudos << janela->objectName() + QLatin1Char('/') + b->objectName();
+    };
+    confere(cad);
+    for (const char* no : {"Carga Arquivos", "Histórico"}) {
+        clica(QString::fromUtf8(no));
+        QMdiSubWindow* sub = principal->mdiArea->currentSubWindow();
+        ASSERT_NE(sub, nullptr);
+        ASSERT_NE(sub->widget(), nullptr);
+        EXPECT_FALSE(sub->widget()->findChildren<QPushButton*>().isEmpty()) << no;
+        confere(sub->widget());
+    }
+    EXPECT_TRUE(mudos.isEmpty()) << mudos.join(u' ').toStdString();
 }
 
 // The window's place and the grid's column widths come back in a second

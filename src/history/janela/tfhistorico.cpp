@@ -152,6 +152,8 @@ void Tfhistorico::criaLista()
     btncomparar = botao(QStringLiteral("&Comparar"), "btncomparar", box);
     btnatualizar = botao(QStringLiteral("A&tualizar"), "btnatualizar", box);
     btnimprimir->setToolTip(QStringLiteral("A listagem do lote selecionado, como foi enviado"));
+    btnexportar->setToolTip(QStringLiteral("Grava os titulares e valores do lote selecionado numa planilha (.csv)"));
+    btnatualizar->setToolTip(QStringLiteral("Lê de novo a pasta do histórico"));
     btncomparar->setToolTip(QStringLiteral("Selecione dois lotes (Ctrl+clique) e compare titular a titular"));
     for (QPushButton* b : {btnimprimir, btnexportar, btncomparar, btnatualizar})
         acoes->addWidget(b);
@@ -185,6 +187,7 @@ void Tfhistorico::criaComparacao()
     filtro->addSpacing(16);
     filtro->addWidget(lblsituacoes, 1);
     btnexportarcomparacao = botao(QStringLiteral("Exportar Co&mparação"), "btnexportarcomparacao", gbComparacao);
+    btnexportarcomparacao->setToolTip(QStringLiteral("Grava a comparação dos dois lotes numa planilha (.csv)"));
     btnexportarcomparacao->setEnabled(false);
     filtro->addWidget(btnexportarcomparacao);
     v->addLayout(filtro);
