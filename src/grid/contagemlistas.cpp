@@ -28,7 +28,12 @@ ContagemListas contaPortadores(const ModeloRecarga& m, int tipoSel)
 
 QString entradaComContagem(const QString& entrada, int quantidade)
 {
-    return entrada + QStringLiteral(" (") + QString::number(quantidade) + u')';
+    // The record pads the description with blanks; the count follows the
+    // words, where a narrow list still shows it.
+    QString texto = entrada;
+    while (texto.endsWith(u' '))
+        texto.chop(1);
+    return texto + QStringLiteral(" (") + QString::number(quantidade) + u')';
 }
 
 }  // namespace pluvexa

@@ -381,6 +381,15 @@ QSize RecargaGrid::sizeHint() const
     return {largura, altura};
 }
 
+QSize RecargaGrid::minimumSizeHint() const
+{
+    constexpr int kLinhasMinimas = 6;
+    const int altura = 2 * frameWidth() + horizontalHeader()->sizeHint().height()
+                       + kLinhasMinimas * verticalHeader()->defaultSectionSize()
+                       + horizontalScrollBar()->sizeHint().height();
+    return {QTableView::minimumSizeHint().width(), altura};
+}
+
 QString RecargaGrid::cell(int column, int row) const { return m_model->cells().cell(column, row); }
 void RecargaGrid::setCell(int column, int row, const QString& text) { m_model->setGridCell(column, row, text); }
 void RecargaGrid::clearRow(int row) { m_model->clearGridRow(row); }

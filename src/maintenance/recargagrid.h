@@ -87,6 +87,9 @@ public:
     // Wide enough for every column up to the value column, tall enough for
     // a page of rows: the grid the operator needs without scrolling sideways.
     QSize sizeHint() const override;
+    // However small the window, six rows show: below that the page scrolls
+    // instead.
+    QSize minimumSizeHint() const override;
     // Writes an open cell editor's text into its cell and closes it.
     void confirmaEdicao();
 

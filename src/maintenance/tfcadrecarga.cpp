@@ -9,16 +9,19 @@
 #include "maintenance/ttabnumedit.h"
 #include "recharge/cp1252.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -222,6 +225,56 @@ bool Tfcadrecarga::podeDescartar()
         return !m_valoresPendentes;
     }
     return escolha == Descartar;
+}
+
+bool Tfcadrecarga::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == rolagem->viewport() && evento->type() == QEvent::Resize)
+        dobraLinhas();
+    return QWidget::eventFilter(objeto, evento);
+}
+
+void Tfcadrecarga::dobraLinhas()
+{
+    const int disponivel = rolagem->viewport()->width();
+    // The unfolded width is measured unfolded, and kept for the way back.
+    if (!m_dobrada)
+        m_larguraSemDobra = tbDigitacao->minimumSizeHint().width();
+    const bool dobrada = disponivel < m_larguraSemDobra;
+    if (dobrada == m_dobrada)
+        return;
+    m_dobrada = dobrada;
+    m_linhaBaixo->setDirection(dobrada ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    arrumaEscolha(dobrada);
+}
+
+void Tfcadrecarga::arrumaEscolha(bool dobrada)
+{
+    QGridLayout* g = m_escolha;
+    for (QWidget* w : std::initializer_list<QWidget*>{m_rotuloTipo, cbtipocartao, m_rotuloTarifa, cbtarifa, lbltipo,
+                                                      lbltarifa, m_rotuloQtd, lblqtdrec})
+        g->removeWidget(w);
+    for (int c = 0; c < g->columnCount(); ++c)
+        g->setColumnStretch(c, 0);
+    g->addWidget(m_rotuloTipo, 0, 0);
+    g->addWidget(cbtipocartao, 0, 1);
+    g->addWidget(lbltipo, 1, 0, 1, 2);
+    if (dobrada) {
+        g->addWidget(m_rotuloTarifa, 2, 0);
+        g->addWidget(cbtarifa, 2, 1);
+        g->addWidget(lbltarifa, 3, 0, 1, 2);
+        g->addWidget(m_rotuloQtd, 3, 2);
+        g->addWidget(lblqtdrec, 3, 3);
+        g->setColumnStretch(1, 1);
+    } else {
+        g->addWidget(m_rotuloTarifa, 0, 2);
+        g->addWidget(cbtarifa, 0, 3, 1, 3);
+        g->addWidget(lbltarifa, 1, 2, 1, 2);
+        g->addWidget(m_rotuloQtd, 1, 4);
+        g->addWidget(lblqtdrec, 1, 5);
+        g->setColumnStretch(1, 1);
+        g->setColumnStretch(3, 1);
+    }
 }
 
 void Tfcadrecarga::closeEvent(QCloseEvent* event)

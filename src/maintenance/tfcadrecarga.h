@@ -27,6 +27,7 @@ class QBoxLayout;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -238,6 +239,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     struct SoPaginas {};
@@ -248,6 +250,12 @@ private:
     void criaPaginaDigitacao();
     void criaPaginaLog();
     void criaPaginaConferencia();
+    // Folds the rows that would make the page wider than the window (at a
+    // large scale): the page may scroll down, never sideways.
+    void dobraLinhas();
+    // The card type and tariff side by side, or the tariff under the card
+    // type.
+    void arrumaEscolha(bool dobrada);
     void ligaConferencia();
     void focaPagina(QWidget* page);
     void ligaBotoes();
@@ -291,6 +299,13 @@ private:
     bool m_valoresPendentes = false;
     // The name of the file on the grid, once processed whole.
     QString m_arquivoAberto;
+    QBoxLayout* m_linhaBaixo = nullptr;
+    QGridLayout* m_escolha = nullptr;
+    QLabel* m_rotuloTipo = nullptr;
+    QLabel* m_rotuloTarifa = nullptr;
+    QLabel* m_rotuloQtd = nullptr;
+    bool m_dobrada = false;
+    int m_larguraSemDobra = 0;
     bool m_saindoDaGrade = false;
     // The last generation was refused for values the file cannot carry, or
     // given up at the operator's word: the operator stays at the grid.

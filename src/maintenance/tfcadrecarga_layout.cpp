@@ -211,24 +211,20 @@ void Tfcadrecarga::criaPaginaDigitacao()
     cbtarifa = new QComboBox(tbDigitacao);
     cbtarifa->setObjectName(QStringLiteral("cbtarifa"));
     cbtarifa->setAccessibleName(QStringLiteral("Tarifa"));
-    escolha->addWidget(rotulo(QStringLiteral("Tipo de Car&tão : "), tbDigitacao, cbtipocartao), 0, 0);
-    escolha->addWidget(cbtipocartao, 0, 1);
-    escolha->addWidget(rotulo(QStringLiteral("Tari&fa : "), tbDigitacao, cbtarifa), 0, 2);
-    escolha->addWidget(cbtarifa, 0, 3);
-    escolha->setColumnStretch(1, 1);
-    escolha->setColumnStretch(3, 1);
+    m_escolha = escolha;
+    m_rotuloTipo = rotulo(QStringLiteral("Tipo de Car&tão : "), tbDigitacao, cbtipocartao);
+    m_rotuloTarifa = rotulo(QStringLiteral("Tari&fa : "), tbDigitacao, cbtarifa);
+    // Each list as wide as its longest entry: a card type's name is never cut.
+    for (QComboBox* lista : {cbtipocartao, cbtarifa})
+        lista->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lbltipo = valor("lbltipo", tbDigitacao, true);
     lbltarifa = valor("lbltarifa", tbDigitacao, true);
     lblqtdrec = valor("lblqtdrec", tbDigitacao, true);
     // The chosen card type and tariff, spelt out under their lists.
     lbltipo->setAccessibleDescription(QStringLiteral("Tipo de Cartão"));
     lbltarifa->setAccessibleDescription(QStringLiteral("Tarifa"));
-    escolha->addWidget(lbltipo, 1, 0, 1, 2);
-    escolha->addWidget(lbltarifa, 1, 2, 1, 2);
-    auto* qtd = new QHBoxLayout;
-    qtd->addWidget(rotulo(QStringLiteral("Qtd. Registros : "), tbDigitacao, lblqtdrec));
-    qtd->addWidget(lblqtdrec);
-    escolha->addLayout(qtd, 1, 4);
+    m_rotuloQtd = rotulo(QStringLiteral("Qtd. Registros : "), tbDigitacao, lblqtdrec);
+    arrumaEscolha(false);
     page->addLayout(escolha);
     criaLocalizar(page);
 
@@ -237,8 +233,10 @@ void Tfcadrecarga::criaPaginaDigitacao()
     sgRecarga->setAccessibleName(QStringLiteral("Recargas"));
     page->addWidget(sgRecarga, 1);
 
-    // Default value, totals, progress and the actions.
-    auto* baixo = new QHBoxLayout;
+    // Default value, totals, progress and the actions. On a narrow window
+    // the totals go under the default value (see dobraLinhas).
+    auto* baixo = new QBoxLayout(QBoxLayout::LeftToRight);
+    m_linhaBaixo = baixo;
     auto* padrao = new QGroupBox(QStringLiteral("Valor &Padrão"), tbDigitacao);
     padrao->setAccessibleName(QStringLiteral("Valor Padrão"));
     auto* pl = new QHBoxLayout(padrao);
@@ -254,7 +252,8 @@ void Tfcadrecarga::criaPaginaDigitacao()
     btnrepetirrecarga->setToolTip(QStringLiteral("Dá a cada portador o valor da sua última recarga, nas linhas da "
                                                  "tela ou no arquivo inteiro"));
     pl->addWidget(btnrepetirrecarga);
-    baixo->addWidget(padrao);
+    // Folded, the box keeps its own width rather than the page's.
+    baixo->addWidget(padrao, 0, Qt::AlignLeft);
 
     auto* totais = new QGridLayout;
     auto total = [&](const QString& caption, const char* name, int row, int col) {
@@ -355,6 +354,7 @@ void Tfcadrecarga::criaPaginas()
     rolagem->setFrameShape(QFrame::NoFrame);
     rolagem->setWidgetResizable(true);
     rolagem->setWidget(PageControl1);
+    rolagem->viewport()->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(rolagem);

@@ -46,6 +46,9 @@ void Tfcadrecarga::mostraContagens()
     contaEntradas(cbtipocartao, &ContagemListas::tipo, c);
     contaEntradas(cbtarifa, &ContagemListas::tarifa, c);
     m_carregandoListas = carregando;
+    // A narrow window shrinks the lists no further than their entries.
+    for (QComboBox* lista : {cbtipocartao, cbtarifa})
+        lista->setMinimumWidth(lista->sizeHint().width());
 }
 
 }  // namespace pluvexa

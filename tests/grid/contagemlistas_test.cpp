@@ -54,6 +54,8 @@ TEST(ContagemListas, TheCountFollowsTheTextInParentheses)
     EXPECT_EQ(entradaComContagem(QStringLiteral("01 - ONIBUS"), 120), QStringLiteral("01 - ONIBUS (120)"));
     EXPECT_EQ(entradaComContagem(QStringLiteral("03 - URBANA     - 2,30"), 0),
               QStringLiteral("03 - URBANA     - 2,30 (0)"));
+    EXPECT_EQ(entradaComContagem(QStringLiteral("01 - VALE-TRANSPORTE EM DINHEIRO                  "), 154),
+              QStringLiteral("01 - VALE-TRANSPORTE EM DINHEIRO (154)"));
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ TEST_F(Processamento, AConsistentFileLogsEveryStepAndShowsTheMoneyGridOfTheFirst
     // tariff 00 lists the holder whose group 1 has none.
     const QString tipo01 = "01 - " + QStringLiteral("VALE DINHEIRO").leftJustified(50);
     ASSERT_EQ(w().cbtipocartao->count(), 2);
-    EXPECT_EQ(w().cbtipocartao->currentText(), tipo01 + " (4)");
+    EXPECT_EQ(w().cbtipocartao->currentText(), "01 - VALE DINHEIRO (4)");
     EXPECT_EQ(w().entradaSelecionada(w().cbtipocartao), tipo01);
     ASSERT_EQ(w().cbtarifa->count(), 3);
     EXPECT_EQ(w().cbtarifa->itemText(0), "00 - SEM TARIFA (1)");

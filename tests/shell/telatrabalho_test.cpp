@@ -13,10 +13,12 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -152,6 +154,38 @@ INSTANTIATE_TEST_SUITE_P(
                       Tela{"Credits1024x768", {0, 0, 1024, 768}, kCreditos}),
     [](const auto& info) { return std::string(info.param.nome); });
 
+// At 150 % on 1366x768 (910x512 in the program's own pixels) the window
+// takes the whole area; the page may scroll down but never sideways, at
+// least six holders show in the grid, and no control is cut.
+TEST_F(TelaDeTrabalho, AtOneAndAHalfScaleTheGridShowsSixRowsAndNothingScrollsSideways)
+{
+    const QRect area(0, 0, 910, 512);
+    principal->posicionaAbertura({area});
+    EXPECT_EQ(principal->geometry(), area);
+    Tfcadrecarga* cad = processaDemo();
+    ASSERT_NE(cad, nullptr);
+    for (int tipo : {kDinheiro, kCreditos}) {
+        escolheTipo(cad, tipo);
+        assenta();
+        const QScrollBar* lateral = cad->rolagem->horizontalScrollBar();
+        EXPECT_EQ(lateral->maximum(), 0) << "page " << cad->PageControl1->width() << " in "
+                                         << cad->rolagem->viewport()->width();
+        const RecargaGrid* g = cad->sgRecarga;
+        EXPECT_GE(g->viewport()->height() / g->rowHeight(0), 6) << g->viewport()->height();
+        // Every control inside the page's width, its text not cut.
+        for (QWidget* w : cad->tbDigitacao->findChildren<QWidget*>()) {
+            if (!w->isVisible() || qobject_cast<QScrollBar*>(w) || w->parentWidget() != cad->tbDigitacao)
+                continue;
+            const QRect r(w->mapTo(cad->tbDigitacao, QPoint(0, 0)), w->size());
+            EXPECT_LE(r.right(), cad->rolagem->viewport()->width()) << w->objectName().toStdString();
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << w->objectName().toStdString();
+        }
+        const QComboBox* tipos = cad->cbtipocartao;
+        EXPECT_GE(tipos->width(), QFontMetrics(tipos->font()).horizontalAdvance(tipos->currentText()))
+            << tipos->currentText().toStdString();
+    }
+}
+
 // The smallest window: the page scrolls, and every control can be brought
 // into sight; none is cut off for good.
 TEST_F(TelaDeTrabalho, AtTheSmallestSizeEveryControlCanBeScrolledTo)
@@ -168,7 +202,9 @@ TEST_F(TelaDeTrabalho, AtTheSmallestSizeEveryControlCanBeScrolledTo)
         {"lblgervlrdig", cad->lblgervlrdig}, {"lblgerqtddig", cad->lblgerqtddig},
         {"btnsalvarrascunho", cad->btnsalvarrascunho}, {"btngerararquivo", cad->btngerararquivo}};
     for (const auto& [nome, w] : alvos) {
-        cad->rolagem->ensureWidgetVisible(w, 0, 0);
+        // A text field is scrolled to by its cursor only: to its box instead.
+        QWidget* alvo = qobject_cast<QLineEdit*>(w) ? w->parentWidget() : w;
+        cad->rolagem->ensureWidgetVisible(alvo, 0, 0);
         assenta();
         EXPECT_FALSE(naTela(w).isEmpty()) << nome;
     }
