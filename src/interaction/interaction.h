@@ -59,9 +59,11 @@ public:
                                  const QString& filter) = 0;
     // A print preview (zoom, page navigation, print) that calls paint for
     // every (re)layout of the pages. With savePdf it also offers
-    // "Salvar PDF", which calls savePdf while the preview stays open.
+    // "Salvar PDF", which calls savePdf while the preview stays open;
+    // savePdf answers the path it wrote (empty when nothing was written),
+    // which the preview's title then names.
     virtual void printPreview(const std::function<void(QPrinter*)>& paint,
-                              const std::function<void()>& savePdf = {}) = 0;
+                              const std::function<QString()>& savePdf = {}) = 0;
 };
 
 }  // namespace pluvexa

@@ -12,27 +12,31 @@ namespace pluvexa {
 
 namespace {
 
-void salvaPdf(Tfrepgeral& form, const QString& sugestao, Interaction& ui,
-              const std::function<void(const QString&)>& aoGravar)
+// The path written, empty when nothing was.
+QString salvaPdf(Tfrepgeral& form, const QString& sugestao, Interaction& ui,
+                 const std::function<void(const QString&)>& aoGravar)
 {
     QString destino = ui.saveFileName(QStringLiteral("Salvar PDF"), sugestao,
                                       QStringLiteral("Arquivos PDF (*.pdf)"));
     if (destino.isEmpty())
-        return;
+        return {};
     if (!destino.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         destino += QStringLiteral(".pdf");
     if (const QString recusa = recusaSaida(destino); !recusa.isEmpty()) {
         ui.notice(recusa, Interaction::Icon::Error);
-        return;
+        return {};
     }
     const report::Document doc = form.prepara();
     QString erro;
-    if (!report::writePdf(form.QuickRep1, doc, destino, &erro))
+    if (!report::writePdf(form.QuickRep1, doc, destino, &erro)) {
         ui.notice(QStringLiteral("Não foi possível salvar o PDF ") + caminhoVisivel(destino)
                       + QStringLiteral(" - ") + erro,
                   Interaction::Icon::Error);
-    else if (aoGravar)
+        return {};
+    }
+    if (aoGravar)
         aoGravar(caminhoVisivel(destino));
+    return caminhoVisivel(destino);
 }
 
 }  // namespace
@@ -45,7 +49,7 @@ void visualizaRelatorio(Tfrepgeral& form, const QString& sugestaoPdf, Interactio
             const report::Document doc = form.prepara();
             form.QuickRep1.paint(*printer, doc);
         },
-        [&form, &sugestaoPdf, &ui, &aoGravar] { salvaPdf(form, sugestaoPdf, ui, aoGravar); });
+        [&form, &sugestaoPdf, &ui, &aoGravar] { return salvaPdf(form, sugestaoPdf, ui, aoGravar); });
 }
 
 }  // namespace pluvexa

@@ -9,11 +9,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPrintPreviewDialog>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace pluvexa {
+
+namespace {
+const QString kTituloVisualizacao = QStringLiteral("Visualização da Impressão");
+}  // namespace
 
 namespace {
 
@@ -129,7 +134,7 @@ QString QtInteraction::saveFileName(const QString& caption, const QString& folde
 }
 
 void QtInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
-                                 const std::function<void()>& savePdf)
+                                 const std::function<QString()>& savePdf)
 {
     const DevolveFoco foco;
     QPrinter printer(QPrinter::HighResolution);
@@ -143,14 +148,20 @@ void QtInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
             bar->addSeparator();
             QAction* salvar = bar->addAction(QStringLiteral("Salvar PDF"));
             salvar->setObjectName(QStringLiteral("salvarPdf"));
-            QObject::connect(salvar, &QAction::triggered, &dialog, [&savePdf] { savePdf(); });
+            // Saved, the preview says where: the operator sees it went.
+            QObject::connect(salvar, &QAction::triggered, &dialog, [&savePdf, &dialog] {
+                const QString caminho = savePdf();
+                if (!caminho.isEmpty())
+                    dialog.setWindowTitle(QStringLiteral("%1 - %2").arg(kTituloVisualizacao,
+                                                                        QFileInfo(caminho).fileName()));
+            });
             if (auto* botao = qobject_cast<QToolButton*>(bar->widgetForAction(salvar)))
                 botao->setToolButtonStyle(Qt::ToolButtonTextOnly);
         }
     }
     // The pages need the room: the whole screen, also where no window
     // manager maximises.
-    dialog.setWindowTitle(QStringLiteral("Visualização da Impressão"));
+    dialog.setWindowTitle(kTituloVisualizacao);
     if (const QScreen* screen = m_parent ? m_parent->screen() : QGuiApplication::primaryScreen())
         dialog.setGeometry(screen->availableGeometry());
     dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);

@@ -23,7 +23,7 @@ public:
     QString saveFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
     void printPreview(const std::function<void(QPrinter*)>& paint,
-                      const std::function<void()>& savePdf) override;
+                      const std::function<QString()>& savePdf) override;
 
 private:
     QWidget* m_parent;

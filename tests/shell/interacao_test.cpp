@@ -3,9 +3,11 @@
 
 #include "ui/qtinteraction.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -55,6 +57,37 @@ TEST(InteracaoReal, TheFocusGoesBackWhereItWasAfterEachBox)
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ana"));
     EXPECT_EQ(localizar->text(), QStringLiteral("ana"));
     EXPECT_TRUE(outro->text().isEmpty());
+}
+
+// "Salvar PDF" in the real preview: once the file is written the preview's
+// title names it; a save given up leaves the title as it was.
+TEST(InteracaoReal, ThePreviewNamesThePdfItSaved)
+{
+    struct Caso {
+        QString gravado;
+        QString titulo;
+    };
+    for (const Caso& c : {Caso{QStringLiteral("/tmp/pasta/Listagem 0007.pdf"),
+                               QStringLiteral("Visualização da Impressão - Listagem 0007.pdf")},
+                          Caso{QString(), QStringLiteral("Visualização da Impressão")}}) {
+        QString titulo;
+        QTimer::singleShot(0, [&titulo] {
+            auto* previa = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(previa, nullptr);
+            auto* salvar = previa->findChild<QAction*>(QStringLiteral("salvarPdf"));
+            ASSERT_NE(salvar, nullptr);
+            salvar->trigger();
+            titulo = previa->windowTitle();
+            previa->reject();
+        });
+        int salvos = 0;
+        QtInteraction().printPreview([](QPrinter*) {}, [&salvos, &c] {
+            ++salvos;
+            return c.gravado;
+        });
+        EXPECT_EQ(salvos, 1);
+        EXPECT_EQ(titulo, c.titulo);
+    }
 }
 
 }  // namespace

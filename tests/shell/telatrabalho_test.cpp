@@ -10,6 +10,7 @@
 #include "maintenance/ttabnumedit.h"
 #include "shell/barrastatus.h"
 #include "shell/geometriajanela.h"
+#include "transfer/tfcargaarquivos.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -370,11 +371,36 @@ TEST_F(TelaDeTrabalho, KeyboardAloneTakesTheWorkFromTheTreeToTheAnswerFile)
         EXPECT_TRUE(focoEm(proximo)) << proximo->objectName().toStdString();
     }
 
+    // The draft by its key, from wherever the focus is.
+    interacao.expectNotice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));
+    tecla(janela, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(cad->valoresPendentes());
+
     tecla(janela, Qt::Key_G, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([cad] { return cad->PageControl1->currentWidget() == cad->tblog; }));
     EXPECT_TRUE(focoEm(cad->btnFechar));
     EXPECT_EQ(QDir(pastaGerados()).entryList({QStringLiteral("*_2.REC")}, QDir::Files).size(), 1);
-    EXPECT_TRUE(interacao.shown().isEmpty()) << interacao.shown().join(u'\n').toStdString();
+
+    // F6 back to the tree, down to "Carga Arquivos" and Enter.
+    tecla(janela, Qt::Key_F6);
+    ASSERT_TRUE(focoEm(principal->TVwGeral));
+    EXPECT_EQ(principal->TVwGeral->currentItem()->text(0), QStringLiteral("Manutenção"));
+    tecla(janela, Qt::Key_Down);
+    tecla(janela, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return principal->fcargaarquivos() != nullptr; }));
+    EXPECT_EQ(principal->fcadrecarga(), nullptr);
+    // The keyboard goes with the new window, as it did to the maintenance one.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return principal->fcargaarquivos()->isAncestorOf(QApplication::focusWidget()); }));
+
+    // And out: F6 to the tree, End to "Sair", Enter.
+    tecla(janela, Qt::Key_F6);
+    ASSERT_TRUE(focoEm(principal->TVwGeral));
+    tecla(janela, Qt::Key_End);
+    EXPECT_EQ(principal->TVwGeral->currentItem()->text(0), QStringLiteral("Sair"));
+    tecla(janela, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !principal->isVisible(); }));
+    EXPECT_TRUE(interacao.allConsumed());
 }
 
 }  // namespace

@@ -141,7 +141,7 @@ QString ScriptedInteraction::saveFileName(const QString& caption, const QString&
 }
 
 void ScriptedInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
-                                       const std::function<void()>& savePdf)
+                                       const std::function<QString()>& savePdf)
 {
     Expected e = take(QStringLiteral("printpreview"), QString());
     if (e.captured)

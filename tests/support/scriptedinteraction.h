@@ -32,7 +32,7 @@ public:
     // preview offers: the paint function and the "Salvar PDF" action (empty
     // when not offered), as the operator would use them.
     using DuranteVisualizacao =
-        std::function<void(const std::function<void(QPrinter*)>& paint, const std::function<void()>& savePdf)>;
+        std::function<void(const std::function<void(QPrinter*)>& paint, const std::function<QString()>& savePdf)>;
     ScriptedInteraction& expectPrintPreview(std::function<void(QPrinter*)>* captured = nullptr,
                                             DuranteVisualizacao whileOpen = {});
 
@@ -62,7 +62,7 @@ public:
     QString saveFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
     void printPreview(const std::function<void(QPrinter*)>& paint,
-                      const std::function<void()>& savePdf) override;
+                      const std::function<QString()>& savePdf) override;
 
 private:
     struct Expected {
