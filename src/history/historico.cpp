@@ -2,6 +2,7 @@
 
 #include "codec/lzw.h"
 #include "grid/totaisgrid.h"
+#include "history/indicehistorico.h"
 #include "recharge/camposregistro.h"
 #include "recharge/processamento.h"
 
@@ -139,12 +140,17 @@ void totalizaLote(const ModeloRecarga& modelo, LoteHistorico& lote)
             ++lote.titularesComValor;
 }
 
-std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& gerados)
+std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& gerados, Resumo resumo)
 {
     const QDir dir(pasta);
     const QStringList nomes =
         dir.entryList({QStringLiteral("*") + kExtensaoHistorico}, QDir::Files | QDir::Hidden | QDir::System);
     std::vector<LoteHistorico> lotes(std::size_t(nomes.size()));
+    std::optional<IndiceHistorico> indice;
+    if (resumo == Resumo::Usa)
+        indice.emplace(pasta);
+    // Which batches were read whole (their totals go into the summary).
+    std::vector<char> lidos(std::size_t(nomes.size()), 0);
     // Each batch is read whole to be totalled, ten years of months of
     // 10,000 holders taking about a second on one core. They are
     // independent: read on the machine's cores, each worker reusing one
@@ -162,8 +168,11 @@ std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& g
             else
                 lote.erro =
                     QStringLiteral("%1 is not named as a kept batch").arg(QDir::toNativeSeparators(lote.caminho));
-            if (lote.erro.isEmpty() && carregaHistorico(lote.caminho, *modelo, lote.erro))
+            if (lote.erro.isEmpty() && !(indice && indice->preenche(QFileInfo(lote.caminho), lote))
+                && carregaHistorico(lote.caminho, *modelo, lote.erro)) {
                 totalizaLote(*modelo, lote);
+                lidos[std::size_t(i)] = 1;
+            }
             const QString enviado = lote.resposta.left(lote.resposta.size() - 5) + QStringLiteral("4.REC");
             lote.enviado = QFileInfo(QDir(gerados).filePath(enviado)).isFile();
         }
@@ -176,6 +185,13 @@ std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& g
     trabalho();
     for (std::thread& t : outros)
         t.join();
+    if (indice) {
+        for (std::size_t i = 0; i < lotes.size(); ++i)
+            if (lidos[i])
+                indice->guarda(QFileInfo(lotes[i].caminho), lotes[i]);
+        indice->mantemSo(nomes);
+        indice->grava();
+    }
     std::sort(lotes.begin(), lotes.end(), [](const LoteHistorico& a, const LoteHistorico& b) {
         if (a.nome.geradoEm != b.nome.geradoEm)
             return a.nome.geradoEm > b.nome.geradoEm;

@@ -53,8 +53,12 @@ void totalizaLote(const ModeloRecarga& modelo, LoteHistorico& lote);
 
 // Every ".HIS" of `pasta`, newest first (by the stamp in the name, ties by
 // the name). `gerados`: where a sent answer stands renamed "_4.REC". A file
-// that cannot be read is listed with its error.
-std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& gerados);
+// that cannot be read is listed with its error. With `Resumo::Usa` the
+// totals of batches unchanged since the last listing come from the folder's
+// summary (indicehistorico.h), which is brought up to date.
+enum class Resumo { Ignora, Usa };
+std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& gerados,
+                                          Resumo resumo = Resumo::Ignora);
 
 enum class Situacao { Novo, Saiu, Alterado, Igual };
 // "Novo", "Saiu", "Alterado", "Igual".

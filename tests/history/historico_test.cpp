@@ -1,4 +1,5 @@
 #include "history/historico.h"
+#include "history/indicehistorico.h"
 
 #include "central/dadosdemo.h"
 #include "codec/lzw.h"
@@ -152,6 +153,96 @@ TEST_F(PastaHistorico, ADamagedOrForeignFileIsNamedAndTheOthersStillListed)
     const auto bom = std::find_if(lotes.begin(), lotes.end(), [](const LoteHistorico& l) { return l.erro.isEmpty(); });
     ASSERT_NE(bom, lotes.end());
     EXPECT_EQ(bom->nome.remessa, 7);
+}
+
+// What the listing shows of each batch, to compare a listing through the
+// summary with one that reads every batch.
+QStringList vistos(const std::vector<LoteHistorico>& lotes)
+{
+    QStringList out;
+    for (const LoteHistorico& l : lotes)
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6")
+                   .arg(QFileInfo(l.caminho).fileName())
+                   .arg(l.titularesComValor)
+                   .arg(l.totalValor, 0, 'f', 2)
+                   .arg(l.totalCreditos)
+                   .arg(l.enviado)
+                   .arg(l.erro.isEmpty() ? QStringLiteral("ok") : QStringLiteral("erro"));
+    return out;
+}
+
+// The summary beside the kept batches only saves reading them: after each
+// change to the folder, a listing through it shows what reading every batch
+// shows.
+TEST_F(PastaHistorico, TheSummaryNeverShowsWhatTheBatchesNoLongerSay)
+{
+    ModeloRecarga m = demo(8);
+    const QString a = QStringLiteral("PX_00123_0007_2611101530_2.HIS");
+    const QString b = QStringLiteral("PX_00123_0008_2612101530_2.HIS");
+    m.wRecarga[0].Grupo[0].Valor = 10;
+    guarda(m, a);
+    m.wRecarga[1].Grupo[0].Valor = 20;
+    guarda(m, b);
+    const QString resumo = QDir(historico()).filePath(IndiceHistorico::kNome);
+    const auto confere = [&](const char* passo) {
+        const QStringList inteiros = vistos(listaHistorico(historico(), gerados()));
+        EXPECT_EQ(vistos(listaHistorico(historico(), gerados(), Resumo::Usa)), inteiros) << passo;
+        // Once written, the summary gives the same again.
+        EXPECT_EQ(vistos(listaHistorico(historico(), gerados(), Resumo::Usa)), inteiros) << passo;
+    };
+    confere("first listing");
+    EXPECT_TRUE(QFileInfo(resumo).isFile());
+    EXPECT_EQ(listaHistorico(historico(), gerados()).size(), 2u) << "the summary is no batch";
+
+    // The same name rewritten with other values.
+    m.wRecarga[2].Grupo[0].Valor = 300;
+    guarda(m, b);
+    confere("a batch rewritten");
+
+    // Same size, another time: read again all the same.
+    {
+        QFile tocado(QDir(historico()).filePath(a));
+        ASSERT_TRUE(tocado.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(tocado.setFileTime(QDateTime(QDate(2021, 1, 1), QTime(0, 0)), QFileDevice::FileModificationTime));
+    }
+    confere("a batch touched");
+
+    escreve(QDir(historico()).filePath(b), "damaged");
+    confere("a batch damaged");
+
+    ASSERT_TRUE(QFile::remove(QDir(historico()).filePath(b)));
+    confere("a batch gone");
+
+    for (const QByteArray& estranho :
+         {QByteArray("pluvexa-resumo 1\n") + a.toUtf8() + "\t1\t2\tx\t4\t5\n", QByteArray("lixo\n\n\t\t"),
+          QByteArray()}) {
+        escreve(resumo, estranho);
+        confere("a damaged summary");
+    }
+}
+
+// A summary that lies about a batch (its size and time matching) is the one
+// case it is trusted; one that does not match is not.
+TEST_F(PastaHistorico, ASummaryEntryIsUsedOnlyWhenItMatchesTheFileExactly)
+{
+    const QString a = QStringLiteral("PX_00123_0007_2611101530_2.HIS");
+    guarda(demo(3), a);
+    const QFileInfo arquivo(QDir(historico()).filePath(a));
+    const qint64 quando = arquivo.lastModified().toMSecsSinceEpoch();
+    const QString resumo = QDir(historico()).filePath(IndiceHistorico::kNome);
+    struct Caso {
+        qint64 tamanho;
+        qint64 modificado;
+        bool usado;
+    };
+    for (const Caso& c : {Caso{arquivo.size(), quando, true}, Caso{arquivo.size() + 1, quando, false},
+                          Caso{arquivo.size(), quando + 1, false}}) {
+        escreve(resumo, "pluvexa-resumo 1\n" + a.toUtf8() + '\t' + QByteArray::number(c.tamanho) + '\t'
+                            + QByteArray::number(c.modificado) + "\t777\t1.5\t9\n");
+        const std::vector<LoteHistorico> lotes = listaHistorico(historico(), gerados(), Resumo::Usa);
+        ASSERT_EQ(lotes.size(), 1u);
+        EXPECT_EQ(lotes[0].titularesComValor == 777, c.usado) << c.tamanho << " " << c.modificado;
+    }
 }
 
 TEST(ComparaLotes, EachHolderOfEitherBatchWithItsSituation)

@@ -218,7 +218,7 @@ void Tfhistorico::FormCreate()
     {
         // Years of batches of 10,000 holders take a moment to read.
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_lotes = listaHistorico(pastaHistorico(), pastaGerados());
+        m_lotes = listaHistorico(pastaHistorico(), pastaGerados(), Resumo::Usa);
         QApplication::restoreOverrideCursor();
     }
     sgLotes->clearContents();
