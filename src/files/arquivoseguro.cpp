@@ -178,17 +178,28 @@ QString Gravacao::criaTemporario(const QString& destino, int* descritor)
     return m_itens.back().temporario;
 }
 
-bool Gravacao::escreve(const QString& destino, QByteArrayView dados)
+QString Gravacao::abreTemporario(const QString& destino, conteudo::Saida& saida)
 {
     int fd = -1;
     const QString tmp = criaTemporario(destino, &fd);
     if (tmp.isEmpty())
-        return false;
+        return {};
     // The descriptor of the file just created: no name is looked up again.
-    conteudo::Saida saida;
     Motivo motivo;
-    if (!saida.abre(nativo(tmp), fd, motivo))
-        return falhou(falhaDe(Operacao::Criar, destino, motivo, naoCriou(tmp)));
+    if (!saida.abre(nativo(tmp), fd, motivo)) {
+        falhou(falhaDe(Operacao::Criar, destino, motivo, naoCriou(tmp)));
+        return {};
+    }
+    return tmp;
+}
+
+bool Gravacao::escreve(const QString& destino, QByteArrayView dados)
+{
+    conteudo::Saida saida;
+    const QString tmp = abreTemporario(destino, saida);
+    if (tmp.isEmpty())
+        return false;
+    Motivo motivo;
     if (!saida.grava(dados.data(), std::size_t(dados.size()), motivo) || !saida.fecha(motivo))
         return falhou(falhaDe(Operacao::Gravar, destino, motivo, naoGravou(tmp)));
     return true;
@@ -211,14 +222,11 @@ bool Gravacao::produz(const QString& destino, const std::function<bool(const QSt
 
 bool Gravacao::produzDispositivo(const QString& destino, const std::function<bool(QIODevice&)>& escritor)
 {
-    int fd = -1;
-    const QString tmp = criaTemporario(destino, &fd);
+    conteudo::Saida saida;
+    const QString tmp = abreTemporario(destino, saida);
     if (tmp.isEmpty())
         return false;
-    conteudo::Saida saida;
     Motivo motivo;
-    if (!saida.abre(nativo(tmp), fd, motivo))
-        return falhou(falhaDe(Operacao::Criar, destino, motivo, naoCriou(tmp)));
     DispositivoParte dispositivo(saida);
     dispositivo.open(QIODevice::WriteOnly);
     const bool escrito = escritor(dispositivo);

@@ -41,6 +41,10 @@ class QIODevice;
 
 namespace pluvexa {
 
+namespace conteudo {
+class Saida;
+}
+
 // The windows' words for a failure: "Não foi possível gravar o arquivo
 // <caminho>: disco cheio.", the path as the operator reads it.
 QString textoJanela(const FalhaArquivo& falha);
@@ -106,6 +110,8 @@ private:
     // Checks `destino`, passes the gate and creates its temporary (open in
     // `descritor` when given); empty on failure.
     QString criaTemporario(const QString& destino, int* descritor);
+    // The same, open for writing in `saida`; empty on failure.
+    QString abreTemporario(const QString& destino, conteudo::Saida& saida);
     void desfaz(std::size_t colocados);
 
     Durabilidade m_durabilidade;

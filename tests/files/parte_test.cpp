@@ -14,10 +14,20 @@
 #include <fstream>
 #include <stdexcept>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace pluvexa {
 namespace {
 
 enum class Escritor { Escreve, Falha, Lanca };
+
+#ifdef _WIN32
+constexpr int kSoLeitura = ERROR_WRITE_PROTECT, kEmUso = ERROR_SHARING_VIOLATION;
+#else
+constexpr int kSoLeitura = EROFS, kEmUso = EBUSY;
+#endif
 
 struct Caso {
     const char* nome;
@@ -84,12 +94,12 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"part_cannot_be_created", Escritor::Escreve, 1, 0, parte::Resultado::PassoFalhou,
              "Cannot create a temporary file for \"{F}\". Simulated failure.",
              "Não foi possível criar o arquivo {F}: falha simulada."},
-        Caso{"part_on_a_read_only_disk", Escritor::Escreve, 1, EROFS, parte::Resultado::PassoFalhou,
-             "Cannot create a temporary file for \"{F}\". Read-only file system.",
+        Caso{"part_on_a_read_only_disk", Escritor::Escreve, 1, kSoLeitura, parte::Resultado::PassoFalhou,
+             "Cannot create a temporary file for \"{F}\". ",
              "Não foi possível criar o arquivo {F}: disco somente para leitura."},
         Caso{"rename_fails", Escritor::Escreve, 2, 0, parte::Resultado::PassoFalhou, "Cannot rename file \"{T}",
              "Não foi possível renomear o arquivo {F}: falha simulada."},
-        Caso{"rename_on_a_busy_file", Escritor::Escreve, 2, EBUSY, parte::Resultado::PassoFalhou,
+        Caso{"rename_on_a_busy_file", Escritor::Escreve, 2, kEmUso, parte::Resultado::PassoFalhou,
              "Cannot rename file \"{T}", "Não foi possível renomear o arquivo {F}: arquivo em uso."}),
     [](const auto& info) { return std::string(info.param.nome); });
 
