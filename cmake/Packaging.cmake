@@ -34,24 +34,31 @@ else()
   message(STATUS "rsvg-convert not found: only the scalable icon is installed")
 endif()
 
-# Manual pages, compressed as Debian keeps them. pluvexa-cli's comes from its
-# own --help, so it cannot drift from the program.
-find_program(HELP2MAN help2man)
+# Manual pages, compressed as Debian keeps them. pluvexa-cli's is written
+# from the program's own help (every command's usage, description, exit
+# status, options and arguments), so it cannot drift from it; the tools'
+# tests check that it names every command and option. It carries the date of
+# pluvexa's page, so that a build makes the same page whenever it runs.
 find_program(GZIP gzip REQUIRED)
 set(man_pages "${pkg_out}/pluvexa.1.gz")
 add_custom_command(OUTPUT "${pkg_out}/pluvexa.1.gz"
   COMMAND ${GZIP} -9nc "${pkg_dir}/pluvexa.1" > "${pkg_out}/pluvexa.1.gz"
   DEPENDS "${pkg_dir}/pluvexa.1" VERBATIM)
-if(HELP2MAN)
-  add_custom_command(OUTPUT "${pkg_out}/pluvexa-cli.1.gz"
-    COMMAND ${HELP2MAN} --no-info --no-discard-stderr --section=1
-            "--name=companion command line of the Pluvexa recharge program"
-            "--output=${pkg_out}/pluvexa-cli.1" "$<TARGET_FILE:pluvexa-cli>"
-    COMMAND ${GZIP} -9nf "${pkg_out}/pluvexa-cli.1"
-    DEPENDS pluvexa-cli VERBATIM)
-  list(APPEND man_pages "${pkg_out}/pluvexa-cli.1.gz")
-else()
-  message(STATUS "help2man not found: pluvexa-cli is installed without a manual page")
+if(NOT WIN32)
+  file(STRINGS "${pkg_dir}/pluvexa.1" man_th REGEX "^\\.TH ")
+  string(REGEX MATCH "\"([^\"]*)\"" man_date "${man_th}")
+  set(man_date "${CMAKE_MATCH_1}")
+  add_custom_command(OUTPUT "${pkg_out}/pluvexa-cli.1" "${pkg_out}/pluvexa-cli.1.gz"
+    COMMAND bash "${pkg_dir}/pluvexa-cli-man.sh" "$<TARGET_FILE:pluvexa-cli>" "${PROJECT_VERSION}" "${man_date}"
+            "${pkg_out}/pluvexa-cli.1"
+    COMMAND ${GZIP} -9nc "${pkg_out}/pluvexa-cli.1" > "${pkg_out}/pluvexa-cli.1.gz"
+    DEPENDS pluvexa-cli ${cli_full} "${pkg_dir}/pluvexa-cli-man.sh" VERBATIM)
+  # pluvexa-cli-full is the same command line: its page is pluvexa-cli's.
+  file(WRITE "${pkg_out}/pluvexa-cli-full.1" ".so man1/pluvexa-cli.1\n")
+  add_custom_command(OUTPUT "${pkg_out}/pluvexa-cli-full.1.gz"
+    COMMAND ${GZIP} -9nc "${pkg_out}/pluvexa-cli-full.1" > "${pkg_out}/pluvexa-cli-full.1.gz"
+    DEPENDS "${pkg_out}/pluvexa-cli-full.1" VERBATIM)
+  list(APPEND man_pages "${pkg_out}/pluvexa-cli.1.gz" "${pkg_out}/pluvexa-cli-full.1.gz")
 endif()
 install(FILES ${man_pages} DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 

@@ -28,5 +28,9 @@ desktop-file-validate "$scratch/root/usr/share/applications/pluvexa.desktop"
 test -f "$scratch/root/usr/share/icons/hicolor/scalable/apps/pluvexa.svg"
 test -f "$scratch/root/usr/share/icons/hicolor/48x48/apps/pluvexa.png"
 test -f "$scratch/root/usr/share/man/man1/pluvexa.1.gz"
-zcat "$scratch/root/usr/share/man/man1/pluvexa-cli.1.gz" | grep -q 'seal'
+# pluvexa-cli's page documents every command the installed program lists.
+pagina="$(zcat "$scratch/root/usr/share/man/man1/pluvexa-cli.1.gz")"
+for comando in $("$cli" --help | awk '/^Commands:$/ { d = 1; next } /^$/ { d = 0 } d && /^  [a-z]/ { print $1 }'); do
+  grep -qx ".SS $comando" <<<"$pagina"
+done
 echo "package checked: $(basename "$deb")"

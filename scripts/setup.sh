@@ -9,7 +9,7 @@ packages=(
   libcrypto++-dev libboost-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
-  dpkg-dev lintian desktop-file-utils help2man librsvg2-bin
+  dpkg-dev lintian desktop-file-utils librsvg2-bin
   fonts-liberation2 poppler-utils
   ncompress openssl  # what bench/compare_lzw.sh and compare_envelope.sh time against
 )

@@ -139,6 +139,7 @@ bool Arquivo::Fecha()
     if (!m_saida)
         return true;
     const bool ok = m_saida->conclui();
+    m_falha = m_saida->falha();
     m_saida.reset();
     return ok;
 }

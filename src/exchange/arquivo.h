@@ -11,6 +11,8 @@
 // write). Writing never leaves a half-written file under the final name:
 // the bytes go to a temporary file that takes the name when closed.
 
+#include "files/core/falha.h"
+
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -45,8 +47,10 @@ public:
     // a file not open for writing or a failed write answers false.
     bool Grava(const std::string& texto);
     // True also when no file is open; false when the file could not be
-    // closed (for a written file: it could not take its name).
+    // closed (for a written file: it could not take its name; falha() says
+    // why).
     bool Fecha();
+    const FalhaArquivo& falha() const { return m_falha; }
     // Counts the complete lines from the current position to the end,
     // rewinds to the start of the file and leaves the count in NumLinhas.
     int ContaLinhas();
@@ -63,6 +67,7 @@ private:
     class Entrada;
     std::unique_ptr<Entrada> m_entrada;
     std::unique_ptr<SaidaArquivo> m_saida;
+    FalhaArquivo m_falha;
 };
 
 }  // namespace pluvexa

@@ -5,6 +5,7 @@
 // and the command line only pick one and call exporta(). A new format (a
 // payroll layout, another spreadsheet) is a new class beside exportacsv.h.
 
+#include "files/core/falha.h"
 #include "recharge/modelo.h"
 
 #include <QString>
@@ -28,5 +29,8 @@ public:
 // naming the failed step, when the file could not be written.
 bool exporta(const FormatoExportacao& formato, const ModeloRecarga& modelo, const QString& destino,
              QString* erro = nullptr);
+// The same with the failure as data (the windows' words: textoJanela()).
+bool exporta(const FormatoExportacao& formato, const ModeloRecarga& modelo, const QString& destino,
+             FalhaArquivo* falha);
 
 }  // namespace pluvexa

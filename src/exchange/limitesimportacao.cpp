@@ -26,7 +26,7 @@ QString RecusaImportacao::texto() const
         break;
     }
     return QStringLiteral("Não foi possível criar a pasta de log %1: %2. Nada foi importado.")
-        .arg(caminhoVisivel(caminho), razao);
+        .arg(caminhoVisivel(caminho), QString::fromStdString(emPortugues(razao)));
 }
 
 QString RecusaImportacao::textoIngles() const
@@ -39,8 +39,11 @@ QString RecusaImportacao::textoIngles() const
     case PastaLog:
         break;
     }
+    QString motivo = QString::fromStdString(razao.ingles);
+    if (motivo.endsWith(QLatin1Char('.')))
+        motivo.chop(1);
     return QStringLiteral("cannot create the log folder %1: %2; nothing imported")
-        .arg(QDir::toNativeSeparators(caminho), razao);
+        .arg(QDir::toNativeSeparators(caminho), motivo);
 }
 
 std::optional<RecusaImportacao> grandeDemais(const QString& nomeArquivo)
@@ -81,19 +84,12 @@ std::optional<RecusaImportacao> preparaPastaLog(const QString& pasta)
     std::filesystem::create_directories(caminho, erro);
     if (!erro && std::filesystem::is_directory(caminho, erro))
         return std::nullopt;
-    QString razao;
-    if (!erro || erro == std::errc::file_exists || erro == std::errc::not_a_directory)
-        razao = QStringLiteral("um arquivo ocupa o lugar da pasta");
-    else if (erro == std::errc::permission_denied || erro == std::errc::operation_not_permitted)
-        razao = QStringLiteral("sem permissão");
-    else if (erro == std::errc::no_space_on_device)
-        razao = QStringLiteral("disco cheio");
-    else if (erro == std::errc::read_only_file_system)
-        razao = QStringLiteral("disco somente para leitura");
-    else
-        razao = QStringLiteral("erro do sistema %1: %2")
-                    .arg(erro.value())
-                    .arg(QString::fromLocal8Bit(erro.message().c_str()));
+    // A file under the folder's name (or one of its parents') is said as
+    // such; any other reason is the system's.
+    const bool ocupado = !erro || erro == std::errc::file_exists || erro == std::errc::not_a_directory;
+    const pluvexa::Motivo razao = ocupado ? pluvexa::Motivo::proprio("A file stands where the folder should be.",
+                                                            "um arquivo ocupa o lugar da pasta")
+                                          : pluvexa::Motivo::sistema(erro.value());
     return RecusaImportacao{RecusaImportacao::PastaLog, 0, pasta, razao};
 }
 

@@ -7,6 +7,8 @@
 // So such a file is refused before anything is logged, and the log's
 // folder is checked before anything is imported.
 
+#include "files/core/falha.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -22,7 +24,7 @@ struct RecusaImportacao {
     enum Motivo { GrandeDemaisBytes, GrandeDemaisLinhas, PastaLog } motivo;
     std::int64_t quantidade = 0;  // bytes or lines
     QString caminho;              // the log folder, for PastaLog
-    QString razao;                // the system's reason, for PastaLog (English)
+    pluvexa::Motivo razao;        // why it could not be made, for PastaLog
 
     // For the operator: "Arquivo grande demais: <n> linhas (máximo 100.000)",
     // "… <n> MB (máximo 16 MB)", "Não foi possível criar a pasta de log …".

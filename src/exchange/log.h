@@ -27,8 +27,9 @@ public:
     bool Erro(const std::string& texto) { return grava("  *** Erro: ", texto, ""); }
     bool Info(const std::string& texto) { return grava("      Info: ", texto, ""); }
     bool Destaque(const std::string& texto) { return grava(" +------  ", texto, "  -----+"); }
-    // False when the log could not be put under its name.
+    // False when the log could not be put under its name; falha() says why.
     bool Fecha() { return Arq.Fecha(); }
+    const FalhaArquivo& falha() const { return Arq.falha(); }
 
 private:
     bool grava(const char* marca, const std::string& texto, const char* fim);

@@ -1,5 +1,6 @@
 #include "exchange/recargaexterna.h"
 
+#include "files/arquivoseguro.h"
 #include "files/pastastrabalho.h"
 #include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"
@@ -133,11 +134,12 @@ bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
     log.Destaque(bytes(QStringLiteral("Fim do Log de importação da recarga")));
     const bool logGravado = log.Fecha();
     if (aoAvisar) {
-        // The log could not take its name (disk full, folder gone): say so
-        // rather than point the operator at a file that is not there.
-        aoAvisar((logGravado ? QStringLiteral("Log da operação gerado em \n")
-                             : QStringLiteral("Não foi possível gravar o log da operação em \n"))
-                 + caminhoVisivel(caminho));
+        // The log could not take its name (disk full, folder gone): say so,
+        // and why, rather than point the operator at a file that is not there.
+        const QString lugar = caminhoVisivel(caminho);
+        aoAvisar(logGravado ? QStringLiteral("Log da operação gerado em \n") + lugar
+                            : QStringLiteral("Não foi possível gravar o log da operação em \n") + lugar
+                                  + QLatin1Char('\n') + textoJanela(log.falha()));
     }
     return TotalErros == 0 && logGravado;
 }

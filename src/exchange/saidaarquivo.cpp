@@ -29,7 +29,7 @@ bool SaidaArquivo::conclui()
         return true;
     m_aberto = false;
     const bool ok = gravaArquivo(m_nome, QByteArrayView(m_dados.data(), qsizetype(m_dados.size())),
-                                 Durabilidade::Duravel);
+                                 Durabilidade::Duravel, &m_falha);
     m_dados.clear();
     return ok;
 }

@@ -5,6 +5,8 @@
 // whose loss costs the operator the record of what was imported). A failure
 // at any step leaves an earlier file of that name as it was.
 
+#include "files/core/falha.h"
+
 #include <QString>
 #include <string>
 
@@ -15,11 +17,13 @@ public:
     // False when the file's folder is missing or cannot be written.
     bool abre(const QString& nome);
     bool grava(const std::string& bytes);
-    // Puts the file under its name; false when that failed.
+    // Puts the file under its name; false when that failed, falha() saying why.
     bool conclui();
+    const FalhaArquivo& falha() const { return m_falha; }
 
 private:
     QString m_nome;
+    FalhaArquivo m_falha;
     std::string m_dados;
     bool m_aberto = false;
 };

@@ -1,17 +1,31 @@
 #include "files/arquivoseguro.h"
 
 #include "files/conferencia.h"
+#include "files/core/conteudo.h"
+#include "files/core/parte.h"
 #include "files/core/temporario.h"
+#include "files/pastastrabalho.h"
 #include "files/sistema.h"
 
-#include <QFile>
 #include <QFileInfo>
+#include <QIODevice>
 #include <algorithm>
 #include <set>
 
 namespace pluvexa {
 
 using namespace sistema;
+
+QString textoJanela(const FalhaArquivo& falha)
+{
+    const QString caminho = caminhoVisivel(QString::fromStdString(falha.arquivo));
+    return QString::fromStdString(frase(falha.operacao, caminho.toStdString(), falha.motivo, falha.pasta));
+}
+
+QString textoIngles(const FalhaArquivo& falha)
+{
+    return QString::fromStdString(falha.mensagem);
+}
 
 namespace {
 
@@ -20,22 +34,43 @@ QString pastaDe(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
+// The command line's words for a temporary that could not be opened or
+// written; the reason follows.
+QString naoCriou(const QString& temporario)
+{
+    return QStringLiteral("Cannot create file %1.").arg(visivel(temporario));
+}
+
+QString naoGravou(const QString& temporario)
+{
+    return QStringLiteral("Cannot write file %1.").arg(visivel(temporario));
+}
+
+// Copies the content of the regular file `origem` into the temporary
+// `destino` just created (open in `descritor` when >= 0), and closes it.
+bool copiaConteudo(const QString& origem, const QString& destino, int descritor, Motivo& motivo, bool& naOrigem)
+{
+    naOrigem = false;
+    conteudo::Saida saida;
+    if (!saida.abre(nativo(destino), descritor, motivo))
+        return false;
+    return conteudo::copia(nativo(origem), saida, motivo, naOrigem) && saida.fecha(motivo);
+}
+
 // The old file kept aside while a group is put in place, so that it can
 // come back if the group cannot be completed: a second name (a hard link
 // costs nothing) or, on a file system without them, a copy; either is a
 // temporary of this run.
-QString guardaAnterior(const QString& final, QString& motivo)
+QString guardaAnterior(const QString& final, Motivo& motivo)
 {
-    std::string razao;
-    std::string copia = temporario::ligacao(nativo(final), razao);
+    std::string copia = temporario::ligacao(nativo(final), motivo);
     if (copia.empty()) {
         int fd = -1;
-        copia = temporario::cria(nativo(final), razao, &fd);
-        if (copia.empty()) {
-            motivo = QString::fromStdString(razao);
+        copia = temporario::cria(nativo(final), motivo, &fd);
+        if (copia.empty())
             return {};
-        }
-        if (!copiaConteudo(final, deNativo(copia), fd, motivo)) {
+        bool naOrigem = false;
+        if (!copiaConteudo(final, deNativo(copia), fd, motivo, naOrigem)) {
             temporario::remove(copia);
             return {};
         }
@@ -43,13 +78,44 @@ QString guardaAnterior(const QString& final, QString& motivo)
     return deNativo(copia);
 }
 
+// A device over a temporary just created: the bytes go to the system as
+// they come, and the first one it cannot take fails this write and every
+// later one, the reason kept.
+class DispositivoParte final : public QIODevice {
+public:
+    explicit DispositivoParte(conteudo::Saida& saida) : m_saida(saida) {}
+    bool isSequential() const override { return true; }
+    // Why a write failed; codigo 0 and ingles empty while none did.
+    const Motivo& motivo() const { return m_motivo; }
+    bool falhou() const { return m_falhou; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* dados, qint64 tamanho) override
+    {
+        if (m_falhou)
+            return -1;
+        if (!m_saida.grava(dados, std::size_t(tamanho), m_motivo)) {
+            m_falhou = true;
+            return -1;
+        }
+        return tamanho;
+    }
+
+private:
+    conteudo::Saida& m_saida;
+    Motivo m_motivo;
+    bool m_falhou = false;
+};
+
 }  // namespace
 
 // --- FalhasArquivo ---------------------------------------------------------
 
-FalhasArquivo::FalhasArquivo(int falhaNa)
+FalhasArquivo::FalhasArquivo(int falhaNa, int codigo)
 {
     m_contagem.falhaNa = falhaNa;
+    m_contagem.codigo = codigo;
     portao::instala(&m_contagem);
 }
 
@@ -81,50 +147,61 @@ Gravacao::~Gravacao()
     descarta();
 }
 
-bool Gravacao::falha(const QString& mensagem)
+bool Gravacao::falhou(const FalhaArquivo& falha)
 {
-    if (m_erro.isEmpty())
-        m_erro = mensagem;
+    if (!m_falha.houve())
+        m_falha = falha;
     return false;
 }
 
 QString Gravacao::criaTemporario(const QString& destino, int* descritor)
 {
     m_itens.push_back({destino, {}, {}});
-    QString recusa;
-    if (confereSaida(destino, &recusa) != especie::Estado::Aceito) {
-        falha(recusa);
+    Motivo motivo;
+    if (const especie::Estado estado = especie::saida(nativo(destino), motivo); estado != especie::Estado::Aceito) {
+        FalhaArquivo recusa = especie::falha(estado, nativo(destino), motivo, true);
+        recusa.arquivo = destino.toStdString();
+        falhou(recusa);
         return {};
     }
+    const QString criacao = QStringLiteral("Cannot create a temporary file for %1.").arg(visivel(destino));
     if (!FalhasArquivo::permite("write", destino)) {
-        falha(QStringLiteral("Cannot create a temporary file for %1. %2").arg(visivel(destino), kSimulada));
+        falhou(falhaDe(Operacao::Criar, destino, portao::motivo(), criacao));
         return {};
     }
-    std::string motivo;
     const std::string criado = temporario::cria(nativo(destino), motivo, descritor);
     if (criado.empty()) {
-        falha(QStringLiteral("Cannot create a temporary file for %1. %2")
-                  .arg(visivel(destino), QString::fromStdString(motivo)));
+        falhou(falhaDe(Operacao::Criar, destino, motivo, criacao));
         return {};
     }
     m_itens.back().temporario = deNativo(criado);
     return m_itens.back().temporario;
 }
 
-bool Gravacao::escreve(const QString& destino, QByteArrayView dados)
+QString Gravacao::abreTemporario(const QString& destino, conteudo::Saida& saida)
 {
     int fd = -1;
     const QString tmp = criaTemporario(destino, &fd);
     if (tmp.isEmpty())
-        return false;
-    QFile f;
+        return {};
     // The descriptor of the file just created: no name is looked up again.
-    const bool aberto = fd >= 0 ? f.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
-                                : f.open(QIODevice::WriteOnly | QIODevice::ExistingOnly);
-    if (!aberto)
-        return falha(QStringLiteral("Cannot create file %1. %2").arg(visivel(tmp), f.errorString()));
-    if (f.write(dados.data(), dados.size()) != dados.size() || !f.flush())
-        return falha(QStringLiteral("Cannot write file %1. %2").arg(visivel(tmp), f.errorString()));
+    Motivo motivo;
+    if (!saida.abre(nativo(tmp), fd, motivo)) {
+        falhou(falhaDe(Operacao::Criar, destino, motivo, naoCriou(tmp)));
+        return {};
+    }
+    return tmp;
+}
+
+bool Gravacao::escreve(const QString& destino, QByteArrayView dados)
+{
+    conteudo::Saida saida;
+    const QString tmp = abreTemporario(destino, saida);
+    if (tmp.isEmpty())
+        return false;
+    Motivo motivo;
+    if (!saida.grava(dados.data(), std::size_t(dados.size()), motivo) || !saida.fecha(motivo))
+        return falhou(falhaDe(Operacao::Gravar, destino, motivo, naoGravou(tmp)));
     return true;
 }
 
@@ -133,50 +210,79 @@ bool Gravacao::produz(const QString& destino, const std::function<bool(const QSt
     const QString tmp = criaTemporario(destino, nullptr);
     if (tmp.isEmpty())
         return false;
+    limpaCodigo();
     if (!escritor(tmp)) {
+        const Motivo motivo = parte::motivoDoEscritor();
         temporario::remove(nativo(tmp));
         m_itens.back().temporario.clear();
-        return falha(QStringLiteral("Cannot write file %1.").arg(visivel(tmp)));
+        return falhou(falhaDe(Operacao::Gravar, destino, motivo, naoGravou(tmp)));
     }
     return true;
 }
 
+bool Gravacao::produzDispositivo(const QString& destino, const std::function<bool(QIODevice&)>& escritor)
+{
+    conteudo::Saida saida;
+    const QString tmp = abreTemporario(destino, saida);
+    if (tmp.isEmpty())
+        return false;
+    Motivo motivo;
+    DispositivoParte dispositivo(saida);
+    dispositivo.open(QIODevice::WriteOnly);
+    const bool escrito = escritor(dispositivo);
+    dispositivo.close();
+    if (!dispositivo.falhou() && escrito && saida.fecha(motivo))
+        return true;
+    if (dispositivo.falhou())
+        motivo = dispositivo.motivo();
+    else if (!escrito)
+        motivo = Motivo::proprio({}, "o conteúdo não pôde ser gerado");
+    saida.fecha(motivo);
+    temporario::remove(nativo(tmp));
+    m_itens.back().temporario.clear();
+    return falhou(falhaDe(Operacao::Gravar, destino, motivo, naoGravou(tmp)));
+}
+
 bool Gravacao::copia(const QString& origem, const QString& destino)
 {
-    QString recusa;
-    if (confereEntrada(origem, &recusa) != especie::Estado::Aceito) {
+    Motivo motivo;
+    if (const especie::Estado estado = especie::entrada(nativo(origem), motivo); estado != especie::Estado::Aceito) {
         m_itens.push_back({destino, {}, {}});
-        return falha(recusa);
+        FalhaArquivo recusa = especie::falha(estado, nativo(origem), motivo, false);
+        recusa.arquivo = origem.toStdString();
+        return falhou(recusa);
     }
     int fd = -1;
     const QString tmp = criaTemporario(destino, &fd);
     if (tmp.isEmpty())
         return false;
-    QString motivo;
-    if (!copiaConteudo(origem, tmp, fd, motivo))
-        return falha(QStringLiteral("Cannot copy file %1 to %2. %3").arg(visivel(origem), visivel(tmp), motivo));
+    bool naOrigem = false;
+    if (!copiaConteudo(origem, tmp, fd, motivo, naOrigem))
+        return falhou(falhaDe(naOrigem ? Operacao::Ler : Operacao::Copiar, naOrigem ? origem : destino, motivo,
+                              QStringLiteral("Cannot copy file %1 to %2.").arg(visivel(origem), visivel(tmp))));
     return true;
 }
 
 bool Gravacao::confirma()
 {
-    if (!m_erro.isEmpty()) {
+    if (m_falha.houve()) {
         descarta();
         return false;
     }
     const bool duravel = m_durabilidade == Durabilidade::Duravel;
-    QString motivo;
-    auto falhaPasso = [&](const char* texto, const QString& path) {
-        falha(QStringLiteral("%1 %2. %3").arg(QString::fromLatin1(texto), visivel(path), motivo));
+    Motivo motivo;
+    auto falhaPasso = [&](Operacao operacao, const char* texto, const QString& path, const QString& arquivo) {
+        falhou(falhaDe(operacao, arquivo, motivo,
+                       QStringLiteral("%1 %2.").arg(QString::fromLatin1(texto), visivel(path))));
         desfaz(0);
         return false;
     };
 
     if (duravel)
         for (const Item& item : m_itens) {
-            motivo = kSimulada;
+            motivo = portao::motivo();
             if (!FalhasArquivo::permite("flush", item.temporario) || !descarregaArquivo(item.temporario, motivo))
-                return falhaPasso("Cannot flush file", item.temporario);
+                return falhaPasso(Operacao::Gravar, "Cannot flush file", item.temporario, item.destino);
         }
 
     // A single file replaces the old one in one step; a group keeps the old
@@ -185,45 +291,55 @@ bool Gravacao::confirma()
         for (Item& item : m_itens) {
             if (!QFileInfo(item.destino).isFile())
                 continue;
-            motivo = kSimulada;
+            motivo = portao::motivo();
             if (FalhasArquivo::permite("keep", item.destino))
                 item.anterior = guardaAnterior(item.destino, motivo);
             if (item.anterior.isEmpty())
-                return falhaPasso("Cannot keep a copy of file", item.destino);
+                return falhaPasso(Operacao::Copiar, "Cannot keep a copy of file", item.destino, item.destino);
         }
 
     std::reverse(m_itens.begin(), m_itens.end());
     for (std::size_t i = 0; i < m_itens.size(); ++i) {
         Item& item = m_itens[i];
-        motivo = kSimulada;
-        QString recusa;
-        if (!temporario::intacto(nativo(item.temporario)))
-            motivo = QStringLiteral("It was replaced while being written.");
-        else if (confereSaida(item.destino, &recusa) != especie::Estado::Aceito)
-            motivo = recusa + QLatin1Char('.');
-        else if (FalhasArquivo::permite("rename", item.destino) && trocaNome(item.temporario, item.destino, motivo)) {
+        motivo = portao::motivo();
+        if (!temporario::intacto(nativo(item.temporario))) {
+            motivo = Motivo::proprio("It was replaced while being written.", "foi substituído enquanto era gravado");
+        } else if (const especie::Estado estado = especie::saida(nativo(item.destino), motivo);
+                   estado != especie::Estado::Aceito) {
+            const FalhaArquivo recusa = especie::falha(estado, nativo(item.destino), motivo, true);
+            motivo = recusa.motivo;
+            motivo.ingles = recusa.mensagem + '.';
+        } else if (!FalhasArquivo::permite("rename", item.destino)) {
+            motivo = portao::motivo();
+        } else if (trocaNome(item.temporario, item.destino, motivo)) {
             temporario::esquece(nativo(item.temporario));
             item.temporario.clear();
             continue;
         }
-        falha(QStringLiteral("Cannot rename file %1 to %2. %3")
-                  .arg(visivel(item.temporario), visivel(item.destino), motivo));
+        falhou(falhaDe(Operacao::Renomear, item.destino, motivo,
+                       QStringLiteral("Cannot rename file %1 to %2.")
+                           .arg(visivel(item.temporario), visivel(item.destino))));
         desfaz(i);
         return false;
     }
 
     // Every new file now stands complete. A folder that cannot be flushed
     // is reported, so that the caller deletes nothing older, but the files
-    // stay: a single file's old content is already gone.
+    // stay: a single file's old content is already gone. The operator hears
+    // of it as a file of that folder not written.
     bool ok = true;
     if (duravel) {
         std::set<QString> pastas;
         for (const Item& item : m_itens)
             pastas.insert(pastaDe(item.destino));
         for (const QString& pasta : pastas) {
-            motivo = kSimulada;
-            if (ok && (!FalhasArquivo::permite("flush folder", pasta) || !descarregaPasta(pasta, motivo)))
-                ok = falha(QStringLiteral("Cannot flush folder %1. %2").arg(visivel(pasta), motivo));
+            motivo = portao::motivo();
+            if (ok && (!FalhasArquivo::permite("flush folder", pasta) || !descarregaPasta(pasta, motivo))) {
+                const auto item = std::find_if(m_itens.begin(), m_itens.end(),
+                                               [&](const Item& i) { return pastaDe(i.destino) == pasta; });
+                ok = falhou(falhaDe(Operacao::Gravar, item->destino, motivo,
+                                    QStringLiteral("Cannot flush folder %1.").arg(visivel(pasta))));
+            }
         }
     }
     for (const Item& item : m_itens)
@@ -235,7 +351,7 @@ bool Gravacao::confirma()
 
 void Gravacao::desfaz(std::size_t colocados)
 {
-    QString motivo;
+    Motivo motivo;
     for (std::size_t i = 0; i < colocados; ++i) {
         Item& item = m_itens[i];
         if (!item.anterior.isEmpty()) {
@@ -267,17 +383,40 @@ void Gravacao::descarta()
 
 ArquivoTemporario::ArquivoTemporario(const QString& vizinho)
 {
+    const QString criacao = QStringLiteral("Cannot create a temporary file for %1.").arg(visivel(vizinho));
+    // The operator hears of the temporary itself, in the folder it needed.
+    std::string tentado = temporario::nome(nativo(vizinho));
     if (!FalhasArquivo::permite("scratch", vizinho)) {
-        m_erro = QStringLiteral("Cannot create a temporary file for %1. %2").arg(visivel(vizinho), kSimulada);
+        m_falha = falhaDe(Operacao::Criar, deNativo(tentado), portao::motivo(), criacao);
         return;
     }
-    std::string motivo;
-    const std::string criado = temporario::cria(nativo(vizinho), motivo);
+    Motivo motivo;
+    const std::string criado = temporario::cria(nativo(vizinho), motivo, nullptr, &tentado);
     if (criado.empty())
-        m_erro = QStringLiteral("Cannot create a temporary file for %1. %2")
-                     .arg(visivel(vizinho), QString::fromStdString(motivo));
+        m_falha = falhaDe(Operacao::Criar, deNativo(tentado), motivo, criacao);
     else
         m_caminho = deNativo(criado);
+}
+
+bool ArquivoTemporario::grava(QByteArrayView dados)
+{
+    conteudo::Saida saida;
+    Motivo motivo;
+    if (!saida.abre(nativo(m_caminho), -1, motivo) || !saida.grava(dados.data(), std::size_t(dados.size()), motivo)
+        || !saida.fecha(motivo)) {
+        m_falha = falhaDe(Operacao::Gravar, m_caminho, motivo, naoGravou(m_caminho));
+        return false;
+    }
+    return true;
+}
+
+bool ArquivoTemporario::produz(const std::function<bool(const QString&)>& escritor)
+{
+    limpaCodigo();
+    if (escritor(m_caminho))
+        return true;
+    m_falha = falhaDe(Operacao::Gravar, m_caminho, parte::motivoDoEscritor(), naoGravou(m_caminho));
+    return false;
 }
 
 ArquivoTemporario::~ArquivoTemporario()
@@ -290,54 +429,109 @@ ArquivoTemporario::~ArquivoTemporario()
 
 namespace {
 
-bool responde(bool ok, const QString& mensagem, QString* erro)
+bool responde(bool ok, const FalhaArquivo& falha, QString* erro)
 {
     if (!ok && erro)
-        *erro = mensagem;
+        *erro = textoIngles(falha);
     return ok;
+}
+
+bool responde(bool ok, const FalhaArquivo& falha, FalhaArquivo* destino)
+{
+    if (!ok && destino)
+        *destino = falha;
+    return ok;
+}
+
+template <typename Saida>
+bool grava(const QString& destino, QByteArrayView dados, Durabilidade durabilidade, Saida* saida)
+{
+    Gravacao g(durabilidade);
+    const bool ok = g.escreve(destino, dados) && g.confirma();
+    return responde(ok, g.falha(), saida);
+}
+
+template <typename Saida>
+bool copiaUm(const QString& origem, const QString& destino, Durabilidade durabilidade, Saida* saida)
+{
+    Gravacao g(durabilidade);
+    const bool ok = g.copia(origem, destino) && g.confirma();
+    return responde(ok, g.falha(), saida);
+}
+
+FalhaArquivo apagaUm(const QString& caminho)
+{
+    const QString mensagem = QStringLiteral("Cannot delete file %1.").arg(visivel(caminho));
+    if (!FalhasArquivo::permite("remove", caminho))
+        return falhaDe(Operacao::Apagar, caminho, portao::motivo(), mensagem);
+    Motivo motivo;
+    if (apaga(caminho, motivo))
+        return {};
+    return falhaDe(Operacao::Apagar, caminho, motivo, mensagem);
+}
+
+FalhaArquivo moveUm(const QString& origem, const QString& destino, Durabilidade durabilidade)
+{
+    const QString mensagem = QStringLiteral("Cannot move file %1 to %2.").arg(visivel(origem), visivel(destino));
+    if (!FalhasArquivo::permite("move", origem))
+        return falhaDe(Operacao::Renomear, origem, portao::motivo(), mensagem);
+    Motivo motivo;
+    if (!mudaNome(origem, destino, motivo))  // never replaces
+        return falhaDe(Operacao::Renomear, origem, motivo, mensagem);
+    if (durabilidade == Durabilidade::Duravel)
+        for (const QString& pasta : {pastaDe(destino), pastaDe(origem)}) {
+            motivo = portao::motivo();
+            if (!FalhasArquivo::permite("flush folder", pasta) || !descarregaPasta(pasta, motivo))
+                return falhaDe(Operacao::Renomear, origem, motivo,
+                               QStringLiteral("Cannot flush folder %1.").arg(visivel(pasta)));
+        }
+    return {};
 }
 
 }  // namespace
 
 bool gravaArquivo(const QString& destino, QByteArrayView dados, Durabilidade durabilidade, QString* erro)
 {
-    Gravacao g(durabilidade);
-    const bool ok = g.escreve(destino, dados) && g.confirma();
-    return responde(ok, g.erro(), erro);
+    return grava(destino, dados, durabilidade, erro);
+}
+
+bool gravaArquivo(const QString& destino, QByteArrayView dados, Durabilidade durabilidade, FalhaArquivo* falha)
+{
+    return grava(destino, dados, durabilidade, falha);
 }
 
 bool copiaArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade, QString* erro)
 {
-    Gravacao g(durabilidade);
-    const bool ok = g.copia(origem, destino) && g.confirma();
-    return responde(ok, g.erro(), erro);
+    return copiaUm(origem, destino, durabilidade, erro);
+}
+
+bool copiaArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade, FalhaArquivo* falha)
+{
+    return copiaUm(origem, destino, durabilidade, falha);
 }
 
 bool removeArquivo(const QString& caminho, QString* erro)
 {
-    if (!FalhasArquivo::permite("remove", caminho))
-        return responde(false, QStringLiteral("Cannot delete file %1. %2").arg(visivel(caminho), kSimulada), erro);
-    QFile f(caminho);
-    if (f.remove() || !QFileInfo::exists(caminho))
-        return true;
-    return responde(false, QStringLiteral("Cannot delete file %1. %2").arg(visivel(caminho), f.errorString()), erro);
+    const FalhaArquivo f = apagaUm(caminho);
+    return responde(!f.houve(), f, erro);
+}
+
+bool removeArquivo(const QString& caminho, FalhaArquivo* falha)
+{
+    const FalhaArquivo f = apagaUm(caminho);
+    return responde(!f.houve(), f, falha);
 }
 
 bool moveArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade, QString* erro)
 {
-    const QString mensagem = QStringLiteral("Cannot move file %1 to %2.").arg(visivel(origem), visivel(destino));
-    if (!FalhasArquivo::permite("move", origem))
-        return responde(false, mensagem + QLatin1Char(' ') + kSimulada, erro);
-    QFile f(origem);
-    if (QFileInfo::exists(destino) || QFileInfo(destino).isSymLink() || !f.rename(destino))  // never replaces
-        return responde(false, mensagem + QLatin1Char(' ') + f.errorString(), erro);
-    if (durabilidade == Durabilidade::Duravel) {
-        QString motivo = kSimulada;
-        for (const QString& pasta : {pastaDe(destino), pastaDe(origem)})
-            if (!FalhasArquivo::permite("flush folder", pasta) || !descarregaPasta(pasta, motivo))
-                return responde(false, QStringLiteral("Cannot flush folder %1. %2").arg(visivel(pasta), motivo), erro);
-    }
-    return true;
+    const FalhaArquivo f = moveUm(origem, destino, durabilidade);
+    return responde(!f.houve(), f, erro);
+}
+
+bool moveArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade, FalhaArquivo* falha)
+{
+    const FalhaArquivo f = moveUm(origem, destino, durabilidade);
+    return responde(!f.houve(), f, falha);
 }
 
 }  // namespace pluvexa

@@ -22,7 +22,13 @@
 // Operations that can fail, each counted once by FalhasArquivo: writing a
 // temporary, flushing it, keeping the old file aside (groups only),
 // renaming, flushing a folder, removing, moving, copying.
+//
+// A failure is kept as data (FalhaArquivo, files/core/falha.h): what could
+// not be done to which file, and why, the system's error number included.
+// The command line prints its English sentence (erro(), or a QString*
+// argument); the windows show textoJanela()'s Portuguese one.
 
+#include "files/core/falha.h"
 #include "files/core/portao.h"
 
 #include <QByteArrayView>
@@ -31,7 +37,19 @@
 #include <functional>
 #include <vector>
 
+class QIODevice;
+
 namespace pluvexa {
+
+namespace conteudo {
+class Saida;
+}
+
+// The windows' words for a failure: "Não foi possível gravar o arquivo
+// <caminho>: disco cheio.", the path as the operator reads it.
+QString textoJanela(const FalhaArquivo& falha);
+// The command line's: "Cannot write file \"<path>\". No space left on device."
+QString textoIngles(const FalhaArquivo& falha);
 
 enum class Durabilidade {
     Comum,    // the input remains (CLI outputs): no flush
@@ -49,10 +67,18 @@ public:
 
     // Writes `dados` as the new content of `destino`, into its temporary.
     bool escreve(const QString& destino, QByteArrayView dados);
-    // For writers that take a path (the coder, the envelope, a printer):
-    // `escritor` writes the new, empty temporary at the path it is given
-    // and answers whether it succeeded. A failed temporary is deleted.
+    // For writers that take a path (the coder, the envelope): `escritor`
+    // writes the new, empty temporary at the path it is given and answers
+    // whether it succeeded. A failed temporary is deleted. A writer that
+    // fails is taken to have met the device's error when the system reports
+    // one a write meets (a full disk), else to have failed for its own
+    // reasons (falha().motivo.codigo is then 0).
     bool produz(const QString& destino, const std::function<bool(const QString& temporario)>& escritor);
+    // For writers that take a device (a PDF writer): `escritor` writes into
+    // `saida`, open for writing on the new temporary. A byte the device
+    // cannot take (a full disk) fails it, with the system's reason, even
+    // when the writer does not look; otherwise the writer's answer counts.
+    bool produzDispositivo(const QString& destino, const std::function<bool(QIODevice& saida)>& escritor);
 
     // Copies the content of the regular file `origem` as the new content of
     // `destino`; the copy must have the size the source had.
@@ -68,8 +94,10 @@ public:
     // Deletes the temporaries not yet put in place.
     void descarta();
 
-    // The first failure, naming the file: "Cannot write file ...".
-    const QString& erro() const { return m_erro; }
+    // The first failure, naming the file: "Cannot write file ..." (the
+    // command line's words), and as data.
+    QString erro() const { return textoIngles(m_falha); }
+    const FalhaArquivo& falha() const { return m_falha; }
     bool vazia() const { return m_itens.empty(); }
 
 private:
@@ -78,15 +106,17 @@ private:
         QString temporario;  // the new content until it is put in place
         QString anterior;    // the old file kept aside while a group is put in place
     };
-    bool falha(const QString& mensagem);
+    bool falhou(const FalhaArquivo& falha);
     // Checks `destino`, passes the gate and creates its temporary (open in
     // `descritor` when given); empty on failure.
     QString criaTemporario(const QString& destino, int* descritor);
+    // The same, open for writing in `saida`; empty on failure.
+    QString abreTemporario(const QString& destino, conteudo::Saida& saida);
     void desfaz(std::size_t colocados);
 
     Durabilidade m_durabilidade;
     std::vector<Item> m_itens;
-    QString m_erro;
+    FalhaArquivo m_falha;
 };
 
 // A scratch file of one operation (the packing's plain text and compressed
@@ -102,39 +132,56 @@ public:
 
     bool criado() const { return !m_caminho.isEmpty(); }
     const QString& caminho() const { return m_caminho; }
-    // Why it could not be created: "Cannot create a temporary file for ...".
-    const QString& erro() const { return m_erro; }
+    // Why it could not be created ("Cannot create a temporary file for
+    // ..."; as data, naming the temporary that could not be created), or
+    // why grava() or produz() failed.
+    QString erro() const { return textoIngles(m_falha); }
+    const FalhaArquivo& falha() const { return m_falha; }
+
+    // Writes `dados` as its whole content.
+    bool grava(QByteArrayView dados);
+    // Runs a writer that takes a path (the coder, the envelope) on it. When
+    // the writer fails, falha() holds the device's error it met (a full
+    // disk: motivo.codigo set), or no system error when it failed for its
+    // own reasons, which the caller tells.
+    bool produz(const std::function<bool(const QString& caminho)>& escritor);
 
 private:
     QString m_caminho;
-    QString m_erro;
+    FalhaArquivo m_falha;
 };
 
 // One file, written and put in place as above. `erro` (when given) receives
-// the failure.
+// the failure in the command line's words, `falha` as data.
 bool gravaArquivo(const QString& destino, QByteArrayView dados, Durabilidade durabilidade,
                   QString* erro = nullptr);
+bool gravaArquivo(const QString& destino, QByteArrayView dados, Durabilidade durabilidade, FalhaArquivo* falha);
 
 // Copies the regular file `origem` to `destino` through a temporary that is
 // flushed (when durable) and compared in size with the source before it is
-// put in place.
+// put in place. A source that cannot be read fails as reading it (Ler,
+// naming `origem`); the rest as steps on `destino`.
 bool copiaArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade,
                   QString* erro = nullptr);
+bool copiaArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade, FalhaArquivo* falha);
 
 // Deletes a file. A file that is not there is no failure.
 bool removeArquivo(const QString& caminho, QString* erro = nullptr);
+bool removeArquivo(const QString& caminho, FalhaArquivo* falha);
 
 // Moves (renames) `origem` to `destino`, which must not exist: an existing
 // file there is never replaced. Durable: both folders are flushed.
 bool moveArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade,
                  QString* erro = nullptr);
+bool moveArquivo(const QString& origem, const QString& destino, Durabilidade durabilidade, FalhaArquivo* falha);
 
 // Counts the layer's operations while it lives and, when `falhaNa` > 0,
-// makes the falhaNa-th one (from 1) fail without doing anything. One at a
-// time; for tests.
+// makes the falhaNa-th one (from 1) fail without doing anything, as the
+// system's error `codigo` would (an errno, GetLastError on Windows; 0:
+// "Simulated failure."). One at a time; for tests.
 class FalhasArquivo {
 public:
-    explicit FalhasArquivo(int falhaNa = 0);
+    explicit FalhasArquivo(int falhaNa = 0, int codigo = 0);
     ~FalhasArquivo();
     FalhasArquivo(const FalhasArquivo&) = delete;
     FalhasArquivo& operator=(const FalhasArquivo&) = delete;

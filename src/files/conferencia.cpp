@@ -1,16 +1,12 @@
 #include "files/conferencia.h"
 
+#include "files/arquivoseguro.h"
+#include "files/core/conteudo.h"
 #include "files/pastastrabalho.h"
 #include "files/sistema.h"
 
-#include <QFile>
-
-#ifndef Q_OS_WIN
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include <algorithm>
+#include <cstdint>
 
 namespace pluvexa {
 
@@ -18,17 +14,19 @@ using namespace sistema;
 
 namespace {
 
-especie::Estado responde(especie::Estado estado, const QString& caminho, const std::string& razao, bool deSaida,
-                         QString* erro, QString* motivo)
+especie::Estado responde(especie::Estado estado, const QString& caminho, const Motivo& motivo, bool deSaida,
+                         QString* erro, FalhaArquivo* falha)
 {
+    FalhaArquivo f = especie::falha(estado, nativo(caminho), motivo, deSaida);
+    f.arquivo = caminho.toStdString();
     if (erro)
-        *erro = QString::fromStdString(especie::mensagem(estado, nativo(caminho), razao, deSaida));
-    if (motivo)
-        *motivo = QString::fromStdString(razao);
+        *erro = QString::fromStdString(f.mensagem);
+    if (falha)
+        *falha = f;
     return estado;
 }
 
-QString nasJanelas(especie::Estado estado, const QString& caminho, const QString& motivo, bool deSaida)
+QString nasJanelas(especie::Estado estado, const QString& caminho, const FalhaArquivo& falha)
 {
     const QString nome = caminhoVisivel(caminho);
     switch (estado) {
@@ -39,82 +37,88 @@ QString nasJanelas(especie::Estado estado, const QString& caminho, const QString
     case especie::Estado::Ausente:
         return QStringLiteral("O arquivo %1 não existe").arg(nome);
     case especie::Estado::Inacessivel:
-        return (deSaida ? QStringLiteral("Não foi possível gravar o arquivo %1: %2")
-                        : QStringLiteral("Não foi possível ler o arquivo %1: %2"))
-            .arg(nome, motivo);
+        return textoJanela(falha);
     }
     return {};
 }
 
 }  // namespace
 
-especie::Estado confereEntrada(const QString& caminho, QString* erro, QString* motivo)
+especie::Estado confereEntrada(const QString& caminho, QString* erro, FalhaArquivo* falha)
 {
-    std::string razao;
-    return responde(especie::entrada(nativo(caminho), razao), caminho, razao, false, erro, motivo);
+    Motivo motivo;
+    return responde(especie::entrada(nativo(caminho), motivo), caminho, motivo, false, erro, falha);
 }
 
-especie::Estado confereSaida(const QString& caminho, QString* erro, QString* motivo)
+especie::Estado confereSaida(const QString& caminho, QString* erro, FalhaArquivo* falha)
 {
-    std::string razao;
-    return responde(especie::saida(nativo(caminho), razao), caminho, razao, true, erro, motivo);
+    Motivo motivo;
+    return responde(especie::saida(nativo(caminho), motivo), caminho, motivo, true, erro, falha);
 }
 
 QString recusaEntrada(const QString& caminho, AusenteAceito ausente)
 {
-    QString motivo;
-    const especie::Estado estado = confereEntrada(caminho, nullptr, &motivo);
+    FalhaArquivo falha;
+    const especie::Estado estado = confereEntrada(caminho, nullptr, &falha);
     if (estado == especie::Estado::Ausente && ausente == AusenteAceito::Sim)
         return {};
-    return nasJanelas(estado, caminho, motivo, false);
+    return nasJanelas(estado, caminho, falha);
 }
 
 QString recusaSaida(const QString& caminho)
 {
-    QString motivo;
-    return nasJanelas(confereSaida(caminho, nullptr, &motivo), caminho, motivo, true);
+    FalhaArquivo falha;
+    const especie::Estado estado = confereSaida(caminho, nullptr, &falha);
+    return nasJanelas(estado, caminho, falha);
 }
+
+namespace {
+
+// Opened once and looked at through what was opened: what is read is what
+// was checked.
+FalhaArquivo le(const QString& caminho, QByteArray& dados)
+{
+    dados.clear();
+    conteudo::Entrada entrada;
+    Motivo motivo;
+    if (const especie::Estado estado = entrada.abre(nativo(caminho), motivo); estado != especie::Estado::Aceito) {
+        FalhaArquivo f;
+        responde(estado, caminho, motivo, false, nullptr, &f);
+        return f;
+    }
+    QByteArray lidos;
+    lidos.reserve(qsizetype(std::max<std::int64_t>(0, entrada.tamanho())));
+    char bloco[1 << 16];
+    for (;;) {
+        const std::int64_t n = entrada.le(bloco, sizeof bloco, motivo);
+        if (n < 0) {
+            const QString mensagem = QStringLiteral("Cannot read file %1.").arg(visivel(caminho));
+            return falhaDe(Operacao::Ler, caminho, motivo, mensagem);
+        }
+        if (n == 0)
+            break;
+        lidos.append(bloco, qsizetype(n));
+    }
+    dados = std::move(lidos);
+    return {};
+}
+
+}  // namespace
 
 bool leArquivo(const QString& caminho, QByteArray& dados, QString* erro)
 {
-    dados.clear();
-    QFile f;
-#ifdef Q_OS_WIN
-    if (confereEntrada(caminho, erro) != especie::Estado::Aceito)
-        return false;
-    f.setFileName(caminho);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (erro)
-            *erro = QStringLiteral("Cannot read file %1. %2").arg(visivel(caminho), f.errorString());
-        return false;
-    }
-#else
-    // Opened once and looked at through its descriptor: what is read is
-    // what was checked.
-    const int fd = ::open(QFile::encodeName(caminho).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        const int e = errno;
-        const std::string razao = motivoSistema().toStdString();
-        const auto estado = e == ENOENT || e == ENOTDIR ? especie::Estado::Ausente : especie::Estado::Inacessivel;
-        responde(estado, caminho, razao, false, erro, nullptr);
-        return false;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        responde(especie::Estado::NaoComum, caminho, {}, false, erro, nullptr);
-        return false;
-    }
-    f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-#endif
-    dados = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        if (erro)
-            *erro = QStringLiteral("Cannot read file %1. %2").arg(visivel(caminho), f.errorString());
-        dados.clear();
-        return false;
-    }
-    return true;
+    const FalhaArquivo f = le(caminho, dados);
+    if (f.houve() && erro)
+        *erro = textoIngles(f);
+    return !f.houve();
+}
+
+bool leArquivo(const QString& caminho, QByteArray& dados, FalhaArquivo* falha)
+{
+    const FalhaArquivo f = le(caminho, dados);
+    if (f.houve() && falha)
+        *falha = f;
+    return !f.houve();
 }
 
 }  // namespace pluvexa

@@ -17,6 +17,7 @@ namespace pluvexa {
 // cannot be read; `nomes` is then empty.
 bool listaArquivosPasta(const QString& pasta, const QStringList& mascaras, QStringList& nomes,
                         QString* erro = nullptr);
+bool listaArquivosPasta(const QString& pasta, const QStringList& mascaras, QStringList& nomes, FalhaArquivo* falha);
 
 // The names in `pasta` ending in `sufixo` (letter case ignored) whose bytes
 // are not valid in the system's encoding (UTF-8): Qt's listings leave them
@@ -27,8 +28,9 @@ QStringList nomesForaDaCodificacao(const QString& pasta, const QString& sufixo);
 // Renames `origem` to `destino` in one step, replacing a file already named
 // `destino` (rename on POSIX, MoveFileEx with replace-existing on Windows):
 // at every moment one of the two files stands under `destino`. Durable: the
-// folder is flushed afterwards.
+// folder is flushed afterwards. A failure names `origem` (Renomear).
 bool renomeiaSobre(const QString& origem, const QString& destino, Durabilidade durabilidade,
                    QString* erro = nullptr);
+bool renomeiaSobre(const QString& origem, const QString& destino, Durabilidade durabilidade, FalhaArquivo* falha);
 
 }  // namespace pluvexa

@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #ifdef Q_OS_WIN
@@ -21,17 +23,6 @@ QString visivel(const QString& path)
 {
     return QStringLiteral("\"") + QDir::toNativeSeparators(path) + QStringLiteral("\"");
 }
-
-QString motivoSistema()
-{
-#ifdef Q_OS_WIN
-    return QStringLiteral("System error %1.").arg(GetLastError());
-#else
-    return QString::fromLocal8Bit(std::strerror(errno)) + QLatin1Char('.');
-#endif
-}
-
-const QString kSimulada = QStringLiteral("Simulated failure.");
 
 // The layer's core takes UTF-8 on Windows (its wide calls convert it) and
 // the system's own bytes elsewhere.
@@ -53,74 +44,75 @@ QString deNativo(const std::string& path)
 #endif
 }
 
-bool copiaConteudo(const QString& origem, const QString& destino, int descritor, QString& motivo)
+FalhaArquivo falhaDe(Operacao operacao, const QString& arquivo, const Motivo& motivo, const QString& mensagem)
 {
-    QFile saida;
-    const bool aberta = descritor >= 0 ? saida.open(descritor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
-                                       : (saida.setFileName(destino),
-                                          saida.open(QIODevice::WriteOnly | QIODevice::ExistingOnly));
-    if (!aberta) {
-        motivo = saida.errorString();
-        return false;
-    }
-    QFile entrada;
-    qint64 tamanho = -1;
-#ifdef Q_OS_WIN
-    entrada.setFileName(origem);
-    if (!entrada.open(QIODevice::ReadOnly)) {
-        motivo = entrada.errorString();
-        return false;
-    }
-    tamanho = entrada.size();
-#else
-    const int fd = ::open(QFile::encodeName(origem).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        motivo = fd < 0 ? motivoSistema() : QStringLiteral("It is not a regular file.");
-        if (fd >= 0)
-            ::close(fd);
-        return false;
-    }
-    tamanho = qint64(st.st_size);
-    entrada.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-#endif
-    qint64 copiados = 0;
-    QByteArray bloco(1 << 20, Qt::Uninitialized);
-    for (;;) {
-        const qint64 lidos = entrada.read(bloco.data(), bloco.size());
-        if (lidos < 0) {
-            motivo = entrada.errorString();
-            return false;
-        }
-        if (lidos == 0)
-            break;
-        if (saida.write(bloco.constData(), lidos) != lidos) {
-            motivo = saida.errorString();
-            return false;
-        }
-        copiados += lidos;
-    }
-    if (!saida.flush()) {
-        motivo = saida.errorString();
-        return false;
-    }
-    if (copiados != tamanho) {
-        motivo = QStringLiteral("The copy has %1 bytes, the source %2.").arg(copiados).arg(tamanho);
-        return false;
-    }
-    return true;
+    std::string texto = mensagem.toStdString();
+    if (!motivo.ingles.empty())
+        texto += ' ' + motivo.ingles;
+    return {operacao, arquivo.toStdString(), false, motivo, texto};
 }
 
 // The platform's steps. Each answers false with `motivo` set.
 
 // Renames over an existing file in one step.
-bool trocaNome(const QString& de, const QString& para, QString& motivo)
+bool trocaNome(const QString& de, const QString& para, Motivo& motivo)
 {
-    std::string razao;
-    const bool ok = parte::trocaNome(parte::caminho(nativo(de)), parte::caminho(nativo(para)), razao);
-    if (!ok)
-        motivo = QString::fromStdString(razao);
-    return ok;
+    return parte::trocaNome(parte::caminho(nativo(de)), parte::caminho(nativo(para)), motivo);
+}
+
+bool mudaNome(const QString& de, const QString& para, Motivo& motivo)
+{
+#ifdef Q_OS_WIN
+    // Without MOVEFILE_REPLACE_EXISTING an existing file is never replaced;
+    // another volume is reached by a copy, as Qt's rename would.
+    if (MoveFileExW(parte::caminho(nativo(de)).c_str(), parte::caminho(nativo(para)).c_str(),
+                    MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH))
+        return true;
+    motivo = Motivo::ultimo();
+    return false;
+#else
+    const std::string a = nativo(de), b = nativo(para);
+    int erro = 0;
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    erro = errno;
+#else
+    erro = EINVAL;
+#endif
+    // A file system that cannot rename without replacing: a second name,
+    // which is never made over an existing one, then the first one goes.
+    if (erro == EINVAL || erro == ENOSYS) {
+        if (::link(a.c_str(), b.c_str()) == 0) {
+            if (::unlink(a.c_str()) == 0)
+                return true;
+            erro = errno;
+            ::unlink(b.c_str());
+        } else {
+            erro = errno;
+        }
+    }
+    // Another file system: the content is copied, as Qt's rename does.
+    if (erro == EXDEV && !QFileInfo::exists(para) && QFile(de).rename(para))
+        return true;
+    motivo = Motivo::sistema(erro);
+    return false;
+#endif
+}
+
+bool apaga(const QString& path, Motivo& motivo)
+{
+#ifdef Q_OS_WIN
+    if (DeleteFileW(parte::caminho(nativo(path)).c_str()))
+        return true;
+    motivo = Motivo::ultimo();
+    return motivo.codigo == ERROR_FILE_NOT_FOUND || motivo.codigo == ERROR_PATH_NOT_FOUND;
+#else
+    if (::unlink(nativo(path).c_str()) == 0)
+        return true;
+    motivo = Motivo::ultimo();
+    return motivo.codigo == ENOENT;
+#endif
 }
 
 #ifndef Q_OS_WIN
@@ -128,12 +120,12 @@ namespace {
 
 // Opens `path` with `flags` and flushes it to the device; `semSuporte`
 // accepts a file system that cannot flush it.
-bool sincroniza(const QString& path, int flags, bool semSuporte, QString& motivo)
+bool sincroniza(const QString& path, int flags, bool semSuporte, Motivo& motivo)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
     const bool ok = fd >= 0 && (::fsync(fd) == 0 || (semSuporte && (errno == EINVAL || errno == EROFS)));
     if (!ok)
-        motivo = motivoSistema();
+        motivo = Motivo::ultimo();
     if (fd >= 0)
         ::close(fd);
     return ok;
@@ -142,7 +134,7 @@ bool sincroniza(const QString& path, int flags, bool semSuporte, QString& motivo
 }  // namespace
 #endif
 
-bool descarregaArquivo(const QString& path, QString& motivo)
+bool descarregaArquivo(const QString& path, Motivo& motivo)
 {
 #ifdef Q_OS_WIN
     HANDLE h = CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()),
@@ -150,7 +142,7 @@ bool descarregaArquivo(const QString& path, QString& motivo)
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     const bool ok = h != INVALID_HANDLE_VALUE && FlushFileBuffers(h);
     if (!ok)
-        motivo = motivoSistema();
+        motivo = Motivo::ultimo();
     if (h != INVALID_HANDLE_VALUE)
         CloseHandle(h);
     return ok;
@@ -161,7 +153,7 @@ bool descarregaArquivo(const QString& path, QString& motivo)
 
 // Makes the names in a folder durable. Windows offers no such call; its
 // rename above already writes through.
-bool descarregaPasta(const QString& pasta, QString& motivo)
+bool descarregaPasta(const QString& pasta, Motivo& motivo)
 {
 #ifdef Q_OS_WIN
     Q_UNUSED(pasta);

@@ -1,9 +1,11 @@
 #pragma once
 
 // The platform's file steps under the file layer, shared by its parts. Each
-// step answers false with `motivo` set to the system's reason. Not for
-// callers outside the layer: they go through arquivoseguro.h, whose gate
-// counts and fails these steps in tests.
+// step answers false with `motivo` set to the system's reason, its error
+// number kept. Not for callers outside the layer: they go through
+// arquivoseguro.h, whose gate counts and fails these steps in tests.
+
+#include "files/core/falha.h"
 
 #include <QString>
 #include <string>
@@ -12,17 +14,18 @@ namespace pluvexa::sistema {
 
 // A path as messages show it: quoted, with the system's separators.
 QString visivel(const QString& path);
-// The system's reason for the last failed call.
-QString motivoSistema();
-// What an injected failure says.
-extern const QString kSimulada;
 
 // Renames over an existing file in one step.
-bool trocaNome(const QString& de, const QString& para, QString& motivo);
+bool trocaNome(const QString& de, const QString& para, Motivo& motivo);
+// Renames `de` to `para` only while nothing stands under `para`: an
+// existing file there is never replaced.
+bool mudaNome(const QString& de, const QString& para, Motivo& motivo);
 // Flushes a file's content to the device.
-bool descarregaArquivo(const QString& path, QString& motivo);
+bool descarregaArquivo(const QString& path, Motivo& motivo);
 // Makes the names in a folder durable.
-bool descarregaPasta(const QString& pasta, QString& motivo);
+bool descarregaPasta(const QString& pasta, Motivo& motivo);
+// Deletes a file; one that is not there is no failure.
+bool apaga(const QString& path, Motivo& motivo);
 
 }  // namespace pluvexa::sistema
 
@@ -32,10 +35,8 @@ namespace pluvexa::sistema {
 std::string nativo(const QString& path);
 QString deNativo(const std::string& path);
 
-// Copies the content of the regular file `origem` into the temporary
-// `destino` just created (open in `descritor` when >= 0, which is closed):
-// false, with `motivo`, when the source cannot be read, is no regular file,
-// or the copy does not end with the size the source had.
-bool copiaConteudo(const QString& origem, const QString& destino, int descritor, QString& motivo);
+// The failure of a step on `arquivo`, for both readers: the command line's
+// `mensagem` (its reason appended) and the windows' operation and reason.
+FalhaArquivo falhaDe(Operacao operacao, const QString& arquivo, const Motivo& motivo, const QString& mensagem);
 
 }  // namespace pluvexa::sistema

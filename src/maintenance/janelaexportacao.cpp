@@ -1,6 +1,7 @@
 #include "maintenance/janelaexportacao.h"
 
 #include "exchange/exportacsv.h"
+#include "files/arquivoseguro.h"
 #include "files/conferencia.h"
 #include "files/pastastrabalho.h"
 #include "interaction/interaction.h"
@@ -25,14 +26,14 @@ bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& 
         ui.notice(recusa, Interaction::Icon::Error);
         return false;
     }
-    QString erro;
+    FalhaArquivo erro;
     if (exporta(formato, m, destino, &erro)) {
         if (aoGravar)
             aoGravar(caminhoVisivel(destino));
         return true;
     }
     ui.notice(QStringLiteral("Não foi possível gravar a planilha ") + caminhoVisivel(destino)
-                  + QStringLiteral(" - ") + erro,
+                  + QStringLiteral(" - ") + textoJanela(erro),
               Interaction::Icon::Error);
     return false;
 }

@@ -194,7 +194,7 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
             resultado = CompactaArquivo(enviadas, pastaHistorico(), historico, true, saida);
         }
     } catch (const ErroArquivo& e) {
-        m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
+        m_ctx.interaction->errorBox(e.textoJanela());
         return false;
     }
     if (resultado == FalhaCompressao) {
@@ -228,9 +228,10 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
     for (const QString& l : m_log)
         LinhasSaida.push_back(paraCp1252(l));
     if (!salvaLinhas(LinhasSaida, log, saida) || !saida.confirma()) {
-        m_ctx.interaction->errorBox(saida.erro());
+        const QString erro = textoJanela(saida.falha());
+        m_ctx.interaction->errorBox(erro);
         adicionaLog(QStringLiteral("  "));
-        adicionaLog(saida.erro());
+        adicionaLog(erro);
         return false;
     }
 

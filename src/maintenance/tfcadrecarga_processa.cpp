@@ -89,6 +89,10 @@ void Tfcadrecarga::btnprocessarClick()
     int resultado = FalhaEnvelope;
     try {
         resultado = DescompactaArquivo(ArquivoAtual, rascunho, LinhasArquivo);
+    } catch (const ErroArquivo& e) {
+        m_ctx.interaction->errorBox(e.textoJanela());
+        encerraProcessamento();
+        return;
     } catch (const std::exception& e) {
         m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
         encerraProcessamento();

@@ -1,5 +1,6 @@
 #include "maintenance/visualizacaorelatorio.h"
 
+#include "files/arquivoseguro.h"
 #include "files/conferencia.h"
 #include "files/pastastrabalho.h"
 #include "interaction/interaction.h"
@@ -27,10 +28,10 @@ QString salvaPdf(Tfrepgeral& form, const QString& sugestao, Interaction& ui,
         return {};
     }
     const report::Document doc = form.prepara();
-    QString erro;
+    FalhaArquivo erro;
     if (!report::writePdf(form.QuickRep1, doc, destino, &erro)) {
         ui.notice(QStringLiteral("Não foi possível salvar o PDF ") + caminhoVisivel(destino)
-                      + QStringLiteral(" - ") + erro,
+                      + QStringLiteral(" - ") + textoJanela(erro),
                   Interaction::Icon::Error);
         return {};
     }

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <functional>
 
 namespace pluvexa {
 
@@ -31,22 +32,35 @@ bool emBranco(const Texto& linha)
 void exige(const ArquivoTemporario& temporario)
 {
     if (!temporario.criado())
-        throw ErroArquivo(temporario.erro().toStdString());
+        throw ErroArquivo(temporario.falha());
 }
 
 // Writes the lines into the scratch temporary, each followed by CR LF.
-void salvaTexto(const std::vector<Texto>& linhas, const QString& caminho)
+void salvaTexto(const std::vector<Texto>& linhas, ArquivoTemporario& temporario)
 {
     const std::string texto = juntaLinhas(linhas);
-    QFile f(caminho);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::ExistingOnly)
-        || f.write(texto.data(), qint64(texto.size())) != qint64(texto.size()) || !f.flush())
-        throw ErroArquivo(QStringLiteral("Cannot write file \"%1\". %2")
-                              .arg(QDir::toNativeSeparators(caminho), f.errorString())
-                              .toStdString());
+    if (!temporario.grava(QByteArrayView(texto.data(), qsizetype(texto.size()))))
+        throw ErroArquivo(temporario.falha());
+}
+
+// Runs the coder or the envelope into a scratch temporary: a full disk it
+// met is a file that cannot be written (thrown), any other failure the
+// step's own.
+bool preenche(ArquivoTemporario& temporario, const std::function<bool(const std::string& caminho)>& escritor)
+{
+    if (temporario.produz([&](const QString& caminho) { return escritor(local(caminho)); }))
+        return true;
+    if (temporario.falha().motivo.codigo != 0)
+        throw ErroArquivo(temporario.falha());
+    return false;
 }
 
 }  // namespace
+
+QString ErroArquivo::textoJanela() const
+{
+    return m_falha.houve() ? pluvexa::textoJanela(m_falha) : QString::fromUtf8(what());
+}
 
 ChavesEnvelope ChavesEnvelope::embutidas()
 {
@@ -74,9 +88,18 @@ void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Durab
 
 bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro)
 {
+    FalhaArquivo falha;
+    const bool ok = leLinhas(caminho, linhas, &falha);
+    if (!ok && erro)
+        *erro = textoIngles(falha);
+    return ok;
+}
+
+bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, FalhaArquivo* falha)
+{
     linhas.clear();
     QByteArray data;
-    if (!leArquivo(caminho, data, erro))
+    if (!leArquivo(caminho, data, falha))
         return false;
     linhas = divideLinhas(std::string_view(data.constData(), size_t(data.size())));
     return true;
@@ -94,17 +117,18 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
 {
     const QString final = pasta + QLatin1Char('/') + nome;
     removeLinhasEmBrancoFinais(linhas);
-    const ArquivoTemporario texto(final);
+    ArquivoTemporario texto(final);
     exige(texto);
-    salvaTexto(linhas, texto.caminho());
+    salvaTexto(linhas, texto);
 
-    // A final name the layer refuses (no regular file there) or whose
-    // temporary cannot be made is a file that cannot be created, not a
-    // failure of the coder or the envelope.
+    // A final name the layer refuses (no regular file there), whose
+    // temporary cannot be made, or which the coder or the envelope could
+    // not write for want of room, is a file that cannot be created or
+    // written, not a failure of the coder or the envelope.
     bool escreveu = false;
     auto conclui = [&](bool ok, int falha) {
-        if (!ok && !escreveu)
-            throw ErroArquivo(saida.erro().toStdString());
+        if (!ok && (!escreveu || saida.falha().motivo.codigo != 0))
+            throw ErroArquivo(saida.falha());
         return ok ? int(EmpacotamentoOk) : falha;
     };
     if (rascunho)
@@ -113,9 +137,9 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
                            return compress_file(local(texto.caminho()), local(parte)) == 1;
                        }),
                        FalhaCompressao);
-    const ArquivoTemporario comprimido(final);
+    ArquivoTemporario comprimido(final);
     exige(comprimido);
-    if (compress_file(local(texto.caminho()), local(comprimido.caminho())) != 1)
+    if (!preenche(comprimido, [&](const std::string& c) { return compress_file(local(texto.caminho()), c) == 1; }))
         return FalhaCompressao;
     const PublicKeyRecord destinatarios[] = {chaves.centralPublica};
     return conclui(saida.produz(final, [&](const QString& parte) {
@@ -140,26 +164,26 @@ int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>
                        const ChavesEnvelope& chaves)
 {
     linhas.clear();
-    QString erro;
-    if (confereEntrada(caminho, &erro) != especie::Estado::Aceito)
-        throw ErroArquivo(erro.toStdString());
-    const ArquivoTemporario texto(caminho);
+    FalhaArquivo falha;
+    if (confereEntrada(caminho, nullptr, &falha) != especie::Estado::Aceito)
+        throw ErroArquivo(falha);
+    ArquivoTemporario texto(caminho);
     exige(texto);
     if (rascunho) {
-        if (expand_file(local(caminho), local(texto.caminho())) != 1)
+        if (!preenche(texto, [&](const std::string& t) { return expand_file(local(caminho), t) == 1; }))
             return FalhaCompressao;
     } else {
-        const ArquivoTemporario comprimido(caminho);
+        ArquivoTemporario comprimido(caminho);
         exige(comprimido);
-        if (open_sealed_file(local(caminho), local(comprimido.caminho()), chaves.propriaPrivada,
-                             chaves.centralPublica, 0)
-            != 0)
+        if (!preenche(comprimido, [&](const std::string& c) {
+                return open_sealed_file(local(caminho), c, chaves.propriaPrivada, chaves.centralPublica, 0) == 0;
+            }))
             return FalhaEnvelope;
-        if (expand_file(local(comprimido.caminho()), local(texto.caminho())) != 1)
+        if (!preenche(texto, [&](const std::string& t) { return expand_file(local(comprimido.caminho()), t) == 1; }))
             return FalhaCompressao;
     }
-    if (!leLinhas(texto.caminho(), linhas, &erro))
-        throw ErroArquivo(erro.toStdString());
+    if (!leLinhas(texto.caminho(), linhas, &falha))
+        throw ErroArquivo(falha);
     return EmpacotamentoOk;
 }
 

@@ -26,10 +26,20 @@ enum ResultadoEmpacotamento : int {
     FalhaEnvelope = 3,     // sealing failed, or the envelope cannot be opened
 };
 
-// A file that cannot be created or read; its message names the path.
+// A file that cannot be created, written or read: what() in the command
+// line's words, naming the path; falha() as data, for the windows' words.
 class ErroArquivo : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    explicit ErroArquivo(const FalhaArquivo& falha) : std::runtime_error(falha.mensagem), m_falha(falha) {}
+
+    const FalhaArquivo& falha() const { return m_falha; }
+    // What the windows show: "Não foi possível gravar o arquivo <caminho>:
+    // disco cheio." (what() when it carries no failure of the file layer).
+    QString textoJanela() const;
+
+private:
+    FalhaArquivo m_falha;
 };
 
 // The keys of the envelope: the program's own private key record (signs
@@ -49,7 +59,8 @@ struct ChavesEnvelope {
 // changed). The result is left as a part in `saida`, not yet in place, so
 // that the caller can add what must appear with it (its ".LOG") and confirm
 // them together. Throws ErroArquivo when a temporary cannot be created or
-// written, or the final name is refused (no regular file stands there).
+// written (the coder or the envelope meeting a full disk too), or the final
+// name is refused (no regular file stands there).
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
                     bool rascunho, Gravacao& saida,
                     const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
@@ -63,7 +74,7 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
 // when `rascunho`, otherwise open the envelope then expand. `linhas` is
 // empty unless the answer is EmpacotamentoOk. Throws ErroArquivo when
 // `caminho` is no regular file or cannot be read, or a temporary cannot be
-// created or read back.
+// created, written (a full disk) or read back.
 int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
                        const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 
@@ -82,6 +93,7 @@ bool salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Grava
 // `erro` naming the path and the system's reason, when it is no regular
 // file or cannot be read.
 bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro = nullptr);
+bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, FalhaArquivo* falha);
 // The same for tests and callers that take a missing file as empty.
 std::vector<Texto> carregaLinhas(const QString& caminho);
 

@@ -2,48 +2,46 @@
 
 #include "files/arquivoseguro.h"
 
-#include <QFile>
 #include <QPdfWriter>
 
 namespace pluvexa::report {
 
-bool writePdf(const Report& report, const Document& doc, const QString& path, QString* error)
+bool writePdf(const Report& report, const Document& doc, const QString& path, FalhaArquivo* falha)
 {
-    // The PDF is drawn into the file layer's temporary and put in place only once
-    // the painter has finished it; the listing can be made again, so it is
-    // not flushed to the device.
+    // The PDF is drawn into the file layer's temporary and put in place only
+    // once the painter has finished it; the listing can be made again, so it
+    // is not flushed to the device. The writer does not look at what its
+    // device takes: the layer's device does, so that a full disk is a
+    // failure, not a truncated PDF.
     Gravacao gravacao(Durabilidade::Comum);
     bool painted = false;
-    bool started = false;
-    QString openError;
-    const bool written = gravacao.produz(path, [&](const QString& parcial) {
-        started = true;
-        // The writer cannot say why its file would not open; try it first.
-        if (QFile probe(parcial); !probe.open(QIODevice::WriteOnly)) {
-            openError = probe.errorString();  // the caller names the file
-            return false;
-        }
-        {
-            QPdfWriter writer(parcial);
-            writer.setResolution(600);
-            writer.setCreator(QStringLiteral("Pluvexa"));
-            painted = report.paint(writer, doc);
-        }  // the writer closes its file here
-        return painted && QFile::exists(parcial);
+    const bool written = gravacao.produzDispositivo(path, [&](QIODevice& saida) {
+        QPdfWriter writer(&saida);
+        writer.setResolution(600);
+        writer.setCreator(QStringLiteral("Pluvexa"));
+        painted = report.paint(writer, doc);
+        return painted;
     });
-    if (!written) {
-        if (error)
-            *error = !openError.isEmpty()     ? openError
-                     : painted || !started ? gravacao.erro()
-                                         : QStringLiteral("the pages could not be drawn");
-        return false;
+    if (written && gravacao.confirma())
+        return true;
+    if (falha) {
+        *falha = gravacao.falha();
+        // Nothing the file layer saw: the painter itself gave up.
+        if (!written && !painted && falha->motivo.codigo == 0 && falha->operacao == Operacao::Gravar)
+            *falha = {Operacao::Gravar, path.toStdString(), false,
+                      Motivo::proprio("the pages could not be drawn", "as páginas não puderam ser desenhadas"),
+                      "the pages could not be drawn"};
     }
-    if (!gravacao.confirma()) {
-        if (error)
-            *error = gravacao.erro();
-        return false;
-    }
-    return true;
+    return false;
+}
+
+bool writePdf(const Report& report, const Document& doc, const QString& path, QString* error)
+{
+    FalhaArquivo falha;
+    const bool ok = writePdf(report, doc, path, &falha);
+    if (!ok && error)
+        *error = textoIngles(falha);
+    return ok;
 }
 
 }  // namespace pluvexa::report

@@ -2,6 +2,7 @@
 
 #include "files/pastastrabalho.h"
 #include "instancia/instanciaunica.h"
+#include "recharge/empacotamento.h"
 #include "shell/tfprincipal.h"
 #include "shell/tfsobre.h"
 #include "shell/tfsplash.h"
@@ -62,6 +63,8 @@ int executaPluvexa(int& argc, char** argv)
         fsplash.reset();
 
         QApplication::exec();
+    } catch (const ErroArquivo& e) {
+        QtInteraction().errorBox(e.textoJanela());
     } catch (const std::exception& e) {
         QtInteraction().errorBox(QString::fromLocal8Bit(e.what()));
     }

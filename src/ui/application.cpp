@@ -1,5 +1,6 @@
 #include "ui/application.h"
 
+#include "recharge/empacotamento.h"
 #include "ui/qtinteraction.h"
 
 #include <exception>
@@ -22,6 +23,8 @@ bool Application::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const ErroArquivo& e) {
+        showError(e.textoJanela());  // in the operator's words, not the command line's
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
     } catch (...) {

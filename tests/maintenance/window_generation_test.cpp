@@ -348,12 +348,19 @@ TEST_F(Geracao, APackingFailureKeepsTheEarlierDraftAndMovesNothing)
     ASSERT_TRUE(QDir().rmdir(pastaGerados()));
     salvaLinhas({"not a folder"}, pastaGerados());
     agora = agora.addSecs(600);
-    // The packing's first temporary, beside the answer, cannot be made.
-    const QString erro = ArquivoTemporario(QDir(pastaGerados()).filePath("PX_00123_0007_0412091540_2.REC")).erro();
-    ASSERT_FALSE(erro.isEmpty());
-    dialogos.expectError(erro);
+    // The packing's first temporary, beside the answer, cannot be made: the
+    // operator is told which, and why, in Portuguese.
+    const FalhaArquivo esperada =
+        ArquivoTemporario(QDir(pastaGerados()).filePath("PX_00123_0007_0412091540_2.REC")).falha();
+    ASSERT_NE(esperada.motivo.codigo, 0);
+    const QString temporario = pastaGerados() + "/.PX_00123_0007_0412091540_2.REC.";
+    dialogos.expectErrorStartingWith(
+        QStringLiteral("Não foi possível criar o arquivo %1").arg(QDir::toNativeSeparators(temporario)));
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_TRUE(dialogos.shown().last().endsWith(
+        QStringLiteral(".tmp: %1.").arg(QString::fromStdString(motivoEmPortugues(esperada.motivo.codigo)))))
+        << dialogos.shown().last().toStdString();
     EXPECT_EQ(arquivosEm(pastaRascunho()), doisArquivos("PX_00123_0007_0412091530_2"));
     EXPECT_EQ(arquivosEm(pastaProcessados()), QStringList{nomeRecebidoPadrao()});
     EXPECT_TRUE(w().valoresPendentes());

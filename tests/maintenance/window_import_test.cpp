@@ -384,8 +384,9 @@ TEST_F(Exportacao, FileThatCannotBeWrittenSaysWhy)
     abreEProcessa();
     const QString alvo = externos.filePath(QStringLiteral("nao/existe/valores.csv"));
     dialogos.expectSaveFile(alvo);
-    dialogos.expectNoticeStartingWith(QStringLiteral("Não foi possível gravar a planilha ")
-                                      + QDir::toNativeSeparators(alvo) + QStringLiteral(" - "));
+    dialogos.expectNotice(QStringLiteral("Não foi possível gravar a planilha %1 - Não foi possível criar o arquivo "
+                                         "%1: arquivo ou pasta não encontrado.")
+                              .arg(QDir::toNativeSeparators(alvo)));
     w().btnexportarplanilha->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);

@@ -128,9 +128,9 @@ TEST_F(Listagem, SavingWhereNoFileCanBeWrittenSaysSoAndKeepsThePreview)
     const QString alvo = saida.filePath(QStringLiteral("nao/existe/listagem.pdf"));
     dialogos.expectPrintPreview(nullptr, [](const auto&, const auto& salvarPdf) { salvarPdf(); });
     dialogos.expectSaveFile(alvo);
-    dialogos.expectNotice(QStringLiteral("Não foi possível salvar o PDF ") + QDir::toNativeSeparators(alvo)
-                          + QStringLiteral(" - Cannot create a temporary file for \"%1\". No such file or directory.")
-                                .arg(QDir::toNativeSeparators(alvo)));
+    dialogos.expectNotice(QStringLiteral("Não foi possível salvar o PDF %1 - Não foi possível criar o arquivo %1: "
+                                         "arquivo ou pasta não encontrado.")
+                              .arg(QDir::toNativeSeparators(alvo)));
     w().btnimpressao->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);

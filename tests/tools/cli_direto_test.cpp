@@ -98,9 +98,7 @@ TEST_P(CliDireto, SameResultFromEitherProgram)
     const Execucao completo = roda(QStringLiteral(PLUVEXA_CLI_FULL), linha(b));
     EXPECT_EQ(frente.codigo, c.codigo) << frente.erros.toStdString();
     EXPECT_EQ(frente.codigo, completo.codigo);
-    // Help texts name the program that printed them.
-    const QString nome = QStringLiteral(PLUVEXA_CLI), nomeCompleto = QStringLiteral(PLUVEXA_CLI_FULL);
-    EXPECT_EQ(sem(frente.saida, a).replace(nome, "PROG"), sem(completo.saida, b).replace(nomeCompleto, "PROG"));
+    EXPECT_EQ(sem(frente.saida, a), sem(completo.saida, b));
     EXPECT_EQ(sem(frente.erros, a), sem(completo.erros, b));
     if (QString::fromLatin1(c.nome).startsWith("seal") && c.codigo == 0) {
         // A fresh key each time: compare what the central opens.

@@ -1,10 +1,16 @@
-// Every step of a run that fails is named in the closing message, nothing
-// is lost and the source keeps its name. Failures are injected through the
-// file layer's gate (tests run as root: permissions would not stop them).
+// Every step of a run that fails is named in the closing message, with the
+// system's reason in the operator's words; nothing is lost and the source
+// keeps its name. Failures are injected through the file layer's gate, each
+// as a system error (tests run as root: permissions would not stop them).
 
 #include "transferfixture.h"
 
+#include <cerrno>
 #include <functional>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace pluvexa::transferencia {
 namespace {
@@ -23,10 +29,20 @@ QStringList partes(const Cenario& c)
     return r;
 }
 
+// The system errors the steps fail with.
+#ifdef _WIN32
+constexpr int kCheio = ERROR_DISK_FULL, kDispositivo = ERROR_IO_DEVICE, kNegado = ERROR_ACCESS_DENIED,
+              kSoLeitura = ERROR_WRITE_PROTECT, kEmUso = ERROR_SHARING_VIOLATION;
+#else
+constexpr int kCheio = ENOSPC, kDispositivo = EIO, kNegado = EACCES, kSoLeitura = EROFS, kEmUso = EBUSY;
+#endif
+
 struct Falha {
     const char* passo;  // the gate's step, as the layer counts it
     bool gerar;         // a "Gerar" run with an old file on the disk; else "Carregar"
-    const char* inicio; // how the failed file's line begins after "<nome> - "
+    int codigo;         // the system error it fails with
+    const char* linha;  // the failed file's line after "<nome> - ": {R} the copy in the received
+                        // folder, {D} the file on the disk, with the system's separators
 };
 
 void PrintTo(const Falha& f, std::ostream* os)
@@ -87,10 +103,11 @@ TEST_P(FalhaInjetada, IsNamedNothingIsLostAndTheSourceKeepsItsName)
     Cenario c;
     prepara(c);
     const QString nome = GetParam().gerar ? QStringLiteral("velho_2.REC") : kRecebido1;
-    FalhasArquivo falhas(numero);
-    executa(c, [&] {
-        c.dialogos.expectNoticeStartingWith(erros({nome + QStringLiteral(" - ") + QString::fromUtf8(GetParam().inicio)}));
-    });
+    FalhasArquivo falhas(numero, GetParam().codigo);
+    const QString linha = QString::fromUtf8(GetParam().linha)
+                              .replace(QStringLiteral("{R}"), QDir::toNativeSeparators(c.recebido(kRecebido1)))
+                              .replace(QStringLiteral("{D}"), QDir::toNativeSeparators(c.noDisco(nome)));
+    executa(c, [&] { c.dialogos.expectNotice(erros({nome + QStringLiteral(" - ") + linha})); });
     EXPECT_TRUE(falhas.falhou());
     ASSERT_EQ(c.run.falhas().size(), 1) << c.run.falhas().join('\n').toStdString();
     EXPECT_EQ(c.dialogos.lastIcon(), Interaction::Icon::Error);
@@ -118,21 +135,27 @@ TEST_P(FalhaInjetada, IsNamedNothingIsLostAndTheSourceKeepsItsName)
 
 INSTANTIATE_TEST_SUITE_P(
     Passos, FalhaInjetada,
-    ::testing::Values(Falha{"write", false, "não foi copiado ("}, Falha{"flush", false, "não foi copiado ("},
-                      Falha{"rename", false, "não foi copiado ("},
-                      Falha{"replace", false, "foi copiado, mas não foi renomeado para _4.REC ("},
-                      Falha{"remove", true, "não foi apagado ("}),
+    ::testing::Values(
+        Falha{"write", false, kCheio, "não foi copiado (Não foi possível criar o arquivo {R}: disco cheio.)"},
+        Falha{"flush", false, kDispositivo,
+              "não foi copiado (Não foi possível gravar o arquivo {R}: erro de leitura ou gravação no dispositivo.)"},
+        Falha{"rename", false, kNegado, "não foi copiado (Não foi possível renomear o arquivo {R}: sem permissão.)"},
+        Falha{"replace", false, kSoLeitura,
+              "foi copiado, mas não foi renomeado para _4.REC (Não foi possível renomear o arquivo {D}: "
+              "disco somente para leitura.)"},
+        Falha{"remove", true, kEmUso, "não foi apagado (Não foi possível apagar o arquivo {D}: arquivo em uso.)"}),
     [](const ::testing::TestParamInfo<Falha>& info) { return std::string(info.param.passo); });
 
 TEST(FalhaDeLeitura, AFolderThatCannotBeListedForDeletionIsNamed)
 {
     Cenario c;
     grava(c.noDisco(QStringLiteral("velho_2.REC")), "old");
-    FalhasArquivo falhas(1);
+    FalhasArquivo falhas(1, kNegado);
     c.run.ApagaDisco(c.disco.path(), {});
     ASSERT_EQ(c.run.falhas().size(), 1);
-    EXPECT_TRUE(c.run.falhas().first().startsWith(caminhoVisivel(c.disco.path())
-                                                  + QStringLiteral(" - a pasta não pôde ser lida (")));
+    EXPECT_EQ(c.run.falhas().first(),
+              QStringLiteral("%1 - a pasta não pôde ser lida (Não foi possível ler a pasta %1: sem permissão.)")
+                  .arg(caminhoVisivel(c.disco.path())));
     EXPECT_EQ(le(c.noDisco(QStringLiteral("velho_2.REC"))), QByteArray("old"));
 }
 

@@ -60,10 +60,12 @@ int recebido(const QString& plain, const QString& out)
 int central(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "The card central's side, with the demonstration keys:\n"
-        "  make-received PLAIN OUT   compress and seal a plain recharge text for the program\n"
-        "  read-answer ANSWER PLAIN  open an answer file (checking its signature) and expand it"));
+    descreve(parser,
+             QStringLiteral("The card central's side, with the demonstration keys:\n"
+                            "  make-received PLAIN OUT   compress and seal plain recharge text for the program\n"
+                            "  read-answer ANSWER PLAIN  open an answer (checking its signature) and expand it"),
+             QStringLiteral("0 OUT written, 1 IN cannot be read, sealed, opened or expanded, or OUT "
+                            "cannot be written"));
     parser.addPositionalArgument(QStringLiteral("ACTION"), QStringLiteral("make-received or read-answer"));
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("input file"));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("output file"));
@@ -90,9 +92,10 @@ int central(const QStringList& args)
 int demo(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Writes a realistic received file, as the card central would send it, named\n"
-        "PX_<company>_<batch>_<YYMMDDHHNN>_1.rec. Prints its path."));
+    descreve(parser,
+             QStringLiteral("Writes a realistic received file, as the card central would send it, named\n"
+                            "PX_<company>_<batch>_<YYMMDDHHNN>_1.rec. Prints its path."),
+             QStringLiteral("0 written, 1 it cannot be written"));
     const QCommandLineOption holders(QStringLiteral("holders"),
                                      QStringLiteral("card holders, 1 to 10000 (default 200)"),
                                      QStringLiteral("N"), QStringLiteral("200"));

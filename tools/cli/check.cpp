@@ -127,10 +127,12 @@ std::optional<int> processaConsistente(const QString& path, bool rascunho, bool 
 int check(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Processes FILE as \"Processar Arquivo\" does and prints the processing log and a\n"
-        "summary. FILE is a received file (sealed; opened with the built-in keys) unless\n"
-        "--draft or --plain says otherwise. Exit 0 when every record is consistent."));
+    descreve(parser,
+             QStringLiteral("Processes FILE as \"Processar Arquivo\" does and prints the processing log and a\n"
+                            "summary. FILE is a received file (sealed; opened with the built-in keys) unless\n"
+                            "--draft or --plain says otherwise."),
+             QStringLiteral("0 every record is consistent, 1 some record is not or FILE cannot be "
+                            "loaded"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("file to check"));
     const ArquivoEntrada arquivo(parser);
     if (int r = analisa(parser, args, 1); r >= 0)
@@ -160,11 +162,13 @@ int check(const QStringList& args)
 int rewrite(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Reads plain recharge text IN and writes it back as OUT through the record\n"
-        "writer (plain text, CR LF): every record at its written length. The header\n"
-        "gets the current dates and times and OUT's name. Refuses a file with\n"
-        "inconsistent records, whose content would be lost."));
+    descreve(parser,
+             QStringLiteral("Reads plain recharge text IN and writes it back as OUT through the record\n"
+                            "writer (plain text, CR LF): every record at its written length. The header\n"
+                            "gets the current dates and times and OUT's name. Refuses a file with\n"
+                            "inconsistent records, whose content would be lost."),
+             QStringLiteral("0 OUT written, 1 IN cannot be read or has inconsistent records, or OUT "
+                            "cannot be written"));
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("plain recharge text"));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("text to write"));
     if (int r = analisa(parser, args, 2); r >= 0)

@@ -16,10 +16,16 @@
 namespace pluvexa::cli {
 
 
+// The command's description for --help, ending with its exit status:
+// "Exit status: <saidas>, 2 wrong usage." (`saidas` says what 0 and 1
+// mean for it). The manual page takes both from there.
+void descreve(QCommandLineParser& parser, const QString& descricao, const QString& saidas);
+
 // Parses `args` (the command name first). Returns -1 when the command should
 // run, otherwise the exit status (help printed: 0; a usage error: 2).
 // `posicionais` is the exact number of positional arguments required (any
-// number when negative: the command counts them itself).
+// number when negative: the command counts them itself). The help names the
+// command as it is typed: "Usage: pluvexa-cli <command> [options] ...".
 int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais);
 
 // Prints "pluvexa-cli: <message>" on standard error and returns Falha.

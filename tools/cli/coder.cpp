@@ -10,9 +10,13 @@ namespace {
 int codifica(const QStringList& args, bool comprime)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(comprime
-        ? QStringLiteral("Compresses IN into OUT with the recharge files' LZW coder.")
-        : QStringLiteral("Expands the LZW stream IN into OUT."));
+    if (comprime)
+        descreve(parser, QStringLiteral("Compresses IN into OUT with the recharge files' LZW coder."),
+                 QStringLiteral("0 OUT written, 1 IN cannot be read or OUT cannot be written"));
+    else
+        descreve(parser, QStringLiteral("Expands the LZW stream IN into OUT."),
+                 QStringLiteral("0 OUT written, 1 IN is no LZW stream (or would expand beyond 64 MiB), IN "
+                                "cannot be read or OUT cannot be written"));
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("input file"));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("output file"));
     if (int r = analisa(parser, args, 2); r >= 0)

@@ -48,7 +48,38 @@ QString uso()
     return text;
 }
 
+// Qt's help names the program by the path it was started with, and not the
+// command: the usage line says what to type instead, whichever of the two
+// programs printed it and from wherever.
+QString ajuda(const QCommandLineParser& parser, const QString& comando)
+{
+    QString texto = parser.helpText();
+    const QString programa = QCoreApplication::arguments().value(0);
+    const qsizetype fimLinha = texto.indexOf(QLatin1Char('\n'));
+    const qsizetype onde = programa.isEmpty() ? -1 : texto.indexOf(programa);
+    if (onde >= 0 && (fimLinha < 0 || onde < fimLinha))
+        texto.replace(onde, programa.size(), QStringLiteral("pluvexa-cli ") + comando);
+    return texto;
+}
+
 }  // namespace
+
+void descreve(QCommandLineParser& parser, const QString& descricao, const QString& saidas)
+{
+    // Broken into lines as the descriptions are, for a terminal of 80 columns.
+    QString linhas;
+    QString linha;
+    const QStringList palavras = (QStringLiteral("Exit status: ") + saidas + QStringLiteral(", 2 wrong usage."))
+                                     .split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString& palavra : palavras) {
+        if (!linha.isEmpty() && linha.size() + 1 + palavra.size() > 79) {
+            linhas += linha + QLatin1Char('\n');
+            linha.clear();
+        }
+        linha += (linha.isEmpty() ? QString() : QStringLiteral(" ")) + palavra;
+    }
+    parser.setApplicationDescription(descricao + QLatin1Char('\n') + linhas + linha);
+}
 
 int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais)
 {
@@ -61,7 +92,7 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
         return UsoErrado;
     }
     if (parser.isSet(help)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::fputs(ajuda(parser, args.value(0)).toUtf8().constData(), stdout);
         return Sucesso;
     }
     if (posicionais >= 0 && parser.positionalArguments().size() != posicionais) {

@@ -14,13 +14,14 @@ namespace pluvexa::cli {
 int exporta(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Processes FILE as check does (its log on standard error) and writes its\n"
-        "holders to OUT.csv as \"Exportar Planilha\" does: ';' between fields, UTF-8\n"
-        "with a byte-order mark, decimal comma; Usuário, Cartão, Matrícula, Nome,\n"
-        "Tipo, Tarifa, Valor and Vlr.Última Rec of group 1. \"import\" reads the file\n"
-        "back. Exit 0 when written, 1 when FILE cannot be loaded, has inconsistent\n"
-        "records or OUT cannot be written."));
+    descreve(parser,
+             QStringLiteral("Processes FILE as check does (its log on standard error) and writes its\n"
+                            "holders to OUT.csv as \"Exportar Planilha\" does: ';' between fields, UTF-8\n"
+                            "with a byte-order mark, decimal comma; Usuário, Cartão, Matrícula, Nome,\n"
+                            "Tipo, Tarifa, Valor and Vlr.Última Rec of group 1. \"import\" reads the file\n"
+                            "back."),
+             QStringLiteral("0 written, 1 FILE cannot be loaded, has inconsistent records or OUT "
+                            "cannot be written"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
     parser.addPositionalArgument(QStringLiteral("OUT.csv"), QStringLiteral("the spreadsheet to write"));
     const ArquivoEntrada arquivo(parser);

@@ -68,14 +68,15 @@ int compara(const QString& a, const QString& b, bool csv)
 int history(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Lists the batches kept by \"Gerar Arquivo\" in the working root's Historico\n"
-        "folder, newest first: company, batch, when generated, the answer's name,\n"
-        "holders with a value, totals as the generation log computes them, and\n"
-        "whether the answer was sent (renamed _4.REC by the disk transfer). With\n"
-        "--compare A.HIS B.HIS, one line per holder of either batch instead. A kept\n"
-        "batch is read by check, listing and export with --draft. Exit 1 when a kept\n"
-        "batch cannot be read (named on standard error; the others are listed)."));
+    descreve(parser,
+             QStringLiteral("Lists the batches kept by \"Gerar Arquivo\" in the working root's Historico\n"
+                            "folder, newest first: company, batch, when generated, the answer's name,\n"
+                            "holders with a value, totals as the generation log computes them, and\n"
+                            "whether the answer was sent (renamed _4.REC by the disk transfer). With\n"
+                            "--compare A.HIS B.HIS, one line per holder of either batch instead. A kept\n"
+                            "batch is read by check, listing and export with --draft."),
+             QStringLiteral("0 every batch listed or compared, 1 a kept batch cannot be read (named "
+                            "on standard error; the others are listed)"));
     parser.addPositionalArgument(QStringLiteral("[A.HIS B.HIS]"), QStringLiteral("with --compare: the two batches"));
     const QCommandLineOption raiz(QStringLiteral("root"),
                                   QStringLiteral("working root (default %1)").arg(QDir::toNativeSeparators(raizTrabalho())),

@@ -32,9 +32,10 @@ bool gravaRegistro(Gravacao& par, const QString& path, const Record& r)
 int keygen(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Makes an RSA key pair and writes it as a private key record (706 bytes)\n"
-        "and a public key record (258 bytes)."));
+    descreve(parser,
+             QStringLiteral("Makes an RSA key pair and writes it as a private key record (706 bytes)\n"
+                            "and a public key record (258 bytes)."),
+             QStringLiteral("0 both written, 1 they cannot be written (neither file is then changed)"));
     parser.addPositionalArgument(QStringLiteral("PRIVATE"), QStringLiteral("private key record to write"));
     parser.addPositionalArgument(QStringLiteral("PUBLIC"), QStringLiteral("public key record to write"));
     const QCommandLineOption bits(QStringLiteral("bits"),
@@ -69,9 +70,11 @@ int keygen(const QStringList& args)
 int seal(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Seals IN into the envelope OUT, signed with the signer's private key and\n"
-        "readable by the recipient."));
+    descreve(parser,
+             QStringLiteral("Seals IN into the envelope OUT, signed with the signer's private key and\n"
+                            "readable by the recipient."),
+             QStringLiteral("0 OUT written, 1 a key record or IN cannot be read, the sealing failed "
+                            "(\"error NNNN\", the envelope's code) or OUT cannot be written"));
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("file to seal"));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("envelope to write"));
     const QCommandLineOption signer(QStringLiteral("signer"), QStringLiteral("signer's private key record"), QStringLiteral("PRIVATE"));
@@ -100,9 +103,12 @@ int seal(const QStringList& args)
 int open(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Opens the envelope IN into OUT with the recipient's private key and checks\n"
-        "its signature with the sender's public key."));
+    descreve(parser,
+             QStringLiteral("Opens the envelope IN into OUT with the recipient's private key and checks\n"
+                            "its signature with the sender's public key."),
+             QStringLiteral("0 OUT written and the signature checked, 1 a key record or IN cannot be "
+                            "read, the envelope does not open or its signature does not match (\"error "
+                            "NNNN\", the envelope's code) or OUT cannot be written"));
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("envelope to open"));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("plain file to write"));
     const QCommandLineOption key(QStringLiteral("key"), QStringLiteral("recipient's private key record"), QStringLiteral("PRIVATE"));

@@ -58,12 +58,13 @@ int geraPdf(const std::vector<Texto>& linhas, const QString& caminho, const QStr
 int listing(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Processes FILE as \"check\" does, with the processing log on standard error,\n"
-        "then builds the listing of cards to recharge as \"Imprimir\" does. --text (the\n"
-        "default) writes its body lines to standard output (UTF-8); --pdf OUT writes\n"
-        "the whole report as PDF (no display needed). Exit 1 when the records are not\n"
-        "all consistent: no listing then."));
+    descreve(parser,
+             QStringLiteral("Processes FILE as \"check\" does, with the processing log on standard error,\n"
+                            "then builds the listing of cards to recharge as \"Imprimir\" does. --text (the\n"
+                            "default) writes its body lines to standard output (UTF-8); --pdf OUT writes\n"
+                            "the whole report as PDF (no display needed)."),
+             QStringLiteral("0 the listing written, 1 FILE cannot be loaded, its records are not all "
+                            "consistent (no listing then) or OUT cannot be written"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
     const ArquivoEntrada arquivo(parser);
     const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("write the body lines (default)"));

@@ -88,13 +88,14 @@ void imprimeTexto(const ModeloRecarga& m, const Conferencia& c)
 int review(const QStringList& args)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Processes FILE as check does (its log on standard error) and reviews it as\n"
-        "\"Conferir\" does: each holder's value of group 1 against the mean of its\n"
-        "non-zero last three recharges. Prints the summary by card type and one line\n"
-        "per flagged holder; --csv prints only a CSV header and one row per flagged\n"
-        "holder. Exit 0 whether or not holders are flagged, 1 when FILE cannot be\n"
-        "loaded or has inconsistent records, 2 on wrong usage."));
+    descreve(parser,
+             QStringLiteral("Processes FILE as check does (its log on standard error) and reviews it as\n"
+                            "\"Conferir\" does: each holder's value of group 1 against the mean of its\n"
+                            "non-zero last three recharges. Prints the summary by card type and one line\n"
+                            "per flagged holder; --csv prints only a CSV header and one row per flagged\n"
+                            "holder."),
+             QStringLiteral("0 whether or not holders are flagged, 1 FILE cannot be loaded or has "
+                            "inconsistent records"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
     const ArquivoEntrada arquivo(parser);
     const QCommandLineOption limite(QStringLiteral("limit"),

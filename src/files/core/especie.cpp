@@ -24,7 +24,7 @@ bool ausente(int erro)
 #else
 // The attributes of `p`; when it cannot be looked at, `semNada` for a
 // missing name, otherwise Inacessivel with the system's reason.
-bool atributos(const std::filesystem::path& p, DWORD& a, Estado semNada, Estado& estado, std::string& motivo)
+bool atributos(const std::filesystem::path& p, DWORD& a, Estado semNada, Estado& estado, Motivo& motivo)
 {
     a = GetFileAttributesW(p.c_str());
     if (a != INVALID_FILE_ATTRIBUTES)
@@ -32,14 +32,14 @@ bool atributos(const std::filesystem::path& p, DWORD& a, Estado semNada, Estado&
     const DWORD e = GetLastError();
     estado = e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? semNada : Estado::Inacessivel;
     if (estado == Estado::Inacessivel)
-        motivo = parte::motivoSistema();
+        motivo = Motivo::sistema(int(e));
     return false;
 }
 #endif
 
 }  // namespace
 
-Estado entrada(const std::string& caminho, std::string& motivo)
+Estado entrada(const std::string& caminho, Motivo& motivo)
 {
 #ifdef _WIN32
     const std::filesystem::path p = parte::caminho(caminho);
@@ -52,7 +52,7 @@ Estado entrada(const std::string& caminho, std::string& motivo)
     HANDLE h = CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
-        motivo = parte::motivoSistema();
+        motivo = Motivo::ultimo();
         return Estado::Inacessivel;
     }
     const bool disco = GetFileType(h) == FILE_TYPE_DISK;
@@ -61,10 +61,8 @@ Estado entrada(const std::string& caminho, std::string& motivo)
 #else
     struct stat st {};
     if (::stat(caminho.c_str(), &st) != 0) {
-        if (ausente(errno))
-            return Estado::Ausente;
-        motivo = parte::motivoSistema();
-        return Estado::Inacessivel;
+        motivo = Motivo::ultimo();
+        return ausente(motivo.codigo) ? Estado::Ausente : Estado::Inacessivel;
     }
     if (!S_ISREG(st.st_mode))
         return Estado::NaoComum;
@@ -72,8 +70,8 @@ Estado entrada(const std::string& caminho, std::string& motivo)
     // otherwise hold the program until someone writes to it.
     const int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        motivo = parte::motivoSistema();
-        return ausente(errno) ? Estado::Ausente : Estado::Inacessivel;
+        motivo = Motivo::ultimo();
+        return ausente(motivo.codigo) ? Estado::Ausente : Estado::Inacessivel;
     }
     const bool comum = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     ::close(fd);
@@ -81,7 +79,7 @@ Estado entrada(const std::string& caminho, std::string& motivo)
 #endif
 }
 
-Estado saida(const std::string& caminho, std::string& motivo)
+Estado saida(const std::string& caminho, Motivo& motivo)
 {
 #ifdef _WIN32
     DWORD a = 0;
@@ -97,14 +95,14 @@ Estado saida(const std::string& caminho, std::string& motivo)
     if (::lstat(caminho.c_str(), &st) != 0) {
         if (errno == ENOENT)
             return Estado::Aceito;  // a new name; a missing folder fails when the file is created
-        motivo = parte::motivoSistema();
+        motivo = Motivo::ultimo();
         return Estado::Inacessivel;
     }
     return S_ISREG(st.st_mode) ? Estado::Aceito : Estado::NaoComum;
 #endif
 }
 
-std::string mensagem(Estado estado, const std::string& caminho, const std::string& motivo, bool deSaida)
+std::string mensagem(Estado estado, const std::string& caminho, const Motivo& motivo, bool deSaida)
 {
     const std::string visivel = parte::visivel(caminho);
     switch (estado) {
@@ -115,20 +113,41 @@ std::string mensagem(Estado estado, const std::string& caminho, const std::strin
     case Estado::Ausente:
         return visivel + " does not exist";
     case Estado::Inacessivel:
-        return (deSaida ? "Cannot write file " : "Cannot read file ") + visivel + ". " + motivo;
+        return (deSaida ? "Cannot write file " : "Cannot read file ") + visivel + ". " + motivo.ingles;
     }
     return {};
 }
 
+FalhaArquivo falha(Estado estado, const std::string& caminho, const Motivo& motivo, bool deSaida)
+{
+    FalhaArquivo f;
+    f.operacao = deSaida ? Operacao::Gravar : Operacao::Ler;
+    f.arquivo = caminho;
+    f.mensagem = mensagem(estado, caminho, motivo, deSaida);
+    switch (estado) {
+    case Estado::Aceito:
+    case Estado::Inacessivel:
+        f.motivo = motivo;
+        break;
+    case Estado::NaoComum:
+        f.motivo = Motivo::proprio("It is not a regular file.", "não é um arquivo comum");
+        break;
+    case Estado::Ausente:
+        f.motivo = Motivo::sistema(codigoAusente());
+        break;
+    }
+    return f;
+}
+
 std::string confereEntrada(const std::string& caminho)
 {
-    std::string motivo;
+    Motivo motivo;
     return mensagem(entrada(caminho, motivo), caminho, motivo, false);
 }
 
 std::string confereSaida(const std::string& caminho)
 {
-    std::string motivo;
+    Motivo motivo;
     return mensagem(saida(caminho, motivo), caminho, motivo, true);
 }
 

@@ -8,14 +8,13 @@
 #include <cstdio>
 #include <cstring>
 #include <system_error>
+#include <utility>
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
 namespace pluvexa::parte {
-
-const char* const kSimulada = "Simulated failure.";
 
 std::filesystem::path caminho(const std::string& utf8)
 {
@@ -53,16 +52,15 @@ std::string escapado(const std::string& bytes)
     return s;
 }
 
-std::string motivoSistema()
+Motivo motivoDoEscritor()
 {
-#ifdef _WIN32
-    return "System error " + std::to_string(GetLastError()) + '.';
-#else
-    return std::string(std::strerror(errno)) + '.';
-#endif
+    const int codigo = codigoUltimo();
+    if (falhaDeGravacao(codigo))
+        return Motivo::sistema(codigo);
+    return Motivo::proprio({}, "o conteúdo não pôde ser gerado");
 }
 
-bool trocaNome(const std::filesystem::path& de, const std::filesystem::path& para, std::string& motivo)
+bool trocaNome(const std::filesystem::path& de, const std::filesystem::path& para, Motivo& motivo)
 {
 #ifdef _WIN32
     const bool ok = MoveFileExW(de.c_str(), para.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
@@ -70,52 +68,62 @@ bool trocaNome(const std::filesystem::path& de, const std::filesystem::path& par
     const bool ok = std::rename(de.c_str(), para.c_str()) == 0;
 #endif
     if (!ok)
-        motivo = motivoSistema();
+        motivo = Motivo::ultimo();
     return ok;
 }
 
 Resultado produz(const std::string& destino, const std::function<bool(const std::filesystem::path&)>& escritor,
-                 std::string& erro)
+                 FalhaArquivo& falha)
 {
-    if (const std::string recusa = especie::confereSaida(destino); !recusa.empty()) {
-        erro = recusa;
+    auto falhou = [&](Operacao operacao, const Motivo& motivo, std::string mensagem) {
+        falha = {operacao, destino, false, motivo, std::move(mensagem)};
+        return Resultado::PassoFalhou;
+    };
+    Motivo motivo;
+    if (const especie::Estado estado = especie::saida(destino, motivo); estado != especie::Estado::Aceito) {
+        falha = especie::falha(estado, destino, motivo, true);
         return Resultado::PassoFalhou;
     }
-    if (!portao::permite("write", destino)) {
-        erro = "Cannot create a temporary file for " + visivel(destino) + ". " + kSimulada;
-        return Resultado::PassoFalhou;
-    }
-    std::string motivo;
+    const std::string criacao = "Cannot create a temporary file for " + visivel(destino) + ". ";
+    if (!portao::permite("write", destino))
+        return falhou(Operacao::Criar, portao::motivo(), criacao + portao::motivo().ingles);
     const std::string temporario = temporario::cria(destino, motivo);
-    if (temporario.empty()) {
-        erro = "Cannot create a temporary file for " + visivel(destino) + ". " + motivo;
-        return Resultado::PassoFalhou;
-    }
+    if (temporario.empty())
+        return falhou(Operacao::Criar, motivo, criacao + motivo.ingles);
     const std::filesystem::path arquivo = caminho(temporario);
     bool escrito = false;
     try {
+        limpaCodigo();
         escrito = escritor(arquivo);
     } catch (...) {
         temporario::remove(temporario);
         throw;
     }
     if (!escrito) {
+        motivo = motivoDoEscritor();
         temporario::remove(temporario);
-        erro = "Cannot write file " + visivel(temporario) + '.';
+        falhou(Operacao::Gravar, motivo,
+               "Cannot write file " + visivel(temporario) + '.' + (motivo.codigo ? ' ' + motivo.ingles : ""));
         return Resultado::EscritorFalhou;
     }
-    motivo = kSimulada;
-    if (!temporario::intacto(temporario))
-        motivo = "It was replaced while being written.";
-    else if (const std::string recusa = especie::confereSaida(destino); !recusa.empty())
-        motivo = recusa + '.';
-    else if (portao::permite("rename", destino) && trocaNome(arquivo, caminho(destino), motivo)) {
-        temporario::esquece(temporario);
-        return Resultado::Colocado;
+    motivo = portao::motivo();
+    if (!temporario::intacto(temporario)) {
+        motivo = Motivo::proprio("It was replaced while being written.", "foi substituído enquanto era gravado");
+    } else if (const especie::Estado estado = especie::saida(destino, motivo); estado != especie::Estado::Aceito) {
+        const FalhaArquivo recusa = especie::falha(estado, destino, motivo, true);
+        motivo = recusa.motivo;
+        motivo.ingles = recusa.mensagem + '.';
+    } else if (portao::permite("rename", destino)) {
+        if (trocaNome(arquivo, caminho(destino), motivo)) {
+            temporario::esquece(temporario);
+            return Resultado::Colocado;
+        }
+    } else {
+        motivo = portao::motivo();
     }
     temporario::remove(temporario);
-    erro = "Cannot rename file " + visivel(temporario) + " to " + visivel(destino) + ". " + motivo;
-    return Resultado::PassoFalhou;
+    return falhou(Operacao::Renomear, motivo,
+                  "Cannot rename file " + visivel(temporario) + " to " + visivel(destino) + ". " + motivo.ingles);
 }
 
 }  // namespace pluvexa::parte

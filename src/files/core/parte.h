@@ -10,6 +10,8 @@
 // name or an existing regular file (especie.h). Paths are bytes as the
 // system takes them (UTF-8 when typed so).
 
+#include "files/core/falha.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -18,12 +20,15 @@ namespace pluvexa::parte {
 
 enum class Resultado {
     Colocado,        // the new file stands under its name
-    EscritorFalhou,  // the writer answered false; `erro` names the temporary
-    PassoFalhou,     // `destino` refused, or creating or renaming the temporary failed; `erro` says why
+    EscritorFalhou,  // the writer answered false; `falha` names the temporary
+    PassoFalhou,     // `destino` refused, or creating or renaming the temporary failed; `falha` says why
 };
 
+// A writer that fails is taken to have met the device's error when the
+// system reports one a write meets (falhaDeGravacao), else to have failed
+// for its own reasons.
 Resultado produz(const std::string& destino, const std::function<bool(const std::filesystem::path& parte)>& escritor,
-                 std::string& erro);
+                 FalhaArquivo& falha);
 
 // A UTF-8 path as the file system takes it.
 std::filesystem::path caminho(const std::string& utf8);
@@ -34,11 +39,10 @@ std::string visivel(const std::string& utf8);
 // A name as the system gives it, bytes outside printable ASCII as \xNN:
 // how a name that is not valid UTF-8 is shown.
 std::string escapado(const std::string& bytes);
-// The system's reason for the last failed call, e.g. "No such file or directory.".
-std::string motivoSistema();
-// What an injected failure says.
-extern const char* const kSimulada;
 // Renames `de` over `para` (replacing it) in one step.
-bool trocaNome(const std::filesystem::path& de, const std::filesystem::path& para, std::string& motivo);
+bool trocaNome(const std::filesystem::path& de, const std::filesystem::path& para, Motivo& motivo);
+// Why a writer given a path failed: the device's error it met, read from
+// the system right after it (see falhaDeGravacao), or a reason of its own.
+Motivo motivoDoEscritor();
 
 }  // namespace pluvexa::parte

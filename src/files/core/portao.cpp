@@ -29,4 +29,11 @@ bool permite(const char* passo, const std::string& caminho)
     return false;
 }
 
+Motivo motivo()
+{
+    if (g_contagem && g_contagem->codigo != 0)
+        return Motivo::sistema(g_contagem->codigo);
+    return Motivo::proprio("Simulated failure.", "falha simulada");
+}
+
 }  // namespace pluvexa::portao

@@ -22,6 +22,11 @@ namespace {
 constexpr std::size_t kAleatorios = 6;
 constexpr std::size_t kNomeMaximoPadrao = 255;
 constexpr int kTentativas = 100;
+#ifdef _WIN32
+constexpr int kExiste = ERROR_FILE_EXISTS;
+#else
+constexpr int kExiste = EEXIST;
+#endif
 
 // What the layer knows of a temporary it created: enough to tell it from
 // a file put under its name since.
@@ -132,19 +137,21 @@ std::string nome(const std::string& vizinho)
     return pasta + '.' + base + '.' + aleatorios() + ".tmp";
 }
 
-std::string cria(const std::string& vizinho, std::string& motivo, int* descritor)
+std::string cria(const std::string& vizinho, Motivo& motivo, int* descritor, std::string* tentado)
 {
     if (descritor)
         *descritor = -1;
     for (int tentativa = 0; tentativa < kTentativas; ++tentativa) {
         const std::string caminho = nome(vizinho);
+        if (tentado)
+            *tentado = caminho;
 #ifdef _WIN32
         HANDLE h = CreateFileW(parte::caminho(caminho).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             if (GetLastError() == ERROR_FILE_EXISTS)
                 continue;
-            motivo = parte::motivoSistema();
+            motivo = Motivo::ultimo();
             return {};
         }
         CloseHandle(h);
@@ -155,7 +162,7 @@ std::string cria(const std::string& vizinho, std::string& motivo, int* descritor
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
-            motivo = parte::motivoSistema();
+            motivo = Motivo::ultimo();
             return {};
         }
         struct stat st {};
@@ -168,11 +175,11 @@ std::string cria(const std::string& vizinho, std::string& motivo, int* descritor
         return caminho;
 #endif
     }
-    motivo = "File exists.";
+    motivo = Motivo::sistema(kExiste);
     return {};
 }
 
-std::string ligacao(const std::string& existente, std::string& motivo)
+std::string ligacao(const std::string& existente, Motivo& motivo)
 {
     for (int tentativa = 0; tentativa < kTentativas; ++tentativa) {
         const std::string caminho = nome(existente);
@@ -180,7 +187,7 @@ std::string ligacao(const std::string& existente, std::string& motivo)
         if (!CreateHardLinkW(parte::caminho(caminho).c_str(), parte::caminho(existente).c_str(), nullptr)) {
             if (GetLastError() == ERROR_ALREADY_EXISTS)
                 continue;
-            motivo = parte::motivoSistema();
+            motivo = Motivo::ultimo();
             return {};
         }
         registra(caminho, {});
@@ -189,19 +196,19 @@ std::string ligacao(const std::string& existente, std::string& motivo)
         if (::link(existente.c_str(), caminho.c_str()) != 0) {
             if (errno == EEXIST)
                 continue;
-            motivo = parte::motivoSistema();
+            motivo = Motivo::ultimo();
             return {};
         }
         Identidade id;
         if (!identidade(caminho, id)) {
-            motivo = parte::motivoSistema();
+            motivo = Motivo::ultimo();
             return {};
         }
         registra(caminho, id);
         return caminho;
 #endif
     }
-    motivo = "File exists.";
+    motivo = Motivo::sistema(kExiste);
     return {};
 }
 

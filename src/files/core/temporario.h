@@ -10,6 +10,8 @@
 // The layer keeps the temporaries it created in this run; its clean-up
 // removes only those, and only while they are still the file it created.
 
+#include "files/core/falha.h"
+
 #include <cstdint>
 #include <string>
 
@@ -27,15 +29,16 @@ std::size_t nomeMaximo(const std::string& pasta);
 // Creates a new, empty temporary beside `vizinho` (O_CREAT | O_EXCL |
 // O_NOFOLLOW; CREATE_NEW on Windows), trying other random names while the
 // chosen one exists. Answers its path, or an empty string with `motivo` set
-// to the system's reason. With `descritor`, the file stays open for
-// writing and the caller closes it (POSIX; -1 on Windows, where the caller
-// opens the path itself).
-std::string cria(const std::string& vizinho, std::string& motivo, int* descritor = nullptr);
+// to the system's reason (and `tentado`, when given, to the name last
+// tried). With `descritor`, the file stays open for writing and the caller
+// closes it (POSIX; -1 on Windows, where the caller opens the path itself).
+std::string cria(const std::string& vizinho, Motivo& motivo, int* descritor = nullptr,
+                 std::string* tentado = nullptr);
 
 // Gives `existente` a second name (a hard link) as a temporary beside it:
 // the old file of a group kept aside. Empty with `motivo` when the file
 // system has no hard links or the link fails.
-std::string ligacao(const std::string& existente, std::string& motivo);
+std::string ligacao(const std::string& existente, Motivo& motivo);
 
 // True while `caminho` is a temporary this run created and it is still the
 // same regular file (not replaced by a link or another file).

@@ -406,10 +406,10 @@ void Tfhistorico::btnexportarcomparacaoClick()
     // Every holder of both batches, whatever the filter shows: the
     // spreadsheet is the comparison, the filter only a view of it.
     const std::string bytes = planilhaComparacao(m_comparacao->linhas());
-    QString erro;
+    FalhaArquivo erro;
     if (!gravaArquivo(destino, QByteArrayView(bytes.data(), qsizetype(bytes.size())), Durabilidade::Comum, &erro))
         m_ctx.interaction->notice(QStringLiteral("Não foi possível gravar a planilha ") + caminhoVisivel(destino)
-                                      + QStringLiteral(" - ") + erro,
+                                      + QStringLiteral(" - ") + textoJanela(erro),
                                   Interaction::Icon::Error);
 }
 

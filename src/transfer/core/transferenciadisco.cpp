@@ -13,9 +13,10 @@ namespace pluvexa {
 
 namespace {
 
-QString entreParenteses(const QString& texto, const QString& detalhe)
+// The step that failed, and in brackets the file layer's sentence of why.
+QString entreParenteses(const QString& texto, const FalhaArquivo& falha)
 {
-    return texto + QStringLiteral(" (") + detalhe + QLatin1Char(')');
+    return texto + QStringLiteral(" (") + textoJanela(falha) + QLatin1Char(')');
 }
 
 }  // namespace
@@ -54,7 +55,7 @@ bool TransferenciaDisco::transfere(const QString& origem, const QString& destino
         falha(nome, QStringLiteral("a pasta de destino não existe: ") + caminhoVisivel(pasta));
         return false;
     }
-    QString erro;
+    FalhaArquivo erro;
     // The source keeps its name until the copy stands complete under its
     // final name: a failed copy leaves it to be loaded again.
     if (!copiaArquivo(origem, destino, Durabilidade::Duravel, &erro)) {
@@ -132,7 +133,7 @@ void TransferenciaDisco::ApagaDisco(const QString& pasta, const QStringList& pro
     if (!QFileInfo(pasta).isDir())
         return;
     QStringList nomes;
-    QString erro;
+    FalhaArquivo erro;
     if (!listaArquivosPasta(pasta, {kMascaraRecarga}, nomes, &erro)) {
         falha(caminhoVisivel(pasta), entreParenteses(QStringLiteral("a pasta não pôde ser lida"), erro));
         return;

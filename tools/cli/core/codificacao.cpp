@@ -35,7 +35,7 @@ int codifica(const std::string& entrada, const std::string& saida, bool comprimi
     if (const std::optional<int> r = recusa(entrada))
         return *r;
     lzw::ExpandStatus veredito = lzw::ExpandStatus::Ok;
-    std::string erro;
+    FalhaArquivo erro;
     const std::string in = parte::caminho(entrada).string();
     const parte::Resultado r = parte::produz(saida, [&](const std::filesystem::path& p) {
         return (comprimir ? compress_file(in, p.string()) : expand_file(in, p.string(), &veredito)) == 1;
@@ -45,7 +45,7 @@ int codifica(const std::string& entrada, const std::string& saida, bool comprimi
             return falha(entrada + " cannot be expanded: it would exceed 64 MiB");
         return falha((comprimir ? "compression of " : "expansion of ") + entrada + " failed");
     }
-    return r == parte::Resultado::Colocado ? Sucesso : falha(erro);
+    return r == parte::Resultado::Colocado ? Sucesso : falha(erro.mensagem);
 }
 
 template <typename Record>
@@ -92,14 +92,14 @@ int conclui(const std::function<int(const std::filesystem::path& parte)>& operac
             const char* acao, const std::string& entrada)
 {
     int code = 0;
-    std::string erro;
+    FalhaArquivo erro;
     const parte::Resultado r = parte::produz(saida, [&](const std::filesystem::path& p) {
         code = operacao(p);
         return code == 0;
     }, erro);
     if (r == parte::Resultado::EscritorFalhou)
         return falha(std::string(acao) + ' ' + entrada + " failed: error " + std::to_string(code));
-    return r == parte::Resultado::Colocado ? Sucesso : falha(erro);
+    return r == parte::Resultado::Colocado ? Sucesso : falha(erro.mensagem);
 }
 
 }  // namespace

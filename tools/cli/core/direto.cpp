@@ -2,6 +2,7 @@
 
 #include "core/codificacao.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <limits>
@@ -26,7 +27,7 @@ struct Argumentos {
 // full command line accepts them). Anything else that looks like an option,
 // a repeated option or a missing value answers nothing: the full command
 // line explains it.
-std::optional<Argumentos> separa(int argc, char** argv, std::initializer_list<std::string_view> conhecidas)
+std::optional<Argumentos> separa(int argc, char** argv, const std::vector<std::string_view>& conhecidas)
 {
     Argumentos a;
     for (int i = 2; i < argc; ++i) {
@@ -98,24 +99,33 @@ std::optional<int> abre(const Argumentos& a)
 
 }  // namespace
 
+const std::vector<ComandoDireto>& comandosDiretos()
+{
+    static const std::vector<ComandoDireto> comandos = {
+        {"compress", {}},
+        {"expand", {}},
+        {"seal", {"signer", "recipient", "cipher", "digest"}},
+        {"open", {"key", "sender", "index"}},
+    };
+    return comandos;
+}
+
 std::optional<int> executaDireto(int argc, char** argv)
 {
     if (argc < 2)
         return std::nullopt;
     const std::string_view comando = argv[1];
-    if (comando == "compress" || comando == "expand") {
-        const auto a = separa(argc, argv, {});
-        if (!a)
-            return std::nullopt;
-        return comando == "compress" ? comprime(a->posicionais[0], a->posicionais[1])
-                                     : expande(a->posicionais[0], a->posicionais[1]);
-    }
-    if (comando != "seal" && comando != "open")
+    const auto& comandos = comandosDiretos();
+    const auto direto = std::find_if(comandos.begin(), comandos.end(),
+                                     [&](const ComandoDireto& c) { return c.nome == comando; });
+    if (direto == comandos.end())
         return std::nullopt;
-    const auto a = comando == "seal" ? separa(argc, argv, {"signer", "recipient", "cipher", "digest"})
-                                     : separa(argc, argv, {"key", "sender", "index"});
+    const auto a = separa(argc, argv, direto->opcoes);
     if (!a)
         return std::nullopt;
+    if (comando == "compress" || comando == "expand")
+        return comando == "compress" ? comprime(a->posicionais[0], a->posicionais[1])
+                                     : expande(a->posicionais[0], a->posicionais[1]);
     // Only the coder's own commands show its progress.
     std::ostringstream silencio;
     std::streambuf* saida = std::cout.rdbuf(silencio.rdbuf());

@@ -7,8 +7,18 @@
 // says the same for these four.
 
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace pluvexa::cli {
+
+// A command this path runs and the options it takes, each with a value,
+// named as the full command line names them.
+struct ComandoDireto {
+    std::string_view nome;
+    std::vector<std::string_view> opcoes;
+};
+const std::vector<ComandoDireto>& comandosDiretos();
 
 // The exit status when the command line is one this path runs; nothing
 // when the full command line must take it.
