@@ -29,4 +29,10 @@ test -f "$scratch/root/usr/share/icons/hicolor/scalable/apps/pluvexa.svg"
 test -f "$scratch/root/usr/share/icons/hicolor/48x48/apps/pluvexa.png"
 test -f "$scratch/root/usr/share/man/man1/pluvexa.1.gz"
 zcat "$scratch/root/usr/share/man/man1/pluvexa-cli.1.gz" | grep -q 'seal'
+# The operator's manual, with every picture its pages show.
+manual="$scratch/root/usr/share/doc/pluvexa/manual"
+test -f "$manual/index.html"
+for img in $(grep -ho 'src="img/[^"]*"' "$manual"/*.html | sed 's/^src="//; s/"$//' | sort -u); do
+  test -f "$manual/$img" || { echo "the manual's $img is not installed" >&2; exit 1; }
+done
 echo "package checked: $(basename "$deb")"
