@@ -1,6 +1,9 @@
 #include "fotografo.h"
 
+#include "files/arquivoseguro.h"
+
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -32,12 +35,17 @@ void Fotografo::fotografa(QWidget* janela, const QString& nome)
     espera(250);
     const QImage imagem = janela->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QString arquivo = QDir(m_pasta).filePath(nome + QStringLiteral(".png"));
-    QImageWriter escritor(arquivo, "png");
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QImageWriter escritor(&png, "png");
     // Lossless at any setting; the lowest quality is the strongest
     // compression, and the pictures are kept in the repository.
     escritor.setQuality(0);
     if (!escritor.write(imagem))
         falha(QStringLiteral("%1: %2").arg(arquivo, escritor.errorString()));
+    QString erro;
+    if (!gravaArquivo(arquivo, png.data(), Durabilidade::Comum, &erro))
+        falha(erro);
     m_fotos << arquivo;
     std::printf("%s (%dx%d)\n", qPrintable(arquivo), imagem.width(), imagem.height());
 }
