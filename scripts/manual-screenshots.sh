@@ -7,7 +7,9 @@
 # are private mounts of a user namespace, over an empty /tmp. Where no such
 # namespace can be made, a temporary home stands in and the pictures show
 # its paths. The pictures are reduced to 256 colours when ImageMagick's
-# convert is installed.
+# convert is installed. The listing, the import result and the processing
+# log print the time of the run, so those three pictures change at every
+# run; the others come out the same.
 # Usage: scripts/manual-screenshots.sh
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
