@@ -80,8 +80,8 @@ Tfmanual::Tfmanual(QWidget* parent) : QWidget(parent, Qt::Window)
     txtManual->setAccessibleName(QStringLiteral("Manual do Operador"));
     // The manual links only its own pages.
     txtManual->setOpenExternalLinks(false);
-    // The pages name their style sheet for web browsers; Qt's reader takes
-    // it as the document's own.
+    // The pages link their style sheet for web browsers; Qt's reader does
+    // not load it, so the browser's document gets it as its default.
     QFile estilo(QStringLiteral(":/manual/manual.css"));
     if (estilo.open(QIODevice::ReadOnly))
         txtManual->document()->setDefaultStyleSheet(QString::fromUtf8(estilo.readAll()));
