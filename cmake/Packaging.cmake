@@ -1,5 +1,6 @@
 # What `cmake --install` puts beside the two programs (menu entry, icons,
-# manual pages, the package's documents) and how CPack makes a .deb of it.
+# manual pages, the operator's manual, the package's documents) and how
+# CPack makes a .deb of it.
 include(GNUInstallDirs)
 
 set(pkg_dir "${PROJECT_SOURCE_DIR}/packaging")
@@ -68,6 +69,11 @@ add_custom_command(OUTPUT "${pkg_out}/changelog.gz"
   DEPENDS "${pkg_dir}/changelog" VERBATIM)
 install(FILES "${pkg_dir}/copyright" "${pkg_out}/changelog.gz"
         DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/pluvexa")
+
+# The operator's manual, the pages the help window shows, to read outside
+# the program too.
+install(DIRECTORY "${PROJECT_SOURCE_DIR}/docs/manual/" DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/pluvexa/manual"
+        FILES_MATCHING PATTERN "*.html" PATTERN "*.css" PATTERN "*.png")
 
 add_custom_target(pluvexa_packaging_files ALL DEPENDS ${icon_pngs} ${man_pages} "${pkg_out}/changelog.gz")
 

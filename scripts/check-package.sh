@@ -33,4 +33,10 @@ pagina="$(zcat "$scratch/root/usr/share/man/man1/pluvexa-cli.1.gz")"
 for comando in $("$cli" --help | awk '/^Commands:$/ { d = 1; next } /^$/ { d = 0 } d && /^  [a-z]/ { print $1 }'); do
   grep -qx ".SS $comando" <<<"$pagina"
 done
+# The operator's manual, with every picture its pages show.
+manual="$scratch/root/usr/share/doc/pluvexa/manual"
+test -f "$manual/index.html"
+for img in $(grep -ho 'src="img/[^"]*"' "$manual"/*.html | sed 's/^src="//; s/"$//' | sort -u); do
+  test -f "$manual/$img" || { echo "the manual's $img is not installed" >&2; exit 1; }
+done
 echo "package checked: $(basename "$deb")"

@@ -1,5 +1,6 @@
 #include "shell/tfprincipal.h"
 
+#include "ajuda/tfmanual.h"
 #include "history/janela/tfhistorico.h"
 #include "maintenance/tfcadrecarga.h"
 
@@ -117,6 +118,7 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
     defineMenu(m_menu->barra);
     connect(m_menu, &MenuPrincipal::sairPedido, this, &QWidget::close);
     connect(m_menu, &MenuPrincipal::sobrePedido, this, &Tfprincipal::mostraSobre);
+    connect(m_menu, &MenuPrincipal::manualPedido, this, [this] { mostraManual(this); });
 
     // Activation sets it again; holding it from the start lets the forms made
     // before the first activation (the about box) show it.

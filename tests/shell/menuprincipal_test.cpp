@@ -4,6 +4,7 @@
 
 #include "janelaprincipal.h"
 
+#include "ajuda/tfmanual.h"
 #include "files/pastastrabalho.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
@@ -226,6 +227,28 @@ TEST_F(Menu, CtrlQLeavesLikeTheTreeAskingFirstForUnsavedValues)
     m().mnusair->trigger();
     EXPECT_FALSE(principal->isVisible());
     EXPECT_TRUE(interacao.allConsumed());
+}
+
+// F1 from anywhere opens the operator's manual on its contents, once.
+TEST_F(Menu, F1OpensTheManual)
+{
+    principal->TVwGeral->setFocus(Qt::OtherFocusReason);
+    tecla(Qt::Key_F1, Qt::NoModifier);
+    Tfmanual* manual = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&manual] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if ((manual = qobject_cast<Tfmanual*>(w)) && manual->isVisible())
+                return true;
+        return false;
+    }));
+    EXPECT_EQ(manual->windowTitle(), QStringLiteral("Manual do Operador - Pluvexa"));
+    EXPECT_EQ(mostraManual(principal.get()), manual) << "a second request brings back the same window";
+    m().mnumanual->trigger();
+    int abertos = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        abertos += qobject_cast<Tfmanual*>(w) && w->isVisible() ? 1 : 0;
+    EXPECT_EQ(abertos, 1);
+    manual->close();
 }
 
 TEST_F(Menu, SobreOpensTheAboutBox)
