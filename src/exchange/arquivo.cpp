@@ -90,8 +90,11 @@ bool Arquivo::Abre(const QString& nome, const std::string& modo)
         m_entrada = std::move(entrada);
     } else {
         auto saida = std::make_unique<SaidaArquivo>();
-        if (!saida->abre(nome))
+        m_erroGravacao.clear();
+        if (!saida->abre(nome)) {
+            m_erroGravacao = saida->erro();
             return false;
+        }
         m_saida = std::move(saida);
     }
     NumLinhas = 0;
@@ -139,6 +142,8 @@ bool Arquivo::Fecha()
     if (!m_saida)
         return true;
     const bool ok = m_saida->conclui();
+    if (!ok)
+        m_erroGravacao = m_saida->erro();
     m_saida.reset();
     return ok;
 }

@@ -38,6 +38,14 @@ bool ascii(std::string_view s)
     return true;
 }
 
+// A field quoted in a message or read as a column name keeps this many
+// characters: a cell of megabytes would otherwise be copied into every
+// message, the log and the report.
+constexpr qsizetype kCitacao = 64;
+// Column names listed when the header lacks a column.
+constexpr qsizetype kColunasCitadas = 20;
+const QString kReticencias = QStringLiteral("…");
+
 // The file's text in one of its two encodings.
 class Texto {
 public:
@@ -45,6 +53,17 @@ public:
     QString paraTela(std::string_view campo) const
     {
         return m_utf8 ? QString::fromUtf8(campo.data(), qsizetype(campo.size())) : deCp1252(std::string(campo));
+    }
+    // The field as a message shows it: its first kCitacao characters, and
+    // "…" when there were more. Only the bytes that can make them are read
+    // (at most four per character).
+    QString citado(std::string_view campo) const
+    {
+        const std::size_t bytes = std::size_t(kCitacao) * 4;
+        const QString texto = paraTela(campo.substr(0, bytes));
+        if (texto.size() <= kCitacao && campo.size() <= bytes)
+            return texto;
+        return texto.left(kCitacao) + kReticencias;
     }
     std::string paraModelo(std::string_view campo) const
     {
@@ -87,9 +106,15 @@ Colunas reconhece(const QStringList& nomes)
 QString faltaColuna(const Colunas& c, const QStringList& nomes)
 {
     QStringList encontradas;
-    for (const QString& n : nomes)
-        if (!n.isEmpty())
-            encontradas << n;
+    for (const QString& n : nomes) {
+        if (n.isEmpty())
+            continue;
+        if (encontradas.size() == kColunasCitadas) {
+            encontradas << kReticencias;
+            break;
+        }
+        encontradas << n;
+    }
     const QString lista = encontradas.isEmpty() ? QStringLiteral("nenhuma") : encontradas.join(QStringLiteral(", "));
     const QString falta = !c.temChave() ? QStringLiteral("Matrícula, Usuário ou Cartão") : QStringLiteral("Valor");
     return QStringLiteral("Planilha sem a coluna %1 - colunas encontradas: %2").arg(falta, lista);
@@ -149,10 +174,10 @@ LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool as
         l.valor = *v;
     } else if (campoplanilha::ambiguo(valor)) {
         // "1.500" is one and a half to some and fifteen hundred to others.
-        l.erro = QStringLiteral("Valor inválido: ") + texto.paraTela(valor)
+        l.erro = QStringLiteral("Valor inválido: ") + texto.citado(valor)
                  + QStringLiteral(" - use vírgula para os centavos");
     } else {
-        l.erro = QStringLiteral("Valor inválido: ") + texto.paraTela(valor);
+        l.erro = QStringLiteral("Valor inválido: ") + texto.citado(valor);
     }
     return l;
 }
@@ -269,8 +294,9 @@ Planilha lePlanilha(std::string_view bytes)
         cabecalho = true;
         p.linhaCabecalho = linha;
         QStringList nomes;
+        // No column name the import knows is near kCitacao characters.
         for (const std::string& c : campos)
-            nomes << texto.paraTela(apara(c));
+            nomes << texto.citado(apara(c));
         col = reconhece(nomes);
         largura = campos.size();
         if (!col.temChave() || col.valor < 0) {

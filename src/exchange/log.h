@@ -22,13 +22,16 @@ public:
     explicit Log(Relogio relogio = [] { return QDateTime::currentDateTime(); });
 
     // Creates the log anew (an earlier log of that name is replaced when
-    // this one is closed).
+    // this one is closed). Each line goes to disk as it is written: a log
+    // as long as its input is never held in memory.
     bool Abre(const QString& nome) { return Arq.Abre(nome, Arquivo::ModoGravacao); }
     bool Erro(const std::string& texto) { return grava("  *** Erro: ", texto, ""); }
     bool Info(const std::string& texto) { return grava("      Info: ", texto, ""); }
     bool Destaque(const std::string& texto) { return grava(" +------  ", texto, "  -----+"); }
     // False when the log could not be put under its name.
     bool Fecha() { return Arq.Fecha(); }
+    // Why the log could not be created or written.
+    const QString& erro() const { return Arq.ErroGravacao(); }
 
 private:
     bool grava(const char* marca, const std::string& texto, const char* fim);

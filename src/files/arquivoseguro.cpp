@@ -263,6 +263,65 @@ void Gravacao::descarta()
     m_itens.clear();
 }
 
+// --- GravacaoContinua -----------------------------------------------------
+
+GravacaoContinua::GravacaoContinua(Durabilidade durabilidade) : m_gravacao(durabilidade) {}
+
+GravacaoContinua::~GravacaoContinua()
+{
+    descarta();
+}
+
+bool GravacaoContinua::abre(const QString& destino)
+{
+    if (m_arquivo.isOpen() || !m_gravacao.vazia())
+        return m_gravacao.falha(QStringLiteral("Cannot open %1: a file is open already.").arg(visivel(destino)));
+    int fd = -1;
+    const QString tmp = m_gravacao.criaTemporario(destino, &fd);
+    if (tmp.isEmpty())
+        return false;
+    // The descriptor of the file just created: no name is looked up again.
+    // Buffered, so that a line of a few dozen bytes is no system call.
+    bool aberto = false;
+    if (fd >= 0) {
+        aberto = m_arquivo.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+    } else {
+        m_arquivo.setFileName(tmp);
+        aberto = m_arquivo.open(QIODevice::WriteOnly | QIODevice::ExistingOnly);
+    }
+    if (!aberto)
+        return m_gravacao.falha(QStringLiteral("Cannot create file %1. %2").arg(visivel(tmp), m_arquivo.errorString()));
+    return true;
+}
+
+bool GravacaoContinua::acrescenta(QByteArrayView dados)
+{
+    if (!m_arquivo.isOpen() || !m_gravacao.m_erro.isEmpty())
+        return false;
+    if (m_arquivo.write(dados.data(), dados.size()) == dados.size())
+        return true;
+    return m_gravacao.falha(QStringLiteral("Cannot write file %1. %2")
+                                .arg(visivel(m_gravacao.m_itens.back().temporario), m_arquivo.errorString()));
+}
+
+bool GravacaoContinua::confirma()
+{
+    if (!m_arquivo.isOpen())
+        return m_gravacao.falha(QStringLiteral("Cannot write a file that was never opened."));
+    if (!m_arquivo.flush() && m_gravacao.m_erro.isEmpty())
+        m_gravacao.falha(QStringLiteral("Cannot write file %1. %2")
+                             .arg(visivel(m_gravacao.m_itens.back().temporario), m_arquivo.errorString()));
+    m_arquivo.close();
+    return m_gravacao.confirma();
+}
+
+void GravacaoContinua::descarta()
+{
+    if (m_arquivo.isOpen())
+        m_arquivo.close();
+    m_gravacao.descarta();
+}
+
 // --- ArquivoTemporario ----------------------------------------------------
 
 ArquivoTemporario::ArquivoTemporario(const QString& vizinho)
