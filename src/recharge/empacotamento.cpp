@@ -5,6 +5,7 @@
 #include "codec/lzw.h"
 #include "files/conferencia.h"
 #include "recharge/escritorrecarga.h"
+#include "recharge/linhastexto.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,8 +79,13 @@ bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro)
     QByteArray data;
     if (!leArquivo(caminho, data, erro))
         return false;
-    linhas = divideLinhas(std::string_view(data.constData(), size_t(data.size())));
-    return true;
+    if (divideTexto(std::string_view(data.constData(), size_t(data.size())), linhas))
+        return true;
+    if (erro)
+        *erro = QStringLiteral("\"%1\" is out of the recharge text's pattern: more than %2 non-blank lines")
+                    .arg(QDir::toNativeSeparators(caminho))
+                    .arg(kMaisLinhasTexto);
+    return false;
 }
 
 std::vector<Texto> carregaLinhas(const QString& caminho)
@@ -158,9 +164,11 @@ int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>
         if (expand_file(local(comprimido.caminho()), local(texto.caminho())) != 1)
             return FalhaCompressao;
     }
-    if (!leLinhas(texto.caminho(), linhas, &erro))
+    QByteArray plano;
+    if (!leArquivo(texto.caminho(), plano, &erro))
         throw ErroArquivo(erro.toStdString());
-    return EmpacotamentoOk;
+    return divideTexto(std::string_view(plano.constData(), std::size_t(plano.size())), linhas) ? EmpacotamentoOk
+                                                                                               : ForaDoPadrao;
 }
 
 }  // namespace pluvexa

@@ -11,6 +11,7 @@
 
 #include "codec/keyrecord.h"
 #include "files/arquivoseguro.h"
+#include "recharge/linhastexto.h"
 #include "recharge/modelo.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ enum ResultadoEmpacotamento : int {
     EmpacotamentoOk = 1,
     FalhaCompressao = 2,   // compression or expansion failed
     FalhaEnvelope = 3,     // sealing failed, or the envelope cannot be opened
+    ForaDoPadrao = 4,      // opened and expanded, but more lines than a recharge text holds
 };
 
 // A file that cannot be created or read; its message names the path.
@@ -60,8 +62,10 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
                     bool rascunho, const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 
 // Turns the file at `caminho` into the lines of its plain text: expand only
-// when `rascunho`, otherwise open the envelope then expand. `linhas` is
-// empty unless the answer is EmpacotamentoOk. Throws ErroArquivo when
+// when `rascunho`, otherwise open the envelope then expand; the lines as
+// divideTexto gives them (no blank line; ForaDoPadrao past
+// kMaisLinhasTexto). `linhas` is empty unless the answer is
+// EmpacotamentoOk. Throws ErroArquivo when
 // `caminho` is no regular file or cannot be read, or a temporary cannot be
 // created or read back.
 int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
@@ -78,9 +82,11 @@ void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho,
 // Adds the lines, each followed by CR LF, to a group of files.
 bool salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Gravacao& saida);
 
-// Reads a regular file's text lines; CR LF, CR or LF end a line. False, with
-// `erro` naming the path and the system's reason, when it is no regular
-// file or cannot be read.
+// Reads a plain recharge text's lines as divideTexto splits them: CR LF, CR
+// or LF end a line, blank lines are left out. False, with `erro` naming the
+// path and the system's reason, when it is no regular file or cannot be
+// read, or naming the limit when it holds more than kMaisLinhasTexto
+// lines.
 bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro = nullptr);
 // The same for tests and callers that take a missing file as empty.
 std::vector<Texto> carregaLinhas(const QString& caminho);

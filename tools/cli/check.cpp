@@ -46,6 +46,10 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
     case FalhaCompressao:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descompactar o Arquivo ");
         return QStringLiteral("%1 cannot be expanded").arg(path);
+    case ForaDoPadrao:
+        return QStringLiteral("%1 is out of the recharge text's pattern: more than %2 non-blank lines")
+            .arg(path)
+            .arg(kMaisLinhasTexto);
     default:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descriptografar o Arquivo ");
         return QStringLiteral("%1 cannot be opened with the built-in keys").arg(path);
