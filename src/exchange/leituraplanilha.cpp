@@ -4,7 +4,6 @@
 #include "exchange/persrecargaexterna.h"
 #include "recharge/cp1252.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <charconv>
 
@@ -188,21 +187,48 @@ namespace campoplanilha {
 
 namespace {
 
+bool digito(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The length of the leading "\d{1,3}(\.\d{3})+" of `t`: one to three
+// digits, then groups of a point and three digits, at least one group; 0
+// when `t` does not start so. Read in place: a cell of megabytes is not
+// copied to be matched.
+std::size_t milhares(std::string_view t)
+{
+    std::size_t i = 0;
+    while (i < t.size() && i < 4 && digito(t[i]))
+        ++i;
+    if (i == 0 || i > 3)
+        return 0;
+    std::size_t grupos = 0;
+    while (i + 4 <= t.size() && t[i] == '.' && digito(t[i + 1]) && digito(t[i + 2]) && digito(t[i + 3])) {
+        i += 4;
+        ++grupos;
+    }
+    return grupos > 0 ? i : 0;
+}
+
 // "1.500,00", "12.345,6": groups of three digits after points, then a
 // decimal comma; what Brazilian spreadsheets write.
 bool milharesComVirgula(std::string_view t)
 {
-    static const QRegularExpression padrao(QStringLiteral("^\\d{1,3}(\\.\\d{3})+,\\d{1,2}$"));
-    return padrao.match(QLatin1String(t.data(), qsizetype(t.size()))).hasMatch();
+    const std::size_t n = milhares(t);
+    if (n == 0 || n + 2 > t.size() || t[n] != ',')
+        return false;
+    const std::size_t decimais = t.size() - n - 1;
+    return decimais <= 2 && std::all_of(t.begin() + std::ptrdiff_t(n + 1), t.end(), digito);
 }
 
 }  // namespace
 
 bool ambiguo(std::string_view texto)
 {
-    static const QRegularExpression padrao(QStringLiteral("^\\d{1,3}(\\.\\d{3})+$"));
     texto = apara(texto);
-    return padrao.match(QLatin1String(texto.data(), qsizetype(texto.size()))).hasMatch();
+    const std::size_t n = milhares(texto);
+    return n > 0 && n == texto.size();
 }
 
 std::optional<double> valor(std::string_view texto)

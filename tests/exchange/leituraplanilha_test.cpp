@@ -389,7 +389,12 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoSintaxe{" 1.234.567,89 ", 1234567.89, false}, CasoSintaxe{"1.500", std::nullopt, true},
                       CasoSintaxe{"12.345.678", std::nullopt, true}, CasoSintaxe{"1.50,00", std::nullopt, false},
                       CasoSintaxe{"1234.567,00", std::nullopt, false}, CasoSintaxe{"1,500.00", std::nullopt, false},
-                      CasoSintaxe{"1.500,000", std::nullopt, false}, CasoSintaxe{".500,00", std::nullopt, false}));
+                      CasoSintaxe{"1.500,000", std::nullopt, false}, CasoSintaxe{".500,00", std::nullopt, false},
+                      CasoSintaxe{"1.500,", std::nullopt, false}, CasoSintaxe{"1.5000", std::nullopt, false},
+                      CasoSintaxe{"1234.567", std::nullopt, false}, CasoSintaxe{"1.500.", std::nullopt, false},
+                      CasoSintaxe{" 123.456 ", std::nullopt, true}, CasoSintaxe{"0.000", std::nullopt, true},
+                      CasoSintaxe{"1.500,0", 1500, false}, CasoSintaxe{"1.5,00", std::nullopt, false},
+                      CasoSintaxe{"1.000.000,5a", std::nullopt, false}, CasoSintaxe{"", std::nullopt, false}));
 
 }  // namespace
 }  // namespace pluvexa
