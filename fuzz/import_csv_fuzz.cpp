@@ -21,7 +21,6 @@
 #include "modelopequeno.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
@@ -125,11 +124,7 @@ void conferePlanilha(const Planilha& p)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // In memory where there is such a folder: the log is flushed to its
-    // device on every run.
-    static QTemporaryDir dir(QFile::exists(QStringLiteral("/dev/shm"))
-                                 ? QStringLiteral("/dev/shm/pluvexa-csv-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/pluvexa-csv-fuzz-XXXXXX"));
+    static QTemporaryDir dir(fuzz::modeloPasta(QStringLiteral("pluvexa-csv-fuzz")));
     static const ModeloRecarga original = fuzz::modeloPequeno();
     static ModeloRecarga m = original;
     if (size == 0 || !dir.isValid())

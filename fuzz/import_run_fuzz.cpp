@@ -11,7 +11,6 @@
 #include "modelopequeno.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -22,11 +21,7 @@ using fuzz::falha;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // In memory where there is such a folder: the log is flushed to its
-    // device on every run.
-    static QTemporaryDir dir(QFile::exists(QStringLiteral("/dev/shm"))
-                                 ? QStringLiteral("/dev/shm/pluvexa-import-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/pluvexa-import-fuzz-XXXXXX"));
+    static QTemporaryDir dir(fuzz::modeloPasta(QStringLiteral("pluvexa-import-fuzz")));
     static const ModeloRecarga original = fuzz::modeloPequeno();
     static ModeloRecarga m = original;
     if (size == 0 || !dir.isValid())

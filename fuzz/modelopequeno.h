@@ -10,6 +10,8 @@
 #include "recharge/moeda.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -19,6 +21,15 @@ namespace pluvexa::fuzz {
 inline void falha()
 {
     std::abort();
+}
+
+// The template of the folder that takes each input and its log: in memory
+// where there is such a folder, since the log is flushed to its device on
+// every run.
+inline QString modeloPasta(const QString& nome)
+{
+    return (QFile::exists(QStringLiteral("/dev/shm")) ? QStringLiteral("/dev/shm/") : QDir::tempPath() + QLatin1Char('/'))
+           + nome + QStringLiteral("-XXXXXX");
 }
 
 // Short registrations, so that mutated seeds hit holders often; user codes

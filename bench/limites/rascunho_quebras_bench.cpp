@@ -17,7 +17,6 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <memory>
 
 namespace pluvexa {
@@ -36,24 +35,14 @@ void BM_ContinuaRascunhoDe64MiB(benchmark::State& state)
             state.SkipWithError("cannot write the draft");
     }
     auto modelo = std::make_unique<ModeloRecarga>();
-    bench::PicoMemoria memoria;
-    double maior = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        memoria.zera();
-        state.ResumeTiming();
+    bench::medeExecucoes(state, [&] {
         std::vector<Texto> linhas;
         const int r = DescompactaArquivo(caminho, true, linhas);
         QStringList log;
         const ResultadoProcessamento p = ProcessadorRecarga(*modelo).processa(linhas, log);
         benchmark::DoNotOptimize(p.marcas);
-        state.PauseTiming();
-        maior = std::max(maior, memoria.pico());
-        if (r != EmpacotamentoOk || !linhas.empty())
-            state.SkipWithError("unexpected result");
-        state.ResumeTiming();
-    }
-    memoria.registra(state, maior);
+        return r == EmpacotamentoOk && linhas.empty();
+    });
 }
 BENCHMARK(BM_ContinuaRascunhoDe64MiB)->Arg('\n')->Arg(' ')->Unit(benchmark::kMillisecond);
 

@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -67,5 +68,27 @@ public:
 private:
     bool m_zerado = false;
 };
+
+// Runs `execucao` once per iteration, timing it alone, with the peak set back
+// before each run; reports the largest peak. `execucao` answers whether the
+// run gave what was expected; a run that did not stops the benchmark.
+template <typename Execucao>
+void medeExecucoes(benchmark::State& state, Execucao&& execucao)
+{
+    PicoMemoria memoria;
+    double maior = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        memoria.zera();
+        state.ResumeTiming();
+        const bool esperado = execucao();
+        state.PauseTiming();
+        maior = std::max(maior, memoria.pico());
+        if (!esperado)
+            state.SkipWithError("unexpected result");
+        state.ResumeTiming();
+    }
+    memoria.registra(state, maior);
+}
 
 }  // namespace pluvexa::bench
