@@ -79,6 +79,16 @@ bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro)
     QByteArray data;
     if (!leArquivo(caminho, data, erro))
         return false;
+    linhas = divideLinhas(std::string_view(data.constData(), size_t(data.size())));
+    return true;
+}
+
+bool leTextoRecarga(const QString& caminho, std::vector<Texto>& linhas, QString* erro)
+{
+    linhas.clear();
+    QByteArray data;
+    if (!leArquivo(caminho, data, erro))
+        return false;
     if (divideTexto(std::string_view(data.constData(), size_t(data.size())), linhas))
         return true;
     if (erro)

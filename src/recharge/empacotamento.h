@@ -82,12 +82,14 @@ void salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho,
 // Adds the lines, each followed by CR LF, to a group of files.
 bool salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Gravacao& saida);
 
-// Reads a plain recharge text's lines as divideTexto splits them: CR LF, CR
-// or LF end a line, blank lines are left out. False, with `erro` naming the
-// path and the system's reason, when it is no regular file or cannot be
-// read, or naming the limit when it holds more than kMaisLinhasTexto
-// lines.
+// Reads a regular file's text lines; CR LF, CR or LF end a line. False, with
+// `erro` naming the path and the system's reason, when it is no regular
+// file or cannot be read.
 bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro = nullptr);
+// Reads a plain recharge text's lines as divideTexto splits them: blank
+// lines are left out. False, with `erro`, as leLinhas, and also, naming the
+// limit, when it holds more than kMaisLinhasTexto non-blank lines.
+bool leTextoRecarga(const QString& caminho, std::vector<Texto>& linhas, QString* erro = nullptr);
 // The same for tests and callers that take a missing file as empty.
 std::vector<Texto> carregaLinhas(const QString& caminho);
 

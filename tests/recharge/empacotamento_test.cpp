@@ -324,9 +324,34 @@ TEST(CarregaLinhas, AcceptsCrLfCrAndLfAndKeepsALastLineWithoutEnd)
     const QString p = dir.filePath(QStringLiteral("t.txt"));
     grava(p, "a\r\nb\rc\nd");
     EXPECT_EQ(carregaLinhas(p), (std::vector<Texto>{"a", "b", "c", "d"}));
-    grava(p, "a\r\n\r\n \r\nb");
-    EXPECT_EQ(carregaLinhas(p), (std::vector<Texto>{"a", "b"}));  // blank lines are not stored
+    grava(p, "a\r\n\r\n");
+    EXPECT_EQ(carregaLinhas(p), (std::vector<Texto>{"a", ""}));
     EXPECT_TRUE(carregaLinhas(dir.filePath(QStringLiteral("missing"))).empty());
+}
+
+// A plain recharge text as the command line reads it: the lines the
+// processing gets from an opened file, blank ones left out, and no more
+// than a recharge file holds.
+TEST(LeTextoRecarga, LeavesOutBlankLinesAndRefusesMoreThanARecargaFileHolds)
+{
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("t.txt"));
+    grava(p, "00A\r\n\r\n   \r\n01B\r99C");
+    std::vector<Texto> linhas = {"stale"};
+    QString erro;
+    ASSERT_TRUE(leTextoRecarga(p, linhas, &erro)) << erro.toStdString();
+    EXPECT_EQ(linhas, (std::vector<Texto>{"00A", "01B", "99C"}));
+
+    QByteArray longo;
+    for (std::size_t i = 0; i <= kMaisLinhasTexto; ++i)
+        longo += "01" + QByteArray::number(qulonglong(i)) + "\r\n\r\n";
+    grava(p, longo);
+    EXPECT_FALSE(leTextoRecarga(p, linhas, &erro));
+    EXPECT_TRUE(linhas.empty());
+    EXPECT_EQ(erro, QStringLiteral("\"%1\" is out of the recharge text's pattern: more than 10049 non-blank lines")
+                        .arg(QDir::toNativeSeparators(p)));
+    EXPECT_FALSE(leTextoRecarga(dir.filePath(QStringLiteral("missing")), linhas, &erro));
+    EXPECT_TRUE(erro.endsWith(QStringLiteral("does not exist"))) << erro.toStdString();
 }
 
 TEST(LeLinhas, AMissingFolderOrUnreadableFileIsAnErrorNotAnEmptyText)

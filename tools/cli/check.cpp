@@ -22,7 +22,7 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
 {
     QString erro;
     if (plano) {
-        if (!leLinhas(path, linhas, &erro))
+        if (!leTextoRecarga(path, linhas, &erro))
             return erro;
         return std::nullopt;
     }
@@ -177,7 +177,7 @@ int rewrite(const QStringList& args)
     if (const std::optional<int> r = ArquivoEntrada::confereExiste(p[0]))
         return *r;
     std::vector<Texto> entrada;
-    if (QString erro; !leLinhas(p[0], entrada, &erro))
+    if (QString erro; !leTextoRecarga(p[0], entrada, &erro))
         return falha(erro);
     ModeloRecarga modelo;
     ProcessadorRecarga processador(modelo);
