@@ -6,9 +6,10 @@
 
 #include "codec/lzw.h"
 #include "recharge/camposregistro.h"
-#include "recharge/escritorrecarga.h"
+#include "recharge/linhastexto.h"
 #include "recharge/processamento.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -19,8 +20,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     if (r.bytes.size() > pluvexa::lzw::kMaxExpandedSize)
         std::abort();
-    const std::vector<pluvexa::Texto> linhas =
-        pluvexa::divideLinhas(std::string_view(reinterpret_cast<const char*>(r.bytes.data()), r.bytes.size()));
+    // Split as the window splits it: no blank line stored, a text longer
+    // than any recharge file refused.
+    std::vector<pluvexa::Texto> linhas;
+    if (!pluvexa::divideTexto(std::string_view(reinterpret_cast<const char*>(r.bytes.data()), r.bytes.size()),
+                              linhas)) {
+        if (!linhas.empty())
+            std::abort();
+        return 0;
+    }
+    if (linhas.size() > pluvexa::kMaisLinhasTexto)
+        std::abort();
+    for (const pluvexa::Texto& l : linhas)
+        if (std::all_of(l.begin(), l.end(), [](char c) { return static_cast<unsigned char>(c) <= ' '; }))
+            std::abort();
     static pluvexa::ModeloRecarga modelo;   // processing empties it
     QStringList log;
     try {

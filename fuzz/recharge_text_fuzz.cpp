@@ -11,6 +11,7 @@
 
 #include "recharge/camposregistro.h"
 #include "recharge/escritorrecarga.h"
+#include "recharge/linhastexto.h"
 #include "recharge/processamento.h"
 
 #include <QDateTime>
@@ -40,9 +41,8 @@ bool processa(const std::vector<pluvexa::Texto>& linhas)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::vector<pluvexa::Texto> linhas =
-        pluvexa::divideLinhas(std::string_view(reinterpret_cast<const char*>(data), size));
-    if (!processa(linhas))
+    std::vector<pluvexa::Texto> linhas;
+    if (!pluvexa::divideTexto(std::string_view(reinterpret_cast<const char*>(data), size), linhas) || !processa(linhas))
         return 0;
 
     static const QDateTime momento(QDate(2024, 2, 1), QTime(8, 30, 0));

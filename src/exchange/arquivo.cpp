@@ -90,8 +90,11 @@ bool Arquivo::Abre(const QString& nome, const std::string& modo)
         m_entrada = std::move(entrada);
     } else {
         auto saida = std::make_unique<SaidaArquivo>();
-        if (!saida->abre(nome))
+        m_falha = {};
+        if (!saida->abre(nome)) {
+            m_falha = saida->falha();
             return false;
+        }
         m_saida = std::move(saida);
     }
     NumLinhas = 0;

@@ -9,7 +9,8 @@
 // the line, and a last line without a line feed is no line at all (the
 // payroll system ends every record; a cut last line is an unfinished
 // write). Writing never leaves a half-written file under the final name:
-// the bytes go to a temporary file that takes the name when closed.
+// the bytes go to a temporary file as they are written, and it takes the
+// name when closed.
 
 #include "files/core/falha.h"
 
@@ -30,7 +31,8 @@ public:
     Arquivo& operator=(const Arquivo&) = delete;
 
     static constexpr const char* ModoLeitura = "rt";
-    // Creates or truncates; the file appears under its name at Fecha.
+    // A new file whose bytes go to disk as they are written (through the
+    // file layer's temporary); it appears under its name at Fecha.
     static constexpr const char* ModoGravacao = "wt+";
 
     // Opens `nome` with exactly ModoLeitura or ModoGravacao; any other mode
@@ -47,8 +49,8 @@ public:
     // a file not open for writing or a failed write answers false.
     bool Grava(const std::string& texto);
     // True also when no file is open; false when the file could not be
-    // closed (for a written file: it could not take its name; falha() says
-    // why).
+    // closed (for a written file: a write failed or it could not take its
+    // name; falha() says why).
     bool Fecha();
     const FalhaArquivo& falha() const { return m_falha; }
     // Counts the complete lines from the current position to the end,

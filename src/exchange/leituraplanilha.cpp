@@ -4,7 +4,6 @@
 #include "exchange/persrecargaexterna.h"
 #include "recharge/cp1252.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <charconv>
 
@@ -38,6 +37,14 @@ bool ascii(std::string_view s)
     return true;
 }
 
+// A field quoted in a message or read as a column name keeps this many
+// characters: a cell of megabytes would otherwise be copied into every
+// message, the log and the report.
+constexpr qsizetype kCitacao = 64;
+// Column names listed when the header lacks a column.
+constexpr qsizetype kColunasCitadas = 20;
+const QString kReticencias = QStringLiteral("…");
+
 // The file's text in one of its two encodings.
 class Texto {
 public:
@@ -45,6 +52,17 @@ public:
     QString paraTela(std::string_view campo) const
     {
         return m_utf8 ? QString::fromUtf8(campo.data(), qsizetype(campo.size())) : deCp1252(std::string(campo));
+    }
+    // The field as a message shows it: its first kCitacao characters, and
+    // "…" when there were more. Only the bytes that can make them are read
+    // (at most four per character).
+    QString citado(std::string_view campo) const
+    {
+        const std::size_t bytes = std::size_t(kCitacao) * 4;
+        const QString texto = paraTela(campo.substr(0, bytes));
+        if (texto.size() <= kCitacao && campo.size() <= bytes)
+            return texto;
+        return texto.left(kCitacao) + kReticencias;
     }
     std::string paraModelo(std::string_view campo) const
     {
@@ -87,9 +105,15 @@ Colunas reconhece(const QStringList& nomes)
 QString faltaColuna(const Colunas& c, const QStringList& nomes)
 {
     QStringList encontradas;
-    for (const QString& n : nomes)
-        if (!n.isEmpty())
-            encontradas << n;
+    for (const QString& n : nomes) {
+        if (n.isEmpty())
+            continue;
+        if (encontradas.size() == kColunasCitadas) {
+            encontradas << kReticencias;
+            break;
+        }
+        encontradas << n;
+    }
     const QString lista = encontradas.isEmpty() ? QStringLiteral("nenhuma") : encontradas.join(QStringLiteral(", "));
     const QString falta = !c.temChave() ? QStringLiteral("Matrícula, Usuário ou Cartão") : QStringLiteral("Valor");
     return QStringLiteral("Planilha sem a coluna %1 - colunas encontradas: %2").arg(falta, lista);
@@ -149,10 +173,10 @@ LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool as
         l.valor = *v;
     } else if (campoplanilha::ambiguo(valor)) {
         // "1.500" is one and a half to some and fifteen hundred to others.
-        l.erro = QStringLiteral("Valor inválido: ") + texto.paraTela(valor)
+        l.erro = QStringLiteral("Valor inválido: ") + texto.citado(valor)
                  + QStringLiteral(" - use vírgula para os centavos");
     } else {
-        l.erro = QStringLiteral("Valor inválido: ") + texto.paraTela(valor);
+        l.erro = QStringLiteral("Valor inválido: ") + texto.citado(valor);
     }
     return l;
 }
@@ -163,21 +187,48 @@ namespace campoplanilha {
 
 namespace {
 
+bool digito(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The length of the leading "\d{1,3}(\.\d{3})+" of `t`: one to three
+// digits, then groups of a point and three digits, at least one group; 0
+// when `t` does not start so. Read in place: a cell of megabytes is not
+// copied to be matched.
+std::size_t milhares(std::string_view t)
+{
+    std::size_t i = 0;
+    while (i < t.size() && i < 4 && digito(t[i]))
+        ++i;
+    if (i == 0 || i > 3)
+        return 0;
+    std::size_t grupos = 0;
+    while (i + 4 <= t.size() && t[i] == '.' && digito(t[i + 1]) && digito(t[i + 2]) && digito(t[i + 3])) {
+        i += 4;
+        ++grupos;
+    }
+    return grupos > 0 ? i : 0;
+}
+
 // "1.500,00", "12.345,6": groups of three digits after points, then a
 // decimal comma; what Brazilian spreadsheets write.
 bool milharesComVirgula(std::string_view t)
 {
-    static const QRegularExpression padrao(QStringLiteral("^\\d{1,3}(\\.\\d{3})+,\\d{1,2}$"));
-    return padrao.match(QLatin1String(t.data(), qsizetype(t.size()))).hasMatch();
+    const std::size_t n = milhares(t);
+    if (n == 0 || n + 2 > t.size() || t[n] != ',')
+        return false;
+    const std::size_t decimais = t.size() - n - 1;
+    return decimais <= 2 && std::all_of(t.begin() + std::ptrdiff_t(n + 1), t.end(), digito);
 }
 
 }  // namespace
 
 bool ambiguo(std::string_view texto)
 {
-    static const QRegularExpression padrao(QStringLiteral("^\\d{1,3}(\\.\\d{3})+$"));
     texto = apara(texto);
-    return padrao.match(QLatin1String(texto.data(), qsizetype(texto.size()))).hasMatch();
+    const std::size_t n = milhares(texto);
+    return n > 0 && n == texto.size();
 }
 
 std::optional<double> valor(std::string_view texto)
@@ -269,8 +320,9 @@ Planilha lePlanilha(std::string_view bytes)
         cabecalho = true;
         p.linhaCabecalho = linha;
         QStringList nomes;
+        // No column name the import knows is near kCitacao characters.
         for (const std::string& c : campos)
-            nomes << texto.paraTela(apara(c));
+            nomes << texto.citado(apara(c));
         col = reconhece(nomes);
         largura = campos.size();
         if (!col.temChave() || col.valor < 0) {

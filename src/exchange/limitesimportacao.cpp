@@ -22,6 +22,9 @@ QString RecusaImportacao::texto() const
             .arg(brasil.toString(double(quantidade) / (1024 * 1024), 'f', 1));
     case GrandeDemaisLinhas:
         return QStringLiteral("Arquivo grande demais: %1 linhas (máximo 100.000)").arg(brasil.toString(quantidade));
+    case ArquivoLog:
+        return QStringLiteral("Não foi possível criar o log da operação %1: %2. Nada foi importado.")
+            .arg(caminhoVisivel(caminho), QString::fromStdString(emPortugues(razao)));
     case PastaLog:
         break;
     }
@@ -36,12 +39,16 @@ QString RecusaImportacao::textoIngles() const
         return QStringLiteral("file too large to import: more than 16 MB");
     case GrandeDemaisLinhas:
         return QStringLiteral("file too large to import: %1 lines (at most 100000)").arg(quantidade);
+    case ArquivoLog:
     case PastaLog:
         break;
     }
     QString motivo = QString::fromStdString(razao.ingles);
     if (motivo.endsWith(QLatin1Char('.')))
         motivo.chop(1);
+    if (this->motivo == ArquivoLog)
+        return QStringLiteral("cannot create the import log %1; nothing imported: %2")
+            .arg(QDir::toNativeSeparators(caminho), motivo);
     return QStringLiteral("cannot create the log folder %1: %2; nothing imported")
         .arg(QDir::toNativeSeparators(caminho), motivo);
 }
@@ -79,8 +86,14 @@ std::optional<RecusaImportacao> preparaPastaLog(const QString& pasta)
 {
     std::error_code erro;
     const std::filesystem::path caminho(QFile::encodeName(pasta).toStdString());
-    if (std::filesystem::is_directory(caminho, erro))
-        return std::nullopt;
+    if (std::filesystem::is_directory(caminho, erro)) {
+        // The log is created in it as the run starts; a folder the
+        // operator may not write to would stop the run there.
+        if (QFileInfo(pasta).isWritable())
+            return std::nullopt;
+        return RecusaImportacao{RecusaImportacao::PastaLog, 0, pasta,
+                                pluvexa::Motivo::proprio("Permission denied.", "sem permissão")};
+    }
     std::filesystem::create_directories(caminho, erro);
     if (!erro && std::filesystem::is_directory(caminho, erro))
         return std::nullopt;

@@ -21,13 +21,14 @@ inline constexpr std::int64_t kMaisLinhasImportacao = 100000;
 inline constexpr int kMaisLinhasRelatorio = 10000;
 
 struct RecusaImportacao {
-    enum Motivo { GrandeDemaisBytes, GrandeDemaisLinhas, PastaLog } motivo;
+    enum Motivo { GrandeDemaisBytes, GrandeDemaisLinhas, PastaLog, ArquivoLog } motivo;
     std::int64_t quantidade = 0;  // bytes or lines
-    QString caminho;              // the log folder, for PastaLog
-    pluvexa::Motivo razao;        // why it could not be made, for PastaLog
+    QString caminho;              // the log folder (PastaLog) or the log (ArquivoLog)
+    pluvexa::Motivo razao;        // why it could not be made, for PastaLog and ArquivoLog
 
     // For the operator: "Arquivo grande demais: <n> linhas (máximo 100.000)",
-    // "… <n> MB (máximo 16 MB)", "Não foi possível criar a pasta de log …".
+    // "… <n> MB (máximo 16 MB)", "Não foi possível criar a pasta de log …",
+    // "Não foi possível criar o log da operação …".
     QString texto() const;
     // For the command line, in English.
     QString textoIngles() const;
@@ -38,7 +39,8 @@ struct RecusaImportacao {
 // read is the run's to report).
 std::optional<RecusaImportacao> grandeDemais(const QString& nomeArquivo);
 
-// Makes the log folder; nothing when it stands, else why not.
+// Makes the log folder; nothing when it stands and can take the log, else
+// why not.
 std::optional<RecusaImportacao> preparaPastaLog(const QString& pasta);
 
 }  // namespace pluvexa

@@ -22,7 +22,8 @@ public:
     explicit Log(Relogio relogio = [] { return QDateTime::currentDateTime(); });
 
     // Creates the log anew (an earlier log of that name is replaced when
-    // this one is closed).
+    // this one is closed). Each line goes to disk as it is written: a log
+    // as long as its input is never held in memory.
     bool Abre(const QString& nome) { return Arq.Abre(nome, Arquivo::ModoGravacao); }
     bool Erro(const std::string& texto) { return grava("  *** Erro: ", texto, ""); }
     bool Info(const std::string& texto) { return grava("      Info: ", texto, ""); }

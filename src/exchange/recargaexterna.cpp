@@ -114,8 +114,12 @@ bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
         return false;
     Log log(m_opcoes.relogio ? m_opcoes.relogio : relogioDaExecucao());
     const QString caminho = caminhoLog(nomeArquivo);
-    if (!log.Abre(caminho))
+    if (!log.Abre(caminho)) {
+        // The log's temporary cannot be made (the disk is full, the folder
+        // went): nothing is imported that no log would tell of.
+        m_recusa = RecusaImportacao{RecusaImportacao::ArquivoLog, 0, caminho, log.falha().motivo};
         return false;
+    }
     const QString visivel = caminhoVisivel(QFileInfo(nomeArquivo).absoluteFilePath());
     log.Destaque(bytes(QStringLiteral("Arquivo - ") + visivel + QStringLiteral(" - Log de importação da recarga")));
 

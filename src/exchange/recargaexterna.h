@@ -4,8 +4,11 @@
 // ".rrm" layout, or a spreadsheet saved as CSV when the name ends in ".csv":
 // see fonteregistros.h) record by record, finds each record's holder among
 // the holders of the loaded file by registration number and card type, and
-// stores the record's value as the value of the holder's group 1. Every record goes to the import log; every record that
-// fails also goes to the result list that the result report prints.
+// stores the record's value as the value of the holder's group 1. Every
+// record goes to the import log, written to disk as the run goes; every
+// record that fails also goes to the result list that the result report
+// prints, which keeps the first kMaisLinhasRelatorio of them: memory follows
+// the report, not the input.
 //
 // No widgets: the window follows the run through the callbacks (gauge,
 // counter, grid refill, the message naming the log) and keeps its own
@@ -56,7 +59,8 @@ public:
     // could not start (the log could not be created: nothing changes).
     bool Importa(const QString& nomeArquivo, int tipoCartaoSel);
     // Why the last run did not start at all (the file too large, the log's
-    // folder unusable): nothing was logged and the model is untouched.
+    // folder unusable, the log itself not created): nothing was logged and
+    // the model is untouched.
     const std::optional<RecusaImportacao>& recusa() const { return m_recusa; }
 
     // The log this run writes for `nomeArquivo`: its name without the

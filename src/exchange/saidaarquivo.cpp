@@ -1,36 +1,31 @@
 #include "exchange/saidaarquivo.h"
 
-#include "files/arquivoseguro.h"
-
-#include <QFileInfo>
-
 namespace pluvexa {
 
 bool SaidaArquivo::abre(const QString& nome)
 {
-    const QFileInfo pasta(QFileInfo(nome).absolutePath());
-    m_nome = nome;
-    m_dados.clear();
-    m_aberto = pasta.isDir() && pasta.isWritable() && !QFileInfo(nome).isDir();
-    return m_aberto;
+    m_gravacao = std::make_unique<GravacaoContinua>(Durabilidade::Duravel);
+    m_falha = {};
+    if (m_gravacao->abre(nome))
+        return true;
+    m_falha = m_gravacao->falha();
+    m_gravacao.reset();
+    return false;
 }
 
 bool SaidaArquivo::grava(const std::string& bytes)
 {
-    if (!m_aberto)
-        return false;
-    m_dados += bytes;
-    return true;
+    return m_gravacao && m_gravacao->acrescenta(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
 bool SaidaArquivo::conclui()
 {
-    if (!m_aberto)
+    if (!m_gravacao)
         return true;
-    m_aberto = false;
-    const bool ok = gravaArquivo(m_nome, QByteArrayView(m_dados.data(), qsizetype(m_dados.size())),
-                                 Durabilidade::Duravel, &m_falha);
-    m_dados.clear();
+    const bool ok = m_gravacao->confirma();
+    if (!ok)
+        m_falha = m_gravacao->falha();
+    m_gravacao.reset();
     return ok;
 }
 

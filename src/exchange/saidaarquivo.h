@@ -1,31 +1,36 @@
 #pragma once
 
-// Where the bytes of a written text file go: gathered in memory and put in
-// place through the file layer when closed, flushed to the device (a log
-// whose loss costs the operator the record of what was imported). A failure
-// at any step leaves an earlier file of that name as it was.
+// Where the bytes of a written text file go: straight into the file layer's
+// temporary of the final name as they come, put in place when closed and
+// flushed to the device (a log whose loss costs the operator the record of
+// what was imported). The content is never held in memory: a log grows with
+// its input, one line per record. A failure at any step leaves an earlier
+// file of that name as it was.
+
+#include "files/arquivoseguro.h"
 
 #include "files/core/falha.h"
 
 #include <QString>
+#include <memory>
 #include <string>
 
 namespace pluvexa {
 
 class SaidaArquivo {
 public:
-    // False when the file's folder is missing or cannot be written.
+    // Creates the temporary; false (with erro()) when the name is refused
+    // or the temporary cannot be made there.
     bool abre(const QString& nome);
     bool grava(const std::string& bytes);
-    // Puts the file under its name; false when that failed, falha() saying why.
+    // Puts the file under its name; false when that failed or any write
+    // did, falha() saying why.
     bool conclui();
     const FalhaArquivo& falha() const { return m_falha; }
 
 private:
-    QString m_nome;
+    std::unique_ptr<GravacaoContinua> m_gravacao;
     FalhaArquivo m_falha;
-    std::string m_dados;
-    bool m_aberto = false;
 };
 
 }  // namespace pluvexa

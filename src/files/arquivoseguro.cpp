@@ -379,6 +379,79 @@ void Gravacao::descarta()
     m_itens.clear();
 }
 
+// --- GravacaoContinua -----------------------------------------------------
+
+GravacaoContinua::GravacaoContinua(Durabilidade durabilidade) : m_gravacao(durabilidade) {}
+
+GravacaoContinua::~GravacaoContinua()
+{
+    descarta();
+}
+
+bool GravacaoContinua::abre(const QString& destino)
+{
+    if (m_aberta || !m_gravacao.vazia())
+        return m_gravacao.falhou(falhaDe(Operacao::Criar, destino, Motivo::proprio("A file is open already.",
+                                                                                   "um arquivo já está aberto"),
+                                         QStringLiteral("Cannot open %1: a file is open already.").arg(visivel(destino))));
+    m_temporario = m_gravacao.abreTemporario(destino, m_saida);
+    if (m_temporario.isEmpty())
+        return false;
+    m_destino = destino;
+    m_aberta = true;
+    return true;
+}
+
+bool GravacaoContinua::esvazia()
+{
+    if (m_buffer.empty())
+        return true;
+    Motivo motivo;
+    const bool ok = m_saida.grava(m_buffer.data(), m_buffer.size(), motivo);
+    m_buffer.clear();
+    if (!ok)
+        return m_gravacao.falhou(falhaDe(Operacao::Gravar, m_destino, motivo, naoGravou(m_temporario)));
+    return true;
+}
+
+bool GravacaoContinua::acrescenta(QByteArrayView dados)
+{
+    if (!m_aberta || m_gravacao.falha().houve())
+        return false;
+    // A line of a few dozen bytes is no system call of its own.
+    constexpr std::size_t kBuffer = 64 * 1024;
+    m_buffer.append(dados.data(), std::size_t(dados.size()));
+    return m_buffer.size() < kBuffer || esvazia();
+}
+
+bool GravacaoContinua::confirma()
+{
+    if (!m_aberta)
+        return m_gravacao.falhou(falhaDe(Operacao::Gravar, m_destino,
+                                         Motivo::proprio("The file was never opened.", "o arquivo não foi aberto"),
+                                         QStringLiteral("Cannot write a file that was never opened.")));
+    m_aberta = false;
+    Motivo motivo;
+    if (esvazia() && !m_saida.fecha(motivo))
+        m_gravacao.falhou(falhaDe(Operacao::Gravar, m_destino, motivo, naoGravou(m_temporario)));
+    if (m_gravacao.falha().houve()) {
+        m_gravacao.descarta();
+        return false;
+    }
+    return m_gravacao.confirma();
+}
+
+void GravacaoContinua::descarta()
+{
+    if (m_aberta) {
+        Motivo motivo;
+        m_saida.fecha(motivo);
+        m_aberta = false;
+    }
+    m_buffer.clear();
+    m_gravacao.descarta();
+}
+
 // --- ArquivoTemporario ----------------------------------------------------
 
 ArquivoTemporario::ArquivoTemporario(const QString& vizinho)

@@ -28,10 +28,12 @@
 // The command line prints its English sentence (erro(), or a QString*
 // argument); the windows show textoJanela()'s Portuguese one.
 
+#include "files/core/conteudo.h"
 #include "files/core/falha.h"
 #include "files/core/portao.h"
 
 #include <QByteArrayView>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -101,6 +103,7 @@ public:
     bool vazia() const { return m_itens.empty(); }
 
 private:
+    friend class GravacaoContinua;
     struct Item {
         QString destino;
         QString temporario;  // the new content until it is put in place
@@ -117,6 +120,47 @@ private:
     Durabilidade m_durabilidade;
     std::vector<Item> m_itens;
     FalhaArquivo m_falha;
+};
+
+// One file written in pieces as its content is made, when that content
+// grows with an input the program does not control (the import log, one
+// line per record): its temporary is created by `abre`, each piece goes to
+// it at once (through a small buffer), and `confirma` puts it in place as
+// Gravacao does. Nothing of the content is held in memory. A temporary not
+// confirmed is deleted. One file per object.
+class GravacaoContinua {
+public:
+    explicit GravacaoContinua(Durabilidade durabilidade = Durabilidade::Duravel);
+    ~GravacaoContinua();
+    GravacaoContinua(const GravacaoContinua&) = delete;
+    GravacaoContinua& operator=(const GravacaoContinua&) = delete;
+
+    // Checks `destino` and creates its temporary, open for writing.
+    bool abre(const QString& destino);
+    // Appends `dados` to the temporary. After a failed write every later
+    // piece is refused and confirma() answers false: a log with a hole in
+    // the middle would tell less than none.
+    bool acrescenta(QByteArrayView dados);
+    // Writes what is buffered, closes the temporary and puts it in place.
+    bool confirma();
+    // Closes and deletes the temporary.
+    void descarta();
+
+    bool aberta() const { return m_aberta; }
+    // The first failure, naming the file: in the command line's words, and
+    // as data.
+    QString erro() const { return m_gravacao.erro(); }
+    const FalhaArquivo& falha() const { return m_gravacao.falha(); }
+
+private:
+    bool esvazia();
+
+    Gravacao m_gravacao;
+    conteudo::Saida m_saida;
+    QString m_destino;
+    QString m_temporario;
+    std::string m_buffer;
+    bool m_aberta = false;
 };
 
 // A scratch file of one operation (the packing's plain text and compressed

@@ -4,6 +4,7 @@
 #include "grid/totaisgrid.h"
 #include "history/indicehistorico.h"
 #include "recharge/camposregistro.h"
+#include "recharge/linhastexto.h"
 #include "recharge/processamento.h"
 
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <memory>
 #include <thread>
@@ -25,29 +25,6 @@ namespace {
 // A kept batch of 10,000 holders compresses to well under 2 MiB; anything
 // far larger is not one of ours and is not read into memory.
 constexpr qint64 kMaiorHistorico = 16 * 1024 * 1024;
-
-// The lines of the text, split at CR LF, CR or LF; a last line without its
-// end still counts. Whole lines at a time: a kept batch of 10,000 holders is
-// 3 MB of text.
-std::vector<Texto> divideLinhas(const std::vector<std::uint8_t>& bytes)
-{
-    std::vector<Texto> linhas;
-    const char* p = reinterpret_cast<const char*>(bytes.data());
-    const char* const fim = p + bytes.size();
-    while (p < fim) {
-        const auto* lf = static_cast<const char*>(std::memchr(p, '\n', std::size_t(fim - p)));
-        if (!lf)
-            lf = fim;
-        const auto* q = static_cast<const char*>(std::memchr(p, '\r', std::size_t(lf - p)));
-        if (!q)
-            q = lf;
-        linhas.emplace_back(p, q);
-        if (q == fim)
-            break;
-        p = q + (*q == '\r' && q + 1 < fim && q[1] == '\n' ? 2 : 1);
-    }
-    return linhas;
-}
 
 double somaGrupos(const Recarga& r)
 {
@@ -114,9 +91,14 @@ bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& er
         erro = QStringLiteral("%1 does not expand: not a kept batch").arg(QDir::toNativeSeparators(caminho));
         return false;
     }
+    std::vector<Texto> linhas;
+    if (!divideTexto(std::string_view(reinterpret_cast<const char*>(texto.bytes.data()), texto.bytes.size()), linhas)) {
+        erro = QStringLiteral("%1 holds no consistent recharge text").arg(QDir::toNativeSeparators(caminho));
+        return false;
+    }
     QStringList log;
     try {
-        const ResultadoProcessamento r = ProcessadorRecarga(modelo).processa(divideLinhas(texto.bytes), log);
+        const ResultadoProcessamento r = ProcessadorRecarga(modelo).processa(linhas, log);
         if (!r.consistente() || modelo.QtdRecarga == 0) {
             erro = QStringLiteral("%1 holds no consistent recharge text").arg(QDir::toNativeSeparators(caminho));
             return false;

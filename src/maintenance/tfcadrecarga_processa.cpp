@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 
 namespace pluvexa {
@@ -102,6 +103,18 @@ void Tfcadrecarga::btnprocessarClick()
         m_ctx.interaction->notice(QStringLiteral("Erro ao Descompactar o arquivo Temporário - Verifique!"));
         adicionaLog(QStringLiteral("  "));
         adicionaLog(QStringLiteral(" ==> Erro ao Descompactar o Arquivo "));
+        encerraProcessamento();
+        return;
+    }
+    if (resultado == ForaDoPadrao) {
+        // Opened and expanded, but longer than any recharge file: nothing
+        // of it is loaded, the model stays as it was.
+        for (const char* l : {"  ", "Arquivo Descriptografado com Sucesso", "Arquivo Descompactado com Sucesso", "  "})
+            adicionaLog(QString::fromUtf8(l));
+        adicionaLog(QStringLiteral(" ==> Arquivo com mais de %1 linhas ")
+                        .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(qlonglong(kMaisLinhasTexto))));
+        m_ctx.interaction->notice(QStringLiteral("Arquivo fora do Padrão - Verifique"));
+        mostraPagina(tblog);
         encerraProcessamento();
         return;
     }

@@ -5,6 +5,7 @@
 #include "codec/lzw.h"
 #include "files/conferencia.h"
 #include "recharge/escritorrecarga.h"
+#include "recharge/linhastexto.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,6 +106,21 @@ bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, FalhaArquivo* 
     return true;
 }
 
+bool leTextoRecarga(const QString& caminho, std::vector<Texto>& linhas, QString* erro)
+{
+    linhas.clear();
+    QByteArray data;
+    if (!leArquivo(caminho, data, erro))
+        return false;
+    if (divideTexto(std::string_view(data.constData(), size_t(data.size())), linhas))
+        return true;
+    if (erro)
+        *erro = QStringLiteral("\"%1\" is out of the recharge text's pattern: more than %2 non-blank lines")
+                    .arg(QDir::toNativeSeparators(caminho))
+                    .arg(kMaisLinhasTexto);
+    return false;
+}
+
 std::vector<Texto> carregaLinhas(const QString& caminho)
 {
     std::vector<Texto> linhas;
@@ -182,9 +198,11 @@ int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>
         if (!preenche(texto, [&](const std::string& t) { return expand_file(local(comprimido.caminho()), t) == 1; }))
             return FalhaCompressao;
     }
-    if (!leLinhas(texto.caminho(), linhas, &falha))
+    QByteArray plano;
+    if (!leArquivo(texto.caminho(), plano, &falha))
         throw ErroArquivo(falha);
-    return EmpacotamentoOk;
+    return divideTexto(std::string_view(plano.constData(), std::size_t(plano.size())), linhas) ? EmpacotamentoOk
+                                                                                               : ForaDoPadrao;
 }
 
 }  // namespace pluvexa

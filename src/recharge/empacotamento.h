@@ -11,6 +11,7 @@
 
 #include "codec/keyrecord.h"
 #include "files/arquivoseguro.h"
+#include "recharge/linhastexto.h"
 #include "recharge/modelo.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ enum ResultadoEmpacotamento : int {
     EmpacotamentoOk = 1,
     FalhaCompressao = 2,   // compression or expansion failed
     FalhaEnvelope = 3,     // sealing failed, or the envelope cannot be opened
+    ForaDoPadrao = 4,      // opened and expanded, but more lines than a recharge text holds
 };
 
 // A file that cannot be created, written or read: what() in the command
@@ -71,8 +73,10 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
                     bool rascunho, const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 
 // Turns the file at `caminho` into the lines of its plain text: expand only
-// when `rascunho`, otherwise open the envelope then expand. `linhas` is
-// empty unless the answer is EmpacotamentoOk. Throws ErroArquivo when
+// when `rascunho`, otherwise open the envelope then expand; the lines as
+// divideTexto gives them (no blank line; ForaDoPadrao past
+// kMaisLinhasTexto). `linhas` is empty unless the answer is
+// EmpacotamentoOk. Throws ErroArquivo when
 // `caminho` is no regular file or cannot be read, or a temporary cannot be
 // created, written (a full disk) or read back.
 int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
@@ -94,6 +98,10 @@ bool salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Grava
 // file or cannot be read.
 bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro = nullptr);
 bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, FalhaArquivo* falha);
+// Reads a plain recharge text's lines as divideTexto splits them: blank
+// lines are left out. False, with `erro`, as leLinhas, and also, naming the
+// limit, when it holds more than kMaisLinhasTexto non-blank lines.
+bool leTextoRecarga(const QString& caminho, std::vector<Texto>& linhas, QString* erro = nullptr);
 // The same for tests and callers that take a missing file as empty.
 std::vector<Texto> carregaLinhas(const QString& caminho);
 

@@ -9,6 +9,7 @@
 #include "recharge/modelo.h"
 #include "registroexterno.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -85,6 +86,11 @@ protected:
 
     double valor(int titular) const { return m.wRecarga[std::size_t(titular)].Grupo[0].Valor; }
     std::string log() const { return leArquivo(dir.filePath(QStringLiteral("Log/folha.log"))); }
+    // Every file of the log folder, the hidden temporaries included.
+    QStringList arquivosDoLog() const
+    {
+        return QDir(dir.filePath(QStringLiteral("Log"))).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
 
     ModeloRecarga m;
     QTemporaryDir dir;

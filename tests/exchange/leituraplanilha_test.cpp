@@ -161,6 +161,34 @@ INSTANTIATE_TEST_SUITE_P(
                      "Erro na atualização do valor da recarga"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
+// A field quoted in a message keeps its first 64 characters (not bytes),
+// then "…": a cell of megabytes is not copied into the report and the log.
+std::string repete(const std::string& s, int n)
+{
+    std::string r;
+    for (int i = 0; i < n; ++i)
+        r += s;
+    return r;
+}
+const std::string kErroLongo = "Valor inválido: " + std::string(64, '9') + "…";
+const std::string kErro64 = "Valor inválido: " + std::string(63, '9') + "x";
+const std::string kErroAcentos = "Valor inválido: " + repete("é", 64) + "…";
+const std::string kErroMilhares =
+    "Valor inválido: 1" + repete(".000", 15) + ".00… - use vírgula para os centavos";
+
+INSTANTIATE_TEST_SUITE_P(
+    Citacoes, UmaLinha,
+    ::testing::Values(
+        CasoPlanilha{"ALongValueIsCutAfter64Characters", "Matrícula;Valor\nM001;" + std::string(100000, '9') + "x\n", -1, 0,
+                     kErroLongo.c_str()},
+        CasoPlanilha{"A64CharacterValueIsWhole", "Matrícula;Valor\nM001;" + std::string(63, '9') + "x\n", -1, 0,
+                     kErro64.c_str()},
+        CasoPlanilha{"CharactersNotBytesAreCounted", "Matrícula;Valor\nM001;" + repete("é", 100) + "\n", -1, 0,
+                     kErroAcentos.c_str()},
+        CasoPlanilha{"AnAmbiguousLongValueKeepsItsHint", "Matrícula;Valor\nM001;1" + repete(".000", 30) + "\n", -1, 0,
+                     kErroMilhares.c_str()}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 INSTANTIATE_TEST_SUITE_P(
     Cabecalhos, UmaLinha,
     ::testing::Values(
@@ -180,6 +208,21 @@ struct CasoCabecalho {
     std::string bytes;
     const char* erro;
 };
+
+const std::string kSemChave = "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: ";
+const std::string kErroNomeLongo = kSemChave + std::string(64, 'N') + "…, Valor";
+const std::string kVinteECincoColunas = [] {
+    std::string s = "Valor";
+    for (int i = 1; i <= 24; ++i)
+        s += ";C" + std::to_string(i);
+    return s + "\n";
+}();
+const std::string kErroVinteColunas = [] {
+    std::string s = kSemChave + "Valor";
+    for (int i = 1; i <= 19; ++i)
+        s += ", C" + std::to_string(i);
+    return s + ", …";
+}();
 
 class SemColuna : public PlanilhaFixture, public ::testing::WithParamInterface<CasoCabecalho> {};
 
@@ -211,6 +254,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCabecalho{"ATitleRowAboveTheHeader", "Folha de março;;\nMatrícula;Valor\nM001;1,00\n",
                       "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: Folha de março"},
         CasoCabecalho{"EmptyFile", "", "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: nenhuma"},
+        CasoCabecalho{"AVeryLongColumnNameIsCut", std::string(1000000, 'N') + ";Valor\nM001;1,00\n",
+                      kErroNomeLongo.c_str()},
+        CasoCabecalho{"TwentyColumnsAreListed", kVinteECincoColunas, kErroVinteColunas.c_str()},
         CasoCabecalho{"OnlyBlankRows", "\r\n;;\r\n  \r\n", "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: nenhuma"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
@@ -343,7 +389,12 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoSintaxe{" 1.234.567,89 ", 1234567.89, false}, CasoSintaxe{"1.500", std::nullopt, true},
                       CasoSintaxe{"12.345.678", std::nullopt, true}, CasoSintaxe{"1.50,00", std::nullopt, false},
                       CasoSintaxe{"1234.567,00", std::nullopt, false}, CasoSintaxe{"1,500.00", std::nullopt, false},
-                      CasoSintaxe{"1.500,000", std::nullopt, false}, CasoSintaxe{".500,00", std::nullopt, false}));
+                      CasoSintaxe{"1.500,000", std::nullopt, false}, CasoSintaxe{".500,00", std::nullopt, false},
+                      CasoSintaxe{"1.500,", std::nullopt, false}, CasoSintaxe{"1.5000", std::nullopt, false},
+                      CasoSintaxe{"1234.567", std::nullopt, false}, CasoSintaxe{"1.500.", std::nullopt, false},
+                      CasoSintaxe{" 123.456 ", std::nullopt, true}, CasoSintaxe{"0.000", std::nullopt, true},
+                      CasoSintaxe{"1.500,0", 1500, false}, CasoSintaxe{"1.5,00", std::nullopt, false},
+                      CasoSintaxe{"1.000.000,5a", std::nullopt, false}, CasoSintaxe{"", std::nullopt, false}));
 
 }  // namespace
 }  // namespace pluvexa

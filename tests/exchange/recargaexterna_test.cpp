@@ -183,34 +183,56 @@ TEST_F(ImportFixture, ALogThatCannotBeCreatedStopsTheRunBeforeAnyChange)
     EXPECT_TRUE(avisos.isEmpty());
 }
 
+// Each of the log's file operations failed in turn. The log's temporary is
+// made before the first record is read: when that fails nothing is
+// imported; any later failure leaves the values in the model and says the
+// log was not saved.
 TEST_F(ImportFixture, ALogThatCannotBePutInPlaceIsSaidAndKeepsTheEarlierLog)
 {
     ASSERT_TRUE(importa({registro("M001", "10,00")}));
     const std::string anterior = log();
-    int operacoes = 0;
+    QStringList passos;
     {
         FalhasArquivo contagem;
         ASSERT_TRUE(importa({registro("M001", "11,00")}));
-        operacoes = contagem.operacoes();
+        passos = contagem.registro();
     }
-    ASSERT_GT(operacoes, 0);
-    for (int n = 1; n <= operacoes; ++n) {
+    ASSERT_FALSE(passos.isEmpty());
+    EXPECT_TRUE(passos.first().startsWith(QStringLiteral("write "))) << passos.join('\n').toStdString();
+    for (int n = 1; n <= int(passos.size()); ++n) {
+        const QString passo = passos[n - 1];
+        m.wRecarga[M001Dinheiro].Grupo[0].Valor = 0;
         ASSERT_TRUE(importa({registro("M001", "10,00")}));
         const std::string bom = log();
         avisos.clear();
         FalhasArquivo falhas(n);
-        EXPECT_FALSE(importa({registro("M001", "12,00")})) << n;
-        EXPECT_TRUE(falhas.falhou()) << n;
-        EXPECT_EQ(valor(M001Dinheiro), 12) << n;  // the values are in the model all the same
+        EXPECT_FALSE(importa({registro("M001", "12,00")})) << passo.toStdString();
+        EXPECT_TRUE(falhas.falhou()) << passo.toStdString();
+        if (n == 1) {
+            // Nothing stored, nothing said but the one refusal.
+            EXPECT_EQ(valor(M001Dinheiro), 10);
+            EXPECT_EQ(log(), bom);
+            EXPECT_TRUE(avisos.isEmpty());
+            ASSERT_TRUE(run().recusa().has_value());
+            EXPECT_EQ(run().recusa()->motivo, RecusaImportacao::ArquivoLog);
+            EXPECT_EQ(run().recusa()->texto(),
+                      QStringLiteral("Não foi possível criar o log da operação %1: falha simulada. Nada foi importado.")
+                          .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("Log/folha.log")))));
+            continue;
+        }
+        EXPECT_FALSE(run().recusa().has_value()) << passo.toStdString();
+        EXPECT_EQ(valor(M001Dinheiro), 12) << passo.toStdString();  // the values are in the model all the same
         // Either log stands whole: the earlier one, or the new one when only
         // the flush after putting it in place failed.
         std::string novo = bom;
         novo.replace(novo.find("Valor : 10"), 10, "Valor : 12");
-        EXPECT_TRUE(log() == bom || log() == novo) << n << log();
-        ASSERT_EQ(avisos.size(), 1) << n;
-        EXPECT_TRUE(avisos[0].startsWith(QStringLiteral("Não foi possível gravar o log da operação em \n"))) << n;
+        EXPECT_TRUE(log() == bom || log() == novo) << passo.toStdString() << log();
+        ASSERT_EQ(avisos.size(), 1) << passo.toStdString();
+        EXPECT_TRUE(avisos[0].startsWith(QStringLiteral("Não foi possível gravar o log da operação em \n")))
+            << passo.toStdString();
     }
     EXPECT_FALSE(anterior.empty());
+    EXPECT_EQ(arquivosDoLog(), QStringList{QStringLiteral("folha.log")});  // no temporary left
 }
 
 TEST_F(ImportFixture, TheLogFolderIsCreatedAndASecondRunReplacesTheLog)

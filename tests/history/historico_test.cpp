@@ -4,6 +4,7 @@
 #include "central/dadosdemo.h"
 #include "codec/lzw.h"
 #include "recharge/escritorrecarga.h"
+#include "recharge/linhastexto.h"
 
 #include <QDir>
 #include <QFile>
@@ -243,6 +244,31 @@ TEST_F(PastaHistorico, ASummaryEntryIsUsedOnlyWhenItMatchesTheFileExactly)
         ASSERT_EQ(lotes.size(), 1u);
         EXPECT_EQ(lotes[0].titularesComValor == 777, c.usado) << c.tamanho << " " << c.modificado;
     }
+}
+
+// A kept batch expanding to more non-blank lines than any recharge file
+// holds is no batch: named with its error, never split into memory. (Lines
+// whose record type is blank are skipped by the processing: read whole,
+// this batch of five holders would pass.)
+TEST_F(PastaHistorico, ABatchLongerThanAnyRecargaFileIsNamedAsInconsistent)
+{
+    const ResultadoEscrita escrita = EscritorRecarga(demo(5)).gera(
+        "PX_00123_0007_2611101530_2.REC", [] { return QDateTime(QDate(2026, 12, 10), QTime(15, 30)); });
+    ASSERT_TRUE(escrita.ok());
+    std::string texto;
+    for (const Texto& l : escrita.linhas)
+        texto += l + "\r\n";
+    for (std::size_t i = escrita.linhas.size(); i <= kMaisLinhasTexto; ++i)
+        texto += "  " + std::to_string(i) + "\r\n\r\n";
+    const std::vector<std::uint8_t> z =
+        lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
+    const QString caminho = QDir(historico()).filePath(QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
+    escreve(caminho, QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size())));
+    ModeloRecarga m;
+    QString erro;
+    EXPECT_FALSE(carregaHistorico(caminho, m, erro));
+    EXPECT_EQ(erro, QStringLiteral("%1 holds no consistent recharge text").arg(QDir::toNativeSeparators(caminho)));
+    EXPECT_EQ(m.QtdRecarga, 0);
 }
 
 TEST(ComparaLotes, EachHolderOfEitherBatchWithItsSituation)

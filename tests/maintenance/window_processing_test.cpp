@@ -1,15 +1,19 @@
 // Opening the maintenance window and processing received files and drafts
 // through its buttons, as the operator does.
 
+#include "codec/lzw.h"
 #include "files/pastastrabalho.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
 #include "recharge/cp1252.h"
 #include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"
+#include "recharge/linhastexto.h"
+#include "support/fluxolzw.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -247,15 +251,69 @@ TEST_F(Processamento, TheUnknownRecordIsLoggedWithItsPositionBeforeTheMarks)
 {
     auto m = modeloCentral();
     std::vector<Texto> linhas = linhasDoModelo(*m, nomeRecebidoPadrao());
-    linhas.insert(linhas.begin() + 2, "");   // empty lines count as positions and are skipped
+    // Blank lines are not stored: they take no position.
+    linhas.insert(linhas.begin() + 2, "");
     linhas.insert(linhas.begin() + 5, "07X");
     enviaRecebido(linhas, nomeRecebidoPadrao());
     abre();
     dialogos.expectNotice("Evento não reconhecido - 07 - Verifique!");
     dialogos.expectNotice("Arquivo fora do Padrão - Verifique");
     processa();
-    EXPECT_GE(linhaDoLog("Evento desconhecido - Evento : 07 - Linha : 5"), 0);
+    EXPECT_GE(linhaDoLog("Evento desconhecido - Evento : 07 - Linha : 4"), 0);
     EXPECT_EQ(modelo->QtdRecarga, 6);
+}
+
+// A received file with more non-blank lines than any recharge file holds
+// (the holders of the standard file repeated past the limit, blank lines
+// between them): out of pattern before anything is loaded, the model as it
+// was, the file still to be processed.
+TEST_F(Processamento, ATextLongerThanAnyRecargaFileIsOutOfPatternAndLoadsNothing)
+{
+    abreEProcessa();
+    const int antes = modelo->QtdRecarga;
+    ASSERT_GT(antes, 0);
+    auto m = modeloCentral();
+    const std::vector<Texto> padrao = linhasDoModelo(*m, nomeRecebidoPadrao());
+    // Header, kMaisLinhasTexto - 1 records, trailer: one line too many.
+    std::vector<Texto> linhas = {padrao.front()};
+    for (std::size_t i = 0; i + 1 < kMaisLinhasTexto; ++i) {
+        linhas.push_back(padrao[1 + i % (padrao.size() - 2)]);
+        linhas.push_back("");
+    }
+    linhas.push_back(padrao.back());
+    const QString outro = QStringLiteral("PX_00123_0008_0412010800_1.rec");
+    enviaRecebido(linhas, outro);
+    abre();
+    ASSERT_EQ(w().FLBArquivosRecargaRecebidos->item(1)->text(), outro);
+    w().FLBArquivosRecargaRecebidos->setCurrentRow(1);
+    dialogos.expectNotice("Arquivo fora do Padrão - Verifique");
+    processa();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    const QStringList& log = w().linhasLog();
+    EXPECT_EQ(log.mid(log.size() - 3),
+              QStringList({"Arquivo Descompactado com Sucesso", "  ", " ==> Arquivo com mais de 10.049 linhas "}));
+    EXPECT_EQ(modelo->QtdRecarga, antes);
+    EXPECT_EQ(arquivosEm(pastaRecebidos()), (QStringList{nomeRecebidoPadrao(), outro}));
+}
+
+// A draft, which is not signed, expanding to 64 MiB of line breaks: continued
+// at opening like any draft, it holds no line at all.
+TEST_F(Processamento, ADraftOf64MiBOfLineBreaksIsContinuedAsAnEmptyText)
+{
+    criaPastasTrabalho();
+    const std::vector<std::uint8_t> fluxo = test::fluxoRepetido('\n', lzw::kMaxExpandedSize);
+    QFile f(QDir(pastaRascunho()).filePath(QStringLiteral("PX_00123_0007_0412091530_2.REC")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(reinterpret_cast<const char*>(fluxo.data()), qint64(fluxo.size())), qint64(fluxo.size()));
+    f.close();
+    dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", true);
+    dialogos.expectNotice("Arquivo sem Tipo de Cartão ou sem Tarifa - Não há portadores para digitar.");
+    abre();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(modelo->QtdRecarga, 0);
+    EXPECT_EQ(w().cbtipocartao->count(), 0);
+    EXPECT_GE(linhaDoLog("Arquivo Descompactado com Sucesso"), 0);
 }
 
 TEST_F(Processamento, AFileSealedForAnotherKeyIsRefusedAndLeavesNoTemporary)

@@ -3,6 +3,7 @@
 #include "codec/envelope.h"
 #include "codec/lzw.h"
 #include "recharge/empacotamento.h"
+#include "support/fluxolzw.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -84,7 +85,9 @@ TEST_F(Pipeline, DraftRoundTripGivesBackTheSavedLinesAndTrimsOnlyTrailingBlankLi
 
     std::vector<Texto> lidas;
     ASSERT_EQ(DescompactaArquivo(path(QStringLiteral("PX_1_2.REC")), true, lidas), EmpacotamentoOk);
-    EXPECT_EQ(lidas, (std::vector<Texto>{"00HEADER", "", "01DETALHE \xC7", "99TRAILER"}));
+    // The blank line inside was compressed but is not read back: blank
+    // lines hold no record and are never stored.
+    EXPECT_EQ(lidas, (std::vector<Texto>{"00HEADER", "01DETALHE \xC7", "99TRAILER"}));
     confereSoAlheiosE({"PX_1_2.REC"});
 }
 
@@ -177,6 +180,71 @@ TEST_F(Pipeline, BadSignatureGivesEnvelopeFailureAndTheDecryptedStreamGoes)
     EXPECT_EQ(arquivos(), (QStringList{"forged_1.rec", "plain.txt"}));
 }
 
+// What a draft or a received file may expand to, opened as the window opens
+// it: blank lines are never stored, and a text with more non-blank lines
+// than any recharge file is out of pattern and gives none; no temporary
+// stays either way.
+struct CasoExpandido {
+    const char* nome;
+    bool rascunho;
+    std::size_t naoBrancas;  // non-blank lines, each followed by a blank one
+    std::uint8_t repetido;   // when naoBrancas is 0: 64 MiB of this byte (a crafted stream)
+    int esperado;
+};
+
+class TextoExpandido : public Pipeline, public ::testing::WithParamInterface<CasoExpandido> {};
+
+TEST_P(TextoExpandido, KeepsOnlyNonBlankLinesUpToTheLimit)
+{
+    const CasoExpandido& c = GetParam();
+    deixaAlheios();
+    const QString nome = c.rascunho ? QStringLiteral("PX_00123_0007_2603091405_2.REC")
+                                    : QStringLiteral("PX_00123_0007_2603091405_1.rec");
+    if (c.naoBrancas == 0) {
+        const std::vector<std::uint8_t> fluxo = test::fluxoRepetido(c.repetido, lzw::kMaxExpandedSize);
+        grava(path(nome), QByteArray(reinterpret_cast<const char*>(fluxo.data()), qsizetype(fluxo.size())));
+    } else {
+        std::vector<Texto> texto;
+        for (std::size_t i = 0; i < c.naoBrancas; ++i) {
+            texto.push_back("01" + std::to_string(i));
+            texto.push_back("   ");
+        }
+        texto.push_back("99FIM");
+        if (c.rascunho) {
+            ASSERT_EQ(CompactaArquivo(texto, dir.path(), nome, true), EmpacotamentoOk);
+        } else {
+            salvaLinhas(texto, path(QStringLiteral("plain.txt")));
+            ASSERT_EQ(preparaArquivoRecebido(path(QStringLiteral("plain.txt")), path(nome),
+                                             registro<PrivateKeyRecord>("central.private"),
+                                             registro<PublicKeyRecord>("own.public")).resultado,
+                      CentralOk);
+            ASSERT_TRUE(QFile::remove(path(QStringLiteral("plain.txt"))));
+        }
+    }
+    std::vector<Texto> linhas = {"stale"};
+    EXPECT_EQ(DescompactaArquivo(path(nome), c.rascunho, linhas), c.esperado);
+    if (c.esperado == EmpacotamentoOk && c.naoBrancas > 0) {
+        ASSERT_EQ(linhas.size(), c.naoBrancas + 1);
+        EXPECT_EQ(linhas[1], "011");
+        EXPECT_EQ(linhas.back(), "99FIM");
+    } else {
+        EXPECT_TRUE(linhas.empty());
+    }
+    confereSoAlheiosE({nome});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pipeline, TextoExpandido,
+    ::testing::Values(
+        CasoExpandido{"DraftOf64MiBOfLineBreaks", true, 0, '\n', EmpacotamentoOk},
+        CasoExpandido{"DraftOf64MiBOfCarriageReturns", true, 0, '\r', EmpacotamentoOk},
+        CasoExpandido{"DraftOfOne64MiBLineOfBlanks", true, 0, ' ', EmpacotamentoOk},
+        CasoExpandido{"DraftAtTheLimit", true, kMaisLinhasTexto - 1, 0, EmpacotamentoOk},
+        CasoExpandido{"DraftOneLineOver", true, kMaisLinhasTexto, 0, ForaDoPadrao},
+        CasoExpandido{"ReceivedAtTheLimit", false, kMaisLinhasTexto - 1, 0, EmpacotamentoOk},
+        CasoExpandido{"ReceivedOneLineOver", false, kMaisLinhasTexto, 0, ForaDoPadrao}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 TEST_F(Pipeline, ExpansionFailureGivesCompressionFailureAndTheProcessLives)
 {
     // First code 0x1234 names a string that was never defined.
@@ -259,6 +327,31 @@ TEST(CarregaLinhas, AcceptsCrLfCrAndLfAndKeepsALastLineWithoutEnd)
     grava(p, "a\r\n\r\n");
     EXPECT_EQ(carregaLinhas(p), (std::vector<Texto>{"a", ""}));
     EXPECT_TRUE(carregaLinhas(dir.filePath(QStringLiteral("missing"))).empty());
+}
+
+// A plain recharge text as the command line reads it: the lines the
+// processing gets from an opened file, blank ones left out, and no more
+// than a recharge file holds.
+TEST(LeTextoRecarga, LeavesOutBlankLinesAndRefusesMoreThanARecargaFileHolds)
+{
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("t.txt"));
+    grava(p, "00A\r\n\r\n   \r\n01B\r99C");
+    std::vector<Texto> linhas = {"stale"};
+    QString erro;
+    ASSERT_TRUE(leTextoRecarga(p, linhas, &erro)) << erro.toStdString();
+    EXPECT_EQ(linhas, (std::vector<Texto>{"00A", "01B", "99C"}));
+
+    QByteArray longo;
+    for (std::size_t i = 0; i <= kMaisLinhasTexto; ++i)
+        longo += "01" + QByteArray::number(qulonglong(i)) + "\r\n\r\n";
+    grava(p, longo);
+    EXPECT_FALSE(leTextoRecarga(p, linhas, &erro));
+    EXPECT_TRUE(linhas.empty());
+    EXPECT_EQ(erro, QStringLiteral("\"%1\" is out of the recharge text's pattern: more than 10049 non-blank lines")
+                        .arg(QDir::toNativeSeparators(p)));
+    EXPECT_FALSE(leTextoRecarga(dir.filePath(QStringLiteral("missing")), linhas, &erro));
+    EXPECT_TRUE(erro.endsWith(QStringLiteral("does not exist"))) << erro.toStdString();
 }
 
 TEST(LeLinhas, AMissingFolderOrUnreadableFileIsAnErrorNotAnEmptyText)

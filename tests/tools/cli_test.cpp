@@ -4,6 +4,7 @@
 #include "codec/builtinkeys.h"
 #include "recharge/cp1252.h"
 #include "recharge/empacotamento.h"
+#include "recharge/linhastexto.h"
 #include "recharge/listagem.h"
 #include "recharge/processamento.h"
 #include "support/pdftext.h"
@@ -213,6 +214,67 @@ TEST_F(Cli, ListingOfInconsistentRecordsListsNothing)
     }
     EXPECT_FALSE(QFile::exists(pdf));
 }
+
+// A recharge text with more non-blank lines than any recharge file holds,
+// as each reading command meets it: plain, as a draft, sealed as a received
+// file. Refused as out of pattern, exit 1, no record processed (check
+// prints its log's opening lines first, as for any file).
+struct TextoLongo {
+    const char* nome;
+    const char* preparo;  // "" for plain text, else the command that packs {T} into {X}
+    const char* args;     // {X} the packed file (or {T}), {D} the folder
+};
+
+void PrintTo(const TextoLongo& t, std::ostream* os)
+{
+    *os << t.nome;
+}
+
+class ComandoTextoLongo : public Cli, public ::testing::WithParamInterface<TextoLongo> {
+protected:
+    QStringList monta(const char* modelo, const QString& texto, const QString& alvo) const
+    {
+        QStringList args = QString::fromLatin1(modelo).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (QString& a : args) {
+            a.replace(QStringLiteral("{T}"), texto);
+            a.replace(QStringLiteral("{X}"), alvo);
+            a.replace(QStringLiteral("{D}"), dir.path());
+        }
+        return args;
+    }
+};
+
+TEST_P(ComandoTextoLongo, IsOutOfPatternAndPrintsNothing)
+{
+    const TextoLongo& c = GetParam();
+    const QString texto = path(QStringLiteral("longo.txt"));
+    QFile f(texto);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    for (std::size_t i = 0; i <= kMaisLinhasTexto; ++i)
+        f.write(QByteArray("01") + QByteArray::number(qulonglong(i)) + "\r\n\r\n");
+    f.close();
+    QString alvo = texto;
+    if (*c.preparo) {
+        alvo = path(QStringLiteral("longo.pacote"));
+        const Execucao p = executa(monta(c.preparo, texto, alvo));
+        ASSERT_EQ(p.codigo, 0) << p.erros.toStdString();
+    }
+    const Execucao e = executa(monta(c.args, texto, alvo));
+    EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
+    EXPECT_FALSE(e.saida.contains(QStringLiteral("==>"))) << e.saida.left(2000).toStdString();
+    EXPECT_FALSE(e.saida.contains(QStringLiteral("Holders:"))) << e.saida.left(2000).toStdString();
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("is out of the recharge text's pattern: more than 10049 non-blank lines")))
+        << e.erros.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cli, ComandoTextoLongo,
+    ::testing::Values(TextoLongo{"check_plain", "", "check --plain {X}"},
+                      TextoLongo{"check_draft", "compress {T} {X}", "check --draft {X}"},
+                      TextoLongo{"check_received", "central make-received {T} {X}", "check {X}"},
+                      TextoLongo{"listing_plain", "", "listing --plain {X}"},
+                      TextoLongo{"rewrite", "", "rewrite {X} {D}/out.txt"}),
+    [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(Cli, ExpandRefusesAStreamBeyondSixtyFourMebibytes)
 {

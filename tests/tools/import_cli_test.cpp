@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace pluvexa {
 namespace {
@@ -87,6 +89,38 @@ TEST_F(CliImport, ALogThatCannotBeCreatedMeansNoRun)
     EXPECT_TRUE(e.saida.isEmpty()) << e.saida.toStdString();
     EXPECT_TRUE(e.erros.contains(QStringLiteral("cannot create the log folder"))) << e.erros.toStdString();
     EXPECT_TRUE(e.erros.contains(QStringLiteral("nothing imported"))) << e.erros.toStdString();
+}
+
+// A log folder the user may not write to: the run stops before the first
+// record, with the reason. Root writes anywhere, so the command runs as
+// "nobody" when the tests run as root.
+TEST_F(CliImport, AReadOnlyLogFolderMeansNoRun)
+{
+    const QString setpriv = QStringLiteral("/usr/bin/setpriv");
+    if (::geteuid() == 0 && !QFileInfo(setpriv).isExecutable())
+        GTEST_SKIP() << "running as root without setpriv: the folder would be writable";
+    const QFileDevice::Permissions todos = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                           | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), todos));
+    const QString somenteLeitura = path(QStringLiteral("logs"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("logs")));
+    ASSERT_TRUE(QFile::setPermissions(somenteLeitura, QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                          | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    const QStringList args = {QStringLiteral("import"), QStringLiteral("--plain"), QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt"),
+                              kExemplo, QStringLiteral("--log"), somenteLeitura};
+    const Execucao e = ::geteuid() == 0
+        ? executa(QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                              QStringLiteral("--clear-groups"), QStringLiteral("env"),
+                              QStringLiteral("HOME=") + dir.path(), QStringLiteral(PLUVEXA_CLI)}
+                      + args,
+                  setpriv)
+        : executa(args);
+    EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
+    EXPECT_TRUE(e.saida.isEmpty()) << e.saida.toStdString();
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("cannot create the log folder %1: Permission denied; nothing imported")
+                                     .arg(QDir::toNativeSeparators(somenteLeitura))))
+        << e.erros.toStdString();
+    EXPECT_TRUE(QDir(somenteLeitura).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(CliImport, AnInconsistentFileImportsNothing)

@@ -22,7 +22,7 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
 {
     QString erro;
     if (plano) {
-        if (!leLinhas(path, linhas, &erro))
+        if (!leTextoRecarga(path, linhas, &erro))
             return erro;
         return std::nullopt;
     }
@@ -46,6 +46,10 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
     case FalhaCompressao:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descompactar o Arquivo ");
         return QStringLiteral("%1 cannot be expanded").arg(path);
+    case ForaDoPadrao:
+        return QStringLiteral("%1 is out of the recharge text's pattern: more than %2 non-blank lines")
+            .arg(path)
+            .arg(kMaisLinhasTexto);
     default:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descriptografar o Arquivo ");
         return QStringLiteral("%1 cannot be opened with the built-in keys").arg(path);
@@ -177,7 +181,7 @@ int rewrite(const QStringList& args)
     if (const std::optional<int> r = ArquivoEntrada::confereExiste(p[0]))
         return *r;
     std::vector<Texto> entrada;
-    if (QString erro; !leLinhas(p[0], entrada, &erro))
+    if (QString erro; !leTextoRecarga(p[0], entrada, &erro))
         return falha(erro);
     ModeloRecarga modelo;
     ProcessadorRecarga processador(modelo);
