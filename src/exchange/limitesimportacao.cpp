@@ -73,8 +73,10 @@ std::optional<RecusaImportacao> grandeDemais(const QString& nomeArquivo)
         linhas += std::count(pedaco.cbegin(), pedaco.cend(), '\n');
         ultimo = pedaco.back();
     }
+    // The operator is told the file's own size where the system knows it,
+    // not where the reading stopped.
     if (lidos > kMaiorImportacao)
-        return RecusaImportacao{RecusaImportacao::GrandeDemaisBytes, lidos, {}, {}};
+        return RecusaImportacao{RecusaImportacao::GrandeDemaisBytes, f.isSequential() ? lidos : std::max(lidos, std::int64_t(f.size())), {}, {}};
     if (ultimo != '\n')
         ++linhas;
     if (linhas > kMaisLinhasImportacao)

@@ -24,6 +24,7 @@
 #include <QScrollArea>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <algorithm>
 
 namespace pluvexa {
 
@@ -237,9 +238,14 @@ bool Tfcadrecarga::eventFilter(QObject* objeto, QEvent* evento)
 void Tfcadrecarga::dobraLinhas()
 {
     const int disponivel = rolagem->viewport()->width();
-    // The unfolded width is measured unfolded, and kept for the way back.
-    if (!m_dobrada)
-        m_larguraSemDobra = tbDigitacao->minimumSizeHint().width();
+    // What the two rows need side by side, measured unfolded and kept for
+    // the way back. Only they count: the progress shown during an import
+    // must not fold the page for good.
+    if (!m_dobrada) {
+        const QMargins margens = tbDigitacao->layout()->contentsMargins();
+        m_larguraSemDobra = std::max(m_escolha->minimumSize().width(), m_linhaBaixo->minimumSize().width())
+                            + margens.left() + margens.right();
+    }
     const bool dobrada = disponivel < m_larguraSemDobra;
     if (dobrada == m_dobrada)
         return;

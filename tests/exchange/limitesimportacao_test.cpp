@@ -67,6 +67,11 @@ TEST_F(Limites, TheMessagesNameTheCountInTheOperatorsNumbers)
     const std::optional<RecusaImportacao> r = grandeDemais(umaLinha);
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(r->texto(), QStringLiteral("Arquivo grande demais: 16,0 MB (máximo 16 MB)"));
+    // A larger file is told by its own size, not where the reading stopped.
+    const QString vinte = arquivo(std::string(std::size_t(20) * 1024 * 1024, 'x'), QStringLiteral("vinte.csv"));
+    const std::optional<RecusaImportacao> grande = grandeDemais(vinte);
+    ASSERT_TRUE(grande.has_value());
+    EXPECT_EQ(grande->texto(), QStringLiteral("Arquivo grande demais: 20,0 MB (máximo 16 MB)"));
 }
 
 TEST_F(Limites, ALogFolderThatIsAFileStopsTheRunWithItsReason)

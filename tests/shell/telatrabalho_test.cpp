@@ -187,6 +187,27 @@ TEST_F(TelaDeTrabalho, AtOneAndAHalfScaleTheGridShowsSixRowsAndNothingScrollsSid
     }
 }
 
+// The import's progress row, wide while it shows, folds nothing: on a
+// screen where the card type and tariff stand side by side they still do
+// once the window is resized during and after it.
+TEST_F(TelaDeTrabalho, TheImportsProgressDoesNotFoldThePage)
+{
+    principal->posicionaAbertura({QRect(0, 0, 1366, 768)});
+    Tfcadrecarga* cad = processaDemo();
+    ASSERT_NE(cad, nullptr);
+    assenta();
+    ASSERT_EQ(cad->cbtarifa->y(), cad->cbtipocartao->y());
+    cad->Label18->setText(QStringLiteral("1234567890"));
+    cad->MostraProgresso(true);
+    assenta();
+    principal->resize(principal->width() - 1, principal->height());
+    assenta();
+    cad->MostraProgresso(false);
+    principal->resize(principal->width() + 1, principal->height());
+    assenta();
+    EXPECT_EQ(cad->cbtarifa->y(), cad->cbtipocartao->y());
+}
+
 // The smallest window: the page scrolls, and every control can be brought
 // into sight; none is cut off for good.
 TEST_F(TelaDeTrabalho, AtTheSmallestSizeEveryControlCanBeScrolledTo)
