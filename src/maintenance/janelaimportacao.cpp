@@ -21,18 +21,26 @@ namespace {
 constexpr qint64 kIntervaloMensagensMs = 40;
 
 // Puts the window back however the run ended: gauge hidden, controls
-// enabled, the mark cleared, the normal cursor.
+// enabled, the mark cleared, the normal cursor, the keyboard where it was.
+// Done as soon as the run is over, before its result is told, so that the
+// operator reads the boxes over a window that is his again.
 class Arrumacao {
 public:
     explicit Arrumacao(const JanelaImportacao& j) : m_j(j) {}
-    ~Arrumacao()
+    ~Arrumacao() { conclui(); }
+    void conclui()
     {
+        if (m_concluida)
+            return;
+        m_concluida = true;
         m_j.avisos.habilita(true);
         m_j.avisos.progressoVisivel(false);
         m_j.avisos.mensagens();
         if (m_j.marcaImportando)
             m_j.marcaImportando(false);
         cursor(false);
+        if (m_j.retomaFoco)
+            m_j.retomaFoco();
     }
     Arrumacao(const Arrumacao&) = delete;
     Arrumacao& operator=(const Arrumacao&) = delete;
@@ -44,6 +52,7 @@ public:
 
 private:
     const JanelaImportacao& m_j;
+    bool m_concluida = false;
 };
 
 }  // namespace
@@ -115,7 +124,7 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
 
     res.sucesso = run.Importa(nome, pedido.tipoCartaoSel);
     res.armazenados = run.TotalOk;
-    arrumacao.cursor(false);
+    arrumacao.conclui();
     if (run.recusa()) {
         // Nothing was read, logged or stored: one box says why.
         ui.errorBox(run.recusa()->texto());

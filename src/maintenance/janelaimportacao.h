@@ -35,6 +35,9 @@ struct JanelaImportacao {
     std::function<void()> recarregaGrade;
     // Told the path of the result report saved as PDF.
     std::function<void(const QString&)> aoGravar;
+    // Gives the keyboard back to the window once the controls are on again
+    // (disabling them moved it away).
+    std::function<void()> retomaFoco;
 };
 
 struct PedidoImportacao {

@@ -9,6 +9,7 @@
 #include "maintenance/ttabnumedit.h"
 #include "recharge/cp1252.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -178,9 +179,19 @@ void Tfcadrecarga::mostraPagina(QWidget* page)
 
 void Tfcadrecarga::HabilitaControles(bool enabled)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             btnalteravlr, btnimpressao, btnsalvarrascunho, btngerararquivo, btnimportararq, btnexportarplanilha,
-             btnconferir, btnrepetirrecarga, cbtipocartao, cbtarifa, edalteravlr, rbClassificacao, sgRecarga})
+    const std::initializer_list<QWidget*> controles = {
+        btnalteravlr, btnimpressao, btnsalvarrascunho, btngerararquivo, btnimportararq, btnexportarplanilha,
+        btnconferir, btnrepetirrecarga, cbtipocartao, cbtarifa, edalteravlr, rbClassificacao, sgRecarga};
+    // The keyboard leaves a control before it is disabled: a grid disabled
+    // while it has the focus no longer opens its cell editor on the first
+    // key once it is enabled and focused again.
+    if (!enabled)
+        for (QWidget* w : controles)
+            if (w->hasFocus() || w->isAncestorOf(QApplication::focusWidget())) {
+                rolagem->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+    for (QWidget* w : controles)
         w->setEnabled(enabled);
 }
 

@@ -5,9 +5,11 @@
 #include "maintenance/desfazervalores.h"
 #include "maintenance/janelaexportacao.h"
 #include "maintenance/janelaimportacao.h"
+#include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
@@ -40,6 +42,13 @@ void Tfcadrecarga::btnimportararqClick()
     };
     janela.recarregaGrade = [this] { cbtipocartaoChange(); };
     janela.aoGravar = [this](const QString& c) { m_ctx.arquivoGravado(c); };
+    // The work goes on in the grid: the values just imported are checked
+    // and corrected there (the button that started the run, which had the
+    // keyboard, takes no digits).
+    janela.retomaFoco = [grade = QPointer<QWidget>(sgRecarga)] {
+        if (grade && grade->isEnabled() && grade->isVisible())
+            grade->setFocus(Qt::OtherFocusReason);
+    };
 
     PedidoImportacao pedido;
     pedido.tipoCartaoSel = m_sel.TipoCartaoSel;

@@ -10,6 +10,7 @@
 #include "support/pdftext.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -298,11 +299,45 @@ TEST_F(Importacao, WhileTheRunGoesOnImportingPrintingAndExportingAreOff)
     EXPECT_FALSE(durante.imprimir);
     EXPECT_EQ(durante.gaugeMaximo, 3);
     EXPECT_EQ(durante.contador, "3");
-    // No box is read under the wait cursor.
+    // No box is read under the wait cursor; the boxes that tell the result
+    // come once the window is the operator's again.
     for (const Estado& e : obs.estados)
         EXPECT_FALSE(e.ampulheta) << e.texto.toStdString();
-    EXPECT_TRUE(obs.estados[2].importando);
+    for (std::size_t i = 1; i < obs.estados.size(); ++i) {
+        EXPECT_FALSE(obs.estados[i].importando) << obs.estados[i].texto.toStdString();
+        EXPECT_TRUE(obs.estados[i].importar && obs.estados[i].exportar && obs.estados[i].imprimir)
+            << obs.estados[i].texto.toStdString();
+    }
     esperaJanelaDeVolta();
+}
+
+// The run disables the grid, which sends the keyboard elsewhere; once it is
+// over the keyboard is back in the grid, whatever the outcome, so that the
+// operator's next digits land in a value cell.
+TEST_F(Importacao, TheKeyboardIsBackInTheGridAfterTheRun)
+{
+    for (const bool recusado : {true, false}) {
+        abreEProcessa();
+        escolheTipo(kTipoDinheiro);
+        escolheTarifa(1);
+        selecionaValor(linhaDoUsuario(102));
+        ASSERT_EQ(QApplication::focusWidget(), w().sgRecarga);
+        if (recusado) {
+            const QString grande = grava(QStringLiteral("grande.csv"), std::string(std::size_t(17) << 20, 'x'));
+            dialogos.expectOpenFile(grande);
+            dialogos.expectError(QStringLiteral("Arquivo grande demais: 17,0 MB (máximo 16 MB)"));
+        } else {
+            esperaImportacaoSemFalhas(rrm({registro("111", "1,00", "01")}), QStringLiteral("folha"));
+        }
+        importa();
+        EXPECT_EQ(QApplication::focusWidget(), w().sgRecarga) << (recusado ? "refused" : "imported");
+        esperaJanelaDeVolta();
+        // The next digits go into the value cell that was current.
+        const int linha = w().sgRecarga->currentRow();
+        QTest::keyClick(QApplication::focusWidget(), '6');
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(w().sgRecarga->cell(5, linha), QStringLiteral("6,00")) << (recusado ? "refused" : "imported");
+    }
 }
 
 TEST_F(Importacao, VanishedFileEndsTheRunWithOneLineAndNothingChanges)
@@ -325,16 +360,16 @@ TEST_F(Importacao, VanishedFileEndsTheRunWithOneLineAndNothingChanges)
 TEST_F(Importacao, WindowIsPutBackWhenAStepFailsHalfWay)
 {
     Observadora obs(dialogos, janela);
-    obs.lancaEm = kSucesso;
+    // The log's notice comes while the run still holds the window.
+    obs.lancaEm = avisoLogImportacao(QStringLiteral("folha"));
     outrosDialogos = &obs;
     abreEProcessa();
     dialogos.expectOpenFile(rrm({registro("111", "1,00", "01")}));
     dialogos.expectNotice(avisoLogImportacao(QStringLiteral("folha")));
-    dialogos.expectNotice(kSucesso);
     EXPECT_THROW(w().btnimportararqClick(), std::runtime_error);
     EXPECT_TRUE(dialogos.allConsumed());
-    ASSERT_EQ(obs.estados.size(), 2u);
-    EXPECT_TRUE(obs.estados[1].importando);
+    ASSERT_EQ(obs.estados.size(), 1u);
+    EXPECT_TRUE(obs.estados[0].importando);
     esperaJanelaDeVolta();
 }
 
