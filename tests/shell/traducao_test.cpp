@@ -3,9 +3,12 @@
 
 #include "ui/traducao.h"
 
+#include <QAbstractFileIconProvider>
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLocale>
@@ -73,6 +76,15 @@ TEST_F(Portugues, ThePrintPreviewsActionsReadInPortuguese)
     EXPECT_FALSE(dicas.contains(QStringLiteral("Print"))) << dicas.join(u'|').toStdString();
     EXPECT_FALSE(dicas.contains(QStringLiteral("Zoom in"))) << dicas.join(u'|').toStdString();
     EXPECT_TRUE(dicas.contains(QStringLiteral("Imprimir"))) << dicas.join(u'|').toStdString();
+}
+
+// The chooser's list says what each entry is: a folder reads "Pasta" (Qt's
+// own file lacks the word, the program supplies it).
+TEST_F(Portugues, TheChoosersKindOfAFolderReadsInPortuguese)
+{
+    const QAbstractFileIconProvider icones;
+    EXPECT_EQ(icones.type(QFileInfo(QDir::tempPath())), QStringLiteral("Pasta"));
+    EXPECT_EQ(icones.type(QFileInfo(QDir::rootPath())), QStringLiteral("Unidade"));
 }
 
 }  // namespace
