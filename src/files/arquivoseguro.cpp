@@ -158,8 +158,8 @@ QString Gravacao::criaTemporario(const QString& destino, int* descritor)
 {
     m_itens.push_back({destino, {}, {}});
     Motivo motivo;
-    if (const especie::Estado estado = especie::saida(nativo(destino), motivo); estado != especie::Estado::Aceito) {
-        FalhaArquivo recusa = especie::falha(estado, nativo(destino), motivo, true);
+    if (const natureza::Estado estado = natureza::saida(nativo(destino), motivo); estado != natureza::Estado::Aceito) {
+        FalhaArquivo recusa = natureza::falha(estado, nativo(destino), motivo, true);
         recusa.arquivo = destino.toStdString();
         falhou(recusa);
         return {};
@@ -246,9 +246,9 @@ bool Gravacao::produzDispositivo(const QString& destino, const std::function<boo
 bool Gravacao::copia(const QString& origem, const QString& destino)
 {
     Motivo motivo;
-    if (const especie::Estado estado = especie::entrada(nativo(origem), motivo); estado != especie::Estado::Aceito) {
+    if (const natureza::Estado estado = natureza::entrada(nativo(origem), motivo); estado != natureza::Estado::Aceito) {
         m_itens.push_back({destino, {}, {}});
-        FalhaArquivo recusa = especie::falha(estado, nativo(origem), motivo, false);
+        FalhaArquivo recusa = natureza::falha(estado, nativo(origem), motivo, false);
         recusa.arquivo = origem.toStdString();
         return falhou(recusa);
     }
@@ -304,9 +304,9 @@ bool Gravacao::confirma()
         motivo = portao::motivo();
         if (!temporario::intacto(nativo(item.temporario))) {
             motivo = Motivo::proprio("It was replaced while being written.", "foi substituído enquanto era gravado");
-        } else if (const especie::Estado estado = especie::saida(nativo(item.destino), motivo);
-                   estado != especie::Estado::Aceito) {
-            const FalhaArquivo recusa = especie::falha(estado, nativo(item.destino), motivo, true);
+        } else if (const natureza::Estado estado = natureza::saida(nativo(item.destino), motivo);
+                   estado != natureza::Estado::Aceito) {
+            const FalhaArquivo recusa = natureza::falha(estado, nativo(item.destino), motivo, true);
             motivo = recusa.motivo;
             motivo.ingles = recusa.mensagem + '.';
         } else if (!FalhasArquivo::permite("rename", item.destino)) {

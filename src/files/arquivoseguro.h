@@ -11,7 +11,7 @@
 // it first. Several files can be put in place together (a draft and its
 // ".LOG", a key pair): afterwards either every new file stands or every old
 // one does. A final name must be new or an existing regular file
-// (files/core/especie.h); the layer never opens, renames over or deletes a
+// (files/core/natureza.h); the layer never opens, renames over or deletes a
 // file it did not create but for the final name it was asked to replace.
 //
 // Durable files, whose loss costs the operator work (drafts, answers, their

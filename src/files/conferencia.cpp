@@ -14,10 +14,10 @@ using namespace sistema;
 
 namespace {
 
-especie::Estado responde(especie::Estado estado, const QString& caminho, const Motivo& motivo, bool deSaida,
+natureza::Estado responde(natureza::Estado estado, const QString& caminho, const Motivo& motivo, bool deSaida,
                          QString* erro, FalhaArquivo* falha)
 {
-    FalhaArquivo f = especie::falha(estado, nativo(caminho), motivo, deSaida);
+    FalhaArquivo f = natureza::falha(estado, nativo(caminho), motivo, deSaida);
     f.arquivo = caminho.toStdString();
     if (erro)
         *erro = QString::fromStdString(f.mensagem);
@@ -26,17 +26,17 @@ especie::Estado responde(especie::Estado estado, const QString& caminho, const M
     return estado;
 }
 
-QString nasJanelas(especie::Estado estado, const QString& caminho, const FalhaArquivo& falha)
+QString nasJanelas(natureza::Estado estado, const QString& caminho, const FalhaArquivo& falha)
 {
     const QString nome = caminhoVisivel(caminho);
     switch (estado) {
-    case especie::Estado::Aceito:
+    case natureza::Estado::Aceito:
         return {};
-    case especie::Estado::NaoComum:
+    case natureza::Estado::NaoComum:
         return QStringLiteral("%1 não é um arquivo comum").arg(nome);
-    case especie::Estado::Ausente:
+    case natureza::Estado::Ausente:
         return QStringLiteral("O arquivo %1 não existe").arg(nome);
-    case especie::Estado::Inacessivel:
+    case natureza::Estado::Inacessivel:
         return textoJanela(falha);
     }
     return {};
@@ -44,23 +44,23 @@ QString nasJanelas(especie::Estado estado, const QString& caminho, const FalhaAr
 
 }  // namespace
 
-especie::Estado confereEntrada(const QString& caminho, QString* erro, FalhaArquivo* falha)
+natureza::Estado confereEntrada(const QString& caminho, QString* erro, FalhaArquivo* falha)
 {
     Motivo motivo;
-    return responde(especie::entrada(nativo(caminho), motivo), caminho, motivo, false, erro, falha);
+    return responde(natureza::entrada(nativo(caminho), motivo), caminho, motivo, false, erro, falha);
 }
 
-especie::Estado confereSaida(const QString& caminho, QString* erro, FalhaArquivo* falha)
+natureza::Estado confereSaida(const QString& caminho, QString* erro, FalhaArquivo* falha)
 {
     Motivo motivo;
-    return responde(especie::saida(nativo(caminho), motivo), caminho, motivo, true, erro, falha);
+    return responde(natureza::saida(nativo(caminho), motivo), caminho, motivo, true, erro, falha);
 }
 
 QString recusaEntrada(const QString& caminho, AusenteAceito ausente)
 {
     FalhaArquivo falha;
-    const especie::Estado estado = confereEntrada(caminho, nullptr, &falha);
-    if (estado == especie::Estado::Ausente && ausente == AusenteAceito::Sim)
+    const natureza::Estado estado = confereEntrada(caminho, nullptr, &falha);
+    if (estado == natureza::Estado::Ausente && ausente == AusenteAceito::Sim)
         return {};
     return nasJanelas(estado, caminho, falha);
 }
@@ -68,7 +68,7 @@ QString recusaEntrada(const QString& caminho, AusenteAceito ausente)
 QString recusaSaida(const QString& caminho)
 {
     FalhaArquivo falha;
-    const especie::Estado estado = confereSaida(caminho, nullptr, &falha);
+    const natureza::Estado estado = confereSaida(caminho, nullptr, &falha);
     return nasJanelas(estado, caminho, falha);
 }
 
@@ -81,7 +81,7 @@ FalhaArquivo le(const QString& caminho, QByteArray& dados)
     dados.clear();
     conteudo::Entrada entrada;
     Motivo motivo;
-    if (const especie::Estado estado = entrada.abre(nativo(caminho), motivo); estado != especie::Estado::Aceito) {
+    if (const natureza::Estado estado = entrada.abre(nativo(caminho), motivo); estado != natureza::Estado::Aceito) {
         FalhaArquivo f;
         responde(estado, caminho, motivo, false, nullptr, &f);
         return f;

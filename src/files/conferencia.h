@@ -1,11 +1,11 @@
 #pragma once
 
 // Every command and window reads only regular files and writes only a new
-// name or over a regular file (files/core/especie.h says why). The checks
+// name or over a regular file (files/core/natureza.h says why). The checks
 // are made here once, and every reader and writer of the program calls
 // them: the file layer's writers themselves, the readers before they open.
 
-#include "files/core/especie.h"
+#include "files/core/natureza.h"
 #include "files/core/falha.h"
 
 #include <QByteArray>
@@ -17,11 +17,11 @@ namespace pluvexa {
 // see that it can be read). `erro` (when given) receives the command line's
 // words: "\"<path>\" is not a regular file", "\"<path>\" does not exist",
 // "Cannot read file \"<path>\". <reason>". `falha` the same as data.
-especie::Estado confereEntrada(const QString& caminho, QString* erro = nullptr, FalhaArquivo* falha = nullptr);
+natureza::Estado confereEntrada(const QString& caminho, QString* erro = nullptr, FalhaArquivo* falha = nullptr);
 
 // What stands under an output's name (not followed): a new name or a
 // regular file is accepted.
-especie::Estado confereSaida(const QString& caminho, QString* erro = nullptr, FalhaArquivo* falha = nullptr);
+natureza::Estado confereSaida(const QString& caminho, QString* erro = nullptr, FalhaArquivo* falha = nullptr);
 
 // The windows' words for an input or output refused: "<nome> não é um
 // arquivo comum", "O arquivo <nome> não existe", "Não foi possível ler o

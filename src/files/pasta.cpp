@@ -72,7 +72,7 @@ FalhaArquivo renomeia(const QString& origem, const QString& destino, Durabilidad
     if (!FalhasArquivo::permite("replace", origem))
         return falhaDe(Operacao::Renomear, origem, portao::motivo(), mensagem);
     FalhaArquivo recusa;
-    if (confereSaida(destino, nullptr, &recusa) != especie::Estado::Aceito) {
+    if (confereSaida(destino, nullptr, &recusa) != natureza::Estado::Aceito) {
         Motivo motivo = recusa.motivo;
         motivo.ingles = recusa.mensagem + '.';
         if (motivo.codigo == 0)

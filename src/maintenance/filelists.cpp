@@ -60,7 +60,7 @@ RespostaDoMinuto respostaDoMinuto(const QString& pasta, const QString& arquivo, 
         return f.exists() || f.isSymLink();
     };
     auto resposta = [&](const QString& nome) {
-        return confereSaida(dir.filePath(nome)) == especie::Estado::Aceito;  // a regular file, no link
+        return confereSaida(dir.filePath(nome)) == natureza::Estado::Aceito;  // a regular file, no link
     };
     // Marked by the disk transfer, its last five characters become "4.REC".
     const QString enviada = arquivo.chopped(5) + QStringLiteral("4.REC");

@@ -66,7 +66,7 @@ void Tfcadrecarga::btnprocessarClick()
     }
     const QListWidgetItem* item = FLBArquivosRecargaRecebidos->currentItem();
     const QString caminho = item ? QDir(pastaListaRecebidos).filePath(item->text()) : QString();
-    if (caminho.isEmpty() || confereEntrada(caminho) == especie::Estado::Ausente) {
+    if (caminho.isEmpty() || confereEntrada(caminho) == natureza::Estado::Ausente) {
         m_ctx.interaction->notice(QStringLiteral("Arquivo para processar não Encontrado - Verifique!"));
         return;
     }

@@ -181,7 +181,7 @@ int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>
 {
     linhas.clear();
     FalhaArquivo falha;
-    if (confereEntrada(caminho, nullptr, &falha) != especie::Estado::Aceito)
+    if (confereEntrada(caminho, nullptr, &falha) != natureza::Estado::Aceito)
         throw ErroArquivo(falha);
     ArquivoTemporario texto(caminho);
     exige(texto);

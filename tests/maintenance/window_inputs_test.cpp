@@ -5,7 +5,7 @@
 
 #include "files/pastastrabalho.h"
 #include "maintenance/windowfixture.h"
-#include "support/especiais.h"
+#include "support/incomuns.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,21 +18,21 @@
 namespace pluvexa::janela {
 namespace {
 
-using test::Especial;
+using test::Incomum;
 
 QString naoComum(const QString& caminho)
 {
     return QDir::toNativeSeparators(caminho) + QStringLiteral(" não é um arquivo comum");
 }
 
-class EntradaDaJanela : public JanelaRecargaTest, public ::testing::WithParamInterface<Especial> {
+class EntradaDaJanela : public JanelaRecargaTest, public ::testing::WithParamInterface<Incomum> {
 protected:
     QTemporaryDir externos;
     // Makes the parameter's kind at `caminho`, or skips.
     bool cria(const QString& caminho)
     {
         QString porque;
-        if (!test::criaEspecial(GetParam(), caminho, &porque)) {
+        if (!test::criaIncomum(GetParam(), caminho, &porque)) {
             ADD_FAILURE() << "cannot make it: " << porque.toStdString();
             return false;
         }
@@ -44,7 +44,7 @@ protected:
 // was read: "Processar Arquivo" names it and the model stays empty.
 TEST_P(EntradaDaJanela, AReceivedFileReplacedAfterTheListWasReadIsRefusedByName)
 {
-    if (GetParam() == Especial::Dispositivo && ::geteuid() != 0)
+    if (GetParam() == Incomum::Dispositivo && ::geteuid() != 0)
         GTEST_SKIP() << "a device needs root";
     const QString recebido = enviaRecebidoPadrao();
     abre();
@@ -56,13 +56,13 @@ TEST_P(EntradaDaJanela, AReceivedFileReplacedAfterTheListWasReadIsRefusedByName)
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(modelo->QtdRecarga, 0);
     EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
-    EXPECT_TRUE(test::aindaEspecial(GetParam(), recebido));
+    EXPECT_TRUE(test::aindaIncomum(GetParam(), recebido));
     EXPECT_EQ(arquivosEm(pastaRecebidos()).filter(QStringLiteral(".tmp")), QStringList{});
 }
 
 TEST_P(EntradaDaJanela, AnExternalFileThatIsNoRegularFileIsRefusedBeforeTheRun)
 {
-    if (GetParam() == Especial::Dispositivo && ::geteuid() != 0)
+    if (GetParam() == Incomum::Dispositivo && ::geteuid() != 0)
         GTEST_SKIP() << "a device needs root";
     abreEProcessa();
     escolheTarifa(1);
@@ -77,18 +77,18 @@ TEST_P(EntradaDaJanela, AnExternalFileThatIsNoRegularFileIsRefusedBeforeTheRun)
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
     EXPECT_EQ(valorDoUsuario(101), "7,00");
     EXPECT_FALSE(QDir(pastaLog()).exists() && !QDir(pastaLog()).isEmpty());
-    EXPECT_TRUE(test::aindaEspecial(GetParam(), externo));
+    EXPECT_TRUE(test::aindaIncomum(GetParam(), externo));
 }
 
-INSTANTIATE_TEST_SUITE_P(Especies, EntradaDaJanela,
-                         ::testing::Values(Especial::Pasta, Especial::Dispositivo, Especial::Fifo,
-                                           Especial::LigacaoZero));
+INSTANTIATE_TEST_SUITE_P(Naturezas, EntradaDaJanela,
+                         ::testing::Values(Incomum::Pasta, Incomum::Dispositivo, Incomum::Fifo,
+                                           Incomum::LigacaoZero));
 
 class SaidaDaJanela : public EntradaDaJanela {};
 
 TEST_P(SaidaDaJanela, ASpreadsheetIsNeverWrittenOverAnythingButARegularFile)
 {
-    if (GetParam() == Especial::Dispositivo && ::geteuid() != 0)
+    if (GetParam() == Incomum::Dispositivo && ::geteuid() != 0)
         GTEST_SKIP() << "a device needs root";
     abreEProcessa();
     const QString planilha = externos.filePath(QStringLiteral("titulares.csv"));
@@ -99,14 +99,14 @@ TEST_P(SaidaDaJanela, ASpreadsheetIsNeverWrittenOverAnythingButARegularFile)
     w().btnexportarplanilha->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
-    EXPECT_TRUE(test::aindaEspecial(GetParam(), planilha));
+    EXPECT_TRUE(test::aindaIncomum(GetParam(), planilha));
     EXPECT_EQ(QDir(externos.path()).entryList(QDir::Hidden | QDir::Files).filter(QStringLiteral(".tmp")),
               QStringList{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Especies, SaidaDaJanela,
-                         ::testing::Values(Especial::Pasta, Especial::Dispositivo, Especial::Fifo,
-                                           Especial::Ligacao));
+INSTANTIATE_TEST_SUITE_P(Naturezas, SaidaDaJanela,
+                         ::testing::Values(Incomum::Pasta, Incomum::Dispositivo, Incomum::Fifo,
+                                           Incomum::Ligacao));
 
 // A received file whose name is not valid UTF-8 (a disk written by another
 // system) cannot be held by the program's text, and the list leaves it out:

@@ -316,7 +316,7 @@ TEST_P(EntradaRecusada, AFolderOrAFifoIsNotARegularFile)
     EXPECT_EQ(arquivos(), GetParam() ? QStringList{} : QStringList{"r_1.rec"});
 }
 
-INSTANTIATE_TEST_SUITE_P(Especies, EntradaRecusada, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Naturezas, EntradaRecusada, ::testing::Bool());
 
 TEST(CarregaLinhas, AcceptsCrLfCrAndLfAndKeepsALastLineWithoutEnd)
 {

@@ -27,9 +27,9 @@ std::optional<int> ArquivoEntrada::confereExiste(const QString& path)
 {
     QString erro;
     switch (confereEntrada(path, &erro)) {
-    case especie::Estado::Aceito:
+    case natureza::Estado::Aceito:
         return std::nullopt;
-    case especie::Estado::Ausente:
+    case natureza::Estado::Ausente:
         return falha(QStringLiteral("%1 does not exist").arg(path));
     default:
         return falha(erro);  // not a regular file, or the system's reason it cannot be read

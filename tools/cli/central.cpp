@@ -78,7 +78,7 @@ int central(const QStringList& args)
     }
     if (!chavesDeDemonstracao())
         return Falha;
-    if (QString erro; confereSaida(p[2], &erro) != especie::Estado::Aceito)
+    if (QString erro; confereSaida(p[2], &erro) != natureza::Estado::Aceito)
         return falha(erro);
     if (p[0] == QLatin1String("make-received"))
         return recebido(p[1], p[2]);

@@ -91,8 +91,8 @@ int importa(const QStringList& args)
     // A missing external file is the run's to report in its log; anything
     // else that is no regular file would hold or feed it without end.
     QString recusa;
-    if (const especie::Estado e = confereEntrada(externo, &recusa);
-        e != especie::Estado::Aceito && e != especie::Estado::Ausente)
+    if (const natureza::Estado e = confereEntrada(externo, &recusa);
+        e != natureza::Estado::Aceito && e != natureza::Estado::Ausente)
         return falha(recusa);
 
     ModeloRecarga modelo;

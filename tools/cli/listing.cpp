@@ -100,7 +100,7 @@ int listing(const QStringList& args)
 
     if (parser.isSet(pdf)) {
         QString erro;
-        if (confereSaida(parser.value(pdf), &erro) != especie::Estado::Aceito)
+        if (confereSaida(parser.value(pdf), &erro) != natureza::Estado::Aceito)
             return falha(erro);
         return geraPdf(linhas, visivel, parser.value(pdf));
     }

@@ -126,34 +126,34 @@ Entrada::~Entrada()
         CloseHandle(static_cast<HANDLE>(m_arquivo));
 }
 
-especie::Estado Entrada::abre(const std::string& caminho, Motivo& motivo)
+natureza::Estado Entrada::abre(const std::string& caminho, Motivo& motivo)
 {
     const std::filesystem::path p = parte::caminho(caminho);
     const DWORD a = GetFileAttributesW(p.c_str());
     if (a == INVALID_FILE_ATTRIBUTES) {
         motivo = Motivo::ultimo();
         return motivo.codigo == ERROR_FILE_NOT_FOUND || motivo.codigo == ERROR_PATH_NOT_FOUND
-                   ? especie::Estado::Ausente
-                   : especie::Estado::Inacessivel;
+                   ? natureza::Estado::Ausente
+                   : natureza::Estado::Inacessivel;
     }
     if (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
-        return especie::Estado::NaoComum;
+        return natureza::Estado::NaoComum;
     HANDLE h = CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         motivo = Motivo::ultimo();
-        return especie::Estado::Inacessivel;
+        return natureza::Estado::Inacessivel;
     }
     m_arquivo = h;
     LARGE_INTEGER tamanho{};
     if (GetFileType(h) != FILE_TYPE_DISK)
-        return especie::Estado::NaoComum;
+        return natureza::Estado::NaoComum;
     if (!GetFileSizeEx(h, &tamanho)) {
         motivo = Motivo::ultimo();
-        return especie::Estado::Inacessivel;
+        return natureza::Estado::Inacessivel;
     }
     m_tamanho = std::int64_t(tamanho.QuadPart);
-    return especie::Estado::Aceito;
+    return natureza::Estado::Aceito;
 }
 
 std::int64_t Entrada::le(void* destino, std::size_t n, Motivo& motivo)
@@ -174,23 +174,23 @@ Entrada::~Entrada()
         ::close(m_descritor);
 }
 
-especie::Estado Entrada::abre(const std::string& caminho, Motivo& motivo)
+natureza::Estado Entrada::abre(const std::string& caminho, Motivo& motivo)
 {
     m_descritor = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (m_descritor < 0) {
         motivo = Motivo::ultimo();
-        return motivo.codigo == ENOENT || motivo.codigo == ENOTDIR ? especie::Estado::Ausente
-                                                                   : especie::Estado::Inacessivel;
+        return motivo.codigo == ENOENT || motivo.codigo == ENOTDIR ? natureza::Estado::Ausente
+                                                                   : natureza::Estado::Inacessivel;
     }
     struct stat st {};
     if (::fstat(m_descritor, &st) != 0) {
         motivo = Motivo::ultimo();
-        return especie::Estado::Inacessivel;
+        return natureza::Estado::Inacessivel;
     }
     if (!S_ISREG(st.st_mode))
-        return especie::Estado::NaoComum;
+        return natureza::Estado::NaoComum;
     m_tamanho = std::int64_t(st.st_size);
-    return especie::Estado::Aceito;
+    return natureza::Estado::Aceito;
 }
 
 std::int64_t Entrada::le(void* destino, std::size_t n, Motivo& motivo)
@@ -215,13 +215,13 @@ bool copia(const std::string& origem, Saida& saida, Motivo& motivo, bool& naOrig
     naOrigem = true;
     Entrada entrada;
     switch (entrada.abre(origem, motivo)) {
-    case especie::Estado::Aceito:
+    case natureza::Estado::Aceito:
         break;
-    case especie::Estado::NaoComum:
+    case natureza::Estado::NaoComum:
         motivo = Motivo::proprio("It is not a regular file.", "não é um arquivo comum");
         return false;
-    case especie::Estado::Ausente:
-    case especie::Estado::Inacessivel:
+    case natureza::Estado::Ausente:
+    case natureza::Estado::Inacessivel:
         return false;
     }
     const std::int64_t tamanho = entrada.tamanho();

@@ -6,7 +6,7 @@
 // the windows' words and in the command line's alike. Not for callers
 // outside the layer.
 
-#include "files/core/especie.h"
+#include "files/core/natureza.h"
 #include "files/core/falha.h"
 
 #include <cstddef>
@@ -52,7 +52,7 @@ public:
 
     // Aceito once open; Ausente, NaoComum or Inacessivel (with `motivo`:
     // the system's error, or ENOENT for Ausente) otherwise.
-    especie::Estado abre(const std::string& caminho, Motivo& motivo);
+    natureza::Estado abre(const std::string& caminho, Motivo& motivo);
     // The size the system reports for it once open.
     std::int64_t tamanho() const { return m_tamanho; }
     // Up to `n` bytes: their count, 0 at the end, -1 with `motivo` on a failure.

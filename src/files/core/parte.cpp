@@ -1,6 +1,6 @@
 #include "files/core/parte.h"
 
-#include "files/core/especie.h"
+#include "files/core/natureza.h"
 #include "files/core/portao.h"
 #include "files/core/temporario.h"
 
@@ -80,8 +80,8 @@ Resultado produz(const std::string& destino, const std::function<bool(const std:
         return Resultado::PassoFalhou;
     };
     Motivo motivo;
-    if (const especie::Estado estado = especie::saida(destino, motivo); estado != especie::Estado::Aceito) {
-        falha = especie::falha(estado, destino, motivo, true);
+    if (const natureza::Estado estado = natureza::saida(destino, motivo); estado != natureza::Estado::Aceito) {
+        falha = natureza::falha(estado, destino, motivo, true);
         return Resultado::PassoFalhou;
     }
     const std::string criacao = "Cannot create a temporary file for " + visivel(destino) + ". ";
@@ -109,8 +109,8 @@ Resultado produz(const std::string& destino, const std::function<bool(const std:
     motivo = portao::motivo();
     if (!temporario::intacto(temporario)) {
         motivo = Motivo::proprio("It was replaced while being written.", "foi substituído enquanto era gravado");
-    } else if (const especie::Estado estado = especie::saida(destino, motivo); estado != especie::Estado::Aceito) {
-        const FalhaArquivo recusa = especie::falha(estado, destino, motivo, true);
+    } else if (const natureza::Estado estado = natureza::saida(destino, motivo); estado != natureza::Estado::Aceito) {
+        const FalhaArquivo recusa = natureza::falha(estado, destino, motivo, true);
         motivo = recusa.motivo;
         motivo.ingles = recusa.mensagem + '.';
     } else if (portao::permite("rename", destino)) {

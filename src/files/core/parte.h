@@ -7,7 +7,7 @@
 // new temporary (temporario.h) beside `destino`, which is renamed over
 // `destino` in one step only when the writer succeeded; otherwise the
 // temporary is deleted and `destino` is as it was. `destino` must be a new
-// name or an existing regular file (especie.h). Paths are bytes as the
+// name or an existing regular file (natureza.h). Paths are bytes as the
 // system takes them (UTF-8 when typed so).
 
 #include "files/core/falha.h"

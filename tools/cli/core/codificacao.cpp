@@ -4,7 +4,7 @@
 #include "codec/keyrecord.h"
 #include "codec/lzw.h"
 #include "core/saida.h"
-#include "files/core/especie.h"
+#include "files/core/natureza.h"
 #include "files/core/parte.h"
 
 #include <cerrno>
@@ -24,7 +24,7 @@ namespace {
 // printed and Falha; nothing when it may be read.
 std::optional<int> recusa(const std::string& entrada)
 {
-    const std::string mensagem = especie::confereEntrada(entrada);
+    const std::string mensagem = natureza::confereEntrada(entrada);
     if (mensagem.empty())
         return std::nullopt;
     return falha(mensagem);
@@ -51,7 +51,7 @@ int codifica(const std::string& entrada, const std::string& saida, bool comprimi
 template <typename Record>
 std::optional<Record> leRegistro(const std::string& path, std::string& erro)
 {
-    if (const std::string recusa = especie::confereEntrada(path); !recusa.empty()) {
+    if (const std::string recusa = natureza::confereEntrada(path); !recusa.empty()) {
         erro = recusa;
         return std::nullopt;
     }

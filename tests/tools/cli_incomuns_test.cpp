@@ -5,7 +5,7 @@
 // file made where the command expects its input or its output.
 
 #include "clirun.h"
-#include "support/especiais.h"
+#include "support/incomuns.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,29 +70,29 @@ void confereRecusa(const Execucao& e, const QString& alvo, const QString& motivo
     (void)alvo;
 }
 
-class LeituraEspecial : public ::testing::TestWithParam<std::tuple<Leitura, Especial>> {
+class LeituraIncomum : public ::testing::TestWithParam<std::tuple<Leitura, Incomum>> {
 protected:
     TemporaryHome home;
     QTemporaryDir dir;
 };
 
-TEST_P(LeituraEspecial, IsNotARegularFile)
+TEST_P(LeituraIncomum, IsNotARegularFile)
 {
-    const auto [leitura, especie] = GetParam();
-    if (especie == Especial::Dispositivo && ::geteuid() != 0)
+    const auto [leitura, natureza] = GetParam();
+    if (natureza == Incomum::Dispositivo && ::geteuid() != 0)
         GTEST_SKIP() << "a device needs root";
     const QString alvo = dir.filePath(QStringLiteral("entrada_1.rec"));
     QString porque;
-    ASSERT_TRUE(criaEspecial(especie, alvo, &porque)) << porque.toStdString();
+    ASSERT_TRUE(criaIncomum(natureza, alvo, &porque)) << porque.toStdString();
     const Execucao e = executa(monta(leitura.args, dir.path(), alvo));
     confereRecusa(e, alvo, QStringLiteral("\"%1\" is not a regular file").arg(alvo), dir.path());
-    EXPECT_TRUE(aindaEspecial(especie, alvo));
+    EXPECT_TRUE(aindaIncomum(natureza, alvo));
 }
 
-INSTANTIATE_TEST_SUITE_P(Comandos, LeituraEspecial,
+INSTANTIATE_TEST_SUITE_P(Comandos, LeituraIncomum,
                          ::testing::Combine(::testing::ValuesIn(kLeituras),
-                                            ::testing::Values(Especial::Pasta, Especial::Dispositivo,
-                                                              Especial::Fifo, Especial::LigacaoZero)),
+                                            ::testing::Values(Incomum::Pasta, Incomum::Dispositivo,
+                                                              Incomum::Fifo, Incomum::LigacaoZero)),
                          [](const auto& info) {
                              std::ostringstream s;
                              s << std::get<0>(info.param).nome << '_';
@@ -201,16 +201,16 @@ const Escrita kEscritas[] = {
     {"central_make_received", "central make-received {T} {X}"},
 };
 
-class EscritaEspecial : public ::testing::TestWithParam<std::tuple<Escrita, Especial>> {
+class EscritaIncomum : public ::testing::TestWithParam<std::tuple<Escrita, Incomum>> {
 protected:
     TemporaryHome home;
     QTemporaryDir dir;
 };
 
-TEST_P(EscritaEspecial, IsRefusedAndLeftAsItIs)
+TEST_P(EscritaIncomum, IsRefusedAndLeftAsItIs)
 {
-    const auto [escrita, especie] = GetParam();
-    if (especie == Especial::Dispositivo && ::geteuid() != 0)
+    const auto [escrita, natureza] = GetParam();
+    if (natureza == Incomum::Dispositivo && ::geteuid() != 0)
         GTEST_SKIP() << "a device needs root";
     if (escrita.preparaComprimido) {
         ASSERT_EQ(executa(monta("compress {T} {D}/in.lzw", dir.path(), {})).codigo, 0);
@@ -224,20 +224,20 @@ TEST_P(EscritaEspecial, IsRefusedAndLeftAsItIs)
                                       : QString::fromLatin1(escrita.nome) == QLatin1String("listing_pdf") ? "saida.pdf"
                                                                                                           : "saida");
     QString porque;
-    ASSERT_TRUE(criaEspecial(especie, alvo, &porque)) << porque.toStdString();
+    ASSERT_TRUE(criaIncomum(natureza, alvo, &porque)) << porque.toStdString();
     const Execucao e = executa(monta(escrita.args, dir.path(), alvo));
     EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
     EXPECT_TRUE(e.erros.contains(QStringLiteral("\"%1\" is not a regular file").arg(alvo))) << e.erros.toStdString();
-    EXPECT_TRUE(aindaEspecial(especie, alvo));
+    EXPECT_TRUE(aindaIncomum(natureza, alvo));
     // No temporary stays beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files | QDir::System).filter(QStringLiteral(".tmp")),
               QStringList{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Comandos, EscritaEspecial,
+INSTANTIATE_TEST_SUITE_P(Comandos, EscritaIncomum,
                          ::testing::Combine(::testing::ValuesIn(kEscritas),
-                                            ::testing::Values(Especial::Pasta, Especial::Dispositivo,
-                                                              Especial::Fifo, Especial::Ligacao)),
+                                            ::testing::Values(Incomum::Pasta, Incomum::Dispositivo,
+                                                              Incomum::Fifo, Incomum::Ligacao)),
                          [](const auto& info) {
                              std::ostringstream s;
                              s << std::get<0>(info.param).nome << '_';

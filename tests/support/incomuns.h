@@ -9,7 +9,7 @@
 
 namespace pluvexa::test {
 
-enum class Especial {
+enum class Incomum {
     Pasta,        // a folder
     Dispositivo,  // a character device (mknod c 1 3, like /dev/null); needs root
     Fifo,         // a named pipe, which blocks a reader until someone writes
@@ -17,14 +17,14 @@ enum class Especial {
     Ligacao,      // a symbolic link to a regular file beside it ("<name>.alvo")
 };
 
-void PrintTo(Especial e, std::ostream* os);
+void PrintTo(Incomum e, std::ostream* os);
 
 // Makes `e` at `caminho`. False, with `porque` set, when this system or
 // user cannot (a device needs root): the caller skips.
-bool criaEspecial(Especial e, const QString& caminho, QString* porque = nullptr);
+bool criaIncomum(Incomum e, const QString& caminho, QString* porque = nullptr);
 
-// Whether `caminho` still is what criaEspecial made (a link still a link
+// Whether `caminho` still is what criaIncomum made (a link still a link
 // to the same target, a device still a device, the link's target intact).
-bool aindaEspecial(Especial e, const QString& caminho);
+bool aindaIncomum(Incomum e, const QString& caminho);
 
 }  // namespace pluvexa::test

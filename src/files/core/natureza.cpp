@@ -1,4 +1,4 @@
-#include "files/core/especie.h"
+#include "files/core/natureza.h"
 
 #include "files/core/parte.h"
 
@@ -12,7 +12,7 @@
 #include <unistd.h>
 #endif
 
-namespace pluvexa::especie {
+namespace pluvexa::natureza {
 
 namespace {
 
@@ -151,4 +151,4 @@ std::string confereSaida(const std::string& caminho)
     return mensagem(saida(caminho, motivo), caminho, motivo, true);
 }
 
-}  // namespace pluvexa::especie
+}  // namespace pluvexa::natureza

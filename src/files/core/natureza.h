@@ -11,7 +11,7 @@
 
 #include <string>
 
-namespace pluvexa::especie {
+namespace pluvexa::natureza {
 
 enum class Estado {
     Aceito,       // a regular file (inputs), or a new name or a regular file (outputs)
@@ -43,4 +43,4 @@ FalhaArquivo falha(Estado estado, const std::string& caminho, const Motivo& moti
 std::string confereEntrada(const std::string& caminho);
 std::string confereSaida(const std::string& caminho);
 
-}  // namespace pluvexa::especie
+}  // namespace pluvexa::natureza

@@ -1,4 +1,4 @@
-#include "support/especiais.h"
+#include "support/incomuns.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,29 +22,29 @@ QByteArray nativo(const QString& p)
 
 }  // namespace
 
-void PrintTo(Especial e, std::ostream* os)
+void PrintTo(Incomum e, std::ostream* os)
 {
     static const char* const nomes[] = {"folder", "device", "fifo", "link_to_dev_zero", "link"};
     *os << nomes[int(e)];
 }
 
-bool criaEspecial(Especial e, const QString& caminho, QString* porque)
+bool criaIncomum(Incomum e, const QString& caminho, QString* porque)
 {
     int r = 0;
     switch (e) {
-    case Especial::Pasta:
+    case Incomum::Pasta:
         r = ::mkdir(nativo(caminho).constData(), 0755);
         break;
-    case Especial::Dispositivo:
+    case Incomum::Dispositivo:
         r = ::mknod(nativo(caminho).constData(), S_IFCHR | 0666, makedev(1, 3));
         break;
-    case Especial::Fifo:
+    case Incomum::Fifo:
         r = ::mkfifo(nativo(caminho).constData(), 0666);
         break;
-    case Especial::LigacaoZero:
+    case Incomum::LigacaoZero:
         r = ::symlink("/dev/zero", nativo(caminho).constData());
         break;
-    case Especial::Ligacao: {
+    case Incomum::Ligacao: {
         QFile alvo(caminho + QStringLiteral(".alvo"));
         if (!alvo.open(QIODevice::WriteOnly) || alvo.write(kConteudoAlvo) != kConteudoAlvo.size())
             r = -1;
@@ -59,21 +59,21 @@ bool criaEspecial(Especial e, const QString& caminho, QString* porque)
     return r == 0;
 }
 
-bool aindaEspecial(Especial e, const QString& caminho)
+bool aindaIncomum(Incomum e, const QString& caminho)
 {
     struct stat st {};
     if (::lstat(nativo(caminho).constData(), &st) != 0)
         return false;
     switch (e) {
-    case Especial::Pasta:
+    case Incomum::Pasta:
         return S_ISDIR(st.st_mode);
-    case Especial::Dispositivo:
+    case Incomum::Dispositivo:
         return S_ISCHR(st.st_mode);
-    case Especial::Fifo:
+    case Incomum::Fifo:
         return S_ISFIFO(st.st_mode);
-    case Especial::LigacaoZero:
+    case Incomum::LigacaoZero:
         return S_ISLNK(st.st_mode) && QFileInfo(caminho).symLinkTarget() == QStringLiteral("/dev/zero");
-    case Especial::Ligacao: {
+    case Incomum::Ligacao: {
         QFile alvo(caminho + QStringLiteral(".alvo"));
         return S_ISLNK(st.st_mode) && alvo.open(QIODevice::ReadOnly) && alvo.readAll() == kConteudoAlvo;
     }
