@@ -23,13 +23,13 @@ inline void falha()
     std::abort();
 }
 
-// The template of the folder that takes each input and its log: in memory
-// where there is such a folder, since the log is flushed to its device on
-// every run.
+// Where the folder that takes each input and its log is made (QTemporaryDir
+// adds the random part after the dash): in memory where there is such a
+// folder, since the log is flushed to its device on every run.
 inline QString modeloPasta(const QString& nome)
 {
     return (QFile::exists(QStringLiteral("/dev/shm")) ? QStringLiteral("/dev/shm/") : QDir::tempPath() + QLatin1Char('/'))
-           + nome + QStringLiteral("-XXXXXX");
+           + nome + QLatin1Char('-');
 }
 
 // Short registrations, so that mutated seeds hit holders often; user codes
