@@ -3,6 +3,7 @@
 #include "maintenance/modeloconferencia.h"
 #include "recharge/cp1252.h"
 #include "review/textosconferencia.h"
+#include "ui/controles.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -48,20 +49,6 @@ namespace {
 constexpr MotivoConferencia kMotivos[] = {MotivoConferencia::AcimaDoHabitual, MotivoConferencia::AbaixoDoHabitual,
                                           MotivoConferencia::SemRecarga, MotivoConferencia::PrimeiraRecarga};
 
-QPushButton* botao(const QString& caption, const char* nome, QWidget* pai)
-{
-    auto* b = new QPushButton(caption, pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    return b;
-}
-
-// One line of text a row, as the grid shows its holders.
-void compacta(QTableView* t)
-{
-    t->setWordWrap(false);
-    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 8);
-}
 
 QTableWidgetItem* celula(const QString& texto, bool numero)
 {
@@ -88,7 +75,7 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
                                          QStringLiteral("Titulares com Valor"), QStringLiteral("Total Agora"),
                                          QStringLiteral("Total das Últimas Recargas"), QStringLiteral("Variação %")});
     sgResumo->verticalHeader()->hide();
-    compacta(sgResumo);
+    compactaLinhas(sgResumo);
     sgResumo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgResumo->setSelectionMode(QAbstractItemView::NoSelection);
     sgResumo->setFocusPolicy(Qt::NoFocus);
@@ -131,18 +118,8 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
     m_filtro->setSortRole(ModeloConferencia::kRoleOrdem);
     m_filtro->setSortCaseSensitivity(Qt::CaseInsensitive);
     m_filtro->setSortLocaleAware(true);
-    sgConferencia = new QTableView(this);
-    sgConferencia->setObjectName(QStringLiteral("sgConferencia"));
-    sgConferencia->setAccessibleName(QStringLiteral("Titulares assinalados"));
-    sgConferencia->setModel(m_filtro);
-    sgConferencia->setSortingEnabled(true);
-    sgConferencia->sortByColumn(-1, Qt::AscendingOrder);
-    sgConferencia->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgConferencia = criaTabelaLeitura("sgConferencia", QStringLiteral("Titulares assinalados"), m_filtro, this);
     sgConferencia->setSelectionMode(QAbstractItemView::SingleSelection);
-    sgConferencia->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgConferencia->setAlternatingRowColors(true);
-    sgConferencia->verticalHeader()->hide();
-    compacta(sgConferencia);
     sgConferencia->horizontalHeader()->setSectionResizeMode(ModeloConferencia::ColNome, QHeaderView::Stretch);
     sgConferencia->setColumnWidth(ModeloConferencia::ColUsuario, 90);
     sgConferencia->setColumnWidth(ModeloConferencia::ColTipo, 50);
@@ -155,9 +132,9 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
 
     auto* acoes = new QHBoxLayout;
     acoes->addWidget(new QLabel(QStringLiteral("Enter ou duplo clique leva ao titular na grade."), this), 1);
-    btnirtitular = botao(QStringLiteral("Ir para o &Titular"), "btnirtitular", this);
-    btnimprimir = botao(QStringLiteral("&Imprimir"), "btnimprimirconferencia", this);
-    btnvoltar = botao(QStringLiteral("&Voltar"), "btnvoltar", this);
+    btnirtitular = criaBotao(QStringLiteral("Ir para o &Titular"), "btnirtitular", this);
+    btnimprimir = criaBotao(QStringLiteral("&Imprimir"), "btnimprimirconferencia", this);
+    btnvoltar = criaBotao(QStringLiteral("&Voltar"), "btnvoltar", this);
     btnirtitular->setToolTip(QStringLiteral("Mostra o titular selecionado na grade, pronto para corrigir o valor (Enter)"));
     btnimprimir->setToolTip(QStringLiteral("Mostra a conferência para imprimir ou salvar em PDF"));
     btnvoltar->setToolTip(QStringLiteral("Volta à digitação dos valores"));

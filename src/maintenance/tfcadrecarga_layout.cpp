@@ -8,6 +8,7 @@
 #include "maintenance/rotulovalor.h"
 #include "maintenance/tfcadrecarga.h"
 #include "maintenance/ttabnumedit.h"
+#include "ui/controles.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -30,13 +31,6 @@
 namespace pluvexa {
 
 namespace {
-
-// What a screen reader says for a caption: no "&", no surrounding blanks.
-QString semMnemonico(const QString& caption)
-{
-    QString t = caption;
-    return t.remove(QLatin1Char('&')).trimmed();
-}
 
 // A caption; `rotulado` is the control or value it names, so that the
 // value is read with its caption and the caption's "&" key reaches it.
@@ -61,14 +55,6 @@ RotuloValor* valor(const char* name, QWidget* parent, bool destaque = false)
         l->setFont(f);
     }
     return l;
-}
-
-QPushButton* botao(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(semMnemonico(caption));
-    return b;
 }
 
 QListWidget* listaArquivosWidget(const char* name, const QString& caption, QWidget* parent)
@@ -128,7 +114,7 @@ void Tfcadrecarga::criaPaginaArquivos()
                                    FLBArquivosRecargaRecebidos,
                                    QStringLiteral("Total de Arquivos a processar : "), lblarqproc,
                                    lbltipoultacc, lblultacesso);
-    btnprocessar = botao(QStringLiteral("&Processar Arquivo"), "btnprocessar", tbarquivos);
+    btnprocessar = criaBotao(QStringLiteral("&Processar Arquivo"), "btnprocessar", tbarquivos);
     btnprocessar->setToolTip(QStringLiteral("Abre o arquivo recebido selecionado na lista e mostra os portadores "
                                             "para digitar os valores"));
     recebidos->addWidget(btnprocessar);
@@ -244,11 +230,11 @@ void Tfcadrecarga::criaPaginaDigitacao()
     edalteravlr->setObjectName(QStringLiteral("edalteravlr"));
     edalteravlr->setAccessibleName(QStringLiteral("Valor Padrão"));
     edalteravlr->setFixedWidth(73);
-    btnalteravlr = botao(QStringLiteral("A&lterar Vlr."), "btnalteravlr", padrao);
+    btnalteravlr = criaBotao(QStringLiteral("A&lterar Vlr."), "btnalteravlr", padrao);
     btnalteravlr->setToolTip(QStringLiteral("Dá o Valor Padrão a todos os portadores mostrados na grade"));
     pl->addWidget(edalteravlr);
     pl->addWidget(btnalteravlr);
-    btnrepetirrecarga = botao(QStringLiteral("Repetir Última R&ecarga"), "btnrepetirrecarga", padrao);
+    btnrepetirrecarga = criaBotao(QStringLiteral("Repetir Última R&ecarga"), "btnrepetirrecarga", padrao);
     btnrepetirrecarga->setToolTip(QStringLiteral("Dá a cada portador o valor da sua última recarga, nas linhas da "
                                                  "tela ou no arquivo inteiro"));
     pl->addWidget(btnrepetirrecarga);
@@ -290,12 +276,12 @@ void Tfcadrecarga::criaPaginaDigitacao()
     acoes->addWidget(Label18);
     acoes->addWidget(CGauge1, 1);
     acoes->addStretch();
-    btnsalvarrascunho = botao(QStringLiteral("Salvar &Rascunho"), "btnsalvarrascunho", tbDigitacao);
-    btngerararquivo = botao(QStringLiteral("&Gerar Arquivo"), "btngerararquivo", tbDigitacao);
-    btnimpressao = botao(QStringLiteral("&Imprimir"), "btnimpressao", tbDigitacao);
-    btnimportararq = botao(QStringLiteral("Importar &Arquivo"), "btnimportararq", tbDigitacao);
-    btnexportarplanilha = botao(QStringLiteral("E&xportar Planilha"), "btnexportarplanilha", tbDigitacao);
-    btnconferir = botao(QStringLiteral("Co&nferir"), "btnconferir", tbDigitacao);
+    btnsalvarrascunho = criaBotao(QStringLiteral("Salvar &Rascunho"), "btnsalvarrascunho", tbDigitacao);
+    btngerararquivo = criaBotao(QStringLiteral("&Gerar Arquivo"), "btngerararquivo", tbDigitacao);
+    btnimpressao = criaBotao(QStringLiteral("&Imprimir"), "btnimpressao", tbDigitacao);
+    btnimportararq = criaBotao(QStringLiteral("Importar &Arquivo"), "btnimportararq", tbDigitacao);
+    btnexportarplanilha = criaBotao(QStringLiteral("E&xportar Planilha"), "btnexportarplanilha", tbDigitacao);
+    btnconferir = criaBotao(QStringLiteral("Co&nferir"), "btnconferir", tbDigitacao);
     btnsalvarrascunho->setToolTip(QStringLiteral("Guarda os valores digitados para continuar depois (Ctrl+S)"));
     btngerararquivo->setToolTip(QStringLiteral("Grava o arquivo de resposta com os valores, pronto para enviar à "
                                                "central"));
@@ -335,7 +321,7 @@ void Tfcadrecarga::criaPaginaLog()
     courier.setFixedPitch(true);
     memolog->setFont(courier);
     v->addWidget(memolog, 1);
-    btnFechar = botao(QStringLiteral("&Fechar"), "btnFechar", tblog);
+    btnFechar = criaBotao(QStringLiteral("&Fechar"), "btnFechar", tblog);
     btnFechar->setToolTip(QStringLiteral("Volta à lista de arquivos"));
     auto* h = new QHBoxLayout;
     h->addStretch();

@@ -10,6 +10,7 @@
 #include "maintenance/janelaexportacao.h"
 #include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"
+#include "ui/controles.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -54,20 +55,6 @@ private:
     int m_situacao = -1;
 };
 
-QPushButton* botao(const QString& caption, const char* nome, QWidget* pai)
-{
-    auto* b = new QPushButton(caption, pai);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    return b;
-}
-
-// One line of text a row.
-void compacta(QTableView* t)
-{
-    t->setWordWrap(false);
-    t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 8);
-}
 
 QTableWidgetItem* celula(const QString& texto, bool numero = false)
 {
@@ -132,7 +119,7 @@ void Tfhistorico::criaLista()
                                         QStringLiteral("Total em Valor"), QStringLiteral("Total em Créditos"),
                                         QStringLiteral("Arquivo"), QStringLiteral("Enviado")});
     sgLotes->verticalHeader()->hide();
-    compacta(sgLotes);
+    compactaLinhas(sgLotes);
     sgLotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgLotes->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgLotes->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -147,10 +134,10 @@ void Tfhistorico::criaLista()
     lbllotes = new QLabel(box);
     lbllotes->setObjectName(QStringLiteral("lbllotes"));
     acoes->addWidget(lbllotes, 1);
-    btnimprimir = botao(QStringLiteral("&Imprimir"), "btnimprimir", box);
-    btnexportar = botao(QStringLiteral("E&xportar Planilha"), "btnexportar", box);
-    btncomparar = botao(QStringLiteral("&Comparar"), "btncomparar", box);
-    btnatualizar = botao(QStringLiteral("A&tualizar"), "btnatualizar", box);
+    btnimprimir = criaBotao(QStringLiteral("&Imprimir"), "btnimprimir", box);
+    btnexportar = criaBotao(QStringLiteral("E&xportar Planilha"), "btnexportar", box);
+    btncomparar = criaBotao(QStringLiteral("&Comparar"), "btncomparar", box);
+    btnatualizar = criaBotao(QStringLiteral("A&tualizar"), "btnatualizar", box);
     btnimprimir->setToolTip(QStringLiteral("A listagem do lote selecionado, como foi enviado"));
     btnexportar->setToolTip(QStringLiteral("Grava os titulares e valores do lote selecionado numa planilha (.csv)"));
     btnatualizar->setToolTip(QStringLiteral("Lê de novo a pasta do histórico"));
@@ -186,7 +173,7 @@ void Tfhistorico::criaComparacao()
     filtro->addWidget(cbsituacao);
     filtro->addSpacing(16);
     filtro->addWidget(lblsituacoes, 1);
-    btnexportarcomparacao = botao(QStringLiteral("Exportar Co&mparação"), "btnexportarcomparacao", gbComparacao);
+    btnexportarcomparacao = criaBotao(QStringLiteral("Exportar Co&mparação"), "btnexportarcomparacao", gbComparacao);
     btnexportarcomparacao->setToolTip(QStringLiteral("Grava a comparação dos dois lotes numa planilha (.csv)"));
     btnexportarcomparacao->setEnabled(false);
     filtro->addWidget(btnexportarcomparacao);
@@ -197,17 +184,7 @@ void Tfhistorico::criaComparacao()
     m_filtro->setSourceModel(m_comparacao);
     m_filtro->setSortRole(ModeloComparacao::kRoleOrdem);
     m_filtro->setSortLocaleAware(true);
-    sgComparacao = new QTableView(gbComparacao);
-    sgComparacao->setObjectName(QStringLiteral("sgComparacao"));
-    sgComparacao->setAccessibleName(QStringLiteral("Comparação"));
-    sgComparacao->setModel(m_filtro);
-    sgComparacao->setSortingEnabled(true);
-    sgComparacao->sortByColumn(-1, Qt::AscendingOrder);
-    sgComparacao->setSelectionBehavior(QAbstractItemView::SelectRows);
-    sgComparacao->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    sgComparacao->setAlternatingRowColors(true);
-    sgComparacao->verticalHeader()->hide();
-    compacta(sgComparacao);
+    sgComparacao = criaTabelaLeitura("sgComparacao", QStringLiteral("Comparação"), m_filtro, gbComparacao);
     sgComparacao->horizontalHeader()->setSectionResizeMode(ModeloComparacao::ColNome, QHeaderView::Stretch);
     v->addWidget(sgComparacao, 1);
 }
