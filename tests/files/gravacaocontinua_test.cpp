@@ -4,6 +4,7 @@
 // way) leaving the earlier file and no temporary.
 
 #include "files/arquivoseguro.h"
+#include "support/arquivosteste.h"
 #include "support/limitetamanho.h"
 
 #include <QDir>
@@ -16,18 +17,8 @@
 namespace pluvexa {
 namespace {
 
-QByteArray le(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void grava(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
+using test::grava;
+using test::le;
 
 // A line of a log, numbered.
 QByteArray linha(int i)

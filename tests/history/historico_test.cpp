@@ -5,6 +5,8 @@
 #include "codec/lzw.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/linhastexto.h"
+#include "support/arquivosteste.h"
+#include "support/loteguardado.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,23 +80,11 @@ protected:
 
     void guarda(const ModeloRecarga& m, const QString& nome)
     {
-        const ResultadoEscrita escrita = EscritorRecarga(m).gera(
-            nomeResposta(nome).toStdString(), [] { return QDateTime(QDate(2026, 12, 10), QTime(15, 30)); });
-        ASSERT_TRUE(escrita.ok());
-        std::string texto;
-        for (const Texto& l : escrita.linhas)
-            texto += l + "\r\n";
-        const std::vector<std::uint8_t> z =
-            lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
-        escreve(QDir(historico()).filePath(nome), QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size())));
+        escreve(QDir(historico()).filePath(nome),
+                test::loteGuardado(m, nome, QDateTime(QDate(2026, 12, 10), QTime(15, 30))));
     }
 
-    static void escreve(const QString& caminho, const QByteArray& bytes)
-    {
-        QFile f(caminho);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    static void escreve(const QString& caminho, const QByteArray& bytes) { test::grava(caminho, bytes); }
 
     QTemporaryDir dir;
 };

@@ -11,6 +11,8 @@
 #include "history/janela/modelocomparacao.h"
 #include "history/janela/tfhistorico.h"
 #include "recharge/escritorrecarga.h"
+#include "support/arquivosteste.h"
+#include "support/loteguardado.h"
 #include "support/pdftext.h"
 
 #include <QComboBox>
@@ -61,25 +63,11 @@ protected:
 
     void guarda(const QString& nome)
     {
-        const ResultadoEscrita escrita = EscritorRecarga(mes).gera(
-            QFileInfo(nome).completeBaseName().toStdString() + ".REC",
-            [] { return QDateTime(QDate(2026, 12, 10), QTime(15, 30)); });
-        ASSERT_TRUE(escrita.ok());
-        std::string texto;
-        for (const Texto& l : escrita.linhas)
-            texto += l + "\r\n";
-        const std::vector<std::uint8_t> z =
-            lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
         escreve(QDir(pastaHistorico()).filePath(nome),
-                QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size())));
+                test::loteGuardado(mes, nome, QDateTime(QDate(2026, 12, 10), QTime(15, 30))));
     }
 
-    static void escreve(const QString& caminho, const QByteArray& bytes)
-    {
-        QFile f(caminho);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    static void escreve(const QString& caminho, const QByteArray& bytes) { test::grava(caminho, bytes); }
 
     static QByteArray le(const QString& caminho)
     {
