@@ -286,6 +286,10 @@ private:
     void mostraLocalizados();
     const FiltroPortadores* filtroDaGrade() const;
     bool selecionaCodigo(QComboBox* lista, int codigo);
+    // Switches the lists to the card type and tariff that list `titular`
+    // (as `onde` says), refills the grid and puts the keyboard on its value
+    // cell; false when the lists have no such entries.
+    bool mostraNaGrade(int titular, const OndeListado& onde);
 
     AppContext m_ctx;
     SelecaoGrid m_sel;

@@ -73,15 +73,7 @@ void Tfcadrecarga::vaiParaTitular(int titular)
         edlocalizar->clear();
     if (!AtualizaArrayRecargas())
         return;
-    m_carregandoListas = true;
-    const bool achou = selecionaCodigo(cbtipocartao, onde.tipo) && selecionaCodigo(cbtarifa, onde.tarifa);
-    m_carregandoListas = false;
-    cbtipocartaoChange();
-    if (!achou)
-        return;
-    sgRecarga->setCurrentRow(std::max(1, m_indice.linha(titular)));
-    sgRecarga->setCurrentColumn(5);
-    sgRecarga->setFocus(Qt::OtherFocusReason);
+    mostraNaGrade(titular, onde);
 }
 
 void Tfcadrecarga::imprimeConferencia()

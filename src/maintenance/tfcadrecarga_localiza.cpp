@@ -99,6 +99,20 @@ bool Tfcadrecarga::selecionaCodigo(QComboBox* lista, int codigo)
     return false;
 }
 
+bool Tfcadrecarga::mostraNaGrade(int titular, const OndeListado& onde)
+{
+    m_carregandoListas = true;
+    const bool achou = selecionaCodigo(cbtipocartao, onde.tipo) && selecionaCodigo(cbtarifa, onde.tarifa);
+    m_carregandoListas = false;
+    cbtipocartaoChange();
+    if (!achou)
+        return false;
+    sgRecarga->setCurrentRow(std::max(1, m_indice.linha(titular)));
+    sgRecarga->setCurrentColumn(5);
+    sgRecarga->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
 void Tfcadrecarga::edlocalizarEnter()
 {
     if (cklocalizatodos->isChecked() && m_filtro.ativo()) {
@@ -109,17 +123,11 @@ void Tfcadrecarga::edlocalizarEnter()
         const OndeListado onde = ondeListado(*m_ctx.modelo, h);
         if (!AtualizaArrayRecargas())
             return;
-        m_carregandoListas = true;
-        const bool achou = selecionaCodigo(cbtipocartao, onde.tipo) && selecionaCodigo(cbtarifa, onde.tarifa);
-        m_carregandoListas = false;
-        cbtipocartaoChange();
+        mostraNaGrade(h, onde);
         ++m_proximoAchado;
-        if (!achou)
-            return;
-        sgRecarga->setCurrentRow(std::max(1, m_indice.linha(h)));
-    } else {
-        sgRecarga->setCurrentRow(1);
+        return;
     }
+    sgRecarga->setCurrentRow(1);
     sgRecarga->setCurrentColumn(5);
     sgRecarga->setFocus(Qt::OtherFocusReason);
 }
