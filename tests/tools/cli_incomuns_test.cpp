@@ -5,6 +5,7 @@
 // file made where the command expects its input or its output.
 
 #include "clirun.h"
+#include "comoninguem.h"
 #include "support/incomuns.h"
 
 #include <QDir>
@@ -110,17 +111,11 @@ protected:
 
 TEST_P(LeituraProibida, IsAnErrorWithTheSystemsReasonNeverAnEmptyFile)
 {
-    QStringList prefixo;
-    const QString setpriv = QStringLiteral("/usr/bin/setpriv");
-    if (::geteuid() == 0) {
-        if (!QFileInfo(setpriv).isExecutable())
-            GTEST_SKIP() << "running as root without setpriv: the file would be readable";
-        prefixo = {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                   QStringLiteral("env"), QStringLiteral("HOME=") + dir.path(), QStringLiteral(PLUVEXA_CLI)};
-        ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                          | QFileDevice::ExeOwner | QFileDevice::ReadOther
-                                                          | QFileDevice::WriteOther | QFileDevice::ExeOther));
-    }
+    if (!podeRodarComoNinguem())
+        GTEST_SKIP() << "running as root without setpriv: the file would be readable";
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                      | QFileDevice::ExeOwner | QFileDevice::ReadOther
+                                                      | QFileDevice::WriteOther | QFileDevice::ExeOther));
     const QString alvo = dir.filePath(QStringLiteral("mine.txt"));
     QFile f(alvo);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -131,7 +126,7 @@ TEST_P(LeituraProibida, IsAnErrorWithTheSystemsReasonNeverAnEmptyFile)
     ASSERT_TRUE(f.setPermissions(QFileDevice::WriteOwner));
 
     const QStringList args = monta(GetParam().args, dir.path(), alvo);
-    const Execucao e = prefixo.isEmpty() ? executa(args) : executa(prefixo + args, setpriv);
+    const Execucao e = executaComoNinguem(args, dir.path());
     confereRecusa(e, alvo, QStringLiteral("Cannot read file \"%1\". Permission denied.").arg(alvo), dir.path());
     EXPECT_EQ(QFileInfo(alvo).size(), 55 * 1024);
 }
@@ -148,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Comandos, LeituraProibida, ::testing::ValuesIn(kProibid
 
 TEST(LeituraProibidaReescrita, RewriteOfAWriteOnlyFileOntoItselfKeepsIt)
 {
-    if (::geteuid() == 0 && !QFileInfo(QStringLiteral("/usr/bin/setpriv")).isExecutable())
+    if (!podeRodarComoNinguem())
         GTEST_SKIP() << "running as root without setpriv";
     TemporaryHome home;
     QTemporaryDir dir;
@@ -165,11 +160,7 @@ TEST(LeituraProibidaReescrita, RewriteOfAWriteOnlyFileOntoItselfKeepsIt)
         ASSERT_EQ(::chown(QFile::encodeName(mine).constData(), 65534, 65534), 0);
     ASSERT_TRUE(QFile::setPermissions(mine, QFileDevice::WriteOwner));
     const QStringList args = {QStringLiteral("rewrite"), mine, mine};
-    const Execucao e = ::geteuid() == 0
-        ? executa(QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                              QStringLiteral("--clear-groups"), QStringLiteral(PLUVEXA_CLI)} + args,
-                  QStringLiteral("/usr/bin/setpriv"))
-        : executa(args);
+    const Execucao e = executaComoNinguem(args, dir.path());
     EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
     EXPECT_TRUE(e.erros.contains(QStringLiteral("Permission denied"))) << e.erros.toStdString();
     QFile::setPermissions(mine, QFileDevice::ReadOwner | QFileDevice::WriteOwner);

@@ -2,6 +2,7 @@
 // file as support staff would, before the operator imports it.
 
 #include "clirun.h"
+#include "comoninguem.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -96,8 +97,7 @@ TEST_F(CliImport, ALogThatCannotBeCreatedMeansNoRun)
 // "nobody" when the tests run as root.
 TEST_F(CliImport, AReadOnlyLogFolderMeansNoRun)
 {
-    const QString setpriv = QStringLiteral("/usr/bin/setpriv");
-    if (::geteuid() == 0 && !QFileInfo(setpriv).isExecutable())
+    if (!test::podeRodarComoNinguem())
         GTEST_SKIP() << "running as root without setpriv: the folder would be writable";
     const QFileDevice::Permissions todos = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
                                            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
@@ -106,15 +106,10 @@ TEST_F(CliImport, AReadOnlyLogFolderMeansNoRun)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("logs")));
     ASSERT_TRUE(QFile::setPermissions(somenteLeitura, QFileDevice::ReadOwner | QFileDevice::ExeOwner
                                                           | QFileDevice::ReadOther | QFileDevice::ExeOther));
-    const QStringList args = {QStringLiteral("import"), QStringLiteral("--plain"), QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt"),
-                              kExemplo, QStringLiteral("--log"), somenteLeitura};
-    const Execucao e = ::geteuid() == 0
-        ? executa(QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                              QStringLiteral("--clear-groups"), QStringLiteral("env"),
-                              QStringLiteral("HOME=") + dir.path(), QStringLiteral(PLUVEXA_CLI)}
-                      + args,
-                  setpriv)
-        : executa(args);
+    const QStringList args = {QStringLiteral("import"), QStringLiteral("--plain"),
+                              test::acessivel(QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt"), dir.path()),
+                              test::acessivel(kExemplo, dir.path()), QStringLiteral("--log"), somenteLeitura};
+    const Execucao e = test::executaComoNinguem(args, dir.path());
     EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
     EXPECT_TRUE(e.saida.isEmpty()) << e.saida.toStdString();
     EXPECT_TRUE(e.erros.contains(QStringLiteral("cannot create the log folder %1: Permission denied; nothing imported")
