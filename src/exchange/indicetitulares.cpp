@@ -80,11 +80,12 @@ Encontro recusa(ChaveRegistro qual, const std::string& texto, const QString& err
 
 Encontro naoEncontrado(ChaveRegistro qual, const std::string& texto)
 {
+    const std::string log = nomeado(qual, texto) + paraCp1252(QStringLiteral(" não encontrado"));
     switch (qual) {
     case ChaveRegistro::Usuario:
+        return recusa(qual, texto, QStringLiteral("Usuário não encontrado"), log);
     case ChaveRegistro::Cartao:
-        return recusa(qual, texto, rotuloChave(qual) + QStringLiteral(" não encontrado"),
-                      nomeado(qual, texto) + paraCp1252(QStringLiteral(" não encontrado")));
+        return recusa(qual, texto, QStringLiteral("Cartão não encontrado"), log);
     case ChaveRegistro::Matricula:
         break;
     }
@@ -94,11 +95,12 @@ Encontro naoEncontrado(ChaveRegistro qual, const std::string& texto)
 
 Encontro repetido(ChaveRegistro qual, const std::string& texto)
 {
+    const std::string log = nomeado(qual, texto) + paraCp1252(QStringLiteral(" repetido no arquivo"));
     switch (qual) {
     case ChaveRegistro::Usuario:
+        return recusa(qual, texto, QStringLiteral("Usuário repetido no arquivo"), log);
     case ChaveRegistro::Cartao:
-        return recusa(qual, texto, rotuloChave(qual) + QStringLiteral(" repetido no arquivo"),
-                      nomeado(qual, texto) + paraCp1252(QStringLiteral(" repetido no arquivo")));
+        return recusa(qual, texto, QStringLiteral("Cartão repetido no arquivo"), log);
     case ChaveRegistro::Matricula:
         break;
     }
