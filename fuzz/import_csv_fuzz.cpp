@@ -10,8 +10,9 @@
 //   is a number from 0 up, or refused with a short text (a field is quoted
 //   by its first characters, never whole);
 // - the import run takes every row once, as stored or failed, in file
-//   order, with one result line per failure (or one for the refused header),
-//   and changes only what an import may change (modelopequeno.h).
+//   order, with one result line per failure (or one for the refused header,
+//   or one saying that no record was read), and changes only what an
+//   import may change (modelopequeno.h).
 //
 // The first byte chooses the card type selected in the window.
 
@@ -51,7 +52,9 @@ std::vector<Linha> leTudo(std::string_view texto, char separador)
     Linha l;
     int anterior = 0;
     while (leitor.proxima(l.campos, l.linha, l.aspasAbertas)) {
-        if (l.campos.empty() || l.linha <= anterior)
+        if (l.campos.empty() || l.linha <= anterior || l.campos.size() > kMaisColunasCsv)
+            falha();
+        if (leitor.larga() && l.campos.size() != kMaisColunasCsv)
             falha();
         anterior = l.linha;
         linhas.push_back(l);
@@ -181,11 +184,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (erros < refusadas)
             falha();
     }
-    if (ok != (erros == 0))
+    // A run that read no record at all says so in one more line, and is
+    // no success.
+    const bool nadaLido = erros == 0 && run.TotalOk == 0;
+    if (ok != (erros == 0 && !nadaLido))
         falha();
-    if (run.Resultado().size() != std::size_t(erros) + 1 || !run.Resultado()[0].empty())
+    if (run.Resultado().size() != std::size_t(erros) + 1 + (nadaLido ? 1 : 0) || !run.Resultado()[0].empty())
         falha();
-    for (std::size_t i = 1; i < run.Resultado().size(); ++i)
+    if (nadaLido && run.Resultado().back() != "Nenhum registro reconhecido no arquivo")
+        falha();
+    for (std::size_t i = 1; i < run.Resultado().size() - (nadaLido ? 1 : 0); ++i)
         if (run.Resultado()[i].size() < 13 + 3 + 21 + 1)
             falha();
     fuzz::confereEVolta(m, original);

@@ -18,17 +18,18 @@ public:
     {
         if (m_pers.Abre(m_nome))
             return true;
-        falha = RegistroFonte{1, std::string(), 0, 0, textoStatus(StatusErroAbertura)};
+        falha = RegistroFonte{1, {}, 0, 0, textoStatus(StatusErroAbertura)};
         return false;
     }
     int conta() override { return m_pers.ContaRegistros(); }
+    Casamento casamento() const override { return Casamento::PrimeiraMatricula; }
     bool proximo(RegistroFonte& r) override
     {
         const bool valido = m_pers.LeRegistro(m_nome);
         if (!valido && m_pers.StatusAtual() == StatusFimArquivo)
             return false;
         r.linha = ++m_linha;
-        r.matricula = m_pers.Matricula();
+        r.chaves = ChavesRegistro{m_pers.Matricula(), {}, {}};
         r.valor = valido ? m_pers.Valor() : 0;
         r.tipo = valido ? m_pers.TipoCartao() : 0;
         r.erro = valido ? QString() : m_pers.MensagemStatus();
@@ -53,24 +54,25 @@ public:
     {
         QFile f(m_nome);
         if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxBytes) {
-            falha = RegistroFonte{1, std::string(), 0, 0, textoStatus(StatusErroAbertura)};
+            falha = RegistroFonte{1, {}, 0, 0, textoStatus(StatusErroAbertura)};
             return false;
         }
         const QByteArray bytes = f.readAll();
         m_planilha = lePlanilha(std::string_view(bytes.constData(), std::size_t(bytes.size())));
         if (!m_planilha.erroCabecalho.isEmpty()) {
-            falha = RegistroFonte{m_planilha.linhaCabecalho, std::string(), 0, 0, m_planilha.erroCabecalho};
+            falha = RegistroFonte{m_planilha.linhaCabecalho, {}, 0, 0, m_planilha.erroCabecalho};
             return false;
         }
         return true;
     }
     int conta() override { return int(m_planilha.linhas.size()); }
+    Casamento casamento() const override { return Casamento::TodasAsChaves; }
     bool proximo(RegistroFonte& r) override
     {
         if (m_proxima >= m_planilha.linhas.size())
             return false;
         LinhaPlanilha& l = m_planilha.linhas[m_proxima++];
-        r = RegistroFonte{l.linha, std::move(l.matricula), l.valor, l.tipo, std::move(l.erro), l.chave};
+        r = RegistroFonte{l.linha, std::move(l.chaves), l.valor, l.tipo, std::move(l.erro)};
         return true;
     }
 

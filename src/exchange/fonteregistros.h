@@ -22,17 +22,33 @@ FormatoImportacao formatoImportacao(const QString& nomeArquivo);
 inline const QString kFiltroPlanilha = QStringLiteral("Planilha (*.csv)");
 
 // What ties a record to its holder: the registration (the payroll file's
-// only key), or in a spreadsheet the user code or the card number when the
-// row has no registration.
+// only key), and in a spreadsheet also the user code and the card number.
 enum class ChaveRegistro { Matricula, Usuario, Cartao };
+
+// The keys a record gives, Windows-1252 bytes without surrounding blanks;
+// an empty one was not given.
+struct ChavesRegistro {
+    std::string matricula;
+    std::string usuario;
+    std::string cartao;
+};
 
 struct RegistroFonte {
     int linha = 0;
-    std::string matricula;  // Windows-1252 bytes, trimmed: the key's text, whichever key
+    ChavesRegistro chaves;
     double valor = 0;
     int tipo = 0;           // 0: none given; the selected card type stands in
     QString erro;           // not empty: refused with this text, not stored
-    ChaveRegistro chave = ChaveRegistro::Matricula;
+};
+
+// How a source's records find their holder.
+enum class Casamento {
+    // The payroll file's way: the first holder of the card type with the
+    // registration.
+    PrimeiraMatricula,
+    // Every key the record gives must name one and the same holder; a key
+    // two holders share that no other key settles refuses the record.
+    TodasAsChaves,
 };
 
 class FonteRegistros {
@@ -44,6 +60,7 @@ public:
     virtual bool abre(RegistroFonte& falha) = 0;
     // The number of records, for the gauge; called once, after abre.
     virtual int conta() = 0;
+    virtual Casamento casamento() const = 0;
     // The next record; false at the end.
     virtual bool proximo(RegistroFonte& registro) = 0;
 };

@@ -15,6 +15,7 @@ bool LeitorCsv::proxima(std::vector<std::string>& campos, int& linha, bool& aspa
 {
     campos.clear();
     aspasAbertas = false;
+    m_larga = false;
     if (m_pos >= m_texto.size())
         return false;
     linha = m_linha;
@@ -44,7 +45,7 @@ bool LeitorCsv::proxima(std::vector<std::string>& campos, int& linha, bool& aspa
             continue;
         }
         if (c == m_separador) {
-            campos.push_back(std::move(campo));
+            guarda(campos, campo);
             campo.clear();
             citado = false;
             ++m_pos;
@@ -65,9 +66,17 @@ bool LeitorCsv::proxima(std::vector<std::string>& campos, int& linha, bool& aspa
         }
         ++m_pos;
     }
-    campos.push_back(std::move(campo));
+    guarda(campos, campo);
     aspasAbertas = entreAspas;
     return true;
+}
+
+void LeitorCsv::guarda(std::vector<std::string>& campos, std::string& campo)
+{
+    if (campos.size() < kMaisColunasCsv)
+        campos.push_back(std::move(campo));
+    else
+        m_larga = true;
 }
 
 char LeitorCsv::separadorDoCabecalho(std::string_view texto)

@@ -6,12 +6,19 @@
 // hold separators and line breaks. A row ends at a line feed, a carriage
 // return, or both (spreadsheet programs write all three). The bytes are
 // handed out as they are: the encoding is the caller's business.
+//
+// A row keeps at most kMaisColunasCsv fields: a line of millions of
+// separators would otherwise become millions of strings (tens of bytes
+// each) for a few megabytes of text. The rest of such a row is read past,
+// not kept, and the row is marked as too wide.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace pluvexa {
+
+inline constexpr std::size_t kMaisColunasCsv = 1000;
 
 class LeitorCsv {
 public:
@@ -21,6 +28,9 @@ public:
     // the row's first line, counted from 1 over every line of the text.
     // `aspasAbertas` tells that the text ended inside a quoted field.
     bool proxima(std::vector<std::string>& campos, int& linha, bool& aspasAbertas);
+    // Whether the row proxima gave last had more than kMaisColunasCsv
+    // fields; `campos` then holds its first kMaisColunasCsv.
+    bool larga() const { return m_larga; }
 
     // The separator of the header, the first row holding more than blanks
     // and separators: ';' or ',', whichever it holds more often outside
@@ -28,10 +38,14 @@ public:
     static char separadorDoCabecalho(std::string_view texto);
 
 private:
+    // Keeps `campo` as the row's next field while the row has room for it.
+    void guarda(std::vector<std::string>& campos, std::string& campo);
+
     std::string_view m_texto;
     std::size_t m_pos = 0;
     int m_linha = 1;
     char m_separador;
+    bool m_larga = false;
 };
 
 }  // namespace pluvexa

@@ -44,6 +44,8 @@ constexpr qsizetype kCitacao = 64;
 // Column names listed when the header lacks a column.
 constexpr qsizetype kColunasCitadas = 20;
 const QString kReticencias = QStringLiteral("…");
+const QString kLinhaLarga = QStringLiteral("Linha com mais de 1.000 colunas");
+static_assert(kMaisColunasCsv == 1000, "the refusal names the limit");
 
 // The file's text in one of its two encodings.
 class Texto {
@@ -143,23 +145,20 @@ bool semChaveNemValor(const std::vector<std::string>& campos, std::size_t largur
     return valor.empty() || campoplanilha::valor(valor) == 0.0;
 }
 
-LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool aspasAbertas,
+LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool aspasAbertas, bool larga,
                       std::size_t largura, const Colunas& col, const Texto& texto)
 {
     LinhaPlanilha l;
     l.linha = linha;
-    l.matricula = texto.paraModelo(campoEm(campos, col.matricula));
-    if (l.matricula.empty() && !campoEm(campos, col.usuario).empty()) {
-        l.chave = ChaveRegistro::Usuario;
-        l.matricula = texto.paraModelo(campoEm(campos, col.usuario));
-    } else if (l.matricula.empty() && !campoEm(campos, col.cartao).empty()) {
-        l.chave = ChaveRegistro::Cartao;
-        l.matricula = texto.paraModelo(campoEm(campos, col.cartao));
-    }
+    l.chaves.matricula = texto.paraModelo(campoEm(campos, col.matricula));
+    l.chaves.usuario = texto.paraModelo(campoEm(campos, col.usuario));
+    l.chaves.cartao = texto.paraModelo(campoEm(campos, col.cartao));
     if (col.tipo >= 0)
         l.tipo = campoexterno::inteiro(campoEm(campos, col.tipo)).value_or(0);
     const std::string_view valor = campoEm(campos, col.valor);
-    if (aspasAbertas) {
+    if (larga) {
+        l.erro = kLinhaLarga;
+    } else if (aspasAbertas) {
         // Everything after the quote was swallowed into one field: say so
         // rather than lose the rows that follow without a word.
         l.erro = QStringLiteral("Aspas sem fechamento");
@@ -310,15 +309,22 @@ Planilha lePlanilha(std::string_view bytes)
     Colunas col;
     std::size_t largura = 0;
     while (leitor.proxima(campos, linha, aspasAbertas)) {
-        if (emBranco(campos) && !aspasAbertas)
+        // A row too wide to keep is refused even when what was kept of it
+        // is blank: nothing tells what its other columns held.
+        const bool larga = leitor.larga();
+        if (emBranco(campos) && !aspasAbertas && !larga)
             continue;
         if (cabecalho) {
-            if (aspasAbertas || !semChaveNemValor(campos, largura, col))
-                p.linhas.push_back(confere(campos, linha, aspasAbertas, largura, col, texto));
+            if (aspasAbertas || larga || !semChaveNemValor(campos, largura, col))
+                p.linhas.push_back(confere(campos, linha, aspasAbertas, larga, largura, col, texto));
             continue;
         }
         cabecalho = true;
         p.linhaCabecalho = linha;
+        if (larga) {
+            p.erroCabecalho = kLinhaLarga;
+            return p;
+        }
         QStringList nomes;
         // No column name the import knows is near kCitacao characters.
         for (const std::string& c : campos)
@@ -330,8 +336,8 @@ Planilha lePlanilha(std::string_view bytes)
             return p;
         }
     }
-    if (!cabecalho)
-        p.erroCabecalho = faltaColuna(col, {});
+    // An empty file, or one of blank rows, lacks no column: it holds no
+    // record, which the run tells as such.
     return p;
 }
 

@@ -10,16 +10,19 @@
 //   value         "Valor", "Créditos"                    required
 //   card type     "Tipo", "Tipo Cartão"                  optional
 //
-// Each row is tied to its holder by its registration when it has one, else
-// by its user code, else by its card number: the program's own export
-// carries all three, so holders without a registration come back too.
+// A row carries every key it has (registration, user code, card number);
+// the import run ties it to the one holder they all name (see
+// recargaexterna.h). The program's own export carries all three, so
+// holders without a registration, or sharing one, come back too.
 //
 // Other columns are ignored. The separator (';' or ',') is taken from the
 // header. The text is UTF-8 (with or without a byte-order mark) or
 // Windows-1252, whichever the bytes are; the registrations come out as
 // Windows-1252 bytes, as the model holds them. Rows whose fields are all
 // blank are skipped, and so are rows without any key whose value is empty
-// or zero. Line numbers are the file's own, the header's included.
+// or zero. Line numbers are the file's own, the header's included. A row
+// of more than 1,000 columns is refused ("Linha com mais de 1.000
+// colunas"); when it stands where the header would, so is the file.
 
 #include "exchange/fonteregistros.h"
 
@@ -34,16 +37,17 @@ namespace pluvexa {
 
 struct LinhaPlanilha {
     int linha = 0;           // the row's first line in the file
-    std::string matricula;   // the key's text: Windows-1252 bytes, without surrounding blanks
-    ChaveRegistro chave = ChaveRegistro::Matricula;
+    ChavesRegistro chaves;   // Windows-1252 bytes, without surrounding blanks; empty: not given
     double valor = 0;
     int tipo = 0;            // 0: no card type given (or no number)
     QString erro;            // not empty: the row is refused with this text
 };
 
 struct Planilha {
-    // Not empty when the header lacks a required column: the whole file is
-    // refused with this text, and `linhas` is empty.
+    // Not empty when the header lacks a required column (or is too wide):
+    // the whole file is refused with this text, and `linhas` is empty. A
+    // file without any header (empty, blank rows only) has no rows and no
+    // error.
     QString erroCabecalho;
     int linhaCabecalho = 1;
     std::vector<LinhaPlanilha> linhas;

@@ -1,5 +1,6 @@
 #include "exchange/limitesimportacao.h"
 
+#include "exchange/fonteregistros.h"
 #include "files/pastastrabalho.h"
 
 #include <QDir>
@@ -61,6 +62,10 @@ std::optional<RecusaImportacao> grandeDemais(const QString& nomeArquivo)
     // Read in pieces, never more than the limit and one byte: the reported
     // size of a special file says nothing.
     constexpr qint64 kPedaco = 1 << 20;
+    // A spreadsheet's row also ends at a carriage return alone (as old
+    // spreadsheet programs write them): such lines count as lines too, or a
+    // file of millions of them would pass as one.
+    const bool planilha = formatoImportacao(nomeArquivo) == FormatoImportacao::Planilha;
     QByteArray pedaco;
     std::int64_t lidos = 0;
     std::int64_t linhas = 0;
@@ -70,14 +75,22 @@ std::optional<RecusaImportacao> grandeDemais(const QString& nomeArquivo)
         if (pedaco.isEmpty())
             break;
         lidos += pedaco.size();
-        linhas += std::count(pedaco.cbegin(), pedaco.cend(), '\n');
-        ultimo = pedaco.back();
+        if (planilha) {
+            for (const char c : std::as_const(pedaco)) {
+                if (c == '\n' ? ultimo != '\r' : c == '\r')
+                    ++linhas;
+                ultimo = c;
+            }
+        } else {
+            linhas += std::count(pedaco.cbegin(), pedaco.cend(), '\n');
+            ultimo = pedaco.back();
+        }
     }
     // The operator is told the file's own size where the system knows it,
     // not where the reading stopped.
     if (lidos > kMaiorImportacao)
         return RecusaImportacao{RecusaImportacao::GrandeDemaisBytes, f.isSequential() ? lidos : std::max(lidos, std::int64_t(f.size())), {}, {}};
-    if (ultimo != '\n')
+    if (ultimo != '\n' && !(planilha && ultimo == '\r'))
         ++linhas;
     if (linhas > kMaisLinhasImportacao)
         return RecusaImportacao{RecusaImportacao::GrandeDemaisLinhas, linhas, {}, {}};

@@ -9,10 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <charconv>
 #include <cmath>
-#include <optional>
-#include <cstring>
 #include <memory>
 
 namespace pluvexa {
@@ -24,59 +21,7 @@ std::string bytes(const QString& texto)
     return paraCp1252(texto);
 }
 
-// Card type code and registration number as one key. The code takes a
-// fixed four bytes so that no registration can run into it.
-std::string chave(int tipo, const std::string& matricula)
-{
-    std::string k(sizeof tipo, '\0');
-    std::memcpy(k.data(), &tipo, sizeof tipo);
-    return k + matricula;
-}
-
-// A user code or card number as a whole number, leading zeros ignored; none
-// when the text is no number.
-std::optional<long long> numero(const std::string& texto)
-{
-    long long v = 0;
-    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), v);
-    if (erro != std::errc() || fim != texto.data() + texto.size() || v < 0)
-        return std::nullopt;
-    return v;
-}
-
-// Registers holder i under key k; a key two holders share marks itself.
-void registra(std::unordered_map<std::string, int>& indice, std::string k, int i, int repetido)
-{
-    const auto [it, novo] = indice.emplace(std::move(k), i);
-    if (!novo)
-        it->second = repetido;
-}
-
-QString rotulo(ChaveRegistro chave)
-{
-    switch (chave) {
-    case ChaveRegistro::Usuario:
-        return QStringLiteral("Usuário");
-    case ChaveRegistro::Cartao:
-        return QStringLiteral("Cartão");
-    case ChaveRegistro::Matricula:
-        break;
-    }
-    return QStringLiteral("Matrícula");
-}
-
-QString naoEncontrado(ChaveRegistro chave)
-{
-    switch (chave) {
-    case ChaveRegistro::Usuario:
-        return QStringLiteral("Usuário não encontrado");
-    case ChaveRegistro::Cartao:
-        return QStringLiteral("Cartão não encontrado");
-    case ChaveRegistro::Matricula:
-        break;
-    }
-    return QStringLiteral("Matrícula não encontrada");
-}
+const QString kNadaReconhecido = QStringLiteral("Nenhum registro reconhecido no arquivo");
 
 // The system clock read once, then advanced by a steady timer: asking the
 // system for the local time on every log line costs more than the rest of
@@ -127,16 +72,25 @@ bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
     TotalErros = 0;
     m_omitidas = 0;
     m_resultado.assign(1, std::string());
-    constroiIndice();
     importaRegistros(*abreFonte(nomeArquivo), tipoCartaoSel, log);
+    // Nothing stored and nothing refused: the file held no record at all
+    // (empty, a spreadsheet's header alone, only rows without key and
+    // value). The operator who chose it meant to import something.
+    const bool nadaLido = TotalOk == 0 && TotalErros == 0;
+    if (nadaLido)
+        log.Erro(bytes(kNadaReconhecido));
 
-    if (m_omitidas > 0)
-        m_resultado.push_back(bytes(QStringLiteral("… e mais %1 linhas - veja o log").arg(m_omitidas)));
     if (aoRecarregar)
         aoRecarregar();
     log.Destaque(bytes(QStringLiteral("Total de OK: %1 - Total de erros: %2").arg(TotalOk).arg(TotalErros)));
     log.Destaque(bytes(QStringLiteral("Fim do Log de importação da recarga")));
     const bool logGravado = log.Fecha();
+    // The report sends the operator to the log only when there is one.
+    if (m_omitidas > 0)
+        m_resultado.push_back(bytes(logGravado ? QStringLiteral("… e mais %1 linhas - veja o log").arg(m_omitidas)
+                                               : QStringLiteral("… e mais %1 linhas").arg(m_omitidas)));
+    if (nadaLido)
+        m_resultado.push_back(bytes(kNadaReconhecido));
     if (aoAvisar) {
         // The log could not take its name (disk full, folder gone): say so,
         // and why, rather than point the operator at a file that is not there.
@@ -145,7 +99,7 @@ bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
                             : QStringLiteral("Não foi possível gravar o log da operação em \n") + lugar
                                   + QLatin1Char('\n') + textoJanela(log.falha()));
     }
-    return TotalErros == 0 && logGravado;
+    return TotalErros == 0 && !nadaLido && logGravado;
 }
 
 void RecargaExterna::importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, Log& log)
@@ -154,22 +108,27 @@ void RecargaExterna::importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, 
     if (!fonte.abre(r)) {
         // Gone or unreadable since it was chosen, or a spreadsheet without
         // the columns it needs: one line says so.
-        AdicionaResultado(std::to_string(r.linha), r.matricula, r.erro);
+        AdicionaResultado(std::to_string(r.linha), std::string(), r.erro);
         log.Erro(bytes(r.erro));
         ++TotalErros;
         return;
     }
     if (aoContar)
         aoContar(fonte.conta());
+    const IndiceTitulares indice(m_modelo);
+    const Casamento casamento = fonte.casamento();
     while (fonte.proximo(r)) {
         if (r.erro.isEmpty()) {
             const int tipo = r.tipo != 0 ? r.tipo : tipoCartaoSel;
-            if (!armazena(r.matricula, r.chave, r.valor, tipo, r.linha, log))
+            if (!armazena(r, tipo, casamento, indice, log))
                 ++TotalErros;
             else
                 ++TotalOk;
         } else {
-            AdicionaResultado(std::to_string(r.linha), r.matricula, r.erro);
+            // The result line names the row by the first key it gives.
+            const ChavesRegistro& c = r.chaves;
+            AdicionaResultado(std::to_string(r.linha),
+                              !c.matricula.empty() ? c.matricula : !c.usuario.empty() ? c.usuario : c.cartao, r.erro);
             log.Erro(bytes(r.erro));
             ++TotalErros;
         }
@@ -178,25 +137,20 @@ void RecargaExterna::importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, 
     }
 }
 
-bool RecargaExterna::armazena(const std::string& matricula, ChaveRegistro chave, double valor, int tipo, int linha,
+bool RecargaExterna::armazena(const RegistroFonte& r, int tipo, Casamento casamento, const IndiceTitulares& indice,
                               Log& log)
 {
-    const std::string numero = std::to_string(linha);
-    const int h = procura(matricula, chave, tipo);
-    if (h == kRepetido) {
-        // Two holders of the type share it: storing in either could pay the
-        // wrong one.
-        const QString texto = rotulo(chave) + QStringLiteral(" repetido no arquivo");
-        AdicionaResultado(numero, matricula, texto);
-        log.Erro(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula + bytes(QStringLiteral(" repetido no arquivo")));
-        return false;
-    }
+    const std::string numero = std::to_string(r.linha);
+    const Encontro e = indice.encontra(r.chaves, tipo, casamento);
+    const double valor = r.valor;
+    const int h = e.titular;
+    const std::string& matricula = e.texto;
+    const ChaveRegistro chave = e.chave;
     if (h < 0) {
-        AdicionaResultado(numero, matricula, naoEncontrado(chave));
-        if (chave == ChaveRegistro::Matricula)
-            log.Erro(bytes(QStringLiteral("Matrícula - ")) + matricula + bytes(QStringLiteral(" não encontrada")));
-        else
-            log.Erro(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula + bytes(QStringLiteral(" não encontrado")));
+        // No holder, or none that the keys settle: storing in any could
+        // pay the wrong one.
+        AdicionaResultado(numero, matricula, e.erro);
+        log.Erro(e.log);
         return false;
     }
     // The holder's own card type decides, so that nothing stored here is
@@ -207,56 +161,21 @@ bool RecargaExterna::armazena(const std::string& matricula, ChaveRegistro chave,
                       && (t.Modalidade == Dinheiro || valor == std::trunc(valor));
     if (cabe) {
         m_modelo.wRecarga[std::size_t(h)].Grupo[0].Valor = valor + 0.0;  // never -0
-        log.Info(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula
+        log.Info(bytes(rotuloChave(chave) + QStringLiteral(" - ")) + matricula
                  + bytes(QStringLiteral(" Tipo : %1 -  Valor : %2").arg(tipo).arg(formatoGeral(valor))));
         return true;
     }
     if (valor > 600) {
         AdicionaResultado(numero, matricula, QStringLiteral("O valor da recarga excede 600.00"));
-        log.Erro(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula
+        log.Erro(bytes(rotuloChave(chave) + QStringLiteral(" - ")) + matricula
                  + bytes(QStringLiteral(". Valor : %1. O valor para recarga não pode exceder 600.00")
                              .arg(formatoGeral(valor))));
     } else {
         AdicionaResultado(numero, matricula, QStringLiteral("Erro na atualização do valor da recarga"));
-        log.Erro(bytes(rotulo(chave) + QStringLiteral(" - ")) + matricula
+        log.Erro(bytes(rotuloChave(chave) + QStringLiteral(" - ")) + matricula
                  + bytes(QStringLiteral(". Erro na atualização do valor da recarga")));
     }
     return false;
-}
-
-void RecargaExterna::constroiIndice()
-{
-    m_indice.clear();
-    m_porUsuario.clear();
-    m_porCartao.clear();
-    const int n = std::min(m_modelo.QtdRecarga, int(m_modelo.wRecarga.size()));
-    m_indice.reserve(std::size_t(std::max(n, 0)));
-    for (int i = 0; i < n; ++i) {
-        const Recarga& r = m_modelo.wRecarga[std::size_t(i)];
-        // A blank registration is no registration: it matches no record.
-        if (r.TipoCartao < 0 || r.TipoCartao >= kTiposCartao)
-            continue;
-        if (!r.Matricula.empty())
-            m_indice.emplace(chave(r.TipoCartao, r.Matricula), i);  // the first holder wins
-        registra(m_porUsuario, chave(r.TipoCartao, std::to_string(r.Usuario)), i, kRepetido);
-        registra(m_porCartao, chave(r.TipoCartao, std::to_string(r.Cartao)), i, kRepetido);
-    }
-}
-
-int RecargaExterna::procura(const std::string& texto, ChaveRegistro qual, int tipo) const
-{
-    if (texto.empty())
-        return -1;
-    if (qual == ChaveRegistro::Matricula) {
-        const auto it = m_indice.find(chave(tipo, texto));
-        return it == m_indice.end() ? -1 : it->second;
-    }
-    const std::optional<long long> n = numero(texto);
-    if (!n)
-        return -1;
-    const auto& indice = qual == ChaveRegistro::Usuario ? m_porUsuario : m_porCartao;
-    const auto it = indice.find(chave(tipo, std::to_string(*n)));
-    return it == indice.end() ? -1 : it->second;
 }
 
 void RecargaExterna::AdicionaResultado(const std::string& linha, const std::string& matricula,

@@ -3,8 +3,12 @@
 // The import run: reads an external recharge file (the payroll system's
 // ".rrm" layout, or a spreadsheet saved as CSV when the name ends in ".csv":
 // see fonteregistros.h) record by record, finds each record's holder among
-// the holders of the loaded file by registration number and card type, and
-// stores the record's value as the value of the holder's group 1. Every
+// the holders of the loaded file (indicetitulares.h: a payroll record by
+// registration number and card type, a spreadsheet row by every key it
+// gives), and stores the record's value as the value of the holder's
+// group 1. A run that stores nothing and refuses nothing (an empty file, a
+// spreadsheet of a header alone) is no success either: its report says
+// "Nenhum registro reconhecido no arquivo". Every
 // record goes to the import log, written to disk as the run goes; every
 // record that fails also goes to the result list that the result report
 // prints, which keeps the first kMaisLinhasRelatorio of them: memory follows
@@ -15,6 +19,7 @@
 // "importing" mark.
 
 #include "exchange/fonteregistros.h"
+#include "exchange/indicetitulares.h"
 #include "exchange/limitesimportacao.h"
 #include "exchange/log.h"
 #include "exchange/persrecargaexterna.h"
@@ -26,7 +31,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace pluvexa {
@@ -55,8 +59,9 @@ public:
 
     // The run. `tipoCartaoSel` is the card type selected in the window; it
     // stands for the card type of records that name none. True when every
-    // record was valid and stored; false otherwise, also when the run
-    // could not start (the log could not be created: nothing changes).
+    // record was valid and stored and there was at least one; false
+    // otherwise, also when the run could not start (the log could not be
+    // created: nothing changes).
     bool Importa(const QString& nomeArquivo, int tipoCartaoSel);
     // Why the last run did not start at all (the file too large, the log's
     // folder unusable, the log itself not created): nothing was logged and
@@ -84,21 +89,11 @@ public:
 
 private:
     void importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, Log& log);
-    bool armazena(const std::string& matricula, ChaveRegistro chave, double valor, int tipo, int linha, Log& log);
-    void constroiIndice();
-    // The holder of `tipo` the key names; -1 when none, kRepetido when two
-    // holders share it (user codes and card numbers).
-    int procura(const std::string& texto, ChaveRegistro chave, int tipo) const;
-    static constexpr int kRepetido = -2;
+    bool armazena(const RegistroFonte& r, int tipo, Casamento casamento, const IndiceTitulares& indice, Log& log);
 
     ModeloRecarga& m_modelo;
     OpcoesImportacao m_opcoes;
     std::vector<std::string> m_resultado{std::string()};
-    // Holder by card type and registration number, user code or card
-    // number, built once per run.
-    std::unordered_map<std::string, int> m_indice;
-    std::unordered_map<std::string, int> m_porUsuario;
-    std::unordered_map<std::string, int> m_porCartao;
     std::optional<RecusaImportacao> m_recusa;
     int m_omitidas = 0;  // result lines past kMaisLinhasRelatorio
 };

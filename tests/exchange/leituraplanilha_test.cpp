@@ -3,6 +3,7 @@
 // numbers in the result lines.
 
 #include "exchange/fonteregistros.h"
+#include "exchange/leitorcsv.h"
 #include "exchange/leituraplanilha.h"
 #include "importfixture.h"
 #include "recharge/cp1252.h"
@@ -70,10 +71,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoPlanilha{"EmptyTrailingFieldsAreNoExtraColumns", "Matrícula;Valor\nM001;5,00;;\n", M001Dinheiro, 5, ""}),
     [](const auto& info) { return std::string(info.param.nome); });
 
-// A row goes to its holder by its registration when it has one, else by
-// its user code, else by its card number, always within its card type;
-// user codes and card numbers compare as whole numbers. (Every holder of
-// the fixture has card number 0.)
+// A row goes to the one holder of its card type that every key it gives
+// names (registration, user code, card number); user codes and card
+// numbers compare as whole numbers. (Every holder of the fixture has card
+// number 0.)
 INSTANTIATE_TEST_SUITE_P(
     Chaves, UmaLinha,
     ::testing::Values(
@@ -81,10 +82,15 @@ INSTANTIATE_TEST_SUITE_P(
         CasoPlanilha{"UserCodeWithLeadingZeros", "Usuario;Valor\n001003;5\n", SemMatricula, 5, ""},
         CasoPlanilha{"BlankRegistrationFallsBackToTheUserCode", "Matrícula;Usuário;Valor\n;1003;7,00\n", SemMatricula, 7,
                      ""},
-        CasoPlanilha{"ARegistrationWinsOverTheUserCode", "Matrícula;Usuário;Valor\nM001;1003;7,00\n", M001Dinheiro, 7,
+        CasoPlanilha{"RegistrationAndUserCodeOfOneHolder", "Matrícula;Usuário;Valor\nM001;1000;7,00\n", M001Dinheiro, 7,
                      ""},
+        CasoPlanilha{"EveryKeyOfOneHolder", "Matrícula;Usuário;Cartão;Valor\nM001;1000;0;7,00\n", M001Dinheiro, 7, ""},
+        CasoPlanilha{"RegistrationAndUserCodeOfTwoHolders", "Matrícula;Usuário;Valor\nM001;1003;7,00\n", -1, 0,
+                     "Matrícula, Usuário e Cartão de titulares diferentes"},
         CasoPlanilha{"AnUnknownRegistrationIsNotRetriedByUserCode", "Matrícula;Usuário;Valor\nX9;1003;7,00\n", -1, 0,
                      "Matrícula não encontrada"},
+        CasoPlanilha{"AnUnknownUserCodeBesideAKnownRegistration", "Matrícula;Usuário;Valor\nM001;9999;7,00\n", -1, 0,
+                     "Usuário não encontrado"},
         CasoPlanilha{"UserCodeNotFound", "Usuário;Valor\n9999;5\n", -1, 0, "Usuário não encontrado"},
         CasoPlanilha{"UserCodeOfAnotherCardType", "Usuário;Tipo;Valor\n1001;1;5\n", -1, 0, "Usuário não encontrado"},
         CasoPlanilha{"UserCodeThatIsNoNumber", "Usuário;Valor\nABC;5\n", -1, 0, "Usuário não encontrado"},
@@ -103,6 +109,78 @@ TEST_F(PlanilhaFixture, ByCardNumberAndAUserCodeTwoHoldersShareIsRefused)
     ASSERT_EQ(run().linhasResultado().size(), 1);
     EXPECT_TRUE(run().linhasResultado()[0].endsWith(QStringLiteral("Usuário repetido no arquivo")))
         << run().linhasResultado()[0].toStdString();
+}
+
+// Registrations repeat in real files: here "M001" names three holders of
+// card type 1 (user codes 1000, 1003 and 1004; card numbers 0, 555 and 0). A key no other key of the row settles is never given to the
+// first holder that has it.
+struct CasoRepetida {
+    const char* nome;
+    std::string bytes;
+    int titular;       // -1: refused
+    const char* erro;
+    const char* coluna;  // the text in the result line's registration column
+};
+
+class ChaveRepetida : public PlanilhaFixture, public ::testing::WithParamInterface<CasoRepetida> {
+protected:
+    ChaveRepetida()
+    {
+        m.wRecarga[SemMatricula].Matricula = "M001";
+        m.wRecarga[SemMatricula].Cartao = 555;
+        m.wRecarga[Acentuada].Matricula = "M001";
+    }
+};
+
+TEST_P(ChaveRepetida, IsSettledByAnotherKeyOrRefused)
+{
+    const CasoRepetida& c = GetParam();
+    EXPECT_EQ(importaCsv(c.bytes), c.titular >= 0);
+    for (int t = 0; t <= AlemDoArquivo; ++t)
+        EXPECT_EQ(valor(t), t == c.titular ? 9.0 : 0.0) << "holder " << t;
+    if (c.titular >= 0)
+        return;
+    EXPECT_EQ(run().TotalErros, 1);
+    EXPECT_EQ(run().linhasResultado(),
+              QStringList{QStringLiteral("            2   %1%2").arg(QString::fromUtf8(c.coluna), -21).arg(QString::fromUtf8(c.erro))});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ChaveRepetida,
+    ::testing::Values(
+        CasoRepetida{"RegistrationAloneIsRefused", "Matrícula;Valor\nM001;9\n", -1,
+                     "Matrícula repetida no arquivo - informe Usuário ou Cartão", "M001"},
+        CasoRepetida{"RegistrationWithTheTypeIsRefused", "Matrícula;Tipo;Valor\nM001;1;9\n", -1,
+                     "Matrícula repetida no arquivo - informe Usuário ou Cartão", "M001"},
+        CasoRepetida{"TheUserCodeSettlesIt", "Matrícula;Usuário;Valor\nM001;1003;9\n", SemMatricula, "", ""},
+        CasoRepetida{"TheUserCodeOfTheFirstSettlesIt", "Usuário;Matrícula;Valor\n1000;M001;9\n", M001Dinheiro, "", ""},
+        CasoRepetida{"TheCardNumberSettlesIt", "Matrícula;Cartão;Valor\nM001;555;9\n", SemMatricula, "", ""},
+        CasoRepetida{"ACardNumberBothShareSettlesNothing", "Matrícula;Cartão;Valor\nM001;0000;9\n", -1,
+                     "Cartão repetido no arquivo", "0000"},
+        CasoRepetida{"AUserCodeOfAThirdHolder", "Matrícula;Usuário;Valor\nM001;1006;9\n", -1,
+                     "Matrícula, Usuário e Cartão de titulares diferentes", "M001"},
+        CasoRepetida{"ACardNumberOfAnotherHolder", "Matrícula;Usuário;Cartão;Valor\nM001;1000;555;9\n", -1,
+                     "Matrícula, Usuário e Cartão de titulares diferentes", "M001"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(PlanilhaFixture, ThePayrollFileKeepsGivingARepeatedRegistrationToTheFirstHolder)
+{
+    m.wRecarga[SemMatricula].Matricula = "M001";
+    EXPECT_TRUE(importa({registro("M001", "9,00")}));
+    EXPECT_EQ(valor(M001Dinheiro), 9);
+    EXPECT_EQ(valor(SemMatricula), 0);
+}
+
+TEST_F(PlanilhaFixture, TheLogNamesTheKeysOfARefusedRow)
+{
+    m.wRecarga[SemMatricula].Matricula = "M001";
+    EXPECT_FALSE(importaCsv("Matrícula;Usuário;Valor\nM001;;9\nM001;1006;9\n"));
+    EXPECT_NE(log().find("  *** Erro: Matr\xED" "cula - M001 repetida no arquivo - informe Usu\xE1rio ou Cart\xE3o\r\n"),
+              std::string::npos)
+        << log();
+    EXPECT_NE(log().find("  *** Erro: Matr\xED" "cula - M001, Usu\xE1rio - 1006 de titulares diferentes\r\n"),
+              std::string::npos)
+        << log();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -209,6 +287,7 @@ struct CasoCabecalho {
     const char* erro;
 };
 
+const char* const kLarga = "Linha com mais de 1.000 colunas";
 const std::string kSemChave = "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: ";
 const std::string kErroNomeLongo = kSemChave + std::string(64, 'N') + "…, Valor";
 const std::string kVinteECincoColunas = [] {
@@ -253,12 +332,99 @@ INSTANTIATE_TEST_SUITE_P(
                       "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: Valr, Mat"},
         CasoCabecalho{"ATitleRowAboveTheHeader", "Folha de março;;\nMatrícula;Valor\nM001;1,00\n",
                       "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: Folha de março"},
-        CasoCabecalho{"EmptyFile", "", "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: nenhuma"},
         CasoCabecalho{"AVeryLongColumnNameIsCut", std::string(1000000, 'N') + ";Valor\nM001;1,00\n",
                       kErroNomeLongo.c_str()},
         CasoCabecalho{"TwentyColumnsAreListed", kVinteECincoColunas, kErroVinteColunas.c_str()},
-        CasoCabecalho{"OnlyBlankRows", "\r\n;;\r\n  \r\n", "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: nenhuma"}),
+        CasoCabecalho{"AHeaderOfMoreThanAThousandColumns", "Matrícula;Valor" + std::string(999, ';') + "\nM001;1\n",
+                      kLarga},
+        // 16 MiB of separators on one line: never sixteen million fields.
+        CasoCabecalho{"OneLineOfSixteenMillionSeparators", std::string(std::size_t(16) << 20, ';'), kLarga}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// A file that holds no record at all imports nothing, and says so: the run
+// is no success.
+struct CasoVazio {
+    const char* nome;
+    std::string bytes;
+    const char* arquivo;
+};
+
+class NenhumRegistro : public PlanilhaFixture, public ::testing::WithParamInterface<CasoVazio> {};
+
+TEST_P(NenhumRegistro, IsNoSuccessAndTheReportSaysSo)
+{
+    const CasoVazio& c = GetParam();
+    const QString caminho = dir.filePath(QString::fromUtf8(c.arquivo));
+    gravaArquivo(caminho, c.bytes);
+    EXPECT_FALSE(run().Importa(caminho, 1));
+    EXPECT_FALSE(run().recusa().has_value());
+    EXPECT_EQ(run().TotalOk, 0);
+    EXPECT_EQ(run().TotalErros, 0);
+    EXPECT_EQ(run().linhasResultado(), QStringList{QStringLiteral("Nenhum registro reconhecido no arquivo")});
+    for (int t = 0; t <= AlemDoArquivo; ++t)
+        EXPECT_EQ(valor(t), 0.0);
+    EXPECT_NE(log().find("  *** Erro: Nenhum registro reconhecido no arquivo\r\n"), std::string::npos) << log();
+    EXPECT_NE(log().find("Total de OK: 0 - Total de erros: 0"), std::string::npos) << log();
+    ASSERT_EQ(avisos.size(), 1);
+    EXPECT_TRUE(avisos[0].startsWith(QStringLiteral("Log da operação gerado em"))) << avisos[0].toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, NenhumRegistro,
+    ::testing::Values(CasoVazio{"EmptyPayrollFile", "", "folha.rrm"},
+                      CasoVazio{"PayrollLineWithoutLineFeed", registro("M001", "1,00"), "folha.rrm"},
+                      CasoVazio{"EmptySpreadsheet", "", "folha.csv"},
+                      CasoVazio{"ByteOrderMarkAlone", "\xEF\xBB\xBF", "folha.csv"},
+                      CasoVazio{"OnlyBlankRows", "\r\n;;\r\n  \r\n", "folha.csv"},
+                      CasoVazio{"HeaderAlone", "Matrícula;Valor\r\n", "folha.csv"},
+                      CasoVazio{"RowsWithoutKeyOrValue", "Matrícula;Nome;Valor\r\n;ANA;\r\n;BIA;0,00\r\n;;\r\n", "folha.csv"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// However wide a row, memory follows the 1,000 columns kept: a wider row is
+// refused, the rows around it are read as ever.
+TEST_F(PlanilhaFixture, ARowOfMoreThanAThousandColumnsIsRefused)
+{
+    const std::string mil = std::string(998, ';');             // with "M00x;1": 1,000 columns
+    const std::string cemMil = std::string(99999, ';');        // 100,000 empty cells
+    const std::string bytes = "Matrícula;Valor\r\n"          // 1
+                              "M001;1" + mil + "\r\n"         // 2 1,000 columns: read
+                              "M002;2" + mil + ";\r\n"        // 3 1,001: refused
+                              "M005;3" + cemMil + "\r\n"      // 4 refused
+                              + cemMil + "\r\n"               // 5 blank but as wide: refused
+                              "JOSÉ;4\r\n";                   // 6 read
+    EXPECT_FALSE(importaCsv(bytes));
+    EXPECT_EQ(valor(M001Dinheiro), 1);
+    EXPECT_EQ(valor(Acentuada), 4);
+    EXPECT_EQ(valor(M002Creditos), 0);
+    EXPECT_EQ(valor(M005Pequeno), 0);
+    EXPECT_EQ(run().linhasResultado(),
+              (QStringList{QStringLiteral("            3   M002                 Linha com mais de 1.000 colunas"),
+                           QStringLiteral("            4   M005                 Linha com mais de 1.000 colunas"),
+                           QStringLiteral("            5") + QString(24, u' ') + QStringLiteral("Linha com mais de 1.000 colunas")}));
+}
+
+TEST(LeitorCsv, KeepsTheFirstThousandFieldsOfAWiderRowAndMarksIt)
+{
+    const std::string texto = "a" + std::string(1500, ';') + "\nb;c\n\"x;\n" + std::string(2000, ';') + "\"\n";
+    LeitorCsv leitor(texto, ';');
+    std::vector<std::string> campos;
+    int linha = 0;
+    bool aspas = false;
+    ASSERT_TRUE(leitor.proxima(campos, linha, aspas));
+    EXPECT_TRUE(leitor.larga());
+    ASSERT_EQ(campos.size(), kMaisColunasCsv);
+    EXPECT_EQ(campos[0], "a");
+    ASSERT_TRUE(leitor.proxima(campos, linha, aspas));
+    EXPECT_FALSE(leitor.larga());
+    EXPECT_EQ(campos, (std::vector<std::string>{"b", "c"}));
+    EXPECT_EQ(linha, 2);
+    // Separators inside quotes are the field's own, however many.
+    ASSERT_TRUE(leitor.proxima(campos, linha, aspas));
+    EXPECT_FALSE(leitor.larga());
+    ASSERT_EQ(campos.size(), 1u);
+    EXPECT_EQ(campos[0].size(), 2003u);
+    EXPECT_FALSE(leitor.proxima(campos, linha, aspas));
+}
 
 TEST_F(PlanilhaFixture, ResultLinesCarryTheFilesOwnLineNumbers)
 {

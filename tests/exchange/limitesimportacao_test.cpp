@@ -4,10 +4,12 @@
 // the log holds.
 
 #include "exchange/limitesimportacao.h"
+#include "files/arquivoseguro.h"
 #include "importfixture.h"
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 namespace pluvexa {
 namespace {
@@ -35,6 +37,8 @@ struct CasoTamanho {
     const char* nome;
     std::int64_t linhas;  // empty lines
     bool recusado;
+    const char* fimDeLinha = "\n";
+    const char* arquivo = "folha.rrm";
 };
 
 class TamanhoDoArquivo : public Limites, public ::testing::WithParamInterface<CasoTamanho> {};
@@ -42,7 +46,10 @@ class TamanhoDoArquivo : public Limites, public ::testing::WithParamInterface<Ca
 TEST_P(TamanhoDoArquivo, RefusedBeforeAnythingIsLogged)
 {
     const CasoTamanho& c = GetParam();
-    const QString caminho = arquivo(std::string(std::size_t(c.linhas), '\n'));
+    std::string bytes;
+    for (std::int64_t i = 0; i < c.linhas; ++i)
+        bytes += c.fimDeLinha;
+    const QString caminho = arquivo(bytes, QString::fromUtf8(c.arquivo));
     const std::optional<RecusaImportacao> r = grandeDemais(caminho);
     EXPECT_EQ(r.has_value(), c.recusado);
     if (c.recusado) {
@@ -56,7 +63,12 @@ TEST_P(TamanhoDoArquivo, RefusedBeforeAnythingIsLogged)
 INSTANTIATE_TEST_SUITE_P(Importacao, TamanhoDoArquivo,
                          ::testing::Values(CasoTamanho{"AtTheLimit", 100000, false},
                                            CasoTamanho{"OneLineAbove", 100001, true},
-                                           CasoTamanho{"EightMegabytesOfEmptyLines", 8000000, true}),
+                                           CasoTamanho{"EightMegabytesOfEmptyLines", 8000000, true},
+                                           // A spreadsheet's row also ends at a carriage return alone.
+                                           CasoTamanho{"SpreadsheetCarriageReturnsAtTheLimit", 100000, false, "\r", "folha.csv"},
+                                           CasoTamanho{"SpreadsheetCarriageReturnsOneAbove", 100001, true, "\r", "folha.csv"},
+                                           CasoTamanho{"SpreadsheetCrLfCountsOnce", 100000, false, "\r\n", "folha.csv"},
+                                           CasoTamanho{"PayrollCarriageReturnsEndNoLine", 200000, false, "\r"}),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 TEST_F(Limites, TheMessagesNameTheCountInTheOperatorsNumbers)
@@ -90,11 +102,34 @@ TEST_F(Limites, ALogFolderThatIsAFileStopsTheRunWithItsReason)
 TEST_F(Limites, TheReportKeepsTheFirstResultLinesAndCountsTheRest)
 {
     std::vector<std::string> linhas(std::size_t(kMaisLinhasRelatorio) + 5, std::string("x"));
-    EXPECT_FALSE(importa(linhas));
-    const QStringList r = run().linhasResultado();
+    const QString caminho = externo(linhas);
+    QStringList passos;
+    {
+        FalhasArquivo contagem;
+        EXPECT_FALSE(run().Importa(caminho, 1));
+        passos = contagem.registro();
+    }
+    QStringList r = run().linhasResultado();
     ASSERT_EQ(r.size(), kMaisLinhasRelatorio + 1);
     EXPECT_EQ(r.last(), QStringLiteral("… e mais 5 linhas - veja o log"));
     EXPECT_EQ(run().TotalErros, kMaisLinhasRelatorio + 5);
+
+    // When the log cannot be put in place the report sends no one to it.
+    const auto renomeia = std::find_if(passos.cbegin(), passos.cend(),
+                                       [](const QString& p) { return p.startsWith(QStringLiteral("rename ")); });
+    ASSERT_NE(renomeia, passos.cend()) << passos.join(u'\n').toStdString();
+    avisos.clear();
+    {
+        FalhasArquivo falhas(int(renomeia - passos.cbegin()) + 1);
+        EXPECT_FALSE(run().Importa(caminho, 1));
+        EXPECT_TRUE(falhas.falhou());
+    }
+    ASSERT_EQ(avisos.size(), 1);
+    EXPECT_TRUE(avisos[0].startsWith(QStringLiteral("Não foi possível gravar o log da operação em \n")))
+        << avisos[0].toStdString();
+    r = run().linhasResultado();
+    ASSERT_EQ(r.size(), kMaisLinhasRelatorio + 1);
+    EXPECT_EQ(r.last(), QStringLiteral("… e mais 5 linhas"));
 }
 
 }  // namespace

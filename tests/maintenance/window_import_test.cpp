@@ -241,6 +241,35 @@ TEST_F(Importacao, BadSpreadsheetLinesAreReportedWithTheFilesLineNumbers)
     EXPECT_TRUE(relatorio.simplified().contains(QStringLiteral("3 222 Coluna Valor vazia"))) << relatorio.toStdString();
 }
 
+// A file that holds no record imports nothing: warnings, not success, and
+// a report that says so.
+TEST_F(Importacao, AFileWithoutRecordsEndsWithWarningsAndSaysSo)
+{
+    abreEProcessa();
+    const struct {
+        const char* nome;
+        std::string bytes;
+    } casos[] = {{"vazio.rrm", ""},
+                 {"cabecalho.csv", "\xEF\xBB\xBFMatr\xC3\xAD" "cula;Valor\r\n"},
+                 {"semchave.csv", "Matricula;Nome;Valor\r\n;ANA;\r\n;;0\r\n"}};
+    for (const auto& c : casos) {
+        const QString nome = QString::fromLatin1(c.nome);
+        const QString arquivo = grava(nome, c.bytes);
+        QString relatorio;
+        esperaAdvertencias(arquivo, QFileInfo(nome).completeBaseName(), &relatorio, 0, 0);
+        importa();
+        esperaJanelaDeVolta();
+        EXPECT_FALSE(w().valoresPendentes()) << c.nome;
+        const QString log = QString::fromLatin1(
+            test::leArquivo(QDir(pastaLog()).filePath(QFileInfo(nome).completeBaseName() + QStringLiteral(".log"))));
+        EXPECT_TRUE(log.contains(QStringLiteral("  *** Erro: Nenhum registro reconhecido no arquivo\r\n")))
+            << c.nome << "\n" << log.toStdString();
+        if (!relatorio.isEmpty())
+            EXPECT_TRUE(relatorio.contains(QStringLiteral("Nenhum registro reconhecido no arquivo")))
+                << c.nome << "\n" << relatorio.toStdString();
+    }
+}
+
 TEST_F(Importacao, AnUnusableLogFolderStopsTheRunWithOneBox)
 {
     abreEProcessa();

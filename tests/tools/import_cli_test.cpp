@@ -74,6 +74,26 @@ TEST_F(CliImport, AllStoredExitsZeroAndTheTypeOptionSelectsForRecordsWithoutOne)
     EXPECT_TRUE(QFile::exists(path(QStringLiteral("logs/folha.log"))));
 }
 
+// A file without a single record imports nothing: a failure, said in the
+// report's one line.
+TEST_F(CliImport, AFileWithoutRecordsExitsOne)
+{
+    const struct {
+        const char* nome;
+        QByteArray bytes;
+    } casos[] = {{"vazio.rrm", ""}, {"cabecalho.csv", "Matr\xC3\xAD" "cula;Valor\r\n"}, {"branco.csv", "\r\n;;\r\n"}};
+    for (const auto& c : casos) {
+        QFile f(path(QString::fromLatin1(c.nome)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.bytes);
+        f.close();
+        const Execucao e = importa({f.fileName(), QStringLiteral("--log"), path(QStringLiteral("logs"))});
+        EXPECT_EQ(e.codigo, 1) << c.nome << e.erros.toStdString();
+        EXPECT_EQ(e.saida, QStringLiteral("Nenhum registro reconhecido no arquivo\nTotal de OK: 0 - Total de erros: 0\n"))
+            << c.nome;
+    }
+}
+
 TEST_F(CliImport, AMissingExternalFileIsOneResultLine)
 {
     const Execucao e = importa({path(QStringLiteral("sumiu.rrm")), QStringLiteral("--log"), dir.path()});

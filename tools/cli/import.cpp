@@ -57,11 +57,13 @@ int importa(const QStringList& args)
              QStringLiteral("Processes FILE as check does (its log on standard error), then imports the\n"
                             "external recharge file EXTERNAL as \"Importar Arquivo\" does with card type N\n"
                             "selected: a name ending in .csv is read as a spreadsheet (columns Matrícula,\n"
-                            "Valor and optionally Tipo), any other as the .rrm layout. Prints the lines of\n"
+                            "Usuário or Cartão, Valor and optionally Tipo; a row goes to the one holder all\n"
+                            "its keys name), any other as the .rrm layout. Prints the lines of\n"
                             "the import's result report, then \"Total de OK: N - Total de erros: M\". The\n"
                             "import log goes to the working root's Log folder."),
-             QStringLiteral("0 every record was stored, 1 any was not, the import could not start or "
-                            "FILE has inconsistent records"));
+             QStringLiteral("0 every record was stored, 1 any was not, the file held none (\"Nenhum "
+                            "registro reconhecido no arquivo\"), the import could not start or FILE has "
+                            "inconsistent records"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
     parser.addPositionalArgument(QStringLiteral("EXTERNAL"), QStringLiteral("external recharge file (.rrm or .csv)"));
     const ArquivoEntrada arquivo(parser);
