@@ -5,6 +5,7 @@
 #include "central/ladocentral.h"
 #include "cli.h"
 #include "codec/builtinkeys.h"
+#include "core/codificacao.h"
 #include "democentralkeys.h"
 #include "files/conferencia.h"
 #include "files/pastastrabalho.h"
@@ -52,6 +53,8 @@ int recebido(const QString& plain, const QString& out)
         return *r;
     const RespostaCentral r = preparaArquivoRecebido(plain, out,
         registro<PrivateKeyRecord>(kDemoCentralPrivateKey), registro<PublicKeyRecord>(kDemoOwnPublicKey));
+    if (r.resultado == CentralCadeiaLonga)
+        return falha(naoComprime(plain.toStdString()));
     return r.resultado == CentralOk ? Sucesso : falha(descreve(r, QStringLiteral("sealing"), plain));
 }
 
