@@ -373,7 +373,7 @@ const Truncado kTruncados[] = {
      [](std::vector<Texto>& l) {
          l.erase(std::find_if(l.begin(), l.end(), [](const Texto& t) { return t.rfind("01", 0) == 0; }));
      },
-     " ==> Arquivo incompleto: o Trailer informa 30 registros e foram lidos 29 "},
+     " ==> Arquivo incompleto: o Trailer informa 13 registros e foram lidos 12 "},
     {"HeaderOnly", [](std::vector<Texto>& l) { l.resize(1); }, " ==> Arquivo incompleto: sem Trailer "},
     {"Empty", [](std::vector<Texto>& l) { l.clear(); }, " ==> Arquivo incompleto: sem Header "},
 };

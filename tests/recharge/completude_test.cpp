@@ -12,7 +12,7 @@ namespace {
 
 using namespace pluvexa::test;
 
-// The example text (9 records, its trailer counting 9) changed by `muda`.
+// The example text (9 records, its trailer counting 9), whole or cut.
 struct CasoTexto {
     const char* nome;
     std::vector<Texto> (*texto)();
@@ -110,9 +110,10 @@ TEST_P(TextoInteiro, IsWholeOrSaysWhatItLacks)
     EXPECT_EQ(r.completa(), c.falta == F::Nada);
     EXPECT_EQ(r.linhaLog(), QString::fromUtf8(c.linhaLog));
     EXPECT_EQ(r.motivo(), QString::fromUtf8(c.motivo));
-    if (!r.completa())
+    if (!r.completa()) {
         EXPECT_EQ(r.textoIngles(QStringLiteral("/x/t.txt")),
                   QStringLiteral("\"/x/t.txt\" is incomplete: ") + QString::fromUtf8(c.motivo));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -461,17 +461,23 @@ TEST(CarregaLinhas, AcceptsCrLfCrAndLfAndKeepsALastLineWithoutEnd)
 }
 
 // A plain recharge text as the command line reads it: the lines the
-// processing gets from an opened file, blank ones left out, and no more
-// than a recharge file holds.
+// processing gets from an opened file, blank ones left out, no more than a
+// recharge file holds, and only when whole.
 TEST(LeTextoRecarga, LeavesOutBlankLinesAndRefusesMoreThanARecargaFileHolds)
 {
     QTemporaryDir dir;
     const QString p = dir.filePath(QStringLiteral("t.txt"));
-    grava(p, "00A\r\n\r\n   \r\n01B\r99C");
+    grava(p, "00A\r\n\r\n   \r\n01B\r990000000003C");
     std::vector<Texto> linhas = {"stale"};
     QString erro;
     ASSERT_TRUE(leTextoRecarga(p, linhas, &erro)) << erro.toStdString();
-    EXPECT_EQ(linhas, (std::vector<Texto>{"00A", "01B", "99C"}));
+    EXPECT_EQ(linhas, (std::vector<Texto>{"00A", "01B", "990000000003C"}));
+
+    // Only a whole text: cut before its trailer, it gives nothing.
+    grava(p, "00A\r\n\r\n   \r\n01B\r\n");
+    EXPECT_FALSE(leTextoRecarga(p, linhas, &erro));
+    EXPECT_TRUE(linhas.empty());
+    EXPECT_EQ(erro, QStringLiteral("\"%1\" is incomplete: no trailer").arg(QDir::toNativeSeparators(p)));
 
     QByteArray longo;
     for (std::size_t i = 0; i <= kMaisLinhasTexto; ++i)

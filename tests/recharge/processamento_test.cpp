@@ -239,8 +239,9 @@ TEST_P(ValorLido, BelowZeroOrWrappingRefusesTheDetail)
     EXPECT_TRUE(r.marcas.header && r.marcas.tipoCartao && r.marcas.tarifa && r.marcas.trailer && r.marcas.eventos);
     EXPECT_EQ(log.contains(recusa), !c.aceito) << log.join('\n').toStdString();
     EXPECT_EQ(m.QtdRecarga, c.aceito ? 2 : 1);
-    if (!c.aceito)
+    if (!c.aceito) {
         EXPECT_EQ(log.last(), QStringLiteral("Detalhe     ==> Consistencia Inválida "));
+    }
     for (int i = 0; i < m.QtdRecarga; ++i)
         for (const GrupoRecarga& g : m.wRecarga[std::size_t(i)].Grupo)
             EXPECT_GE(g.Valor, 0);

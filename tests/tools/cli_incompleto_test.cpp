@@ -157,8 +157,9 @@ TEST_P(TextoIncompleto, IsRefusedNamingWhatItLacksAndNothingIsWritten)
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.txt"))));
     // check prints the processing log on standard output, the others on
     // standard error.
-    if (c.leitura.rascunho)
+    if (c.leitura.rascunho) {
         EXPECT_TRUE((e.saida + e.erros).contains(QStringLiteral(" ==> Arquivo incompleto: "))) << e.erros.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cli, TextoIncompleto, ::testing::ValuesIn(casos()), [](const auto& info) {
