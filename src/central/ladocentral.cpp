@@ -24,8 +24,9 @@ RespostaCentral preparaArquivoRecebido(const QString& texto, const QString& said
 {
     QTemporaryDir tmp;
     const QString comprimido = tmp.filePath(QStringLiteral("central.lzw"));
-    if (!tmp.isValid() || compress_file(local(texto), local(comprimido)) != 1)
-        return {CentralFalhaCompressao, 0};
+    lzw::CompressStatus cadeias = lzw::CompressStatus::Ok;
+    if (!tmp.isValid() || compress_file(local(texto), local(comprimido), &cadeias) != 1)
+        return {cadeias == lzw::CompressStatus::StringTooLong ? CentralCadeiaLonga : CentralFalhaCompressao, 0};
     const PublicKeyRecord destinatarios[] = {programaPublica};
     // Finished files appear under their names only once complete (the
     // received folder is watched by the program's file list).

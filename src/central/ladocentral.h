@@ -16,6 +16,7 @@ enum ResultadoCentral : int {
     CentralOk = 0,
     CentralFalhaCompressao = 1,   // compressing or expanding failed
     CentralFalhaEnvelope = 2,     // sealing or opening failed (see codigoEnvelope)
+    CentralCadeiaLonga = 3,       // the text's stream holds a string no expander takes (lzw::longestString)
 };
 
 struct RespostaCentral {

@@ -298,15 +298,76 @@ private:
     std::unique_ptr<LargeBuffer> second_;
 };
 
+// The lengths of the strings a stream's codes stand for, code after code,
+// as the expander rebuilds them: each string defined is the previous one
+// and one byte more.
+class StringLengths {
+public:
+    StringLengths() : length_(new std::uint32_t[kEndCode]) { std::fill_n(length_.get(), kFirstStringCode, 1u); }
+
+    // Takes the next code; false once the stream ends there (the end code,
+    // or a code that neither exists nor is being defined).
+    bool take(std::uint32_t code)
+    {
+        if (code == kEndCode)
+            return false;
+        std::uint32_t length;
+        if (first_) {
+            if (code >= kFirstStringCode)
+                return false;
+            first_ = false;
+            length = 1;
+        } else {
+            if (code < nextCode_)
+                length = length_[code];
+            else if (code == nextCode_)
+                length = oldLength_ + 1;
+            else
+                return false;
+            if (nextCode_ <= kLastStringCode)
+                length_[nextCode_++] = oldLength_ + 1;
+        }
+        oldLength_ = length;
+        longest_ = std::max<std::size_t>(longest_, length);
+        return true;
+    }
+
+    std::size_t longest() const { return longest_; }
+
+private:
+    std::unique_ptr<std::uint32_t[]> length_;
+    bool first_ = true;
+    std::uint32_t nextCode_ = kFirstStringCode;
+    std::uint32_t oldLength_ = 0;
+    std::size_t longest_ = 0;
+};
+
+// The longest string of a stream given in pieces that follow each other,
+// each of whole codes.
+std::size_t longestOf(std::span<const std::span<const std::uint8_t>> pieces)
+{
+    StringLengths lengths;
+    for (const auto& piece : pieces)
+        for (std::size_t i = 0; i + 1 < piece.size(); i += 2)
+            if (!lengths.take((std::uint32_t{piece[i]} << 8) | piece[i + 1]))
+                return lengths.longest();
+    return lengths.longest();
+}
+
 }  // namespace
 
 namespace detail {
 
 bool compressTo(std::span<const std::uint8_t> input, std::ostream* progress,
-                const std::function<bool(std::span<const std::uint8_t>)>& write)
+                const std::function<bool(std::span<const std::uint8_t>)>& write, CompressStatus* status)
 {
     Compressor coder(progress);
     const CodedInput coded = coder.code(input);
+    if (status) {
+        *status = longestOf(coded.pieces) > kDecodeStackSize ? CompressStatus::StringTooLong : CompressStatus::Ok;
+        if (*status != CompressStatus::Ok)
+            return false;
+    }
     for (const auto& piece : coded.pieces)
         if (!piece.empty() && !write(piece))
             return false;
@@ -314,6 +375,15 @@ bool compressTo(std::span<const std::uint8_t> input, std::ostream* progress,
 }
 
 }  // namespace detail
+
+std::size_t longestString(std::span<const std::uint8_t> stream)
+{
+    // As the expander reads: only codes whose following code is complete
+    // in the stream.
+    const std::size_t readable = stream.size() >= 4 ? stream.size() / 2 - 1 : 0;
+    const std::span<const std::uint8_t> piece[] = {stream.first(2 * readable)};
+    return longestOf(piece);
+}
 
 std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input, std::ostream* progress)
 {

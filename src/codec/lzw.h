@@ -37,13 +37,30 @@ inline constexpr std::size_t kMaxExpandedSize = 64 * 1024 * 1024;
 // Compresses `input`. An empty input gives FF FF FF FF 00 00, which expand()
 // turns back into nothing. `progress`, when given, receives
 // "Compressing...\n", one "*" per 1000 input bytes after the first, and "\n".
+// The stream is made whatever its strings' lengths: see longestString().
 std::vector<std::uint8_t> compress(std::span<const std::uint8_t> input,
                                    std::ostream* progress = nullptr);
+
+// The length of the longest string the codes of `stream` stand for, as the
+// expander rebuilds them (up to the end code, or the first code that
+// neither exists nor is being defined). The compressor lets a string grow
+// without limit, one byte each time it is used again, but the central's
+// expander holds at most kDecodeStackSize bytes of one: a stream whose
+// longest string passes that cannot be expanded there. A string of n bytes
+// follows strings of 1 to n - 1 bytes, so an input needs at least
+// n(n + 1) / 2 bytes to make one: a recharge text of under 3 MiB never
+// comes near, a run of some 8 MB of one repeated byte does.
+std::size_t longestString(std::span<const std::uint8_t> stream);
+
+enum class CompressStatus {
+    Ok,
+    StringTooLong,   // a string passes kDecodeStackSize: the central's expander cannot rebuild it
+};
 
 enum class ExpandStatus {
     Ok,           // ran to the end code, or to the point where the input ran out
     FatalError,   // undefined code, or a string longer than kDecodeStackSize
-    TooLarge,     // the output would pass kMaxExpandedSize
+    TooLarge,     // the output would pass the limit asked for (kMaxExpandedSize at most)
 };
 
 struct ExpandResult {
@@ -59,19 +76,26 @@ struct ExpandResult {
 // after the first, and "\n" at the end, or
 // "Fatal error during code expansion.\n" instead of the "\n" on a fatal error,
 // or "Fatal error: expanded output would exceed 64 MiB.\n" when the output
-// would pass kMaxExpandedSize (found before anything is allocated for it).
-ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress = nullptr);
+// would pass `limit` (found before anything is allocated for it; a limit
+// other than kMaxExpandedSize is named in bytes). A limit above
+// kMaxExpandedSize counts as kMaxExpandedSize.
+ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress = nullptr,
+                    std::size_t limit = kMaxExpandedSize);
 
 }  // namespace lzw
 
 // File-to-file forms: 1 when the output was completely written (for
-// expand_file: and the expansion ran without a fatal error), 0 otherwise,
-// with the reason printed to standard output. Neither deletes a file: a
-// failed run leaves whatever output was written. `status`, when given,
-// receives the expander's verdict (Ok when the failure lay elsewhere), so a
-// caller can name an output that would be too large.
-int compress_file(const std::string& inputPath, const std::string& outputPath);
+// compress_file: and the central can expand it; for expand_file: and the
+// expansion ran without a fatal error), 0 otherwise, with the reason
+// printed to standard output. Neither deletes a file: a failed run leaves
+// whatever output was written (compress_file leaves its output empty for a
+// stream the central cannot expand). `status`, when given, receives the verdict
+// (Ok when the failure lay elsewhere), so that a caller can name an output
+// that would be too large or a string too long. expand_file refuses an
+// output past `limit` as expand() does.
+int compress_file(const std::string& inputPath, const std::string& outputPath,
+                  lzw::CompressStatus* status = nullptr);
 int expand_file(const std::string& inputPath, const std::string& outputPath,
-                lzw::ExpandStatus* status = nullptr);
+                lzw::ExpandStatus* status = nullptr, std::size_t limit = lzw::kMaxExpandedSize);
 
 }  // namespace pluvexa

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace pluvexa::lzw {
 
@@ -51,10 +52,11 @@ static_assert(kMaxExpandedSize + kTail <= UINT32_MAX);  // offsets fit 32 bits
 // buffer comes inlined into the copying loop.
 template <typename Room>
 ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* progress, Room&& room,
-                        std::size_t& total)
+                        std::size_t& total, std::size_t limit)
 {
     print(progress, "Expanding...\n");
     total = 0;
+    limit = std::min(limit, kMaxExpandedSize);
 
     // The central's expander keeps the next code in its bit accumulator and
     // an exhausted input reads as -1, whose ones cover the accumulator: the
@@ -110,7 +112,7 @@ ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* prog
             fatal = true;
             break;
         }
-        if (length > kMaxExpandedSize - size) {
+        if (length > limit - size) {
             tooLarge = true;
             break;
         }
@@ -125,8 +127,12 @@ ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* prog
         decoded = i + 1;
     }
 
-    if (tooLarge) {
-        print(progress, "Fatal error: expanded output would exceed 64 MiB.\n");
+    // The first byte alone may pass a limit of nothing.
+    if (tooLarge || size > limit) {
+        if (progress)
+            *progress << "Fatal error: expanded output would exceed "
+                      << (limit == kMaxExpandedSize ? std::string("64 MiB") : std::to_string(limit) + " bytes")
+                      << ".\n";
         return ExpandStatus::TooLarge;
     }
 
@@ -171,24 +177,24 @@ ExpandStatus expandInto(std::span<const std::uint8_t> stream, std::ostream* prog
 namespace detail {
 
 ExpandStatus expandWhole(std::span<const std::uint8_t> stream, std::ostream* progress,
-                         std::unique_ptr<LargeBuffer>& output, std::size_t& total)
+                         std::unique_ptr<LargeBuffer>& output, std::size_t& total, std::size_t limit)
 {
     return expandInto(stream, progress, [&](std::size_t n) {
         output = std::make_unique<LargeBuffer>(n + kTail);
         return output->data();
-    }, total);
+    }, total, limit);
 }
 
 }  // namespace detail
 
-ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress)
+ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress, std::size_t limit)
 {
     ExpandResult result;
     std::size_t total = 0;
     result.status = expandInto(stream, progress, [&](std::size_t n) {
         result.bytes.resize(n + kTail);
         return result.bytes.data();
-    }, total);
+    }, total, limit);
     result.bytes.resize(total);
     return result;
 }

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -89,61 +90,71 @@ struct Files {
     }
 };
 
-int compressFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out)
+int compressFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out,
+                          lzw::CompressStatus& status)
 {
     Files f;
     if (!f.open(inputPath, outputPath, out))
         return 0;
     const bool written = lzw::detail::compressTo(f.input, &out, [&](std::span<const std::uint8_t> piece) {
         return writeAll(f.output.get(), piece.data(), piece.size());
-    });
+    }, &status);
+    if (status == lzw::CompressStatus::StringTooLong) {
+        out << "Fatal error: a string would pass the expander's " << lzw::kDecodeStackSize << " bytes.\n";
+        return 0;
+    }
     return f.close(written, out) ? 1 : 0;
 }
 
 int expandFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out,
-                        lzw::ExpandStatus& status)
+                        lzw::ExpandStatus& status, std::size_t limit)
 {
     Files f;
     if (!f.open(inputPath, outputPath, out))
         return 0;
     std::unique_ptr<lzw::LargeBuffer> result;
     std::size_t total = 0;
-    status = lzw::detail::expandWhole(f.input, &out, result, total);
+    status = lzw::detail::expandWhole(f.input, &out, result, total, limit);
     const bool written = !result || writeAll(f.output.get(), result->data(), total);
     return f.close(written, out) && status == lzw::ExpandStatus::Ok ? 1 : 0;
 }
 
-enum class Operation { Compress, Expand };
-
-int runFile(Operation op, const std::string& inputPath, const std::string& outputPath,
-            lzw::ExpandStatus* status = nullptr)
+// Runs one file operation with the coder's handling of a failed allocation.
+int runFile(const std::function<int(std::ostream& out)>& operation)
 {
     std::ostream& out = std::cout;
     int result = 0;
-    lzw::ExpandStatus verdict = lzw::ExpandStatus::Ok;
     try {
-        result = op == Operation::Compress ? compressFileUnguarded(inputPath, outputPath, out)
-                                           : expandFileUnguarded(inputPath, outputPath, out, verdict);
+        result = operation(out);
     } catch (const std::bad_alloc&) {
         // Files are closed by their owners during unwinding.
         out << "Fatal error allocating table space!\n";
     }
     out.flush();
-    if (status)
-        *status = verdict;
     return result;
 }
 
 }  // namespace
 
-int compress_file(const std::string& inputPath, const std::string& outputPath)
+int compress_file(const std::string& inputPath, const std::string& outputPath, lzw::CompressStatus* status)
 {
-    return runFile(Operation::Compress, inputPath, outputPath);
+    lzw::CompressStatus verdict = lzw::CompressStatus::Ok;
+    const int result =
+        runFile([&](std::ostream& out) { return compressFileUnguarded(inputPath, outputPath, out, verdict); });
+    if (status)
+        *status = verdict;
+    return result;
 }
 
-int expand_file(const std::string& inputPath, const std::string& outputPath, lzw::ExpandStatus* status)
+int expand_file(const std::string& inputPath, const std::string& outputPath, lzw::ExpandStatus* status,
+                std::size_t limit)
 {
-    return runFile(Operation::Expand, inputPath, outputPath, status);
+    lzw::ExpandStatus verdict = lzw::ExpandStatus::Ok;
+    const int result =
+        runFile([&](std::ostream& out) { return expandFileUnguarded(inputPath, outputPath, out, verdict, limit); });
+    if (status)
+        *status = verdict;
+    return result;
 }
 
 }  // namespace pluvexa

@@ -4,6 +4,7 @@
 #include "grid/totaisgrid.h"
 #include "history/indicehistorico.h"
 #include "recharge/camposregistro.h"
+#include "recharge/completude.h"
 #include "recharge/linhastexto.h"
 #include "recharge/processamento.h"
 
@@ -85,8 +86,11 @@ bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& er
         erro = QStringLiteral("%1 is too large to be a kept batch").arg(QDir::toNativeSeparators(caminho));
         return false;
     }
+    // Kept batches are not signed: expanded no further than a recharge
+    // text goes, and worked on only when whole.
     const lzw::ExpandResult texto = lzw::expand(
-        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+        std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())), nullptr,
+        kMaiorTextoRecarga);
     if (texto.status != lzw::ExpandStatus::Ok) {
         erro = QStringLiteral("%1 does not expand: not a kept batch").arg(QDir::toNativeSeparators(caminho));
         return false;
@@ -94,6 +98,10 @@ bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& er
     std::vector<Texto> linhas;
     if (!divideTexto(std::string_view(reinterpret_cast<const char*>(texto.bytes.data()), texto.bytes.size()), linhas)) {
         erro = QStringLiteral("%1 holds no consistent recharge text").arg(QDir::toNativeSeparators(caminho));
+        return false;
+    }
+    if (const Completude c = confereCompleto(linhas); !c.completa()) {
+        erro = c.textoIngles(caminho);
         return false;
     }
     QStringList log;

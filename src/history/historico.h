@@ -32,9 +32,10 @@ QString nomeHistorico(const QString& nomeResposta);
 // The answer's name for a kept batch's name ("..._2.HIS" -> "..._2.REC").
 QString nomeResposta(const QString& nomeHistorico);
 
-// Reads a kept batch into `modelo`: expanded, then processed as a received
-// file is. False, with `erro` saying why, when the file cannot be read, does
-// not expand, or holds no consistent recharge text.
+// Reads a kept batch into `modelo`: expanded (to kMaiorTextoRecarga bytes
+// at most), then processed as a received file is. False, with `erro` saying
+// why, when the file cannot be read, does not expand, holds no whole text
+// (completude.h) or no consistent recharge text.
 bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& erro);
 
 struct LoteHistorico {

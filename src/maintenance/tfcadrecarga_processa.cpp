@@ -88,8 +88,9 @@ void Tfcadrecarga::btnprocessarClick()
     ArquivoAtual = caminho;
 
     int resultado = FalhaEnvelope;
+    Completude completude;
     try {
-        resultado = DescompactaArquivo(ArquivoAtual, rascunho, LinhasArquivo);
+        resultado = DescompactaArquivo(ArquivoAtual, rascunho, LinhasArquivo, completude);
     } catch (const ErroArquivo& e) {
         m_ctx.interaction->errorBox(e.textoJanela());
         encerraProcessamento();
@@ -106,13 +107,17 @@ void Tfcadrecarga::btnprocessarClick()
         encerraProcessamento();
         return;
     }
-    if (resultado == ForaDoPadrao) {
-        // Opened and expanded, but longer than any recharge file: nothing
-        // of it is loaded, the model stays as it was.
+    if (resultado == ForaDoPadrao || resultado == Incompleto) {
+        // Opened and expanded, but longer than any recharge file, or a
+        // draft cut short: nothing of it is loaded, the model stays as it
+        // was.
         for (const char* l : {"  ", "Arquivo Descriptografado com Sucesso", "Arquivo Descompactado com Sucesso", "  "})
             adicionaLog(QString::fromUtf8(l));
-        adicionaLog(QStringLiteral(" ==> Arquivo com mais de %1 linhas ")
-                        .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(qlonglong(kMaisLinhasTexto))));
+        if (resultado == Incompleto)
+            adicionaLog(completude.linhaLog());
+        else
+            adicionaLog(QStringLiteral(" ==> Arquivo com mais de %1 linhas ")
+                            .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(qlonglong(kMaisLinhasTexto))));
         m_ctx.interaction->notice(QStringLiteral("Arquivo fora do Padrão - Verifique"));
         mostraPagina(tblog);
         encerraProcessamento();
@@ -127,6 +132,10 @@ void Tfcadrecarga::btnprocessarClick()
     }
     for (const char* l : {"  ", "Arquivo Descriptografado com Sucesso", "Arquivo Descompactado com Sucesso", "  "})
         adicionaLog(QString::fromUtf8(l));
+    // A received file's envelope vouches for its text: what it lacks is
+    // only noted.
+    if (!completude.completa())
+        adicionaLog(completude.linhaLog());
 
     EmRascunho = rascunho;
 

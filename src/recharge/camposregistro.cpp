@@ -50,6 +50,33 @@ int lerInteiro(std::string_view s)
     return static_cast<int>(v);
 }
 
+std::optional<int> lerValor(std::string_view s)
+{
+    std::size_t i = 0;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    bool negativo = false;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
+        negativo = s[i] == '-';
+        ++i;
+    }
+    if (i == s.size())
+        throw ErroConversao(s);
+    long long v = 0;
+    bool alem = false;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (!digito(c))
+            throw ErroConversao(s);
+        if (!alem)
+            v = v * 10 + (c - '0');
+        alem = alem || v > 2147483647LL;
+    }
+    if (alem || (negativo && v != 0))
+        return std::nullopt;
+    return static_cast<int>(v);
+}
+
 double lerDecimal(std::string_view s)
 {
     std::size_t i = 0;

@@ -4,6 +4,7 @@
 // signed 32-bit numeric fields with the platform's conversion error, and the
 // blank trimming of the record texts.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -29,6 +30,12 @@ private:
 // Leading blanks, an optional sign, then decimal digits and nothing else,
 // within the signed 32-bit range. Anything else throws ErroConversao.
 int lerInteiro(std::string_view campo);
+
+// A recharge value field: read as lerInteiro reads, but a number below
+// zero, or beyond the signed 32-bit range (where a 32-bit conversion wraps
+// it below zero), gives nothing instead: the record is refused, the file
+// read on. What is no number at all still throws ErroConversao.
+std::optional<int> lerValor(std::string_view campo);
 
 // A decimal number with blanks around it: an optional sign, digits, and an
 // optional decimal comma followed by digits ("1,50 ", "150  ", " ,5").

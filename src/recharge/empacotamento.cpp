@@ -109,16 +109,29 @@ bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, FalhaArquivo* 
 bool leTextoRecarga(const QString& caminho, std::vector<Texto>& linhas, QString* erro)
 {
     linhas.clear();
+    // Far more than any recharge text: not read at all.
+    if (QFileInfo(caminho).size() > kMaiorTextoPlano) {
+        if (erro)
+            *erro = QStringLiteral("\"%1\" is larger than 16 MiB").arg(QDir::toNativeSeparators(caminho));
+        return false;
+    }
     QByteArray data;
     if (!leArquivo(caminho, data, erro))
         return false;
-    if (divideTexto(std::string_view(data.constData(), size_t(data.size())), linhas))
-        return true;
-    if (erro)
-        *erro = QStringLiteral("\"%1\" is out of the recharge text's pattern: more than %2 non-blank lines")
-                    .arg(QDir::toNativeSeparators(caminho))
-                    .arg(kMaisLinhasTexto);
-    return false;
+    if (!divideTexto(std::string_view(data.constData(), size_t(data.size())), linhas)) {
+        if (erro)
+            *erro = QStringLiteral("\"%1\" is out of the recharge text's pattern: more than %2 non-blank lines")
+                        .arg(QDir::toNativeSeparators(caminho))
+                        .arg(kMaisLinhasTexto);
+        return false;
+    }
+    if (const Completude c = confereCompleto(linhas); !c.completa()) {
+        linhas.clear();
+        if (erro)
+            *erro = c.textoIngles(caminho);
+        return false;
+    }
+    return true;
 }
 
 std::vector<Texto> carregaLinhas(const QString& caminho)
@@ -179,14 +192,24 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
 int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
                        const ChavesEnvelope& chaves)
 {
+    Completude completude;
+    return DescompactaArquivo(caminho, rascunho, linhas, completude, chaves);
+}
+
+int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
+                       Completude& completude, const ChavesEnvelope& chaves)
+{
     linhas.clear();
+    completude = {};
     FalhaArquivo falha;
     if (confereEntrada(caminho, nullptr, &falha) != natureza::Estado::Aceito)
         throw ErroArquivo(falha);
     ArquivoTemporario texto(caminho);
     exige(texto);
     if (rascunho) {
-        if (!preenche(texto, [&](const std::string& t) { return expand_file(local(caminho), t) == 1; }))
+        if (!preenche(texto, [&](const std::string& t) {
+                return expand_file(local(caminho), t, nullptr, kMaiorTextoRecarga) == 1;
+            }))
             return FalhaCompressao;
     } else {
         ArquivoTemporario comprimido(caminho);
@@ -201,8 +224,14 @@ int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>
     QByteArray plano;
     if (!leArquivo(texto.caminho(), plano, &falha))
         throw ErroArquivo(falha);
-    return divideTexto(std::string_view(plano.constData(), std::size_t(plano.size())), linhas) ? EmpacotamentoOk
-                                                                                               : ForaDoPadrao;
+    if (!divideTexto(std::string_view(plano.constData(), std::size_t(plano.size())), linhas))
+        return ForaDoPadrao;
+    completude = confereCompleto(linhas);
+    if (rascunho && !completude.completa()) {
+        linhas.clear();
+        return Incompleto;
+    }
+    return EmpacotamentoOk;
 }
 
 }  // namespace pluvexa

@@ -11,6 +11,7 @@
 
 #include "codec/keyrecord.h"
 #include "files/arquivoseguro.h"
+#include "recharge/completude.h"
 #include "recharge/linhastexto.h"
 #include "recharge/modelo.h"
 
@@ -26,6 +27,7 @@ enum ResultadoEmpacotamento : int {
     FalhaCompressao = 2,   // compression or expansion failed
     FalhaEnvelope = 3,     // sealing failed, or the envelope cannot be opened
     ForaDoPadrao = 4,      // opened and expanded, but more lines than a recharge text holds
+    Incompleto = 5,        // a draft expanded, but not whole (see completude.h)
 };
 
 // A file that cannot be created, written or read: what() in the command
@@ -75,10 +77,15 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
 // Turns the file at `caminho` into the lines of its plain text: expand only
 // when `rascunho`, otherwise open the envelope then expand; the lines as
 // divideTexto gives them (no blank line; ForaDoPadrao past
-// kMaisLinhasTexto). `linhas` is empty unless the answer is
-// EmpacotamentoOk. Throws ErroArquivo when
+// kMaisLinhasTexto). A draft expands to kMaiorTextoRecarga bytes at most
+// (FalhaCompressao past it) and must be whole (Incompleto otherwise);
+// `completude` says how whole the text is, for a received file too, whose
+// envelope vouches for it (the caller only notes what it lacks). `linhas`
+// is empty unless the answer is EmpacotamentoOk. Throws ErroArquivo when
 // `caminho` is no regular file or cannot be read, or a temporary cannot be
 // created, written (a full disk) or read back.
+int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
+                       Completude& completude, const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
                        const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 
@@ -99,8 +106,11 @@ bool salvaLinhas(const std::vector<Texto>& linhas, const QString& caminho, Grava
 bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, QString* erro = nullptr);
 bool leLinhas(const QString& caminho, std::vector<Texto>& linhas, FalhaArquivo* falha);
 // Reads a plain recharge text's lines as divideTexto splits them: blank
-// lines are left out. False, with `erro`, as leLinhas, and also, naming the
-// limit, when it holds more than kMaisLinhasTexto non-blank lines.
+// lines are left out. False, with `erro`, as leLinhas; when it is larger
+// than kMaiorTextoPlano (before reading it); naming the limit, when it
+// holds more than kMaisLinhasTexto non-blank lines; and when it is not
+// whole (Completude::textoIngles).
+inline constexpr qint64 kMaiorTextoPlano = 16 * 1024 * 1024;
 bool leTextoRecarga(const QString& caminho, std::vector<Texto>& linhas, QString* erro = nullptr);
 // The same for tests and callers that take a missing file as empty.
 std::vector<Texto> carregaLinhas(const QString& caminho);

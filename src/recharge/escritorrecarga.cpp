@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QLocale>
+
 #include "recharge/cp1252.h"
 
 namespace pluvexa {
@@ -18,6 +20,13 @@ constexpr long long kLimiteCampo[] = {0,         9,          99,         999,   
 long long limiteCampo(int largura)
 {
     return largura >= 10 ? kMaiorLegivel : kLimiteCampo[largura];
+}
+
+// A refused number as the log shows it: every whole digit, no exponent
+// (a credit history of -2147483648 is not "-2.14748e+09").
+QString textoNumero(double v)
+{
+    return QString::number(v, 'f', QLocale::FloatingPointShortest);
 }
 
 bool temQuebra(const Texto& s)
@@ -94,7 +103,7 @@ private:
             recusa(nomeCampo, QStringLiteral("valor inválido"));
             numero(0, largura, nomeCampo);
         } else if (original < 0) {
-            recusa(nomeCampo, QStringLiteral("valor negativo (%1)").arg(original));
+            recusa(nomeCampo, QStringLiteral("valor negativo (%1)").arg(textoNumero(original)));
             numero(0, largura, nomeCampo);
         } else if (escalado >= 9.0e18) {
             numero(kMaiorLegivel + 1, largura, nomeCampo);

@@ -143,7 +143,15 @@ bool LeitorRecarga::Proc_detalhe(int i)
     g1.Tarifa = lerInteiro(campo(l, 95, 4));
     const int cmm1 = lerInteiro(campo(l, 99, 18));
     g1.CMM = dinheiro ? cmm1 / 100 : cmm1;  // whole currency units, toward zero
-    const int valor1 = lerInteiro(campo(l, 135, 18));
+    // A value below zero (or one a 32-bit conversion would wrap below
+    // zero) would be credited, totalled and sent back as it stands.
+    bool valorNegativo = false;
+    const auto valor = [&valorNegativo](std::string_view campo) {
+        const std::optional<int> v = lerValor(campo);
+        valorNegativo = valorNegativo || !v;
+        return v.value_or(0);
+    };
+    const int valor1 = valor(campo(l, 135, 18));
     g1.Valor = dinheiro ? valor1 * kFatorMoeda : valor1;
     // A money card type recharges through group 1 only, and the answer
     // carries 0 in the other groups: a value sent there is dropped (and
@@ -156,9 +164,9 @@ bool LeitorRecarga::Proc_detalhe(int i)
         gr.Tarifa = lerInteiro(campo(l, base, 4));
         const int cmm = lerInteiro(campo(l, base + 4, 3));
         gr.CMM = dinheiro ? cmm / 100 : cmm;
-        const int valor = lerInteiro(campo(l, base + 7, 3));
-        gr.Valor = dinheiro ? 0 : valor;
-        if (dinheiro && valor != 0)
+        const int v = valor(campo(l, base + 7, 3));
+        gr.Valor = dinheiro ? 0 : v;
+        if (dinheiro && v != 0)
             ignorados.push_back(int(g) + 1);
     }
     // Money history is a decimal number of cents (blanks and a decimal comma
@@ -173,6 +181,10 @@ bool LeitorRecarga::Proc_detalhe(int i)
                 r.Historico[g][k] = lerInteiro(campo(l, 228 + 15 * (g - 1) + 5 * k, 5));
     }
 
+    if (valorNegativo) {
+        avisa(QStringLiteral(" ==> Valor negativo - Linha : %1 ").arg(i));
+        return false;
+    }
     for (std::size_t g = 0; g < kGrupos; ++g) {
         if (!tarifaValida(r.Grupo[g].Tarifa)) {
             avisa(QStringLiteral("Detalhe com Tarifa fora da tabela (00 a 14) - Grupo : %1 - Código : %2 - Linha : %3")

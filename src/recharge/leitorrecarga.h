@@ -38,8 +38,9 @@ public:
     int TarifaSel = 0;
 
     // Receives a line for the processing log whenever a record of the right
-    // length is refused because a code or count lies outside the tables, or
-    // a money holder's value in group 2, 3 or 4 is dropped. Without it the
+    // length is refused because a code or count lies outside the tables or
+    // a value is negative (" ==> Valor negativo - Linha : <n> "), or a money
+    // holder's value in group 2, 3 or 4 is dropped. Without it the
     // lines gather in avisos().
     void aoAviso(std::function<void(const QString&)> f) { m_aoAviso = std::move(f); }
     const QStringList& avisos() const { return m_avisos; }

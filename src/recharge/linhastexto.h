@@ -20,6 +20,12 @@ namespace pluvexa {
 // The most non-blank lines a recharge text holds: 10,000 holders, the 32
 // card types and 15 tariffs, the header and the trailer.
 inline constexpr std::size_t kMaisLinhasTexto = std::size_t(kRecargas + kTiposCartao + kTarifas + 2);
+// The most bytes such a text holds as the program writes it: that many
+// lines of the longest record (the header, 275 characters) and CR LF. A
+// draft or kept batch expands to no more (2,783,573 bytes): they are not
+// signed, so their expansion stops past it instead of growing.
+inline constexpr std::size_t kMaiorTextoRecarga = kMaisLinhasTexto * (275 + 2);
+static_assert(kMaiorTextoRecarga == 2783573);
 
 // Splits `texto` at CR LF, CR or LF (a last line without its end still
 // counts), leaving out blank lines: nothing but spaces and control

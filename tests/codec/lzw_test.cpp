@@ -615,5 +615,55 @@ INSTANTIATE_TEST_SUITE_P(
                     FileSize{"past_the_code_table", 5 * kPiece + 3, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// ---- Strings the central's expander can rebuild ---------------------------
+
+// A run of one letter is coded as strings of 1, 2, 3, ... letters: the
+// string of 4000 letters ends at the 8,002,000th, and the run must go 4001
+// letters further for one of 4001.
+struct Corrida {
+    const char* nome;
+    std::size_t letras;
+    std::size_t maisLonga;
+};
+
+class CorridaDeLetras : public LzwFiles, public testing::WithParamInterface<Corrida> {};
+
+TEST_P(CorridaDeLetras, CompressesOnlyWhatTheExpanderRebuilds)
+{
+    const Corrida& c = GetParam();
+    const Bytes plain(c.letras, 'a');
+    const Bytes stream = lzw::compress(plain);
+    EXPECT_EQ(lzw::longestString(stream), c.maisLonga);
+    const bool cabe = c.maisLonga <= lzw::kDecodeStackSize;
+    // The length found is the one the expander meets.
+    EXPECT_EQ(lzw::expand(stream).status, cabe ? lzw::ExpandStatus::Ok : lzw::ExpandStatus::FatalError);
+
+    writeFile(path("in"), plain);
+    CoutCapture out;
+    lzw::CompressStatus status = lzw::CompressStatus::StringTooLong;
+    EXPECT_EQ(compress_file(path("in"), path("out"), &status), cabe ? 1 : 0);
+    EXPECT_EQ(status, cabe ? lzw::CompressStatus::Ok : lzw::CompressStatus::StringTooLong);
+    EXPECT_EQ(readFile(path("out")), cabe ? stream : Bytes{});
+    if (!cabe) {
+        EXPECT_TRUE(out.text().ends_with("Fatal error: a string would pass the expander's 4000 bytes.\n")) << out.text();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(LzwFiles, CorridaDeLetras,
+                         testing::Values(Corrida{"Short", 10, 4}, Corrida{"UpToTheLongest", 8006000, 4000},
+                                         Corrida{"OneLetterMore", 8006001, 4001},
+                                         Corrida{"FarLonger", 9000000, 4242}),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(LzwLongestString, FollowsTheExpanderThroughDefinedAndPendingCodes)
+{
+    // abababab: 97, 98, 256 ("ab"), 258 ("aba", being defined), 98.
+    EXPECT_EQ(lzw::longestString(hex("00 61 00 62 01 00 01 02 00 62 FF FF 00 00")), 3u);
+    EXPECT_EQ(lzw::longestString(hex("FF FF FF FF 00 00")), 0u);
+    EXPECT_EQ(lzw::longestString({}), 0u);
+    // It stops where the expander stops: at a code not yet defined.
+    EXPECT_EQ(lzw::longestString(terminated(codes({'o', 'k', 300, 'x'}))), 1u);
+}
+
 }  // namespace
 }  // namespace pluvexa

@@ -6,6 +6,7 @@
 #include "recharge/escritorrecarga.h"
 #include "recharge/linhastexto.h"
 #include "support/arquivosteste.h"
+#include "support/fluxolzw.h"
 #include "support/loteguardado.h"
 
 #include <QDir>
@@ -259,6 +260,60 @@ TEST_F(PastaHistorico, ABatchLongerThanAnyRecargaFileIsNamedAsInconsistent)
     EXPECT_FALSE(carregaHistorico(caminho, m, erro));
     EXPECT_EQ(erro, QStringLiteral("%1 holds no consistent recharge text").arg(QDir::toNativeSeparators(caminho)));
     EXPECT_EQ(m.QtdRecarga, 0);
+}
+
+// A kept batch cut short (at a line end, without its trailer, a holder
+// lost, a header alone, nothing) holds no whole text: named as incomplete,
+// nothing of it loaded. One expanding past any recharge text does not
+// expand.
+TEST_F(PastaHistorico, AKeptBatchCutShortIsIncompleteAndLoadsNothing)
+{
+    const ResultadoEscrita escrita = EscritorRecarga(demo(5)).gera(
+        "PX_00123_0007_2611101530_2.REC", [] { return QDateTime(QDate(2026, 12, 10), QTime(15, 30)); });
+    ASSERT_TRUE(escrita.ok());
+    const std::size_t n = escrita.linhas.size();
+    struct Corte {
+        std::size_t de, ate;  // the lines kept: [de, ate) and the trailer when ate is n
+        const char* motivo;
+    };
+    const Corte cortes[] = {
+        {0, n - 3, "no trailer"},
+        {0, n - 1, "no trailer"},
+        {1, n, "no header"},
+        {0, 1, "no trailer"},
+        {0, 0, "no header"},
+    };
+    const QString caminho = QDir(historico()).filePath(QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
+    auto guardaTexto = [&](const std::string& texto) {
+        const std::vector<std::uint8_t> z =
+            lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
+        escreve(caminho, QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size())));
+    };
+    for (const Corte& c : cortes) {
+        guardaTexto(juntaLinhas(std::vector<Texto>(escrita.linhas.begin() + c.de, escrita.linhas.begin() + c.ate)));
+        ModeloRecarga m;
+        QString erro;
+        EXPECT_FALSE(carregaHistorico(caminho, m, erro)) << c.motivo;
+        EXPECT_EQ(erro, QStringLiteral("\"%1\" is incomplete: %2")
+                            .arg(QDir::toNativeSeparators(caminho), QString::fromLatin1(c.motivo)));
+        EXPECT_EQ(m.QtdRecarga, 0);
+    }
+    // A holder lost from the middle: the trailer counts one record more.
+    std::vector<Texto> semUm = escrita.linhas;
+    semUm.erase(semUm.end() - 3);
+    guardaTexto(juntaLinhas(semUm));
+    ModeloRecarga m;
+    QString erro;
+    EXPECT_FALSE(carregaHistorico(caminho, m, erro));
+    EXPECT_EQ(erro, QStringLiteral("\"%1\" is incomplete: the trailer counts %2 records, %3 were read")
+                        .arg(QDir::toNativeSeparators(caminho))
+                        .arg(n)
+                        .arg(n - 1));
+
+    const std::vector<std::uint8_t> quebras = test::fluxoRepetido('\n', lzw::kMaxExpandedSize);
+    escreve(caminho, QByteArray(reinterpret_cast<const char*>(quebras.data()), qsizetype(quebras.size())));
+    EXPECT_FALSE(carregaHistorico(caminho, m, erro));
+    EXPECT_EQ(erro, QStringLiteral("%1 does not expand: not a kept batch").arg(QDir::toNativeSeparators(caminho)));
 }
 
 TEST(ComparaLotes, EachHolderOfEitherBatchWithItsSituation)

@@ -19,6 +19,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
+#include <algorithm>
+#include <span>
 
 namespace pluvexa::janela {
 namespace {
@@ -297,9 +299,10 @@ TEST_F(Processamento, ATextLongerThanAnyRecargaFileIsOutOfPatternAndLoadsNothing
     EXPECT_EQ(arquivosEm(pastaRecebidos()), (QStringList{nomeRecebidoPadrao(), outro}));
 }
 
-// A draft, which is not signed, expanding to 64 MiB of line breaks: continued
-// at opening like any draft, it holds no line at all.
-TEST_F(Processamento, ADraftOf64MiBOfLineBreaksIsContinuedAsAnEmptyText)
+// A draft, which is not signed, expanding to 64 MiB of line breaks: more
+// than any recharge text weighs, its expansion stops there as a failure;
+// nothing is loaded.
+TEST_F(Processamento, ADraftExpandingPastAnyRecargaTextIsAnExpansionFailure)
 {
     criaPastasTrabalho();
     const std::vector<std::uint8_t> fluxo = test::fluxoRepetido('\n', lzw::kMaxExpandedSize);
@@ -308,12 +311,97 @@ TEST_F(Processamento, ADraftOf64MiBOfLineBreaksIsContinuedAsAnEmptyText)
     ASSERT_EQ(f.write(reinterpret_cast<const char*>(fluxo.data()), qint64(fluxo.size())), qint64(fluxo.size()));
     f.close();
     dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", true);
-    dialogos.expectNotice("Arquivo sem Tipo de Cartão ou sem Tarifa - Não há portadores para digitar.");
+    dialogos.expectNotice("Erro ao Descompactar o arquivo Temporário - Verifique!");
     abre();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(modelo->QtdRecarga, 0);
     EXPECT_EQ(w().cbtipocartao->count(), 0);
-    EXPECT_GE(linhaDoLog("Arquivo Descompactado com Sucesso"), 0);
+    const QStringList& log = w().linhasLog();
+    EXPECT_EQ(log.mid(log.size() - 2), QStringList({"  ", " ==> Erro ao Descompactar o Arquivo "}));
+}
+
+// A draft cut short, continued at opening: out of pattern, with what it
+// lacks in the log, and nothing of it loaded; the draft stays. The same
+// text sealed as a received file is vouched for by its envelope: the lack
+// is noted and the holders are there.
+struct Truncado {
+    const char* nome;
+    std::function<void(std::vector<Texto>&)> corta;
+    const char* linhaLog;
+};
+
+void PrintTo(const Truncado& t, std::ostream* os) { *os << t.nome; }
+
+class TextoTruncado : public JanelaRecargaTest, public ::testing::WithParamInterface<Truncado> {};
+
+TEST_P(TextoTruncado, AsADraftIsOutOfPatternAndLoadsNothing)
+{
+    auto m = modeloCentral();
+    std::vector<Texto> linhas = linhasDoModelo(*m, QStringLiteral("PX_00123_0007_0412091000_2.REC"));
+    GetParam().corta(linhas);
+    criaPastasTrabalho();
+    const QString nome = QStringLiteral("PX_00123_0007_0412091000_2.REC");
+    // Written as the window writes drafts; a text with nothing left is
+    // the compressed empty text.
+    const std::string texto = juntaLinhas(linhas);
+    const auto fluxo = lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
+    QFile f(QDir(pastaRascunho()).filePath(nome));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(fluxo.data()), qint64(fluxo.size()));
+    f.close();
+
+    dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", true);
+    dialogos.expectNotice("Arquivo fora do Padrão - Verifique");
+    abre();
+    EXPECT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    const QStringList& log = w().linhasLog();
+    EXPECT_EQ(log.mid(log.size() - 3),
+              QStringList({"Arquivo Descompactado com Sucesso", "  ", QString::fromUtf8(GetParam().linhaLog)}));
+    EXPECT_EQ(linhaDoLog("Header      ==> OK"), -1);
+    EXPECT_EQ(modelo->QtdRecarga, 0);
+    EXPECT_EQ(w().cbtipocartao->count(), 0);
+    EXPECT_EQ(arquivosEm(pastaRascunho()), QStringList{nome});
+    EXPECT_EQ(arquivosEm(pastaGerados()), QStringList{});
+}
+
+const Truncado kTruncados[] = {
+    {"CutAtALineEndAmongTheHolders", [](std::vector<Texto>& l) { l.resize(l.size() - 3); },
+     " ==> Arquivo incompleto: sem Trailer "},
+    {"NoTrailer", [](std::vector<Texto>& l) { l.pop_back(); }, " ==> Arquivo incompleto: sem Trailer "},
+    {"AHolderMissing",
+     [](std::vector<Texto>& l) {
+         l.erase(std::find_if(l.begin(), l.end(), [](const Texto& t) { return t.rfind("01", 0) == 0; }));
+     },
+     " ==> Arquivo incompleto: o Trailer informa 13 registros e foram lidos 12 "},
+    {"HeaderOnly", [](std::vector<Texto>& l) { l.resize(1); }, " ==> Arquivo incompleto: sem Trailer "},
+    {"Empty", [](std::vector<Texto>& l) { l.clear(); }, " ==> Arquivo incompleto: sem Header "},
+};
+
+INSTANTIATE_TEST_SUITE_P(Janela, TextoTruncado, ::testing::ValuesIn(kTruncados),
+                         [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(Processamento, AReceivedFileCutShortIsProcessedWithTheLackNoted)
+{
+    // The cuts that leave holders: the envelope vouches for what the
+    // central sealed, so they are processed.
+    for (const Truncado& t : std::span(kTruncados).first(3)) {
+        auto m = modeloCentral();
+        std::vector<Texto> linhas = linhasDoModelo(*m, nomeRecebidoPadrao());
+        t.corta(linhas);
+        const auto detalhes =
+            std::count_if(linhas.begin(), linhas.end(), [](const Texto& l) { return l.rfind("01", 0) == 0; });
+        enviaRecebido(linhas, nomeRecebidoPadrao());
+        abre();
+        processa();
+        EXPECT_TRUE(dialogos.allConsumed()) << t.nome;
+        const int descompactado = linhaDoLog("Arquivo Descompactado com Sucesso");
+        ASSERT_GE(descompactado, 0) << t.nome;
+        EXPECT_EQ(w().linhasLog().value(descompactado + 2), QString::fromUtf8(t.linhaLog)) << t.nome;
+        EXPECT_EQ(w().linhasLog().mid(w().linhasLog().size() - 6), kOk) << t.nome;
+        EXPECT_EQ(modelo->QtdRecarga, int(detalhes)) << t.nome;
+        EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao) << t.nome;
+    }
 }
 
 TEST_F(Processamento, AFileSealedForAnotherKeyIsRefusedAndLeavesNoTemporary)

@@ -2,7 +2,10 @@
 #include "codec/builtinkeys.h"
 #include "codec/envelope.h"
 #include "codec/lzw.h"
+#include "central/dadosdemo.h"
 #include "recharge/empacotamento.h"
+#include "recharge/escritorrecarga.h"
+#include "recordfixture.h"
 #include "support/fluxolzw.h"
 #include "support/testenv.h"
 
@@ -10,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <sys/stat.h>
 
 namespace pluvexa {
@@ -78,7 +82,7 @@ protected:
 TEST_F(Pipeline, DraftRoundTripGivesBackTheSavedLinesAndTrimsOnlyTrailingBlankLines)
 {
     deixaAlheios();
-    std::vector<Texto> linhas = {"00HEADER", "", "01DETALHE \xC7", "99TRAILER", "", "   ", "\t"};
+    std::vector<Texto> linhas = {"00HEADER", "", "01DETALHE \xC7", "990000000003TRAILER", "", "   ", "\t"};
     ASSERT_EQ(CompactaArquivo(linhas, dir.path(), QStringLiteral("PX_1_2.REC"), true), EmpacotamentoOk);
     EXPECT_EQ(linhas.size(), 4u);  // the list itself loses the blank tail
     confereSoAlheiosE({"PX_1_2.REC"});
@@ -87,7 +91,7 @@ TEST_F(Pipeline, DraftRoundTripGivesBackTheSavedLinesAndTrimsOnlyTrailingBlankLi
     ASSERT_EQ(DescompactaArquivo(path(QStringLiteral("PX_1_2.REC")), true, lidas), EmpacotamentoOk);
     // The blank line inside was compressed but is not read back: blank
     // lines hold no record and are never stored.
-    EXPECT_EQ(lidas, (std::vector<Texto>{"00HEADER", "01DETALHE \xC7", "99TRAILER"}));
+    EXPECT_EQ(lidas, (std::vector<Texto>{"00HEADER", "01DETALHE \xC7", "990000000003TRAILER"}));
     confereSoAlheiosE({"PX_1_2.REC"});
 }
 
@@ -182,12 +186,13 @@ TEST_F(Pipeline, BadSignatureGivesEnvelopeFailureAndTheDecryptedStreamGoes)
 
 // What a draft or a received file may expand to, opened as the window opens
 // it: blank lines are never stored, and a text with more non-blank lines
-// than any recharge file is out of pattern and gives none; no temporary
-// stays either way.
+// than any recharge file is out of pattern and gives none; a draft
+// expanding past what any recharge text weighs stops there as an
+// expansion failure; no temporary stays either way.
 struct CasoExpandido {
     const char* nome;
     bool rascunho;
-    std::size_t naoBrancas;  // non-blank lines, each followed by a blank one
+    std::size_t naoBrancas;  // non-blank lines, header and trailer included, each detail followed by a blank one
     std::uint8_t repetido;   // when naoBrancas is 0: 64 MiB of this byte (a crafted stream)
     int esperado;
 };
@@ -204,12 +209,12 @@ TEST_P(TextoExpandido, KeepsOnlyNonBlankLinesUpToTheLimit)
         const std::vector<std::uint8_t> fluxo = test::fluxoRepetido(c.repetido, lzw::kMaxExpandedSize);
         grava(path(nome), QByteArray(reinterpret_cast<const char*>(fluxo.data()), qsizetype(fluxo.size())));
     } else {
-        std::vector<Texto> texto;
-        for (std::size_t i = 0; i < c.naoBrancas; ++i) {
+        std::vector<Texto> texto = {"00H"};
+        for (std::size_t i = 0; i + 2 < c.naoBrancas; ++i) {
             texto.push_back("01" + std::to_string(i));
             texto.push_back("   ");
         }
-        texto.push_back("99FIM");
+        texto.push_back(test::trailerLinha(int(c.naoBrancas), 0, 0, 0, 0));
         if (c.rascunho) {
             ASSERT_EQ(CompactaArquivo(texto, dir.path(), nome, true), EmpacotamentoOk);
         } else {
@@ -223,10 +228,10 @@ TEST_P(TextoExpandido, KeepsOnlyNonBlankLinesUpToTheLimit)
     }
     std::vector<Texto> linhas = {"stale"};
     EXPECT_EQ(DescompactaArquivo(path(nome), c.rascunho, linhas), c.esperado);
-    if (c.esperado == EmpacotamentoOk && c.naoBrancas > 0) {
-        ASSERT_EQ(linhas.size(), c.naoBrancas + 1);
-        EXPECT_EQ(linhas[1], "011");
-        EXPECT_EQ(linhas.back(), "99FIM");
+    if (c.esperado == EmpacotamentoOk) {
+        ASSERT_EQ(linhas.size(), c.naoBrancas);
+        EXPECT_EQ(linhas[2], "011");
+        EXPECT_TRUE(linhas.back().starts_with("99"));
     } else {
         EXPECT_TRUE(linhas.empty());
     }
@@ -236,14 +241,140 @@ TEST_P(TextoExpandido, KeepsOnlyNonBlankLinesUpToTheLimit)
 INSTANTIATE_TEST_SUITE_P(
     Pipeline, TextoExpandido,
     ::testing::Values(
-        CasoExpandido{"DraftOf64MiBOfLineBreaks", true, 0, '\n', EmpacotamentoOk},
-        CasoExpandido{"DraftOf64MiBOfCarriageReturns", true, 0, '\r', EmpacotamentoOk},
-        CasoExpandido{"DraftOfOne64MiBLineOfBlanks", true, 0, ' ', EmpacotamentoOk},
-        CasoExpandido{"DraftAtTheLimit", true, kMaisLinhasTexto - 1, 0, EmpacotamentoOk},
-        CasoExpandido{"DraftOneLineOver", true, kMaisLinhasTexto, 0, ForaDoPadrao},
-        CasoExpandido{"ReceivedAtTheLimit", false, kMaisLinhasTexto - 1, 0, EmpacotamentoOk},
-        CasoExpandido{"ReceivedOneLineOver", false, kMaisLinhasTexto, 0, ForaDoPadrao}),
+        CasoExpandido{"DraftOf64MiBOfLineBreaks", true, 0, '\n', FalhaCompressao},
+        CasoExpandido{"DraftOf64MiBOfCarriageReturns", true, 0, '\r', FalhaCompressao},
+        CasoExpandido{"DraftOfOne64MiBLineOfBlanks", true, 0, ' ', FalhaCompressao},
+        CasoExpandido{"DraftAtTheLimit", true, kMaisLinhasTexto, 0, EmpacotamentoOk},
+        CasoExpandido{"DraftOneLineOver", true, kMaisLinhasTexto + 1, 0, ForaDoPadrao},
+        CasoExpandido{"ReceivedAtTheLimit", false, kMaisLinhasTexto, 0, EmpacotamentoOk},
+        CasoExpandido{"ReceivedOneLineOver", false, kMaisLinhasTexto + 1, 0, ForaDoPadrao}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// A draft's expansion is bounded by the largest text the program writes:
+// 10,049 lines of 275 characters and CR LF. Exactly that expands; one byte
+// more stops as an expansion failure.
+TEST_F(Pipeline, DraftExpandsToTheLargestRecargaTextAndNoByteMore)
+{
+    for (const std::size_t extra : {std::size_t(0), std::size_t(1)}) {
+        std::string texto = "00" + std::string(273 + extra, 'H') + "\r\n";
+        for (std::size_t i = 2; i < kMaisLinhasTexto; ++i)
+            texto += "01" + std::string(273, char('A' + i % 26)) + "\r\n";
+        const Texto trailer = test::trailerLinha(int(kMaisLinhasTexto), 0, 0, 0, 0);
+        texto += trailer + std::string(275 - trailer.size(), '0') + "\r\n";
+        ASSERT_EQ(texto.size(), kMaiorTextoRecarga + extra);
+        const auto fluxo = lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
+        grava(path(QStringLiteral("PX_1_2.REC")), QByteArray(reinterpret_cast<const char*>(fluxo.data()), qsizetype(fluxo.size())));
+        std::vector<Texto> linhas;
+        Completude completude;
+        EXPECT_EQ(DescompactaArquivo(path(QStringLiteral("PX_1_2.REC")), true, linhas, completude),
+                  extra == 0 ? EmpacotamentoOk : FalhaCompressao) << extra;
+        EXPECT_EQ(linhas.size(), extra == 0 ? kMaisLinhasTexto : 0u);
+        EXPECT_EQ(arquivos(), QStringList{"PX_1_2.REC"});
+    }
+}
+
+// A text cut short, as a draft (refused: nothing of it is given) and as a
+// received file (its envelope vouches for it: given, with what it lacks).
+struct CasoIncompleto {
+    const char* nome;
+    std::vector<Texto> (*texto)();
+    const char* linhaLog;
+};
+
+class TextoIncompleto : public Pipeline, public ::testing::WithParamInterface<CasoIncompleto> {
+protected:
+    // The text as bytes, each line followed by CR LF.
+    static std::string bytes(const std::vector<Texto>& linhas) { return juntaLinhas(linhas); }
+};
+
+TEST_P(TextoIncompleto, DraftIsRefusedAndAReceivedFileOnlySaysWhatItLacks)
+{
+    const CasoIncompleto& c = GetParam();
+    deixaAlheios();
+    const std::string texto = bytes(c.texto());
+    const auto fluxo = lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
+    const QString rascunho = QStringLiteral("PX_00123_0007_2603091405_2.REC");
+    grava(path(rascunho), QByteArray(reinterpret_cast<const char*>(fluxo.data()), qsizetype(fluxo.size())));
+    std::vector<Texto> linhas = {"stale"};
+    Completude completude;
+    EXPECT_EQ(DescompactaArquivo(path(rascunho), true, linhas, completude), Incompleto);
+    EXPECT_TRUE(linhas.empty());
+    EXPECT_EQ(completude.linhaLog(), QString::fromUtf8(c.linhaLog));
+    confereSoAlheiosE({rascunho});
+
+    const QString recebido = QStringLiteral("PX_00123_0007_2603091405_1.rec");
+    grava(path(QStringLiteral("plain.txt")), QByteArray::fromStdString(texto));
+    ASSERT_EQ(preparaArquivoRecebido(path(QStringLiteral("plain.txt")), path(recebido),
+                                     registro<PrivateKeyRecord>("central.private"),
+                                     registro<PublicKeyRecord>("own.public")).resultado,
+              CentralOk);
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("plain.txt"))));
+    EXPECT_EQ(DescompactaArquivo(path(recebido), false, linhas, completude), EmpacotamentoOk);
+    EXPECT_EQ(linhas, c.texto());
+    EXPECT_EQ(completude.linhaLog(), QString::fromUtf8(c.linhaLog));
+}
+
+std::vector<Texto> cortadoNumFimDeLinha()
+{
+    auto l = test::arquivoExemplo();
+    l.resize(6);
+    return l;
+}
+std::vector<Texto> semTrailer()
+{
+    auto l = test::arquivoExemplo();
+    l.pop_back();
+    return l;
+}
+std::vector<Texto> contagemErrada()
+{
+    auto l = test::arquivoExemplo();
+    l.erase(l.begin() + 7);
+    return l;
+}
+std::vector<Texto> soHeader() { return {test::headerLinha()}; }
+std::vector<Texto> vazio() { return {}; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Pipeline, TextoIncompleto,
+    ::testing::Values(CasoIncompleto{"CutAtALineEnd", cortadoNumFimDeLinha, " ==> Arquivo incompleto: sem Trailer "},
+                      CasoIncompleto{"NoTrailer", semTrailer, " ==> Arquivo incompleto: sem Trailer "},
+                      CasoIncompleto{"WrongCount", contagemErrada,
+                                     " ==> Arquivo incompleto: o Trailer informa 9 registros e foram lidos 8 "},
+                      CasoIncompleto{"HeaderOnly", soHeader, " ==> Arquivo incompleto: sem Trailer "},
+                      CasoIncompleto{"Empty", vazio, " ==> Arquivo incompleto: sem Header "}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST_F(Pipeline, DraftOfNulBytesIsIncompleteWithoutAHeader)
+{
+    const std::string texto(4096, '\0');
+    const auto fluxo = lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
+    grava(path(QStringLiteral("PX_1_2.REC")), QByteArray(reinterpret_cast<const char*>(fluxo.data()), qsizetype(fluxo.size())));
+    std::vector<Texto> linhas;
+    Completude completude;
+    EXPECT_EQ(DescompactaArquivo(path(QStringLiteral("PX_1_2.REC")), true, linhas, completude), Incompleto);
+    EXPECT_EQ(completude.falta, Completude::Falta::Header);
+}
+
+// The central's expander rebuilds strings of at most 4000 bytes; the
+// largest recharge text, the demonstration file of 10,000 holders,
+// compresses to strings far below that.
+TEST(Compressao, TheLongestStringOfATenThousandHolderTextStaysUnderTheExpandersLimit)
+{
+    ModeloRecarga m;
+    DemoOptions opcoes;
+    opcoes.holders = kRecargas;
+    const QDateTime quando(QDate(2026, 3, 9), QTime(14, 5));
+    geraModeloDemo(m, opcoes, quando);
+    const ResultadoEscrita escrita = EscritorRecarga(m).gera("PX_00123_0007_2603091405_1.rec", quando, quando);
+    ASSERT_TRUE(escrita.ok());
+    const std::string texto = juntaLinhas(escrita.linhas);
+    const auto fluxo = lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
+    const std::size_t maisLonga = lzw::longestString(fluxo);
+    EXPECT_GT(maisLonga, 1u);
+    EXPECT_LT(maisLonga, lzw::kDecodeStackSize);
+    std::cout << "[          ] " << texto.size() << " bytes of text, longest string " << maisLonga << " bytes\n";
+}
 
 TEST_F(Pipeline, ExpansionFailureGivesCompressionFailureAndTheProcessLives)
 {
@@ -330,17 +461,23 @@ TEST(CarregaLinhas, AcceptsCrLfCrAndLfAndKeepsALastLineWithoutEnd)
 }
 
 // A plain recharge text as the command line reads it: the lines the
-// processing gets from an opened file, blank ones left out, and no more
-// than a recharge file holds.
+// processing gets from an opened file, blank ones left out, no more than a
+// recharge file holds, and only when whole.
 TEST(LeTextoRecarga, LeavesOutBlankLinesAndRefusesMoreThanARecargaFileHolds)
 {
     QTemporaryDir dir;
     const QString p = dir.filePath(QStringLiteral("t.txt"));
-    grava(p, "00A\r\n\r\n   \r\n01B\r99C");
+    grava(p, "00A\r\n\r\n   \r\n01B\r990000000003C");
     std::vector<Texto> linhas = {"stale"};
     QString erro;
     ASSERT_TRUE(leTextoRecarga(p, linhas, &erro)) << erro.toStdString();
-    EXPECT_EQ(linhas, (std::vector<Texto>{"00A", "01B", "99C"}));
+    EXPECT_EQ(linhas, (std::vector<Texto>{"00A", "01B", "990000000003C"}));
+
+    // Only a whole text: cut before its trailer, it gives nothing.
+    grava(p, "00A\r\n\r\n   \r\n01B\r\n");
+    EXPECT_FALSE(leTextoRecarga(p, linhas, &erro));
+    EXPECT_TRUE(linhas.empty());
+    EXPECT_EQ(erro, QStringLiteral("\"%1\" is incomplete: no trailer").arg(QDir::toNativeSeparators(p)));
 
     QByteArray longo;
     for (std::size_t i = 0; i <= kMaisLinhasTexto; ++i)

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "recordfixture.h"
 
 namespace pluvexa {
@@ -208,6 +210,66 @@ TEST(Processamento, ConversionErrorStopsAtItsLineKeepingTheLog)
     }
     EXPECT_EQ(log, kLinhasHeader);
     EXPECT_EQ(m.QtdRecarga, 1);
+}
+
+// A detail's value as a 32-bit conversion reads it: one below zero, or one
+// that would wrap below zero, refuses the detail (its mark cleared, the
+// others loaded); a value of no number at all still ends the processing.
+struct ValorDetalhe {
+    const char* nome;
+    std::size_t linha;    // 6 the money holder, 7 the credit holder
+    std::size_t posicao;  // 1-based
+    const char* campo;
+    bool aceito;
+};
+
+class ValorLido : public ::testing::TestWithParam<ValorDetalhe> {};
+
+TEST_P(ValorLido, BelowZeroOrWrappingRefusesTheDetail)
+{
+    const ValorDetalhe& c = GetParam();
+    auto linhas = arquivoExemplo();
+    linhas[c.linha].replace(c.posicao - 1, std::strlen(c.campo), c.campo);
+    ASSERT_EQ(linhas[c.linha].size(), 272u);
+    ModeloRecarga m;
+    QStringList log;
+    const ResultadoProcessamento r = ProcessadorRecarga(m).processa(linhas, log);
+    const QString recusa = QStringLiteral(" ==> Valor negativo - Linha : %1 ").arg(c.linha);
+    EXPECT_EQ(r.marcas.detalhe, c.aceito);
+    EXPECT_TRUE(r.marcas.header && r.marcas.tipoCartao && r.marcas.tarifa && r.marcas.trailer && r.marcas.eventos);
+    EXPECT_EQ(log.contains(recusa), !c.aceito) << log.join('\n').toStdString();
+    EXPECT_EQ(m.QtdRecarga, c.aceito ? 2 : 1);
+    if (!c.aceito) {
+        EXPECT_EQ(log.last(), QStringLiteral("Detalhe     ==> Consistencia Inválida "));
+    }
+    for (int i = 0; i < m.QtdRecarga; ++i)
+        for (const GrupoRecarga& g : m.wRecarga[std::size_t(i)].Grupo)
+            EXPECT_GE(g.Valor, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Processamento, ValorLido,
+    ::testing::Values(ValorDetalhe{"MoneyNegative", 6, 135, "-00000000000000100", false},
+                      ValorDetalhe{"MoneyMostNegative", 6, 135, "-00000002147483648", false},
+                      ValorDetalhe{"MoneyWrapsPast32Bits", 6, 135, "000000002147483648", false},
+                      ValorDetalhe{"MoneyWrapsToZeroIn32Bits", 6, 135, "000000004294967296", false},
+                      ValorDetalhe{"MoneyEighteenNines", 6, 135, "999999999999999999", false},
+                      ValorDetalhe{"MoneyLargestKept", 6, 135, "000000002147483647", true},
+                      ValorDetalhe{"MoneyMinusZero", 6, 135, "-00000000000000000", true},
+                      ValorDetalhe{"MoneyPlusSign", 6, 135, "+00000000000000100", true},
+                      ValorDetalhe{"CreditsGroup1Negative", 7, 135, "-00000000000000001", false},
+                      ValorDetalhe{"CreditsGroup2Negative", 7, 160, "-01", false},
+                      ValorDetalhe{"CreditsGroup4Negative", 7, 180, "-99", false},
+                      ValorDetalhe{"MoneyGroup3Negative", 6, 170, "-01", false}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+TEST(Processamento, AValueOfNoNumberStillEndsTheProcessing)
+{
+    auto linhas = arquivoExemplo();
+    linhas[6].replace(134, 18, "-0000000000000010X");
+    ModeloRecarga m;
+    QStringList log;
+    EXPECT_THROW(ProcessadorRecarga(m).processa(linhas, log), ErroConversao);
 }
 
 TEST(Processamento, HeaderNotEncryptedShowsNao)

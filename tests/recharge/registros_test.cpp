@@ -603,5 +603,21 @@ TEST(EscritorRecarga, ReportsEveryHolderAndFieldItRefuses)
               QStringLiteral("Usuário 124 - MARIA - Última recarga do grupo 3 : 123456 não cabe em 5 dígitos"));
 }
 
+// Numbers the writer refuses are shown with every whole digit: a money
+// CMM read as -21474836 whole units is not "-2.14748e+07".
+TEST(EscritorRecarga, RefusedNumbersAreShownWithoutExponent)
+{
+    ModeloRecarga m;
+    const auto linhas = arquivoExemplo();
+    LeitorRecarga leitor(m, linhas);
+    carrega(m, leitor, linhas);
+    m.wRecarga[0].Grupo[0].CMM = -21474836;
+    m.wTarifa[3].Valor = -21474836.48;
+    const ResultadoEscrita r = escreve(m);
+    EXPECT_EQ(r.textosRecusas(),
+              (QStringList{QStringLiteral("Tarifa 3 - URBANA - Valor : valor negativo (-21474836.48)"),
+                           QStringLiteral("Usuário 123 - JOSE DA SILVA - CMM do grupo 1 : valor negativo (-21474836)")}));
+}
+
 }  // namespace
 }  // namespace pluvexa

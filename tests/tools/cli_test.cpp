@@ -59,7 +59,9 @@ TEST_F(Cli, RewriteRefusesInconsistentTextAndWritesNothing)
     const QString plain = path(QStringLiteral("plain.txt"));
     QFile f(plain);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("0400SHORT CARD TYPE RECORD\r\n");  // a card type of the wrong length
+    // Whole (a header first, a trailer counting 3 last), with a card type
+    // of the wrong length.
+    f.write("00X\r\n0400SHORT CARD TYPE RECORD\r\n990000000003\r\n");
     f.close();
     const QString out = path(QStringLiteral("out.txt"));
     const Execucao e = executa({QStringLiteral("rewrite"), plain, out});
@@ -203,7 +205,7 @@ TEST_F(Cli, ListingOfInconsistentRecordsListsNothing)
     const QString plain = path(QStringLiteral("plain.txt"));
     QFile f(plain);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("0400SHORT CARD TYPE RECORD\r\n");
+    f.write("00X\r\n0400SHORT CARD TYPE RECORD\r\n990000000003\r\n");  // whole, but a card type of the wrong length
     f.close();
     const QString pdf = path(QStringLiteral("out.pdf"));
     for (const QStringList& modo : {QStringList{}, QStringList{QStringLiteral("--pdf"), pdf}}) {

@@ -142,7 +142,7 @@ TEST_F(CliImport, AnInconsistentFileImportsNothing)
 {
     QFile f(path(QStringLiteral("ruim.txt")));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("0400SHORT CARD TYPE RECORD\r\n");
+    f.write("00X\r\n0400SHORT CARD TYPE RECORD\r\n990000000003\r\n");  // whole, but a card type of the wrong length
     f.close();
     const Execucao e = executa({QStringLiteral("import"), QStringLiteral("--plain"), f.fileName(), kExemplo,
                                 QStringLiteral("--log"), path(QStringLiteral("logs"))});

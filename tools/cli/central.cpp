@@ -5,6 +5,7 @@
 #include "central/ladocentral.h"
 #include "cli.h"
 #include "codec/builtinkeys.h"
+#include "core/codificacao.h"
 #include "democentralkeys.h"
 #include "files/conferencia.h"
 #include "files/pastastrabalho.h"
@@ -52,6 +53,8 @@ int recebido(const QString& plain, const QString& out)
         return *r;
     const RespostaCentral r = preparaArquivoRecebido(plain, out,
         registro<PrivateKeyRecord>(kDemoCentralPrivateKey), registro<PublicKeyRecord>(kDemoOwnPublicKey));
+    if (r.resultado == CentralCadeiaLonga)
+        return falha(naoComprime(plain.toStdString()));
     return r.resultado == CentralOk ? Sucesso : falha(descreve(r, QStringLiteral("sealing"), plain));
 }
 
@@ -64,8 +67,8 @@ int central(const QStringList& args)
              QStringLiteral("The card central's side, with the demonstration keys:\n"
                             "  make-received PLAIN OUT   compress and seal plain recharge text for the program\n"
                             "  read-answer ANSWER PLAIN  open an answer (checking its signature) and expand it"),
-             QStringLiteral("0 OUT written, 1 IN cannot be read, sealed, opened or expanded, or OUT "
-                            "cannot be written"));
+             QStringLiteral("0 OUT written, 1 IN cannot be read, compressed for the central, sealed, opened "
+                            "or expanded, or OUT cannot be written"));
     parser.addPositionalArgument(QStringLiteral("ACTION"), QStringLiteral("make-received or read-answer"));
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("input file"));
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("output file"));

@@ -35,14 +35,18 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
     if (!copiaArquivo(path, copia, Durabilidade::Comum, &erro))
         return erro;
     int resultado = FalhaEnvelope;
+    Completude completude;
     try {
-        resultado = DescompactaArquivo(copia, rascunho, linhas);
+        resultado = DescompactaArquivo(copia, rascunho, linhas, completude);
     } catch (const ErroArquivo& e) {
         return QString::fromUtf8(e.what());
     }
     switch (resultado) {
     case EmpacotamentoOk:
         break;
+    case Incompleto:
+        log << QStringLiteral("  ") << completude.linhaLog();
+        return completude.textoIngles(path);
     case FalhaCompressao:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descompactar o Arquivo ");
         return QStringLiteral("%1 cannot be expanded").arg(path);
@@ -56,6 +60,10 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
     }
     log << QStringLiteral("  ") << QStringLiteral("Arquivo Descriptografado com Sucesso")
         << QStringLiteral("Arquivo Descompactado com Sucesso") << QStringLiteral("  ");
+    // A received file's envelope vouches for its text: what it lacks is
+    // only noted, as the window does.
+    if (!completude.completa())
+        log << completude.linhaLog();
     return std::nullopt;
 }
 

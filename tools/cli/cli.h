@@ -38,7 +38,9 @@ void escreve(const QString& line);
 // file is opened and expanded, a draft expanded (`rascunho`), plain text
 // (`plano`) read as it is, with the processing log's lines for these steps
 // appended to `log`. The temporary files go to a private folder, never
-// beside the file. On failure, the reason.
+// beside the file. On failure, the reason; a draft or plain text that is
+// not whole (completude.h) is a failure ("\"<path>\" is incomplete: ..."),
+// a received file that is not only adds the log line.
 std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas,
                                QStringList& log);
 

@@ -11,8 +11,12 @@ int codifica(const QStringList& args, bool comprime)
 {
     QCommandLineParser parser;
     if (comprime)
-        descreve(parser, QStringLiteral("Compresses IN into OUT with the recharge files' LZW coder."),
-                 QStringLiteral("0 OUT written, 1 IN cannot be read or OUT cannot be written"));
+        descreve(parser,
+                 QStringLiteral("Compresses IN into OUT with the recharge files' LZW coder. Refuses an IN\n"
+                                "whose stream the central could not expand (a string of more than 4000\n"
+                                "bytes: a run of some 8 MB of one repeated byte)."),
+                 QStringLiteral("0 OUT written, 1 IN cannot be read or compressed for the central, or OUT "
+                                "cannot be written"));
     else
         descreve(parser, QStringLiteral("Expands the LZW stream IN into OUT."),
                  QStringLiteral("0 OUT written, 1 IN is no LZW stream (or would expand beyond 64 MiB), IN "

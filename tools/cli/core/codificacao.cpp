@@ -35,14 +35,17 @@ int codifica(const std::string& entrada, const std::string& saida, bool comprimi
     if (const std::optional<int> r = recusa(entrada))
         return *r;
     lzw::ExpandStatus veredito = lzw::ExpandStatus::Ok;
+    lzw::CompressStatus cadeias = lzw::CompressStatus::Ok;
     FalhaArquivo erro;
     const std::string in = parte::caminho(entrada).string();
     const parte::Resultado r = parte::produz(saida, [&](const std::filesystem::path& p) {
-        return (comprimir ? compress_file(in, p.string()) : expand_file(in, p.string(), &veredito)) == 1;
+        return (comprimir ? compress_file(in, p.string(), &cadeias) : expand_file(in, p.string(), &veredito)) == 1;
     }, erro);
     if (r == parte::Resultado::EscritorFalhou) {
         if (veredito == lzw::ExpandStatus::TooLarge)
             return falha(entrada + " cannot be expanded: it would exceed 64 MiB");
+        if (cadeias == lzw::CompressStatus::StringTooLong)
+            return falha(naoComprime(entrada));
         return falha((comprimir ? "compression of " : "expansion of ") + entrada + " failed");
     }
     return r == parte::Resultado::Colocado ? Sucesso : falha(erro.mensagem);
@@ -103,6 +106,11 @@ int conclui(const std::function<int(const std::filesystem::path& parte)>& operac
 }
 
 }  // namespace
+
+std::string naoComprime(const std::string& entrada)
+{
+    return "\"" + entrada + "\" cannot be compressed for the central: a run of repeated bytes is too long";
+}
 
 int comprime(const std::string& entrada, const std::string& saida)
 {

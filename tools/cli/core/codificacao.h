@@ -10,6 +10,13 @@
 
 namespace pluvexa::cli {
 
+// Both commands that compress for the central (compress, central
+// make-received) refuse, in these words, an input whose stream the
+// central's expander could not rebuild:
+// "\"<entrada>\" cannot be compressed for the central: a run of repeated
+// bytes is too long".
+std::string naoComprime(const std::string& entrada);
+
 int comprime(const std::string& entrada, const std::string& saida);
 int expande(const std::string& entrada, const std::string& saida);
 
