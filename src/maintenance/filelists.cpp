@@ -2,6 +2,7 @@
 
 #include "files/arquivoseguro.h"
 #include "files/conferencia.h"
+#include "files/identidade.h"
 #include "files/pastastrabalho.h"
 
 #include <QDir>
@@ -21,6 +22,22 @@ QStringList listaArquivos(const QString& folder, const QString& mask)
 void apagaSeExiste(const QString& path)
 {
     removeArquivo(path);
+}
+
+QStringList rascunhosProprios(const QString& pasta, const QString& extensao)
+{
+    const QString fim = QStringLiteral("_2") + extensao;
+    const QString inicio = QStringLiteral("PX_");
+    const QDir dir(pasta);
+    QStringList nomes;
+    // System: a link whose target is gone is listed too, and then refused.
+    for (const QString& nome : dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)) {
+        if (nome.size() < inicio.size() + fim.size() || !nome.startsWith(inicio) || !nome.endsWith(fim))
+            continue;
+        if (identidadeArquivo(dir.filePath(nome), Ligacoes::NaoSegue).tipo == IdentidadeArquivo::Tipo::Comum)
+            nomes << nome;
+    }
+    return nomes;
 }
 
 int indiceRascunhoMaisNovo(const QStringList& nomes)

@@ -12,6 +12,12 @@ QStringList listaArquivos(const QString& folder, const QString& mask);
 // Deletes a file if it is there; a missing or undeletable file is no error.
 void apagaSeExiste(const QString& path);
 
+// The program's own drafts in `pasta`: regular files (a link is none, nor
+// is a folder) named "PX_*_2" + `extensao` (".REC" or ".LOG") in this letter
+// case, sorted by name. Nothing else there is ever continued or deleted as a
+// draft: a user's notes, "TMP1.REC", a link named like a draft.
+QStringList rascunhosProprios(const QString& pasta, const QString& extensao);
+
 // The position in `nomes` of the newest draft by the time stamp in its name
 // ("PX_EEEEE_RRRR_YYMMDDHHNN_2.REC"); names without one count as oldest,
 // equal stamps go by name. -1 when `nomes` is empty.

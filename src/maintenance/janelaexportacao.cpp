@@ -14,9 +14,11 @@ bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& 
                    const std::function<void(const QString&)>& aoGravar)
 {
     const ExportaCsv formato;
+    // As the chooser gives it, blanks included: the name written is the
+    // name chosen.
     QString destino = ui.saveFileName(QStringLiteral("Exportar Planilha"),
                                       arquivoSugerido(arquivo, QStringLiteral("Planilha"), formato.extensao()),
-                                      formato.filtro()).trimmed();
+                                      formato.filtro());
     if (destino.isEmpty())
         return false;
     // The import takes a spreadsheet by its extension: keep it one.

@@ -71,7 +71,9 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
                                          const JanelaImportacao& janela, const PedidoImportacao& pedido)
 {
     ResultadoImportacaoJanela res;
-    const QString nome = ui.openFileName(QStringLiteral("Importar Arquivo"), QString(), kFiltroImportacao).trimmed();
+    // As the chooser gives it: a name may end in a blank, and the file
+    // without it may be another one.
+    const QString nome = ui.openFileName(QStringLiteral("Importar Arquivo"), QString(), kFiltroImportacao);
     if (nome.isEmpty())
         return res;
     res.escolheu = true;

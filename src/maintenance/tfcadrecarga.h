@@ -11,6 +11,7 @@
 #include "grid/indicelinhas.h"
 #include "grid/preenchegrid.h"
 #include "grid/selecaogrid.h"
+#include "files/identidade.h"
 #include "interaction/appcontext.h"
 #include "recharge/modelo.h"
 
@@ -196,7 +197,17 @@ public:
     // sent is replaced (`substitui` then true), refuses any other file under
     // the name; true when the generation may go on.
     bool confirmaRespostaDoMinuto(const QString& pasta, bool& substitui);
-    // Deletes the files of the draft folder but those named.
+    // The received file on the grid is no longer the one processed: another
+    // file stands under its name, or it was written to since. A file gone
+    // from the name is not "changed": there is nothing to move by mistake.
+    bool recebidoMudou() const;
+    // Refuses "Gerar Arquivo" for a received file that changed: true (and
+    // the operator told) when nothing may be generated.
+    bool recusaRecebidoMudado();
+    // Deletes the program's own drafts and their logs in the draft folder
+    // (filelists.h: rascunhosProprios), nothing else there, but for the
+    // files `exceto` (paths) name: the same file under any name, a link
+    // to the folder included, is kept.
     void ApagaRascunhos(const QStringList& exceto = {});
 
     // The printed listing, previewed.
@@ -303,6 +314,10 @@ private:
     bool m_valoresPendentes = false;
     // The name of the file on the grid, once processed whole.
     QString m_arquivoAberto;
+    // The received file as it stood when it was read: only that file is
+    // moved to the processed folder. Set true once this window moved it.
+    IdentidadeArquivo m_identidadeRecebido;
+    bool m_recebidoMovido = false;
     QBoxLayout* m_linhaBaixo = nullptr;
     QGridLayout* m_escolha = nullptr;
     QLabel* m_rotuloTipo = nullptr;

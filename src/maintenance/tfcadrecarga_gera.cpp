@@ -22,6 +22,9 @@
 #include <QLabel>
 #include <QListWidget>
 
+#include <algorithm>
+#include <vector>
+
 namespace pluvexa {
 
 namespace {
@@ -47,6 +50,9 @@ void Tfcadrecarga::btngerararquivoClick()
                                   + mostradas.join(QLatin1Char('\n')));
         return;
     }
+    // Before any question: the operator is sent back to save a draft.
+    if (recusaRecebidoMudado())
+        return;
     if (!confirmaNovaResposta())
         return;
     if (!confereAntesDeGerar())
@@ -116,12 +122,37 @@ bool Tfcadrecarga::confirmaRespostaDoMinuto(const QString& pasta, bool& substitu
     return false;
 }
 
+bool Tfcadrecarga::recebidoMudou() const
+{
+    if (EmRascunho || m_recebidoMovido || ArquivoAtual.isEmpty())
+        return false;
+    const IdentidadeArquivo agora = identidadeArquivo(ArquivoAtual);
+    return agora.existe() && agora != m_identidadeRecebido;
+}
+
+bool Tfcadrecarga::recusaRecebidoMudado()
+{
+    if (!recebidoMudou())
+        return false;
+    m_ctx.interaction->notice(QStringLiteral("O arquivo recebido %1 mudou depois de processado. Nada foi gerado: "
+                                             "salve o rascunho e processe o arquivo novamente.")
+                                  .arg(QFileInfo(ArquivoAtual).fileName()));
+    return true;
+}
+
 void Tfcadrecarga::ApagaRascunhos(const QStringList& exceto)
 {
+    std::vector<IdentidadeArquivo> manter;
+    for (const QString& caminho : exceto)
+        manter.push_back(identidadeArquivo(caminho));
     const QDir pasta(pastaRascunho());
-    for (const QString& nome : pasta.entryList(QDir::Files | QDir::Hidden))
-        if (!exceto.contains(nome))
-            removeArquivo(pasta.filePath(nome));  // one that cannot be deleted is passed over
+    for (const QString& extensao : {QStringLiteral(".REC"), QStringLiteral(".LOG")})
+        for (const QString& nome : rascunhosProprios(pasta.path(), extensao)) {
+            const QString caminho = pasta.filePath(nome);
+            const IdentidadeArquivo id = identidadeArquivo(caminho);
+            if (std::none_of(manter.begin(), manter.end(), [&](const IdentidadeArquivo& m) { return m.mesmoObjeto(id); }))
+                removeArquivo(caminho);  // one that cannot be deleted is passed over
+        }
 }
 
 bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
@@ -151,6 +182,11 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
     ArquivoLog = base + QStringLiteral(".LOG");
     bool substitui = false;
     if (!rascunho && !confirmaRespostaDoMinuto(pasta, substitui)) {
+        m_ficaNaGrade = true;
+        return false;
+    }
+    // Changed while the operator answered the questions above.
+    if (!rascunho && recusaRecebidoMudado()) {
         m_ficaNaGrade = true;
         return false;
     }
@@ -237,22 +273,31 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
 
     // Only now that the new file and its log stand complete on the device
     // do the earlier drafts go: a failure above keeps the draft the
-    // operator had.
-    ApagaRascunhos(rascunho ? QStringList{ArquivoGerado, ArquivoLog} : QStringList{});
+    // operator had. What was just written is kept whatever the folders are.
+    ApagaRascunhos({arquivo, log});
 
     if (!EmRascunho) {
         const QString processados = pastaProcessados();
-        const QString destino = QDir(processados).filePath(QFileInfo(ArquivoAtual).fileName());
+        const QString nome = QFileInfo(ArquivoAtual).fileName();
+        const QString destino = QDir(processados).filePath(nome);
         // A draft saved earlier in this session already took the received
         // file there: that is no failure to report.
-        const bool jaMovido = !ArquivoAtual.isEmpty() && !QFileInfo(ArquivoAtual).exists()
-                              && QFileInfo(destino).isFile();
-        const bool movido = !jaMovido && !ArquivoAtual.isEmpty() && QFileInfo(ArquivoAtual).isFile()
-                            && moveArquivo(ArquivoAtual, destino, Durabilidade::Duravel);
-        const QString texto = jaMovido ? QStringLiteral("Arquivo já movido para ")
-                              : movido ? QStringLiteral("Arquivo Movido para ")
-                                       : QStringLiteral("Erro ao Mover Arquivo para ");
-        adicionaLog(texto + caminhoVisivel(processados) + QLatin1Char(' '));
+        const bool jaMovido = m_recebidoMovido
+                              || (!ArquivoAtual.isEmpty() && !QFileInfo(ArquivoAtual).exists()
+                                  && QFileInfo(destino).isFile());
+        if (!jaMovido && recebidoMudou()) {
+            // Another file under the name (only a draft gets here): it is
+            // not this answer's to file away.
+            adicionaLog(QStringLiteral(" ==> %1 mudou depois de processado: não foi movido ").arg(nome));
+        } else {
+            const bool movido = !jaMovido && !ArquivoAtual.isEmpty() && QFileInfo(ArquivoAtual).isFile()
+                                && moveArquivo(ArquivoAtual, destino, Durabilidade::Duravel);
+            m_recebidoMovido = jaMovido || movido;
+            const QString texto = jaMovido ? QStringLiteral("Arquivo já movido para ")
+                                  : movido ? QStringLiteral("Arquivo Movido para ")
+                                           : QStringLiteral("Erro ao Mover Arquivo para ");
+            adicionaLog(texto + caminhoVisivel(processados) + QLatin1Char(' '));
+        }
     }
 
     adicionaLog(QStringLiteral(" "));

@@ -24,14 +24,17 @@ namespace pluvexa {
 
 void Tfcadrecarga::perguntaRascunho()
 {
-    const QStringList rascunhos = listaArquivos(pastaRascunho(), QStringLiteral("*.REC"));
+    // Only a draft this program wrote is offered or deleted: another file
+    // in the folder is the user's.
+    const QStringList rascunhos = rascunhosProprios(pastaRascunho(), QStringLiteral(".REC"));
     if (rascunhos.isEmpty())
         return;
     if (m_ctx.interaction->question(
             QStringLiteral("Existe arquivo de Recarga em Alteração.Continua Alteração?"))) {
         pastaListaRecebidos = pastaRascunho();
         mascaraListaRecebidos = QStringLiteral("*_2.REC");
-        recarregaLista(FLBArquivosRecargaRecebidos, pastaListaRecebidos, mascaraListaRecebidos);
+        FLBArquivosRecargaRecebidos->clear();
+        FLBArquivosRecargaRecebidos->addItems(rascunhos);
         // Drafts left side by side by an interrupted save: the newest holds
         // the latest values.
         QStringList nomes;
@@ -86,6 +89,10 @@ void Tfcadrecarga::btnprocessarClick()
         adicionaLog(l);
     m_ctx.status(QStringLiteral("Carregando Arquivo ...."));
     ArquivoAtual = caminho;
+    // Noted before it is read: a file replaced or written to from now on,
+    // even while it is read, is not the one whose values go out.
+    m_identidadeRecebido = identidadeArquivo(caminho);
+    m_recebidoMovido = false;
 
     int resultado = FalhaEnvelope;
     Completude completude;

@@ -1,6 +1,7 @@
 #include "shell/tfprincipal.h"
 
 #include "ajuda/tfmanual.h"
+#include "files/pastasdistintas.h"
 #include "history/janela/tfhistorico.h"
 #include "maintenance/tfcadrecarga.h"
 
@@ -255,6 +256,15 @@ void Tfprincipal::TVwGeralClick()
         for (QMdiSubWindow* sub : mdiArea->subWindowList())
             if (aberta && sub->widget() == aberta) {
                 mdiArea->setActiveSubWindow(sub);
+                return;
+            }
+        // Both windows read, write, move and delete in the working folders:
+        // one folder under two of their names would have them delete or
+        // leave behind what the other holds. Nothing is opened, made or
+        // asked, and the window open stays.
+        if (no == kManutencao || no == kCargaArquivos)
+            if (const QString recusa = recusaPastasTrabalhoRepetidas(); !recusa.isEmpty()) {
+                m_contexto.interaction->notice(recusa, Interaction::Icon::Error);
                 return;
             }
     }

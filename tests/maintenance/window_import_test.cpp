@@ -225,6 +225,20 @@ TEST_F(Importacao, ChooserOffersBothFormatsAndTakesASpreadsheet)
     EXPECT_EQ(valorDoUsuario(105), "13");
 }
 
+// The chooser's name is the file read: one ending in a blank is not the
+// file without it.
+TEST_F(Importacao, TheChosenNameIsReadAsGivenEvenEndingInABlank)
+{
+    abreEProcessa();
+    rrm({registro("111", "1,00", "01")});
+    const QString escolhido = rrm({registro("111", "12,34", "01")}, QStringLiteral("folha.rrm "));
+    esperaImportacaoSemFalhas(escolhido, QStringLiteral("folha"));
+    importa();
+    escolheTipo(kTipoDinheiro);
+    escolheTarifa(1);
+    EXPECT_EQ(valorDoUsuario(101), "12,34");
+}
+
 TEST_F(Importacao, BadSpreadsheetLinesAreReportedWithTheFilesLineNumbers)
 {
     abreEProcessa();
@@ -290,7 +304,9 @@ TEST_F(Importacao, AnUnusableLogFolderStopsTheRunWithOneBox)
 TEST_F(Importacao, CancelledChooserChangesNothing)
 {
     abreEProcessa();
-    dialogos.expectOpenFile(QStringLiteral("   "));
+    // The chooser gives an empty name when cancelled; a name of blanks is
+    // a name, used as given.
+    dialogos.expectOpenFile(QString());
     importa();
     esperaJanelaDeVolta();
     EXPECT_FALSE(w().valoresPendentes());
@@ -441,6 +457,18 @@ TEST_F(Exportacao, SpreadsheetGoesOutEditedComesBackAndReachesTheCentral)
     const std::map<int, QString> valores = geraEAbreResposta();
     EXPECT_EQ(valores.at(101), "000000000000001000");
     EXPECT_EQ(valores.at(102), "000000000000002000");
+}
+
+TEST_F(Exportacao, TheChosenNameIsWrittenAsGivenEvenEndingInABlank)
+{
+    abreEProcessa();
+    const QString escolhido = externos.filePath(QStringLiteral("valores "));
+    dialogos.expectSaveFile(escolhido);
+    w().btnexportarplanilha->click();
+    ASSERT_TRUE(dialogos.allConsumed());
+    EXPECT_EQ(status.last(), QStringLiteral("Arquivo gravado: valores .csv"));
+    EXPECT_TRUE(QFileInfo(escolhido + QStringLiteral(".csv")).isFile());
+    EXPECT_FALSE(QFileInfo::exists(externos.filePath(QStringLiteral("valores.csv"))));
 }
 
 TEST_F(Exportacao, FileThatCannotBeWrittenSaysWhy)

@@ -202,6 +202,19 @@ TEST_F(JanelaHistorico, ComparesTwoBatchesHolderByHolderAndSavesTheComparison)
     EXPECT_TRUE(linhas.last().isEmpty());
 }
 
+// The chooser's name is the file written, a trailing blank included.
+TEST_F(JanelaHistorico, TheComparisonGoesToTheChosenNameEvenEndingInABlank)
+{
+    janela->selecionaLotes({2, 1});
+    janela->btncomparar->click();
+    const QString escolhido = saida.filePath(QStringLiteral("comparacao "));
+    interacao.expectSaveFile(escolhido);
+    janela->btnexportarcomparacao->click();
+    ASSERT_TRUE(interacao.allConsumed()) << interacao.shown().join(u'\n').toStdString();
+    EXPECT_TRUE(le(escolhido + QStringLiteral(".csv")).startsWith("\xEF\xBB\xBF"));
+    EXPECT_FALSE(QFile::exists(saida.filePath(QStringLiteral("comparacao.csv"))));
+}
+
 TEST_F(JanelaHistorico, SaysWhatToSelectAndWhyADamagedBatchCannotBeUsed)
 {
     janela->selecionaLotes({1});

@@ -6,7 +6,9 @@
 #include "clirun.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -20,6 +22,22 @@ TEST(EntregaAoCompleto, WithoutItsOwnPathItRunsNoProgramOfTheCurrentFolder)
     const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
     if (unshare.isEmpty())
         GTEST_SKIP() << "unshare (util-linux) is not installed";
+    const QStringList espaco = {QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private")};
+    // The same namespace with nothing in it first: where the system will
+    // not make one (no permission in a container; in a chroot, whose root
+    // is no mount point, the root's propagation cannot be changed) the test
+    // has nothing to run in. Any other failure is the test's own.
+    QProcess sonda;
+    sonda.start(unshare, espaco + QStringList{QStringLiteral("true")});
+    ASSERT_TRUE(sonda.waitForFinished(60000));
+    if (sonda.exitStatus() != QProcess::NormalExit || sonda.exitCode() != 0) {
+        const QString motivo = QString::fromUtf8(sonda.readAllStandardError());
+        if (motivo.contains(QStringLiteral("unshare failed"))
+            || motivo.contains(QStringLiteral("cannot change root filesystem propagation")))
+            GTEST_SKIP() << "a private mount namespace cannot be made here: " << motivo.trimmed().toStdString();
+        FAIL() << "unshare " << espaco.join(' ').toStdString() << " true: exit " << sonda.exitCode() << ", "
+               << motivo.toStdString();
+    }
     QTemporaryDir pasta;
     const QString falso = pasta.filePath(QStringLiteral("pluvexa-cli-full"));
     QFile f(falso);
@@ -32,10 +50,9 @@ TEST(EntregaAoCompleto, WithoutItsOwnPathItRunsNoProgramOfTheCurrentFolder)
     // cannot be read.
     QProcess p;
     p.setWorkingDirectory(pasta.path());
-    p.start(unshare, {QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private"),
-                      QStringLiteral("sh"), QStringLiteral("-c"),
-                      QStringLiteral("mount -t tmpfs none /proc || exit 77; exec \"$0\" check x"),
-                      QStringLiteral(PLUVEXA_CLI)});
+    p.start(unshare, espaco + QStringList{QStringLiteral("sh"), QStringLiteral("-c"),
+                                          QStringLiteral("mount -t tmpfs none /proc || exit 77; exec \"$0\" check x"),
+                                          QStringLiteral(PLUVEXA_CLI)});
     ASSERT_TRUE(p.waitForFinished(60000));
     const QString saida = QString::fromUtf8(p.readAllStandardOutput());
     const QString erros = QString::fromUtf8(p.readAllStandardError());

@@ -371,11 +371,10 @@ void Tfhistorico::btnexportarcomparacaoClick()
 {
     if (m_nomeComparacao.isEmpty())
         return;
-    QString destino = m_ctx.interaction
-                          ->saveFileName(QStringLiteral("Exportar Comparação"),
-                                         QDir(raizTrabalho()).filePath(m_nomeComparacao + QStringLiteral(".csv")),
-                                         kFiltroPlanilha)
-                          .trimmed();
+    // As the chooser gives it, blanks included.
+    QString destino = m_ctx.interaction->saveFileName(
+        QStringLiteral("Exportar Comparação"),
+        QDir(raizTrabalho()).filePath(m_nomeComparacao + QStringLiteral(".csv")), kFiltroPlanilha);
     if (destino.isEmpty())
         return;
     if (!destino.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
