@@ -181,12 +181,20 @@ int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>
 {
     linhas.clear();
     FalhaArquivo falha;
-    if (confereEntrada(caminho, nullptr, &falha) != natureza::Estado::Aceito)
+    // A draft is read once, as the program's own file, and expanded from
+    // a scratch copy of what was read.
+    QByteArray compactado;
+    if (rascunho ? !leArquivo(caminho, Leitura::propria(kMaiorTextoCompactado), compactado, &falha)
+                 : confereEntrada(caminho, nullptr, &falha) != natureza::Estado::Aceito)
         throw ErroArquivo(falha);
     ArquivoTemporario texto(caminho);
     exige(texto);
     if (rascunho) {
-        if (!preenche(texto, [&](const std::string& t) { return expand_file(local(caminho), t) == 1; }))
+        ArquivoTemporario lido(caminho);
+        exige(lido);
+        if (!lido.grava(compactado))
+            throw ErroArquivo(lido.falha());
+        if (!preenche(texto, [&](const std::string& t) { return expand_file(local(lido.caminho()), t) == 1; }))
             return FalhaCompressao;
     } else {
         ArquivoTemporario comprimido(caminho);
