@@ -8,7 +8,6 @@
 #include "history/indicehistorico.h"
 
 #include "central/dadosdemo.h"
-#include "codec/lzw.h"
 #include "support/arquivosteste.h"
 #include "support/incomuns.h"
 #include "support/loteguardado.h"
@@ -122,16 +121,6 @@ TEST_F(Historico, ASummaryLargerThanAnyOfOursIsNotReadButRewritten)
     EXPECT_LT(QFileInfo(resumo()).size(), 4 * 1024);
 }
 
-// Two damaged streams of the same size: one expands to no recharge text,
-// the other does not expand at all.
-QByteArray semTexto()
-{
-    const std::string texto = "not a recharge text\r\n";
-    const std::vector<std::uint8_t> z =
-        lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
-    return QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size()));
-}
-
 void poeHora(const QString& caminho, const QDateTime& quando)
 {
     QFile f(caminho);
@@ -141,40 +130,36 @@ void poeHora(const QString& caminho, const QDateTime& quando)
 
 TEST_F(Historico, ADamagedBatchIsReadOnceUntilItChanges)
 {
-    const QByteArray primeiro = semTexto();
-    test::grava(em(kEstranho), primeiro);
+    // Codes never defined, as many bytes as the good batch holds.
+    const QByteArray bom = test::le(em(kBom));
+    test::grava(em(kEstranho), QByteArray(bom.size(), '\x80'));
     const QDateTime quando = QDateTime::currentDateTime().addSecs(-60);
     poeHora(em(kEstranho), quando);
-    const QString naoConsistente = QStringLiteral("não contém um texto de recarga consistente");
     const QString naoExpande = QStringLiteral("não pôde ser descompactado");
 
     std::vector<LoteHistorico> lotes = lista(Resumo::Usa);
     ASSERT_EQ(lotes.size(), 2u);
-    EXPECT_EQ(lotes[0].motivo, naoConsistente);
-    EXPECT_FALSE(lotes[0].erro.isEmpty());
-    EXPECT_TRUE(test::le(resumo()).contains(naoConsistente.toUtf8()));
-
-    // Another content of the same size and time: the summary speaks for
-    // it, the file is not read again.
-    test::grava(em(kEstranho), QByteArray(primeiro.size(), '\x80'));  // codes never defined
-    poeHora(em(kEstranho), quando);
-    lotes = lista(Resumo::Usa);
-    EXPECT_EQ(lotes[0].motivo, naoConsistente);
-    EXPECT_EQ(lotes[0].erro, QStringLiteral("%1 holds no consistent recharge text")
-                                 .arg(QDir::toNativeSeparators(em(kEstranho))));
-    // Reading every batch (the command line) tells what it holds now.
-    EXPECT_EQ(lista(Resumo::Ignora)[0].motivo, naoExpande);
-
-    // Changed (another time): read again, and summarised anew.
-    poeHora(em(kEstranho), quando.addSecs(1));
-    EXPECT_EQ(lista(Resumo::Usa)[0].motivo, naoExpande);
-    EXPECT_EQ(lista(Resumo::Usa)[0].motivo, naoExpande);
+    EXPECT_EQ(lotes[0].motivo, naoExpande);
+    const QString erro = lotes[0].erro;
+    EXPECT_EQ(erro, QStringLiteral("%1 does not expand: not a kept batch").arg(QDir::toNativeSeparators(em(kEstranho))));
     EXPECT_TRUE(test::le(resumo()).contains(naoExpande.toUtf8()));
 
-    // Mended: read again and listed with its totals.
-    test::grava(em(kEstranho), test::le(em(kBom)));
+    // A good batch of the same size and time put in its place: the summary
+    // speaks for it, the file is not read again.
+    test::grava(em(kEstranho), bom);
+    poeHora(em(kEstranho), quando);
+    lotes = lista(Resumo::Usa);
+    EXPECT_EQ(lotes[0].motivo, naoExpande);
+    EXPECT_EQ(lotes[0].erro, erro);
+    // Reading every batch (the command line) tells what it holds now.
+    EXPECT_TRUE(lista(Resumo::Ignora)[0].erro.isEmpty());
+
+    // Changed (another time): read again, listed with its totals, and
+    // summarised anew.
+    poeHora(em(kEstranho), quando.addSecs(1));
     lotes = lista(Resumo::Usa);
     EXPECT_TRUE(lotes[0].erro.isEmpty() && lotes[0].motivo.isEmpty()) << lotes[0].erro.toStdString();
+    EXPECT_FALSE(test::le(resumo()).contains(naoExpande.toUtf8()));
     EXPECT_EQ(vistos(lista(Resumo::Usa)), vistos(lista(Resumo::Ignora)));
 }
 
@@ -193,7 +178,7 @@ TEST_F(Historico, ALinkInABatchsPlaceIsNeverTakenFromTheSummary)
 
 TEST_F(Historico, TheCommandLinesListingNeverWritesTheSummary)
 {
-    test::grava(em(kEstranho), semTexto());
+    test::grava(em(kEstranho), "damaged");
     lista(Resumo::Ignora);
     EXPECT_FALSE(QFileInfo::exists(resumo()));
 }
