@@ -74,18 +74,47 @@ QString recusaSaida(const QString& caminho)
 
 namespace {
 
+// "4 KiB", "4 MiB", or the bytes counted.
+std::string tamanhoLegivel(std::int64_t bytes)
+{
+    constexpr std::int64_t kKiB = 1024;
+    if (bytes > 0 && bytes % (kKiB * kKiB) == 0)
+        return std::to_string(bytes / (kKiB * kKiB)) + " MiB";
+    if (bytes > 0 && bytes % kKiB == 0)
+        return std::to_string(bytes / kKiB) + " KiB";
+    return std::to_string(bytes) + " bytes";
+}
+
+Motivo grandeDemais(std::int64_t limite)
+{
+    const std::string tamanho = tamanhoLegivel(limite);
+    return Motivo::proprio("It is larger than " + tamanho + ".", "tem mais de " + tamanho);
+}
+
+FalhaArquivo recusa(natureza::Estado estado, const QString& caminho, const Motivo& motivo)
+{
+    FalhaArquivo f;
+    responde(estado, caminho, motivo, false, nullptr, &f);
+    return f;
+}
+
+bool limitado(const Leitura& leitura)
+{
+    return leitura.limite >= 0;
+}
+
 // Opened once and looked at through what was opened: what is read is what
 // was checked.
-FalhaArquivo le(const QString& caminho, QByteArray& dados)
+FalhaArquivo le(const QString& caminho, const Leitura& leitura, QByteArray& dados)
 {
     dados.clear();
     conteudo::Entrada entrada;
     Motivo motivo;
-    if (const natureza::Estado estado = entrada.abre(nativo(caminho), motivo); estado != natureza::Estado::Aceito) {
-        FalhaArquivo f;
-        responde(estado, caminho, motivo, false, nullptr, &f);
-        return f;
-    }
+    if (const natureza::Estado estado = entrada.abre(nativo(caminho), motivo, leitura.segueLigacao);
+        estado != natureza::Estado::Aceito)
+        return recusa(estado, caminho, motivo);
+    if (limitado(leitura) && entrada.tamanho() > leitura.limite)
+        return recusa(natureza::Estado::Inacessivel, caminho, grandeDemais(leitura.limite));
     QByteArray lidos;
     lidos.reserve(qsizetype(std::max<std::int64_t>(0, entrada.tamanho())));
     char bloco[1 << 16];
@@ -97,6 +126,10 @@ FalhaArquivo le(const QString& caminho, QByteArray& dados)
         }
         if (n == 0)
             break;
+        // A file that grows while it is read (or whose size said nothing)
+        // is refused as soon as it passes the limit, not held in memory.
+        if (limitado(leitura) && lidos.size() + n > leitura.limite)
+            return recusa(natureza::Estado::Inacessivel, caminho, grandeDemais(leitura.limite));
         lidos.append(bloco, qsizetype(n));
     }
     dados = std::move(lidos);
@@ -107,7 +140,7 @@ FalhaArquivo le(const QString& caminho, QByteArray& dados)
 
 bool leArquivo(const QString& caminho, QByteArray& dados, QString* erro)
 {
-    const FalhaArquivo f = le(caminho, dados);
+    const FalhaArquivo f = le(caminho, {}, dados);
     if (f.houve() && erro)
         *erro = textoIngles(f);
     return !f.houve();
@@ -115,10 +148,27 @@ bool leArquivo(const QString& caminho, QByteArray& dados, QString* erro)
 
 bool leArquivo(const QString& caminho, QByteArray& dados, FalhaArquivo* falha)
 {
-    const FalhaArquivo f = le(caminho, dados);
+    return leArquivo(caminho, {}, dados, falha);
+}
+
+bool leArquivo(const QString& caminho, const Leitura& leitura, QByteArray& dados, FalhaArquivo* falha)
+{
+    const FalhaArquivo f = le(caminho, leitura, dados);
     if (f.houve() && falha)
         *falha = f;
     return !f.houve();
+}
+
+natureza::Estado conferePropria(const QString& caminho, std::int64_t limite, FalhaArquivo* falha)
+{
+    conteudo::Entrada entrada;
+    Motivo motivo;
+    natureza::Estado estado = entrada.abre(nativo(caminho), motivo, false);
+    if (estado == natureza::Estado::Aceito && limite >= 0 && entrada.tamanho() > limite) {
+        estado = natureza::Estado::Inacessivel;
+        motivo = grandeDemais(limite);
+    }
+    return responde(estado, caminho, motivo, false, nullptr, falha);
 }
 
 }  // namespace pluvexa

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
 
 namespace pluvexa {
 
@@ -32,11 +33,38 @@ enum class AusenteAceito { Nao, Sim };
 QString recusaEntrada(const QString& caminho, AusenteAceito ausente = AusenteAceito::Nao);
 QString recusaSaida(const QString& caminho);
 
+// How a file is read. Inputs the user names (an import file, a command
+// line input) are followed through links, as a link to a received file is
+// that file. The program's own files in the folders the user can touch
+// (the lock, the history's summary and kept batches, drafts, the settings)
+// are taken as they stand: a link put in their place is refused, never
+// followed, and so is anything but a regular file (a FIFO never holds the
+// program, a link to /dev/zero never feeds it). `limite` refuses (never
+// truncates) a file larger than the program ever writes under that name.
+struct Leitura {
+    bool segueLigacao = true;
+    std::int64_t limite = -1;  // bytes; none when negative
+
+    static Leitura propria(std::int64_t limite) { return {false, limite}; }
+};
+
 // Reads the whole of the regular file `caminho` (links followed), never
 // waiting on a FIFO and never taking a device for a file. False, with
 // `erro` in the command line's words above (`falha` as data), when it is
 // none or cannot be opened or read; `dados` is then empty.
 bool leArquivo(const QString& caminho, QByteArray& dados, QString* erro = nullptr);
 bool leArquivo(const QString& caminho, QByteArray& dados, FalhaArquivo* falha);
+// The same as `leitura` says. A file past its limit fails as unreadable,
+// its reason "It is larger than <n>." ("tem mais de <n>"), whether its size
+// said so or it grew while read.
+bool leArquivo(const QString& caminho, const Leitura& leitura, QByteArray& dados, FalhaArquivo* falha = nullptr);
+
+// The program's own file `caminho` looked at as leArquivo(propria(limite))
+// would take it, without reading it: for a file that something else opens
+// itself (Qt's lock and settings files), checked before it is touched.
+// Aceito, Ausente, NaoComum (a link, folder, FIFO, device or socket), or
+// Inacessivel (refused by the system, or larger than `limite`: its reason
+// then the layer's own, motivo.codigo 0), with `falha` saying why.
+natureza::Estado conferePropria(const QString& caminho, std::int64_t limite, FalhaArquivo* falha = nullptr);
 
 }  // namespace pluvexa

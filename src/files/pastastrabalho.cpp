@@ -1,6 +1,9 @@
 #include "files/pastastrabalho.h"
 
+#include "files/core/parte.h"
+
 #include <QDir>
+#include <QFile>
 
 namespace pluvexa {
 
@@ -10,6 +13,19 @@ QString raizTrabalho()
     return QStringLiteral("C:/Drovanti/Pluvexa");
 #else
     return QDir::homePath() + QStringLiteral("/Drovanti/Pluvexa");
+#endif
+}
+
+QString pastaPessoalInutilizavel()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    // Where QDir::homePath() takes it from.
+    const QByteArray casa = qgetenv("HOME");
+    if (QFile::encodeName(QFile::decodeName(casa)) == casa)
+        return {};
+    return QString::fromStdString(parte::escapado(casa.toStdString()));
 #endif
 }
 

@@ -10,6 +10,14 @@ namespace pluvexa {
 
 QString raizTrabalho();
 
+// The home folder's name when the program cannot use it: on a system whose
+// names are bytes, one not valid in the system's encoding (UTF-8) would
+// become, in Qt's text, another folder with its bad bytes replaced, and the
+// working folders would be made there. Shown as the system gives it, other
+// bytes as \xNN. Empty when it can be used (always on Windows, whose root
+// is fixed). Every start that works in the root asks first.
+QString pastaPessoalInutilizavel();
+
 QString pastaRecebidos();    // received files waiting ("*_1.rec")
 QString pastaGerados();      // answer files ("*_2.rec") and their ".LOG"
 QString pastaRascunho();     // the current draft

@@ -1,10 +1,13 @@
 #include "history/historico.h"
 
 #include "codec/lzw.h"
+#include "files/arquivoseguro.h"
+#include "files/conferencia.h"
 #include "grid/totaisgrid.h"
 #include "history/indicehistorico.h"
 #include "recharge/camposregistro.h"
 #include "recharge/completude.h"
+#include "recharge/empacotamento.h"
 #include "recharge/linhastexto.h"
 #include "recharge/processamento.h"
 
@@ -23,9 +26,7 @@ namespace pluvexa {
 
 namespace {
 
-// A kept batch of 10,000 holders compresses to well under 2 MiB; anything
-// far larger is not one of ours and is not read into memory.
-constexpr qint64 kMaiorHistorico = 16 * 1024 * 1024;
+const QString kSemTextoConsistente = QStringLiteral("não contém um texto de recarga consistente");
 
 double somaGrupos(const Recarga& r)
 {
@@ -69,21 +70,17 @@ QString nomeResposta(const QString& nomeHistorico)
     return QFileInfo(nomeHistorico).completeBaseName() + QStringLiteral(".REC");
 }
 
-bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& erro)
+bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& erro, QString* motivo, Ligacao ligacao)
 {
-    const QFileInfo info(caminho);
-    if (!info.isFile()) {
-        erro = QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(caminho));
-        return false;
-    }
-    QFile f(caminho);
-    if (!f.open(QIODevice::ReadOnly)) {
-        erro = QStringLiteral("cannot read %1: %2").arg(QDir::toNativeSeparators(caminho), f.errorString());
-        return false;
-    }
-    const QByteArray bytes = f.read(kMaiorHistorico + 1);
-    if (bytes.size() > kMaiorHistorico) {
-        erro = QStringLiteral("%1 is too large to be a kept batch").arg(QDir::toNativeSeparators(caminho));
+    const auto diz = [motivo](const QString& porque) {
+        if (motivo)
+            *motivo = porque;
+    };
+    QByteArray bytes;
+    FalhaArquivo falha;
+    if (!leArquivo(caminho, Leitura{ligacao == Ligacao::Segue, kMaiorTextoCompactado}, bytes, &falha)) {
+        erro = textoIngles(falha);
+        diz(QString::fromStdString(emPortugues(falha.motivo)));
         return false;
     }
     // Kept batches are not signed: expanded no further than a recharge
@@ -93,15 +90,21 @@ bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& er
         kMaiorTextoRecarga);
     if (texto.status != lzw::ExpandStatus::Ok) {
         erro = QStringLiteral("%1 does not expand: not a kept batch").arg(QDir::toNativeSeparators(caminho));
+        diz(QStringLiteral("não pôde ser descompactado"));
         return false;
     }
     std::vector<Texto> linhas;
     if (!divideTexto(std::string_view(reinterpret_cast<const char*>(texto.bytes.data()), texto.bytes.size()), linhas)) {
         erro = QStringLiteral("%1 holds no consistent recharge text").arg(QDir::toNativeSeparators(caminho));
+        diz(kSemTextoConsistente);
         return false;
     }
     if (const Completude c = confereCompleto(linhas); !c.completa()) {
         erro = c.textoIngles(caminho);
+        // The log's words, as a reason in a sentence: "arquivo incompleto: sem Trailer".
+        QString porque = c.linhaLog().trimmed().remove(QStringLiteral("==> "));
+        porque[0] = porque[0].toLower();
+        diz(porque);
         return false;
     }
     QStringList log;
@@ -109,10 +112,12 @@ bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& er
         const ResultadoProcessamento r = ProcessadorRecarga(modelo).processa(linhas, log);
         if (!r.consistente() || modelo.QtdRecarga == 0) {
             erro = QStringLiteral("%1 holds no consistent recharge text").arg(QDir::toNativeSeparators(caminho));
+            diz(kSemTextoConsistente);
             return false;
         }
     } catch (const ErroConversao& e) {
         erro = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(caminho), QString::fromUtf8(e.what()));
+        diz(kSemTextoConsistente);
         return false;
     }
     return true;
@@ -139,7 +144,8 @@ std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& g
     std::optional<IndiceHistorico> indice;
     if (resumo == Resumo::Usa)
         indice.emplace(pasta);
-    // Which batches were read whole (their totals go into the summary).
+    // Which batches were read (their totals, or why they could not be read,
+    // go into the summary).
     std::vector<char> lidos(std::size_t(nomes.size()), 0);
     // Each batch is read whole to be totalled, ten years of months of
     // 10,000 holders taking about a second on one core. They are
@@ -158,9 +164,9 @@ std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& g
             else
                 lote.erro =
                     QStringLiteral("%1 is not named as a kept batch").arg(QDir::toNativeSeparators(lote.caminho));
-            if (lote.erro.isEmpty() && !(indice && indice->preenche(QFileInfo(lote.caminho), lote))
-                && carregaHistorico(lote.caminho, *modelo, lote.erro)) {
-                totalizaLote(*modelo, lote);
+            if (lote.erro.isEmpty() && !(indice && indice->preenche(QFileInfo(lote.caminho), lote))) {
+                if (carregaHistorico(lote.caminho, *modelo, lote.erro, &lote.motivo))
+                    totalizaLote(*modelo, lote);
                 lidos[std::size_t(i)] = 1;
             }
             const QString enviado = lote.resposta.left(lote.resposta.size() - 5) + QStringLiteral("4.REC");

@@ -34,9 +34,16 @@ QString nomeResposta(const QString& nomeHistorico);
 
 // Reads a kept batch into `modelo`: expanded (to kMaiorTextoRecarga bytes
 // at most), then processed as a received file is. False, with `erro` saying
-// why, when the file cannot be read, does not expand, holds no whole text
-// (completude.h) or no consistent recharge text.
-bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& erro);
+// why (the command line's words), when the file cannot be read, does not
+// expand, holds no whole text (completude.h) or no consistent recharge
+// text; `motivo`, when given, receives the reason in the windows' words
+// ("não é um arquivo comum", "não pôde ser descompactado"). A batch of the
+// history folder is the program's own file, read as it stands and only up
+// to kMaiorTextoCompactado bytes; one the user names on the command line
+// (`ligacao` Segue) may be a link to one.
+enum class Ligacao { Recusa, Segue };
+bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& erro, QString* motivo = nullptr,
+                      Ligacao ligacao = Ligacao::Recusa);
 
 struct LoteHistorico {
     QString caminho;       // the .HIS file
@@ -47,6 +54,7 @@ struct LoteHistorico {
     long long totalCreditos = 0;
     bool enviado = false;  // the answer was taken to the disk ("_4.REC")
     QString erro;          // not empty: the file is damaged or foreign
+    QString motivo;        // why, in the windows' words (empty: a name that is not a batch's)
 };
 
 // Totals of a model as the generation log computes them.
@@ -56,7 +64,8 @@ void totalizaLote(const ModeloRecarga& modelo, LoteHistorico& lote);
 // the name). `gerados`: where a sent answer stands renamed "_4.REC". A file
 // that cannot be read is listed with its error. With `Resumo::Usa` the
 // totals of batches unchanged since the last listing come from the folder's
-// summary (indicehistorico.h), which is brought up to date.
+// summary (indicehistorico.h), which is brought up to date; a batch found
+// damaged is entered there too, and not read again until it changes.
 enum class Resumo { Ignora, Usa };
 std::vector<LoteHistorico> listaHistorico(const QString& pasta, const QString& gerados,
                                           Resumo resumo = Resumo::Ignora);

@@ -202,13 +202,21 @@ int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>
     linhas.clear();
     completude = {};
     FalhaArquivo falha;
-    if (confereEntrada(caminho, nullptr, &falha) != natureza::Estado::Aceito)
+    // A draft is read once, as the program's own file, and expanded from
+    // a scratch copy of what was read.
+    QByteArray compactado;
+    if (rascunho ? !leArquivo(caminho, Leitura::propria(kMaiorTextoCompactado), compactado, &falha)
+                 : confereEntrada(caminho, nullptr, &falha) != natureza::Estado::Aceito)
         throw ErroArquivo(falha);
     ArquivoTemporario texto(caminho);
     exige(texto);
     if (rascunho) {
+        ArquivoTemporario lido(caminho);
+        exige(lido);
+        if (!lido.grava(compactado))
+            throw ErroArquivo(lido.falha());
         if (!preenche(texto, [&](const std::string& t) {
-                return expand_file(local(caminho), t, nullptr, kMaiorTextoRecarga) == 1;
+                return expand_file(local(lido.caminho()), t, nullptr, kMaiorTextoRecarga) == 1;
             }))
             return FalhaCompressao;
     } else {

@@ -74,16 +74,27 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
 int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QString& nome,
                     bool rascunho, const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 
+// The most bytes a compressed recharge text (a draft, a kept batch) can
+// take. A text holds at most kMaisLinhasTexto lines of at most 277 bytes
+// (275 characters and CR LF): 2,783,573 bytes. The coder writes one 16-bit
+// code for each string it matches, every string at least one byte, then
+// the end code and its pad: never more than two bytes per byte of text and
+// four more. A larger stream is none the program wrote, and is refused
+// before it is read.
+inline constexpr std::int64_t kMaiorTextoCompactado = 2 * std::int64_t(kMaisLinhasTexto) * 277 + 4;
+
 // Turns the file at `caminho` into the lines of its plain text: expand only
 // when `rascunho`, otherwise open the envelope then expand; the lines as
 // divideTexto gives them (no blank line; ForaDoPadrao past
-// kMaisLinhasTexto). A draft expands to kMaiorTextoRecarga bytes at most
-// (FalhaCompressao past it) and must be whole (Incompleto otherwise);
-// `completude` says how whole the text is, for a received file too, whose
-// envelope vouches for it (the caller only notes what it lacks). `linhas`
-// is empty unless the answer is EmpacotamentoOk. Throws ErroArquivo when
-// `caminho` is no regular file or cannot be read, or a temporary cannot be
-// created, written (a full disk) or read back.
+// kMaisLinhasTexto). A draft is the program's own file: read as it stands
+// (no link followed) and only up to kMaiorTextoCompactado bytes; it expands
+// to kMaiorTextoRecarga bytes at most (FalhaCompressao past it) and must be
+// whole (Incompleto otherwise). `completude` says how whole the text is, for
+// a received file too, whose envelope vouches for it (the caller only notes
+// what it lacks). `linhas` is empty unless the answer is EmpacotamentoOk.
+// Throws ErroArquivo when `caminho` is no regular file, is larger or cannot
+// be read, or a temporary cannot be created, written (a full disk) or read
+// back.
 int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,
                        Completude& completude, const ChavesEnvelope& chaves = ChavesEnvelope::embutidas());
 int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>& linhas,

@@ -20,8 +20,16 @@ namespace pluvexa {
 
 int executaPluvexa(int& argc, char** argv)
 {
+    filtraAvisoPastaExecucao();
     Application app(argc, argv);
     instalaPortugues(app);
+    // Read through Qt, such a name would be another folder, made anew.
+    if (const QString casa = pastaPessoalInutilizavel(); !casa.isEmpty()) {
+        QtInteraction().notice(
+            QStringLiteral("A pasta pessoal %1 tem um nome que o Pluvexa não pode usar.").arg(casa),
+            Interaction::Icon::Warning, kTituloAplicacao);
+        return 1;
+    }
     InstanciaUnica instancia(raizTrabalho());
     if (!instancia.toma()) {
         // The first program came to the front: nothing to say.

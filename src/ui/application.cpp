@@ -7,6 +7,30 @@
 
 namespace pluvexa {
 
+namespace {
+
+QtMessageHandler& anterior()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+void filtra(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto)
+{
+    if (tipo == QtWarningMsg && texto.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    anterior()(tipo, contexto, texto);
+}
+
+}  // namespace
+
+void filtraAvisoPastaExecucao()
+{
+    if (anterior())
+        return;  // already in place
+    anterior() = qInstallMessageHandler(filtra);
+}
+
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {

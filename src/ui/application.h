@@ -12,6 +12,14 @@ namespace pluvexa {
 
 class Interaction;
 
+// Drops Qt's "QStandardPaths: XDG_RUNTIME_DIR not set, ..." line, which Qt
+// prints while the application object is made on a system without a
+// runtime folder (a console login, a container): it says nothing the
+// operator can act on, and Qt then uses a folder of its own. Every other
+// message goes on to the handler installed before. Called before the
+// application object is made.
+void filtraAvisoPastaExecucao();
+
 class Application : public QApplication {
 public:
     Application(int& argc, char** argv);

@@ -7,6 +7,7 @@
 // can be read, copied or deleted by hand. Nothing else is read from it.
 
 #include <QRect>
+#include <QString>
 #include <QVector>
 #include <optional>
 
@@ -14,6 +15,13 @@ namespace pluvexa {
 
 class Configuracao {
 public:
+    // The file: Drovanti/Pluvexa.ini in the user's configuration folder
+    // (XDG_CONFIG_HOME, else ~/.config; %APPDATA% on Windows). When it, or
+    // the ".lock" Qt takes beside it to write, is anything but a regular
+    // file of a few KiB (a FIFO, a link, a folder), nothing is read from it
+    // or kept in it: the defaults apply.
+    static QString arquivo();
+
     // The main window's last geometry (its client area), if one was kept.
     static std::optional<QRect> geometriaPrincipal();
     static void guardaGeometriaPrincipal(const QRect& geometria);

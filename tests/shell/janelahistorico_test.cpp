@@ -101,7 +101,7 @@ TEST_F(JanelaHistorico, ListsEveryKeptBatchNewestFirstAndShowsADamagedOne)
 
     // The damaged one is the newest by its name, and is not hidden.
     EXPECT_EQ(celula(0, Tfhistorico::ColRemessa), "0009");
-    EXPECT_TRUE(celula(0, Tfhistorico::ColTitulares).startsWith("Ilegível"));
+    EXPECT_EQ(celula(0, Tfhistorico::ColTitulares), "Danificado: não pôde ser descompactado");
     EXPECT_EQ(t->columnSpan(0, Tfhistorico::ColTitulares), 3);
     EXPECT_EQ(celula(0, Tfhistorico::ColArquivo), kDanificado);
 
@@ -223,12 +223,12 @@ TEST_F(JanelaHistorico, SaysWhatToSelectAndWhyADamagedBatchCannotBeUsed)
     EXPECT_FALSE(janela->btnexportarcomparacao->isEnabled());
 
     janela->selecionaLotes({0});
-    interacao.expectNotice(QStringLiteral("O lote %1 não pode ser lido: arquivo danificado ou de outro formato.")
+    interacao.expectNotice(QStringLiteral("O lote %1 não pode ser lido: não pôde ser descompactado.")
                                .arg(kDanificado));
     janela->btnimprimir->click();
 
     janela->selecionaLotes({0, 2});
-    interacao.expectNotice(QStringLiteral("O lote %1 não pode ser lido: arquivo danificado ou de outro formato.")
+    interacao.expectNotice(QStringLiteral("O lote %1 não pode ser lido: não pôde ser descompactado.")
                                .arg(kDanificado));
     janela->btncomparar->click();
 

@@ -1,5 +1,6 @@
 #include "support/testenv.h"
 
+#include <QFile>
 #include <QSettings>
 #include <cstdlib>
 
@@ -18,6 +19,12 @@ void apontaConfiguracao(const QString& pasta)
     for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
         for (QSettings::Scope s : {QSettings::UserScope, QSettings::SystemScope})
             QSettings::setPath(f, s, pasta);
+    // The program names its settings file itself, from where the system
+    // says a user's configuration goes (Configuracao::arquivo()).
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(pasta));
+#ifdef Q_OS_WIN
+    qputenv("APPDATA", QFile::encodeName(pasta));
+#endif
 }
 
 void defineConfiguracaoDoProcesso(const QString& pasta)

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 namespace pluvexa {
@@ -123,6 +124,57 @@ TEST_F(CliHistorico, ComparesTwoBatchesHolderByHolder)
             EXPECT_TRUE(l.endsWith(QStringLiteral(";Igual"))) << l.toStdString();
     }
 }
+
+// A mistyped root lists nothing: it fails rather than succeed empty.
+TEST_F(CliHistorico, ARootThatIsNoFolderIsExitOne)
+{
+    const QString ausente = raiz.filePath(QStringLiteral("nao-existe"));
+    Execucao e = executa({QStringLiteral("history"), QStringLiteral("--root"), ausente});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_EQ(e.erros, QStringLiteral("pluvexa-cli: the working root \"%1\" does not exist\n")
+                           .arg(QDir::toNativeSeparators(ausente)));
+    EXPECT_TRUE(e.saida.isEmpty());
+    const QString arquivo = guarda(QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
+    e = executa({QStringLiteral("history"), QStringLiteral("--root"), arquivo});
+    EXPECT_EQ(e.codigo, 1);
+    EXPECT_EQ(e.erros, QStringLiteral("pluvexa-cli: the working root \"%1\" is not a folder\n")
+                           .arg(QDir::toNativeSeparators(arquivo)));
+}
+
+// The listing reads every batch and leaves the window's summary alone; a
+// batch named on the command line may be a link to one.
+TEST_F(CliHistorico, NeverWritesTheSummaryAndFollowsALinkItIsGiven)
+{
+    const QString a = guarda(QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
+    const QString b = guarda(QStringLiteral("PX_00123_0008_2612101545_2.HIS"));
+    ASSERT_EQ(executa({QStringLiteral("history"), QStringLiteral("--root"), raiz.path()}).codigo, 0);
+    EXPECT_FALSE(QFileInfo::exists(raiz.filePath(QStringLiteral("Historico/.resumo"))));
+    const QString ligacao = raiz.filePath(QStringLiteral("ligado.HIS"));
+    ASSERT_TRUE(QFile::link(b, ligacao));
+    const Execucao e = executa({QStringLiteral("history"), QStringLiteral("--compare"), a, ligacao});
+    EXPECT_EQ(e.codigo, 0) << e.erros.toStdString();
+}
+
+#ifndef Q_OS_WIN
+// Read through Qt, a home folder whose name is not valid UTF-8 would be
+// another folder, made anew: the commands that work in the working root
+// refuse it; one told where to work does not need it.
+TEST_F(CliHistorico, AHomeFolderWhoseNameIsNotUtf8IsRefused)
+{
+    qputenv("HOME", QFile::encodeName(home.path()) + "/jo\xe3o");
+    const QString semRaiz = QStringLiteral("pluvexa-cli: the home folder's name is not valid UTF-8\n");
+    for (const QStringList& args : {QStringList{QStringLiteral("history")}, QStringList{QStringLiteral("demo")}}) {
+        const Execucao e = executa(args);
+        EXPECT_EQ(e.codigo, 1) << args.join(' ').toStdString();
+        EXPECT_EQ(e.erros, semRaiz) << args.join(' ').toStdString();
+        EXPECT_TRUE(e.saida.isEmpty());
+    }
+    EXPECT_TRUE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty())
+        << "no folder was made in its place";
+    const Execucao e = executa({QStringLiteral("history"), QStringLiteral("--root"), raiz.path()});
+    EXPECT_EQ(e.codigo, 0) << e.erros.toStdString();
+}
+#endif
 
 TEST_F(CliHistorico, WrongUsageIsExitTwo)
 {

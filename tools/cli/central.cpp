@@ -135,6 +135,10 @@ int demo(const QStringList& args)
     }
     if (!chavesDeDemonstracao())
         return Falha;
+    if (!parser.isSet(folder)) {
+        if (const std::optional<int> r = confereRaizPadrao())
+            return *r;
+    }
     const QString pasta = parser.isSet(folder) ? parser.value(folder) : pastaRecebidos();
     if (!QDir().mkpath(pasta))
         return falha(QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(pasta)));

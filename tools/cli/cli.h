@@ -31,6 +31,12 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
 // Prints "pluvexa-cli: <message>" on standard error and returns Falha.
 int falha(const QString& message);
 
+// For a command about to work in the default working root (or one of its
+// folders): when the home folder's name cannot be used, prints
+// "pluvexa-cli: the home folder's name is not valid UTF-8" and answers
+// Falha; nothing otherwise.
+std::optional<int> confereRaizPadrao();
+
 // Prints a line on standard output (UTF-8).
 void escreve(const QString& line);
 

@@ -2,6 +2,7 @@
 
 #include "cli.h"
 #include "codec/builtinkeys.h"
+#include "files/pastastrabalho.h"
 #include "recharge/modelo.h"
 
 #include <QCoreApplication>
@@ -106,6 +107,13 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
 int falha(const QString& message)
 {
     return falha(message.toStdString());
+}
+
+std::optional<int> confereRaizPadrao()
+{
+    if (pastaPessoalInutilizavel().isEmpty())
+        return std::nullopt;
+    return falha(QStringLiteral("the home folder's name is not valid UTF-8"));
 }
 
 void escreve(const QString& line)

@@ -9,6 +9,7 @@
 #include "recharge/moeda.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace pluvexa::cli {
@@ -54,7 +55,8 @@ int compara(const QString& a, const QString& b, bool csv)
     ModeloRecarga ma;
     ModeloRecarga mb;
     QString erro;
-    if (!carregaHistorico(a, ma, erro) || !carregaHistorico(b, mb, erro))
+    // Named by the user: a link to a kept batch is that batch.
+    if (!carregaHistorico(a, ma, erro, nullptr, Ligacao::Segue) || !carregaHistorico(b, mb, erro, nullptr, Ligacao::Segue))
         return falha(erro);
     if (csv)
         escreve(cabecalhoComparacaoCsv());
@@ -96,6 +98,15 @@ int history(const QStringList& args)
         if (parser.isSet(raiz))
             return exclusaoMutua("history", "--compare and --root");
         return compara(p[0], p[1], parser.isSet(csv));
+    }
+    if (!parser.isSet(raiz)) {
+        if (const std::optional<int> r = confereRaizPadrao())
+            return *r;
+    } else if (const QFileInfo pasta(parser.value(raiz)); !pasta.isDir()) {
+        // A mistyped root would otherwise list nothing and succeed.
+        return falha(QStringLiteral("the working root \"%1\" %2")
+                         .arg(QDir::toNativeSeparators(parser.value(raiz)),
+                              pasta.exists() ? QStringLiteral("is not a folder") : QStringLiteral("does not exist")));
     }
     return lista(parser.value(raiz), parser.isSet(csv));
 }

@@ -112,6 +112,10 @@ int importa(const QStringList& args)
         selecionado = tipoPedido;
     }
 
+    if (!parser.isSet(pastaLog)) {
+        if (const std::optional<int> r = confereRaizPadrao())
+            return *r;
+    }
     OpcoesImportacao opcoes;
     opcoes.pastaLog = parser.value(pastaLog);
     RecargaExterna run(modelo, opcoes);

@@ -126,7 +126,7 @@ Entrada::~Entrada()
         CloseHandle(static_cast<HANDLE>(m_arquivo));
 }
 
-natureza::Estado Entrada::abre(const std::string& caminho, Motivo& motivo)
+natureza::Estado Entrada::abre(const std::string& caminho, Motivo& motivo, bool segueLigacao)
 {
     const std::filesystem::path p = parte::caminho(caminho);
     const DWORD a = GetFileAttributesW(p.c_str());
@@ -138,8 +138,12 @@ natureza::Estado Entrada::abre(const std::string& caminho, Motivo& motivo)
     }
     if (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
         return natureza::Estado::NaoComum;
+    // A link or a junction is a reparse point: the program's own files never are one.
+    if (!segueLigacao && (a & FILE_ATTRIBUTE_REPARSE_POINT))
+        return natureza::Estado::NaoComum;
+    const DWORD modo = FILE_ATTRIBUTE_NORMAL | (segueLigacao ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
     HANDLE h = CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                           OPEN_EXISTING, modo, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         motivo = Motivo::ultimo();
         return natureza::Estado::Inacessivel;
@@ -148,6 +152,17 @@ natureza::Estado Entrada::abre(const std::string& caminho, Motivo& motivo)
     LARGE_INTEGER tamanho{};
     if (GetFileType(h) != FILE_TYPE_DISK)
         return natureza::Estado::NaoComum;
+    if (!segueLigacao) {
+        // Looked at again through what was opened: a link put there since
+        // the attributes were read is opened as itself, and refused.
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (!GetFileInformationByHandle(h, &info)) {
+            motivo = Motivo::ultimo();
+            return natureza::Estado::Inacessivel;
+        }
+        if (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
+            return natureza::Estado::NaoComum;
+    }
     if (!GetFileSizeEx(h, &tamanho)) {
         motivo = Motivo::ultimo();
         return natureza::Estado::Inacessivel;
@@ -174,15 +189,33 @@ Entrada::~Entrada()
         ::close(m_descritor);
 }
 
-natureza::Estado Entrada::abre(const std::string& caminho, Motivo& motivo)
+natureza::Estado Entrada::abre(const std::string& caminho, Motivo& motivo, bool segueLigacao)
 {
-    m_descritor = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (m_descritor < 0) {
-        motivo = Motivo::ultimo();
+    const auto semNada = [&motivo] {
         return motivo.codigo == ENOENT || motivo.codigo == ENOTDIR ? natureza::Estado::Ausente
                                                                    : natureza::Estado::Inacessivel;
-    }
+    };
     struct stat st {};
+    int modo = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    if (!segueLigacao) {
+        // Looked at before it is opened: a link or a device is never
+        // opened (opening some devices does something).
+        if (::lstat(caminho.c_str(), &st) != 0) {
+            motivo = Motivo::ultimo();
+            return semNada();
+        }
+        if (!S_ISREG(st.st_mode))
+            return natureza::Estado::NaoComum;
+        modo |= O_NOFOLLOW;
+    }
+    m_descritor = ::open(caminho.c_str(), modo);
+    if (m_descritor < 0) {
+        motivo = Motivo::ultimo();
+        // A link put under the name since it was looked at.
+        if (!segueLigacao && motivo.codigo == ELOOP)
+            return natureza::Estado::NaoComum;
+        return semNada();
+    }
     if (::fstat(m_descritor, &st) != 0) {
         motivo = Motivo::ultimo();
         return natureza::Estado::Inacessivel;

@@ -40,9 +40,11 @@ private:
 #endif
 };
 
-// A regular file open for reading (links followed), opened without
-// waiting, so that a FIFO never blocks, and looked at through what was
-// opened. Closed when it goes.
+// A regular file open for reading, opened without waiting, so that a FIFO
+// never blocks, and looked at through what was opened. Links are followed
+// unless the caller says otherwise: the program's own files are taken as
+// they stand, a link put in their place being no regular file. Closed when
+// it goes.
 class Entrada {
 public:
     Entrada() = default;
@@ -51,8 +53,11 @@ public:
     Entrada& operator=(const Entrada&) = delete;
 
     // Aceito once open; Ausente, NaoComum or Inacessivel (with `motivo`:
-    // the system's error, or ENOENT for Ausente) otherwise.
-    natureza::Estado abre(const std::string& caminho, Motivo& motivo);
+    // the system's error, or ENOENT for Ausente) otherwise. With
+    // `segueLigacao` false a last link is refused (NaoComum), never opened,
+    // and nothing but a regular file is opened at all (a device is not
+    // touched).
+    natureza::Estado abre(const std::string& caminho, Motivo& motivo, bool segueLigacao = true);
     // The size the system reports for it once open.
     std::int64_t tamanho() const { return m_tamanho; }
     // Up to `n` bytes: their count, 0 at the end, -1 with `motivo` on a failure.

@@ -31,7 +31,8 @@ namespace pluvexa {
 
 namespace {
 
-const QString kIlegivel = QStringLiteral("Ilegível: arquivo danificado ou de outro formato");
+const QString kDanificado = QStringLiteral("Danificado: ");
+const QString kOutroFormato = QStringLiteral("arquivo danificado ou de outro formato");
 const QString kNomeForaDoPadrao = QStringLiteral("Ilegível: o nome não é o de um lote enviado");
 
 // One situation of the comparison, or all.
@@ -63,11 +64,14 @@ QTableWidgetItem* celula(const QString& texto, bool numero = false)
     return item;
 }
 
-// What the window tells of a file that cannot be read: the command line
-// names the technical reason; the operator needs to know only that.
+// What the window tells of a file that cannot be read: "Danificado:" and
+// why in the operator's words (the command line names the technical
+// reason), or that its name is no batch's.
 QString motivoIlegivel(const LoteHistorico& lote)
 {
-    return leNomeLote(QFileInfo(lote.caminho).fileName()) ? kIlegivel : kNomeForaDoPadrao;
+    if (!leNomeLote(QFileInfo(lote.caminho).fileName()))
+        return kNomeForaDoPadrao;
+    return kDanificado + (lote.motivo.isEmpty() ? kOutroFormato : lote.motivo);
 }
 
 QString empresaDoLote(const ModeloRecarga& m)
@@ -274,7 +278,7 @@ std::unique_ptr<ModeloRecarga> Tfhistorico::le(const LoteHistorico& lote)
     const QString nome = QFileInfo(lote.caminho).fileName();
     if (!lote.erro.isEmpty()) {
         m_ctx.interaction->notice(QStringLiteral("O lote %1 não pode ser lido: %2.")
-                                      .arg(nome, motivoIlegivel(lote).section(QStringLiteral(": "), 1)),
+                                      .arg(nome, motivoIlegivel(lote).section(QStringLiteral(": "), 1, -1)),
                                   Interaction::Icon::Warning);
         return nullptr;
     }
