@@ -304,11 +304,16 @@ TEST_F(PastaHistorico, AKeptBatchCutShortIsIncompleteAndLoadsNothing)
     guardaTexto(juntaLinhas(semUm));
     ModeloRecarga m;
     QString erro;
-    EXPECT_FALSE(carregaHistorico(caminho, m, erro));
+    QString motivo;
+    EXPECT_FALSE(carregaHistorico(caminho, m, erro, &motivo));
     EXPECT_EQ(erro, QStringLiteral("\"%1\" is incomplete: the trailer counts %2 records, %3 were read")
                         .arg(QDir::toNativeSeparators(caminho))
                         .arg(n)
                         .arg(n - 1));
+    // The window's reason says the same in the operator's words.
+    EXPECT_EQ(motivo, QStringLiteral("arquivo incompleto: o Trailer informa %1 registros e foram lidos %2")
+                          .arg(n)
+                          .arg(n - 1));
 
     const std::vector<std::uint8_t> quebras = test::fluxoRepetido('\n', lzw::kMaxExpandedSize);
     escreve(caminho, QByteArray(reinterpret_cast<const char*>(quebras.data()), qsizetype(quebras.size())));

@@ -58,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(Rascunho, RascunhoIncomum,
 TEST(Rascunho, ALinkToARealDraftIsRefusedTheDraftItselfRead)
 {
     QTemporaryDir dir;
-    std::vector<Texto> linhas = {"00header", "10holder", "99trailer"};
+    std::vector<Texto> linhas = {"00header", "10holder", "990000000003trailer"};
     ASSERT_EQ(CompactaArquivo(linhas, dir.path(), kRascunho, true), EmpacotamentoOk);
     const QString ligacao = dir.filePath(QStringLiteral("PX_00123_0008_2611101530_2.REC"));
     ASSERT_TRUE(QFile::link(dir.filePath(kRascunho), ligacao));
