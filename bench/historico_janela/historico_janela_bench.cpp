@@ -19,14 +19,11 @@
 namespace pluvexa {
 namespace {
 
-void BM_JanelaHistorico120(benchmark::State& state)
+// Opens and shows the window once an iteration over the kept batches of
+// `pasta`: cold, the summary removed before each opening (every batch
+// read); warm, the summary made once beforehand, as every later opening.
+void abreJanelas(benchmark::State& state, const QString& pasta, bool frio, int lotes)
 {
-    QTemporaryDir home;
-    const QByteArray homeAntes = qgetenv("HOME");
-    qputenv("HOME", home.path().toLocal8Bit());
-    const QString pasta = home.filePath(QStringLiteral("Drovanti/Pluvexa/Historico"));
-    bench::guardaMeses(pasta, 120, int(state.range(0)));
-    const bool frio = state.range(1) != 0;
     const QString resumo = QDir(pasta).filePath(IndiceHistorico::kNome);
     if (!frio)
         listaHistorico(pasta, QString(), Resumo::Usa);
@@ -40,12 +37,22 @@ void BM_JanelaHistorico120(benchmark::State& state)
         janela->resize(1200, 700);
         janela->show();
         QCoreApplication::processEvents();
-        if (janela->sgLotes->rowCount() != 120)
-            state.SkipWithError("the window did not list the 120 batches");
+        if (janela->sgLotes->rowCount() != lotes)
+            state.SkipWithError("the window did not list every batch");
         state.PauseTiming();
         delete janela;
         state.ResumeTiming();
     }
+}
+
+void BM_JanelaHistorico120(benchmark::State& state)
+{
+    QTemporaryDir home;
+    const QByteArray homeAntes = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const QString pasta = home.filePath(QStringLiteral("Drovanti/Pluvexa/Historico"));
+    bench::guardaMeses(pasta, 120, int(state.range(0)));
+    abreJanelas(state, pasta, state.range(1) != 0, 120);
     qputenv("HOME", homeAntes);
 }
 BENCHMARK(BM_JanelaHistorico120)
@@ -93,26 +100,7 @@ void BM_JanelaHistoricoDanificados(benchmark::State& state)
         if (!f.open(QIODevice::WriteOnly) || f.write(danificado) != danificado.size())
             state.SkipWithError("cannot write the damaged batches");
     }
-    const bool frio = state.range(0) != 0;
-    const QString resumo = QDir(pasta).filePath(IndiceHistorico::kNome);
-    if (!frio)
-        listaHistorico(pasta, QString(), Resumo::Usa);
-    for (auto _ : state) {
-        if (frio) {
-            state.PauseTiming();
-            QFile::remove(resumo);
-            state.ResumeTiming();
-        }
-        auto* janela = new Tfhistorico(AppContext{});
-        janela->resize(1200, 700);
-        janela->show();
-        QCoreApplication::processEvents();
-        if (janela->sgLotes->rowCount() != 212)
-            state.SkipWithError("the window did not list the 212 batches");
-        state.PauseTiming();
-        delete janela;
-        state.ResumeTiming();
-    }
+    abreJanelas(state, pasta, state.range(0) != 0, 212);
     qputenv("HOME", homeAntes);
 }
 BENCHMARK(BM_JanelaHistoricoDanificados)

@@ -22,59 +22,55 @@ ErroConversao::ErroConversao(std::string_view campo, Tipo tipo)
 {
 }
 
-int lerInteiro(std::string_view s)
+namespace {
+
+// A whole number field as written: blanks, a sign, then digits only
+// (ErroConversao otherwise). The magnitude stops growing once past 2^31, so
+// a field of any length is read without overflowing.
+struct Digitos {
+    bool negativo = false;
+    long long magnitude = 0;
+};
+
+Digitos leDigitos(std::string_view s)
 {
     std::size_t i = 0;
     while (i < s.size() && s[i] == ' ')
         ++i;
-    bool negativo = false;
+    Digitos d;
     if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
-        negativo = s[i] == '-';
+        d.negativo = s[i] == '-';
         ++i;
     }
     if (i == s.size())
         throw ErroConversao(s);
-    long long v = 0;
     for (; i < s.size(); ++i) {
         const char c = s[i];
-        if (c < '0' || c > '9')
+        if (!digito(c))
             throw ErroConversao(s);
-        v = v * 10 + (c - '0');
-        if (v > 2147483648LL)
-            throw ErroConversao(s);
+        if (d.magnitude <= 2147483648LL)
+            d.magnitude = d.magnitude * 10 + (c - '0');
     }
-    if (negativo)
-        v = -v;
-    if (v > 2147483647LL)
+    return d;
+}
+
+}  // namespace
+
+int lerInteiro(std::string_view s)
+{
+    const Digitos d = leDigitos(s);
+    const long long v = d.negativo ? -d.magnitude : d.magnitude;
+    if (v < -2147483648LL || v > 2147483647LL)
         throw ErroConversao(s);
     return static_cast<int>(v);
 }
 
 std::optional<int> lerValor(std::string_view s)
 {
-    std::size_t i = 0;
-    while (i < s.size() && s[i] == ' ')
-        ++i;
-    bool negativo = false;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+')) {
-        negativo = s[i] == '-';
-        ++i;
-    }
-    if (i == s.size())
-        throw ErroConversao(s);
-    long long v = 0;
-    bool alem = false;
-    for (; i < s.size(); ++i) {
-        const char c = s[i];
-        if (!digito(c))
-            throw ErroConversao(s);
-        if (!alem)
-            v = v * 10 + (c - '0');
-        alem = alem || v > 2147483647LL;
-    }
-    if (alem || (negativo && v != 0))
+    const Digitos d = leDigitos(s);
+    if (d.magnitude > 2147483647LL || (d.negativo && d.magnitude != 0))
         return std::nullopt;
-    return static_cast<int>(v);
+    return static_cast<int>(d.magnitude);
 }
 
 double lerDecimal(std::string_view s)
