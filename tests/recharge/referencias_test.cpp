@@ -51,7 +51,15 @@ std::string detalheAcentuadoLinha()
           "00005";
 }
 
-std::unique_ptr<ModeloRecarga> carregaModelo(const std::vector<Texto>& linhas)
+// A value typed for a holder's group.
+struct Digitado {
+    std::size_t portador;
+    std::size_t grupo;
+    double valor;
+};
+
+// The model read from `linhas`, then the values typed.
+std::unique_ptr<ModeloRecarga> carregaModelo(const std::vector<Texto>& linhas, std::initializer_list<Digitado> valores)
 {
     auto m = std::make_unique<ModeloRecarga>();
     LeitorRecarga leitor(*m, linhas);
@@ -64,6 +72,8 @@ std::unique_ptr<ModeloRecarga> carregaModelo(const std::vector<Texto>& linhas)
                                        : leitor.Proc_trailer(int(i));
         EXPECT_TRUE(ok) << "line " << i;
     }
+    for (const Digitado& d : valores)
+        m->wRecarga[d.portador].Grupo[d.grupo].Valor = d.valor;
     return m;
 }
 
@@ -72,28 +82,17 @@ std::unique_ptr<ModeloRecarga> modeloRascunho()
 {
     std::vector<Texto> linhas = arquivoExemplo();
     linhas.insert(linhas.end() - 1, detalheAcentuadoLinha());
-    auto m = carregaModelo(linhas);
-    m->wRecarga[0].Grupo[0].Valor = 37.45;
-    m->wRecarga[1].Grupo[0].Valor = 12;
-    m->wRecarga[1].Grupo[1].Valor = 3;
-    m->wRecarga[2].Grupo[2].Valor = 250;
-    return m;
+    return carregaModelo(linhas, {{0, 0, 37.45}, {1, 0, 12}, {1, 1, 3}, {2, 2, 250}});
 }
 
 // The answer: a short header (216 characters) and a card type without its
 // maximum (60), so that what the writer fills in is kept too.
 std::unique_ptr<ModeloRecarga> modeloResposta()
 {
-    std::vector<Texto> linhas = {headerLinha().substr(0, 216), tipoDinheiroLinha(), tipoCreditosLinha(),
-                                 tarifa00Linha(),  tarifa03Linha(),     tarifa05Linha(),
-                                 detalheDinheiroLinha(), detalheCreditosLinha(), detalheAcentuadoLinha(),
-                                 trailerLinha(10, 3, 2, 1, 1)};
-    auto m = carregaModelo(linhas);
-    m->wRecarga[0].Grupo[0].Valor = 599.99;
-    m->wRecarga[1].Grupo[0].Valor = 0;
-    m->wRecarga[2].Grupo[0].Valor = 40;
-    m->wRecarga[2].Grupo[3].Valor = 7;
-    return m;
+    return carregaModelo({headerLinha().substr(0, 216), tipoDinheiroLinha(), tipoCreditosLinha(), tarifa00Linha(),
+                          tarifa03Linha(), tarifa05Linha(), detalheDinheiroLinha(), detalheCreditosLinha(),
+                          detalheAcentuadoLinha(), trailerLinha(10, 3, 2, 1, 1)},
+                         {{0, 0, 599.99}, {1, 0, 0}, {2, 0, 40}, {2, 3, 7}});
 }
 
 std::vector<Texto> linhasResposta(const ModeloRecarga& m)
