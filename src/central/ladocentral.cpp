@@ -4,19 +4,9 @@
 #include "codec/lzw.h"
 #include "files/arquivoseguro.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace pluvexa {
-
-namespace {
-
-std::string local(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
-}  // namespace
 
 RespostaCentral preparaArquivoRecebido(const QString& texto, const QString& saida,
                                        const PrivateKeyRecord& centralPrivada,
@@ -25,7 +15,7 @@ RespostaCentral preparaArquivoRecebido(const QString& texto, const QString& said
     QTemporaryDir tmp;
     const QString comprimido = tmp.filePath(QStringLiteral("central.lzw"));
     lzw::CompressStatus cadeias = lzw::CompressStatus::Ok;
-    if (!tmp.isValid() || compress_file(local(texto), local(comprimido), &cadeias) != 1)
+    if (!tmp.isValid() || compress_file(caminhoSistema(texto), caminhoSistema(comprimido), &cadeias) != 1)
         return {cadeias == lzw::CompressStatus::StringTooLong ? CentralCadeiaLonga : CentralFalhaCompressao, 0};
     const PublicKeyRecord destinatarios[] = {programaPublica};
     // Finished files appear under their names only once complete (the
@@ -33,7 +23,7 @@ RespostaCentral preparaArquivoRecebido(const QString& texto, const QString& said
     Gravacao g(Durabilidade::Comum);
     int code = 0;
     g.produz(saida, [&](const QString& parte) {
-        code = seal_file(local(comprimido), local(parte), centralPrivada, destinatarios, {}, kCipherDesCbc,
+        code = seal_file(caminhoSistema(comprimido), caminhoSistema(parte), centralPrivada, destinatarios, {}, kCipherDesCbc,
                          kDigestMd5);
         return code == 0;
     });
@@ -50,11 +40,11 @@ RespostaCentral leArquivoResposta(const QString& resposta, const QString& texto,
     const QString comprimido = tmp.filePath(QStringLiteral("answer.lzw"));
     if (!tmp.isValid())
         return {CentralFalhaEnvelope, 0};
-    const int code = open_sealed_file(local(resposta), local(comprimido), centralPrivada, programaPublica, 0);
+    const int code = open_sealed_file(caminhoSistema(resposta), caminhoSistema(comprimido), centralPrivada, programaPublica, 0);
     if (code != 0)
         return {CentralFalhaEnvelope, code};
     Gravacao g(Durabilidade::Comum);
-    g.produz(texto, [&](const QString& parte) { return expand_file(local(comprimido), local(parte)) == 1; });
+    g.produz(texto, [&](const QString& parte) { return expand_file(caminhoSistema(comprimido), caminhoSistema(parte)) == 1; });
     return g.confirma() ? RespostaCentral{} : RespostaCentral{CentralFalhaCompressao, 0};
 }
 

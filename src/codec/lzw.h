@@ -14,9 +14,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <iosfwd>
 #include <span>
-#include <string>
 #include <vector>
 
 namespace pluvexa {
@@ -93,9 +93,11 @@ ExpandResult expand(std::span<const std::uint8_t> stream, std::ostream* progress
 // (Ok when the failure lay elsewhere), so that a caller can name an output
 // that would be too large or a string too long. expand_file refuses an
 // output past `limit` as expand() does.
-int compress_file(const std::string& inputPath, const std::string& outputPath,
+// Paths are taken as the envelope's are (std::filesystem::path), so a name
+// reaches the system as it holds it: bytes elsewhere, UTF-16 on Windows.
+int compress_file(const std::filesystem::path& inputPath, const std::filesystem::path& outputPath,
                   lzw::CompressStatus* status = nullptr);
-int expand_file(const std::string& inputPath, const std::string& outputPath,
+int expand_file(const std::filesystem::path& inputPath, const std::filesystem::path& outputPath,
                 lzw::ExpandStatus* status = nullptr, std::size_t limit = lzw::kMaxExpandedSize);
 
 }  // namespace pluvexa

@@ -24,11 +24,22 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// Opens by the path's own characters: its bytes elsewhere, its UTF-16 on
+// Windows, where a narrow name would pass through the code page.
+File openFile(const std::filesystem::path& path, bool write)
+{
+#ifdef _WIN32
+    return File(_wfopen(path.c_str(), write ? L"wb" : L"rb"));
+#else
+    return File(std::fopen(path.c_str(), write ? "wb" : "rb"));
+#endif
+}
+
 
 // Reads the whole input straight into a buffer of the size the file
 // system reports; whatever follows (a file that grew, a special file whose
 // size says nothing) is appended through a vector.
-bool readWhole(std::FILE* f, const std::string& path, std::unique_ptr<lzw::LargeBuffer>& buffer,
+bool readWhole(std::FILE* f, const std::filesystem::path& path, std::unique_ptr<lzw::LargeBuffer>& buffer,
                std::vector<std::uint8_t>& grown, std::span<const std::uint8_t>& data)
 {
     std::error_code error;
@@ -67,12 +78,12 @@ struct Files {
     std::span<const std::uint8_t> input;
     File output;
 
-    bool open(const std::string& inputPath, const std::string& outputPath, std::ostream& out)
+    bool open(const std::filesystem::path& inputPath, const std::filesystem::path& outputPath, std::ostream& out)
     {
-        File in(std::fopen(inputPath.c_str(), "rb"));
+        File in = openFile(inputPath, false);
         if (in && readWhole(in.get(), inputPath, inputBuffer, inputGrown, input)) {
             in.reset();
-            output.reset(std::fopen(outputPath.c_str(), "wb"));
+            output = openFile(outputPath, true);
         }
         if (!output)
             out << "Fatal error opening files.\n";
@@ -90,7 +101,8 @@ struct Files {
     }
 };
 
-int compressFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out,
+int compressFileUnguarded(const std::filesystem::path& inputPath, const std::filesystem::path& outputPath,
+                          std::ostream& out,
                           lzw::CompressStatus& status)
 {
     Files f;
@@ -106,7 +118,8 @@ int compressFileUnguarded(const std::string& inputPath, const std::string& outpu
     return f.close(written, out) ? 1 : 0;
 }
 
-int expandFileUnguarded(const std::string& inputPath, const std::string& outputPath, std::ostream& out,
+int expandFileUnguarded(const std::filesystem::path& inputPath, const std::filesystem::path& outputPath,
+                        std::ostream& out,
                         lzw::ExpandStatus& status, std::size_t limit)
 {
     Files f;
@@ -136,7 +149,8 @@ int runFile(const std::function<int(std::ostream& out)>& operation)
 
 }  // namespace
 
-int compress_file(const std::string& inputPath, const std::string& outputPath, lzw::CompressStatus* status)
+int compress_file(const std::filesystem::path& inputPath, const std::filesystem::path& outputPath,
+                  lzw::CompressStatus* status)
 {
     lzw::CompressStatus verdict = lzw::CompressStatus::Ok;
     const int result =
@@ -146,7 +160,8 @@ int compress_file(const std::string& inputPath, const std::string& outputPath, l
     return result;
 }
 
-int expand_file(const std::string& inputPath, const std::string& outputPath, lzw::ExpandStatus* status,
+int expand_file(const std::filesystem::path& inputPath, const std::filesystem::path& outputPath,
+                lzw::ExpandStatus* status,
                 std::size_t limit)
 {
     lzw::ExpandStatus verdict = lzw::ExpandStatus::Ok;

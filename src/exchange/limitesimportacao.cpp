@@ -1,6 +1,7 @@
 #include "exchange/limitesimportacao.h"
 
 #include "exchange/fonteregistros.h"
+#include "files/arquivoseguro.h"
 #include "files/pastastrabalho.h"
 
 #include <QDir>
@@ -100,7 +101,7 @@ std::optional<RecusaImportacao> grandeDemais(const QString& nomeArquivo)
 std::optional<RecusaImportacao> preparaPastaLog(const QString& pasta)
 {
     std::error_code erro;
-    const std::filesystem::path caminho(QFile::encodeName(pasta).toStdString());
+    const std::filesystem::path caminho = caminhoSistema(pasta);
     if (std::filesystem::is_directory(caminho, erro)) {
         // The log is created in it as the run starts; a folder the
         // operator may not write to would stop the run there.

@@ -36,6 +36,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <functional>
 #include <vector>
 
@@ -162,6 +163,13 @@ private:
     std::string m_buffer;
     bool m_aberta = false;
 };
+
+// A path as the system takes it, for what opens files by path itself (the
+// coder, the envelope, the standard library): the system's own bytes, so
+// that a name that is not valid UTF-8 reaches the file it names; UTF-16 on
+// Windows. The one way from a path to the system: the layer's own steps
+// take it too.
+std::filesystem::path caminhoSistema(const QString& caminho);
 
 // A scratch file of one operation (the packing's plain text and compressed
 // stream): a new, empty temporary beside `vizinho`, deleted when this object

@@ -3,7 +3,7 @@
 #include "files/sistema.h"
 
 #ifdef Q_OS_WIN
-#include "files/core/parte.h"
+#include "files/arquivoseguro.h"
 
 #include <windows.h>
 #else
@@ -23,7 +23,7 @@ IdentidadeArquivo identidadeArquivo(const QString& caminho, Ligacoes ligacoes)
     DWORD bandeiras = FILE_FLAG_BACKUP_SEMANTICS;
     if (ligacoes == Ligacoes::NaoSegue)
         bandeiras |= FILE_FLAG_OPEN_REPARSE_POINT;
-    HANDLE h = CreateFileW(parte::caminho(sistema::nativo(caminho)).c_str(), FILE_READ_ATTRIBUTES,
+    HANDLE h = CreateFileW(caminhoSistema(caminho).c_str(), FILE_READ_ATTRIBUTES,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, bandeiras,
                            nullptr);
     if (h == INVALID_HANDLE_VALUE)

@@ -109,7 +109,7 @@ QStringList nomesForaDaCodificacao(const QString& pasta, const QString& sufixo)
 {
     QStringList nomes;
 #ifndef Q_OS_WIN
-    DIR* d = ::opendir(QFile::encodeName(pasta).constData());
+    DIR* d = ::opendir(sistema::nativo(pasta).c_str());
     if (!d)
         return nomes;
     const QByteArray fim = sufixo.toLatin1().toLower();

@@ -1,5 +1,6 @@
 #include "files/sistema.h"
 
+#include "files/arquivoseguro.h"
 #include "files/core/parte.h"
 
 #include <QDir>
@@ -44,6 +45,19 @@ QString deNativo(const std::string& path)
 #endif
 }
 
+}  // namespace pluvexa::sistema
+
+namespace pluvexa {
+
+std::filesystem::path caminhoSistema(const QString& caminho)
+{
+    return parte::caminho(sistema::nativo(caminho));
+}
+
+}  // namespace pluvexa
+
+namespace pluvexa::sistema {
+
 FalhaArquivo falhaDe(Operacao operacao, const QString& arquivo, const Motivo& motivo, const QString& mensagem)
 {
     std::string texto = mensagem.toStdString();
@@ -57,7 +71,7 @@ FalhaArquivo falhaDe(Operacao operacao, const QString& arquivo, const Motivo& mo
 // Renames over an existing file in one step.
 bool trocaNome(const QString& de, const QString& para, Motivo& motivo)
 {
-    return parte::trocaNome(parte::caminho(nativo(de)), parte::caminho(nativo(para)), motivo);
+    return parte::trocaNome(caminhoSistema(de), caminhoSistema(para), motivo);
 }
 
 bool mudaNome(const QString& de, const QString& para, Motivo& motivo)
@@ -65,7 +79,7 @@ bool mudaNome(const QString& de, const QString& para, Motivo& motivo)
 #ifdef Q_OS_WIN
     // Without MOVEFILE_REPLACE_EXISTING an existing file is never replaced;
     // another volume is reached by a copy, as Qt's rename would.
-    if (MoveFileExW(parte::caminho(nativo(de)).c_str(), parte::caminho(nativo(para)).c_str(),
+    if (MoveFileExW(caminhoSistema(de).c_str(), caminhoSistema(para).c_str(),
                     MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH))
         return true;
     motivo = Motivo::ultimo();
@@ -103,7 +117,7 @@ bool mudaNome(const QString& de, const QString& para, Motivo& motivo)
 bool apaga(const QString& path, Motivo& motivo)
 {
 #ifdef Q_OS_WIN
-    if (DeleteFileW(parte::caminho(nativo(path)).c_str()))
+    if (DeleteFileW(caminhoSistema(path).c_str()))
         return true;
     motivo = Motivo::ultimo();
     return motivo.codigo == ERROR_FILE_NOT_FOUND || motivo.codigo == ERROR_PATH_NOT_FOUND;
@@ -122,7 +136,7 @@ namespace {
 // accepts a file system that cannot flush it.
 bool sincroniza(const QString& path, int flags, bool semSuporte, Motivo& motivo)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    const int fd = ::open(nativo(path).c_str(), flags | O_CLOEXEC);
     const bool ok = fd >= 0 && (::fsync(fd) == 0 || (semSuporte && (errno == EINVAL || errno == EROFS)));
     if (!ok)
         motivo = Motivo::ultimo();

@@ -31,7 +31,9 @@ bool apaga(const QString& path, Motivo& motivo);
 
 namespace pluvexa::sistema {
 
-// A path as the system takes it (bytes), and back.
+// A path as the layer's core takes it (the system's bytes; UTF-8 on
+// Windows, whose wide calls convert it: parte::caminho), and back.
+// caminhoSistema (arquivoseguro.h) is the two steps in one.
 std::string nativo(const QString& path);
 QString deNativo(const std::string& path);
 

@@ -9,9 +9,13 @@
 #include <string>
 #include <string_view>
 
+#include "recharge/layoutregistros.h"
 #include "recharge/modelo.h"
 
 namespace pluvexa {
+
+static_assert(layout::detalhe::Tarifa.size() == kGrupos && layout::trailer::Portadores.size() == kGrupos,
+              "a field per tariff group");
 
 // A numeric field that cannot be read ends the processing of the file; its
 // text is the platform's: "'%s' is not a valid integer value", or
@@ -49,6 +53,12 @@ inline std::string_view campo(std::string_view linha, std::size_t pos, std::size
     if (pos - 1 >= linha.size())
         return {};
     return linha.substr(pos - 1, len);
+}
+
+// A field of the record layout, cut short at the line's end.
+inline std::string_view campo(std::string_view linha, const layout::Campo& c)
+{
+    return campo(linha, c.pos, c.len);
 }
 
 // Without leading and trailing blanks and control characters.

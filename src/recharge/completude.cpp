@@ -16,17 +16,17 @@ bool emBranco(std::string_view linha)
 
 std::string_view tipo(std::string_view linha)
 {
-    return linha.substr(0, 2);
+    return campo(linha, layout::kTipoRegistro);
 }
 
 // The trailer's count as the reader converts it; nothing when the field is
 // cut short or is no number: such a trailer vouches for nothing.
 std::optional<long long> contagem(std::string_view trailer)
 {
-    if (trailer.size() < 12)
+    if (trailer.size() < layout::trailer::Registros.fim() - 1)
         return std::nullopt;
     try {
-        return lerInteiro(campo(trailer, 3, 10));
+        return lerInteiro(campo(trailer, layout::trailer::Registros));
     } catch (const ErroConversao&) {
         return std::nullopt;
     }
@@ -55,13 +55,13 @@ Completude confereCompleto(const std::vector<Texto>& linhas)
         if (emBranco(l))
             continue;
         headerDentro = headerDentro || (&l != primeira && tipo(l) == "00");
-        trailerDentro = trailerDentro || (&l != ultima && tipo(l) == "99");
+        trailerDentro = trailerDentro || (&l != ultima && tipo(l) == layout::trailer::kTipo);
     }
-    if (!primeira || tipo(*primeira) != "00" || headerDentro) {
+    if (!primeira || tipo(*primeira) != layout::header::kTipo || headerDentro) {
         c.falta = Completude::Falta::Header;
         return c;
     }
-    const std::optional<long long> n = ultima != primeira && tipo(*ultima) == "99" ? contagem(*ultima) : std::nullopt;
+    const std::optional<long long> n = ultima != primeira && tipo(*ultima) == layout::trailer::kTipo ? contagem(*ultima) : std::nullopt;
     if (!n || trailerDentro) {
         c.falta = Completude::Falta::Trailer;
         return c;

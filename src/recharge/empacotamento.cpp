@@ -8,18 +8,12 @@
 #include "recharge/linhastexto.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <functional>
 
 namespace pluvexa {
 
 namespace {
-
-std::string local(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
 
 bool emBranco(const Texto& linha)
 {
@@ -47,9 +41,10 @@ void salvaTexto(const std::vector<Texto>& linhas, ArquivoTemporario& temporario)
 // Runs the coder or the envelope into a scratch temporary: a full disk it
 // met is a file that cannot be written (thrown), any other failure the
 // step's own.
-bool preenche(ArquivoTemporario& temporario, const std::function<bool(const std::string& caminho)>& escritor)
+bool preenche(ArquivoTemporario& temporario,
+              const std::function<bool(const std::filesystem::path& caminho)>& escritor)
 {
-    if (temporario.produz([&](const QString& caminho) { return escritor(local(caminho)); }))
+    if (temporario.produz([&](const QString& caminho) { return escritor(caminhoSistema(caminho)); }))
         return true;
     if (temporario.falha().motivo.codigo != 0)
         throw ErroArquivo(temporario.falha());
@@ -163,17 +158,19 @@ int CompactaArquivo(std::vector<Texto>& linhas, const QString& pasta, const QStr
     if (rascunho)
         return conclui(saida.produz(final, [&](const QString& parte) {
                            escreveu = true;
-                           return compress_file(local(texto.caminho()), local(parte)) == 1;
+                           return compress_file(caminhoSistema(texto.caminho()), caminhoSistema(parte)) == 1;
                        }),
                        FalhaCompressao);
     ArquivoTemporario comprimido(final);
     exige(comprimido);
-    if (!preenche(comprimido, [&](const std::string& c) { return compress_file(local(texto.caminho()), c) == 1; }))
+    if (!preenche(comprimido, [&](const std::filesystem::path& c) {
+            return compress_file(caminhoSistema(texto.caminho()), c) == 1;
+        }))
         return FalhaCompressao;
     const PublicKeyRecord destinatarios[] = {chaves.centralPublica};
     return conclui(saida.produz(final, [&](const QString& parte) {
                        escreveu = true;
-                       return seal_file(local(comprimido.caminho()), local(parte), chaves.propriaPrivada,
+                       return seal_file(caminhoSistema(comprimido.caminho()), caminhoSistema(parte), chaves.propriaPrivada,
                                         destinatarios, {}, kCipherDesCbc, kDigestMd5) == 0;
                    }),
                    FalhaEnvelope);
@@ -215,18 +212,21 @@ int DescompactaArquivo(const QString& caminho, bool rascunho, std::vector<Texto>
         exige(lido);
         if (!lido.grava(compactado))
             throw ErroArquivo(lido.falha());
-        if (!preenche(texto, [&](const std::string& t) {
-                return expand_file(local(lido.caminho()), t, nullptr, kMaiorTextoRecarga) == 1;
+        if (!preenche(texto, [&](const std::filesystem::path& t) {
+                return expand_file(caminhoSistema(lido.caminho()), t, nullptr, kMaiorTextoRecarga) == 1;
             }))
             return FalhaCompressao;
     } else {
         ArquivoTemporario comprimido(caminho);
         exige(comprimido);
-        if (!preenche(comprimido, [&](const std::string& c) {
-                return open_sealed_file(local(caminho), c, chaves.propriaPrivada, chaves.centralPublica, 0) == 0;
+        if (!preenche(comprimido, [&](const std::filesystem::path& c) {
+                return open_sealed_file(caminhoSistema(caminho), c, chaves.propriaPrivada, chaves.centralPublica, 0)
+                       == 0;
             }))
             return FalhaEnvelope;
-        if (!preenche(texto, [&](const std::string& t) { return expand_file(local(comprimido.caminho()), t) == 1; }))
+        if (!preenche(texto, [&](const std::filesystem::path& t) {
+                return expand_file(caminhoSistema(comprimido.caminho()), t) == 1;
+            }))
             return FalhaCompressao;
     }
     QByteArray plano;

@@ -1,10 +1,13 @@
 #include "recharge/escritorrecarga.h"
 
+#include <algorithm>
+#include <cassert>
 #include <cmath>
 
 #include <QLocale>
 
 #include "recharge/cp1252.h"
+#include "recharge/layoutregistros.h"
 
 namespace pluvexa {
 namespace {
@@ -37,57 +40,52 @@ bool temQuebra(const Texto& s)
     return false;
 }
 
-// Appends the fields of one record and collects what does not fit.
+// Puts the fields of one record where the layout places them and collects
+// what does not fit. The line starts as blanks of the record's length, its
+// type in front; every number field is written, zeros included.
 class Registro {
 public:
-    Registro(CampoRecusado::Registro tipo, int codigo, const Texto& nome,
-             std::vector<CampoRecusado>& recusas)
-        : m_tipo(tipo), m_codigo(codigo), m_nome(nome), m_recusas(recusas)
+    Registro(CampoRecusado::Registro tipo, int codigo, const Texto& nome, std::vector<CampoRecusado>& recusas,
+             std::string_view tipoRegistro, std::size_t comprimento)
+        : m_tipo(tipo), m_codigo(codigo), m_nome(nome), m_recusas(recusas), m_linha(comprimento, ' ')
     {
-        m_linha.reserve(280);
+        m_linha.replace(0, tipoRegistro.size(), tipoRegistro);
     }
 
-    void literal(std::string_view s) { m_linha.append(s); }
-
-    void texto(const Texto& s, int largura, const char* nomeCampo)
+    void texto(const layout::Campo& c, const Texto& s)
     {
-        if (s.size() > std::size_t(largura)) {
-            recusa(nomeCampo, QStringLiteral("texto de %1 caracteres não cabe em %2")
-                                  .arg(s.size()).arg(largura));
+        const std::size_t largura = c.len;
+        if (s.size() > largura) {
+            recusa(c.nome, QStringLiteral("texto de %1 caracteres não cabe em %2").arg(s.size()).arg(largura));
         } else if (temQuebra(s)) {
-            recusa(nomeCampo, QStringLiteral("texto com quebra de linha"));
+            recusa(c.nome, QStringLiteral("texto com quebra de linha"));
         }
-        const std::size_t n = std::min(s.size(), std::size_t(largura));
-        m_linha.append(s.data(), n);
-        m_linha.append(std::size_t(largura) - n, ' ');
+        const std::size_t n = std::min(s.size(), largura);
+        const auto ini = m_linha.begin() + std::ptrdiff_t(inicio(c));
+        std::fill(std::copy_n(s.data(), n, ini), ini + std::ptrdiff_t(largura), ' ');
     }
 
-    void numero(long long v, int largura, const char* nomeCampo)
+    void numero(const layout::Campo& c, long long v)
     {
+        const int largura = int(c.len);
         if (v < 0) {
-            recusa(nomeCampo, QStringLiteral("valor negativo (%1)").arg(v));
+            recusa(c.nome, QStringLiteral("valor negativo (%1)").arg(v));
             v = 0;
         } else if (v > limiteCampo(largura)) {
-            recusa(nomeCampo, QStringLiteral("%1 não cabe em %2 dígitos").arg(v).arg(largura));
+            recusa(c.nome, QStringLiteral("%1 não cabe em %2 dígitos").arg(v).arg(largura));
             v = 0;
         }
-        const std::size_t ini = m_linha.size();
-        m_linha.append(std::size_t(largura), '0');
-        for (std::size_t k = ini + std::size_t(largura); v != 0; v /= 10)
+        const std::size_t ini = inicio(c);
+        std::fill_n(m_linha.begin() + std::ptrdiff_t(ini), c.len, '0');
+        for (std::size_t k = ini + c.len; v != 0; v /= 10)
             m_linha[--k] = char('0' + v % 10);
     }
 
     // value * 100 + 0.01, truncated: the whole cents of an amount.
-    void centavos(double v, int largura, const char* nomeCampo)
-    {
-        inteiro(v * 100 + 0.01, v, largura, nomeCampo);
-    }
+    void centavos(const layout::Campo& c, double v) { inteiro(c, v * 100 + 0.01, v); }
 
     // A whole count taken by truncation.
-    void truncado(double v, int largura, const char* nomeCampo)
-    {
-        inteiro(v, v, largura, nomeCampo);
-    }
+    void truncado(const layout::Campo& c, double v) { inteiro(c, v, v); }
 
     void recusa(const char* nomeCampo, const QString& motivo)
     {
@@ -97,18 +95,25 @@ public:
     Texto&& fim() { return std::move(m_linha); }
 
 private:
-    void inteiro(double escalado, double original, int largura, const char* nomeCampo)
+    // Where the field starts in the line; the field lies within it.
+    std::size_t inicio(const layout::Campo& c) const
+    {
+        assert(c.pos >= 1 && c.fim() - 1 <= m_linha.size());
+        return c.pos - 1;
+    }
+
+    void inteiro(const layout::Campo& c, double escalado, double original)
     {
         if (!std::isfinite(original)) {
-            recusa(nomeCampo, QStringLiteral("valor inválido"));
-            numero(0, largura, nomeCampo);
+            recusa(c.nome, QStringLiteral("valor inválido"));
+            numero(c, 0);
         } else if (original < 0) {
-            recusa(nomeCampo, QStringLiteral("valor negativo (%1)").arg(textoNumero(original)));
-            numero(0, largura, nomeCampo);
+            recusa(c.nome, QStringLiteral("valor negativo (%1)").arg(textoNumero(original)));
+            numero(c, 0);
         } else if (escalado >= 9.0e18) {
-            numero(kMaiorLegivel + 1, largura, nomeCampo);
+            numero(c, kMaiorLegivel + 1);
         } else {
-            numero(static_cast<long long>(std::trunc(escalado)), largura, nomeCampo);
+            numero(c, static_cast<long long>(std::trunc(escalado)));
         }
     }
 
@@ -186,99 +191,87 @@ ResultadoEscrita EscritorRecarga::gera(const Texto& nomeArquivo,
     for (const TipoCartao& t : m.wTipoCartao) {
         if (t.Codigo == 0)
             continue;
-        Registro r(R::TipoCartao, t.Codigo, t.Descricao, recusas);
-        r.literal("04");
-        r.numero(t.Codigo, 2, "Código");
-        r.texto(t.Descricao, 50, "Descrição");
-        r.numero(t.Modalidade, 1, "Modalidade");
-        r.centavos(t.Percentual, 5, "Percentual");
+        namespace T = layout::tipoCartao;
+        Registro r(R::TipoCartao, t.Codigo, t.Descricao, recusas, T::kTipo, T::kComprimento);
+        r.numero(T::Codigo, t.Codigo);
+        r.texto(T::Descricao, t.Descricao);
+        r.numero(T::Modalidade, t.Modalidade);
+        r.centavos(T::Percentual, t.Percentual);
         if (t.Modalidade == Dinheiro)
-            r.centavos(t.ValorMaximo, 5, "Valor máximo");
+            r.centavos(T::ValorMaximo, t.ValorMaximo);
         else
-            r.truncado(t.ValorMaximo, 5, "Valor máximo");
+            r.truncado(T::ValorMaximo, t.ValorMaximo);
         out.push_back(r.fim());
     }
 
     for (const Tarifa& t : m.wTarifa) {
         if (t.Descricao.empty())
             continue;
-        Registro r(R::Tarifa, t.Codigo, t.Descricao, recusas);
-        r.literal("05");
-        r.numero(t.Codigo, 2, "Código");
-        r.texto(t.Descricao, 10, "Descrição");
-        r.centavos(t.Valor, 18, "Valor");
-        r.numero(t.Referencia, 10, "Referência");
+        namespace T = layout::tarifa;
+        Registro r(R::Tarifa, t.Codigo, t.Descricao, recusas, T::kTipo, T::kComprimento);
+        r.numero(T::Codigo, t.Codigo);
+        r.texto(T::Descricao, t.Descricao);
+        r.centavos(T::Valor, t.Valor);
+        r.numero(T::Referencia, t.Referencia);
         out.push_back(r.fim());
     }
 
-    static const char* const kTarifaGrupo[] = {"Tarifa do grupo 1", "Tarifa do grupo 2",
-                                               "Tarifa do grupo 3", "Tarifa do grupo 4"};
-    static const char* const kCmmGrupo[] = {"CMM do grupo 1", "CMM do grupo 2", "CMM do grupo 3",
-                                            "CMM do grupo 4"};
-    static const char* const kValorGrupo[] = {"Valor do grupo 1", "Valor do grupo 2",
-                                              "Valor do grupo 3", "Valor do grupo 4"};
-    static const char* const kHistorico[4][3] = {
-        {"Última recarga do grupo 1", "Penúltima recarga do grupo 1", "Antepenúltima recarga do grupo 1"},
-        {"Última recarga do grupo 2", "Penúltima recarga do grupo 2", "Antepenúltima recarga do grupo 2"},
-        {"Última recarga do grupo 3", "Penúltima recarga do grupo 3", "Antepenúltima recarga do grupo 3"},
-        {"Última recarga do grupo 4", "Penúltima recarga do grupo 4", "Antepenúltima recarga do grupo 4"}};
-
+    namespace D = layout::detalhe;
     std::array<long long, kGrupos> usando{};
     for (int i = 0; i < qtd; ++i) {
         const Recarga& h = m.wRecarga[std::size_t(i)];
-        Registro r(R::Detalhe, h.Usuario, h.Nome, recusas);
+        Registro r(R::Detalhe, h.Usuario, h.Nome, recusas, D::kTipo, D::kComprimento);
         if (h.TipoCartao < 0 || h.TipoCartao >= kTiposCartao) {
-            r.recusa("Tipo Cartão", QStringLiteral("código %1 fora da tabela (00 a 31)").arg(h.TipoCartao));
+            r.recusa(D::TipoCartao.nome,
+                     QStringLiteral("código %1 fora da tabela (00 a 31)").arg(h.TipoCartao));
             continue;
         }
         const bool dinheiro = m.wTipoCartao[std::size_t(h.TipoCartao)].Modalidade == Dinheiro;
-        r.literal("01");
-        r.numero(h.Usuario, 10, "Usuário");
-        r.numero(h.Cartao, 10, "Cartão");
-        r.texto(h.Nome, 50, "Nome");
-        r.texto(h.Matricula, 20, "Matrícula");
-        r.numero(h.TipoCartao, 2, "Tipo Cartão");
+        r.numero(D::Usuario, h.Usuario);
+        r.numero(D::Cartao, h.Cartao);
+        r.texto(D::Nome, h.Nome);
+        r.texto(D::Matricula, h.Matricula);
+        r.numero(D::TipoCartao, h.TipoCartao);
         const GrupoRecarga& g1 = h.Grupo[0];
-        r.numero(g1.Tarifa, 4, kTarifaGrupo[0]);
+        r.numero(D::Tarifa[0], g1.Tarifa);
+        r.numero(D::Reservado1, 0);
         if (dinheiro) {
-            r.centavos(g1.CMM, 18, kCmmGrupo[0]);
-            r.numero(0, 18, "");
-            r.centavos(g1.Valor, 18, kValorGrupo[0]);
+            r.centavos(D::Cmm[0], g1.CMM);
+            r.centavos(D::Valor[0], g1.Valor);
         } else {
-            r.numero(g1.CMM, 18, kCmmGrupo[0]);
-            r.numero(0, 18, "");
-            r.truncado(g1.Valor, 18, kValorGrupo[0]);
+            r.numero(D::Cmm[0], g1.CMM);
+            r.truncado(D::Valor[0], g1.Valor);
         }
         for (std::size_t g = 1; g < kGrupos; ++g) {
             const GrupoRecarga& gr = h.Grupo[g];
-            r.numero(gr.Tarifa, 4, kTarifaGrupo[g]);
-            r.numero(gr.CMM, 3, kCmmGrupo[g]);
+            r.numero(D::Tarifa[g], gr.Tarifa);
+            r.numero(D::Cmm[g], gr.CMM);
             if (dinheiro) {
                 // The layout has no money field for these groups: a value
                 // here would silently never reach the central.
                 if (gr.Valor != 0)
-                    r.recusa(kValorGrupo[g], QStringLiteral("tipo de cartão em dinheiro só envia o grupo 1"));
-                r.numero(0, 3, kValorGrupo[g]);
+                    r.recusa(D::Valor[g].nome, QStringLiteral("tipo de cartão em dinheiro só envia o grupo 1"));
+                r.numero(D::Valor[g], 0);
             } else {
-                r.truncado(gr.Valor, 3, kValorGrupo[g]);
+                r.truncado(D::Valor[g], gr.Valor);
             }
         }
-        r.numero(0, 18, "");
-        r.literal("            ");
+        r.numero(D::Reservado2, 0);
         for (std::size_t k = 0; k < 3; ++k) {
             if (dinheiro)
-                r.centavos(h.Historico[0][k], 5, kHistorico[0][k]);
+                r.centavos(D::Historico[0][k], h.Historico[0][k]);
             else
-                r.truncado(h.Historico[0][k], 5, kHistorico[0][k]);
+                r.truncado(D::Historico[0][k], h.Historico[0][k]);
         }
         for (std::size_t g = 1; g < kGrupos; ++g) {
             for (std::size_t k = 0; k < 3; ++k) {
                 if (dinheiro) {
                     if (h.Historico[g][k] != 0)
-                        r.recusa(kHistorico[g][k], QStringLiteral("tipo de cartão em dinheiro só envia o grupo 1"));
-                    r.numero(0, 5, kHistorico[g][k]);
+                        r.recusa(D::Historico[g][k].nome,
+                                 QStringLiteral("tipo de cartão em dinheiro só envia o grupo 1"));
+                    r.numero(D::Historico[g][k], 0);
                 } else {
-                    r.truncado(h.Historico[g][k], 5, kHistorico[g][k]);
+                    r.truncado(D::Historico[g][k], h.Historico[g][k]);
                 }
             }
         }
@@ -291,35 +284,35 @@ ResultadoEscrita EscritorRecarga::gera(const Texto& nomeArquivo,
     const QDateTime detalhes = relogio();
     const Cabecalho& c = m.cabecalho;
     {
-        Registro r(R::Cabecalho, 0, kSemNome, recusas);
-        r.literal("00");
-        r.numero(c.NumeroCabecalho, 4, "Número do header");
-        r.numero(c.Empresa, 5, "Empresa");
-        r.texto(c.NomeEmpresa, 50, "Nome da empresa");
+        namespace H = layout::header;
+        Registro r(R::Cabecalho, 0, kSemNome, recusas, H::kTipo, H::kComprimento);
+        r.numero(H::NumeroCabecalho, c.NumeroCabecalho);
+        r.numero(H::Empresa, c.Empresa);
+        r.texto(H::NomeEmpresa, c.NomeEmpresa);
         const Texto d1 = dataHoraCampo(inicio, "ddMMyy"), h1 = dataHoraCampo(inicio, "hhmmss");
         const Texto d2 = dataHoraCampo(detalhes, "ddMMyy"), h2 = dataHoraCampo(detalhes, "hhmmss");
-        if (d1.size() != 6 || d2.size() != 6)
+        if (d1.size() != H::DataCriacao.len || d2.size() != H::DataGeracao.len)
             r.recusa("Data", QStringLiteral("data e hora inválidas"));
-        r.texto(d1, 6, "Data de criação");
-        r.texto(h1, 6, "Hora de criação");
-        r.texto(d2, 6, "Data de geração");
-        r.texto(h2, 6, "Hora de geração");
-        r.literal("1");
-        r.texto(nomeArquivo, 65, "Nome do arquivo");
-        r.texto(c.Complemento, 65, "Complemento");
-        r.texto(c.VersaoRecarga, 20, "Versão Recarga");
-        r.texto(kVersao, 20, "Versão Remota");
-        r.texto(c.Sequencial, 18, "Sequencial");
-        r.texto(c.Arredondamento.empty() ? Texto("0") : c.Arredondamento, 1, "Arredondamento");
+        r.texto(H::DataCriacao, d1);
+        r.texto(H::HoraCriacao, h1);
+        r.texto(H::DataGeracao, d2);
+        r.texto(H::HoraGeracao, h2);
+        r.numero(H::Criptografado, 1);
+        r.texto(H::NomeArquivo, nomeArquivo);
+        r.texto(H::Complemento, c.Complemento);
+        r.texto(H::VersaoRecarga, c.VersaoRecarga);
+        r.texto(H::VersaoRemota, kVersao);
+        r.texto(H::Sequencial, c.Sequencial);
+        r.texto(H::Arredondamento, c.Arredondamento.empty() ? Texto("0") : c.Arredondamento);
         out.front() = r.fim();
     }
     {
-        Registro r(R::Cabecalho, 0, kSemNome, recusas);
-        r.literal("99");
-        r.numero(static_cast<long long>(out.size()) + 1, 10, "Quantidade de registros");
+        namespace T = layout::trailer;
+        Registro r(R::Cabecalho, 0, kSemNome, recusas, T::kTipo, T::kComprimento);
+        r.numero(T::Registros, static_cast<long long>(out.size()) + 1);
         for (std::size_t g = 0; g < kGrupos; ++g) {
-            r.numero(usando[g], 18, "");
-            r.numero(0, 18, "");
+            r.numero(T::Portadores[g], usando[g]);
+            r.numero(T::Montante[g], 0);
         }
         out.push_back(r.fim());
     }

@@ -40,28 +40,29 @@ void LeitorRecarga::avisa(const QString& texto)
 
 bool LeitorRecarga::Proc_header(int i)
 {
+    namespace H = layout::header;
     const std::string_view l = linha(i);
-    if (l.size() != 216 && l.size() != 274 && l.size() != 275)
+    if (l.size() != H::kSemVersoes && l.size() != H::kSemArredondamento && l.size() != H::kComprimento)
         return false;
     Cabecalho c;
-    c.NumeroCabecalho = lerInteiro(campo(l, 3, 4));
-    c.Empresa = lerInteiro(campo(l, 7, 5));
-    c.NomeEmpresa = campo(l, 12, 50);
-    c.DataCriacao = campo(l, 62, 6);
-    c.HoraCriacao = campo(l, 68, 6);
-    c.DataGeracao = campo(l, 74, 6);
-    c.HoraGeracao = campo(l, 80, 6);
-    c.Criptografado = lerInteiro(campo(l, 86, 1));
-    c.NomeArquivo = campo(l, 87, 65);
-    c.Complemento = campo(l, 152, 65);
-    c.VersaoRecarga = campo(l, 217, 20);
-    c.VersaoRemota = campo(l, 237, 20);
-    c.Sequencial = campo(l, 257, 18);
-    c.Arredondamento = apara(campo(l, 275, 1));
+    c.NumeroCabecalho = lerInteiro(campo(l, H::NumeroCabecalho));
+    c.Empresa = lerInteiro(campo(l, H::Empresa));
+    c.NomeEmpresa = campo(l, H::NomeEmpresa);
+    c.DataCriacao = campo(l, H::DataCriacao);
+    c.HoraCriacao = campo(l, H::HoraCriacao);
+    c.DataGeracao = campo(l, H::DataGeracao);
+    c.HoraGeracao = campo(l, H::HoraGeracao);
+    c.Criptografado = lerInteiro(campo(l, H::Criptografado));
+    c.NomeArquivo = campo(l, H::NomeArquivo);
+    c.Complemento = campo(l, H::Complemento);
+    c.VersaoRecarga = campo(l, H::VersaoRecarga);
+    c.VersaoRemota = campo(l, H::VersaoRemota);
+    c.Sequencial = campo(l, H::Sequencial);
+    c.Arredondamento = apara(campo(l, H::Arredondamento));
     if (c.Arredondamento.empty())
         c.Arredondamento = "0";
     const int modo = lerInteiro(c.Arredondamento);
-    c.Remessa = campo(c.NomeArquivo, 10, 4);
+    c.Remessa = campo(c.NomeArquivo, H::RemessaNoNome);
     m_modelo.cabecalho = std::move(c);
     m_modelo.ModoArredondamento = modo;
     return true;
@@ -69,15 +70,16 @@ bool LeitorRecarga::Proc_header(int i)
 
 bool LeitorRecarga::Proc_tipocartao(int i)
 {
+    namespace T = layout::tipoCartao;
     const std::string_view l = linha(i);
-    if (l.size() != 60 && l.size() != 65)
+    if (l.size() != T::kSemMaximo && l.size() != T::kComprimento)
         return false;
     TipoCartao t;
-    t.Codigo = lerInteiro(campo(l, 3, 2));
-    t.Descricao = campo(l, 5, 50);
-    t.Modalidade = lerInteiro(campo(l, 55, 1));
-    t.Percentual = lerInteiro(campo(l, 56, 5)) * kFatorMoeda;
-    const std::string_view maximo = apara(campo(l, 61, 5));
+    t.Codigo = lerInteiro(campo(l, T::Codigo));
+    t.Descricao = campo(l, T::Descricao);
+    t.Modalidade = lerInteiro(campo(l, T::Modalidade));
+    t.Percentual = lerInteiro(campo(l, T::Percentual)) * kFatorMoeda;
+    const std::string_view maximo = apara(campo(l, T::ValorMaximo));
     if (maximo.empty())
         t.ValorMaximo = t.Modalidade == Dinheiro ? 600.00 : 250;
     else if (t.Modalidade == Dinheiro)
@@ -97,14 +99,15 @@ bool LeitorRecarga::Proc_tipocartao(int i)
 
 bool LeitorRecarga::Proc_tarifa(int i)
 {
+    namespace T = layout::tarifa;
     const std::string_view l = linha(i);
-    if (l.size() != 42)
+    if (l.size() != T::kComprimento)
         return false;
     Tarifa t;
-    t.Codigo = lerInteiro(campo(l, 3, 2));
-    t.Descricao = campo(l, 5, 10);
-    t.Valor = lerInteiro(campo(l, 15, 18)) * kFatorMoeda;
-    t.Referencia = lerInteiro(campo(l, 33, 10));
+    t.Codigo = lerInteiro(campo(l, T::Codigo));
+    t.Descricao = campo(l, T::Descricao);
+    t.Valor = lerInteiro(campo(l, T::Valor)) * kFatorMoeda;
+    t.Referencia = lerInteiro(campo(l, T::Referencia));
     if (!tarifaValida(t.Codigo)) {
         avisa(QStringLiteral("Tarifa fora da tabela (00 a 14) - Código : %1 - Linha : %2")
                   .arg(t.Codigo).arg(i));
@@ -121,15 +124,16 @@ bool LeitorRecarga::Proc_tarifa(int i)
 
 bool LeitorRecarga::Proc_detalhe(int i)
 {
+    namespace D = layout::detalhe;
     const std::string_view l = linha(i);
-    if (l.size() != 272)
+    if (l.size() != D::kComprimento)
         return false;
     Recarga r;
-    r.Usuario = lerInteiro(campo(l, 3, 10));
-    r.Cartao = lerInteiro(campo(l, 13, 10));
-    r.Nome = campo(l, 23, 50);
-    r.Matricula = apara(campo(l, 73, 20));
-    r.TipoCartao = lerInteiro(campo(l, 93, 2));
+    r.Usuario = lerInteiro(campo(l, D::Usuario));
+    r.Cartao = lerInteiro(campo(l, D::Cartao));
+    r.Nome = campo(l, D::Nome);
+    r.Matricula = apara(campo(l, D::Matricula));
+    r.TipoCartao = lerInteiro(campo(l, D::TipoCartao));
     if (!tipoValido(r.TipoCartao)) {
         // The card type decides how the rest of the record reads, and it
         // indexes the card-type table; outside it there is nothing to read by.
@@ -140,8 +144,8 @@ bool LeitorRecarga::Proc_detalhe(int i)
     const bool dinheiro = m_modelo.wTipoCartao[std::size_t(r.TipoCartao)].Modalidade == Dinheiro;
 
     GrupoRecarga& g1 = r.Grupo[0];
-    g1.Tarifa = lerInteiro(campo(l, 95, 4));
-    const int cmm1 = lerInteiro(campo(l, 99, 18));
+    g1.Tarifa = lerInteiro(campo(l, D::Tarifa[0]));
+    const int cmm1 = lerInteiro(campo(l, D::Cmm[0]));
     g1.CMM = dinheiro ? cmm1 / 100 : cmm1;  // whole currency units, toward zero
     // A value below zero (or one a 32-bit conversion would wrap below
     // zero) would be credited, totalled and sent back as it stands.
@@ -151,7 +155,7 @@ bool LeitorRecarga::Proc_detalhe(int i)
         valorNegativo = valorNegativo || !v;
         return v.value_or(0);
     };
-    const int valor1 = valor(campo(l, 135, 18));
+    const int valor1 = valor(campo(l, D::Valor[0]));
     g1.Valor = dinheiro ? valor1 * kFatorMoeda : valor1;
     // A money card type recharges through group 1 only, and the answer
     // carries 0 in the other groups: a value sent there is dropped (and
@@ -159,12 +163,11 @@ bool LeitorRecarga::Proc_detalhe(int i)
     // what will be sent.
     std::vector<int> ignorados;
     for (std::size_t g = 1; g < kGrupos; ++g) {
-        const std::size_t base = 153 + 10 * (g - 1);
         GrupoRecarga& gr = r.Grupo[g];
-        gr.Tarifa = lerInteiro(campo(l, base, 4));
-        const int cmm = lerInteiro(campo(l, base + 4, 3));
+        gr.Tarifa = lerInteiro(campo(l, D::Tarifa[g]));
+        const int cmm = lerInteiro(campo(l, D::Cmm[g]));
         gr.CMM = dinheiro ? cmm / 100 : cmm;
-        const int v = valor(campo(l, base + 7, 3));
+        const int v = valor(campo(l, D::Valor[g]));
         gr.Valor = dinheiro ? 0 : v;
         if (dinheiro && v != 0)
             ignorados.push_back(int(g) + 1);
@@ -172,13 +175,13 @@ bool LeitorRecarga::Proc_detalhe(int i)
     // Money history is a decimal number of cents (blanks and a decimal comma
     // allowed); credits are whole numbers.
     for (std::size_t k = 0; k < 3; ++k) {
-        const std::string_view h = campo(l, 213 + 5 * k, 5);
+        const std::string_view h = campo(l, D::Historico[0][k]);
         r.Historico[0][k] = dinheiro ? lerDecimal(h) * kFatorMoeda : lerInteiro(h);
     }
     if (!dinheiro) {
         for (std::size_t g = 1; g < kGrupos; ++g)
             for (std::size_t k = 0; k < 3; ++k)
-                r.Historico[g][k] = lerInteiro(campo(l, 228 + 15 * (g - 1) + 5 * k, 5));
+                r.Historico[g][k] = lerInteiro(campo(l, D::Historico[g][k]));
     }
 
     if (valorNegativo) {
@@ -207,12 +210,15 @@ bool LeitorRecarga::Proc_detalhe(int i)
 
 bool LeitorRecarga::Proc_trailer(int i)
 {
+    namespace T = layout::trailer;
     const std::string_view l = linha(i);
-    if (l.size() != 156)
+    if (l.size() != T::kComprimento)
         return false;
-    lerInteiro(campo(l, 3, 10));
-    for (std::size_t k = 0; k < 8; ++k)
-        lerInteiro(campo(l, 13 + 18 * k, 18));
+    lerInteiro(campo(l, T::Registros));
+    for (std::size_t g = 0; g < T::Portadores.size(); ++g) {
+        lerInteiro(campo(l, T::Portadores[g]));
+        lerInteiro(campo(l, T::Montante[g]));
+    }
     return true;
 }
 

@@ -9,6 +9,7 @@
 // non-blank lines than any recharge file holds is refused as soon as the
 // line past the limit is met.
 
+#include "recharge/layoutregistros.h"
 #include "recharge/modelo.h"
 
 #include <cstddef>
@@ -24,7 +25,7 @@ inline constexpr std::size_t kMaisLinhasTexto = std::size_t(kRecargas + kTiposCa
 // lines of the longest record (the header, 275 characters) and CR LF. A
 // draft or kept batch expands to no more (2,783,573 bytes): they are not
 // signed, so their expansion stops past it instead of growing.
-inline constexpr std::size_t kMaiorTextoRecarga = kMaisLinhasTexto * (275 + 2);
+inline constexpr std::size_t kMaiorTextoRecarga = kMaisLinhasTexto * (layout::header::kComprimento + 2);
 static_assert(kMaiorTextoRecarga == 2783573);
 
 // Splits `texto` at CR LF, CR or LF (a last line without its end still

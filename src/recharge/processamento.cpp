@@ -44,8 +44,8 @@ ResultadoProcessamento ProcessadorRecarga::processa(const std::vector<Texto>& li
     for (std::size_t n = 0; n < linhas.size(); ++n) {
         const int i = int(n);
         const std::string_view linha = linhas[n];
-        const std::string_view tipo = linha.substr(0, 2);
-        if (tipo == "00") {
+        const std::string_view tipo = campo(linha, layout::kTipoRegistro);
+        if (tipo == layout::header::kTipo) {
             if (leitor.Proc_header(i)) {
                 res.temHeader = true;
                 res.dados = dadosArquivo(m_modelo.cabecalho);
@@ -63,13 +63,13 @@ ResultadoProcessamento ProcessadorRecarga::processa(const std::vector<Texto>& li
             } else {
                 marcas.header = false;
             }
-        } else if (tipo == "01") {
+        } else if (tipo == layout::detalhe::kTipo) {
             marcas.detalhe = leitor.Proc_detalhe(i) && marcas.detalhe;
-        } else if (tipo == "04") {
+        } else if (tipo == layout::tipoCartao::kTipo) {
             marcas.tipoCartao = leitor.Proc_tipocartao(i) && marcas.tipoCartao;
-        } else if (tipo == "05") {
+        } else if (tipo == layout::tarifa::kTipo) {
             marcas.tarifa = leitor.Proc_tarifa(i) && marcas.tarifa;
-        } else if (tipo == "99") {
+        } else if (tipo == layout::trailer::kTipo) {
             marcas.trailer = leitor.Proc_trailer(i) && marcas.trailer;
         } else if (!apara(tipo).empty()) {
             const QString t = deCp1252(std::string(tipo));

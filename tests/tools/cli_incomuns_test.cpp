@@ -272,6 +272,22 @@ TEST(NomeForaDaCodificacao, CompressAndExpandTakeTheNameAsTheSystemGivesIt)
     EXPECT_EQ(e.codigo, 0) << e.erros.toStdString();
 }
 
+TEST(NomeForaDaCodificacao, SealAndOpenTakeTheNameAsTheSystemGivesIt)
+{
+    QTemporaryDir dir;
+    const Execucao e = viaShell(
+        QStringLiteral("cd '%1' && cp '%3' \"$(printf 'lat\\347.txt')\" && "
+                       "'%2' seal --signer '%4own.private' --recipient '%4central.public' "
+                       "\"$(printf 'lat\\347.txt')\" \"$(printf 'sel\\341do')\" && "
+                       "'%2' open --key '%4central.private' --sender '%4own.public' "
+                       "\"$(printf 'sel\\341do')\" \"$(printf 'aberto\\347')\" && "
+                       "cmp \"$(printf 'aberto\\347')\" '%3' && "
+                       // the three names and no temporary left beside them
+                       "test \"$(ls -A | wc -l)\" -eq 3; r=$?; rm -f -- * .[!.]*; exit $r")
+            .arg(dir.path(), QStringLiteral(PLUVEXA_CLI), kTexto, kChaves));
+    EXPECT_EQ(e.codigo, 0) << e.erros.toStdString();
+}
+
 // A final name at the system's longest: the temporary beside it is
 // shortened, never the name asked for.
 TEST(NomeNoLimite, IsWrittenUnderExactlyThatName)

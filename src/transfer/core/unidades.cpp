@@ -1,5 +1,7 @@
 #include "transfer/core/unidades.h"
 
+#include "files/arquivoseguro.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -168,13 +170,13 @@ QString raizPropria(const QString& pasta)
     return QDir::rootPath();
 #else
     struct stat st {};
-    if (::stat(QFile::encodeName(caminho).constData(), &st) != 0)
+    if (::stat(caminhoSistema(caminho).c_str(), &st) != 0)
         return QStringLiteral("/");
     QString atual = caminho;
     while (atual != QLatin1String("/")) {
         const QString acima = QFileInfo(atual).path();
         struct stat sa {};
-        if (::stat(QFile::encodeName(acima).constData(), &sa) != 0 || sa.st_dev != st.st_dev)
+        if (::stat(caminhoSistema(acima).c_str(), &sa) != 0 || sa.st_dev != st.st_dev)
             break;
         atual = acima;
     }

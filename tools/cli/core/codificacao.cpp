@@ -37,9 +37,9 @@ int codifica(const std::string& entrada, const std::string& saida, bool comprimi
     lzw::ExpandStatus veredito = lzw::ExpandStatus::Ok;
     lzw::CompressStatus cadeias = lzw::CompressStatus::Ok;
     FalhaArquivo erro;
-    const std::string in = parte::caminho(entrada).string();
+    const std::filesystem::path in = parte::caminho(entrada);
     const parte::Resultado r = parte::produz(saida, [&](const std::filesystem::path& p) {
-        return (comprimir ? compress_file(in, p.string(), &cadeias) : expand_file(in, p.string(), &veredito)) == 1;
+        return (comprimir ? compress_file(in, p, &cadeias) : expand_file(in, p, &veredito)) == 1;
     }, erro);
     if (r == parte::Resultado::EscritorFalhou) {
         if (veredito == lzw::ExpandStatus::TooLarge)
