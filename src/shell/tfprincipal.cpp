@@ -1,7 +1,7 @@
 #include "shell/tfprincipal.h"
 
-#include "ajuda/tfmanual.h"
 #include "files/pastasdistintas.h"
+#include "help/tfmanual.h"
 #include "history/janela/tfhistorico.h"
 #include "maintenance/tfcadrecarga.h"
 

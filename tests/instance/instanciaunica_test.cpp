@@ -5,7 +5,7 @@
 // a listener of the user's own answers a second start.
 
 #include "files/core/falha.h"
-#include "instancia/instanciaunica.h"
+#include "instance/instanciaunica.h"
 #include "support/arquivosteste.h"
 #include "support/incomuns.h"
 #include "support/testenv.h"

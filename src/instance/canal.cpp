@@ -1,4 +1,4 @@
-#include "instancia/canal.h"
+#include "instance/canal.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
-#include "instancia/instanciaunica.h"
+#include "instance/instanciaunica.h"
 
 #include "files/arquivoseguro.h"
 #include "files/conferencia.h"
 #include "files/pastastrabalho.h"
-#include "instancia/canal.h"
+#include "instance/canal.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ajuda/tfmanual.h"
+#include "help/tfmanual.h"
 
 #include <QFile>
 #include <QStyle>

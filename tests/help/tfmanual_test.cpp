@@ -1,6 +1,6 @@
 #include "paginasmanual.h"
 
-#include "ajuda/tfmanual.h"
+#include "help/tfmanual.h"
 
 #include <QApplication>
 #include <QPointer>
