@@ -31,7 +31,7 @@ public:
     void errorBox(const QString&) override { ++avisos; }
     QString openFileName(const QString&, const QString&, const QString&) override { return m_arquivo; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void printPreview(const std::function<void(QPrinter*)>&, const std::function<QString()>&) override
+    void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>&) override
     {
         ++relatorios;
     }

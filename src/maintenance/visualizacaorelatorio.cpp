@@ -7,7 +7,7 @@
 #include "report/pdf.h"
 #include "report/tfrepgeral.h"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace pluvexa {
 
@@ -46,9 +46,9 @@ void visualizaRelatorio(Tfrepgeral& form, const QString& sugestaoPdf, Interactio
                         const std::function<void(const QString&)>& aoGravar)
 {
     ui.printPreview(
-        [&form](QPrinter* printer) {
+        [&form](QPagedPaintDevice* pagina) {
             const report::Document doc = form.prepara();
-            form.QuickRep1.paint(*printer, doc);
+            form.QuickRep1.paint(*pagina, doc);
         },
         [&form, &sugestaoPdf, &ui, &aoGravar] { return salvaPdf(form, sugestaoPdf, ui, aoGravar); });
 }

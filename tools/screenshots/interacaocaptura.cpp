@@ -139,7 +139,7 @@ QString InteracaoCaptura::saveFileName(const QString&, const QString&, const QSt
     return proximo(Passo::Arquivo, QStringLiteral("(file chooser)")).texto;
 }
 
-void InteracaoCaptura::printPreview(const std::function<void(QPrinter*)>& paint,
+void InteracaoCaptura::printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                                     const std::function<QString()>& savePdf)
 {
     const Passo p = proximo(Passo::Visualizacao, QStringLiteral("(print preview)"));

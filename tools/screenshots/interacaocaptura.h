@@ -41,7 +41,7 @@ public:
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    void printPreview(const std::function<void(QPrinter*)>& paint, const std::function<QString()>& savePdf) override;
+    void printPreview(const std::function<void(QPagedPaintDevice*)>& paint, const std::function<QString()>& savePdf) override;
 
 private:
     struct Passo {
