@@ -3,9 +3,9 @@
 // messages run after every record, the log written, and the window's grid
 // widget refilled with all 10,000 rows at the end. Goal: under 1 s.
 
+#include "flows/fluxoimportacao.h"
 #include "grid/preenchegrid.h"
 #include "interaction/interaction.h"
-#include "maintenance/janelaimportacao.h"
 #include "maintenance/recargagrid.h"
 
 #include <benchmark/benchmark.h>

@@ -3,9 +3,9 @@
 
 #include "files/conferencia.h"
 #include "files/pastastrabalho.h"
+#include "flows/desfazervalores.h"
+#include "flows/listasarquivos.h"
 #include "interaction/interaction.h"
-#include "maintenance/desfazervalores.h"
-#include "maintenance/filelists.h"
 #include "maintenance/tfcadrecarga.h"
 #include "recharge/camposregistro.h"
 #include "recharge/cp1252.h"

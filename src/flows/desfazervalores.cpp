@@ -1,4 +1,4 @@
-#include "maintenance/desfazervalores.h"
+#include "flows/desfazervalores.h"
 
 #include <QUndoCommand>
 

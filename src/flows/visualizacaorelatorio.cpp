@@ -1,4 +1,4 @@
-#include "maintenance/visualizacaorelatorio.h"
+#include "flows/visualizacaorelatorio.h"
 
 #include "files/arquivoseguro.h"
 #include "files/conferencia.h"

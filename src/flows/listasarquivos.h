@@ -1,5 +1,10 @@
 #pragma once
 
+// The working folders' lists and the answers' names: the files a folder
+// holds under a mask, the program's own drafts and the newest of them, an
+// answer already written for a batch or in this minute, and the path a save
+// dialog proposes. Deleting goes through the file layer, like every write.
+
 #include <QString>
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "maintenance/limites.h"
+#include "flows/limites.h"
 
 #include "grid/celulasgrid.h"
 #include "recharge/cp1252.h"

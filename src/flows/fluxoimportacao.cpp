@@ -1,12 +1,12 @@
-#include "maintenance/janelaimportacao.h"
+#include "flows/fluxoimportacao.h"
 
 #include "exchange/fonteregistros.h"
 #include "exchange/relatorioimportacao.h"
 #include "files/conferencia.h"
 #include "files/pastastrabalho.h"
+#include "flows/listasarquivos.h"
+#include "flows/visualizacaorelatorio.h"
 #include "interaction/interaction.h"
-#include "maintenance/filelists.h"
-#include "maintenance/visualizacaorelatorio.h"
 #include "report/tfrepimportacao.h"
 
 #include <QElapsedTimer>

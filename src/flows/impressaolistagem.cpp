@@ -1,7 +1,7 @@
-#include "maintenance/impressaolistagem.h"
+#include "flows/impressaolistagem.h"
 
-#include "maintenance/filelists.h"
-#include "maintenance/visualizacaorelatorio.h"
+#include "flows/listasarquivos.h"
+#include "flows/visualizacaorelatorio.h"
 #include "report/tfreprecarga.h"
 
 namespace pluvexa {

@@ -1,4 +1,4 @@
-#include "maintenance/filelists.h"
+#include "flows/listasarquivos.h"
 
 #include "files/arquivoseguro.h"
 #include "files/conferencia.h"

@@ -1,4 +1,4 @@
-#include "maintenance/limites.h"
+#include "flows/limites.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "maintenance/janelaexportacao.h"
+#include "flows/fluxoexportacao.h"
 
 #include "exchange/exportacsv.h"
 #include "files/arquivoseguro.h"
 #include "files/conferencia.h"
 #include "files/pastastrabalho.h"
+#include "flows/listasarquivos.h"
 #include "interaction/interaction.h"
-#include "maintenance/filelists.h"
 
 
 namespace pluvexa {

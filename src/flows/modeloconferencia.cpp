@@ -1,4 +1,4 @@
-#include "maintenance/modeloconferencia.h"
+#include "flows/modeloconferencia.h"
 
 #include "review/textosconferencia.h"
 
