@@ -7,7 +7,7 @@
 #include "flows/desfazervalores.h"
 #include "flows/limites.h"
 #include "flows/listasarquivos.h"
-#include "history/historico.h"
+#include "history/core/historico.h"
 #include "interaction/interaction.h"
 #include "maintenance/tfcadrecarga.h"
 #include "recharge/camposregistro.h"

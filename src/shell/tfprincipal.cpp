@@ -2,7 +2,7 @@
 
 #include "files/pastasdistintas.h"
 #include "help/tfmanual.h"
-#include "history/janela/tfhistorico.h"
+#include "history/tfhistorico.h"
 #include "maintenance/tfcadrecarga.h"
 
 #include <QCloseEvent>

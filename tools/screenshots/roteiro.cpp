@@ -4,7 +4,7 @@
 #include "files/arquivoseguro.h"
 #include "files/pastastrabalho.h"
 #include "fotografo.h"
-#include "history/janela/tfhistorico.h"
+#include "history/tfhistorico.h"
 #include "interacaocaptura.h"
 #include "maintenance/paginaconferencia.h"
 #include "maintenance/recargagrid.h"

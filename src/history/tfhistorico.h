@@ -8,7 +8,7 @@
 // listed with what is wrong with it. Opened by the main window's tree as a
 // maximised child; every dialog goes through the Interaction.
 
-#include "history/historico.h"
+#include "history/core/historico.h"
 #include "interaction/appcontext.h"
 
 #include <QWidget>

@@ -5,7 +5,7 @@
 // kRoleOrdem, the value its column sorts by; kRoleSituacao gives a row's
 // situation whatever order and filter the view puts on it.
 
-#include "history/historico.h"
+#include "history/core/historico.h"
 
 #include <QAbstractTableModel>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "history/indicehistorico.h"
+#include "history/core/indicehistorico.h"
 
 #include "files/arquivoseguro.h"
 #include "files/conferencia.h"

@@ -1,4 +1,4 @@
-#include "history/janela/modelocomparacao.h"
+#include "history/modelocomparacao.h"
 
 #include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"

@@ -10,7 +10,7 @@
 // regular file, is larger than 4 MiB or cannot be written costs only
 // speed, and a link put in a batch's place is never taken from it.
 
-#include "history/historico.h"
+#include "history/core/historico.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,10 +1,10 @@
-#include "history/historico.h"
+#include "history/core/historico.h"
 
 #include "codec/lzw.h"
 #include "files/arquivoseguro.h"
 #include "files/conferencia.h"
 #include "grid/totaisgrid.h"
-#include "history/indicehistorico.h"
+#include "history/core/indicehistorico.h"
 #include "recharge/camposregistro.h"
 #include "recharge/completude.h"
 #include "recharge/empacotamento.h"

@@ -10,7 +10,7 @@
 // empty value where the holder is not in that batch. The command line
 // prints these rows; the history window saves them as a spreadsheet.
 
-#include "history/historico.h"
+#include "history/core/historico.h"
 
 #include <QString>
 #include <QStringList>
