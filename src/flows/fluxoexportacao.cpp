@@ -2,7 +2,7 @@
 
 #include "exchange/exportacsv.h"
 #include "files/arquivoseguro.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/pastastrabalho.h"
 #include "flows/listasarquivos.h"
 #include "interaction/interaction.h"

@@ -2,7 +2,7 @@
 
 #include "exchange/fonteregistros.h"
 #include "exchange/relatorioimportacao.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/pastastrabalho.h"
 #include "flows/listasarquivos.h"
 #include "flows/visualizacaorelatorio.h"

@@ -1,7 +1,7 @@
 #include "flows/listasarquivos.h"
 
 #include "files/arquivoseguro.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/identidade.h"
 #include "files/pastastrabalho.h"
 

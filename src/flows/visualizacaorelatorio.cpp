@@ -1,7 +1,7 @@
 #include "flows/visualizacaorelatorio.h"
 
 #include "files/arquivoseguro.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/pastastrabalho.h"
 #include "interaction/interaction.h"
 #include "report/pdf.h"

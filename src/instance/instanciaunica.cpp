@@ -1,7 +1,7 @@
 #include "instance/instanciaunica.h"
 
 #include "files/arquivoseguro.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/pastastrabalho.h"
 #include "instance/canal.h"
 

@@ -1,7 +1,7 @@
 // Processing a received file or a saved draft: open, expand, check and load
 // it, with every step in the processing log.
 
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/pastastrabalho.h"
 #include "flows/desfazervalores.h"
 #include "flows/listasarquivos.h"

@@ -2,7 +2,7 @@
 
 #include "codec/lzw.h"
 #include "files/arquivoseguro.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "grid/totaisgrid.h"
 #include "history/core/indicehistorico.h"
 #include "recharge/camposregistro.h"

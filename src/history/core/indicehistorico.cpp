@@ -1,7 +1,7 @@
 #include "history/core/indicehistorico.h"
 
 #include "files/arquivoseguro.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 
 #include <QDateTime>
 #include <QDir>

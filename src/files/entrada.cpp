@@ -1,4 +1,4 @@
-#include "files/conferencia.h"
+#include "files/entrada.h"
 
 #include "files/arquivoseguro.h"
 #include "files/core/conteudo.h"
