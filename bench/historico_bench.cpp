@@ -4,7 +4,7 @@
 // included; the listing of 120 kept batches (ten years of months) under
 // 500 ms, which the history window's opening is (see historico_janela/).
 
-#include "history/historico.h"
+#include "history/core/historico.h"
 #include "review/conferencia.h"
 #include "support/lotesguardados.h"
 

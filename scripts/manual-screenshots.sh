@@ -14,7 +14,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${PLUVEXA_BUILD_DIR:-$root/build}"
-capturas="$build/tools/capturas/pluvexa-capturas"
+capturas="$build/tools/screenshots/pluvexa-capturas"
 destino="$root/docs/manual/img"
 
 # Runs the capture with HOME and the disk folder given; the pictures go to

@@ -4,8 +4,8 @@
 // or after the folder's summary is lost); 0: as every later opening, the
 // totals from the summary. Goal: under 500 ms.
 
-#include "history/indicehistorico.h"
-#include "history/janela/tfhistorico.h"
+#include "history/core/indicehistorico.h"
+#include "history/tfhistorico.h"
 #include "../support/lotesguardados.h"
 
 #include <benchmark/benchmark.h>

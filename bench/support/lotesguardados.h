@@ -7,7 +7,7 @@
 
 #include "central/dadosdemo.h"
 #include "codec/lzw.h"
-#include "history/historico.h"
+#include "history/core/historico.h"
 #include "recharge/escritorrecarga.h"
 
 #include <QByteArray>

@@ -3,9 +3,9 @@
 // messages run after every record, the log written, and the window's grid
 // widget refilled with all 10,000 rows at the end. Goal: under 1 s.
 
+#include "flows/fluxoimportacao.h"
 #include "grid/preenchegrid.h"
 #include "interaction/interaction.h"
-#include "maintenance/janelaimportacao.h"
 #include "maintenance/recargagrid.h"
 
 #include <benchmark/benchmark.h>
@@ -31,7 +31,7 @@ public:
     void errorBox(const QString&) override { ++avisos; }
     QString openFileName(const QString&, const QString&, const QString&) override { return m_arquivo; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void printPreview(const std::function<void(QPrinter*)>&, const std::function<QString()>&) override
+    void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>&) override
     {
         ++relatorios;
     }

@@ -8,12 +8,12 @@
 // (picture before, comparison after), and one typed value's step, which
 // pictures and compares the 10,000 holders on each Enter.
 
+#include "flows/desfazervalores.h"
 #include "grid/atualizacaogrid.h"
 #include "grid/passovalores.h"
 #include "grid/preenchegrid.h"
 #include "grid/totaisgrid.h"
 #include "grid/validavalor.h"
-#include "maintenance/desfazervalores.h"
 #include "maintenance/recargagrid.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 #include "files/arquivoseguro.h"
 
-#include "files/conferencia.h"
 #include "files/core/conteudo.h"
 #include "files/core/parte.h"
 #include "files/core/temporario.h"
+#include "files/entrada.h"
 #include "files/pastastrabalho.h"
 #include "files/sistema.h"
 

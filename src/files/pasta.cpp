@@ -1,6 +1,6 @@
 #include "files/pasta.h"
 
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/sistema.h"
 
 #include "files/core/parte.h"

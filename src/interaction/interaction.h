@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <functional>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace pluvexa {
 
@@ -61,8 +61,10 @@ public:
     // every (re)layout of the pages. With savePdf it also offers
     // "Salvar PDF", which calls savePdf while the preview stays open;
     // savePdf answers the path it wrote (empty when nothing was written),
-    // which the preview's title then names.
-    virtual void printPreview(const std::function<void(QPrinter*)>& paint,
+    // which the preview's title then names. The pages are painted on a
+    // paged device (the preview's printer), so that the flows that show
+    // reports need neither widgets nor print support.
+    virtual void printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                               const std::function<QString()>& savePdf = {}) = 0;
 };
 

@@ -1,6 +1,6 @@
 #include "maintenance/paginaconferencia.h"
 
-#include "maintenance/modeloconferencia.h"
+#include "flows/modeloconferencia.h"
 #include "recharge/cp1252.h"
 #include "review/textosconferencia.h"
 #include "ui/controles.h"

@@ -2,9 +2,9 @@
 
 #include "files/pasta.h"
 #include "files/pastastrabalho.h"
+#include "flows/desfazervalores.h"
+#include "flows/listasarquivos.h"
 #include "interaction/interaction.h"
-#include "maintenance/desfazervalores.h"
-#include "maintenance/filelists.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "recharge/cp1252.h"

@@ -205,7 +205,7 @@ public:
     // the operator told) when nothing may be generated.
     bool recusaRecebidoMudado();
     // Deletes the program's own drafts and their logs in the draft folder
-    // (filelists.h: rascunhosProprios), nothing else there, but for the
+    // (listasarquivos.h: rascunhosProprios), nothing else there, but for the
     // files `exceto` (paths) name: the same file under any name, a link
     // to the folder included, is kept.
     void ApagaRascunhos(const QStringList& exceto = {});

@@ -5,12 +5,12 @@
 // holder is above its usual value.
 
 #include "files/pastastrabalho.h"
+#include "flows/listasarquivos.h"
+#include "flows/visualizacaorelatorio.h"
 #include "interaction/interaction.h"
-#include "maintenance/filelists.h"
 #include "maintenance/paginaconferencia.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
-#include "maintenance/visualizacaorelatorio.h"
 #include "report/tfrepconferencia.h"
 #include "ui/configuracao.h"
 

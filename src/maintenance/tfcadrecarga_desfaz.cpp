@@ -4,7 +4,7 @@
 // the totals are brought in line after each, and the processing log gets
 // the line that records it.
 
-#include "maintenance/desfazervalores.h"
+#include "flows/desfazervalores.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 

@@ -3,13 +3,13 @@
 // value, the totals and the sort. The work is done by the grid logic; this
 // file only connects it to the widgets.
 
+#include "flows/desfazervalores.h"
 #include "grid/atualizacaogrid.h"
 #include "grid/classificacaogrid.h"
 #include "grid/preenchegrid.h"
 #include "grid/totaisgrid.h"
 #include "grid/validavalor.h"
 #include "interaction/interaction.h"
-#include "maintenance/desfazervalores.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "maintenance/ttabnumedit.h"

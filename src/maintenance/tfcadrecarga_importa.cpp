@@ -2,9 +2,9 @@
 // file (one step of the undo), holders and values out to a spreadsheet.
 
 #include "files/pastastrabalho.h"
-#include "maintenance/desfazervalores.h"
-#include "maintenance/janelaexportacao.h"
-#include "maintenance/janelaimportacao.h"
+#include "flows/desfazervalores.h"
+#include "flows/fluxoexportacao.h"
+#include "flows/fluxoimportacao.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 

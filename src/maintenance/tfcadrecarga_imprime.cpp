@@ -1,6 +1,6 @@
 // The "Imprimir" button: the listing of the cards to recharge.
 
-#include "maintenance/impressaolistagem.h"
+#include "flows/impressaolistagem.h"
 #include "maintenance/tfcadrecarga.h"
 
 #include <QLabel>

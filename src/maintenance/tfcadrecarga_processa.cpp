@@ -1,11 +1,11 @@
 // Processing a received file or a saved draft: open, expand, check and load
 // it, with every step in the processing log.
 
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/pastastrabalho.h"
+#include "flows/desfazervalores.h"
+#include "flows/listasarquivos.h"
 #include "interaction/interaction.h"
-#include "maintenance/desfazervalores.h"
-#include "maintenance/filelists.h"
 #include "maintenance/tfcadrecarga.h"
 #include "recharge/camposregistro.h"
 #include "recharge/cp1252.h"

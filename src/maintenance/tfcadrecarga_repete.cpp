@@ -4,9 +4,9 @@
 // whole file straight through the model and a new fill. Either is one
 // step of the undo.
 
+#include "flows/desfazervalores.h"
 #include "grid/repeterecarga.h"
 #include "interaction/interaction.h"
-#include "maintenance/desfazervalores.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 

@@ -1,5 +1,9 @@
 #pragma once
 
+// A numeric line edit, the base of the maintenance window's "Valor Padrão"
+// field (TTabNumEdit, ttabnumedit.h): it only ever holds a number written
+// with a decimal comma, so that its value reads back exactly as money.
+
 #include <QLineEdit>
 #include <QString>
 

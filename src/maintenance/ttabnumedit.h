@@ -1,5 +1,9 @@
 #pragma once
 
+// The numeric field the maintenance window's forms use: TNumEdit
+// (tnumedit.h) with Enter and the arrows moving between the controls, and
+// the Insert key's overwrite mode shared by every such field.
+
 #include "maintenance/tnumedit.h"
 
 namespace pluvexa {

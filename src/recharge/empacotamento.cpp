@@ -3,7 +3,7 @@
 #include "codec/builtinkeys.h"
 #include "codec/envelope.h"
 #include "codec/lzw.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/linhastexto.h"
 

@@ -1,7 +1,7 @@
 #include "shell/startup.h"
 
 #include "files/pastastrabalho.h"
-#include "instancia/instanciaunica.h"
+#include "instance/instanciaunica.h"
 #include "recharge/empacotamento.h"
 #include "shell/tfprincipal.h"
 #include "shell/tfsobre.h"

@@ -1,8 +1,8 @@
 #include "shell/tfprincipal.h"
 
-#include "ajuda/tfmanual.h"
 #include "files/pastasdistintas.h"
-#include "history/janela/tfhistorico.h"
+#include "help/tfmanual.h"
+#include "history/tfhistorico.h"
 #include "maintenance/tfcadrecarga.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "ui/configuracao.h"
 
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "review/conferencia.h"
 
 #include <QDir>

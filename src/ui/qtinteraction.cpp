@@ -133,7 +133,7 @@ QString QtInteraction::saveFileName(const QString& caption, const QString& folde
                                         QFileDialog::DontUseNativeDialog);
 }
 
-void QtInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
+void QtInteraction::printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                                  const std::function<QString()>& savePdf)
 {
     const DevolveFoco foco;

@@ -4,7 +4,7 @@
 // reader, a link to /dev/zero never feeds it), and a file past its limit is
 // refused, never truncated. Inputs the user names still follow links.
 
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/pastastrabalho.h"
 #include "support/arquivosteste.h"
 #include "support/incomuns.h"

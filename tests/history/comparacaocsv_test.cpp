@@ -1,4 +1,4 @@
-#include "history/comparacaocsv.h"
+#include "history/core/comparacaocsv.h"
 
 #include <gtest/gtest.h>
 

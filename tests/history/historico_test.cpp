@@ -1,5 +1,5 @@
-#include "history/historico.h"
-#include "history/indicehistorico.h"
+#include "history/core/historico.h"
+#include "history/core/indicehistorico.h"
 
 #include "central/dadosdemo.h"
 #include "codec/lzw.h"

@@ -4,8 +4,8 @@
 // enters the summary with its reason and is not read again until it
 // changes. The command line's listing never reads nor writes the summary.
 
-#include "history/historico.h"
-#include "history/indicehistorico.h"
+#include "history/core/historico.h"
+#include "history/core/indicehistorico.h"
 
 #include "central/dadosdemo.h"
 #include "support/arquivosteste.h"

@@ -5,7 +5,7 @@
 // above their usual value.
 
 #include "files/pastastrabalho.h"
-#include "maintenance/modeloconferencia.h"
+#include "flows/modeloconferencia.h"
 #include "maintenance/paginaconferencia.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"

@@ -2,7 +2,7 @@
 // that already has an answer.
 
 #include "files/pastastrabalho.h"
-#include "maintenance/filelists.h"
+#include "flows/listasarquivos.h"
 #include "maintenance/windowfixture.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 
 #include "files/arquivoseguro.h"
 #include "files/pastastrabalho.h"
-#include "maintenance/filelists.h"
+#include "flows/listasarquivos.h"
 #include "maintenance/windowfixture.h"
 
 #include <QDir>

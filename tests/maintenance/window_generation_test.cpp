@@ -2,7 +2,7 @@
 // reads a draft and as the central reads an answer.
 
 #include "files/pastastrabalho.h"
-#include "history/historico.h"
+#include "history/core/historico.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/ttabnumedit.h"
 #include "maintenance/windowfixture.h"

@@ -69,7 +69,7 @@ public:
     {
         return m_d.saveFileName(c, p, f);
     }
-    void printPreview(const std::function<void(QPrinter*)>& paint, const std::function<QString()>& pdf) override
+    void printPreview(const std::function<void(QPagedPaintDevice*)>& paint, const std::function<QString()>& pdf) override
     {
         m_d.printPreview(paint, pdf);
     }

@@ -112,7 +112,7 @@ public:
     void errorBox(const QString& text) override { vistos << "error: " + text; }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void printPreview(const std::function<void(QPrinter*)>&, const std::function<QString()>&) override {}
+    void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>&) override {}
     QStringList vistos;
 };
 

@@ -81,7 +81,7 @@ TEST(InteracaoReal, ThePreviewNamesThePdfItSaved)
             previa->reject();
         });
         int salvos = 0;
-        QtInteraction().printPreview([](QPrinter*) {}, [&salvos, &c] {
+        QtInteraction().printPreview([](QPagedPaintDevice*) {}, [&salvos, &c] {
             ++salvos;
             return c.gravado;
         });

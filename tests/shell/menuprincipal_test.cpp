@@ -4,8 +4,8 @@
 
 #include "janelaprincipal.h"
 
-#include "ajuda/tfmanual.h"
 #include "files/pastastrabalho.h"
+#include "help/tfmanual.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "shell/barrastatus.h"

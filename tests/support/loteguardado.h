@@ -4,7 +4,7 @@
 // tests.
 
 #include "codec/lzw.h"
-#include "history/historico.h"
+#include "history/core/historico.h"
 #include "recharge/escritorrecarga.h"
 
 #include <QByteArray>

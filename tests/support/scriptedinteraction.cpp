@@ -63,7 +63,7 @@ ScriptedInteraction& ScriptedInteraction::expectSaveFile(const QString& answer)
     return *this;
 }
 
-ScriptedInteraction& ScriptedInteraction::expectPrintPreview(std::function<void(QPrinter*)>* captured,
+ScriptedInteraction& ScriptedInteraction::expectPrintPreview(std::function<void(QPagedPaintDevice*)>* captured,
                                                              DuranteVisualizacao whileOpen)
 {
     m_expected.push_back({QStringLiteral("printpreview"), QString(), false, captured, std::move(whileOpen)});
@@ -140,7 +140,7 @@ QString ScriptedInteraction::saveFileName(const QString& caption, const QString&
     return take(QStringLiteral("savefile"), caption).text;
 }
 
-void ScriptedInteraction::printPreview(const std::function<void(QPrinter*)>& paint,
+void ScriptedInteraction::printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                                        const std::function<QString()>& savePdf)
 {
     Expected e = take(QStringLiteral("printpreview"), QString());

@@ -32,8 +32,8 @@ public:
     // preview offers: the paint function and the "Salvar PDF" action (empty
     // when not offered), as the operator would use them.
     using DuranteVisualizacao =
-        std::function<void(const std::function<void(QPrinter*)>& paint, const std::function<QString()>& savePdf)>;
-    ScriptedInteraction& expectPrintPreview(std::function<void(QPrinter*)>* captured = nullptr,
+        std::function<void(const std::function<void(QPagedPaintDevice*)>& paint, const std::function<QString()>& savePdf)>;
+    ScriptedInteraction& expectPrintPreview(std::function<void(QPagedPaintDevice*)>* captured = nullptr,
                                             DuranteVisualizacao whileOpen = {});
 
     // Every dialog shown so far, as "kind: text".
@@ -61,7 +61,7 @@ public:
                          const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
-    void printPreview(const std::function<void(QPrinter*)>& paint,
+    void printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                       const std::function<QString()>& savePdf) override;
 
 private:
@@ -69,7 +69,7 @@ private:
         QString kind;
         QString text;
         bool answer = false;
-        std::function<void(QPrinter*)>* captured = nullptr;
+        std::function<void(QPagedPaintDevice*)>* captured = nullptr;
         DuranteVisualizacao whileOpen{};
         bool prefix = false;
         QStringList buttons = {};

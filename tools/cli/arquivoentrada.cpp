@@ -1,7 +1,7 @@
 #include "arquivoentrada.h"
 
 #include "cli.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 
 #include <QFileInfo>
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include "codec/builtinkeys.h"
 #include "core/codificacao.h"
 #include "democentralkeys.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "files/pastastrabalho.h"
 #include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"

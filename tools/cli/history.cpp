@@ -3,8 +3,8 @@
 #include "arquivoentrada.h"
 #include "cli.h"
 #include "files/pastastrabalho.h"
-#include "history/comparacaocsv.h"
-#include "history/historico.h"
+#include "history/core/comparacaocsv.h"
+#include "history/core/historico.h"
 #include "recharge/formatonumero.h"
 #include "recharge/moeda.h"
 

@@ -3,7 +3,7 @@
 
 #include "arquivoentrada.h"
 #include "cli.h"
-#include "files/conferencia.h"
+#include "files/entrada.h"
 #include "recharge/camposregistro.h"
 #include "recharge/cp1252.h"
 #include "recharge/listagem.h"

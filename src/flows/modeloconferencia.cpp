@@ -1,0 +1,95 @@
+#include "flows/modeloconferencia.h"
+
+#include "review/textosconferencia.h"
+
+namespace pluvexa {
+
+void ModeloConferencia::define(const ModeloRecarga& m, Conferencia c)
+{
+    beginResetModel();
+    m_modelo = &m;
+    m_conferencia = std::move(c);
+    // The texts are made once: sorting 10,000 rows asks for them often.
+    m_textos.clear();
+    m_textos.reserve(m_conferencia.titulares.size());
+    for (const TitularConferido& t : m_conferencia.titulares) {
+        const Recarga& r = m.wRecarga[std::size_t(t.indice)];
+        m_textos.push_back({QString::number(r.Usuario), nomeNaTela(r), QString::number(r.TipoCartao),
+                            unidadesNaTela(t.valores.valor, t.creditos), habitualNaTela(t),
+                            variacaoNaTela(t.variacao())});
+    }
+    endResetModel();
+}
+
+int ModeloConferencia::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_textos.size());
+}
+
+int ModeloConferencia::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColunas;
+}
+
+QVariant ModeloConferencia::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= int(m_textos.size()))
+        return {};
+    const std::size_t i = std::size_t(index.row());
+    const TitularConferido& t = m_conferencia.titulares[i];
+    const Linha& l = m_textos[i];
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case ColUsuario: return l.usuario;
+        case ColNome: return l.nome;
+        case ColTipo: return l.tipo;
+        case ColValor: return l.valor;
+        case ColHabitual: return l.habitual;
+        case ColVariacao: return l.variacao;
+        case ColMotivo: return textoMotivo(t.motivo);
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        return index.column() == ColNome || index.column() == ColMotivo
+                   ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                   : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case kRoleOrdem: {
+        const Recarga& r = m_modelo->wRecarga[std::size_t(t.indice)];
+        switch (index.column()) {
+        case ColUsuario: return r.Usuario;
+        case ColNome: return l.nome;
+        case ColTipo: return r.TipoCartao;
+        case ColValor: return t.valores.valor;
+        case ColHabitual: return t.habitual();
+        // Without history, below every variation.
+        case ColVariacao: return t.variacao().value_or(-1e300);
+        case ColMotivo: return int(t.motivo);
+        }
+        return {};
+    }
+    case kRoleMotivo:
+        return int(t.motivo);
+    case kRoleIndice:
+        return index.row();
+    }
+    return {};
+}
+
+QVariant ModeloConferencia::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (section) {
+    case ColUsuario: return QStringLiteral("Usuário");
+    case ColNome: return QStringLiteral("Nome");
+    case ColTipo: return QStringLiteral("Tipo");
+    case ColValor: return QStringLiteral("Valor");
+    case ColHabitual: return QStringLiteral("Habitual");
+    case ColVariacao: return QStringLiteral("Variação %");
+    case ColMotivo: return QStringLiteral("Motivo");
+    }
+    return {};
+}
+
+}  // namespace pluvexa

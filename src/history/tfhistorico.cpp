@@ -1,0 +1,396 @@
+#include "history/tfhistorico.h"
+
+#include "exchange/fonteregistros.h"
+#include "files/arquivoseguro.h"
+#include "files/pastastrabalho.h"
+#include "flows/fluxoexportacao.h"
+#include "flows/impressaolistagem.h"
+#include "history/core/comparacaocsv.h"
+#include "history/modelocomparacao.h"
+#include "interaction/interaction.h"
+#include "recharge/cp1252.h"
+#include "recharge/formatonumero.h"
+#include "ui/controles.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace pluvexa {
+
+namespace {
+
+const QString kDanificado = QStringLiteral("Danificado: ");
+const QString kOutroFormato = QStringLiteral("arquivo danificado ou de outro formato");
+const QString kNomeForaDoPadrao = QStringLiteral("Ilegível: o nome não é o de um lote enviado");
+
+// One situation of the comparison, or all.
+class FiltroSituacao : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void defineSituacao(int situacao)
+    {
+        m_situacao = situacao;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int linha, const QModelIndex& pai) const override
+    {
+        return m_situacao < 0
+               || sourceModel()->index(linha, 0, pai).data(ModeloComparacao::kRoleSituacao).toInt() == m_situacao;
+    }
+
+private:
+    int m_situacao = -1;
+};
+
+
+QTableWidgetItem* celula(const QString& texto, bool numero = false)
+{
+    auto* item = new QTableWidgetItem(texto);
+    item->setTextAlignment(numero ? (Qt::AlignRight | Qt::AlignVCenter) : (Qt::AlignLeft | Qt::AlignVCenter));
+    return item;
+}
+
+// What the window tells of a file that cannot be read: "Danificado:" and
+// why in the operator's words (the command line names the technical
+// reason), or that its name is no batch's.
+QString motivoIlegivel(const LoteHistorico& lote)
+{
+    if (!leNomeLote(QFileInfo(lote.caminho).fileName()))
+        return kNomeForaDoPadrao;
+    return kDanificado + (lote.motivo.isEmpty() ? kOutroFormato : lote.motivo);
+}
+
+QString empresaDoLote(const ModeloRecarga& m)
+{
+    return QString::number(m.cabecalho.Empresa) + QStringLiteral(" - ") + deCp1252(m.cabecalho.NomeEmpresa);
+}
+
+}  // namespace
+
+Tfhistorico::Tfhistorico(const AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("fhistorico"));
+    setWindowTitle(QStringLiteral("Histórico"));
+    setAccessibleName(windowTitle());
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* v = new QVBoxLayout(this);
+    criaLista();
+    criaComparacao();
+    v->addWidget(findChild<QGroupBox*>(QStringLiteral("gbLotes")), 3);
+    v->addWidget(gbComparacao, 4);
+
+    connect(btnimprimir, &QPushButton::clicked, this, [this] { btnimprimirClick(); });
+    connect(btnexportar, &QPushButton::clicked, this, [this] { btnexportarClick(); });
+    connect(btncomparar, &QPushButton::clicked, this, [this] { btncompararClick(); });
+    connect(btnatualizar, &QPushButton::clicked, this, [this] { FormCreate(); });
+    connect(btnexportarcomparacao, &QPushButton::clicked, this, [this] { btnexportarcomparacaoClick(); });
+    connect(cbsituacao, &QComboBox::currentIndexChanged, this, [this] {
+        static_cast<FiltroSituacao*>(m_filtro)->defineSituacao(
+            cbsituacao->currentData().isValid() ? cbsituacao->currentData().toInt() : -1);
+        mostraSituacoes();
+    });
+    FormCreate();
+    sgLotes->setFocus(Qt::OtherFocusReason);
+}
+
+Tfhistorico::~Tfhistorico() = default;
+
+void Tfhistorico::criaLista()
+{
+    auto* box = new QGroupBox(QStringLiteral("   Lotes Enviados   "), this);
+    box->setObjectName(QStringLiteral("gbLotes"));
+    box->setAccessibleName(QStringLiteral("Lotes Enviados"));
+    auto* v = new QVBoxLayout(box);
+    sgLotes = new QTableWidget(0, kColunasLote, box);
+    sgLotes->setObjectName(QStringLiteral("sgLotes"));
+    sgLotes->setAccessibleName(QStringLiteral("Lotes Enviados"));
+    sgLotes->setHorizontalHeaderLabels({QStringLiteral("Empresa"), QStringLiteral("Remessa"),
+                                        QStringLiteral("Gerado em"), QStringLiteral("Titulares com Valor"),
+                                        QStringLiteral("Total em Valor"), QStringLiteral("Total em Créditos"),
+                                        QStringLiteral("Arquivo"), QStringLiteral("Enviado")});
+    sgLotes->verticalHeader()->hide();
+    compactaLinhas(sgLotes);
+    sgLotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgLotes->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgLotes->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    sgLotes->setAlternatingRowColors(true);
+    // The answer's name takes the room left; cut, it keeps both ends (the
+    // company and the stamp), and its cell's tip shows it whole.
+    sgLotes->horizontalHeader()->setSectionResizeMode(ColArquivo, QHeaderView::Stretch);
+    sgLotes->setTextElideMode(Qt::ElideMiddle);
+    v->addWidget(sgLotes, 1);
+
+    auto* acoes = new QHBoxLayout;
+    lbllotes = new QLabel(box);
+    lbllotes->setObjectName(QStringLiteral("lbllotes"));
+    acoes->addWidget(lbllotes, 1);
+    btnimprimir = criaBotao(QStringLiteral("&Imprimir"), "btnimprimir", box);
+    btnexportar = criaBotao(QStringLiteral("E&xportar Planilha"), "btnexportar", box);
+    btncomparar = criaBotao(QStringLiteral("&Comparar"), "btncomparar", box);
+    btnatualizar = criaBotao(QStringLiteral("A&tualizar"), "btnatualizar", box);
+    btnimprimir->setToolTip(QStringLiteral("A listagem do lote selecionado, como foi enviado"));
+    btnexportar->setToolTip(QStringLiteral("Grava os titulares e valores do lote selecionado numa planilha (.csv)"));
+    btnatualizar->setToolTip(QStringLiteral("Lê de novo a pasta do histórico"));
+    btncomparar->setToolTip(QStringLiteral("Selecione dois lotes (Ctrl+clique) e compare titular a titular"));
+    for (QPushButton* b : {btnimprimir, btnexportar, btncomparar, btnatualizar})
+        acoes->addWidget(b);
+    v->addLayout(acoes);
+}
+
+void Tfhistorico::criaComparacao()
+{
+    gbComparacao = new QGroupBox(QStringLiteral("   Comparação   "), this);
+    gbComparacao->setObjectName(QStringLiteral("gbComparacao"));
+    gbComparacao->setAccessibleName(QStringLiteral("Comparação"));
+    auto* v = new QVBoxLayout(gbComparacao);
+    lblcomparacao = new QLabel(QStringLiteral("Selecione dois lotes e clique em Comparar."), gbComparacao);
+    lblcomparacao->setObjectName(QStringLiteral("lblcomparacao"));
+    lblcomparacao->setWordWrap(true);
+    v->addWidget(lblcomparacao);
+
+    auto* filtro = new QHBoxLayout;
+    cbsituacao = new QComboBox(gbComparacao);
+    cbsituacao->setObjectName(QStringLiteral("cbsituacao"));
+    cbsituacao->setAccessibleName(QStringLiteral("Situação"));
+    cbsituacao->addItem(QStringLiteral("Todas"));
+    for (const Situacao s : {Situacao::Alterado, Situacao::Novo, Situacao::Saiu, Situacao::Igual})
+        cbsituacao->addItem(textoSituacao(s), int(s));
+    auto* rotulo = new QLabel(QStringLiteral("&Situação : "), gbComparacao);
+    rotulo->setBuddy(cbsituacao);
+    lblsituacoes = new QLabel(gbComparacao);
+    lblsituacoes->setObjectName(QStringLiteral("lblsituacoes"));
+    filtro->addWidget(rotulo);
+    filtro->addWidget(cbsituacao);
+    filtro->addSpacing(16);
+    filtro->addWidget(lblsituacoes, 1);
+    btnexportarcomparacao = criaBotao(QStringLiteral("Exportar Co&mparação"), "btnexportarcomparacao", gbComparacao);
+    btnexportarcomparacao->setToolTip(QStringLiteral("Grava a comparação dos dois lotes numa planilha (.csv)"));
+    btnexportarcomparacao->setEnabled(false);
+    filtro->addWidget(btnexportarcomparacao);
+    v->addLayout(filtro);
+
+    m_comparacao = new ModeloComparacao(this);
+    m_filtro = new FiltroSituacao(this);
+    m_filtro->setSourceModel(m_comparacao);
+    m_filtro->setSortRole(ModeloComparacao::kRoleOrdem);
+    m_filtro->setSortLocaleAware(true);
+    sgComparacao = criaTabelaLeitura("sgComparacao", QStringLiteral("Comparação"), m_filtro, gbComparacao);
+    sgComparacao->horizontalHeader()->setSectionResizeMode(ModeloComparacao::ColNome, QHeaderView::Stretch);
+    v->addWidget(sgComparacao, 1);
+}
+
+void Tfhistorico::FormCreate()
+{
+    criaPastasTrabalho();
+    {
+        // Years of batches of 10,000 holders take a moment to read.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_lotes = listaHistorico(pastaHistorico(), pastaGerados(), Resumo::Usa);
+        QApplication::restoreOverrideCursor();
+    }
+    sgLotes->clearContents();
+    sgLotes->clearSpans();
+    sgLotes->setRowCount(int(m_lotes.size()));
+    int ilegiveis = 0;
+    for (int i = 0; i < int(m_lotes.size()); ++i) {
+        mostraLote(i, m_lotes[std::size_t(i)]);
+        ilegiveis += m_lotes[std::size_t(i)].erro.isEmpty() ? 0 : 1;
+    }
+    for (int c = 0; c < kColunasLote; ++c)
+        if (c != ColArquivo)
+            sgLotes->resizeColumnToContents(c);
+    QString texto = m_lotes.empty() ? QStringLiteral("Nenhum lote guardado em ") + caminhoVisivel(pastaHistorico())
+                    : m_lotes.size() == 1 ? QStringLiteral("1 lote guardado")
+                                          : QStringLiteral("%1 lotes guardados").arg(m_lotes.size());
+    if (ilegiveis > 0)
+        texto += ilegiveis == 1 ? QStringLiteral(" - 1 ilegível") : QStringLiteral(" - %1 ilegíveis").arg(ilegiveis);
+    lbllotes->setText(texto);
+    if (!m_lotes.empty())
+        sgLotes->selectRow(0);
+}
+
+void Tfhistorico::mostraLote(int linha, const LoteHistorico& lote)
+{
+    const bool nomeado = lote.nome.geradoEm.isValid();
+    sgLotes->setItem(linha, ColEmpresa,
+                     celula(nomeado ? QStringLiteral("%1").arg(lote.nome.empresa, 5, 10, QLatin1Char('0')) : QString()));
+    sgLotes->setItem(linha, ColRemessa,
+                     celula(nomeado ? QStringLiteral("%1").arg(lote.nome.remessa, 4, 10, QLatin1Char('0')) : QString()));
+    sgLotes->setItem(linha, ColGeradoEm,
+                     celula(nomeado ? lote.nome.geradoEm.toString(QStringLiteral("dd/MM/yyyy HH:mm")) : QString()));
+    sgLotes->setItem(linha, ColEnviado,
+                     celula(lote.enviado ? QStringLiteral("Sim") : QStringLiteral("Não")));
+    if (lote.erro.isEmpty()) {
+        sgLotes->setItem(linha, ColTitulares, celula(QString::number(lote.titularesComValor), true));
+        sgLotes->setItem(linha, ColTotalValor, celula(formata(u"###,###,##0.00", lote.totalValor), true));
+        sgLotes->setItem(linha, ColTotalCreditos, celula(formata(u"###,###,##0", lote.totalCreditos), true));
+        QTableWidgetItem* arquivo = celula(lote.resposta);
+        arquivo->setToolTip(lote.resposta);
+        sgLotes->setItem(linha, ColArquivo, arquivo);
+        return;
+    }
+    // Shown where the totals would be, so that a damaged batch is seen.
+    auto* erro = celula(motivoIlegivel(lote));
+    erro->setForeground(QColor(0xB0, 0, 0));
+    erro->setToolTip(caminhoVisivel(lote.caminho));
+    sgLotes->setItem(linha, ColTitulares, erro);
+    sgLotes->setSpan(linha, ColTitulares, 1, 3);
+    sgLotes->setItem(linha, ColArquivo, celula(QFileInfo(lote.caminho).fileName()));
+}
+
+void Tfhistorico::selecionaLotes(const std::vector<int>& posicoes)
+{
+    sgLotes->clearSelection();
+    for (const int p : posicoes)
+        if (p >= 0 && p < sgLotes->rowCount())
+            sgLotes->selectionModel()->select(sgLotes->model()->index(p, 0),
+                                              QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    if (!posicoes.empty())
+        sgLotes->selectionModel()->setCurrentIndex(sgLotes->model()->index(posicoes.front(), 0),
+                                                   QItemSelectionModel::NoUpdate);
+}
+
+std::vector<int> Tfhistorico::selecionados() const
+{
+    std::vector<int> linhas;
+    for (const QModelIndex& i : sgLotes->selectionModel()->selectedRows())
+        linhas.push_back(i.row());
+    std::sort(linhas.begin(), linhas.end());
+    return linhas;
+}
+
+std::unique_ptr<ModeloRecarga> Tfhistorico::le(const LoteHistorico& lote)
+{
+    const QString nome = QFileInfo(lote.caminho).fileName();
+    if (!lote.erro.isEmpty()) {
+        m_ctx.interaction->notice(QStringLiteral("O lote %1 não pode ser lido: %2.")
+                                      .arg(nome, motivoIlegivel(lote).section(QStringLiteral(": "), 1, -1)),
+                                  Interaction::Icon::Warning);
+        return nullptr;
+    }
+    auto m = std::make_unique<ModeloRecarga>();
+    QString erro;
+    if (!carregaHistorico(lote.caminho, *m, erro)) {
+        // Read when listed, unreadable now: changed or removed meanwhile.
+        m_ctx.interaction->notice(QStringLiteral("O lote %1 não pode mais ser lido. Clique em Atualizar.").arg(nome),
+                                  Interaction::Icon::Warning);
+        return nullptr;
+    }
+    return m;
+}
+
+std::unique_ptr<ModeloRecarga> Tfhistorico::loteEscolhido(const LoteHistorico** lote)
+{
+    const std::vector<int> linhas = selecionados();
+    if (linhas.size() != 1) {
+        m_ctx.interaction->notice(m_lotes.empty() ? QStringLiteral("Não há lotes guardados.")
+                                                  : QStringLiteral("Selecione um lote."),
+                                  Interaction::Icon::Information);
+        return nullptr;
+    }
+    *lote = &m_lotes[std::size_t(linhas.front())];
+    return le(**lote);
+}
+
+void Tfhistorico::btnimprimirClick()
+{
+    const LoteHistorico* lote = nullptr;
+    std::unique_ptr<ModeloRecarga> m = loteEscolhido(&lote);
+    if (!m)
+        return;
+    m_ctx.status(QStringLiteral("Imprimindo ") + lote->resposta);
+    mostraListagem(*m, empresaDoLote(*m), caminhoVisivel(lote->caminho), *m_ctx.interaction,
+                   [this](const QString& c) { m_ctx.arquivoGravado(c); });
+    m_ctx.status(QString());
+}
+
+void Tfhistorico::btnexportarClick()
+{
+    const LoteHistorico* lote = nullptr;
+    std::unique_ptr<ModeloRecarga> m = loteEscolhido(&lote);
+    if (m)
+        salvaPlanilha(*m, lote->caminho, *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(c); });
+}
+
+void Tfhistorico::btncompararClick()
+{
+    const std::vector<int> linhas = selecionados();
+    if (linhas.size() != 2) {
+        m_ctx.interaction->notice(QStringLiteral("Selecione dois lotes para comparar (Ctrl+clique no segundo)."),
+                                  Interaction::Icon::Information);
+        return;
+    }
+    // Listed newest first: A is the older batch, B the newer.
+    const LoteHistorico& a = m_lotes[std::size_t(linhas[1])];
+    const LoteHistorico& b = m_lotes[std::size_t(linhas[0])];
+    const std::unique_ptr<ModeloRecarga> ma = le(a);
+    if (!ma)
+        return;
+    const std::unique_ptr<ModeloRecarga> mb = le(b);
+    if (!mb)
+        return;
+    m_comparacao->define(comparaLotes(*ma, *mb));
+    const auto descreve = [](const LoteHistorico& l) {
+        return QStringLiteral("%1 (remessa %2 de %3)")
+            .arg(l.resposta)
+            .arg(l.nome.remessa, 4, 10, QLatin1Char('0'))
+            .arg(l.nome.geradoEm.toString(QStringLiteral("dd/MM/yyyy HH:mm")));
+    };
+    lblcomparacao->setText(QStringLiteral("A : ") + descreve(a) + QStringLiteral("\nB : ") + descreve(b));
+    m_nomeComparacao = QStringLiteral("Comparacao_%1_%2")
+                           .arg(QFileInfo(a.caminho).completeBaseName(), QFileInfo(b.caminho).completeBaseName());
+    btnexportarcomparacao->setEnabled(true);
+    mostraSituacoes();
+}
+
+void Tfhistorico::mostraSituacoes()
+{
+    if (m_comparacao->rowCount() == 0 && m_nomeComparacao.isEmpty()) {
+        lblsituacoes->clear();
+        return;
+    }
+    lblsituacoes->setText(QStringLiteral("Alterado: %1   Novo: %2   Saiu: %3   Igual: %4   (mostrando %5)")
+                              .arg(m_comparacao->quantos(Situacao::Alterado))
+                              .arg(m_comparacao->quantos(Situacao::Novo))
+                              .arg(m_comparacao->quantos(Situacao::Saiu))
+                              .arg(m_comparacao->quantos(Situacao::Igual))
+                              .arg(m_filtro->rowCount()));
+}
+
+void Tfhistorico::btnexportarcomparacaoClick()
+{
+    if (m_nomeComparacao.isEmpty())
+        return;
+    // As the chooser gives it, blanks included.
+    QString destino = m_ctx.interaction->saveFileName(
+        QStringLiteral("Exportar Comparação"),
+        QDir(raizTrabalho()).filePath(m_nomeComparacao + QStringLiteral(".csv")), kFiltroPlanilha);
+    if (destino.isEmpty())
+        return;
+    if (!destino.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        destino += QStringLiteral(".csv");
+    // Every holder of both batches, whatever the filter shows: the
+    // spreadsheet is the comparison, the filter only a view of it.
+    const std::string bytes = planilhaComparacao(m_comparacao->linhas());
+    FalhaArquivo erro;
+    if (!gravaArquivo(destino, QByteArrayView(bytes.data(), qsizetype(bytes.size())), Durabilidade::Comum, &erro))
+        m_ctx.interaction->notice(QStringLiteral("Não foi possível gravar a planilha ") + caminhoVisivel(destino)
+                                      + QStringLiteral(" - ") + textoJanela(erro),
+                                  Interaction::Icon::Error);
+}
+
+}  // namespace pluvexa
