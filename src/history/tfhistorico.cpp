@@ -205,10 +205,10 @@ void Tfhistorico::FormCreate()
     sgLotes->clearContents();
     sgLotes->clearSpans();
     sgLotes->setRowCount(int(m_lotes.size()));
-    int ilegiveis = 0;
+    int danificados = 0;
     for (int i = 0; i < int(m_lotes.size()); ++i) {
         mostraLote(i, m_lotes[std::size_t(i)]);
-        ilegiveis += m_lotes[std::size_t(i)].erro.isEmpty() ? 0 : 1;
+        danificados += m_lotes[std::size_t(i)].erro.isEmpty() ? 0 : 1;
     }
     for (int c = 0; c < kColunasLote; ++c)
         if (c != ColArquivo)
@@ -216,8 +216,8 @@ void Tfhistorico::FormCreate()
     QString texto = m_lotes.empty() ? QStringLiteral("Nenhum lote guardado em ") + caminhoVisivel(pastaHistorico())
                     : m_lotes.size() == 1 ? QStringLiteral("1 lote guardado")
                                           : QStringLiteral("%1 lotes guardados").arg(m_lotes.size());
-    if (ilegiveis > 0)
-        texto += ilegiveis == 1 ? QStringLiteral(" - 1 ilegível") : QStringLiteral(" - %1 ilegíveis").arg(ilegiveis);
+    if (danificados > 0)
+        texto += danificados == 1 ? QStringLiteral(" - 1 danificado") : QStringLiteral(" - %1 danificados").arg(danificados);
     lbllotes->setText(texto);
     if (!m_lotes.empty())
         sgLotes->selectRow(0);

@@ -114,7 +114,7 @@ TEST_F(JanelaHistorico, ListsEveryKeptBatchNewestFirstAndShowsADamagedOne)
     EXPECT_EQ(celula(2, Tfhistorico::ColRemessa), "0007");
     EXPECT_EQ(celula(2, Tfhistorico::ColEnviado), "Sim");
     EXPECT_EQ(t->columnSpan(1, Tfhistorico::ColTitulares), 1);
-    EXPECT_EQ(janela->lbllotes->text(), "3 lotes guardados - 1 ilegível");
+    EXPECT_EQ(janela->lbllotes->text(), "3 lotes guardados - 1 danificado");
     EXPECT_TRUE(interacao.shown().isEmpty()) << interacao.shown().join(u'\n').toStdString();
 }
 
