@@ -1,5 +1,6 @@
 #include "maintenance/recargagrid.h"
 
+#include "grid/celulasgrid.h"
 #include "grid/dicascolunas.h"
 #include "grid/preenchegrid.h"
 #include "ui/configuracao.h"
@@ -14,7 +15,6 @@
 namespace pluvexa {
 
 namespace {
-constexpr int kColunaValor = 5;
 constexpr int kColunasProjetadas = 9;
 constexpr int kLinhasVisiveis = 15;
 
@@ -104,7 +104,7 @@ QVariant RecargaGridModel::headerData(int section, Qt::Orientation orientation, 
 Qt::ItemFlags RecargaGridModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (m_editing && index.column() == kColunaValor)
+    if (m_editing && index.column() == kColValor)
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -373,7 +373,7 @@ void RecargaGrid::setColumnWidth(int column, int width)
 QSize RecargaGrid::sizeHint() const
 {
     int largura = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-    for (int c = 0; c <= kColunaValor && c < m_model->columnCount(); ++c)
+    for (int c = 0; c <= kColValor && c < m_model->columnCount(); ++c)
         largura += QTableView::columnWidth(c);
     const int altura = 2 * frameWidth() + horizontalHeader()->sizeHint().height()
                        + kLinhasVisiveis * verticalHeader()->defaultSectionSize()
@@ -475,7 +475,7 @@ void RecargaGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
 {
     // Only the value cell of a data row takes typing; it shows it in the
     // tooltip colour while it is the current cell.
-    const bool valor = current.isValid() && current.column() == kColunaValor;
+    const bool valor = current.isValid() && current.column() == kColValor;
     m_model->setEditing(valor);
     m_model->setHighlighted(valor ? current : QModelIndex());
     QTableView::currentChanged(current, previous);

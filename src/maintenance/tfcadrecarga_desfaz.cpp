@@ -5,6 +5,7 @@
 // the line that records it.
 
 #include "flows/desfazervalores.h"
+#include "grid/celulasgrid.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 
@@ -75,7 +76,7 @@ void Tfcadrecarga::aplicaPasso(bool desfazer)
     definePendentes(!m_desfazer->salvo());
     if (linha > 0) {
         sgRecarga->setCurrentRow(linha);
-        sgRecarga->setCurrentColumn(5);
+        sgRecarga->setCurrentColumn(kColValor);
     }
 }
 

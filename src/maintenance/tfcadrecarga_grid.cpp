@@ -5,6 +5,7 @@
 
 #include "flows/desfazervalores.h"
 #include "grid/atualizacaogrid.h"
+#include "grid/celulasgrid.h"
 #include "grid/classificacaogrid.h"
 #include "grid/preenchegrid.h"
 #include "grid/totaisgrid.h"
@@ -98,7 +99,7 @@ bool Tfcadrecarga::AtualizaArrayRecargas()
         // The operator is taken to the cell to correct.
         if (r.linhaErro > 0) {
             sgRecarga->setCurrentRow(r.linhaErro);
-            sgRecarga->setCurrentColumn(5);
+            sgRecarga->setCurrentColumn(kColValor);
         }
         return false;
     }
@@ -124,7 +125,7 @@ void Tfcadrecarga::cbtipocartaoChange()
     mostraTotaisGrid(r.totaisGrid);
     mostraTotaisGerais(r.totaisGerais);
     sgRecarga->setCurrentRow(1);
-    sgRecarga->setCurrentColumn(5);
+    sgRecarga->setCurrentColumn(kColValor);
 }
 
 void Tfcadrecarga::cbtarifaChange()
@@ -157,7 +158,7 @@ bool Tfcadrecarga::confirmaValor()
     CalculaGrid();
     if (sgRecarga->currentRow() < sgRecarga->rowCount() - 1)
         sgRecarga->setCurrentRow(sgRecarga->currentRow() + 1);
-    sgRecarga->setCurrentColumn(5);
+    sgRecarga->setCurrentColumn(kColValor);
     return true;
 }
 
@@ -169,7 +170,7 @@ void Tfcadrecarga::sgRecargaKeyPress()
 void Tfcadrecarga::sgRecargaKeyDown(int)
 {
     // The grid then moves one row in its usual way, never onto the header.
-    sgRecarga->setCurrentColumn(5);
+    sgRecarga->setCurrentColumn(kColValor);
 }
 
 void Tfcadrecarga::sgRecargaExit()

@@ -5,6 +5,7 @@
 // before the rows change are written back first: the write-back goes by
 // holder, so the rows left out keep theirs.
 
+#include "grid/celulasgrid.h"
 #include "grid/filtroportadores.h"
 #include "grid/preenchegrid.h"
 #include "maintenance/recargagrid.h"
@@ -108,7 +109,7 @@ bool Tfcadrecarga::mostraNaGrade(int titular, const OndeListado& onde)
     if (!achou)
         return false;
     sgRecarga->setCurrentRow(std::max(1, m_indice.linha(titular)));
-    sgRecarga->setCurrentColumn(5);
+    sgRecarga->setCurrentColumn(kColValor);
     sgRecarga->setFocus(Qt::OtherFocusReason);
     return true;
 }
@@ -128,7 +129,7 @@ void Tfcadrecarga::edlocalizarEnter()
         return;
     }
     sgRecarga->setCurrentRow(1);
-    sgRecarga->setCurrentColumn(5);
+    sgRecarga->setCurrentColumn(kColValor);
     sgRecarga->setFocus(Qt::OtherFocusReason);
 }
 
