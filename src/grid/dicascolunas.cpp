@@ -13,17 +13,17 @@ using Dica = std::pair<const char*, const char*>;
 // By caption; the history columns of credit card types carry their group
 // after the caption ("Vlr.Última Rec Grupo2").
 constexpr std::array<Dica, 10> kDicas = {{
-    {"Usuário", "Código do portador na central"},
-    {"Cartão", "Número do cartão de transporte do portador"},
-    {"Matrícula", "Registro do funcionário na empresa"},
-    {"Nome", "Nome do portador"},
-    {"CMM", "Consumo médio mensal do portador nesta tarifa, informado pela central "
+    {"Usuário", "Código do titular na central"},
+    {"Cartão", "Número do cartão de transporte do titular"},
+    {"Matrícula", "Registro do titular na empresa"},
+    {"Nome", "Nome do titular"},
+    {"CMM", "Consumo médio mensal do titular nesta tarifa, informado pela central "
             "(em reais no cartão em dinheiro, em créditos no cartão de créditos)"},
     {"Valor", "Valor a creditar nesta recarga, em reais: digite aqui"},
     {"Créditos", "Quantidade de créditos desta recarga: digite aqui"},
-    {"Vlr.Última Rec", "Valor da última recarga do portador"},
-    {"Vlr.Penúltima Rec", "Valor da penúltima recarga do portador"},
-    {"Vlr.Antipenúltima Rec", "Valor da antepenúltima recarga do portador"},
+    {"Vlr.Última Rec", "Valor da última recarga do titular"},
+    {"Vlr.Penúltima Rec", "Valor da penúltima recarga do titular"},
+    {"Vlr.Antipenúltima Rec", "Valor da antepenúltima recarga do titular"},
 }};
 
 }  // namespace

@@ -54,7 +54,7 @@ QString avisoMantidos(int n)
 {
     return n == 0 ? QString()
                   : QString::number(n)
-                        + QStringLiteral(" portador(es) mantidos sem alteração: última recarga acima do máximo "
+                        + QStringLiteral(" titular(es) mantidos sem alteração: última recarga acima do máximo "
                                          "ou linha que não recebe valor.");
 }
 
@@ -62,7 +62,7 @@ QString avisoMantidos(int n)
 
 QString perguntaRepeticao(bool substitui)
 {
-    QString t = QStringLiteral("Preencher os valores com a última recarga de cada portador?");
+    QString t = QStringLiteral("Preencher os valores com a última recarga de cada titular?");
     if (substitui)
         t += QStringLiteral("\nOs valores já digitados serão substituídos.");
     return t;

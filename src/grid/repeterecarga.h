@@ -20,7 +20,7 @@ class TabelaGrid;
 struct ResultadoRepeticao {
     int alterados = 0;   // values that changed
     int mantidos = 0;    // holders (or rows) left unchanged by the checks
-    // "N portador(es) mantidos sem alteração: ..." when any was kept.
+    // "N titular(es) mantidos sem alteração: ..." when any was kept.
     QString aviso;
 };
 

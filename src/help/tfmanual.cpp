@@ -203,4 +203,11 @@ Tfmanual* mostraManual(QWidget* parent)
     return aberta;
 }
 
+Tfmanual* mostraManual(QWidget* parent, const QUrl& pagina)
+{
+    Tfmanual* manual = mostraManual(parent);
+    manual->mostra(pagina);
+    return manual;
+}
+
 }  // namespace pluvexa

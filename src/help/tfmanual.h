@@ -43,7 +43,9 @@ private:
 
 // Opens the help window over `parent`'s window at the manual's first page,
 // or brings the one already open to the front: one at a time. It closes
-// with the window it was opened over.
+// with the window it was opened over. With `pagina` (relative to the first
+// page) it shows that page, also in the window already open.
 Tfmanual* mostraManual(QWidget* parent);
+Tfmanual* mostraManual(QWidget* parent, const QUrl& pagina);
 
 }  // namespace pluvexa

@@ -1,24 +1,11 @@
 #include "history/modelocomparacao.h"
 
+#include "history/core/totaiscomparacao.h"
 #include "recharge/cp1252.h"
-#include "recharge/formatonumero.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace pluvexa {
-
-namespace {
-
-// As the grid's totals show values: thousands point, decimal comma.
-QString naTela(std::optional<double> v, bool creditos)
-{
-    if (!v)
-        return {};
-    return creditos ? formata(u"###,###,##0", std::llround(*v)) : formata(u"###,###,##0.00", *v);
-}
-
-}  // namespace
 
 void ModeloComparacao::define(std::vector<LinhaComparacao> linhas)
 {
@@ -27,8 +14,9 @@ void ModeloComparacao::define(std::vector<LinhaComparacao> linhas)
     m_textos.clear();
     m_textos.reserve(m_linhas.size());
     for (const LinhaComparacao& l : m_linhas)
-        m_textos.push_back({deCp1252(l.nome).trimmed(), naTela(l.valorA, l.creditos), naTela(l.valorB, l.creditos),
-                            naTela(l.diferenca(), l.creditos)});
+        // Money and credits stand in the same columns: each value says which.
+        m_textos.push_back({deCp1252(l.nome).trimmed(), textoComUnidade(l.valorA, l.creditos),
+                            textoComUnidade(l.valorB, l.creditos), textoComUnidade(l.diferenca(), l.creditos)});
     endResetModel();
 }
 
@@ -82,6 +70,9 @@ QVariant ModeloComparacao::data(const QModelIndex& index, int role) const
         case ColSituacao: return int(l.situacao);
         }
         return {};
+    case Qt::ToolTipRole:
+        // A long name is cut at its end in the column: the tip shows it whole.
+        return index.column() == ColNome ? QVariant(t.nome) : QVariant();
     case kRoleSituacao:
         return int(l.situacao);
     }

@@ -1,7 +1,8 @@
 #pragma once
 
 // Two kept batches compared, as a table: Usuário, Tipo, Nome, Valor A,
-// Valor B, Diferença, Situação. Each cell gives its text and, under
+// Valor B, Diferença, Situação, each value with its unit ("R$ 12,50",
+// "30 créditos"); the name's tip is the whole name. Each cell gives its text and, under
 // kRoleOrdem, the value its column sorts by; kRoleSituacao gives a row's
 // situation whatever order and filter the view puts on it.
 

@@ -6,6 +6,7 @@
 #include "flows/fluxoexportacao.h"
 #include "flows/impressaolistagem.h"
 #include "history/core/comparacaocsv.h"
+#include "history/core/totaiscomparacao.h"
 #include "history/modelocomparacao.h"
 #include "interaction/interaction.h"
 #include "recharge/cp1252.h"
@@ -22,10 +23,13 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pluvexa {
 
@@ -90,8 +94,10 @@ Tfhistorico::Tfhistorico(const AppContext& ctx, QWidget* parent) : QWidget(paren
     auto* v = new QVBoxLayout(this);
     criaLista();
     criaComparacao();
-    v->addWidget(findChild<QGroupBox*>(QStringLiteral("gbLotes")), 3);
-    v->addWidget(gbComparacao, 4);
+    // The list of batches keeps the height of its rows; the comparison,
+    // thousands of holders long, takes the rest of the window.
+    v->addWidget(findChild<QGroupBox*>(QStringLiteral("gbLotes")), 0);
+    v->addWidget(gbComparacao, 1);
 
     connect(btnimprimir, &QPushButton::clicked, this, [this] { btnimprimirClick(); });
     connect(btnexportar, &QPushButton::clicked, this, [this] { btnexportarClick(); });
@@ -102,6 +108,7 @@ Tfhistorico::Tfhistorico(const AppContext& ctx, QWidget* parent) : QWidget(paren
         static_cast<FiltroSituacao*>(m_filtro)->defineSituacao(
             cbsituacao->currentData().isValid() ? cbsituacao->currentData().toInt() : -1);
         mostraSituacoes();
+        mostraTotais();
     });
     FormCreate();
     sgLotes->setFocus(Qt::OtherFocusReason);
@@ -111,13 +118,15 @@ Tfhistorico::~Tfhistorico() = default;
 
 void Tfhistorico::criaLista()
 {
-    auto* box = new QGroupBox(QStringLiteral("   Lotes Enviados   "), this);
+    // Every answer generated is kept, taken to the disk or not: "Enviado"
+    // tells which.
+    auto* box = new QGroupBox(QStringLiteral("   Lotes Gerados   "), this);
     box->setObjectName(QStringLiteral("gbLotes"));
-    box->setAccessibleName(QStringLiteral("Lotes Enviados"));
+    box->setAccessibleName(QStringLiteral("Lotes Gerados"));
     auto* v = new QVBoxLayout(box);
     sgLotes = new QTableWidget(0, kColunasLote, box);
     sgLotes->setObjectName(QStringLiteral("sgLotes"));
-    sgLotes->setAccessibleName(QStringLiteral("Lotes Enviados"));
+    sgLotes->setAccessibleName(QStringLiteral("Lotes Gerados"));
     sgLotes->setHorizontalHeaderLabels({QStringLiteral("Empresa"), QStringLiteral("Remessa"),
                                         QStringLiteral("Gerado em"), QStringLiteral("Titulares com Valor"),
                                         QStringLiteral("Total em Valor"), QStringLiteral("Total em Créditos"),
@@ -190,7 +199,66 @@ void Tfhistorico::criaComparacao()
     m_filtro->setSortLocaleAware(true);
     sgComparacao = criaTabelaLeitura("sgComparacao", QStringLiteral("Comparação"), m_filtro, gbComparacao);
     sgComparacao->horizontalHeader()->setSectionResizeMode(ModeloComparacao::ColNome, QHeaderView::Stretch);
+    // A name too long for its column keeps its beginning; its tip shows it whole.
+    sgComparacao->setTextElideMode(Qt::ElideRight);
     v->addWidget(sgComparacao, 1);
+    v->addWidget(criaTotais(gbComparacao));
+}
+
+// The totals of the rows shown, under the columns they total: one row for
+// money, one for credits, as the comparison holds them.
+QTableWidget* Tfhistorico::criaTotais(QWidget* pai)
+{
+    m_totais = new QTableWidget(0, ModeloComparacao::kColunas, pai);
+    m_totais->setObjectName(QStringLiteral("sgTotaisComparacao"));
+    m_totais->setAccessibleName(QStringLiteral("Totais da Comparação"));
+    m_totais->horizontalHeader()->hide();
+    m_totais->verticalHeader()->hide();
+    compactaLinhas(m_totais);
+    m_totais->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_totais->setSelectionMode(QAbstractItemView::NoSelection);
+    m_totais->setFocusPolicy(Qt::NoFocus);
+    m_totais->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_totais->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_totais->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QFont negrito = m_totais->font();
+    negrito.setBold(true);
+    m_totais->setFont(negrito);
+    const QHeaderView* colunas = sgComparacao->horizontalHeader();
+    connect(colunas, &QHeaderView::sectionResized, m_totais,
+            [this](int coluna, int, int largura) { m_totais->setColumnWidth(coluna, largura); });
+    connect(sgComparacao->horizontalScrollBar(), &QScrollBar::valueChanged, m_totais->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    m_totais->hide();
+    return m_totais;
+}
+
+void Tfhistorico::mostraTotais()
+{
+    std::vector<const LinhaComparacao*> mostradas;
+    mostradas.reserve(std::size_t(m_filtro->rowCount()));
+    for (int r = 0; r < m_filtro->rowCount(); ++r)
+        mostradas.push_back(&m_comparacao->linhas()[std::size_t(m_filtro->mapToSource(m_filtro->index(r, 0)).row())]);
+    const std::vector<TotalComparacao> totais = totalizaComparacao(mostradas);
+    m_totais->setRowCount(int(totais.size()));
+    for (int i = 0; i < int(totais.size()); ++i) {
+        const TotalComparacao& t = totais[std::size_t(i)];
+        QTableWidgetItem* rotulo = celula(rotuloTotal(t));
+        rotulo->setToolTip(rotulo->text());
+        m_totais->setItem(i, ModeloComparacao::ColNome, rotulo);
+        m_totais->setItem(i, ModeloComparacao::ColValorA, celula(textoComUnidade(t.valorA(), t.creditos), true));
+        m_totais->setItem(i, ModeloComparacao::ColValorB, celula(textoComUnidade(t.valorB(), t.creditos), true));
+        m_totais->setItem(i, ModeloComparacao::ColDiferenca,
+                          celula(textoComUnidade(t.diferenca(), t.creditos), true));
+    }
+    const QHeaderView* colunas = sgComparacao->horizontalHeader();
+    for (int c = 0; c < ModeloComparacao::kColunas; ++c)
+        m_totais->setColumnWidth(c, colunas->sectionSize(c));
+    int altura = 2 * m_totais->frameWidth();
+    for (int i = 0; i < m_totais->rowCount(); ++i)
+        altura += m_totais->rowHeight(i);
+    m_totais->setFixedHeight(altura);
+    m_totais->setVisible(!totais.empty());
 }
 
 void Tfhistorico::FormCreate()
@@ -213,6 +281,7 @@ void Tfhistorico::FormCreate()
     for (int c = 0; c < kColunasLote; ++c)
         if (c != ColArquivo)
             sgLotes->resizeColumnToContents(c);
+    ajustaAlturaLotes();
     QString texto = m_lotes.empty() ? QStringLiteral("Nenhum lote guardado em ") + caminhoVisivel(pastaHistorico())
                     : m_lotes.size() == 1 ? QStringLiteral("1 lote guardado")
                                           : QStringLiteral("%1 lotes guardados").arg(m_lotes.size());
@@ -221,6 +290,15 @@ void Tfhistorico::FormCreate()
     lbllotes->setText(texto);
     if (!m_lotes.empty())
         sgLotes->selectRow(0);
+}
+
+// As tall as its rows, from three to eight of them; more scroll.
+void Tfhistorico::ajustaAlturaLotes()
+{
+    const int linhas = std::clamp(sgLotes->rowCount(), 3, 8);
+    const int altura = sgLotes->horizontalHeader()->sizeHint().height() + linhas * sgLotes->verticalHeader()->defaultSectionSize()
+                       + 2 * sgLotes->frameWidth() + sgLotes->horizontalScrollBar()->sizeHint().height();
+    sgLotes->setFixedHeight(altura);
 }
 
 void Tfhistorico::mostraLote(int linha, const LoteHistorico& lote)
@@ -355,6 +433,7 @@ void Tfhistorico::btncompararClick()
                            .arg(QFileInfo(a.caminho).completeBaseName(), QFileInfo(b.caminho).completeBaseName());
     btnexportarcomparacao->setEnabled(true);
     mostraSituacoes();
+    mostraTotais();
 }
 
 void Tfhistorico::mostraSituacoes()

@@ -1,7 +1,8 @@
 #pragma once
 
-// The history window ("Histórico"): every batch kept by "Gerar Arquivo",
-// newest first, with its totals and whether its answer went to the disk. A
+// The history window ("Histórico"): every batch kept by "Gerar Arquivo"
+// ("Lotes Gerados"), newest first, with its totals and whether its answer
+// went to the disk ("Enviado": the transfer marked it "_4.REC"). A
 // batch is printed as "Imprimir" printed it, or exported as the holders'
 // spreadsheet; two batches are compared holder by holder, and the
 // comparison saved as a spreadsheet. A kept file that cannot be read is
@@ -70,6 +71,9 @@ private:
     void criaComparacao();
     void mostraLote(int linha, const LoteHistorico& lote);
     void mostraSituacoes();
+    QTableWidget* criaTotais(QWidget* pai);
+    void mostraTotais();
+    void ajustaAlturaLotes();
     // The listed positions of the selected batches, newest first.
     std::vector<int> selecionados() const;
     // The one batch selected, read; null (after telling why) otherwise.
@@ -80,6 +84,7 @@ private:
     std::vector<LoteHistorico> m_lotes;
     ModeloComparacao* m_comparacao = nullptr;
     QSortFilterProxyModel* m_filtro = nullptr;
+    QTableWidget* m_totais = nullptr;
     QString m_nomeComparacao;  // the suggested name of its spreadsheet
 };
 

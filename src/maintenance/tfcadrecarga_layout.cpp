@@ -115,7 +115,7 @@ void Tfcadrecarga::criaPaginaArquivos()
                                    QStringLiteral("Total de Arquivos a processar : "), lblarqproc,
                                    lbltipoultacc, lblultacesso);
     btnprocessar = criaBotao(QStringLiteral("&Processar Arquivo"), "btnprocessar", tbarquivos);
-    btnprocessar->setToolTip(QStringLiteral("Abre o arquivo recebido selecionado na lista e mostra os portadores "
+    btnprocessar->setToolTip(QStringLiteral("Abre o arquivo recebido selecionado na lista e mostra os titulares "
                                             "para digitar os valores"));
     recebidos->addWidget(btnprocessar);
 
@@ -231,11 +231,11 @@ void Tfcadrecarga::criaPaginaDigitacao()
     edalteravlr->setAccessibleName(QStringLiteral("Valor Padrão"));
     edalteravlr->setFixedWidth(73);
     btnalteravlr = criaBotao(QStringLiteral("A&lterar Vlr."), "btnalteravlr", padrao);
-    btnalteravlr->setToolTip(QStringLiteral("Dá o Valor Padrão a todos os portadores mostrados na grade"));
+    btnalteravlr->setToolTip(QStringLiteral("Dá o Valor Padrão a todos os titulares mostrados na grade"));
     pl->addWidget(edalteravlr);
     pl->addWidget(btnalteravlr);
     btnrepetirrecarga = criaBotao(QStringLiteral("Repetir Última R&ecarga"), "btnrepetirrecarga", padrao);
-    btnrepetirrecarga->setToolTip(QStringLiteral("Dá a cada portador o valor da sua última recarga, nas linhas da "
+    btnrepetirrecarga->setToolTip(QStringLiteral("Dá a cada titular o valor da sua última recarga, nas linhas da "
                                                  "tela ou no arquivo inteiro"));
     pl->addWidget(btnrepetirrecarga);
     // Folded, the box keeps its own width rather than the page's.
@@ -287,8 +287,8 @@ void Tfcadrecarga::criaPaginaDigitacao()
                                                "central"));
     btnimpressao->setToolTip(QStringLiteral("Mostra a listagem dos valores para imprimir ou salvar em PDF (Ctrl+P)"));
     btnimportararq->setToolTip(QStringLiteral("Lê os valores de um arquivo da folha (.rrm) ou de uma planilha (.csv)"));
-    btnexportarplanilha->setToolTip(QStringLiteral("Grava os portadores e seus valores numa planilha (.csv)"));
-    btnconferir->setToolTip(QStringLiteral("Compara cada valor com as últimas recargas do portador antes de gerar"));
+    btnexportarplanilha->setToolTip(QStringLiteral("Grava os titulares e seus valores numa planilha (.csv)"));
+    btnconferir->setToolTip(QStringLiteral("Compara cada valor com as últimas recargas do titular antes de gerar"));
     // Bringing values in (and the spreadsheet that carries them) and
     // printing them come before keeping them; the answer file, the end of
     // the work, comes after them, with its review beside it.

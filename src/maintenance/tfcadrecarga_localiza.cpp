@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
 
 namespace pluvexa {
 
@@ -29,6 +30,13 @@ void Tfcadrecarga::criaLocalizar(QBoxLayout* page)
     edlocalizar->setAccessibleName(QStringLiteral("Localizar"));
     edlocalizar->setPlaceholderText(QStringLiteral("Localizar: nome, matrícula ou cartão (Ctrl+F)"));
     edlocalizar->setClearButtonEnabled(true);
+    // The field's clear button has no text of its own: a screen reader
+    // would announce a nameless button.
+    for (QToolButton* limpar : edlocalizar->findChildren<QToolButton*>()) {
+        limpar->setObjectName(QStringLiteral("btnlimparlocalizar"));
+        limpar->setAccessibleName(QStringLiteral("Limpar"));
+        limpar->setToolTip(QStringLiteral("Limpar"));
+    }
     // Read by its text, change after change, as the other value labels.
     lbllocalizados = new RotuloValor(tbDigitacao);
     lbllocalizados->setObjectName(QStringLiteral("lbllocalizados"));

@@ -213,7 +213,7 @@ void Tfcadrecarga::btnprocessarClick()
     mostraArquivoAberto();
     if (cbtipocartao->count() == 0 || cbtarifa->count() == 0) {
         m_ctx.interaction->notice(QStringLiteral(
-            "Arquivo sem Tipo de Cartão ou sem Tarifa - Não há portadores para digitar."));
+            "Arquivo sem Tipo de Cartão ou sem Tarifa - Não há titulares para digitar."));
     }
     cbtipocartaoChange();
     encerraProcessamento();

@@ -196,7 +196,7 @@ bool LeitorRecarga::Proc_detalhe(int i)
         }
     }
     if (m_modelo.QtdRecarga >= kRecargas) {
-        avisa(QStringLiteral("Detalhe além do limite de %1 portadores - Linha : %2").arg(kRecargas).arg(i));
+        avisa(QStringLiteral("Detalhe além do limite de %1 titulares - Linha : %2").arg(kRecargas).arg(i));
         return false;
     }
     for (int g : ignorados)

@@ -51,4 +51,11 @@ QRect recolocaNaTela(const QRect& guardada, const QList<QRect>& disponiveis)
     return geometriaAbertura(guardada.size(), disponiveis.first());
 }
 
+QRect geometriaInicial(const std::optional<QRect>& guardada, const QList<QRect>& disponiveis)
+{
+    if (guardada)
+        return recolocaNaTela(*guardada, disponiveis);
+    return disponiveis.isEmpty() ? QRect() : disponiveis.first();
+}
+
 }  // namespace pluvexa

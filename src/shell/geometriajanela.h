@@ -1,13 +1,15 @@
 #pragma once
 
-// Where and how large the main window opens: the size its work needs,
-// never more than the screen's available area nor less than the designed
-// size where the screen allows it; and a remembered place brought back onto
-// a screen when the screens have changed since.
+// Where and how large the main window opens: the first time, the whole
+// available area of the primary screen; afterwards the remembered place,
+// brought back onto a screen when the screens have changed since, never
+// more than the screen's available area nor less than the designed size
+// where the screen allows it.
 
 #include <QList>
 #include <QRect>
 #include <QSize>
+#include <optional>
 
 namespace pluvexa {
 
@@ -27,5 +29,12 @@ QRect geometriaAbertura(const QSize& desejado, const QRect& disponivel);
 // on the primary one; in either case no larger than that area and, when
 // kept, moved just enough to lie wholly on it.
 QRect recolocaNaTela(const QRect& guardada, const QList<QRect>& disponiveis);
+
+// The main window's geometry at start: the remembered one as
+// recolocaNaTela shows it, or, with nothing remembered, the primary
+// screen's whole available area (`disponiveis` first). An empty list of
+// areas leaves a remembered geometry as it was, and gives an empty one
+// otherwise.
+QRect geometriaInicial(const std::optional<QRect>& guardada, const QList<QRect>& disponiveis);
 
 }  // namespace pluvexa

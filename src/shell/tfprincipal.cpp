@@ -1,6 +1,7 @@
 #include "shell/tfprincipal.h"
 
 #include "files/pastasdistintas.h"
+#include "help/paginaajuda.h"
 #include "help/tfmanual.h"
 #include "history/tfhistorico.h"
 #include "maintenance/tfcadrecarga.h"
@@ -51,16 +52,6 @@ public:
 
 private:
     QWidget* m_janela;
-};
-
-// Stands for a page of the given size inside a work window's frame.
-class PaginaMedida final : public QWidget {
-public:
-    explicit PaginaMedida(const QSize& tamanho) : m_tamanho(tamanho) {}
-    QSize sizeHint() const override { return m_tamanho; }
-
-private:
-    QSize m_tamanho;
 };
 
 }  // namespace
@@ -119,7 +110,12 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
     defineMenu(m_menu->barra);
     connect(m_menu, &MenuPrincipal::sairPedido, this, &QWidget::close);
     connect(m_menu, &MenuPrincipal::sobrePedido, this, &Tfprincipal::mostraSobre);
-    connect(m_menu, &MenuPrincipal::manualPedido, this, [this] { mostraManual(this); });
+    // F1 opens the manual where the operator is: the page about the work
+    // window shown, and the page of it.
+    connect(m_menu, &MenuPrincipal::manualPedido, this, [this] {
+        const QMdiSubWindow* sub = mdiArea->currentSubWindow();
+        mostraManual(this, paginaAjuda(sub ? sub->widget() : nullptr));
+    });
 
     // Activation sets it again; holding it from the start lets the forms made
     // before the first activation (the about box) show it.
@@ -206,16 +202,6 @@ QMdiSubWindow* Tfprincipal::adicionaJanela(QWidget* janela)
     return sub;
 }
 
-QSize Tfprincipal::tamanhoParaTrabalho() const
-{
-    QMdiSubWindow moldura;
-    moldura.setWidget(new PaginaMedida(Tfcadrecarga::tamanhoPreferido()));
-    const QSize trabalho = moldura.sizeHint();
-    const int borda = 2 * mdiArea->frameWidth();
-    return {PnlLateral->width() + borda + trabalho.width(),
-            m_menu->barra->sizeHint().height() + borda + trabalho.height() + StBGeral->height()};
-}
-
 void Tfprincipal::posicionaAbertura()
 {
     QList<QRect> areas;
@@ -225,15 +211,18 @@ void Tfprincipal::posicionaAbertura()
         if (tela != QGuiApplication::primaryScreen())
             areas << tela->availableGeometry();
     posicionaAbertura(areas);
+    // The first time, the window fills the screen. Asked as maximised, the
+    // window manager fits its frame and title bar into the available area
+    // at any scale, which a geometry set before the frame exists cannot do.
+    if (!Configuracao::geometriaPrincipal())
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void Tfprincipal::posicionaAbertura(const QList<QRect>& disponiveis)
 {
     if (disponiveis.isEmpty())
         return;
-    const std::optional<QRect> guardada = Configuracao::geometriaPrincipal();
-    const QRect r = guardada ? recolocaNaTela(*guardada, disponiveis)
-                             : geometriaAbertura(tamanhoParaTrabalho(), disponiveis.first());
+    const QRect r = geometriaInicial(Configuracao::geometriaPrincipal(), disponiveis);
     QRect area = disponiveis.first();
     for (const QRect& a : disponiveis)
         if (a.contains(r.center()))

@@ -47,12 +47,12 @@ public:
     QMdiSubWindow* adicionaJanela(QWidget* janela);
 
     // Places the window before it is first shown: where it was last time,
-    // or centred at the size the maintenance page needs; bounded by the
-    // available areas of the screens (the primary first).
+    // or over the whole available area of the primary screen (the first of
+    // `disponiveis`); bounded by the available areas of the screens. The
+    // screens' own version also asks for the window maximised the first
+    // time, so that the window manager keeps its title bar on the screen.
     void posicionaAbertura();
     void posicionaAbertura(const QList<QRect>& disponiveis);
-    // The client size at which a maintenance window shows every page whole.
-    QSize tamanhoParaTrabalho() const;
 
     // The work windows opened last by the tree (null once destroyed).
     Tfcadrecarga* fcadrecarga() const;

@@ -9,11 +9,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace pluvexa {
 
@@ -22,11 +24,14 @@ Tfcargaarquivos::Tfcargaarquivos(const AppContext& ctx, QWidget* parent) : QWidg
     setWindowTitle(QStringLiteral("Cargas de Arquivos"));
     setAccessibleName(windowTitle());
     resize(696, 480);
-    auto* metades = new QHBoxLayout(this);
+    auto* janela = new QVBoxLayout(this);
+    auto* metades = new QHBoxLayout;
     criaMetadeCarga(this);
     criaMetadeGeracao(this);
     metades->addWidget(GroupBox2, 1);
     metades->addWidget(GroupBox3, 1);
+    janela->addLayout(metades, 1);
+    janela->addWidget(criaCopiados(this));
 
     m_lista1 = std::make_unique<ListaArquivosWidget>(FileListBox1, kMascaraRecebidos);
     m_lista2 = std::make_unique<ListaArquivosWidget>(FileListBox2, kMascaraGerados);
@@ -77,13 +82,30 @@ void Tfcargaarquivos::FileListBox1Change()
 
 void Tfcargaarquivos::btnprocesso_inClick()
 {
-    TransferenciaDisco(*m_ctx.interaction).carrega(*m_lista1);
+    TransferenciaDisco run(*m_ctx.interaction);
+    run.carrega(*m_lista1);
+    mostraCopiados(run.copiados());
 }
 
 void Tfcargaarquivos::BitBtn1Click()
 {
     const QString destino = DirectoryListBox2->pasta();
-    TransferenciaDisco(*m_ctx.interaction).gera(*m_lista2, destino, textoUnidade(raizDaUnidade(destino)));
+    TransferenciaDisco run(*m_ctx.interaction);
+    run.gera(*m_lista2, destino, textoUnidade(raizDaUnidade(destino)));
+    mostraCopiados(run.copiados());
+}
+
+// The closing message is gone once answered; the list of where each file
+// went stays in the window until the next run.
+void Tfcargaarquivos::mostraCopiados(const QList<TransferenciaDisco::Copia>& copiados)
+{
+    m_copiados->clear();
+    for (const TransferenciaDisco::Copia& c : copiados)
+        m_copiados->addItem(QStringLiteral("%1 copiado para %2")
+                                .arg(c.nome, caminhoVisivel(QFileInfo(c.destino).absolutePath())));
+    if (copiados.isEmpty())
+        m_copiados->addItem(QStringLiteral("Nenhum arquivo copiado"));
+    m_grupoCopiados->show();
 }
 
 QString Tfcargaarquivos::pastaOrigem() const

@@ -7,6 +7,7 @@
 // dialog through the Interaction.
 
 #include "interaction/appcontext.h"
+#include "transfer/core/transferenciadisco.h"
 #include "transfer/listaarquivoswidget.h"
 
 #include <QWidget>
@@ -70,6 +71,8 @@ protected:
 private:
     void criaMetadeCarga(QWidget* pai);
     void criaMetadeGeracao(QWidget* pai);
+    QGroupBox* criaCopiados(QWidget* pai);
+    void mostraCopiados(const QList<TransferenciaDisco::Copia>& copiados);
     void preencheUnidades(QComboBox* unidades, const QString& pastaInicial);
     void ligaUnidade(QComboBox* unidades, ArvorePastas* pastas);
     void mostraPastaEscolhida(QLabel* rotulo, const QString& pasta);
@@ -79,6 +82,8 @@ private:
     std::unique_ptr<ListaArquivosWidget> m_lista2;
     QLabel* m_rotuloOrigem = nullptr;
     QLabel* m_rotuloDestino = nullptr;
+    QGroupBox* m_grupoCopiados = nullptr;
+    QListWidget* m_copiados = nullptr;
 };
 
 }  // namespace pluvexa

@@ -132,8 +132,23 @@ void Tfcargaarquivos::criaMetadeGeracao(QWidget* pai)
     v->addLayout(contagem(Label2, "Label2", lblarqgerados, "lblarqgerados",
                           QStringLiteral("Total de arquivos gerados"), GroupBox3));
     Panel2 = painelBotao(BitBtn1, QStringLiteral("Gerar"), "BitBtn1", "Panel2", GroupBox3);
-    BitBtn1->setToolTip(QStringLiteral("Copia os arquivos de resposta para a pasta escolhida, para enviar à central"));
+    BitBtn1->setToolTip(QStringLiteral("Copia as respostas selecionadas para o disco"));
     v->addWidget(Panel2);
+}
+
+// Where the files of the last run went: one line per file, shown from the
+// first run on.
+QGroupBox* Tfcargaarquivos::criaCopiados(QWidget* pai)
+{
+    m_grupoCopiados = grupo(QStringLiteral("   Arquivos copiados   "), "gbcopiados", pai);
+    m_grupoCopiados->setMinimumWidth(0);
+    auto* v = new QVBoxLayout(m_grupoCopiados);
+    m_copiados = nomeia(new QListWidget(m_grupoCopiados), "lstcopiados", QStringLiteral("Arquivos copiados"));
+    m_copiados->setSelectionMode(QAbstractItemView::NoSelection);
+    m_copiados->setMaximumHeight(m_copiados->fontMetrics().height() * 5 + 2 * m_copiados->frameWidth() + 4);
+    v->addWidget(m_copiados);
+    m_grupoCopiados->hide();
+    return m_grupoCopiados;
 }
 
 }  // namespace pluvexa

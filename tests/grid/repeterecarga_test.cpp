@@ -10,9 +10,9 @@ namespace pluvexa::teste {
 namespace {
 
 const QString kAviso2 = QStringLiteral(
-    "2 portador(es) mantidos sem alteração: última recarga acima do máximo ou linha que não recebe valor.");
+    "2 titular(es) mantidos sem alteração: última recarga acima do máximo ou linha que não recebe valor.");
 const QString kAviso3 = QStringLiteral(
-    "3 portador(es) mantidos sem alteração: última recarga acima do máximo ou linha que não recebe valor.");
+    "3 titular(es) mantidos sem alteração: última recarga acima do máximo ou linha que não recebe valor.");
 
 // Money type 1 (maximum 600), credit type 2 (maximum 250):
 //   0 money, tariff 3, last 50
@@ -99,7 +99,7 @@ TEST_F(Repeticao, TheWholeFileFillsEveryListedGroupAndCountsEachKeptHolderOnce)
 
 TEST_F(Repeticao, TheQuestionSaysWhenTypedValuesWouldBeReplaced)
 {
-    const QString pergunta = QStringLiteral("Preencher os valores com a última recarga de cada portador?");
+    const QString pergunta = QStringLiteral("Preencher os valores com a última recarga de cada titular?");
     EXPECT_EQ(perguntaRepeticao(false), pergunta);
     EXPECT_EQ(perguntaRepeticao(true), pergunta + QStringLiteral("\nOs valores já digitados serão substituídos."));
 

@@ -1,9 +1,11 @@
 // What assistive technology reads from the maintenance window: every label
 // says what it shows, values are read with their captions, the grid's cells
-// and the message boxes expose their texts, nothing is named after an object.
+// and the message boxes expose their texts, nothing is named after an object,
+// and no control of any page goes unnamed.
 
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
+#include "support/arvoreacessivel.h"
 #include "ui/qtinteraction.h"
 
 #include <QAbstractButton>
@@ -15,6 +17,7 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace pluvexa::janela {
 namespace {
@@ -131,6 +134,32 @@ TEST_F(Acessibilidade, GridCellsAndHeadersExposeTheirTexts)
     for (QAccessibleInterface* c : grade->tableInterface()->cellAt(linha, 5)->tableCellInterface()->columnHeaderCells())
         cabecalhos << c->text(QAccessible::Name);
     EXPECT_EQ(cabecalhos, QStringList{QStringLiteral("Valor")});
+}
+
+// The lists read with their labels' words, whatever entry they show, and
+// the find field's clear button by what it does.
+TEST_F(Acessibilidade, ListsAndTheClearButtonAreNamed)
+{
+    EXPECT_EQ(lido(w().cbtipocartao), QStringLiteral("Tipo de Cartão"));
+    EXPECT_EQ(lido(w().cbtarifa), QStringLiteral("Tarifa"));
+    const auto* limpar = w().findChild<QToolButton*>(QStringLiteral("btnlimparlocalizar"));
+    ASSERT_NE(limpar, nullptr);
+    EXPECT_EQ(lido(const_cast<QToolButton*>(limpar)), QStringLiteral("Limpar"));
+}
+
+// Every page of the window, walked as a screen reader walks it: no control
+// the operator acts on goes unnamed.
+TEST_F(Acessibilidade, NoPageHasAnUnnamedControl)
+{
+    w().show();
+    // The find field's clear button shows once there is text to clear.
+    w().edlocalizar->setText(QStringLiteral("a"));
+    for (QWidget* pagina : {static_cast<QWidget*>(w().tbarquivos), w().tbDigitacao, w().tblog,
+                            static_cast<QWidget*>(w().tbconferencia)}) {
+        w().PageControl1->setCurrentWidget(pagina);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(test::controlesSemNome(&w()), QStringList()) << pagina->objectName().toStdString();
+    }
 }
 
 // Every text an accessible tree holds, its root included.

@@ -29,7 +29,7 @@
 namespace pluvexa::janela {
 namespace {
 
-const QString kPerguntaRepeticao = QStringLiteral("Preencher os valores com a última recarga de cada portador?");
+const QString kPerguntaRepeticao = QStringLiteral("Preencher os valores com a última recarga de cada titular?");
 const QStringList kBotoesRepeticao = {QStringLiteral("Linhas da Tela"), QStringLiteral("Arquivo Inteiro"),
                                       QStringLiteral("Cancelar")};
 const QString kZero18(18, u'0');

@@ -12,7 +12,7 @@
 namespace pluvexa::janela {
 namespace {
 
-const QString kPergunta = QStringLiteral("Preencher os valores com a última recarga de cada portador?");
+const QString kPergunta = QStringLiteral("Preencher os valores com a última recarga de cada titular?");
 const QString kSubstituidos = QStringLiteral("\nOs valores já digitados serão substituídos.");
 const QStringList kBotoes = {QStringLiteral("Linhas da Tela"), QStringLiteral("Arquivo Inteiro"),
                              QStringLiteral("Cancelar")};
@@ -84,7 +84,7 @@ TEST_F(Repeticao, AboveTheMaximumIsKeptAndCounted)
 {
     mostra(700.0);
     dialogos.expectChoice(kPergunta, kBotoes, Tela);
-    dialogos.expectNotice(QStringLiteral("1 portador(es) mantidos sem alteração: última recarga acima do máximo "
+    dialogos.expectNotice(QStringLiteral("1 titular(es) mantidos sem alteração: última recarga acima do máximo "
                                          "ou linha que não recebe valor."));
     w().btnrepetirrecarga->click();
     EXPECT_EQ(valorDoUsuario(101), "50,00");

@@ -350,8 +350,8 @@ TEST(LeitorRecarga, DetailsBeyondTheTableAreRefusedAndLogged)
     EXPECT_FALSE(leitor.Proc_detalhe(kRecargas));
     EXPECT_FALSE(leitor.Proc_detalhe(kRecargas + 1));
     EXPECT_EQ(m.QtdRecarga, kRecargas);
-    EXPECT_EQ(leitor.avisos(), (QStringList{QStringLiteral("Detalhe além do limite de 10000 portadores - Linha : 10000"),
-                                            QStringLiteral("Detalhe além do limite de 10000 portadores - Linha : 10001")}));
+    EXPECT_EQ(leitor.avisos(), (QStringList{QStringLiteral("Detalhe além do limite de 10000 titulares - Linha : 10000"),
+                                            QStringLiteral("Detalhe além do limite de 10000 titulares - Linha : 10001")}));
 }
 
 struct InteiroCaso {

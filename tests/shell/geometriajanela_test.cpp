@@ -73,5 +73,34 @@ INSTANTIATE_TEST_SUITE_P(
         Recolocacao{"SmallerThanDesignedGrows", {10, 10, 400, 300}, {kLaptop}, {10, 10, 739, 533}}),
     [](const auto& info) { return std::string(info.param.nome); });
 
+struct Inicio {
+    const char* nome;
+    std::optional<QRect> guardada;
+    QList<QRect> disponiveis;
+    QRect esperada;
+};
+
+void PrintTo(const Inicio& i, std::ostream* os) { *os << i.nome; }
+
+class GeometriaInicial : public ::testing::TestWithParam<Inicio> {};
+
+TEST_P(GeometriaInicial, FirstStartTakesThePrimaryAreaThenTheRememberedPlace)
+{
+    const Inicio& i = GetParam();
+    EXPECT_EQ(geometriaInicial(i.guardada, i.disponiveis), i.esperada);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tela, GeometriaInicial,
+    ::testing::Values(
+        Inicio{"FirstStartTakesTheWholeArea", std::nullopt, {kLaptop}, kLaptop},
+        // 1366x768 at 150 %, a panel at the top: the area below it, whole.
+        Inicio{"FirstStartAtOneAndAHalfBelowAPanel", std::nullopt, {{0, 18, 910, 494}}, {0, 18, 910, 494}},
+        Inicio{"FirstStartOnThePrimaryOfTwo", std::nullopt, {kDireita, kLaptop}, kDireita},
+        Inicio{"RememberedIsKept", QRect(40, 30, 1000, 700), {kLaptop}, {40, 30, 1000, 700}},
+        Inicio{"RememberedOffTheScreensIsBroughtBack", QRect(1500, 100, 1000, 700), {kLaptop}, {183, 34, 1000, 700}},
+        Inicio{"NoScreenKnown", std::nullopt, {}, QRect()}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 }  // namespace
 }  // namespace pluvexa

@@ -8,6 +8,7 @@
 #include "central/dadosdemo.h"
 #include "codec/lzw.h"
 #include "files/pastastrabalho.h"
+#include "history/core/totaiscomparacao.h"
 #include "history/modelocomparacao.h"
 #include "history/tfhistorico.h"
 #include "recharge/escritorrecarga.h"
@@ -18,7 +19,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -98,6 +102,10 @@ TEST_F(JanelaHistorico, ListsEveryKeptBatchNewestFirstAndShowsADamagedOne)
         cabecalho << t->horizontalHeaderItem(c)->text();
     EXPECT_EQ(cabecalho, (QStringList{"Empresa", "Remessa", "Gerado em", "Titulares com Valor", "Total em Valor",
                                       "Total em Créditos", "Arquivo", "Enviado"}));
+    // Generated, sent to the disk or not yet.
+    const auto* grupo = janela->findChild<QGroupBox*>(QStringLiteral("gbLotes"));
+    ASSERT_NE(grupo, nullptr);
+    EXPECT_EQ(grupo->title().trimmed(), QStringLiteral("Lotes Gerados"));
 
     // The damaged one is the newest by its name, and is not hidden.
     EXPECT_EQ(celula(0, Tfhistorico::ColRemessa), "0009");
@@ -182,7 +190,15 @@ TEST_F(JanelaHistorico, ComparesTwoBatchesHolderByHolderAndSavesTheComparison)
         linha << v->index(0, col).data().toString();
     EXPECT_EQ(linha.at(ModeloComparacao::ColUsuario), QString::fromStdString(usuario(1)));
     EXPECT_EQ(linha.mid(ModeloComparacao::ColValorA),
-              (QStringList{"20,25", "0,00", "-20,25", "Alterado"}));
+              (QStringList{"R$ 20,25", "R$ 0,00", "-R$ 20,25", "Alterado"}));
+    // The totals follow what the filter shows.
+    const auto* totais = janela->findChild<QTableWidget*>(QStringLiteral("sgTotaisComparacao"));
+    ASSERT_NE(totais, nullptr);
+    ASSERT_EQ(totais->rowCount(), 1);
+    QStringList total;
+    for (int col = ModeloComparacao::ColNome; col <= ModeloComparacao::ColDiferenca; ++col)
+        total << (totais->item(0, col) ? totais->item(0, col)->text() : QString());
+    EXPECT_EQ(total, (QStringList{"Total em R$ (1 titular)", "R$ 20,25", "R$ 0,00", "-R$ 20,25"}));
 
     // The spreadsheet holds every holder, whatever the filter shows.
     const QString csv = saida.filePath(QStringLiteral("comparacao"));
@@ -200,6 +216,56 @@ TEST_F(JanelaHistorico, ComparesTwoBatchesHolderByHolderAndSavesTheComparison)
     ASSERT_NE(achada, linhas.end());
     EXPECT_TRUE(achada->endsWith(QStringLiteral(";20,25;0,00;-20,25;Alterado"))) << achada->toStdString();
     EXPECT_TRUE(linhas.last().isEmpty());
+}
+
+// Read at a glance: every value says its unit, each unit has its total row
+// under its columns, a name cut at its end shows whole as a tip, and the
+// comparison takes the window's height rather than the short list of batches.
+TEST_F(JanelaHistorico, TheComparisonSaysItsUnitsTotalsAndTakesTheHeight)
+{
+    QMdiSubWindow* sub = principal->mdiArea->currentSubWindow();
+    ASSERT_NE(sub, nullptr);
+    sub->showNormal();
+    sub->resize(900, 700);
+    janela->selecionaLotes({2, 1});
+    janela->btncomparar->click();
+    QCoreApplication::processEvents();
+
+    const QAbstractItemModel* v = janela->sgComparacao->model();
+    long long centavosA = 0;
+    long long creditosB = 0;
+    for (int r = 0; r < v->rowCount(); ++r) {
+        const bool creditos = v->index(r, ModeloComparacao::ColValorA).data().toString().endsWith(" créditos");
+        for (const int col : {ModeloComparacao::ColValorA, ModeloComparacao::ColValorB, ModeloComparacao::ColDiferenca}) {
+            const QString t = v->index(r, col).data().toString();
+            EXPECT_TRUE(creditos ? t.endsWith(QStringLiteral(" créditos")) : t.contains(QStringLiteral("R$ ")))
+                << t.toStdString();
+        }
+        const QString nome = v->index(r, ModeloComparacao::ColNome).data().toString();
+        EXPECT_EQ(v->index(r, ModeloComparacao::ColNome).data(Qt::ToolTipRole).toString(), nome);
+        const QModelIndex fonte = janela->comparacaoMostrada()->mapToSource(v->index(r, 0));
+        const LinhaComparacao& l = janela->comparacao().linhas()[std::size_t(fonte.row())];
+        if (l.creditos)
+            creditosB += std::llround(l.valorB.value_or(0));
+        else
+            centavosA += std::llround(l.valorA.value_or(0) * 100);
+    }
+    EXPECT_EQ(janela->sgComparacao->textElideMode(), Qt::ElideRight);
+
+    const auto* totais = janela->findChild<QTableWidget*>(QStringLiteral("sgTotaisComparacao"));
+    ASSERT_NE(totais, nullptr);
+    ASSERT_EQ(totais->rowCount(), 2);  // the demonstration holds money and credit cards
+    EXPECT_TRUE(totais->item(0, ModeloComparacao::ColNome)->text().startsWith("Total em R$ ("));
+    EXPECT_EQ(totais->item(0, ModeloComparacao::ColValorA)->text(), textoComUnidade(double(centavosA) / 100, false));
+    EXPECT_TRUE(totais->item(1, ModeloComparacao::ColNome)->text().startsWith(QStringLiteral("Total em créditos (")));
+    EXPECT_EQ(totais->item(1, ModeloComparacao::ColValorB)->text(), textoComUnidade(double(creditosB), true));
+    // The totals stand under the columns they total.
+    for (int c = 0; c < ModeloComparacao::kColunas; ++c)
+        EXPECT_EQ(totais->columnWidth(c), janela->sgComparacao->horizontalHeader()->sectionSize(c)) << c;
+
+    EXPECT_GT(janela->sgComparacao->height() + totais->height(), janela->height() / 2)
+        << janela->sgComparacao->height() << " of " << janela->height();
+    EXPECT_GT(janela->sgComparacao->height(), janela->sgLotes->height());
 }
 
 // The chooser's name is the file written, a trailing blank included.

@@ -11,11 +11,13 @@
 #include "shell/barrastatus.h"
 #include "shell/geometriajanela.h"
 #include "transfer/tfcargaarquivos.h"
+#include "ui/configuracao.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStackedWidget>
 
@@ -283,6 +286,39 @@ TEST_F(TelaDeTrabalho, EveryButtonHasATooltip)
         confere(sub->widget());
     }
     EXPECT_TRUE(mudos.isEmpty()) << mudos.join(u' ').toStdString();
+}
+
+// Started with no remembered layout, the window fills the primary screen's
+// available area, asked maximised so that a window manager keeps its title
+// bar on the screen; once a place is remembered it opens there, not
+// maximised.
+TEST_F(TelaDeTrabalho, FirstStartFillsTheScreenThenOpensWhereItWas)
+{
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    ASSERT_NE(tela, nullptr);
+    const QRect area = tela->availableGeometry();
+    principal->close();
+    QFile::remove(Configuracao::arquivo());
+    ASSERT_FALSE(Configuracao::geometriaPrincipal());
+
+    auto primeira = std::make_unique<Tfprincipal>(&interacao, &modelo);
+    primeira->posicionaAbertura();
+    EXPECT_TRUE(primeira->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_EQ(primeira->geometry(), area);
+    primeira->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(primeira.get()));
+    EXPECT_TRUE(primeira->isMaximized());
+    EXPECT_TRUE(area.contains(primeira->frameGeometry())) << primeira->frameGeometry().y();
+    primeira->showNormal();
+    const QRect lugar(area.x() + 10, area.y() + 10, std::min(area.width() - 20, 760), std::min(area.height() - 20, 540));
+    primeira->setGeometry(lugar);
+    ASSERT_TRUE(primeira->close());
+    primeira.reset();
+
+    auto segunda = std::make_unique<Tfprincipal>(&interacao, &modelo);
+    segunda->posicionaAbertura();
+    EXPECT_FALSE(segunda->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_EQ(segunda->geometry(), recolocaNaTela(lugar, {area}));
 }
 
 // The window's place and the grid's column widths come back in a second

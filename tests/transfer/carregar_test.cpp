@@ -32,6 +32,8 @@ TEST_F(Carregar, CopiesEverySelectedFileMarksTheSourcesAndReReadsTheList)
     EXPECT_TRUE(lista.nomes().isEmpty());
     EXPECT_EQ(lista.pasta(), c.disco.path());
     EXPECT_TRUE(c.run.falhas().isEmpty());
+    EXPECT_EQ(copias(c.run), (QStringList{kRecebido1 + " -> " + c.recebido(kRecebido1),
+                                          kRecebido2 + " -> " + c.recebido(kRecebido2)}));
 }
 
 TEST_F(Carregar, OnlyTheSelectedFilesGoAndNothingSelectedIsRefused)
@@ -103,6 +105,8 @@ TEST_F(Carregar, AFileGoneFromTheDiskIsNamedAndTheOthersStillLoad)
                                    + caminhoVisivel(c.disco.path())}));
     c.run.carrega(lista);
     EXPECT_EQ(arquivos(pastaRecebidos()), QStringList{kRecebido2});
+    // Only what arrived is listed as copied.
+    EXPECT_EQ(copias(c.run), QStringList{kRecebido2 + " -> " + c.recebido(kRecebido2)});
 }
 
 }  // namespace

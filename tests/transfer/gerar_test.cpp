@@ -49,6 +49,7 @@ TEST_F(Gerar, CancelSkipsThatFileOnly)
     c.run.gera(gerados, c.disco.path(), kUnidade);
     EXPECT_EQ(arquivos(c.disco.path()), QStringList{kResposta2});
     EXPECT_EQ(arquivos(pastaGerados()), (QStringList{kResposta1, "PX_00456_0008_0412101530_4.REC"}));
+    EXPECT_EQ(copias(c.run), QStringList{kResposta2 + " -> " + c.noDisco(kResposta2)});
 }
 
 class ApagaDisco : public Gerar, public ::testing::WithParamInterface<bool> {};

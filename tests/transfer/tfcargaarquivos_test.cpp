@@ -62,6 +62,11 @@ TEST_F(JanelaCarga, OpensOnTheCurrentFolderAndTheGeneratedFilesWithTheirCounts)
     EXPECT_EQ(janela->lblarqgerados->text(), QStringLiteral("1"));
     EXPECT_EQ(janela->btnprocesso_in->text(), QStringLiteral("Carregar"));
     EXPECT_EQ(janela->BitBtn1->text(), QStringLiteral("Gerar"));
+    EXPECT_EQ(janela->BitBtn1->toolTip(), QStringLiteral("Copia as respostas selecionadas para o disco"));
+    // Nothing copied yet, nothing said about copies.
+    const auto* copiados = janela->findChild<QWidget*>(QStringLiteral("gbcopiados"));
+    ASSERT_NE(copiados, nullptr);
+    EXPECT_TRUE(copiados->isHidden());
 }
 
 TEST_F(JanelaCarga, ChoosingAnotherFolderReadsItsFiles)
@@ -82,6 +87,12 @@ TEST_F(JanelaCarga, CarregarLoadsTheSelectionAndGerarWritesOntoTheChosenFolder)
     EXPECT_EQ(arquivos(pastaRecebidos()), (QStringList{kRecebido1, kRecebido2}));
     EXPECT_TRUE(itens(janela->FileListBox1).isEmpty());
     EXPECT_EQ(janela->lblarqcarga->text(), QStringLiteral("0"));
+    const auto* copiados = janela->findChild<QListWidget*>(QStringLiteral("lstcopiados"));
+    ASSERT_NE(copiados, nullptr);
+    EXPECT_FALSE(copiados->isHidden() || copiados->parentWidget()->isHidden());
+    const QString recebidos = caminhoVisivel(pastaRecebidos());
+    EXPECT_EQ(itens(copiados), (QStringList{kRecebido1 + " copiado para " + recebidos,
+                                            kRecebido2 + " copiado para " + recebidos}));
 
     janela->escolhePasta(false, c.disco2.path());
     janela->FileListBox2->item(0)->setSelected(true);
@@ -89,6 +100,8 @@ TEST_F(JanelaCarga, CarregarLoadsTheSelectionAndGerarWritesOntoTheChosenFolder)
     c.dialogos.expectNotice(kSucesso);
     janela->BitBtn1->click();
     EXPECT_EQ(le(c.disco2.filePath(kResposta1)), QByteArray("answer"));
+    // The list now tells where the answer went, not what was loaded before.
+    EXPECT_EQ(itens(copiados), QStringList{kResposta1 + " copiado para " + caminhoVisivel(c.disco2.path())});
     // The list shows the destination; the count stays as it was at opening.
     EXPECT_EQ(itens(janela->FileListBox2), QStringList{kResposta1});
     EXPECT_EQ(janela->lblarqgerados->text(), QStringLiteral("1"));
@@ -106,6 +119,8 @@ TEST_F(JanelaCarga, AChosenDestinationThatVanishedIsNamed)
                                    + caminhoVisivel(janela->pastaDestino())}));
     janela->BitBtn1->click();
     EXPECT_EQ(arquivos(pastaGerados()), QStringList{kResposta1});
+    EXPECT_EQ(itens(janela->findChild<QListWidget*>(QStringLiteral("lstcopiados"))),
+              QStringList{QStringLiteral("Nenhum arquivo copiado")});
 }
 
 }  // namespace

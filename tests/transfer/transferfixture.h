@@ -95,6 +95,15 @@ inline const QString kRecebido2 = QStringLiteral("PX_00123_0008_0412100830_1.REC
 inline const QString kResposta1 = QStringLiteral("PX_00123_0007_0412091530_2.REC");
 inline const QString kResposta2 = QStringLiteral("PX_00456_0008_0412101530_2.REC");
 
+// What the last run copied, as "<nome> -> <destino>".
+inline QStringList copias(const TransferenciaDisco& run)
+{
+    QStringList r;
+    for (const TransferenciaDisco::Copia& c : run.copiados())
+        r << c.nome + QStringLiteral(" -> ") + c.destino;
+    return r;
+}
+
 inline QString erros(const QStringList& linhas)
 {
     return kComErros + QLatin1Char('\n') + linhas.join(QLatin1Char('\n'));

@@ -39,7 +39,9 @@ struct CasoLista {
     std::vector<VolumeListado> montados;
     const char* inicio;           // the starting folder, below the test's folder
     const char* raiz;             // its drive below the test's folder; nullptr: its own root
-    std::vector<const char*> lista;  // the drive list's texts, below the test's folder; "*" the own root
+    // The drive list's texts: below the test's folder, "*" the own root; a
+    // text with "@" is taken whole, "@" standing for the test's folder.
+    std::vector<const char*> lista;
 };
 
 class ListaDeUnidades : public ::testing::TestWithParam<CasoLista> {
@@ -75,8 +77,12 @@ TEST_P(ListaDeUnidades, TheStartingFolderIsOnADriveOfTheList)
         raizes << u.raiz;
     }
     QStringList esperados;
-    for (const char* t : c.lista)
-        esperados << (QLatin1String(t) == QLatin1String("*") ? propria : em(t));
+    for (const char* t : c.lista) {
+        const QString texto = QString::fromUtf8(t);
+        esperados << (texto == QLatin1String("*")      ? propria
+                      : texto.contains(QLatin1Char('@')) ? QString(texto).replace(QLatin1Char('@'), em(""))
+                                                         : em(t));
+    }
     EXPECT_EQ(textos, esperados);
     EXPECT_TRUE(raizes.contains(raiz)) << raizes.join(' ').toStdString();
 }
@@ -91,7 +97,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {{"casa", "CASA", false}, {"media/PENDRIVE", "PENDRIVE", true}},
                   "casa/ana",
                   "casa",
-                  {"media/PENDRIVE [PENDRIVE]", "casa [CASA]"}},
+                  {"PENDRIVE (@media/PENDRIVE)", "CASA (@casa)"}},
+        // Removable disks before the other places, by label and mount point
+        // when they have a label, by mount point alone otherwise.
+        CasoLista{"RemovableDisksComeFirstLabelledOrNot",
+                  {{"dados", "DADOS", false}, {"media/PENDRIVE", "", true}, {"casa", "BACKUP", true}},
+                  "dados",
+                  "dados",
+                  {"BACKUP (@casa)", "media/PENDRIVE", "DADOS (@dados)"}},
         CasoLista{"TheLongestListedRootWins", {{"", "", false}, {"casa", "", false}}, "casa/ana/lote", "casa", {"", "casa"}},
         CasoLista{"APrefixOfTheNameIsNoFolderAboveIt", {{"cas", "", false}}, "casa/ana", nullptr, {"*", "cas"}},
         CasoLista{"TheStartingFolderItselfMayBeTheRoot", {{"casa/ana", "", false}}, "casa/ana", "casa/ana", {"casa/ana"}},

@@ -62,6 +62,8 @@ bool TransferenciaDisco::transfere(const QString& origem, const QString& destino
         falha(nome, entreParenteses(QStringLiteral("não foi copiado"), erro));
         return false;
     }
+    // In place on the destination, whatever becomes of the source's mark.
+    m_copiados.push_back({nome, destino});
     if (!renomeiaSobre(origem, nomeTransferido(origem), Durabilidade::Duravel, &erro)) {
         falha(nome, entreParenteses(QStringLiteral("foi copiado, mas não foi renomeado para _4.REC"), erro));
         return false;
@@ -74,6 +76,7 @@ void TransferenciaDisco::carrega(ListaArquivos& origem)
     if (!haSelecao(origem))
         return;
     m_falhas.clear();
+    m_copiados.clear();
     const QString pasta = origem.pasta();
     for (const QString& nome : origem.selecionados()) {
         const QString fonte = caminhoNaPasta(pasta, nome);
@@ -96,6 +99,7 @@ void TransferenciaDisco::gera(ListaArquivos& gerados, const QString& pastaDestin
         return;
     }
     m_falhas.clear();
+    m_copiados.clear();
     const QString pasta = gerados.pasta();
     const QStringList nomes = gerados.selecionados();
     // Every file of this run stays out of reach of its own deletion: the

@@ -10,6 +10,7 @@
 
 #include "interaction/interaction.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,15 @@ public:
     // One line per failure of the last run: "<nome do arquivo> - <motivo>".
     const QStringList& falhas() const { return m_falhas; }
 
+    // A file the last run put in place, and the full path it now has there.
+    struct Copia {
+        QString nome;
+        QString destino;
+    };
+    // Every file the last run copied, in the order copied: what the window
+    // lists afterwards, so the operator sees where each one went.
+    const QList<Copia>& copiados() const { return m_copiados; }
+
 private:
     bool haSelecao(const ListaArquivos& lista);
     // Copies `origem` to `destino` and only then marks the source as
@@ -44,6 +54,7 @@ private:
 
     Interaction& m_interacao;
     QStringList m_falhas;
+    QList<Copia> m_copiados;
 };
 
 // Texts of the runs.

@@ -98,9 +98,11 @@ Unidade unidadeDe(const Volume& volume)
     Unidade u;
     u.raiz = volume.raiz;
     u.removivel = volume.removivel;
+    // A disk is known by its label ("PENDRIVE"); the mount point beside it
+    // tells two disks of the same label apart.
     u.texto = textoUnidade(u.raiz);
     if (!volume.nome.isEmpty() && volume.nome != u.raiz)
-        u.texto += QStringLiteral(" [") + volume.nome + QLatin1Char(']');
+        u.texto = volume.nome + QStringLiteral(" (") + u.texto + QLatin1Char(')');
     return u;
 }
 

@@ -18,7 +18,7 @@ namespace pluvexa {
 
 struct Unidade {
     QString raiz;   // the volume's root folder ("E:/", "/media/ana/PENDRIVE")
-    QString texto;  // as the drive list shows it
+    QString texto;  // as the drive list shows it: "PENDRIVE (/media/ana/PENDRIVE)", or the root alone
     bool removivel = false;
 };
 
