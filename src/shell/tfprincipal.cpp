@@ -113,7 +113,10 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
     // F1 opens the manual where the operator is: the page about the work
     // window shown, and the page of it.
     connect(m_menu, &MenuPrincipal::manualPedido, this, [this] {
-        const QMdiSubWindow* sub = mdiArea->currentSubWindow();
+        // The work window last active, also while the manual itself (or
+        // another window of the program) has the focus.
+        const QList<QMdiSubWindow*> ativadas = mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+        const QMdiSubWindow* sub = ativadas.isEmpty() ? nullptr : ativadas.last();
         mostraManual(this, paginaAjuda(sub ? sub->widget() : nullptr));
     });
 

@@ -3,6 +3,7 @@
 // and the message boxes expose their texts, nothing is named after an object,
 // and no control of any page goes unnamed.
 
+#include "maintenance/paginaconferencia.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
 #include "support/arvoreacessivel.h"
@@ -11,7 +12,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -136,12 +139,27 @@ TEST_F(Acessibilidade, GridCellsAndHeadersExposeTheirTexts)
     EXPECT_EQ(cabecalhos, QStringList{QStringLiteral("Valor")});
 }
 
-// The lists read with their labels' words, whatever entry they show, and
-// the find field's clear button by what it does.
+// The lists carry their labels' words, whatever entry they show: as their
+// name, and as the label a screen reader reads before the entry (on Linux
+// Qt names a list by its entry and gives the caption only this way); the
+// find field's clear button is read by what it does.
 TEST_F(Acessibilidade, ListsAndTheClearButtonAreNamed)
 {
-    EXPECT_EQ(lido(w().cbtipocartao), QStringLiteral("Tipo de Cartão"));
-    EXPECT_EQ(lido(w().cbtarifa), QStringLiteral("Tarifa"));
+    const std::pair<QComboBox*, QString> listas[] = {{w().cbtipocartao, QStringLiteral("Tipo de Cartão")},
+                                                     {w().cbtarifa, QStringLiteral("Tarifa")}};
+    for (const auto& [lista, legenda] : listas) {
+        EXPECT_EQ(lista->accessibleName(), legenda);
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(lista);
+        ASSERT_NE(i, nullptr);
+        QStringList legendas;
+        for (const auto& [outro, relacao] : i->relations(QAccessible::Label))
+            legendas << outro->text(QAccessible::Name);
+        ASSERT_FALSE(legendas.isEmpty()) << legenda.toStdString();
+        EXPECT_EQ(legendas.first(), legenda + QStringLiteral(" :"));
+#ifndef Q_OS_UNIX
+        EXPECT_EQ(lido(lista), legenda);
+#endif
+    }
     const auto* limpar = w().findChild<QToolButton*>(QStringLiteral("btnlimparlocalizar"));
     ASSERT_NE(limpar, nullptr);
     EXPECT_EQ(lido(const_cast<QToolButton*>(limpar)), QStringLiteral("Limpar"));
