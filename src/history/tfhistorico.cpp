@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTableWidget>
@@ -251,7 +252,16 @@ void Tfhistorico::mostraTotais()
         m_totais->setItem(i, ModeloComparacao::ColDiferenca,
                           celula(textoComUnidade(t.diferenca(), t.creditos), true));
     }
-    const QHeaderView* colunas = sgComparacao->horizontalHeader();
+    // A total is wider than the values it adds: its column widens to show
+    // it whole, above and below alike.
+    QHeaderView* colunas = sgComparacao->horizontalHeader();
+    const QFontMetrics medida(m_totais->font());
+    const int folga = 2 * m_totais->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_totais) + 8;
+    for (int c : {int(ModeloComparacao::ColValorA), int(ModeloComparacao::ColValorB), int(ModeloComparacao::ColDiferenca)})
+        for (int i = 0; i < m_totais->rowCount(); ++i)
+            if (const QTableWidgetItem* item = m_totais->item(i, c))
+                colunas->resizeSection(c, std::max(colunas->sectionSize(c),
+                                                   medida.horizontalAdvance(item->text()) + folga));
     for (int c = 0; c < ModeloComparacao::kColunas; ++c)
         m_totais->setColumnWidth(c, colunas->sectionSize(c));
     int altura = 2 * m_totais->frameWidth();

@@ -259,9 +259,14 @@ TEST_F(JanelaHistorico, TheComparisonSaysItsUnitsTotalsAndTakesTheHeight)
     EXPECT_EQ(totais->item(0, ModeloComparacao::ColValorA)->text(), textoComUnidade(double(centavosA) / 100, false));
     EXPECT_TRUE(totais->item(1, ModeloComparacao::ColNome)->text().startsWith(QStringLiteral("Total em créditos (")));
     EXPECT_EQ(totais->item(1, ModeloComparacao::ColValorB)->text(), textoComUnidade(double(creditosB), true));
-    // The totals stand under the columns they total.
-    for (int c = 0; c < ModeloComparacao::kColunas; ++c)
+    // The totals stand under the columns they total, each shown whole.
+    const QFontMetrics medida(totais->font());
+    for (int c = 0; c < ModeloComparacao::kColunas; ++c) {
         EXPECT_EQ(totais->columnWidth(c), janela->sgComparacao->horizontalHeader()->sectionSize(c)) << c;
+        for (int r = 0; r < totais->rowCount(); ++r)
+            if (c != ModeloComparacao::ColNome && totais->item(r, c))
+                EXPECT_GT(totais->columnWidth(c), medida.horizontalAdvance(totais->item(r, c)->text())) << r << ',' << c;
+    }
 
     EXPECT_GT(janela->sgComparacao->height() + totais->height(), janela->height() / 2)
         << janela->sgComparacao->height() << " of " << janela->height();
