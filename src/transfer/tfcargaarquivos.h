@@ -22,6 +22,7 @@ class QPushButton;
 namespace pluvexa {
 
 class ArvorePastas;
+class VigiaPastas;
 
 class Tfcargaarquivos : public QWidget {
     Q_OBJECT
@@ -73,12 +74,17 @@ private:
     void preencheUnidades(QComboBox* unidades, const QString& pastaInicial);
     void ligaUnidade(QComboBox* unidades, ArvorePastas* pastas);
     void mostraPastaEscolhida(QLabel* rotulo, const QString& pasta);
+    // Both lists follow their folders: files that appear or go there are
+    // listed or dropped, each list staying on the folder it shows.
+    void vigiaListas();
+    void acompanhaListas();
 
     AppContext m_ctx;
     std::unique_ptr<ListaArquivosWidget> m_lista1;
     std::unique_ptr<ListaArquivosWidget> m_lista2;
     QLabel* m_rotuloOrigem = nullptr;
     QLabel* m_rotuloDestino = nullptr;
+    VigiaPastas* m_vigia = nullptr;
 };
 
 }  // namespace pluvexa

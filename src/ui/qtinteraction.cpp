@@ -2,6 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QUrl>
 #include <QPointer>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -133,6 +137,11 @@ QString QtInteraction::saveFileName(const QString& caption, const QString& folde
                                         QFileDialog::DontUseNativeDialog);
 }
 
+bool QtInteraction::abrePasta(const QString& pasta)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(pasta)));
+}
+
 void QtInteraction::printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                                  const std::function<QString()>& savePdf)
 {
@@ -148,12 +157,23 @@ void QtInteraction::printPreview(const std::function<void(QPagedPaintDevice*)>& 
             bar->addSeparator();
             QAction* salvar = bar->addAction(QStringLiteral("Salvar PDF"));
             salvar->setObjectName(QStringLiteral("salvarPdf"));
-            // Saved, the preview says where: the operator sees it went.
-            QObject::connect(salvar, &QAction::triggered, &dialog, [&savePdf, &dialog] {
+            // Saved, the preview says where, on its title and beside the
+            // button: the operator sees it went without leaving the pages.
+            auto* gravado = new QLabel(bar);
+            gravado->setObjectName(QStringLiteral("lblpdfgravado"));
+            gravado->setTextFormat(Qt::PlainText);
+            gravado->setContentsMargins(8, 0, 8, 0);
+            QAction* aviso = bar->addWidget(gravado);
+            aviso->setVisible(false);
+            QObject::connect(salvar, &QAction::triggered, &dialog, [&savePdf, &dialog, gravado, aviso] {
                 const QString caminho = savePdf();
-                if (!caminho.isEmpty())
-                    dialog.setWindowTitle(QStringLiteral("%1 - %2").arg(kTituloVisualizacao,
-                                                                        QFileInfo(caminho).fileName()));
+                if (caminho.isEmpty())
+                    return;
+                const QString nome = QFileInfo(QDir::fromNativeSeparators(caminho)).fileName();
+                dialog.setWindowTitle(QStringLiteral("%1 - %2").arg(kTituloVisualizacao, nome));
+                gravado->setText(QStringLiteral("PDF gravado: ") + caminho);
+                gravado->setToolTip(caminho);
+                aviso->setVisible(true);
             });
             if (auto* botao = qobject_cast<QToolButton*>(bar->widgetForAction(salvar)))
                 botao->setToolButtonStyle(Qt::ToolButtonTextOnly);
