@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QUrl>
 #include <QPointer>
 #include <QFileDialog>
@@ -157,23 +158,24 @@ void QtInteraction::printPreview(const std::function<void(QPagedPaintDevice*)>& 
             bar->addSeparator();
             QAction* salvar = bar->addAction(QStringLiteral("Salvar PDF"));
             salvar->setObjectName(QStringLiteral("salvarPdf"));
-            // Saved, the preview says where, on its title and beside the
-            // button: the operator sees it went without leaving the pages.
-            auto* gravado = new QLabel(bar);
+            // Saved, the preview says where, on its title and in a line
+            // under the pages (a full tool bar would hide it in its
+            // overflow): the operator sees it went without leaving them.
+            auto* gravado = new QLabel(&dialog);
             gravado->setObjectName(QStringLiteral("lblpdfgravado"));
             gravado->setTextFormat(Qt::PlainText);
-            gravado->setContentsMargins(8, 0, 8, 0);
-            QAction* aviso = bar->addWidget(gravado);
-            aviso->setVisible(false);
-            QObject::connect(salvar, &QAction::triggered, &dialog, [&savePdf, &dialog, gravado, aviso] {
+            gravado->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            gravado->hide();
+            if (dialog.layout())
+                dialog.layout()->addWidget(gravado);
+            QObject::connect(salvar, &QAction::triggered, &dialog, [&savePdf, &dialog, gravado] {
                 const QString caminho = savePdf();
                 if (caminho.isEmpty())
                     return;
                 const QString nome = QFileInfo(QDir::fromNativeSeparators(caminho)).fileName();
                 dialog.setWindowTitle(QStringLiteral("%1 - %2").arg(kTituloVisualizacao, nome));
                 gravado->setText(QStringLiteral("PDF gravado: ") + caminho);
-                gravado->setToolTip(caminho);
-                aviso->setVisible(true);
+                gravado->show();
             });
             if (auto* botao = qobject_cast<QToolButton*>(bar->widgetForAction(salvar)))
                 botao->setToolButtonStyle(Qt::ToolButtonTextOnly);

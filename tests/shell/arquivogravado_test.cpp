@@ -7,11 +7,13 @@
 
 #include "files/pastastrabalho.h"
 #include "flows/arquivossalvos.h"
+#include "maintenance/tfcadrecarga.h"
 #include "shell/barrastatus.h"
 #include "ui/configuracao.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>

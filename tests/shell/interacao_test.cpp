@@ -61,7 +61,7 @@ TEST(InteracaoReal, TheFocusGoesBackWhereItWasAfterEachBox)
 }
 
 // "Salvar PDF" in the real preview: once the file is written the preview's
-// title names it and a line beside the button gives its path; a save given
+// title names it and a line under the pages gives its path; a save given
 // up leaves both as they were.
 TEST(InteracaoReal, ThePreviewNamesThePdfItSaved)
 {
