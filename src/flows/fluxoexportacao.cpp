@@ -4,20 +4,20 @@
 #include "files/arquivoseguro.h"
 #include "files/entrada.h"
 #include "files/pastastrabalho.h"
-#include "flows/listasarquivos.h"
+#include "flows/arquivossalvos.h"
 #include "interaction/interaction.h"
 
 
 namespace pluvexa {
 
-bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, Interaction& ui,
+bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, const QString& pasta, Interaction& ui,
                    const std::function<void(const QString&)>& aoGravar)
 {
     const ExportaCsv formato;
     // As the chooser gives it, blanks included: the name written is the
     // name chosen.
     QString destino = ui.saveFileName(QStringLiteral("Exportar Planilha"),
-                                      arquivoSugerido(arquivo, QStringLiteral("Planilha"), formato.extensao()),
+                                      caminhoParaSalvar(pasta, arquivo, QStringLiteral("Planilha"), formato.extensao()),
                                       formato.filtro());
     if (destino.isEmpty())
         return false;

@@ -4,7 +4,7 @@
 #include "exchange/relatorioimportacao.h"
 #include "files/entrada.h"
 #include "files/pastastrabalho.h"
-#include "flows/listasarquivos.h"
+#include "flows/arquivossalvos.h"
 #include "flows/visualizacaorelatorio.h"
 #include "interaction/interaction.h"
 #include "report/tfrepimportacao.h"
@@ -59,12 +59,13 @@ private:
 
 void MostraResultado(const RecargaExterna& run, const QString& titulo, const QString& empresa,
                      const QString& arquivo, const QDate& hoje, Interaction& ui,
-                     const std::function<void(const QString&)>& aoGravar)
+                     const std::function<void(const QString&)>& aoGravar, const QString& pastaPdf)
 {
     Tfrepimportacao form;
     form.defineCabecalho(titulo, empresa, arquivo, hoje);
     form.DefineLinhas(run.Resultado());
-    visualizaRelatorio(form, arquivoSugerido(arquivo, QStringLiteral("Resultado"), QStringLiteral(".pdf")), ui, aoGravar);
+    visualizaRelatorio(form, caminhoParaSalvar(pastaPdf, arquivo, QStringLiteral("Resultado"), QStringLiteral(".pdf")), ui,
+                       aoGravar);
 }
 
 ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
@@ -141,7 +142,7 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
                       .arg(run.TotalErros),
                   Interaction::Icon::Warning);
         MostraResultado(run, kTituloResultadoImportacao, pedido.empresa.trimmed(), caminhoVisivel(nome),
-                        pedido.hoje, ui, janela.aoGravar);
+                        pedido.hoje, ui, janela.aoGravar, janela.pastaPdf);
     }
     ui.notice(QStringLiteral("As Alterações feitas pela importação não estão salvas.\n"
                              "Clique no botão 'Salvar Rascunho' para salvar as alterações."),

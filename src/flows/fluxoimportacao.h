@@ -35,6 +35,9 @@ struct JanelaImportacao {
     std::function<void()> recarregaGrade;
     // Told the path of the result report saved as PDF.
     std::function<void(const QString&)> aoGravar;
+    // The folder the result report's PDF chooser opens in (the Documents
+    // folder when empty).
+    QString pastaPdf;
     // Gives the keyboard back to the window once the controls are on again
     // (disabling them moved it away).
     std::function<void()> retomaFoco;
@@ -59,6 +62,6 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
 // The result report of `run` in the preview, printable and savable as PDF.
 void MostraResultado(const RecargaExterna& run, const QString& titulo, const QString& empresa,
                      const QString& arquivo, const QDate& hoje, Interaction& ui,
-                     const std::function<void(const QString&)>& aoGravar = {});
+                     const std::function<void(const QString&)>& aoGravar = {}, const QString& pastaPdf = {});
 
 }  // namespace pluvexa

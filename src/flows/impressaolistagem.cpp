@@ -1,18 +1,19 @@
 #include "flows/impressaolistagem.h"
 
-#include "flows/listasarquivos.h"
+#include "flows/arquivossalvos.h"
 #include "flows/visualizacaorelatorio.h"
 #include "report/tfreprecarga.h"
 
 namespace pluvexa {
 
-void mostraListagem(ModeloRecarga& m, const QString& empresa, const QString& arquivo, Interaction& ui,
-                    const std::function<void(const QString&)>& aoGravar)
+void mostraListagem(ModeloRecarga& m, const QString& empresa, const QString& arquivo, const QString& pasta,
+                    Interaction& ui, const std::function<void(const QString&)>& aoGravar)
 {
     Tfreprecarga form(m);
     preparaListagem(form, m, empresa, arquivo);
-    // The processed file's name in the working root.
-    visualizaRelatorio(form, arquivoSugerido(arquivo, QStringLiteral("Listagem"), QStringLiteral(".pdf")), ui, aoGravar);
+    // Named after the processed file.
+    visualizaRelatorio(form, caminhoParaSalvar(pasta, arquivo, QStringLiteral("Listagem"), QStringLiteral(".pdf")),
+                       ui, aoGravar);
 }
 
 }  // namespace pluvexa

@@ -15,9 +15,10 @@ namespace pluvexa {
 class Interaction;
 
 // `empresa` is the company text of the window (trimmed here); `arquivo` the
-// path, as the operator reads it, of the file that was processed.
+// path, as the operator reads it, of the file that was processed; `pasta`
+// the folder the PDF chooser opens in (the Documents folder when empty).
 // `aoGravar`, when given, is told the path of every PDF saved.
-void mostraListagem(ModeloRecarga& m, const QString& empresa, const QString& arquivo, Interaction& ui,
-                    const std::function<void(const QString&)>& aoGravar = {});
+void mostraListagem(ModeloRecarga& m, const QString& empresa, const QString& arquivo, const QString& pasta,
+                    Interaction& ui, const std::function<void(const QString&)>& aoGravar = {});
 
 }  // namespace pluvexa

@@ -3,7 +3,6 @@
 #include "files/arquivoseguro.h"
 #include "files/entrada.h"
 #include "files/identidade.h"
-#include "files/pastastrabalho.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -94,12 +93,6 @@ RespostaDoMinuto respostaDoMinuto(const QString& pasta, const QString& arquivo, 
     if (ocupado(log))
         return {RespostaDoMinuto::Ocupada, log};
     return {};
-}
-
-QString arquivoSugerido(const QString& arquivo, const QString& padrao, const QString& extensao)
-{
-    const QString base = QFileInfo(QDir::fromNativeSeparators(arquivo)).completeBaseName();
-    return QDir(raizTrabalho()).filePath((base.isEmpty() ? padrao : base) + extensao);
 }
 
 }  // namespace pluvexa

@@ -2,8 +2,8 @@
 
 // The working folders' lists and the answers' names: the files a folder
 // holds under a mask, the program's own drafts and the newest of them, an
-// answer already written for a batch or in this minute, and the path a save
-// dialog proposes. Deleting goes through the file layer, like every write.
+// answer already written for a batch or in this minute. Deleting goes
+// through the file layer, like every write.
 
 #include <QString>
 #include <QStringList>
@@ -44,9 +44,5 @@ struct RespostaDoMinuto {
     QString nome;  // the name taken (NaoEnviada, Ocupada)
 };
 RespostaDoMinuto respostaDoMinuto(const QString& pasta, const QString& arquivo, const QString& log);
-
-// The path a save dialog proposes for what is made from `arquivo`: its
-// base name (or `padrao` when it has none) + `extensao`, in the working root.
-QString arquivoSugerido(const QString& arquivo, const QString& padrao, const QString& extensao);
 
 }  // namespace pluvexa

@@ -3,6 +3,7 @@
 #include "exchange/fonteregistros.h"
 #include "files/arquivoseguro.h"
 #include "files/pastastrabalho.h"
+#include "flows/arquivossalvos.h"
 #include "flows/fluxoexportacao.h"
 #include "flows/impressaolistagem.h"
 #include "history/core/comparacaocsv.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -401,8 +401,8 @@ void Tfhistorico::btnimprimirClick()
     if (!m)
         return;
     m_ctx.status(QStringLiteral("Imprimindo ") + lote->resposta);
-    mostraListagem(*m, empresaDoLote(*m), caminhoVisivel(lote->caminho), *m_ctx.interaction,
-                   [this](const QString& c) { m_ctx.arquivoGravado(c); });
+    mostraListagem(*m, empresaDoLote(*m), caminhoVisivel(lote->caminho), m_ctx.pastaSalvar(TipoSalvo::Historico),
+                   *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Historico, c); });
     m_ctx.status(QString());
 }
 
@@ -411,7 +411,8 @@ void Tfhistorico::btnexportarClick()
     const LoteHistorico* lote = nullptr;
     std::unique_ptr<ModeloRecarga> m = loteEscolhido(&lote);
     if (m)
-        salvaPlanilha(*m, lote->caminho, *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(c); });
+        salvaPlanilha(*m, lote->caminho, m_ctx.pastaSalvar(TipoSalvo::Historico), *m_ctx.interaction,
+                      [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Historico, c); });
 }
 
 void Tfhistorico::btncompararClick()
@@ -467,7 +468,9 @@ void Tfhistorico::btnexportarcomparacaoClick()
     // As the chooser gives it, blanks included.
     QString destino = m_ctx.interaction->saveFileName(
         QStringLiteral("Exportar Comparação"),
-        QDir(raizTrabalho()).filePath(m_nomeComparacao + QStringLiteral(".csv")), kFiltroPlanilha);
+        caminhoParaSalvar(m_ctx.pastaSalvar(TipoSalvo::Historico), m_nomeComparacao, m_nomeComparacao,
+                          QStringLiteral(".csv")),
+        kFiltroPlanilha);
     if (destino.isEmpty())
         return;
     if (!destino.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
@@ -476,7 +479,9 @@ void Tfhistorico::btnexportarcomparacaoClick()
     // spreadsheet is the comparison, the filter only a view of it.
     const std::string bytes = planilhaComparacao(m_comparacao->linhas());
     FalhaArquivo erro;
-    if (!gravaArquivo(destino, QByteArrayView(bytes.data(), qsizetype(bytes.size())), Durabilidade::Comum, &erro))
+    if (gravaArquivo(destino, QByteArrayView(bytes.data(), qsizetype(bytes.size())), Durabilidade::Comum, &erro))
+        m_ctx.arquivoGravado(TipoSalvo::Historico, caminhoVisivel(destino));
+    else
         m_ctx.interaction->notice(QStringLiteral("Não foi possível gravar a planilha ") + caminhoVisivel(destino)
                                       + QStringLiteral(" - ") + textoJanela(erro),
                                   Interaction::Icon::Error);

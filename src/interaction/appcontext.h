@@ -5,13 +5,22 @@
 // a scripted Interaction and their own model.
 
 #include <QString>
-#include <algorithm>
 #include <functional>
 
 namespace pluvexa {
 
 class Interaction;
 class ModeloRecarga;
+
+// What a save chooser writes: each kind opens where the last of its kind
+// went, so the month's listing and spreadsheet land beside last month's.
+enum class TipoSalvo {
+    Listagem,     // the listing of the cards to recharge, as PDF
+    Conferencia,  // the review's report, as PDF
+    Importacao,   // the import's result report, as PDF
+    Planilha,     // the holders and their values, as a spreadsheet
+    Historico,    // what the history window saves of kept batches
+};
 
 struct AppContext {
     Interaction* interaction = nullptr;
@@ -36,15 +45,21 @@ struct AppContext {
         if (setPanel)
             setPanel(indice, text);
     }
-    // "Arquivo gravado: <name>" in panel 1, the whole path as its tip: what a
-    // successful save says instead of another box to close.
-    void arquivoGravado(const QString& caminho) const;
-};
+    // The folder the save chooser of a kind opens in; may be empty (the
+    // chooser then opens in the user's Documents folder).
+    std::function<QString(TipoSalvo)> pastaParaSalvar;
+    // Told of every file saved, with its kind: the main window remembers
+    // its folder for the kind and names the file in its status bar; may be
+    // empty.
+    std::function<void(TipoSalvo, const QString&)> aoSalvar;
 
-inline void AppContext::arquivoGravado(const QString& caminho) const
-{
-    const qsizetype barra = std::max(caminho.lastIndexOf(QLatin1Char('/')), caminho.lastIndexOf(QLatin1Char('\\')));
-    status(QStringLiteral("Arquivo gravado: ") + caminho.mid(barra + 1), caminho);
-}
+    QString pastaSalvar(TipoSalvo tipo) const { return pastaParaSalvar ? pastaParaSalvar(tipo) : QString(); }
+    // What a successful save says instead of another box to close.
+    void arquivoGravado(TipoSalvo tipo, const QString& caminho) const
+    {
+        if (aoSalvar)
+            aoSalvar(tipo, caminho);
+    }
+};
 
 }  // namespace pluvexa

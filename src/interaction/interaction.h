@@ -57,6 +57,14 @@ public:
     // A save-file dialog; empty when cancelled.
     virtual QString saveFileName(const QString& caption, const QString& folder,
                                  const QString& filter) = 0;
+    // Shows `pasta` in the system's file manager; false when it could not
+    // be opened. By default nothing is opened (as in tests, which script
+    // it); the real interaction asks the desktop.
+    virtual bool abrePasta(const QString& pasta)
+    {
+        Q_UNUSED(pasta);
+        return false;
+    }
     // A print preview (zoom, page navigation, print) that calls paint for
     // every (re)layout of the pages. With savePdf it also offers
     // "Salvar PDF", which calls savePdf while the preview stays open;

@@ -46,6 +46,7 @@ Tfcadrecarga::Tfcadrecarga(const AppContext& ctx, QWidget* parent)
     ligaGrade();
     ligaDesfazer();
     FormCreate();
+    vigiaPastas();
     focaPagina(PageControl1->currentWidget());
 }
 
@@ -129,11 +130,17 @@ void Tfcadrecarga::PageControl1Change()
     pastaListaRecebidos = pastaRecebidos();
     mascaraListaRecebidos = QStringLiteral("*_1.rec");
     recarregaLista(FLBArquivosRecargaRecebidos, pastaListaRecebidos, mascaraListaRecebidos);
-    lblarqproc->setText(QString::number(FLBArquivosRecargaRecebidos->count()));
     if (FLBArquivosRecargaRecebidos->count() > 0)
         FLBArquivosRecargaRecebidos->setCurrentRow(0);
-
     recarregaLista(FLBArquivosRecargaProcessados, pastaProcessados(), QStringLiteral("*_1.rec"));
+    recarregaLista(FLBArquivosRecargaGerados, pastaGerados(), QStringLiteral("*_2.rec"));
+    mostraTotaisListas();
+}
+
+void Tfcadrecarga::mostraTotaisListas()
+{
+    lblarqproc->setText(QString::number(FLBArquivosRecargaRecebidos->count()));
+
     const int processados = FLBArquivosRecargaProcessados->count();
     lblarqjaproc->setText(QString::number(processados));
     lblultimoarquivo->setText(processados > 0
@@ -144,7 +151,6 @@ void Tfcadrecarga::PageControl1Change()
     lbltipoultacc->setVisible(!UltimoAcessado.isEmpty());
     lblultacesso->setVisible(!UltimoAcessado.isEmpty());
 
-    recarregaLista(FLBArquivosRecargaGerados, pastaGerados(), QStringLiteral("*_2.rec"));
     const int gerados = FLBArquivosRecargaGerados->count();
     lblarqgerado->setText(QString::number(gerados));
     lblultimogerado->setText(gerados > 0 ? FLBArquivosRecargaGerados->item(gerados - 1)->text()
@@ -218,6 +224,13 @@ void Tfcadrecarga::limpaLog()
 {
     m_log.clear();
     memolog->clear();
+    mostraProximoPasso(QString());
+}
+
+void Tfcadrecarga::mostraProximoPasso(const QString& texto)
+{
+    m_proximoPasso->setText(texto);
+    m_proximoPasso->setVisible(!texto.isEmpty());
 }
 
 bool Tfcadrecarga::podeDescartar()

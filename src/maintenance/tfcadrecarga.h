@@ -47,6 +47,7 @@ class DesfazerValores;
 class PaginaConferencia;
 class TTabNumEdit;
 class RecargaGrid;
+class VigiaPastas;
 struct ResultadoProcessamento;
 struct TotaisGrid;
 struct TotaisGerais;
@@ -331,6 +332,18 @@ private:
     bool m_ficaNaGrade = false;
     int m_limiteConferencia = 50;
     std::function<QDateTime()> m_relogio = [] { return QDateTime::currentDateTime(); };
+
+    // The Arquivos page's lists follow their folders while it is shown:
+    // files that appear or go are listed or dropped, the entry chosen stays
+    // chosen by name, the counts and last names follow.
+    void vigiaPastas();
+    void acompanhaPastas();
+    void mostraTotaisListas();
+    VigiaPastas* m_vigia = nullptr;
+    // Above the log, after an answer was written: where it is and what
+    // comes next. Not part of the log.
+    void mostraProximoPasso(const QString& texto);
+    QLabel* m_proximoPasso = nullptr;
 };
 
 }  // namespace pluvexa

@@ -5,7 +5,7 @@
 // holder is above its usual value.
 
 #include "files/pastastrabalho.h"
-#include "flows/listasarquivos.h"
+#include "flows/arquivossalvos.h"
 #include "flows/visualizacaorelatorio.h"
 #include "interaction/interaction.h"
 #include "maintenance/paginaconferencia.h"
@@ -82,8 +82,11 @@ void Tfcadrecarga::imprimeConferencia()
     preparaConferencia(form, *m_ctx.modelo, tbconferencia->conferencia(),
                        {lblempresa->text(), arquivoVisivel(), tbconferencia->motivoMostrado(),
                         tbconferencia->ordemMostrada()});
-    visualizaRelatorio(form, arquivoSugerido(arquivoVisivel(), QStringLiteral("Conferencia"), QStringLiteral(".pdf")),
-                       *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(c); });
+    visualizaRelatorio(form,
+                       caminhoParaSalvar(m_ctx.pastaSalvar(TipoSalvo::Conferencia), arquivoVisivel(),
+                                         QStringLiteral("Conferencia"), QStringLiteral(".pdf")),
+                       *m_ctx.interaction,
+                       [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Conferencia, c); });
 }
 
 bool Tfcadrecarga::confereAntesDeGerar()

@@ -7,6 +7,7 @@
 #include "flows/desfazervalores.h"
 #include "flows/limites.h"
 #include "flows/listasarquivos.h"
+#include "flows/proximopasso.h"
 #include "history/core/historico.h"
 #include "interaction/interaction.h"
 #include "maintenance/tfcadrecarga.h"
@@ -58,9 +59,11 @@ void Tfcadrecarga::btngerararquivoClick()
     if (!confereAntesDeGerar())
         return;
     adicionaLog(QStringLiteral("Geração de Arquivo Definitivo "));
+    mostraProximoPasso(QString());
     if (GeraArquivo(pastaGerados(), false)) {
         definePendentes(false);
         m_desfazer->marcaSalvo();
+        mostraProximoPasso(textoProximoPasso(ArquivoGerado, caminhoVisivel(pastaGerados())));
     }
     else if (m_ficaNaGrade)
         return;  // the operator stays at the grid to correct them

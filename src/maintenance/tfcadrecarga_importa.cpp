@@ -41,7 +41,8 @@ void Tfcadrecarga::btnimportararqClick()
             QApplication::restoreOverrideCursor();
     };
     janela.recarregaGrade = [this] { cbtipocartaoChange(); };
-    janela.aoGravar = [this](const QString& c) { m_ctx.arquivoGravado(c); };
+    janela.aoGravar = [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Importacao, c); };
+    janela.pastaPdf = m_ctx.pastaSalvar(TipoSalvo::Importacao);
     // The work goes on in the grid: the values just imported are checked
     // and corrected there (the button that started the run, which had the
     // keyboard, takes no digits).
@@ -68,8 +69,8 @@ void Tfcadrecarga::btnexportarplanilhaClick()
 {
     if (!AtualizaArrayRecargas())
         return;
-    salvaPlanilha(*m_ctx.modelo, arquivoVisivel(), *m_ctx.interaction,
-                  [this](const QString& c) { m_ctx.arquivoGravado(c); });
+    salvaPlanilha(*m_ctx.modelo, arquivoVisivel(), m_ctx.pastaSalvar(TipoSalvo::Planilha), *m_ctx.interaction,
+                  [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Planilha, c); });
 }
 
 }  // namespace pluvexa

@@ -311,6 +311,20 @@ void Tfcadrecarga::criaPaginaLog()
     tblog->setObjectName(QStringLiteral("tblog"));
     tblog->setAccessibleName(QStringLiteral("LOG"));
     auto* v = new QVBoxLayout(tblog);
+    m_proximoPasso = new QLabel(tblog);
+    m_proximoPasso->setObjectName(QStringLiteral("lblproximopasso"));
+    m_proximoPasso->setTextFormat(Qt::PlainText);
+    m_proximoPasso->setWordWrap(true);
+    m_proximoPasso->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_proximoPasso->setFrameStyle(QFrame::StyledPanel);
+    m_proximoPasso->setMargin(4);
+    {
+        QFont negrito = m_proximoPasso->font();
+        negrito.setBold(true);
+        m_proximoPasso->setFont(negrito);
+    }
+    m_proximoPasso->hide();
+    v->addWidget(m_proximoPasso);
     memolog = new QPlainTextEdit(tblog);
     memolog->setObjectName(QStringLiteral("memolog"));
     memolog->setAccessibleName(QStringLiteral("LOG"));

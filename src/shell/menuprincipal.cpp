@@ -59,6 +59,10 @@ MenuPrincipal::MenuPrincipal(QWidget* janela) : QObject(janela)
     mnuimportararq = item(mnuarquivo, QStringLiteral("Importar &Arquivo"), "mnuimportararq");
     mnuexportarplanilha = item(mnuarquivo, QStringLiteral("E&xportar Planilha"), "mnuexportarplanilha");
     mnuarquivo->addSeparator();
+    mnuabrirpasta = item(mnuarquivo, QStringLiteral("Abrir Pas&ta do Último Arquivo"), "mnuabrirpasta");
+    mnuabrirpasta->setEnabled(false);
+    connect(mnuabrirpasta, &QAction::triggered, this, &MenuPrincipal::abrirPastaPedido);
+    mnuarquivo->addSeparator();
     mnusair = item(mnuarquivo, QStringLiteral("&Sair"), "mnusair");
     mnusair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(mnusair, &QAction::triggered, this, &MenuPrincipal::sairPedido);

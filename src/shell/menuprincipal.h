@@ -38,6 +38,9 @@ public:
     QAction* mnuimprimir = nullptr;
     QAction* mnuimportararq = nullptr;
     QAction* mnuexportarplanilha = nullptr;
+    // The folder of the last file saved, in the file manager; enabled by
+    // the main window once a file was saved.
+    QAction* mnuabrirpasta = nullptr;
     QAction* mnusair = nullptr;
     QAction* mnudesfazer = nullptr;
     QAction* mnurefazer = nullptr;
@@ -52,6 +55,7 @@ public:
 
 signals:
     void sairPedido();
+    void abrirPastaPedido();
     void manualPedido();
     void sobrePedido();
 

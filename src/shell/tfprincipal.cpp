@@ -2,7 +2,9 @@
 
 #include "files/pastasdistintas.h"
 #include "help/paginaajuda.h"
+#include "flows/arquivossalvos.h"
 #include "help/tfmanual.h"
+#include "interaction/interaction.h"
 #include "history/tfhistorico.h"
 #include "maintenance/tfcadrecarga.h"
 
@@ -18,6 +20,8 @@
 #include "ui/qtinteraction.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QShortcut>
 #include <QLabel>
@@ -87,6 +91,17 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
         if (bar && indice >= 0 && indice < bar->quantidade())
             bar->defineTexto(indice, texto);
     };
+    // The saved files are told in a panel of their own after the others,
+    // where the name has room; each kind's chooser opens where the last of
+    // its kind went, remembered in the settings.
+    m_salvos = std::make_unique<ArquivosSalvos>(
+        ArquivosSalvos::Memoria{[](const QString& chave) { return Configuracao::pastaSalva(chave); },
+                                [](const QString& chave, const QString& pasta) {
+                                    Configuracao::guardaPastaSalva(chave, pasta);
+                                }});
+    m_painelGravado = StBGeral->adicionaPainelElastico(QStringLiteral("PainelGravado"));
+    m_contexto.pastaParaSalvar = [this](TipoSalvo tipo) { return m_salvos->pastaInicial(tipo); };
+    m_contexto.aoSalvar = [this](TipoSalvo tipo, const QString& caminho) { arquivoSalvo(tipo, caminho); };
 
     // A click on an item only: a stray click on the blank part of the tree
     // must not throw away the open work window.
@@ -119,6 +134,7 @@ Tfprincipal::Tfprincipal(Interaction* interaction, ModeloRecarga* modelo, QWidge
         const QMdiSubWindow* sub = ativadas.isEmpty() ? nullptr : ativadas.last();
         mostraManual(this, paginaAjuda(sub ? sub->widget() : nullptr));
     });
+    connect(m_menu, &MenuPrincipal::abrirPastaPedido, this, &Tfprincipal::abrePastaUltimoArquivo);
 
     // Activation sets it again; holding it from the start lets the forms made
     // before the first activation (the about box) show it.
@@ -306,6 +322,29 @@ void Tfprincipal::mostraSobre()
     // Modal to this window without blocking the caller, so that tests and
     // the event loop go on while it is shown.
     sobre->open();
+}
+
+void Tfprincipal::arquivoSalvo(TipoSalvo tipo, const QString& caminho)
+{
+    m_salvos->registra(tipo, caminho);
+    StBGeral->defineTexto(m_painelGravado, textoArquivoGravado(caminho));
+    StBGeral->painel(m_painelGravado)->setToolTip(caminho);
+    m_menu->mnuabrirpasta->setEnabled(true);
+}
+
+void Tfprincipal::abrePastaUltimoArquivo()
+{
+    const QString pasta = m_salvos->pastaUltimoArquivo();
+    if (pasta.isEmpty())
+        return;
+    if (!QFileInfo(QDir::fromNativeSeparators(pasta)).isDir()) {
+        m_contexto.interaction->notice(QStringLiteral("A pasta %1 não existe mais.").arg(pasta),
+                                       Interaction::Icon::Warning);
+        return;
+    }
+    if (!m_contexto.interaction->abrePasta(pasta))
+        m_contexto.interaction->notice(QStringLiteral("Não foi possível abrir a pasta %1.").arg(pasta),
+                                       Interaction::Icon::Warning);
 }
 
 void Tfprincipal::changeEvent(QEvent* evento)

@@ -14,6 +14,7 @@ class QMdiSubWindow;
 
 namespace pluvexa {
 
+class ArquivosSalvos;
 class Interaction;
 class MenuPrincipal;
 class ModeloRecarga;
@@ -63,6 +64,9 @@ public:
     MenuPrincipal* menu() const { return m_menu; }
     // The about box, opened from the menu.
     void mostraSobre();
+    // "Abrir Pasta do Último Arquivo": the folder of the last file saved,
+    // in the system's file manager (through the interaction).
+    void abrePastaUltimoArquivo();
 
 protected:
     void changeEvent(QEvent* evento) override;
@@ -75,6 +79,10 @@ protected:
 
 private:
     std::unique_ptr<Interaction> m_interacaoPropria;
+    // Where each kind of saved file went last, and the last file saved.
+    std::unique_ptr<ArquivosSalvos> m_salvos;
+    int m_painelGravado = -1;
+    void arquivoSalvo(TipoSalvo tipo, const QString& caminho);
     AppContext m_contexto;
     QString m_versao;
     double m_fatorMoeda = 0;

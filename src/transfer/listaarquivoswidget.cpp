@@ -1,6 +1,7 @@
 #include "transfer/listaarquivoswidget.h"
 
 #include "files/pasta.h"
+#include "ui/listanomes.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -31,6 +32,17 @@ void ListaArquivosWidget::mostra(const QString& pasta)
     m_lista->clear();
     m_lista->addItems(nomes);
     m_lista->setToolTip(QDir::toNativeSeparators(m_pasta));
+    if (relida)
+        relida();
+}
+
+void ListaArquivosWidget::rele()
+{
+    if (m_pasta.isEmpty())
+        return;  // pointed at no folder yet
+    QStringList nomes;
+    listaArquivosPasta(m_pasta, {m_mascara}, nomes);
+    trocaNomes(m_lista, nomes);
     if (relida)
         relida();
 }

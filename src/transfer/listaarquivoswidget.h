@@ -19,6 +19,10 @@ public:
     QStringList selecionados() const override;
     void mostra(const QString& pasta) override;
 
+    // Reads the folder shown again, the current and selected entries kept
+    // by name where they are still listed.
+    void rele();
+
     int quantidade() const;
     // Called after every reading of the folder.
     std::function<void()> relida;

@@ -1,6 +1,7 @@
 #include "transfer/tfcargaarquivos.h"
 
 #include "files/pastastrabalho.h"
+#include "files/vigiapastas.h"
 #include "transfer/arvorepastas.h"
 #include "transfer/core/caminhos.h"
 #include "transfer/core/transferenciadisco.h"
@@ -35,7 +36,14 @@ Tfcargaarquivos::Tfcargaarquivos(const AppContext& ctx, QWidget* parent) : QWidg
 
     m_lista1 = std::make_unique<ListaArquivosWidget>(FileListBox1, kMascaraRecebidos);
     m_lista2 = std::make_unique<ListaArquivosWidget>(FileListBox2, kMascaraGerados);
-    m_lista1->relida = [this] { FileListBox1Change(); };
+    m_vigia = new VigiaPastas(this);
+    m_vigia->setObjectName(QStringLiteral("vigiapastas"));
+    connect(m_vigia, &VigiaPastas::mudou, this, &Tfcargaarquivos::acompanhaListas);
+    m_lista1->relida = [this] {
+        FileListBox1Change();
+        vigiaListas();
+    };
+    m_lista2->relida = [this] { vigiaListas(); };
     connect(FileListBox1, &QListWidget::itemSelectionChanged, this, &Tfcargaarquivos::FileListBox1Change);
     connect(DirectoryListBox1, &ArvorePastas::pastaMudou, this, [this](const QString& pasta) {
         mostraPastaEscolhida(m_rotuloOrigem, pasta);
@@ -153,6 +161,21 @@ void Tfcargaarquivos::mostraPastaEscolhida(QLabel* rotulo, const QString& pasta)
 {
     rotulo->setText(QDir::toNativeSeparators(pasta));
     rotulo->setToolTip(rotulo->text());
+}
+
+void Tfcargaarquivos::vigiaListas()
+{
+    m_vigia->vigia({m_lista1->pasta(), m_lista2->pasta()});
+}
+
+void Tfcargaarquivos::acompanhaListas()
+{
+    m_lista1->rele();
+    m_lista2->rele();
+    // The count of generated files follows them while the list shows them;
+    // once it shows the company's disk, it keeps the last one taken.
+    if (QDir(m_lista2->pasta()) == QDir(pastaGerados()))
+        lblarqgerados->setText(QString::number(m_lista2->quantidade()));
 }
 
 void Tfcargaarquivos::closeEvent(QCloseEvent* event)

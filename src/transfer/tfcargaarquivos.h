@@ -23,6 +23,7 @@ class QPushButton;
 namespace pluvexa {
 
 class ArvorePastas;
+class VigiaPastas;
 
 class Tfcargaarquivos : public QWidget {
     Q_OBJECT
@@ -76,6 +77,10 @@ private:
     void preencheUnidades(QComboBox* unidades, const QString& pastaInicial);
     void ligaUnidade(QComboBox* unidades, ArvorePastas* pastas);
     void mostraPastaEscolhida(QLabel* rotulo, const QString& pasta);
+    // Both lists follow their folders: files that appear or go there are
+    // listed or dropped, each list staying on the folder it shows.
+    void vigiaListas();
+    void acompanhaListas();
 
     AppContext m_ctx;
     std::unique_ptr<ListaArquivosWidget> m_lista1;
@@ -84,6 +89,7 @@ private:
     QLabel* m_rotuloDestino = nullptr;
     QGroupBox* m_grupoCopiados = nullptr;
     QListWidget* m_copiados = nullptr;
+    VigiaPastas* m_vigia = nullptr;
 };
 
 }  // namespace pluvexa

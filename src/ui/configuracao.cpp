@@ -15,6 +15,7 @@ namespace {
 const QString kGeometria = QStringLiteral("JanelaPrincipal/Geometria");
 const QString kLarguras = QStringLiteral("Grade/Larguras");
 const QString kLimite = QStringLiteral("Conferencia/Limite");
+const QString kPastas = QStringLiteral("Pastas/");
 
 // A few short lines; a larger file is not the program's.
 constexpr std::int64_t kMaiorConfiguracao = 64 * 1024;
@@ -129,6 +130,17 @@ int Configuracao::limiteConferencia()
 void Configuracao::guardaLimiteConferencia(int limite)
 {
     guarda(kLimite, QString::number(limite));
+}
+
+QString Configuracao::pastaSalva(const QString& chave)
+{
+    return chave.startsWith(kPastas) ? valor(chave) : QString();
+}
+
+void Configuracao::guardaPastaSalva(const QString& chave, const QString& pasta)
+{
+    if (chave.startsWith(kPastas))
+        guarda(chave, pasta);
 }
 
 }  // namespace pluvexa

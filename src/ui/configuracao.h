@@ -1,8 +1,9 @@
 #pragma once
 
 // The little the program remembers between runs, per user: where the main
-// window was, how wide the operator made the grid's columns and the review's
-// variation limit. Kept in an
+// window was, how wide the operator made the grid's columns, the review's
+// variation limit and the folder each kind of saved file last went to.
+// Kept in an
 // INI file in the user's configuration folder on every system, so that it
 // can be read, copied or deleted by hand. Nothing else is read from it.
 
@@ -34,6 +35,12 @@ public:
     // kept or the kept one is not a whole number from 1 to 1000.
     static int limiteConferencia();
     static void guardaLimiteConferencia(int limite);
+
+    // The folder kept under `chave` ("Pastas/<kind>", flows/arquivossalvos.h)
+    // for the save chooser of a kind; empty when none was kept or the key
+    // is not one of those.
+    static QString pastaSalva(const QString& chave);
+    static void guardaPastaSalva(const QString& chave, const QString& pasta);
 };
 
 }  // namespace pluvexa

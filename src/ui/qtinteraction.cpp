@@ -2,6 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QUrl>
 #include <QPointer>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -133,6 +138,11 @@ QString QtInteraction::saveFileName(const QString& caption, const QString& folde
                                         QFileDialog::DontUseNativeDialog);
 }
 
+bool QtInteraction::abrePasta(const QString& pasta)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(pasta)));
+}
+
 void QtInteraction::printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                                  const std::function<QString()>& savePdf)
 {
@@ -148,12 +158,24 @@ void QtInteraction::printPreview(const std::function<void(QPagedPaintDevice*)>& 
             bar->addSeparator();
             QAction* salvar = bar->addAction(QStringLiteral("Salvar PDF"));
             salvar->setObjectName(QStringLiteral("salvarPdf"));
-            // Saved, the preview says where: the operator sees it went.
-            QObject::connect(salvar, &QAction::triggered, &dialog, [&savePdf, &dialog] {
+            // Saved, the preview says where, on its title and in a line
+            // under the pages (a full tool bar would hide it in its
+            // overflow): the operator sees it went without leaving them.
+            auto* gravado = new QLabel(&dialog);
+            gravado->setObjectName(QStringLiteral("lblpdfgravado"));
+            gravado->setTextFormat(Qt::PlainText);
+            gravado->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            gravado->hide();
+            if (dialog.layout())
+                dialog.layout()->addWidget(gravado);
+            QObject::connect(salvar, &QAction::triggered, &dialog, [&savePdf, &dialog, gravado] {
                 const QString caminho = savePdf();
-                if (!caminho.isEmpty())
-                    dialog.setWindowTitle(QStringLiteral("%1 - %2").arg(kTituloVisualizacao,
-                                                                        QFileInfo(caminho).fileName()));
+                if (caminho.isEmpty())
+                    return;
+                const QString nome = QFileInfo(QDir::fromNativeSeparators(caminho)).fileName();
+                dialog.setWindowTitle(QStringLiteral("%1 - %2").arg(kTituloVisualizacao, nome));
+                gravado->setText(QStringLiteral("PDF gravado: ") + caminho);
+                gravado->show();
             });
             if (auto* botao = qobject_cast<QToolButton*>(bar->widgetForAction(salvar)))
                 botao->setToolButtonStyle(Qt::ToolButtonTextOnly);

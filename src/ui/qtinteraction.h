@@ -22,6 +22,7 @@ public:
                          const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
+    bool abrePasta(const QString& pasta) override;
     void printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                       const std::function<QString()>& savePdf) override;
 

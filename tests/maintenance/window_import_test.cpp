@@ -431,9 +431,11 @@ TEST_F(Exportacao, SpreadsheetGoesOutEditedComesBackAndReachesTheCentral)
     w().btnexportarplanilha->click();
     ASSERT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(dialogos.lastFilter(), QStringLiteral("Planilha (*.csv)"));
-    // Said in the status bar, no box to close.
-    EXPECT_EQ(status.last(), QStringLiteral("Arquivo gravado: valores.csv"));
-    EXPECT_EQ(dicaStatus, QDir::toNativeSeparators(planilha + QStringLiteral(".csv")));
+    // Told to the main window as a spreadsheet, which says it in its status
+    // bar: no box to close.
+    ASSERT_EQ(salvos.size(), 1u);
+    EXPECT_EQ(salvos.back().first, TipoSalvo::Planilha);
+    EXPECT_EQ(salvos.back().second, QDir::toNativeSeparators(planilha + QStringLiteral(".csv")));
 
     std::string bytes = test::leArquivo(planilha + QStringLiteral(".csv"));
     ASSERT_EQ(bytes.rfind("\xEF\xBB\xBFUsu\xC3\xA1rio;", 0), 0u) << bytes;
@@ -466,7 +468,8 @@ TEST_F(Exportacao, TheChosenNameIsWrittenAsGivenEvenEndingInABlank)
     dialogos.expectSaveFile(escolhido);
     w().btnexportarplanilha->click();
     ASSERT_TRUE(dialogos.allConsumed());
-    EXPECT_EQ(status.last(), QStringLiteral("Arquivo gravado: valores .csv"));
+    ASSERT_EQ(salvos.size(), 1u);
+    EXPECT_EQ(salvos.back().second, QDir::toNativeSeparators(escolhido + QStringLiteral(".csv")));
     EXPECT_TRUE(QFileInfo(escolhido + QStringLiteral(".csv")).isFile());
     EXPECT_FALSE(QFileInfo::exists(externos.filePath(QStringLiteral("valores.csv"))));
 }
@@ -483,7 +486,7 @@ TEST_F(Exportacao, FileThatCannotBeWrittenSaysWhy)
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
     EXPECT_FALSE(QFileInfo::exists(alvo));
-    EXPECT_TRUE(status.filter(QStringLiteral("Arquivo gravado")).isEmpty());
+    EXPECT_TRUE(salvos.empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // through the preview's paint function and saved as PDF.
 
 #include "files/pastastrabalho.h"
+#include "flows/arquivossalvos.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
 #include "support/pdftext.h"
@@ -44,13 +45,18 @@ protected:
     }
 };
 
-TEST_F(Listagem, ASavedPdfIsSaidInTheStatusBar)
+TEST_F(Listagem, ASavedPdfIsToldToTheMainWindowAsAListing)
 {
     abreEProcessa();
     imprimeSalvando();
     ASSERT_TRUE(QFileInfo::exists(caminhoPdf()));
-    EXPECT_EQ(status.last(), QStringLiteral("Arquivo gravado: listagem.pdf"));
-    EXPECT_EQ(dicaStatus, QDir::toNativeSeparators(caminhoPdf()));
+    ASSERT_EQ(salvos.size(), 1u);
+    EXPECT_EQ(salvos.back().first, TipoSalvo::Listagem);
+    EXPECT_EQ(salvos.back().second, QDir::toNativeSeparators(caminhoPdf()));
+    // With no folder remembered, the chooser opens in the Documents folder,
+    // never the working folders, on the processed file's name.
+    EXPECT_EQ(dialogos.lastSavePath(),
+              QDir(pastaDocumentos()).filePath(QFileInfo(nomeRecebidoPadrao()).completeBaseName() + QStringLiteral(".pdf")));
 }
 
 TEST_F(Listagem, ShownAndEnabledByTheTotalsButNotWhileImporting)

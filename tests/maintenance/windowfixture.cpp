@@ -209,6 +209,7 @@ Tfcadrecarga& JanelaRecargaTest::abre()
     ctx.modelo = modelo.get();
     ctx.setStatus = [this](const QString& t) { status.append(t); };
     ctx.setStatusTip = [this](const QString& t) { dicaStatus = t; };
+    ctx.aoSalvar = [this](TipoSalvo tipo, const QString& c) { salvos.emplace_back(tipo, c); };
     janela = new Tfcadrecarga(ctx);
     janela->defineRelogio([this] { return agora; });
     janela->resize(1000, 700);

@@ -23,6 +23,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QComboBox;
@@ -165,6 +166,9 @@ protected:
     std::unique_ptr<ModeloRecarga> modelo = std::make_unique<ModeloRecarga>();
     QStringList status;
     QString dicaStatus;  // the tip of status panel 1
+    // The files the window said it saved, with their kinds, as the main
+    // window hears of them.
+    std::vector<std::pair<TipoSalvo, QString>> salvos;
     QDateTime agora = momentoGeracao();
     QPointer<Tfcadrecarga> janela;
 };

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -60,24 +61,34 @@ TEST(InteracaoReal, TheFocusGoesBackWhereItWasAfterEachBox)
 }
 
 // "Salvar PDF" in the real preview: once the file is written the preview's
-// title names it; a save given up leaves the title as it was.
+// title names it and a line under the pages gives its path; a save given
+// up leaves both as they were.
 TEST(InteracaoReal, ThePreviewNamesThePdfItSaved)
 {
     struct Caso {
         QString gravado;
         QString titulo;
+        QString aviso;  // the line beside the button; empty: not shown
     };
     for (const Caso& c : {Caso{QStringLiteral("/tmp/pasta/Listagem 0007.pdf"),
-                               QStringLiteral("Visualização da Impressão - Listagem 0007.pdf")},
-                          Caso{QString(), QStringLiteral("Visualização da Impressão")}}) {
+                               QStringLiteral("Visualização da Impressão - Listagem 0007.pdf"),
+                               QStringLiteral("PDF gravado: /tmp/pasta/Listagem 0007.pdf")},
+                          Caso{QString(), QStringLiteral("Visualização da Impressão"), QString()}}) {
         QString titulo;
-        QTimer::singleShot(0, [&titulo] {
+        QString aviso;
+        bool avisoVisivel = true;
+        QTimer::singleShot(0, [&] {
             auto* previa = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(previa, nullptr);
             auto* salvar = previa->findChild<QAction*>(QStringLiteral("salvarPdf"));
             ASSERT_NE(salvar, nullptr);
+            auto* linha = previa->findChild<QLabel*>(QStringLiteral("lblpdfgravado"));
+            ASSERT_NE(linha, nullptr);
+            EXPECT_FALSE(linha->isVisible());
             salvar->trigger();
             titulo = previa->windowTitle();
+            aviso = linha->text();
+            avisoVisivel = linha->isVisible();
             previa->reject();
         });
         int salvos = 0;
@@ -87,6 +98,8 @@ TEST(InteracaoReal, ThePreviewNamesThePdfItSaved)
         });
         EXPECT_EQ(salvos, 1);
         EXPECT_EQ(titulo, c.titulo);
+        EXPECT_EQ(aviso, c.aviso);
+        EXPECT_EQ(avisoVisivel, !c.aviso.isEmpty());
     }
 }
 

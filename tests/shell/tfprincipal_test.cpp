@@ -64,7 +64,9 @@ TEST_F(JanelaPrincipal, TreeMenuHasItsNodesWithTheirIcons)
 TEST_F(JanelaPrincipal, StatusBarPanelsHaveTheirWidthsAndPanelOneTakesProgress)
 {
     BarraStatus* barra = principal->StBGeral;
-    ASSERT_EQ(barra->quantidade(), 6);
+    // The six designed panels, then the one of the last file saved.
+    ASSERT_EQ(barra->quantidade(), 7);
+    EXPECT_EQ(barra->painel(6)->objectName(), QStringLiteral("PainelGravado"));
     EXPECT_EQ(barra->largura(0), principal->TVwGeral->width());
     // Panel 0 is as wide as the tree (131 at the designed width).
     const int esperadas[] = {principal->TVwGeral->width(), 160, 130, 130, 130, 50};
@@ -76,7 +78,7 @@ TEST_F(JanelaPrincipal, StatusBarPanelsHaveTheirWidthsAndPanelOneTakesProgress)
 
     principal->contexto().status(QStringLiteral("Lendo registros..."));
     EXPECT_EQ(barra->painel(1)->text(), QStringLiteral("Lendo registros..."));
-    for (int i : {0, 2, 3, 4, 5})
+    for (int i : {0, 2, 3, 4, 5, 6})
         EXPECT_TRUE(barra->painel(i)->text().isEmpty()) << i;
 }
 

@@ -63,6 +63,12 @@ ScriptedInteraction& ScriptedInteraction::expectSaveFile(const QString& answer)
     return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::expectOpenFolder(const QString& pasta, bool opened)
+{
+    m_expected.push_back({QStringLiteral("openfolder"), pasta, opened});
+    return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::expectPrintPreview(std::function<void(QPagedPaintDevice*)>* captured,
                                                              DuranteVisualizacao whileOpen)
 {
@@ -134,10 +140,16 @@ QString ScriptedInteraction::openFileName(const QString& caption, const QString&
     return take(QStringLiteral("openfile"), caption).text;
 }
 
-QString ScriptedInteraction::saveFileName(const QString& caption, const QString&, const QString& filter)
+QString ScriptedInteraction::saveFileName(const QString& caption, const QString& folder, const QString& filter)
 {
     m_lastFilter = filter;
+    m_lastSavePath = folder;
     return take(QStringLiteral("savefile"), caption).text;
+}
+
+bool ScriptedInteraction::abrePasta(const QString& pasta)
+{
+    return take(QStringLiteral("openfolder"), pasta).answer;
 }
 
 void ScriptedInteraction::printPreview(const std::function<void(QPagedPaintDevice*)>& paint,

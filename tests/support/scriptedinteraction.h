@@ -28,6 +28,8 @@ public:
     ScriptedInteraction& expectErrorStartingWith(const QString& prefix);
     ScriptedInteraction& expectOpenFile(const QString& answer);
     ScriptedInteraction& expectSaveFile(const QString& answer);
+    // The folder `pasta` shown in the file manager; `opened` is the answer.
+    ScriptedInteraction& expectOpenFolder(const QString& pasta, bool opened = true);
     // With `whileOpen`, it runs while the preview is shown, given what the
     // preview offers: the paint function and the "Salvar PDF" action (empty
     // when not offered), as the operator would use them.
@@ -50,6 +52,8 @@ public:
     int lastDefault() const { return m_lastDefault; }
     // The filter of the last file chooser.
     QString lastFilter() const { return m_lastFilter; }
+    // What the last save chooser was opened on (folder and proposed name).
+    QString lastSavePath() const { return m_lastSavePath; }
 
     void notice(const QString& text, Icon icon, const QString& caption) override;
     bool question(const QString& text, const QString& caption) override;
@@ -61,6 +65,7 @@ public:
                          const QString& filter) override;
     QString saveFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
+    bool abrePasta(const QString& pasta) override;
     void printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                       const std::function<QString()>& savePdf) override;
 
@@ -84,6 +89,7 @@ private:
     Buttons m_lastButtons = Buttons::YesNo;
     Icon m_lastQuestionIcon = Icon::None;
     QString m_lastFilter;
+    QString m_lastSavePath;
     int m_lastDefault = -1;
 };
 
