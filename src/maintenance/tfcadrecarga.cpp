@@ -82,9 +82,9 @@ void Tfcadrecarga::definePendentes(bool pendentes)
 void Tfcadrecarga::mostraArquivoAberto()
 {
     const ModeloRecarga& m = *m_ctx.modelo;
-    const bool aberto = !m_arquivoAberto.isEmpty();
+    const bool aberto = !m_arquivoNaGrade.isEmpty();
     // "[*]" is where Qt shows the marker of unsaved values.
-    setWindowTitle(aberto ? QStringLiteral("Cadastro Pluvexa - %1[*]").arg(m_arquivoAberto)
+    setWindowTitle(aberto ? QStringLiteral("Cadastro Pluvexa - %1[*]").arg(m_arquivoNaGrade)
                           : QStringLiteral("Cadastro Pluvexa"));
     m_ctx.painel(2, aberto ? QStringLiteral("Empresa %1").arg(m.cabecalho.Empresa, 5, 10, QLatin1Char('0')) : QString());
     m_ctx.painel(3, aberto ? QStringLiteral("Remessa ") + deCp1252(m.cabecalho.Remessa).trimmed() : QString());
@@ -168,8 +168,8 @@ void Tfcadrecarga::mostraPagina(QWidget* page)
         return;
     PageControl1->setCurrentWidget(page);
     // Back on the list of files, the one worked on is closed.
-    if (page == tbarquivos && !m_arquivoAberto.isEmpty()) {
-        m_arquivoAberto.clear();
+    if (page == tbarquivos && !m_arquivoNaGrade.isEmpty()) {
+        m_arquivoNaGrade.clear();
         mostraArquivoAberto();
     }
     // Only the page shown says how narrow the window may be: a wider page

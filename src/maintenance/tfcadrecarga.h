@@ -63,89 +63,6 @@ public:
     // up to the value column; measured without opening a window.
     static QSize tamanhoPreferido();
 
-    // Pages (tabs hidden; only the program switches them), in a scroll area
-    // for windows smaller than a page.
-    QScrollArea* rolagem = nullptr;
-    QStackedWidget* PageControl1 = nullptr;
-    QWidget* tbarquivos = nullptr;
-    QWidget* tbDigitacao = nullptr;
-    QWidget* tblog = nullptr;
-    // The review before sending, opened by "Conferir".
-    PaginaConferencia* tbconferencia = nullptr;
-
-    // Arquivos page.
-    QListWidget* FLBArquivosRecargaRecebidos = nullptr;
-    QListWidget* FLBArquivosRecargaProcessados = nullptr;
-    QListWidget* FLBArquivosRecargaGerados = nullptr;
-    QLabel* lblarqproc = nullptr;
-    QLabel* lbltipoultacc = nullptr;
-    QLabel* lblultacesso = nullptr;
-    QLabel* lblarqjaproc = nullptr;
-    QLabel* lblultimoarquivo = nullptr;
-    QLabel* lblarqgerado = nullptr;
-    QLabel* lblultimogerado = nullptr;
-    QPushButton* btnprocessar = nullptr;
-
-    // Digitação page.
-    QLabel* lblseq = nullptr;
-    QLabel* lblempresa = nullptr;
-    QLabel* lbldata = nullptr;
-    QLabel* lblcripta = nullptr;
-    QGroupBox* rbClassificacao = nullptr;
-    QButtonGroup* rbClassificacaoBotoes = nullptr;
-    QComboBox* cbtipocartao = nullptr;
-    QComboBox* cbtarifa = nullptr;
-    QLabel* lbltipo = nullptr;
-    QLabel* lbltarifa = nullptr;
-    QLabel* lblqtdrec = nullptr;
-    // The find field, its match count and the whole-file choice.
-    QLineEdit* edlocalizar = nullptr;
-    QLabel* lbllocalizados = nullptr;
-    QCheckBox* cklocalizatodos = nullptr;
-    RecargaGrid* sgRecarga = nullptr;
-    // The grid's context menu: undo and redo of the values.
-    QMenu* PopupMenu1 = nullptr;
-    QAction* ppmdesfazer = nullptr;
-    QAction* ppmrefazer = nullptr;
-    TTabNumEdit* edalteravlr = nullptr;
-    QPushButton* btnalteravlr = nullptr;
-    QPushButton* btnrepetirrecarga = nullptr;
-    QLabel* lblvlrrecdig = nullptr;
-    QLabel* lblqtdrecdig = nullptr;
-    QLabel* lblgervlrdig = nullptr;
-    QLabel* lblgerqtddig = nullptr;
-    QProgressBar* CGauge1 = nullptr;
-    QLabel* Label18 = nullptr;
-    QLabel* Label19 = nullptr;
-    QPushButton* btnsalvarrascunho = nullptr;
-    QPushButton* btngerararquivo = nullptr;
-    QPushButton* btnimpressao = nullptr;
-    QPushButton* btnimportararq = nullptr;
-    QPushButton* btnexportarplanilha = nullptr;
-    QPushButton* btnconferir = nullptr;
-
-    // LOG page.
-    QPlainTextEdit* memolog = nullptr;
-    QPushButton* btnFechar = nullptr;
-
-    // Window state.
-    std::vector<Texto> LinhasArquivo;
-    std::vector<Texto> LinhasSaida;
-    QString ArquivoAtual;
-    QString UltimoAcessado;
-    int IndiceSelecionado = 0;
-    bool EmRascunho = false;
-    QString PastaRascunho;
-    QString PastaGerados;
-    QString ArquivoGerado;
-    QString ArquivoLog;
-    bool Importando = false;
-
-    // The folder and mask the received-files list shows; the draft folder
-    // while a draft is being continued at opening.
-    QString pastaListaRecebidos;
-    QString mascaraListaRecebidos;
-
     // Opening: folders, the draft question, the file lists.
     void FormCreate();
     void PageControl1Change();
@@ -254,6 +171,100 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
+    // The widgets are the window's own: others reach the window through
+    // its operations, and find a widget by its object name (its member's).
+
+    // Pages (tabs hidden; only the program switches them), in a scroll area
+    // for windows smaller than a page.
+    QScrollArea* rolagem = nullptr;
+    QStackedWidget* PageControl1 = nullptr;
+    QWidget* tbarquivos = nullptr;
+    QWidget* tbDigitacao = nullptr;
+    QWidget* tblog = nullptr;
+    // The review before sending, opened by "Conferir".
+    PaginaConferencia* tbconferencia = nullptr;
+
+    // Arquivos page.
+    QListWidget* FLBArquivosRecargaRecebidos = nullptr;
+    QListWidget* FLBArquivosRecargaProcessados = nullptr;
+    QListWidget* FLBArquivosRecargaGerados = nullptr;
+    QLabel* lblarqproc = nullptr;
+    QLabel* lbltipoultacc = nullptr;
+    QLabel* lblultacesso = nullptr;
+    QLabel* lblarqjaproc = nullptr;
+    QLabel* lblultimoarquivo = nullptr;
+    QLabel* lblarqgerado = nullptr;
+    QLabel* lblultimogerado = nullptr;
+    QPushButton* btnprocessar = nullptr;
+
+    // Digitação page.
+    QLabel* lblseq = nullptr;
+    QLabel* lblempresa = nullptr;
+    QLabel* lbldata = nullptr;
+    QLabel* lblcripta = nullptr;
+    QGroupBox* rbClassificacao = nullptr;
+    QButtonGroup* rbClassificacaoBotoes = nullptr;
+    QComboBox* cbtipocartao = nullptr;
+    QComboBox* cbtarifa = nullptr;
+    QLabel* lbltipo = nullptr;
+    QLabel* lbltarifa = nullptr;
+    QLabel* lblqtdrec = nullptr;
+    // The find field, its match count and the whole-file choice.
+    QLineEdit* edlocalizar = nullptr;
+    QLabel* lbllocalizados = nullptr;
+    QCheckBox* cklocalizatodos = nullptr;
+    RecargaGrid* sgRecarga = nullptr;
+    // The grid's context menu: undo and redo of the values.
+    QMenu* PopupMenu1 = nullptr;
+    QAction* ppmdesfazer = nullptr;
+    QAction* ppmrefazer = nullptr;
+    TTabNumEdit* edalteravlr = nullptr;
+    QPushButton* btnalteravlr = nullptr;
+    QPushButton* btnrepetirrecarga = nullptr;
+    QLabel* lblvlrrecdig = nullptr;
+    QLabel* lblqtdrecdig = nullptr;
+    QLabel* lblgervlrdig = nullptr;
+    QLabel* lblgerqtddig = nullptr;
+    QProgressBar* CGauge1 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label19 = nullptr;
+    QPushButton* btnsalvarrascunho = nullptr;
+    QPushButton* btngerararquivo = nullptr;
+    QPushButton* btnimpressao = nullptr;
+    QPushButton* btnimportararq = nullptr;
+    QPushButton* btnexportarplanilha = nullptr;
+    QPushButton* btnconferir = nullptr;
+
+    // LOG page.
+    QPlainTextEdit* memolog = nullptr;
+    QPushButton* btnFechar = nullptr;
+
+    // Window state.
+    std::vector<Texto> LinhasArquivo;
+    std::vector<Texto> LinhasSaida;
+    // The path of the file last read, whether or not it opened.
+    QString ArquivoAtual;
+    // The name of the last file that opened whole; the file list shows it
+    // after the operator is back there.
+    QString UltimoAcessado;
+    // The name of the file whose holders the grid shows, for the title and
+    // the status bar: UltimoAcessado while that file is being worked on,
+    // empty once the operator is back at the file list or another file is
+    // being read.
+    QString m_arquivoNaGrade;
+    int IndiceSelecionado = 0;
+    bool EmRascunho = false;
+    QString PastaRascunho;
+    QString PastaGerados;
+    QString ArquivoGerado;
+    QString ArquivoLog;
+    bool Importando = false;
+
+    // The folder and mask the received-files list shows; the draft folder
+    // while a draft is being continued at opening.
+    QString pastaListaRecebidos;
+    QString mascaraListaRecebidos;
+
     struct SoPaginas {};
     // Only the widgets: nothing is read, made or asked.
     Tfcadrecarga(const AppContext& ctx, QWidget* parent, SoPaginas);
@@ -313,8 +324,6 @@ private:
     bool m_lendoRascunho = false;
     bool m_carregandoListas = false;
     bool m_valoresPendentes = false;
-    // The name of the file on the grid, once processed whole.
-    QString m_arquivoAberto;
     // The received file as it stood when it was read: only that file is
     // moved to the processed folder. Set true once this window moved it.
     IdentidadeArquivo m_identidadeRecebido;

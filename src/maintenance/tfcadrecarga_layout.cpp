@@ -175,6 +175,7 @@ void Tfcadrecarga::criaPaginaDigitacao()
     rbClassificacao->setObjectName(QStringLiteral("rbClassificacao"));
     rbClassificacao->setAccessibleName(QStringLiteral("Classificação"));
     rbClassificacaoBotoes = new QButtonGroup(rbClassificacao);
+    rbClassificacaoBotoes->setObjectName(QStringLiteral("rbClassificacaoBotoes"));
     // One below the other, so that the box is no wider than the grid.
     auto* rl = new QVBoxLayout(rbClassificacao);
     int index = 0;

@@ -81,8 +81,8 @@ void Tfcadrecarga::btnprocessarClick()
     }
 
     LinhasArquivo.clear();
-    if (!m_arquivoAberto.isEmpty()) {
-        m_arquivoAberto.clear();
+    if (!m_arquivoNaGrade.isEmpty()) {
+        m_arquivoNaGrade.clear();
         mostraArquivoAberto();
     }
     for (const QString& l : bannerProcessamento(QDateTime::currentDateTime(), caminhoVisivel(caminho)))
@@ -202,7 +202,7 @@ void Tfcadrecarga::btnprocessarClick()
     }
     adicionaLog(fim);
     UltimoAcessado = QFileInfo(ArquivoAtual).fileName();
-    m_arquivoAberto = UltimoAcessado;
+    m_arquivoNaGrade = UltimoAcessado;
     PageControl1Change();
     mostraPagina(tbDigitacao);
     m_carregandoListas = true;

@@ -14,6 +14,14 @@ namespace pluvexa {
 
 namespace {
 
+// The window's control named `nome`: the menu mirrors the window's own
+// widgets through the object names they carry; null when it has none.
+template <typename T>
+T* controle(const Tfcadrecarga& janela, const char* nome)
+{
+    return janela.findChild<T*>(QString::fromLatin1(nome));
+}
+
 // A control the operator can use now: enabled, and on the page the window
 // shows (whether or not the window itself is on screen yet).
 bool usavel(const QWidget* controle, const Tfcadrecarga& janela)
@@ -21,20 +29,43 @@ bool usavel(const QWidget* controle, const Tfcadrecarga& janela)
     return controle && controle->isEnabled() && controle->isVisibleTo(&janela);
 }
 
-std::function<bool(const Tfcadrecarga&)> botao(QPushButton* Tfcadrecarga::*membro)
+std::function<bool(const Tfcadrecarga&)> botao(const char* nome)
 {
-    return [membro](const Tfcadrecarga& j) { return usavel(j.*membro, j); };
+    return [nome](const Tfcadrecarga& j) { return usavel(controle<QPushButton>(j, nome), j); };
 }
 
-std::function<void(Tfcadrecarga&)> clica(QPushButton* Tfcadrecarga::*membro)
+std::function<void(Tfcadrecarga&)> clica(const char* nome)
 {
-    return [membro](Tfcadrecarga& j) { (j.*membro)->click(); };
+    return [nome](Tfcadrecarga& j) {
+        if (QPushButton* b = controle<QPushButton>(j, nome))
+            b->click();
+    };
 }
 
 // An undo step is there to take, and the page it acts on is shown.
-std::function<bool(const Tfcadrecarga&)> passo(QAction* Tfcadrecarga::*membro)
+std::function<bool(const Tfcadrecarga&)> passo(const char* nome)
 {
-    return [membro](const Tfcadrecarga& j) { return (j.*membro)->isEnabled() && usavel(j.tbDigitacao, j); };
+    return [nome](const Tfcadrecarga& j) {
+        const QAction* a = controle<QAction>(j, nome);
+        return a && a->isEnabled() && usavel(controle<QWidget>(j, "tbDigitacao"), j);
+    };
+}
+
+// The undo and redo steps of the grid's own menu.
+std::vector<QAction*> passos(const Tfcadrecarga& j)
+{
+    std::vector<QAction*> a;
+    for (const char* nome : {"ppmdesfazer", "ppmrefazer"})
+        if (QAction* p = controle<QAction>(j, nome))
+            a.push_back(p);
+    return a;
+}
+
+// The text of the step named `nome`, as an item of this menu.
+QString textoPasso(const Tfcadrecarga* j, const char* nome, const QString& semJanela)
+{
+    const QAction* a = j ? controle<QAction>(*j, nome) : nullptr;
+    return a ? QLatin1Char('&') + a->text() : semJanela;
 }
 
 }  // namespace
@@ -91,19 +122,21 @@ MenuPrincipal::MenuPrincipal(QWidget* janela) : QObject(janela)
     mnusobre = item(mnuajuda, QStringLiteral("&Sobre o Pluvexa"), "mnusobre");
     connect(mnusobre, &QAction::triggered, this, &MenuPrincipal::sobrePedido);
 
-    liga(mnuprocessar, botao(&Tfcadrecarga::btnprocessar), clica(&Tfcadrecarga::btnprocessar));
-    liga(mnusalvarrascunho, botao(&Tfcadrecarga::btnsalvarrascunho), clica(&Tfcadrecarga::btnsalvarrascunho));
-    liga(mnugerararquivo, botao(&Tfcadrecarga::btngerararquivo), clica(&Tfcadrecarga::btngerararquivo));
-    liga(mnuconferir, botao(&Tfcadrecarga::btnconferir), clica(&Tfcadrecarga::btnconferir));
-    liga(mnuimprimir, botao(&Tfcadrecarga::btnimpressao), clica(&Tfcadrecarga::btnimpressao));
-    liga(mnuimportararq, botao(&Tfcadrecarga::btnimportararq), clica(&Tfcadrecarga::btnimportararq));
-    liga(mnuexportarplanilha, botao(&Tfcadrecarga::btnexportarplanilha), clica(&Tfcadrecarga::btnexportarplanilha));
-    liga(mnudesfazer, passo(&Tfcadrecarga::ppmdesfazer), [](Tfcadrecarga& j) { j.ppmdesfazerClick(); });
-    liga(mnurefazer, passo(&Tfcadrecarga::ppmrefazer), [](Tfcadrecarga& j) { j.ppmrefazerClick(); });
-    liga(mnulocalizar, [](const Tfcadrecarga& j) { return usavel(j.edlocalizar, j); },
+    liga(mnuprocessar, botao("btnprocessar"), clica("btnprocessar"));
+    liga(mnusalvarrascunho, botao("btnsalvarrascunho"), clica("btnsalvarrascunho"));
+    liga(mnugerararquivo, botao("btngerararquivo"), clica("btngerararquivo"));
+    liga(mnuconferir, botao("btnconferir"), clica("btnconferir"));
+    liga(mnuimprimir, botao("btnimpressao"), clica("btnimpressao"));
+    liga(mnuimportararq, botao("btnimportararq"), clica("btnimportararq"));
+    liga(mnuexportarplanilha, botao("btnexportarplanilha"), clica("btnexportarplanilha"));
+    liga(mnudesfazer, passo("ppmdesfazer"), [](Tfcadrecarga& j) { j.ppmdesfazerClick(); });
+    liga(mnurefazer, passo("ppmrefazer"), [](Tfcadrecarga& j) { j.ppmrefazerClick(); });
+    liga(mnulocalizar, [](const Tfcadrecarga& j) { return usavel(controle<QLineEdit>(j, "edlocalizar"), j); },
          [](Tfcadrecarga& j) {
-             j.edlocalizar->setFocus(Qt::ShortcutFocusReason);
-             j.edlocalizar->selectAll();
+             if (QLineEdit* campo = controle<QLineEdit>(j, "edlocalizar")) {
+                 campo->setFocus(Qt::ShortcutFocusReason);
+                 campo->selectAll();
+             }
          });
 
     // Whatever happened while a menu was closed, it opens up to date.
@@ -133,10 +166,14 @@ void MenuPrincipal::liga(QAction* item, std::function<bool(const Tfcadrecarga&)>
 
 std::vector<QWidget*> MenuPrincipal::observados(const Tfcadrecarga& j)
 {
-    std::vector<QWidget*> w = {j.btnprocessar, j.btnsalvarrascunho, j.btngerararquivo, j.btnconferir,
-                               j.btnimpressao, j.btnimportararq, j.btnexportarplanilha, j.edlocalizar};
-    for (int i = 0; i < j.PageControl1->count(); ++i)
-        w.push_back(j.PageControl1->widget(i));
+    std::vector<QWidget*> w;
+    for (const char* nome : {"btnprocessar", "btnsalvarrascunho", "btngerararquivo", "btnconferir", "btnimpressao",
+                             "btnimportararq", "btnexportarplanilha", "edlocalizar"})
+        if (QWidget* c = controle<QWidget>(j, nome))
+            w.push_back(c);
+    if (const QStackedWidget* paginas = controle<QStackedWidget>(j, "PageControl1"))
+        for (int i = 0; i < paginas->count(); ++i)
+            w.push_back(paginas->widget(i));
     return w;
 }
 
@@ -147,7 +184,7 @@ void MenuPrincipal::acompanha(Tfcadrecarga* janela)
     if (m_janela) {
         for (QWidget* w : observados(*m_janela))
             w->removeEventFilter(this);
-        for (QAction* a : {m_janela->ppmdesfazer, m_janela->ppmrefazer})
+        for (QAction* a : passos(*m_janela))
             a->disconnect(this);
         m_janela->disconnect(this);
     }
@@ -155,7 +192,7 @@ void MenuPrincipal::acompanha(Tfcadrecarga* janela)
     if (janela) {
         for (QWidget* w : observados(*janela))
             w->installEventFilter(this);
-        for (QAction* a : {janela->ppmdesfazer, janela->ppmrefazer})
+        for (QAction* a : passos(*janela))
             connect(a, &QAction::changed, this, &MenuPrincipal::atualiza, Qt::QueuedConnection);
         // Gone with its window: nothing left to act on.
         // (QWidget says so before its own parts go: the window is no longer
@@ -174,8 +211,8 @@ void MenuPrincipal::atualiza()
     for (const Ligacao& l : m_ligacoes)
         l.item->setEnabled(m_janela && l.pode(*m_janela));
     // The step the operator would take, named as in the grid's own menu.
-    mnudesfazer->setText(m_janela ? QLatin1Char('&') + m_janela->ppmdesfazer->text() : QStringLiteral("&Desfazer"));
-    mnurefazer->setText(m_janela ? QLatin1Char('&') + m_janela->ppmrefazer->text() : QStringLiteral("&Refazer"));
+    mnudesfazer->setText(textoPasso(m_janela, "ppmdesfazer", QStringLiteral("&Desfazer")));
+    mnurefazer->setText(textoPasso(m_janela, "ppmrefazer", QStringLiteral("&Refazer")));
 }
 
 bool MenuPrincipal::eventFilter(QObject* objeto, QEvent* evento)

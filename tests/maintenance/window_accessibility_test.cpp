@@ -43,7 +43,7 @@ protected:
         enviaRecebidoPadrao();
         abre();
         processa();
-        ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+        ASSERT_EQ(paginaAtual(), "tbDigitacao");
     }
 
     void cadaRotuloDizOQueMostra()
@@ -62,11 +62,12 @@ protected:
 TEST_F(Acessibilidade, EveryVisibleLabelSaysWhatItShowsAndFollowsChanges)
 {
     cadaRotuloDizOQueMostra();
-    EXPECT_TRUE(lido(w().lblempresa).startsWith(QStringLiteral("123 - "))) << lido(w().lblempresa).toStdString();
+    QLabel* empresa = controle<QLabel>("lblempresa");
+    EXPECT_TRUE(lido(empresa).startsWith(QStringLiteral("123 - "))) << lido(empresa).toStdString();
     escolheTarifa(1);
     escolheTipo(kTipoCreditos);
     digitaUsuario(104, QStringLiteral("10"));
-    EXPECT_EQ(lido(w().lblqtdrecdig), QStringLiteral("10"));
+    EXPECT_EQ(lido(controle<QLabel>("lblqtdrecdig")), QStringLiteral("10"));
     cadaRotuloDizOQueMostra();
 }
 
@@ -112,12 +113,12 @@ TEST_F(Acessibilidade, NothingIsNamedAfterAnObjectAndButtonsAreNamedByTheirCapti
         EXPECT_EQ(lido(b), semMnemonico(b->text())) << b->objectName().toStdString();
         EXPECT_FALSE(lido(b).contains(QLatin1Char('&')));
     }
-    EXPECT_EQ(w().btnprocessar->text(), QStringLiteral("&Processar Arquivo"));
-    EXPECT_EQ(w().btnsalvarrascunho->text(), QStringLiteral("Salvar &Rascunho"));
-    EXPECT_EQ(w().btngerararquivo->text(), QStringLiteral("&Gerar Arquivo"));
-    EXPECT_EQ(w().btnimpressao->text(), QStringLiteral("&Imprimir"));
-    EXPECT_EQ(w().btnimportararq->text(), QStringLiteral("Importar &Arquivo"));
-    EXPECT_EQ(w().btnexportarplanilha->text(), QStringLiteral("E&xportar Planilha"));
+    EXPECT_EQ(controle<QPushButton>("btnprocessar")->text(), QStringLiteral("&Processar Arquivo"));
+    EXPECT_EQ(controle<QPushButton>("btnsalvarrascunho")->text(), QStringLiteral("Salvar &Rascunho"));
+    EXPECT_EQ(controle<QPushButton>("btngerararquivo")->text(), QStringLiteral("&Gerar Arquivo"));
+    EXPECT_EQ(controle<QPushButton>("btnimpressao")->text(), QStringLiteral("&Imprimir"));
+    EXPECT_EQ(controle<QPushButton>("btnimportararq")->text(), QStringLiteral("Importar &Arquivo"));
+    EXPECT_EQ(controle<QPushButton>("btnexportarplanilha")->text(), QStringLiteral("E&xportar Planilha"));
 }
 
 TEST_F(Acessibilidade, GridCellsAndHeadersExposeTheirTexts)
@@ -125,7 +126,7 @@ TEST_F(Acessibilidade, GridCellsAndHeadersExposeTheirTexts)
     escolheTarifa(1);
     escolheTipo(kTipoDinheiro);
     digitaUsuario(101, QStringLiteral("12.5"));
-    QAccessibleInterface* grade = QAccessible::queryAccessibleInterface(w().sgRecarga);
+    QAccessibleInterface* grade = QAccessible::queryAccessibleInterface(controle<RecargaGrid>("sgRecarga"));
     ASSERT_NE(grade, nullptr);
     ASSERT_NE(grade->tableInterface(), nullptr);
     const int linha = linhaDoUsuario(101) - 1;

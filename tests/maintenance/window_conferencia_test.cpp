@@ -61,13 +61,13 @@ protected:
         digitaUsuario(usuario, QString::fromUtf8(texto));
     }
 
-    PaginaConferencia& pagina() { return *w().tbconferencia; }
+    PaginaConferencia& pagina() { return *controle<PaginaConferencia>("tbconferencia"); }
     QTableView* tabela() { return pagina().sgConferencia; }
 
     void confere()
     {
-        w().btnconferir->click();
-        ASSERT_EQ(w().PageControl1->currentWidget(), w().tbconferencia);
+        controle<QPushButton>("btnconferir")->click();
+        ASSERT_EQ(paginaAtual(), "tbconferencia");
     }
 
     QString celula(int linha, int coluna) { return tabela()->model()->index(linha, coluna).data().toString(); }
@@ -169,15 +169,15 @@ TEST_F(Conferencia_, EnterTakesTheOperatorToTheHolderReadyToType)
     tabela()->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(tabela(), Qt::Key_Return);
 
-    ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    ASSERT_EQ(paginaAtual(), "tbDigitacao");
     EXPECT_EQ(w().selecao().TipoCartaoSel, kTipoCreditos);
     EXPECT_EQ(w().selecao().TarifaSel, 2);
-    EXPECT_EQ(w().sgRecarga->currentRow(), linhaDoUsuario(105));
-    EXPECT_EQ(w().sgRecarga->currentColumn(), 5);
-    ASSERT_EQ(QApplication::focusWidget(), w().sgRecarga);
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->currentRow(), linhaDoUsuario(105));
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->currentColumn(), 5);
+    ASSERT_EQ(QApplication::focusWidget(), controle<RecargaGrid>("sgRecarga"));
 
     // Typing goes straight into her value cell.
-    QTest::keyClick(w().sgRecarga, '1');
+    QTest::keyClick(controle<RecargaGrid>("sgRecarga"), '1');
     QWidget* editor = QApplication::focusWidget();
     ASSERT_NE(qobject_cast<QLineEdit*>(editor), nullptr);
     QTest::keyClick(editor, '2');
@@ -192,7 +192,7 @@ TEST_F(Conferencia_, EnterTakesTheOperatorToTheHolderReadyToType)
 
 TEST_F(Conferencia_, ADoubleClickGoesToTheHolderEvenWhenTheFindHidesIt)
 {
-    w().edlocalizar->setText(QStringLiteral("maria"));
+    controle<QLineEdit>("edlocalizar")->setText(QStringLiteral("maria"));
     ASSERT_EQ(linhaDoUsuario(102), -1);
     confere();
     const QModelIndex ana = tabela()->model()->index(linhaNaTabela(102), ModeloConferencia::ColNome);
@@ -200,13 +200,13 @@ TEST_F(Conferencia_, ADoubleClickGoesToTheHolderEvenWhenTheFindHidesIt)
     QTest::mouseClick(tabela()->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseDClick(tabela()->viewport(), Qt::LeftButton, {}, r.center());
 
-    ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
-    EXPECT_TRUE(w().edlocalizar->text().isEmpty());
+    ASSERT_EQ(paginaAtual(), "tbDigitacao");
+    EXPECT_TRUE(controle<QLineEdit>("edlocalizar")->text().isEmpty());
     EXPECT_EQ(w().selecao().TipoCartaoSel, kTipoDinheiro);
     EXPECT_EQ(w().selecao().TarifaSel, 1);
     ASSERT_GE(linhaDoUsuario(102), 1);
-    EXPECT_EQ(w().sgRecarga->currentRow(), linhaDoUsuario(102));
-    EXPECT_EQ(w().sgRecarga->currentColumn(), 5);
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->currentRow(), linhaDoUsuario(102));
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->currentColumn(), 5);
     // Nothing typed was lost on the way.
     EXPECT_DOUBLE_EQ(titular(101).Grupo[0].Valor, 100.0);
     EXPECT_EQ(valorDoUsuario(102), "5,00");
@@ -262,8 +262,8 @@ TEST_F(Conferencia_, VoltarGoesBackToTheGrid)
 {
     confere();
     pagina().btnvoltar->click();
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
-    EXPECT_EQ(QApplication::focusWidget(), w().sgRecarga);
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
+    EXPECT_EQ(QApplication::focusWidget(), controle<RecargaGrid>("sgRecarga"));
 }
 
 // The question before the answer, and each of its buttons.
@@ -275,7 +275,7 @@ TEST_P(PerguntaAntesDeGerar, EachAnswerDoesWhatItSays)
 {
     const Resposta r = GetParam();
     dialogos.expectChoice(kPergunta, kBotoes, int(r));
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(dialogos.lastQuestionIcon(), Interaction::Icon::Warning);
     const QStringList gerados = arquivosEm(pastaGerados());
@@ -283,7 +283,7 @@ TEST_P(PerguntaAntesDeGerar, EachAnswerDoesWhatItSays)
     case Resposta::Conferir:
         // The review page, on the holders above their usual value.
         EXPECT_TRUE(gerados.isEmpty());
-        EXPECT_EQ(w().PageControl1->currentWidget(), w().tbconferencia);
+        EXPECT_EQ(paginaAtual(), "tbconferencia");
         EXPECT_EQ(usuariosNaTabela(), QList<int>{101});
         EXPECT_EQ(pagina().motivoMostrado(), "Acima do habitual");
         EXPECT_EQ(linhaDoLog("Geração de Arquivo Definitivo"), -1);
@@ -291,12 +291,12 @@ TEST_P(PerguntaAntesDeGerar, EachAnswerDoesWhatItSays)
         break;
     case Resposta::GerarAssimMesmo:
         EXPECT_EQ(gerados.size(), 2) << gerados.join(u' ').toStdString();
-        EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+        EXPECT_EQ(paginaAtual(), "tblog");
         EXPECT_FALSE(w().valoresPendentes());
         break;
     case Resposta::Cancelar:
         EXPECT_TRUE(gerados.isEmpty());
-        EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+        EXPECT_EQ(paginaAtual(), "tbDigitacao");
         EXPECT_EQ(linhaDoLog("Geração de Arquivo Definitivo"), -1);
         EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
         break;
@@ -321,7 +321,7 @@ TEST_F(Conferencia_, NoQuestionWhenNobodyIsAboveTheirUsualValue)
     // holders below, without recharge or at their first stay flagged on the
     // review page but do not hold the answer back.
     digitaUsuario(101, "60,25");
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(arquivosEm(pastaGerados()).size(), 2);
 }

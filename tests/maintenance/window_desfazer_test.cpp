@@ -67,13 +67,13 @@ protected:
         case Acao::RepetirTela:
         case Acao::RepetirArquivo:
             dialogos.expectChoice(kPerguntaRepeticao, kBotoesRepeticao, acao == Acao::RepetirTela ? 0 : 1);
-            w().btnrepetirrecarga->click();
+            controle<QPushButton>("btnrepetirrecarga")->click();
             break;
         case Acao::Importacao: {
             const QString arquivo = externos.filePath(QStringLiteral("folha.csv"));
             test::gravaArquivo(arquivo, "Matricula;Valor\r\n111;12,34\r\n222;1\r\n");
             esperaImportacaoSemFalhas(arquivo, QStringLiteral("folha"));
-            w().btnimportararq->click();
+            controle<QPushButton>("btnimportararq")->click();
             break;
         }
         }
@@ -81,29 +81,29 @@ protected:
     }
     void alteraValor(double valor)
     {
-        w().edalteravlr->SetValue(valor);
-        w().btnalteravlr->click();
+        controle<TTabNumEdit>("edalteravlr")->SetValue(valor);
+        controle<QPushButton>("btnalteravlr")->click();
     }
     // The grid's own menu, with the focus in the grid as the operator has
     // it (the keys are the main window's: see its menu's tests).
     void passo(QAction* acao)
     {
-        w().sgRecarga->setFocus(Qt::OtherFocusReason);
+        controle<RecargaGrid>("sgRecarga")->setFocus(Qt::OtherFocusReason);
         acao->trigger();
     }
-    void desfaz() { passo(w().ppmdesfazer); }
-    void refaz() { passo(w().ppmrefazer); }
+    void desfaz() { passo(controle<QAction>("ppmdesfazer")); }
+    void refaz() { passo(controle<QAction>("ppmrefazer")); }
 
     // Both totals under the grid: rows on screen, then the whole file.
     QStringList totais() const
     {
-        return {janela->lblvlrrecdig->text(), janela->lblqtdrecdig->text(), janela->lblgervlrdig->text(),
-                janela->lblgerqtddig->text()};
+        return {controle<QLabel>("lblvlrrecdig")->text(), controle<QLabel>("lblqtdrecdig")->text(),
+                controle<QLabel>("lblgervlrdig")->text(), controle<QLabel>("lblgerqtddig")->text()};
     }
     QStringList menu() const
     {
         QStringList out;
-        for (const QAction* a : janela->PopupMenu1->actions())
+        for (const QAction* a : controle<QMenu>("PopupMenu1")->actions())
             out << a->text() + (a->isEnabled() ? "" : " (off)");
         return out;
     }
@@ -161,7 +161,7 @@ TEST_P(CadaPasso, TheLogRecordsTheUndoAndTheRedoByTheStepsName)
     refaz();
     EXPECT_EQ(w().linhasLog().mid(antes), (QStringList{"Desfeito: " + passo, "Refeito: " + passo}));
     // The LOG page shows what the file will hold.
-    EXPECT_EQ(w().memolog->toPlainText(), w().linhasLog().join(u'\n'));
+    EXPECT_EQ(controle<QPlainTextEdit>("memolog")->toPlainText(), w().linhasLog().join(u'\n'));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -176,24 +176,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Desfazer, TheContextMenuNamesTheStepAndTakesIt)
 {
-    EXPECT_EQ(w().sgRecarga->contextMenuPolicy(), Qt::CustomContextMenu);
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->contextMenuPolicy(), Qt::CustomContextMenu);
     digitaUsuario(102, QStringLiteral("3"));
     alteraValor(9);
     EXPECT_EQ(menu(), (QStringList{"Desfazer Alterar Vlr.", "Refazer (off)"}));
 
-    emit w().sgRecarga->customContextMenuRequested(QPoint(5, 5));
-    EXPECT_TRUE(w().PopupMenu1->isVisible());
-    w().ppmdesfazer->trigger();
-    w().PopupMenu1->hide();
+    emit controle<RecargaGrid>("sgRecarga")->customContextMenuRequested(QPoint(5, 5));
+    EXPECT_TRUE(controle<QMenu>("PopupMenu1")->isVisible());
+    controle<QAction>("ppmdesfazer")->trigger();
+    controle<QMenu>("PopupMenu1")->hide();
     EXPECT_EQ(valorDoUsuario(101), "0,00");
     EXPECT_EQ(valorDoUsuario(102), "3,00");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "3,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "3,00");
     EXPECT_EQ(menu(), (QStringList{"Desfazer Valor Digitado", "Refazer Alterar Vlr."}));
     // The cursor goes to the first value that changed back.
-    EXPECT_EQ(w().sgRecarga->currentRow(), linhaDoUsuario(101));
-    EXPECT_EQ(w().sgRecarga->currentColumn(), 5);
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->currentRow(), linhaDoUsuario(101));
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->currentColumn(), 5);
 
-    w().ppmdesfazer->trigger();
+    controle<QAction>("ppmdesfazer")->trigger();
     EXPECT_EQ(valorDoUsuario(102), "0,00");
     EXPECT_EQ(menu(), (QStringList{"Desfazer (off)", "Refazer Valor Digitado"}));
     // Nothing to take: the keys do nothing.
@@ -208,30 +208,30 @@ TEST_F(Desfazer, TheContextMenuNamesTheStepAndTakesIt)
 TEST_F(Desfazer, UnderAFilterTheRowsShownFollowAndTheOthersKeepTheirValues)
 {
     digitaUsuario(101, QStringLiteral("10"));
-    w().edlocalizar->setFocus(Qt::OtherFocusReason);
-    QTest::keyClicks(w().edlocalizar, QStringLiteral("ana"));
+    controle<QLineEdit>("edlocalizar")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(controle<QLineEdit>("edlocalizar"), QStringLiteral("ana"));
     ASSERT_EQ(linhaDoUsuario(101), -1);
     alteraValor(40);
     ASSERT_EQ(valorDoUsuario(102), "40,00");
-    ASSERT_EQ(w().lblgervlrdig->text(), "50,00");
+    ASSERT_EQ(controle<QLabel>("lblgervlrdig")->text(), "50,00");
 
     desfaz();
-    EXPECT_EQ(w().edlocalizar->text(), "ana");
+    EXPECT_EQ(controle<QLineEdit>("edlocalizar")->text(), "ana");
     EXPECT_EQ(linhaDoUsuario(101), -1);
     EXPECT_EQ(valorDoUsuario(102), "0,00");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "0,00");
-    EXPECT_EQ(w().lblgervlrdig->text(), "10,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "0,00");
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), "10,00");
 
-    w().edlocalizar->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(w().edlocalizar, Qt::Key_Escape);
+    controle<QLineEdit>("edlocalizar")->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(controle<QLineEdit>("edlocalizar"), Qt::Key_Escape);
     EXPECT_EQ(valorDoUsuario(101), "10,00");
     EXPECT_EQ(valorDoUsuario(102), "0,00");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "10,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "10,00");
 }
 
 TEST_F(Desfazer, TheRowsKeepTheOrderTheOperatorChose)
 {
-    w().rbClassificacaoBotoes->button(1)->click();   // "Alfabética": ANA first
+    controle<QButtonGroup>("rbClassificacaoBotoes")->button(1)->click();   // "Alfabética": ANA first
     ASSERT_EQ(linhaDoUsuario(102), 1);
     digitaUsuario(102, QStringLiteral("5"));
     desfaz();
@@ -247,15 +247,15 @@ TEST_F(Desfazer, EachTypedValueIsAStepOfItsOwnOnAnyCardType)
     escolheTipo(kTipoCreditos);
     digitaUsuario(104, QStringLiteral("7"));
     digitaUsuario(105, QStringLiteral("8"));
-    ASSERT_EQ(w().lblgerqtddig->text(), "15");
+    ASSERT_EQ(controle<QLabel>("lblgerqtddig")->text(), "15");
     desfaz();
     EXPECT_EQ(valorDoUsuario(104), "7");
     EXPECT_EQ(valorDoUsuario(105), "0");
-    EXPECT_EQ(w().lblqtdrecdig->text(), "7");
-    EXPECT_EQ(w().lblgerqtddig->text(), "7");
+    EXPECT_EQ(controle<QLabel>("lblqtdrecdig")->text(), "7");
+    EXPECT_EQ(controle<QLabel>("lblgerqtddig")->text(), "7");
     desfaz();
     EXPECT_EQ(valorDoUsuario(104), "0");
-    EXPECT_EQ(w().lblgerqtddig->text(), "0");
+    EXPECT_EQ(controle<QLabel>("lblgerqtddig")->text(), "0");
 }
 
 TEST_F(Desfazer, AValueTypedAndNotConfirmedIsTheLastChangeAndIsNotLost)
@@ -270,12 +270,12 @@ TEST_F(Desfazer, AValueTypedAndNotConfirmedIsTheLastChangeAndIsNotLost)
     desfaz();
     EXPECT_EQ(valorDoUsuario(101), "0,00");
     EXPECT_EQ(valorDoUsuario(102), "10,00");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "10,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "10,00");
     EXPECT_EQ(menu(), (QStringList{"Desfazer Valor Digitado", "Refazer Valor Digitado"}));
     refaz();
     EXPECT_EQ(valorDoUsuario(101), "4,25");
     EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 4.25);
-    EXPECT_EQ(w().lblgervlrdig->text(), "14,25");
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), "14,25");
 }
 
 TEST_F(Desfazer, SavingKeepsTheStepsAndTheSavedStateFollowsThem)
@@ -314,7 +314,7 @@ TEST_F(Desfazer, TheAnswerWrittenAfterAnUndoCarriesTheValuesAsUndone)
     digitaUsuario(101, QStringLiteral("12,34"));
     dialogos.expectChoice(kPerguntaRepeticao + QStringLiteral("\nOs valores já digitados serão substituídos."),
                           kBotoesRepeticao, 1);
-    w().btnrepetirrecarga->click();
+    controle<QPushButton>("btnrepetirrecarga")->click();
     ASSERT_EQ(valorDoUsuario(101), "50,00");
     ASSERT_EQ(valorDoUsuario(102), "20,00");
     desfaz();
@@ -349,7 +349,7 @@ TEST_F(Desfazer, WithNothingToTakeTheLogGetsNoLine)
 TEST_F(Desfazer, TheAnswersLogSaysWhatWasUndoneAfterWhatItTookBack)
 {
     dialogos.expectChoice(kPerguntaRepeticao, kBotoesRepeticao, 0);
-    w().btnrepetirrecarga->click();
+    controle<QPushButton>("btnrepetirrecarga")->click();
     alteraValor(7.5);
     desfaz();
     desfaz();

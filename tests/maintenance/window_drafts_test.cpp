@@ -54,8 +54,8 @@ TEST_F(Rascunhos, WithTwoDraftsWaitingTheQuestionIsAskedOnceAndYesContinuesTheNe
     dialogos.expectQuestion(kPerguntaRascunho, true);
     abre();
     EXPECT_TRUE(dialogos.allConsumed());
-    ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
-    EXPECT_TRUE(w().ArquivoAtual.endsWith("PX_00123_0007_0412091531_2.REC")) << w().ArquivoAtual.toStdString();
+    ASSERT_EQ(paginaAtual(), "tbDigitacao");
+    EXPECT_TRUE(arquivoLido().endsWith("PX_00123_0007_0412091531_2.REC")) << arquivoLido().toStdString();
     escolheTarifa(1);
     EXPECT_EQ(valorDoUsuario(101), "1,00");
     EXPECT_EQ(valorDoUsuario(102), "2,00");
@@ -157,7 +157,7 @@ protected:
     {
         abreNaTarifa1();
         digitaUsuario(101, "1");
-        w().btngerararquivo->click();
+        controle<QPushButton>("btngerararquivo")->click();
         ASSERT_EQ(listaArquivos(pastaGerados(), "*_2.REC"), QStringList{"PX_00123_0007_0412091530_2.REC"});
         agora = agora.addSecs(600);
         abreNaTarifa1();
@@ -169,10 +169,10 @@ TEST_F(RespostaDupla, NoWritesNothingAndKeepsTheOperatorAtTheGrid)
 {
     respondeEReenvia();
     dialogos.expectQuestion(perguntaRespondida("PX_00123_0007_0412091530_2.REC"), false);
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC").size(), 1);
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
     EXPECT_TRUE(w().valoresPendentes());
     EXPECT_EQ(listaArquivos(pastaRecebidos(), "*_1.rec"), QStringList{nomeRecebidoPadrao()});
 }
@@ -181,11 +181,11 @@ TEST_F(RespostaDupla, YesWritesASecondAnswer)
 {
     respondeEReenvia();
     dialogos.expectQuestion(perguntaRespondida("PX_00123_0007_0412091530_2.REC"), true);
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC"),
               (QStringList{"PX_00123_0007_0412091530_2.REC", "PX_00123_0007_0412091540_2.REC"}));
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    EXPECT_EQ(paginaAtual(), "tblog");
 }
 
 TEST_F(RespostaDupla, AnAnswerTakenToTheDiskStillCounts)
@@ -194,7 +194,7 @@ TEST_F(RespostaDupla, AnAnswerTakenToTheDiskStillCounts)
     const QString gerado = QDir(pastaGerados()).filePath("PX_00123_0007_0412091530_2.REC");
     ASSERT_TRUE(QFile::rename(gerado, gerado.chopped(5) + "4.REC"));
     dialogos.expectQuestion(perguntaRespondida("PX_00123_0007_0412091530_4.REC"), false);
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_TRUE(listaArquivos(pastaGerados(), "*_2.REC").isEmpty());
 }
@@ -208,7 +208,7 @@ TEST_F(RespostaDupla, AnotherBatchOrCompanyIsNotAsked)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
     abreNaTarifa1();
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC").size(), 3);
 }
@@ -228,7 +228,7 @@ protected:
     {
         abreNaTarifa1();
         digitaUsuario(101, "1");
-        w().btngerararquivo->click();
+        controle<QPushButton>("btngerararquivo")->click();
         ASSERT_EQ(listaArquivos(pastaGerados(), "*"), (QStringList{log, nome}));
         abreNaTarifa1();
         digitaUsuario(102, "2");
@@ -253,7 +253,7 @@ TEST_F(MesmoMinuto, YesReplacesTheAnswerAndItsLogTogether)
     const QByteArray logAnterior = conteudo(log);
     dialogos.expectQuestion(perguntaRespondida(nome), true);
     dialogos.expectQuestion(perguntaSubstitui(nome), true);
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(listaArquivos(pastaGerados(), "*"), (QStringList{log, nome}));
     EXPECT_NE(conteudo(nome), anterior);
@@ -262,7 +262,7 @@ TEST_F(MesmoMinuto, YesReplacesTheAnswerAndItsLogTogether)
     EXPECT_EQ(QDir(pastaGerados()).entryList(QDir::Hidden | QDir::Files).size(), 2);  // no temporary left
     // The kept copy of what is sent follows the answer it belongs to.
     EXPECT_EQ(listaArquivos(pastaHistorico(), "*").size(), 1) << listaArquivos(pastaHistorico(), "*").join(' ').toStdString();
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    EXPECT_EQ(paginaAtual(), "tblog");
 }
 
 TEST_F(MesmoMinuto, NoChangesNothingOnDiskAndKeepsTheOperatorAtTheGrid)
@@ -274,14 +274,14 @@ TEST_F(MesmoMinuto, NoChangesNothingOnDiskAndKeepsTheOperatorAtTheGrid)
     const QStringList historico = listaArquivos(pastaHistorico(), "*");
     dialogos.expectQuestion(perguntaRespondida(nome), true);
     dialogos.expectQuestion(perguntaSubstitui(nome), false);
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(conteudo(nome), resposta);
     EXPECT_EQ(conteudo(log), textoLog);
     EXPECT_EQ(QDir(pastaGerados()).entryList(QDir::Hidden | QDir::Files), (QStringList{log, nome}));
     EXPECT_EQ(listaArquivos(pastaRecebidos(), "*"), recebidos);
     EXPECT_EQ(listaArquivos(pastaHistorico(), "*"), historico);
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
     EXPECT_TRUE(w().valoresPendentes());
 }
 
@@ -293,11 +293,11 @@ TEST_F(MesmoMinuto, AnAnswerAlreadySentIsNeverReplaced)
     const QByteArray resposta = conteudo(enviada);
     dialogos.expectQuestion(perguntaRespondida(enviada), true);
     dialogos.expectNotice(avisoJaExiste(enviada));
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(conteudo(enviada), resposta);
     EXPECT_EQ(listaArquivos(pastaGerados(), "*"), (QStringList{log, enviada}));
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
 }
 
 // Something that is not this program's answer under the name.
@@ -320,7 +320,7 @@ TEST_P(OutroArquivoNoNome, IsNeverReplaced)
         ASSERT_TRUE(orfao.open(QIODevice::WriteOnly));
     }
     dialogos.expectNotice(avisoJaExiste(tomado));
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(QDir(pastaGerados()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
               QStringList{tomado});

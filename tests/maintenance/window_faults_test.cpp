@@ -81,7 +81,7 @@ protected:
     {
         dialogosAnotados.vistos.clear();
         abre();
-        if (w().PageControl1->currentWidget() != w().tbDigitacao)
+        if (paginaAtual() != "tbDigitacao")
             return QStringLiteral("<no draft continued>");
         escolheTarifa(1);
         return valorDoUsuario(101) + " " + valorDoUsuario(102);
@@ -98,13 +98,13 @@ TEST_F(FalhaEmCadaOperacao, SalvarRascunho)
         [&] {
             recomeca();
             digitaUsuario(101, "1");
-            w().btnsalvarrascunho->click();
+            controle<QPushButton>("btnsalvarrascunho")->click();
             ASSERT_TRUE(existe(antigo + ".REC"));
             agora = agora.addSecs(60);
             digitaUsuario(102, "2");
             dialogosAnotados.vistos.clear();
         },
-        [&] { w().btnsalvarrascunho->click(); },
+        [&] { controle<QPushButton>("btnsalvarrascunho")->click(); },
         [&](int n, const QString& falhada) {
             SCOPED_TRACE(::testing::Message() << "failing operation " << n << ": " << falhada.toStdString());
             semPartes();
@@ -131,7 +131,7 @@ TEST_F(FalhaEmCadaOperacao, GerarArquivo)
             digitaUsuario(101, "1");
             dialogosAnotados.vistos.clear();
         },
-        [&] { w().btngerararquivo->click(); },
+        [&] { controle<QPushButton>("btngerararquivo")->click(); },
         [&](int n, const QString& falhada) {
             SCOPED_TRACE(::testing::Message() << "failing operation " << n << ": " << falhada.toStdString());
             semPartes();

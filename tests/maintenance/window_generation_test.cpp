@@ -57,7 +57,7 @@ TEST_F(Geracao, AnswerFromAReceivedFileIsNamedByCompanyBatchAndClockAndMovesTheF
     abreEProcessa();
     escolheTarifa(1);
     digitaUsuario(101, "10");
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
 
     const QString base = "PX_00123_0007_0412091530_2";
@@ -68,7 +68,7 @@ TEST_F(Geracao, AnswerFromAReceivedFileIsNamedByCompanyBatchAndClockAndMovesTheF
     EXPECT_FALSE(w().valoresPendentes());
 
     // The LOG page: generation lines, the move, the closing banner.
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    EXPECT_EQ(paginaAtual(), "tblog");
     const QString rec = QDir(pastaGerados()).filePath(base + ".REC");
     const QString log = QDir(pastaGerados()).filePath(base + ".LOG");
     const QStringList& linhas = w().linhasLog();
@@ -85,22 +85,22 @@ TEST_F(Geracao, AnswerFromAReceivedFileIsNamedByCompanyBatchAndClockAndMovesTheF
         "===============     Data Proc: 09/12/2004 15:30:00     ==========================",
         QString(81, u'=')};
     EXPECT_EQ(linhas.mid(inicio), esperado);
-    EXPECT_EQ(w().memolog->toPlainText(), linhas.join(u'\n'));
+    EXPECT_EQ(controle<QPlainTextEdit>("memolog")->toPlainText(), linhas.join(u'\n'));
 
     // The ".LOG" holds the log up to the line that names it.
     EXPECT_EQ(comoTexto(carregaLinhas(log)), logAteONomeDoLog(log));
     EXPECT_EQ(carregaLinhas(log).front(), Texto(81, '='));
 
     // Back on the Arquivos page the lists show what happened.
-    w().btnFechar->click();
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
-    EXPECT_EQ(w().lblarqproc->text(), "0");
-    EXPECT_EQ(w().lblarqjaproc->text(), "1");
-    EXPECT_EQ(w().lblultimoarquivo->text(), nomeRecebidoPadrao());
-    EXPECT_EQ(w().lblarqgerado->text(), "1");
-    EXPECT_EQ(w().lblultimogerado->text(), base + ".REC");
-    EXPECT_EQ(w().lblultacesso->text(), nomeRecebidoPadrao());
-    EXPECT_TRUE(w().lblultacesso->isVisible());
+    controle<QPushButton>("btnFechar")->click();
+    EXPECT_EQ(paginaAtual(), "tbarquivos");
+    EXPECT_EQ(controle<QLabel>("lblarqproc")->text(), "0");
+    EXPECT_EQ(controle<QLabel>("lblarqjaproc")->text(), "1");
+    EXPECT_EQ(controle<QLabel>("lblultimoarquivo")->text(), nomeRecebidoPadrao());
+    EXPECT_EQ(controle<QLabel>("lblarqgerado")->text(), "1");
+    EXPECT_EQ(controle<QLabel>("lblultimogerado")->text(), base + ".REC");
+    EXPECT_EQ(controle<QLabel>("lblultacesso")->text(), nomeRecebidoPadrao());
+    EXPECT_TRUE(controle<QLabel>("lblultacesso")->isVisible());
 }
 
 TEST_F(Geracao, EveryAnswerIsKeptReadableInTheHistoryFolder)
@@ -109,7 +109,7 @@ TEST_F(Geracao, EveryAnswerIsKeptReadableInTheHistoryFolder)
     escolheTarifa(1);
     digitaUsuario(101, "10");
     digitaUsuario(102, "2,5");
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     ASSERT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
 
     const QString base = "PX_00123_0007_0412091530_2";
@@ -150,7 +150,7 @@ TEST_F(Geracao, AKeptBatchOfTheSameNameIsNeverReplaced)
     escolheTarifa(1);
     digitaUsuario(101, "10");
     dialogos.expectNotice("Já existe o arquivo " + caminhoVisivel(kept) + ". Aguarde um minuto e gere novamente.");
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
     EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
@@ -169,8 +169,8 @@ TEST_F(Geracao, DraftContinuedInANewWindowThenTheAnswerCarriesEveryValueToTheCen
     // Credits: the default value for both rows, then one row typed over it
     // (EVA is listed by her group 2).
     escolheTipo(kTipoCreditos);
-    w().edalteravlr->SetValue(7);
-    w().btnalteravlr->click();
+    controle<TTabNumEdit>("edalteravlr")->SetValue(7);
+    controle<QPushButton>("btnalteravlr")->click();
     digitaUsuario(105, "12,6");
     EXPECT_EQ(valorDoUsuario(105), "13");
     salvaRascunho();
@@ -180,7 +180,7 @@ TEST_F(Geracao, DraftContinuedInANewWindowThenTheAnswerCarriesEveryValueToTheCen
     EXPECT_EQ(arquivosEm(pastaProcessados()), QStringList{nomeRecebidoPadrao()});
     EXPECT_TRUE(arquivosEm(pastaRecebidos()).isEmpty());
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
     EXPECT_FALSE(w().valoresPendentes());
     EXPECT_GE(linhaDoLog("Geração de Arquivo Rascunho"), 0);
     EXPECT_GE(linhaDoLog("Inserido Valor Padrão - Tipo : 2 - Tarifa : 1 - Valor : 7"), 0);
@@ -192,8 +192,8 @@ TEST_F(Geracao, DraftContinuedInANewWindowThenTheAnswerCarriesEveryValueToTheCen
     agora = QDateTime(QDate(2004, 12, 10), QTime(9, 5, 0));
     dialogos.expectQuestion(kPerguntaRascunho, true);
     abre();
-    ASSERT_TRUE(w().EmRascunho);
-    ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    ASSERT_TRUE(continuaRascunho());
+    ASSERT_EQ(paginaAtual(), "tbDigitacao");
     escolheTarifa(1);
     EXPECT_EQ(valorDoUsuario(101), "12,34");
     EXPECT_EQ(valorDoUsuario(102), "0,00");
@@ -207,7 +207,7 @@ TEST_F(Geracao, DraftContinuedInANewWindowThenTheAnswerCarriesEveryValueToTheCen
     digitaUsuario(106, "3,05");
     escolheTarifa(0);
     digitaUsuario(103, "600");
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(dialogos.shown().size(), 2) << dialogos.shown().join(u'\n').toStdString();
 
@@ -215,7 +215,7 @@ TEST_F(Geracao, DraftContinuedInANewWindowThenTheAnswerCarriesEveryValueToTheCen
     EXPECT_EQ(arquivosEm(pastaGerados()), doisArquivos(base2));
     EXPECT_TRUE(arquivosEm(pastaRascunho()).isEmpty());
     EXPECT_EQ(arquivosEm(pastaProcessados()), QStringList{nomeRecebidoPadrao()});
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    EXPECT_EQ(paginaAtual(), "tblog");
     // A continued draft moves nothing: its received file went with the draft.
     EXPECT_EQ(linhaDoLog("Arquivo Movido"), -1);
     EXPECT_EQ(linhaDoLog("Erro ao Mover"), -1);
@@ -316,7 +316,7 @@ TEST_F(Geracao, AnAnswerAfterADraftOfTheSameSessionReportsNoFalseMoveError)
     digitaUsuario(102, "2");
     agora = agora.addSecs(60);
     const qsizetype vistos = dialogos.shown().size();
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_EQ(dialogos.shown().size(), vistos) << dialogos.shown().join(u'\n').toStdString();
     const QString processados = caminhoVisivel(pastaProcessados()) + " ";
     EXPECT_EQ(linhaDoLog("Erro ao Mover"), -1);
@@ -331,7 +331,7 @@ TEST_F(Geracao, AReceivedFileGoneFromBothFoldersIsStillAMoveError)
     escolheTarifa(1);
     digitaUsuario(101, "1");
     ASSERT_TRUE(QFile::remove(QDir(pastaRecebidos()).filePath(nomeRecebidoPadrao())));
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_GE(linhaDoLog("Erro ao Mover Arquivo para " + caminhoVisivel(pastaProcessados()) + " "), 0);
     EXPECT_EQ(linhaDoLog("Arquivo já movido"), -1);
 }
@@ -356,7 +356,7 @@ TEST_F(Geracao, APackingFailureKeepsTheEarlierDraftAndMovesNothing)
     const QString temporario = pastaGerados() + "/.PX_00123_0007_0412091540_2.REC.";
     dialogos.expectErrorStartingWith(
         QStringLiteral("Não foi possível criar o arquivo %1").arg(QDir::toNativeSeparators(temporario)));
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_TRUE(dialogos.shown().last().endsWith(
         QStringLiteral(".tmp: %1.").arg(QString::fromStdString(motivoEmPortugues(esperada.motivo.codigo)))))
@@ -387,12 +387,12 @@ TEST_F(Geracao, AValueAboveTheMaximumNeverReachesTheAnswer)
     modelo->wRecarga[5].Grupo[0].Valor = 700;  // 106, money, tariff 2
     dialogos.expectNotice("Valores fora do permitido para o Tipo de Cartão - nenhum arquivo foi gerado - Verifique!\n\n"
                           "Usuário 106 - FABIO ALVES - Grupo 1 - Valor 700,00 (máximo 600,00)");
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
     EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
     // Refused like a value on Enter: the operator stays on the grid to correct it.
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
     EXPECT_EQ(linhaDoLog("Geração de Arquivo Definitivo"), -1);
 
     // Corrected, the answer goes out; 600,00 is still far above his usual
@@ -402,7 +402,7 @@ TEST_F(Geracao, AValueAboveTheMaximumNeverReachesTheAnswer)
     dialogos.expectChoice("1 titular(es) com valor acima do habitual (mais de 50% acima da média das últimas "
                           "recargas). Conferir antes de gerar?",
                           {"Conferir", "Gerar Assim Mesmo", "Cancelar"}, 1);
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(arquivosEm(pastaGerados()).size(), 2);
 }
@@ -420,9 +420,9 @@ TEST_F(Geracao, ABatchThatIsNoNumberWritesNothing)
     const QString msg = "Remessa inválida no cabeçalho do arquivo ('AB12') - nenhum arquivo foi gerado - Verifique!";
 
     dialogos.expectNotice(msg);
-    w().btnsalvarrascunho->click();
+    controle<QPushButton>("btnsalvarrascunho")->click();
     dialogos.expectNotice(msg);
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(w().linhasLog().last(), msg);
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
@@ -443,9 +443,9 @@ TEST_F(Geracao, ABatchThatIsNoNumberKeepsTheContinuedDraft)
 
     dialogos.expectQuestion(kPerguntaRascunho, true);
     abre();
-    ASSERT_TRUE(w().EmRascunho);
+    ASSERT_TRUE(continuaRascunho());
     dialogos.expectNotice("Remessa inválida no cabeçalho do arquivo ('AB12') - nenhum arquivo foi gerado - Verifique!");
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
     EXPECT_EQ(arquivosEm(pastaRascunho()), QStringList{nome});
 }

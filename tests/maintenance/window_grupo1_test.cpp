@@ -36,7 +36,7 @@ TEST_F(GrupoPosterior, MoneyHolderByGroupTwoIsLoggedTakesNoValueAndIsAnsweredCle
     enviaRecebido(linhas, nomeRecebidoPadrao());
     abre();
     processa();
-    ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    ASSERT_EQ(paginaAtual(), "tbDigitacao");
     EXPECT_GE(linhaDoLog("Usuário 0000000106 Grupo 2 - valor ignorado: cartões em valor recebem somente no grupo 1"), 0);
     EXPECT_EQ(modelo->wRecarga[5].Grupo[1].Valor, 0);
 
@@ -49,14 +49,14 @@ TEST_F(GrupoPosterior, MoneyHolderByGroupTwoIsLoggedTakesNoValueAndIsAnsweredCle
     EXPECT_EQ(valorDoUsuario(106), "0,00");
     EXPECT_EQ(modelo->wRecarga[5].Grupo[1].Valor, 0);
 
-    w().edalteravlr->SetValue(7.5);
+    controle<TTabNumEdit>("edalteravlr")->SetValue(7.5);
     dialogos.expectNotice("1 linha(s) não receberam o valor: cartões em valor recebem somente no grupo 1.");
-    w().btnalteravlr->click();
+    controle<QPushButton>("btnalteravlr")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(valorDoUsuario(101), "7,50");
     EXPECT_EQ(valorDoUsuario(102), "7,50");
     EXPECT_EQ(valorDoUsuario(106), "0,00");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "15,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "15,00");
 
     const ResultadoEscrita r = EscritorRecarga(*modelo).gera("PX_RESPOSTA_2.REC", agora, agora);
     EXPECT_TRUE(r.ok()) << r.textosRecusas().join(u'\n').toStdString();
@@ -71,21 +71,21 @@ TEST_F(GrupoPosterior, HeaderlessFileAfterAFileWithAHeaderShowsAndKeepsNoHeader)
     enviaRecebido(semHeader, QStringLiteral("PX_00123_0008_0412090900_1.rec"));
     abre();
     processa();
-    ASSERT_EQ(w().lblempresa->text().left(6), "123 - ");
+    ASSERT_EQ(controle<QLabel>("lblempresa")->text().left(6), "123 - ");
     ASSERT_EQ(modelo->cabecalho.Remessa, "0007");
 
-    w().mostraPagina(w().tbarquivos);
-    w().FLBArquivosRecargaRecebidos->setCurrentRow(1);
+    w().mostraPagina(controle<QWidget>("tbarquivos"));
+    controle<QListWidget>("FLBArquivosRecargaRecebidos")->setCurrentRow(1);
     processa();
-    ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    ASSERT_EQ(paginaAtual(), "tbDigitacao");
     EXPECT_EQ(modelo->cabecalho.Empresa, 0);
     EXPECT_TRUE(modelo->cabecalho.Remessa.empty());
     EXPECT_TRUE(modelo->cabecalho.NomeEmpresa.empty());
     EXPECT_EQ(modelo->ModoArredondamento, 0);
-    EXPECT_TRUE(w().lblempresa->text().isEmpty());
-    EXPECT_TRUE(w().lblseq->text().isEmpty());
-    EXPECT_TRUE(w().lbldata->text().isEmpty());
-    EXPECT_TRUE(w().lblcripta->text().isEmpty());
+    EXPECT_TRUE(controle<QLabel>("lblempresa")->text().isEmpty());
+    EXPECT_TRUE(controle<QLabel>("lblseq")->text().isEmpty());
+    EXPECT_TRUE(controle<QLabel>("lbldata")->text().isEmpty());
+    EXPECT_TRUE(controle<QLabel>("lblcripta")->text().isEmpty());
     EXPECT_EQ(linhaDoLog("Empresa : "), -1);
 }
 
@@ -96,9 +96,9 @@ TEST_F(GrupoPosterior, NegativeDefaultValueIsAnInvalidValue)
     processa();
     escolheTarifa(1);
     escolheTipo(kTipoDinheiro);
-    w().edalteravlr->SetValue(-5);
+    controle<TTabNumEdit>("edalteravlr")->SetValue(-5);
     dialogos.expectNotice("Valor Inválido - Verifique!");
-    w().btnalteravlr->click();
+    controle<QPushButton>("btnalteravlr")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(valorDoUsuario(101), "0,00");
     EXPECT_EQ(modelo->wRecarga[0].Grupo[0].Valor, 0);

@@ -55,7 +55,7 @@ TEST_P(EntradaDaJanela, AReceivedFileReplacedAfterTheListWasReadIsRefusedByName)
     processa();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(modelo->QtdRecarga, 0);
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    EXPECT_EQ(paginaAtual(), "tbarquivos");
     EXPECT_TRUE(test::aindaIncomum(GetParam(), recebido));
     EXPECT_EQ(arquivosEm(pastaRecebidos()).filter(QStringLiteral(".tmp")), QStringList{});
 }
@@ -72,7 +72,7 @@ TEST_P(EntradaDaJanela, AnExternalFileThatIsNoRegularFileIsRefusedBeforeTheRun)
         return;
     dialogos.expectOpenFile(externo);
     dialogos.expectNotice(naoComum(externo));
-    w().btnimportararq->click();
+    controle<QPushButton>("btnimportararq")->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
     EXPECT_EQ(valorDoUsuario(101), "7,00");
@@ -96,7 +96,7 @@ TEST_P(SaidaDaJanela, ASpreadsheetIsNeverWrittenOverAnythingButARegularFile)
         return;
     dialogos.expectSaveFile(planilha);
     dialogos.expectNotice(naoComum(planilha));
-    w().btnexportarplanilha->click();
+    controle<QPushButton>("btnexportarplanilha")->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(dialogos.lastIcon(), Interaction::Icon::Error);
     EXPECT_TRUE(test::aindaIncomum(GetParam(), planilha));

@@ -28,20 +28,20 @@ protected:
     }
     void procura(const QString& texto)
     {
-        w().edlocalizar->setFocus(Qt::OtherFocusReason);
-        w().edlocalizar->clear();
-        QTest::keyClicks(w().edlocalizar, texto);
+        controle<QLineEdit>("edlocalizar")->setFocus(Qt::OtherFocusReason);
+        controle<QLineEdit>("edlocalizar")->clear();
+        QTest::keyClicks(controle<QLineEdit>("edlocalizar"), texto);
     }
     // Escape in the field, where the operator's focus is.
     void limpa()
     {
-        w().edlocalizar->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(w().edlocalizar, Qt::Key_Escape);
+        controle<QLineEdit>("edlocalizar")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(controle<QLineEdit>("edlocalizar"), Qt::Key_Escape);
     }
     QList<int> usuariosNaGrade() const
     {
         QList<int> out;
-        const RecargaGrid& g = *janela->sgRecarga;
+        const RecargaGrid& g = *controle<RecargaGrid>("sgRecarga");
         for (int r = 1; r < g.rowCount(); ++r)
             if (!g.cell(0, r).isEmpty())
                 out << g.cell(0, r).toInt();
@@ -60,22 +60,22 @@ protected:
 TEST_F(Localizar, TypingNarrowsTheRowsAndEscapeClears)
 {
     ASSERT_EQ(usuariosNaGrade(), (QList<int>{101, 102}));
-    EXPECT_TRUE(w().lbllocalizados->text().isEmpty());
-    EXPECT_EQ(w().edlocalizar->accessibleName(), "Localizar");
+    EXPECT_TRUE(controle<QLabel>("lbllocalizados")->text().isEmpty());
+    EXPECT_EQ(controle<QLineEdit>("edlocalizar")->accessibleName(), "Localizar");
 
     procura(QStringLiteral("lim"));
     EXPECT_EQ(usuariosNaGrade(), QList<int>{102});
-    EXPECT_EQ(w().lbllocalizados->text(), "1 localizado");
-    EXPECT_EQ(w().lblqtdrec->text(), "1");
+    EXPECT_EQ(controle<QLabel>("lbllocalizados")->text(), "1 localizado");
+    EXPECT_EQ(controle<QLabel>("lblqtdrec")->text(), "1");
 
     procura(QStringLiteral("zz"));
     EXPECT_TRUE(usuariosNaGrade().isEmpty());
-    EXPECT_EQ(w().lbllocalizados->text(), "0 localizados");
+    EXPECT_EQ(controle<QLabel>("lbllocalizados")->text(), "0 localizados");
 
     limpa();
-    EXPECT_TRUE(w().edlocalizar->text().isEmpty());
+    EXPECT_TRUE(controle<QLineEdit>("edlocalizar")->text().isEmpty());
     EXPECT_EQ(usuariosNaGrade(), (QList<int>{101, 102}));
-    EXPECT_TRUE(w().lbllocalizados->text().isEmpty());
+    EXPECT_TRUE(controle<QLabel>("lbllocalizados")->text().isEmpty());
     EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
 }
 
@@ -91,7 +91,7 @@ TEST_F(Localizar, AValueTypedOnAFilteredRowReachesItsHolderAndTheOthersKeepTheir
     EXPECT_EQ(valorDoUsuario(102), "25,50");
     EXPECT_DOUBLE_EQ(titularDoUsuario(101).Grupo[0].Valor, 10.0);
     EXPECT_DOUBLE_EQ(titularDoUsuario(102).Grupo[0].Valor, 25.5);
-    EXPECT_EQ(w().lblgervlrdig->text(), "35,50");
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), "35,50");
 }
 
 TEST_F(Localizar, AValueTypedOnAFilteredRowReachesItsHolderInTheAnswerFile)
@@ -111,41 +111,41 @@ TEST_F(Localizar, AValueTypedOnAFilteredRowReachesItsHolderInTheAnswerFile)
 TEST_F(Localizar, TheDefaultValueAndTheTotalsConcernTheRowsShown)
 {
     procura(QStringLiteral("maria"));
-    w().edalteravlr->setFocus(Qt::OtherFocusReason);
-    w().edalteravlr->SetValue(40);
-    w().btnalteravlr->click();
-    EXPECT_EQ(w().lblvlrrecdig->text(), "40,00");
+    controle<TTabNumEdit>("edalteravlr")->setFocus(Qt::OtherFocusReason);
+    controle<TTabNumEdit>("edalteravlr")->SetValue(40);
+    controle<QPushButton>("btnalteravlr")->click();
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "40,00");
     EXPECT_DOUBLE_EQ(titularDoUsuario(101).Grupo[0].Valor, 40.0);
     EXPECT_DOUBLE_EQ(titularDoUsuario(102).Grupo[0].Valor, 0.0);
     limpa();
     EXPECT_EQ(valorDoUsuario(102), "0,00");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "40,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "40,00");
 }
 
 TEST_F(Localizar, TheWholeFileModeSwitchesToTheMatchKeepingTypedValues)
 {
     digitaUsuario(101, "12,00");
-    w().cklocalizatodos->setChecked(true);
+    controle<QCheckBox>("cklocalizatodos")->setChecked(true);
     // EVA ROCHA: credits, listed by tariff 2 through her first group.
     procura(QStringLiteral("rocha"));
-    EXPECT_EQ(w().lbllocalizados->text(), "1 localizado");
-    QTest::keyClick(w().edlocalizar, Qt::Key_Return);
+    EXPECT_EQ(controle<QLabel>("lbllocalizados")->text(), "1 localizado");
+    QTest::keyClick(controle<QLineEdit>("edlocalizar"), Qt::Key_Return);
     EXPECT_EQ(w().selecao().TipoCartaoSel, kTipoCreditos);
     EXPECT_EQ(w().selecao().TarifaSel, 2);
     ASSERT_EQ(usuariosNaGrade(), QList<int>{105});
-    EXPECT_EQ(w().sgRecarga->currentRow(), 1);
-    EXPECT_EQ(w().sgRecarga->currentColumn(), 5);
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->currentRow(), 1);
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->currentColumn(), 5);
     EXPECT_DOUBLE_EQ(titularDoUsuario(101).Grupo[0].Valor, 12.0);
 
     // Every holder whose name holds an "a": Enter steps through them.
     procura(QStringLiteral("a"));
-    EXPECT_EQ(w().lbllocalizados->text(), "6 localizados");
-    QTest::keyClick(w().edlocalizar, Qt::Key_Return);
+    EXPECT_EQ(controle<QLabel>("lbllocalizados")->text(), "6 localizados");
+    QTest::keyClick(controle<QLineEdit>("edlocalizar"), Qt::Key_Return);
     EXPECT_EQ(w().selecao().TipoCartaoSel, kTipoDinheiro);
-    EXPECT_EQ(w().sgRecarga->cell(0, w().sgRecarga->currentRow()), "101");
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->cell(0, controle<RecargaGrid>("sgRecarga")->currentRow()), "101");
     EXPECT_EQ(valorDoUsuario(101), "12,00");
-    QTest::keyClick(w().edlocalizar, Qt::Key_Return);
-    EXPECT_EQ(w().sgRecarga->cell(0, w().sgRecarga->currentRow()), "102");
+    QTest::keyClick(controle<QLineEdit>("edlocalizar"), Qt::Key_Return);
+    EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->cell(0, controle<RecargaGrid>("sgRecarga")->currentRow()), "102");
     EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
 }
 

@@ -97,9 +97,9 @@ protected:
     }
     void executa(Acao acao)
     {
-        QPushButton* botoes[] = {w().btnprocessar,   w().btnsalvarrascunho,   w().btngerararquivo,
-                                 w().btnimpressao,   w().btnexportarplanilha, w().btnimportararq};
-        botoes[int(acao)]->click();
+        const char* botoes[] = {"btnprocessar", "btnsalvarrascunho",   "btngerararquivo",
+                                "btnimpressao", "btnexportarplanilha", "btnimportararq"};
+        controle<QPushButton>(botoes[int(acao)])->click();
     }
     // The pattern of an expected message: {E} the received folder, {R} the
     // drafts', {G} the answers', {H} the kept batches', {L} the import

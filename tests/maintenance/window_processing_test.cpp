@@ -36,13 +36,13 @@ TEST_F(Abertura, CreatesTheFoldersAndAsksNothingWithAnEmptyDraftFolder)
     for (const QString& p : {pastaRecebidos(), pastaGerados(), pastaRascunho(), pastaProcessados()})
         EXPECT_TRUE(QFileInfo(p).isDir()) << p.toStdString();
     EXPECT_TRUE(dialogos.shown().isEmpty());
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
-    EXPECT_FALSE(w().EmRascunho);
-    EXPECT_EQ(w().lblarqproc->text(), "0");
-    EXPECT_EQ(w().FLBArquivosRecargaRecebidos->currentRow(), -1);
-    EXPECT_EQ(w().lblultimoarquivo->text(), "Não Há Arquivos Processados");
-    EXPECT_EQ(w().lblultimogerado->text(), "Não Há Arquivos Gerados");
-    EXPECT_FALSE(w().lblultacesso->isVisible());
+    EXPECT_EQ(paginaAtual(), "tbarquivos");
+    EXPECT_FALSE(continuaRascunho());
+    EXPECT_EQ(controle<QLabel>("lblarqproc")->text(), "0");
+    EXPECT_EQ(controle<QListWidget>("FLBArquivosRecargaRecebidos")->currentRow(), -1);
+    EXPECT_EQ(controle<QLabel>("lblultimoarquivo")->text(), "Não Há Arquivos Processados");
+    EXPECT_EQ(controle<QLabel>("lblultimogerado")->text(), "Não Há Arquivos Gerados");
+    EXPECT_FALSE(controle<QLabel>("lblultacesso")->isVisible());
 }
 
 TEST_F(Abertura, ListsTheReceivedFilesWithTheirCountAndSelectsTheFirst)
@@ -56,10 +56,10 @@ TEST_F(Abertura, ListsTheReceivedFilesWithTheirCountAndSelectsTheFirst)
     enviaRecebido(linhasDoModelo(*m, QStringLiteral("x_2.rec")), QStringLiteral("PX_00123_0005_0412010800_2.rec"));
 
     abre();
-    EXPECT_EQ(w().lblarqproc->text(), "2");
-    ASSERT_EQ(w().FLBArquivosRecargaRecebidos->count(), 2);
-    EXPECT_EQ(w().FLBArquivosRecargaRecebidos->currentRow(), 0);
-    EXPECT_EQ(w().FLBArquivosRecargaRecebidos->item(0)->text(), "PX_00123_0006_0412010800_1.rec");
+    EXPECT_EQ(controle<QLabel>("lblarqproc")->text(), "2");
+    ASSERT_EQ(controle<QListWidget>("FLBArquivosRecargaRecebidos")->count(), 2);
+    EXPECT_EQ(controle<QListWidget>("FLBArquivosRecargaRecebidos")->currentRow(), 0);
+    EXPECT_EQ(controle<QListWidget>("FLBArquivosRecargaRecebidos")->item(0)->text(), "PX_00123_0006_0412010800_1.rec");
 }
 
 TEST_F(Abertura, NothingToProcessIsANotice)
@@ -67,7 +67,7 @@ TEST_F(Abertura, NothingToProcessIsANotice)
     abre();
     dialogos.expectNotice("Não Há arquivos a processar - Verifique!");
     processa();
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    EXPECT_EQ(paginaAtual(), "tbarquivos");
 }
 
 using Processamento = JanelaRecargaTest;
@@ -96,14 +96,14 @@ TEST_F(Processamento, AConsistentFileLogsEveryStepAndShowsTheMoneyGridOfTheFirst
                            "Versão Recarga : " + QStringLiteral("CENTRAL 4.2.0").leftJustified(20),
                            "Versão Remota : 2.1.1.01C ", "Sequencial Arquivo : 000000000000004711", " "}));
     EXPECT_EQ(log.mid(log.size() - 6), kOk);
-    EXPECT_EQ(w().memolog->toPlainText(), log.join(u'\n'));
+    EXPECT_EQ(controle<QPlainTextEdit>("memolog")->toPlainText(), log.join(u'\n'));
 
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
-    EXPECT_EQ(w().lblseq->text(), "000000000000004711");
-    EXPECT_EQ(w().lblempresa->text(), empresa);
-    EXPECT_EQ(w().lbldata->text(), "09/12/04 08:30:00");
-    EXPECT_EQ(w().lblcripta->text(), "Sim");
-    EXPECT_EQ(w().UltimoAcessado, nomeRecebidoPadrao());
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
+    EXPECT_EQ(controle<QLabel>("lblseq")->text(), "000000000000004711");
+    EXPECT_EQ(controle<QLabel>("lblempresa")->text(), empresa);
+    EXPECT_EQ(controle<QLabel>("lbldata")->text(), "09/12/04 08:30:00");
+    EXPECT_EQ(controle<QLabel>("lblcripta")->text(), "Sim");
+    EXPECT_EQ(controle<QLabel>("lblultacesso")->text(), nomeRecebidoPadrao());
     // The temporary files are gone; the received file waits for the answer.
     EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
 
@@ -111,28 +111,28 @@ TEST_F(Processamento, AConsistentFileLogsEveryStepAndShowsTheMoneyGridOfTheFirst
     // holders it lists; the first of each is shown: money type 01 with
     // tariff 00 lists the holder whose group 1 has none.
     const QString tipo01 = "01 - " + QStringLiteral("VALE DINHEIRO").leftJustified(50);
-    ASSERT_EQ(w().cbtipocartao->count(), 2);
-    EXPECT_EQ(w().cbtipocartao->currentText(), "01 - VALE DINHEIRO (4)");
-    EXPECT_EQ(w().entradaSelecionada(w().cbtipocartao), tipo01);
-    ASSERT_EQ(w().cbtarifa->count(), 3);
-    EXPECT_EQ(w().cbtarifa->itemText(0), "00 - SEM TARIFA (1)");
-    EXPECT_EQ(w().cbtarifa->itemText(1), "01 - URBANA     - 2,30 (2)");
-    EXPECT_EQ(w().cbtarifa->currentIndex(), 0);
-    EXPECT_EQ(w().lbltipo->text(), tipo01);
-    EXPECT_EQ(w().lbltarifa->text(), "00 - SEM TARIFA");
-    EXPECT_EQ(w().lblqtdrec->text(), "1");
-    const RecargaGrid& g = *w().sgRecarga;
+    ASSERT_EQ(controle<QComboBox>("cbtipocartao")->count(), 2);
+    EXPECT_EQ(controle<QComboBox>("cbtipocartao")->currentText(), "01 - VALE DINHEIRO (4)");
+    EXPECT_EQ(w().entradaSelecionada(controle<QComboBox>("cbtipocartao")), tipo01);
+    ASSERT_EQ(controle<QComboBox>("cbtarifa")->count(), 3);
+    EXPECT_EQ(controle<QComboBox>("cbtarifa")->itemText(0), "00 - SEM TARIFA (1)");
+    EXPECT_EQ(controle<QComboBox>("cbtarifa")->itemText(1), "01 - URBANA     - 2,30 (2)");
+    EXPECT_EQ(controle<QComboBox>("cbtarifa")->currentIndex(), 0);
+    EXPECT_EQ(controle<QLabel>("lbltipo")->text(), tipo01);
+    EXPECT_EQ(controle<QLabel>("lbltarifa")->text(), "00 - SEM TARIFA");
+    EXPECT_EQ(controle<QLabel>("lblqtdrec")->text(), "1");
+    const RecargaGrid& g = *controle<RecargaGrid>("sgRecarga");
     ASSERT_EQ(g.rowCount(), 2);
     EXPECT_EQ(g.cell(0, 1), "103");
     EXPECT_EQ(g.cell(3, 1).trimmed(), "CARLA DIAS");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "0,00");
-    EXPECT_EQ(w().lblgervlrdig->text(), "0,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "0,00");
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), "0,00");
 
     // Tariff 01 of the money type: both holders in model order, values and
     // history with two decimals.
     escolheTarifa(1);
-    EXPECT_EQ(w().lbltarifa->text(), "01 - URBANA     - 2,30");
-    EXPECT_EQ(w().lblqtdrec->text(), "2");
+    EXPECT_EQ(controle<QLabel>("lbltarifa")->text(), "01 - URBANA     - 2,30");
+    EXPECT_EQ(controle<QLabel>("lblqtdrec")->text(), "2");
     ASSERT_EQ(g.rowCount(), 3);
     EXPECT_EQ(g.columnCount(), 9);
     const QStringList cabecalhoDinheiro = {"Usuário", "Cartão", "Matrícula", "Nome", "CMM", "Valor",
@@ -158,7 +158,7 @@ TEST_F(Processamento, ACreditTypeWidensTheGridToEighteenColumnsAndListsAHolderBy
     escolheTarifa(1);
     escolheTipo(kTipoCreditos);
 
-    const RecargaGrid& g = *w().sgRecarga;
+    const RecargaGrid& g = *controle<RecargaGrid>("sgRecarga");
     ASSERT_EQ(g.columnCount(), 18);
     const QStringList cabecalho = {
         "Usuário", "Cartão", "Matrícula", "Nome", "CMM", "Créditos",
@@ -184,9 +184,9 @@ TEST_F(Processamento, ACreditTypeWidensTheGridToEighteenColumnsAndListsAHolderBy
     escolheTarifa(0);
     EXPECT_EQ(g.rowCount(), 2);
     EXPECT_EQ(g.cell(0, 1), "");
-    EXPECT_EQ(w().lblqtdrec->text(), "0");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "0,00");
-    EXPECT_EQ(w().lblqtdrecdig->text(), "0");
+    EXPECT_EQ(controle<QLabel>("lblqtdrec")->text(), "0");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "0,00");
+    EXPECT_EQ(controle<QLabel>("lblqtdrecdig")->text(), "0");
 
     // Back to a money type: 18 columns stay, 9 to 17 blank, header included.
     escolheTipo(kTipoDinheiro);
@@ -220,7 +220,7 @@ TEST_P(ArquivoDefeituoso, EndsOnTheLogPageWithItsMarksAndLoadsTheRest)
     processa();
 
     EXPECT_TRUE(dialogos.allConsumed());
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    EXPECT_EQ(paginaAtual(), "tblog");
     const QStringList& log = w().linhasLog();
     const QStringList& fim = GetParam().linhasFinais;
     EXPECT_EQ(log.mid(log.size() - fim.size()), fim);
@@ -286,12 +286,12 @@ TEST_F(Processamento, ATextLongerThanAnyRecargaFileIsOutOfPatternAndLoadsNothing
     const QString outro = QStringLiteral("PX_00123_0008_0412010800_1.rec");
     enviaRecebido(linhas, outro);
     abre();
-    ASSERT_EQ(w().FLBArquivosRecargaRecebidos->item(1)->text(), outro);
-    w().FLBArquivosRecargaRecebidos->setCurrentRow(1);
+    ASSERT_EQ(controle<QListWidget>("FLBArquivosRecargaRecebidos")->item(1)->text(), outro);
+    controle<QListWidget>("FLBArquivosRecargaRecebidos")->setCurrentRow(1);
     dialogos.expectNotice("Arquivo fora do Padrão - Verifique");
     processa();
     EXPECT_TRUE(dialogos.allConsumed());
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    EXPECT_EQ(paginaAtual(), "tblog");
     const QStringList& log = w().linhasLog();
     EXPECT_EQ(log.mid(log.size() - 3),
               QStringList({"Arquivo Descompactado com Sucesso", "  ", " ==> Arquivo com mais de 10.049 linhas "}));
@@ -315,7 +315,7 @@ TEST_F(Processamento, ADraftExpandingPastAnyRecargaTextIsAnExpansionFailure)
     abre();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(modelo->QtdRecarga, 0);
-    EXPECT_EQ(w().cbtipocartao->count(), 0);
+    EXPECT_EQ(controle<QComboBox>("cbtipocartao")->count(), 0);
     const QStringList& log = w().linhasLog();
     EXPECT_EQ(log.mid(log.size() - 2), QStringList({"  ", " ==> Erro ao Descompactar o Arquivo "}));
 }
@@ -354,13 +354,13 @@ TEST_P(TextoTruncado, AsADraftIsOutOfPatternAndLoadsNothing)
     dialogos.expectNotice("Arquivo fora do Padrão - Verifique");
     abre();
     EXPECT_TRUE(dialogos.allConsumed());
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
+    EXPECT_EQ(paginaAtual(), "tblog");
     const QStringList& log = w().linhasLog();
     EXPECT_EQ(log.mid(log.size() - 3),
               QStringList({"Arquivo Descompactado com Sucesso", "  ", QString::fromUtf8(GetParam().linhaLog)}));
     EXPECT_EQ(linhaDoLog("Header      ==> OK"), -1);
     EXPECT_EQ(modelo->QtdRecarga, 0);
-    EXPECT_EQ(w().cbtipocartao->count(), 0);
+    EXPECT_EQ(controle<QComboBox>("cbtipocartao")->count(), 0);
     EXPECT_EQ(arquivosEm(pastaRascunho()), QStringList{nome});
     EXPECT_EQ(arquivosEm(pastaGerados()), QStringList{});
 }
@@ -400,7 +400,7 @@ TEST_F(Processamento, AReceivedFileCutShortIsProcessedWithTheLackNoted)
         EXPECT_EQ(w().linhasLog().value(descompactado + 2), QString::fromUtf8(t.linhaLog)) << t.nome;
         EXPECT_EQ(w().linhasLog().mid(w().linhasLog().size() - 6), kOk) << t.nome;
         EXPECT_EQ(modelo->QtdRecarga, int(detalhes)) << t.nome;
-        EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao) << t.nome;
+        EXPECT_EQ(paginaAtual(), "tbDigitacao") << t.nome;
     }
 }
 
@@ -411,12 +411,12 @@ TEST_F(Processamento, AFileSealedForAnotherKeyIsRefusedAndLeavesNoTemporary)
     abre();
     dialogos.expectNotice("Erro ao Descriptografar Arquivo - Verifique!");
     processa();
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    EXPECT_EQ(paginaAtual(), "tbarquivos");
     const QStringList& log = w().linhasLog();
     EXPECT_EQ(log.mid(log.size() - 2), QStringList({"  ", " ==> Erro ao Descriptografar o Arquivo "}));
     EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
     EXPECT_EQ(modelo->QtdRecarga, 0);
-    EXPECT_TRUE(w().UltimoAcessado.isEmpty());
+    EXPECT_TRUE(controle<QLabel>("lblultacesso")->text().isEmpty());
 }
 
 // A draft as the window writes it: compressed only, in the draft folder,
@@ -442,11 +442,11 @@ TEST_F(Rascunho, YesContinuesTheDraftWithItsValues)
     dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", true);
     abre();
 
-    EXPECT_TRUE(w().EmRascunho);
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_TRUE(continuaRascunho());
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
     EXPECT_GE(linhaDoLog("Arquivo Descriptografado com Sucesso"), 0);
     EXPECT_EQ(w().linhasLog().mid(w().linhasLog().size() - 6), kOk);
-    EXPECT_EQ(w().UltimoAcessado, "PX_00123_0007_0412091000_2.REC");
+    EXPECT_EQ(controle<QLabel>("lblultacesso")->text(), "PX_00123_0007_0412091000_2.REC");
     EXPECT_EQ(arquivosEm(pastaRascunho()), QStringList{"PX_00123_0007_0412091000_2.REC"});
 
     escolheTarifa(1);
@@ -454,8 +454,8 @@ TEST_F(Rascunho, YesContinuesTheDraftWithItsValues)
     EXPECT_EQ(valorDoUsuario(102), "0,00");
     escolheTipo(kTipoCreditos);
     EXPECT_EQ(valorDoUsuario(105), "13");
-    EXPECT_EQ(w().lblgervlrdig->text(), "27,45");   // 12,50 + 13 x 1,15
-    EXPECT_EQ(w().lblgerqtddig->text(), "13");
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), "27,45");   // 12,50 + 13 x 1,15
+    EXPECT_EQ(controle<QLabel>("lblgerqtddig")->text(), "13");
 }
 
 TEST_F(Rascunho, NoDeletesTheDraftAndTheNextOpeningDoesNotAsk)
@@ -464,10 +464,10 @@ TEST_F(Rascunho, NoDeletesTheDraftAndTheNextOpeningDoesNotAsk)
     salvaLinhas({"LOG"}, QDir(pastaRascunho()).filePath("PX_00123_0007_0412091000_2.LOG"));
     dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", false);
     abre();
-    EXPECT_FALSE(w().EmRascunho);
+    EXPECT_FALSE(continuaRascunho());
     EXPECT_FALSE(QFileInfo::exists(rascunho));
     EXPECT_EQ(arquivosEm(pastaRascunho()), QStringList{"PX_00123_0007_0412091000_2.LOG"});
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    EXPECT_EQ(paginaAtual(), "tbarquivos");
 
     abre();
     EXPECT_EQ(dialogos.shown().size(), 1);

@@ -111,7 +111,7 @@ TEST_F(RascunhosAlheios, AreNeverAskedAboutAndSurviveADraftAndAnAnswer)
     enviaRecebidoPadrao();
     abre();  // no question: nothing there is a draft
     EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    EXPECT_EQ(paginaAtual(), "tbarquivos");
     processa();
     escolheTarifa(1);
     digitaUsuario(101, "10");
@@ -126,7 +126,7 @@ TEST_F(RascunhosAlheios, AreNeverAskedAboutAndSurviveADraftAndAnAnswer)
     salvaRascunho();
     EXPECT_EQ(rascunhos(), (QStringList{"PX_00123_0007_0412091531_2.LOG", "PX_00123_0007_0412091531_2.REC"}));
     confereAlheios();
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(arquivosEm(pastaGerados()).size(), 2);
     EXPECT_TRUE(rascunhos().isEmpty());
@@ -166,9 +166,9 @@ TEST_F(RascunhosAlheios, YesContinuesTheProgramsDraftNotALinkNamedLaterThanIt)
     dialogos.expectQuestion(kPerguntaRascunho, true);
     abre();
     EXPECT_TRUE(dialogos.allConsumed());
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
     // The link would have been the newest.
-    EXPECT_EQ(w().ArquivoAtual, emRascunho("PX_00123_0007_0412091530_2.REC"));
+    EXPECT_EQ(arquivoLido(), caminhoVisivel(emRascunho("PX_00123_0007_0412091530_2.REC")));
 }
 
 }  // namespace

@@ -103,14 +103,14 @@ TEST_P(RecebidoMudado, GeneratesNothingAndTheDraftLeavesTheFileWhereItIs)
     const QByteArray mudado = test::le(recebido());
 
     dialogos.expectNotice(avisoMudou());
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
     EXPECT_TRUE(arquivosEm(pastaHistorico()).isEmpty());
     EXPECT_TRUE(arquivosEm(pastaProcessados()).isEmpty());
     EXPECT_EQ(test::le(recebido()), mudado);
     // At the grid, to save the values typed.
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
     EXPECT_TRUE(w().valoresPendentes());
 
     salvaRascunho();
@@ -127,7 +127,7 @@ TEST_P(RecebidoMudado, GeneratesNothingAndTheDraftLeavesTheFileWhereItIs)
 
     // Saved, still not the file processed.
     dialogos.expectNotice(avisoMudou());
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
 }
@@ -169,14 +169,14 @@ TEST_F(RecebidoProcessado, AFileReplacedWhileGerarArquivoAsksIsNeitherAnsweredNo
     abreEProcessa();
     escolheTarifa(1);
     digitaUsuario(101, "10");
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     ASSERT_EQ(perguntas.vistos.size(), 2) << perguntas.vistos.join(u'\n').toStdString();
     EXPECT_TRUE(perguntas.vistos[0].startsWith("question: A remessa 0007 da empresa 00123 já foi respondida"));
     EXPECT_EQ(perguntas.vistos[1], "notice: " + avisoMudou());
     EXPECT_EQ(arquivosEm(pastaGerados()), QStringList{"PX_00123_0007_0412080000_2.REC"});
     EXPECT_TRUE(arquivosEm(pastaHistorico()).isEmpty());
     EXPECT_TRUE(arquivosEm(pastaProcessados()).isEmpty());
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    EXPECT_EQ(paginaAtual(), "tbDigitacao");
 }
 
 // The file a draft of this session took to the processed folder: a new one
@@ -195,7 +195,7 @@ TEST_F(RecebidoProcessado, AfterTheDraftMovedItANewFileUnderTheNameIsLeftAlone)
     ASSERT_NE(novo, processado);
 
     agora = agora.addSecs(60);
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(arquivosEm(pastaGerados()),
               (QStringList{"PX_00123_0007_0412091531_2.LOG", "PX_00123_0007_0412091531_2.REC"}));

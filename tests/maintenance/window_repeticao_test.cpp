@@ -35,7 +35,7 @@ protected:
     void repete(const QString& pergunta, int botao)
     {
         dialogos.expectChoice(pergunta, kBotoes, botao);
-        w().btnrepetirrecarga->click();
+        controle<QPushButton>("btnrepetirrecarga")->click();
     }
 };
 
@@ -45,8 +45,8 @@ TEST_F(Repeticao, TheRowsOnScreenTakeTheLastRechargeWithTheTotals)
     repete(kPergunta, Tela);
     EXPECT_EQ(valorDoUsuario(101), "50,00");
     EXPECT_EQ(valorDoUsuario(102), "20,00");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "70,00");
-    EXPECT_EQ(w().lblgervlrdig->text(), "70,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "70,00");
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), "70,00");
     EXPECT_TRUE(w().valoresPendentes());
     // The other tariffs were not on screen.
     escolheTarifa(2);
@@ -61,7 +61,7 @@ TEST_F(Repeticao, TypedValuesAddTheLineAndCancelKeepsThem)
     repete(kPergunta + kSubstituidos, Cancelar);
     EXPECT_EQ(valorDoUsuario(101), "5,00");
     EXPECT_EQ(valorDoUsuario(102), "0,00");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "5,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "5,00");
     EXPECT_TRUE(dialogos.allConsumed());
 }
 
@@ -86,10 +86,10 @@ TEST_F(Repeticao, AboveTheMaximumIsKeptAndCounted)
     dialogos.expectChoice(kPergunta, kBotoes, Tela);
     dialogos.expectNotice(QStringLiteral("1 titular(es) mantidos sem alteração: última recarga acima do máximo "
                                          "ou linha que não recebe valor."));
-    w().btnrepetirrecarga->click();
+    controle<QPushButton>("btnrepetirrecarga")->click();
     EXPECT_EQ(valorDoUsuario(101), "50,00");
     EXPECT_EQ(valorDoUsuario(102), "0,00");
-    EXPECT_EQ(w().lblvlrrecdig->text(), "50,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "50,00");
     EXPECT_TRUE(dialogos.allConsumed());
 }
 

@@ -33,11 +33,11 @@ protected:
         enviaRecebido(linhasDoModelo(*m, nomeRecebidoPadrao()), nomeRecebidoPadrao());
         abre();
         processa();
-        ASSERT_EQ(w().cbtipocartao->count(), 2);
+        ASSERT_EQ(controle<QComboBox>("cbtipocartao")->count(), 2);
         escolheTarifa(tarifa);
         escolheTipo(tipo);
     }
-    RecargaGrid& grid() { return *w().sgRecarga; }
+    RecargaGrid& grid() { return *controle<RecargaGrid>("sgRecarga"); }
 };
 
 struct Totais {
@@ -61,8 +61,8 @@ TEST_P(TotaisDaGrade, FollowEveryValueConfirmedWithEnter)
     for (const auto& [usuario, texto] : t.valores)
         digitaUsuario(usuario, texto);
     EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
-    EXPECT_EQ(w().lblvlrrecdig->text(), t.dinheiro);
-    EXPECT_EQ(w().lblqtdrecdig->text(), t.creditos);
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), t.dinheiro);
+    EXPECT_EQ(controle<QLabel>("lblqtdrecdig")->text(), t.creditos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,14 +84,14 @@ TEST_F(Digitacao, TypedValueIsFormattedStoredAndTheRowMovesDown)
     EXPECT_EQ(grid().currentRow(), 2);
     EXPECT_EQ(grid().currentColumn(), 5);
     EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 12.5);
-    EXPECT_EQ(w().lblgervlrdig->text(), "12,50");
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), "12,50");
     EXPECT_TRUE(w().valoresPendentes());
 
     // Enter on the last row keeps it.
     digita(2, "600");
     EXPECT_EQ(grid().cell(5, 2), "600,00");
     EXPECT_EQ(grid().currentRow(), 2);
-    EXPECT_EQ(w().lblvlrrecdig->text(), "612,50");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "612,50");
 }
 
 TEST_F(Digitacao, EnterWithAnotherColumnCurrentChecksTheValueOfThatRow)
@@ -163,6 +163,11 @@ struct Gatilho {
 
 void PrintTo(const Gatilho& g, std::ostream* os) { *os << g.nome; }
 
+void clica(Tfcadrecarga& w, const char* botao)
+{
+    test::filho<QPushButton>(w, botao)->click();
+}
+
 class RecusaAntesDaAtualizacao : public Digitacao, public ::testing::WithParamInterface<std::tuple<Recusa, Gatilho>> {
 protected:
     void SetUp() override { outrosDialogos = &anotados; }
@@ -174,7 +179,7 @@ TEST_P(RecusaAntesDaAtualizacao, StoresNothingWhateverWritesTheGridBack)
     const auto& [r, g] = GetParam();
     mostra(r.tipo, 1);
     digita(1, "5");
-    const QString totalAntes = w().lblgervlrdig->text();
+    const QString totalAntes = controle<QLabel>("lblgervlrdig")->text();
     const double antes = modelo->wRecarga[r.tipo == kTipoDinheiro ? 0 : 3].Grupo[0].Valor;
     digita(2, QString::fromUtf8(r.digitado), false);
     g.aciona(w());
@@ -182,7 +187,7 @@ TEST_P(RecusaAntesDaAtualizacao, StoresNothingWhateverWritesTheGridBack)
     // its message was shown, and only that.
     ASSERT_EQ(anotados.vistos.size(), 1) << anotados.vistos.join(u'\n').toStdString();
     EXPECT_TRUE(anotados.vistos.first().endsWith(r.mensagem)) << anotados.vistos.first().toStdString();
-    EXPECT_EQ(w().lblgervlrdig->text(), totalAntes);
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), totalAntes);
     EXPECT_EQ(modelo->wRecarga[r.tipo == kTipoDinheiro ? 0 : 3].Grupo[0].Valor, antes);
     for (int i = 0; i < modelo->QtdRecarga; ++i)
         for (const GrupoRecarga& grupo : modelo->wRecarga[size_t(i)].Grupo)
@@ -200,14 +205,17 @@ INSTANTIATE_TEST_SUITE_P(
                                  "Valor Maior que o Permitido(250) - Verifique!", ""},
                           Recusa{"Negative", kTipoDinheiro, "-5", true, "Valor Inválido - Verifique!", ""}),
         ::testing::Values(Gatilho{"Localizar", [](Tfcadrecarga& w) {
-                                      w.edlocalizar->setFocus(Qt::OtherFocusReason);
-                                      QTest::keyClicks(w.edlocalizar, "M");
+                                      QLineEdit* campo = test::filho<QLineEdit>(w, "edlocalizar");
+                                      campo->setFocus(Qt::OtherFocusReason);
+                                      QTest::keyClicks(campo, "M");
                                   }},
-                          Gatilho{"Sort", [](Tfcadrecarga& w) { w.rbClassificacaoBotoes->button(1)->click(); }},
-                          Gatilho{"SalvarRascunho", [](Tfcadrecarga& w) { w.btnsalvarrascunho->click(); }},
-                          Gatilho{"GerarArquivo", [](Tfcadrecarga& w) { w.btngerararquivo->click(); }},
-                          Gatilho{"ExportarPlanilha", [](Tfcadrecarga& w) { w.btnexportarplanilha->click(); }},
-                          Gatilho{"Imprimir", [](Tfcadrecarga& w) { w.btnimpressao->click(); }})),
+                          Gatilho{"Sort", [](Tfcadrecarga& w) {
+                                      test::filho<QButtonGroup>(w, "rbClassificacaoBotoes")->button(1)->click();
+                                  }},
+                          Gatilho{"SalvarRascunho", [](Tfcadrecarga& w) { clica(w, "btnsalvarrascunho"); }},
+                          Gatilho{"GerarArquivo", [](Tfcadrecarga& w) { clica(w, "btngerararquivo"); }},
+                          Gatilho{"ExportarPlanilha", [](Tfcadrecarga& w) { clica(w, "btnexportarplanilha"); }},
+                          Gatilho{"Imprimir", [](Tfcadrecarga& w) { clica(w, "btnimpressao"); }})),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).nome) + "_" + std::get<1>(info.param).nome;
     });
@@ -217,27 +225,27 @@ TEST_F(Digitacao, CreditsAreRoundedToWholeCredits)
     mostra(kTipoCreditos, 1);
     digitaUsuario(104, "12,6");
     EXPECT_EQ(valorDoUsuario(104), "13");
-    EXPECT_EQ(w().lblqtdrecdig->text(), "13");
+    EXPECT_EQ(controle<QLabel>("lblqtdrecdig")->text(), "13");
 }
 
 TEST_F(Digitacao, DefaultValueGoesIntoEveryListedRowAndIntoTheLog)
 {
     mostra(kTipoDinheiro, 1);
-    w().edalteravlr->SetValue(7.5);
-    w().btnalteravlr->click();
+    controle<TTabNumEdit>("edalteravlr")->SetValue(7.5);
+    controle<QPushButton>("btnalteravlr")->click();
     EXPECT_EQ(valorDoUsuario(101), "7,50");
     EXPECT_EQ(valorDoUsuario(102), "7,50");
     EXPECT_EQ(w().linhasLog().last(), "Inserido Valor Padrão - Tipo : 1 - Tarifa : 1 - Valor : 7,50");
     EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 7.5);
     EXPECT_DOUBLE_EQ(modelo->wRecarga[1].Grupo[0].Valor, 7.5);
-    EXPECT_EQ(w().lblvlrrecdig->text(), "15,00");
-    EXPECT_EQ(w().lblgervlrdig->text(), "15,00");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "15,00");
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), "15,00");
     EXPECT_TRUE(w().valoresPendentes());
 
     // Above the maximum: refused, nothing copied.
-    w().edalteravlr->SetValue(600.01);
+    controle<TTabNumEdit>("edalteravlr")->SetValue(600.01);
     dialogos.expectNotice("Valor Maior para o Tipo de Cartão (600,00) - Verifique!");
-    w().btnalteravlr->click();
+    controle<QPushButton>("btnalteravlr")->click();
     EXPECT_EQ(valorDoUsuario(101), "7,50");
     EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 7.5);
 }
@@ -245,15 +253,15 @@ TEST_F(Digitacao, DefaultValueGoesIntoEveryListedRowAndIntoTheLog)
 TEST_F(Digitacao, LeavingTheDefaultValueAboveTheMaximumWarnsAndKeepsTheFocus)
 {
     mostra(kTipoCreditos, 1);
-    EXPECT_EQ(w().edalteravlr->Decimals(), 0);
-    w().edalteravlr->setFocus(Qt::TabFocusReason);
-    ASSERT_EQ(QApplication::focusWidget(), w().edalteravlr);
-    QTest::keyClicks(w().edalteravlr, "300");
+    EXPECT_EQ(controle<TTabNumEdit>("edalteravlr")->Decimals(), 0);
+    controle<TTabNumEdit>("edalteravlr")->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), controle<TTabNumEdit>("edalteravlr"));
+    QTest::keyClicks(controle<TTabNumEdit>("edalteravlr"), "300");
     dialogos.expectNotice("Valor Maior para o Tipo de Cartão (250) - Verifique!");
-    w().sgRecarga->setFocus(Qt::TabFocusReason);
+    controle<RecargaGrid>("sgRecarga")->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(dialogos.allConsumed());
-    EXPECT_EQ(QApplication::focusWidget(), w().edalteravlr);
-    EXPECT_EQ(w().edalteravlr->text(), "300");
+    EXPECT_EQ(QApplication::focusWidget(), controle<TTabNumEdit>("edalteravlr"));
+    EXPECT_EQ(controle<TTabNumEdit>("edalteravlr")->text(), "300");
 }
 
 TEST_F(Digitacao, SortingKeepsEveryTypedValueWithItsHolder)
@@ -264,17 +272,17 @@ TEST_F(Digitacao, SortingKeepsEveryTypedValueWithItsHolder)
     // Typed but not confirmed: the sort writes it back first.
     digita(linhaDoUsuario(102), "4,25", false);
 
-    w().rbClassificacaoBotoes->button(1)->click();   // "Alfabética"
+    controle<QButtonGroup>("rbClassificacaoBotoes")->button(1)->click();   // "Alfabética"
     EXPECT_EQ(linhaDoUsuario(102), 1);
     EXPECT_EQ(linhaDoUsuario(101), 2);
     EXPECT_EQ(valorDoUsuario(102), "4,25");
     EXPECT_EQ(valorDoUsuario(101), "10,00");
     EXPECT_EQ(grid().cell(6, 2), "50,00");   // MARIA's history moved with her
     EXPECT_DOUBLE_EQ(modelo->wRecarga[1].Grupo[0].Valor, 4.25);
-    EXPECT_EQ(w().lblvlrrecdig->text(), "14,25");
-    EXPECT_EQ(w().lblgervlrdig->text(), "14,25");
+    EXPECT_EQ(controle<QLabel>("lblvlrrecdig")->text(), "14,25");
+    EXPECT_EQ(controle<QLabel>("lblgervlrdig")->text(), "14,25");
 
-    w().rbClassificacaoBotoes->button(0)->click();   // "Código"
+    controle<QButtonGroup>("rbClassificacaoBotoes")->button(0)->click();   // "Código"
     EXPECT_EQ(linhaDoUsuario(101), 1);
     EXPECT_EQ(valorDoUsuario(101), "10,00");
 }
@@ -350,12 +358,12 @@ TEST_F(Digitacao, ProcessingAgainAsksBeforeTypedValuesGo)
     mostra(kTipoDinheiro, 1);
     digita(1, "12.5");
     ASSERT_TRUE(w().valoresPendentes());
-    w().mostraPagina(w().tbarquivos);
+    w().mostraPagina(controle<QWidget>("tbarquivos"));
 
     dialogos.expectChoice(kPerguntaDescarte, kBotoesDescarte, Cancelar);
-    w().btnprocessar->click();
+    controle<QPushButton>("btnprocessar")->click();
     EXPECT_DOUBLE_EQ(modelo->wRecarga[0].Grupo[0].Valor, 12.5);
-    EXPECT_EQ(w().PageControl1->currentWidget(), w().tbarquivos);
+    EXPECT_EQ(paginaAtual(), "tbarquivos");
     EXPECT_TRUE(dialogos.allConsumed());
 }
 

@@ -221,7 +221,7 @@ Tfcadrecarga& JanelaRecargaTest::abre()
 
 void JanelaRecargaTest::processa()
 {
-    w().btnprocessar->click();
+    controle<QPushButton>("btnprocessar")->click();
 }
 
 void JanelaRecargaTest::abreEProcessa()
@@ -229,13 +229,13 @@ void JanelaRecargaTest::abreEProcessa()
     enviaRecebidoPadrao();
     abre();
     processa();
-    ASSERT_EQ(w().PageControl1->currentWidget(), w().tbDigitacao);
+    ASSERT_EQ(paginaAtual(), "tbDigitacao");
 }
 
 void JanelaRecargaTest::salvaRascunho()
 {
     dialogos.expectNotice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));
-    w().btnsalvarrascunho->click();
+    controle<QPushButton>("btnsalvarrascunho")->click();
     EXPECT_TRUE(dialogos.allConsumed());
 }
 
@@ -256,17 +256,17 @@ void JanelaRecargaTest::escolhe(QComboBox* lista, int codigo)
 
 void JanelaRecargaTest::escolheTipo(int codigo)
 {
-    escolhe(w().cbtipocartao, codigo);
+    escolhe(controle<QComboBox>("cbtipocartao"), codigo);
 }
 
 void JanelaRecargaTest::escolheTarifa(int codigo)
 {
-    escolhe(w().cbtarifa, codigo);
+    escolhe(controle<QComboBox>("cbtarifa"), codigo);
 }
 
 int JanelaRecargaTest::linhaDoUsuario(int usuario) const
 {
-    const RecargaGrid& g = *janela->sgRecarga;
+    const RecargaGrid& g = *controle<RecargaGrid>("sgRecarga");
     for (int r = 1; r < g.rowCount(); ++r)
         if (g.cell(0, r) == QString::number(usuario))
             return r;
@@ -276,12 +276,12 @@ int JanelaRecargaTest::linhaDoUsuario(int usuario) const
 QString JanelaRecargaTest::valorDoUsuario(int usuario) const
 {
     const int r = linhaDoUsuario(usuario);
-    return r < 0 ? QStringLiteral("<not listed>") : janela->sgRecarga->cell(5, r);
+    return r < 0 ? QStringLiteral("<not listed>") : controle<RecargaGrid>("sgRecarga")->cell(5, r);
 }
 
 void JanelaRecargaTest::selecionaValor(int linha)
 {
-    RecargaGrid* g = w().sgRecarga;
+    RecargaGrid* g = controle<RecargaGrid>("sgRecarga");
     g->setFocus(Qt::OtherFocusReason);
     g->setCurrentRow(linha);
     g->setCurrentColumn(5);
@@ -291,7 +291,7 @@ void JanelaRecargaTest::digita(int linha, const QString& texto, bool enter)
 {
     ASSERT_GE(linha, 1);
     selecionaValor(linha);
-    RecargaGrid* g = w().sgRecarga;
+    RecargaGrid* g = controle<RecargaGrid>("sgRecarga");
     QWidget* alvo = g;
     if (!texto.isEmpty()) {
         // The first key starts the cell editor with that key in it.
@@ -315,7 +315,7 @@ void JanelaRecargaTest::esperaImportacaoSemFalhas(const QString& arquivo, const 
 
 std::map<int, QString> JanelaRecargaTest::geraEAbreResposta()
 {
-    janela->btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     const auto resposta =
         abreResposta(QDir(pastaGerados()).filePath(QStringLiteral("PX_00123_0007_0412091530_2.REC")));
@@ -328,6 +328,27 @@ std::map<int, QString> JanelaRecargaTest::geraEAbreResposta()
         if (campoRegistro(r, 1, 2) == QLatin1String("01"))
             valores[campoRegistro(r, 3, 10).toInt()] = campoRegistro(r, 135, 18);
     return valores;
+}
+
+QString JanelaRecargaTest::paginaAtual() const
+{
+    return controle<QStackedWidget>("PageControl1")->currentWidget()->objectName();
+}
+
+QString JanelaRecargaTest::arquivoLido() const
+{
+    static const QString kCarregando = QStringLiteral("Carregando Arquivo : ");
+    const QStringList& log = janela->linhasLog();
+    for (auto l = log.crbegin(); l != log.crend(); ++l)
+        if (l->startsWith(kCarregando))
+            return l->mid(kCarregando.size());
+    return {};
+}
+
+bool JanelaRecargaTest::continuaRascunho() const
+{
+    const QString lido = arquivoLido();
+    return !lido.isEmpty() && lido.startsWith(caminhoVisivel(pastaRascunho() + QLatin1Char('/')));
 }
 
 int JanelaRecargaTest::linhaDoLog(const QString& inicio) const

@@ -11,6 +11,7 @@
 #include "recharge/modelo.h"
 #include "support/scriptedinteraction.h"
 #include "support/testenv.h"
+#include "support/widgets.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -126,6 +127,14 @@ protected:
     // the dialogs it shows must be expected before.
     Tfcadrecarga& abre();
     Tfcadrecarga& w() { return *janela; }
+    // The open window's widget named `nome` (see support/widgets.h).
+    template <typename T>
+    T* controle(const char* nome) const
+    {
+        return test::filho<T>(*janela, nome);
+    }
+    // The object name of the page the window shows.
+    QString paginaAtual() const;
 
     // Processes the selected received file.
     void processa();
@@ -150,6 +159,12 @@ protected:
 
     // The line of the processing log that begins with `inicio`, or -1.
     int linhaDoLog(const QString& inicio) const;
+    // The file the window read last, as its processing log names it; empty
+    // when it read none.
+    QString arquivoLido() const;
+    // The window works on the draft it continued at opening: what it read
+    // last came from the draft folder.
+    bool continuaRascunho() const;
 
     // The dialogs of an import of `arquivo` (log named `base`) whose every
     // record is stored.

@@ -3,15 +3,18 @@
 // A main window as start-up builds it (title set, background child added),
 // shown offscreen, with scripted dialogs, its own model and a temporary home.
 
+#include "maintenance/tfcadrecarga.h"
 #include "recharge/modelo.h"
 #include "shell/tfprincipal.h"
 #include "shell/tftelafundo.h"
 #include "support/scriptedinteraction.h"
 #include "support/testenv.h"
+#include "support/widgets.h"
 
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStackedWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -36,6 +39,12 @@ protected:
         const auto itens = principal->TVwGeral->findItems(
             texto, Qt::MatchExactly | Qt::MatchRecursive);
         return itens.isEmpty() ? nullptr : itens.first();
+    }
+
+    // The object name of the page the maintenance window shows.
+    static QString paginaDe(const Tfcadrecarga& janela)
+    {
+        return filho<QStackedWidget>(janela, "PageControl1")->currentWidget()->objectName();
     }
 
     // A real left click on the node, as the user does it.

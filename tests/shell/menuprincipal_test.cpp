@@ -11,6 +11,7 @@
 #include "shell/barrastatus.h"
 #include "shell/menuprincipal.h"
 #include "shell/tfsobre.h"
+#include "support/widgets.h"
 
 #include <QAction>
 #include <QDir>
@@ -92,9 +93,10 @@ protected:
 
     static void digitaNaGrade(Tfcadrecarga* cad, const QString& texto)
     {
-        cad->sgRecarga->setFocus(Qt::OtherFocusReason);
-        cad->sgRecarga->setCurrentRow(1);
-        cad->sgRecarga->setCurrentColumn(5);
+        RecargaGrid* grade = test::filho<RecargaGrid>(*cad, "sgRecarga");
+        grade->setFocus(Qt::OtherFocusReason);
+        grade->setCurrentRow(1);
+        grade->setCurrentColumn(5);
         digita(texto);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
@@ -123,7 +125,7 @@ TEST_F(Menu, SitsAboveTheTreeAndTheWorkAreaAndLeavesTheCaptionAlone)
 
     Tfcadrecarga* cad = abreManutencao();
     ASSERT_NE(cad, nullptr);
-    cad->btnprocessar->click();
+    test::filho<QPushButton>(*cad, "btnprocessar")->click();
     EXPECT_EQ(principal->windowTitle(), QApplication::applicationName() + QStringLiteral(" - Versão:") + principal->Versao());
 }
 
@@ -138,7 +140,7 @@ TEST_F(Menu, ItemsFollowTheButtonsThroughAWholeRecharge)
     EXPECT_EQ(habilitados(), (QStringList{"mnuprocessar", "mnusair", "mnumanual", "mnusobre"}));
 
     m().mnuprocessar->trigger();
-    ASSERT_EQ(cad->PageControl1->currentWidget(), cad->tbDigitacao) << interacao.shown().join(u'|').toStdString();
+    ASSERT_EQ(paginaDe(*cad), "tbDigitacao") << interacao.shown().join(u'|').toStdString();
     EXPECT_EQ(habilitados(), kDigitacao);
 
     digitaNaGrade(cad, QStringLiteral("12,5"));
@@ -148,21 +150,21 @@ TEST_F(Menu, ItemsFollowTheButtonsThroughAWholeRecharge)
     EXPECT_EQ(m().mnudesfazer->text(), QStringLiteral("&Desfazer Valor Digitado"));
 
     // A button hidden or disabled takes its item with it.
-    cad->btnimpressao->hide();
-    cad->btnexportarplanilha->setEnabled(false);
+    test::filho<QPushButton>(*cad, "btnimpressao")->hide();
+    test::filho<QPushButton>(*cad, "btnexportarplanilha")->setEnabled(false);
     QStringList semDois = comPasso;
     semDois.removeAll("mnuimprimir");
     semDois.removeAll("mnuexportarplanilha");
     EXPECT_EQ(habilitados(), semDois);
-    cad->btnimpressao->show();
-    cad->btnexportarplanilha->setEnabled(true);
+    test::filho<QPushButton>(*cad, "btnimpressao")->show();
+    test::filho<QPushButton>(*cad, "btnexportarplanilha")->setEnabled(true);
 
     m().mnugerararquivo->trigger();
-    ASSERT_EQ(cad->PageControl1->currentWidget(), cad->tblog) << interacao.shown().join(u'|').toStdString();
+    ASSERT_EQ(paginaDe(*cad), "tblog") << interacao.shown().join(u'|').toStdString();
     EXPECT_EQ(QDir(pastaGerados()).entryList({QStringLiteral("*_2.REC")}, QDir::Files).size(), 1);
     EXPECT_EQ(habilitados(), kSempre);
 
-    cad->btnFechar->click();
+    test::filho<QPushButton>(*cad, "btnFechar")->click();
     EXPECT_EQ(habilitados(), (QStringList{"mnuprocessar", "mnusair", "mnumanual", "mnusobre"}));
 
     clica(QStringLiteral("Carga Arquivos"));
@@ -175,28 +177,29 @@ TEST_F(Menu, ItsKeysSaveUndoRedoAndFind)
 {
     Tfcadrecarga* cad = abreManutencao();
     ASSERT_NE(cad, nullptr);
-    cad->btnprocessar->click();
-    ASSERT_EQ(cad->PageControl1->currentWidget(), cad->tbDigitacao);
-    const QString antes = cad->sgRecarga->cell(5, 1);
+    test::filho<QPushButton>(*cad, "btnprocessar")->click();
+    ASSERT_EQ(paginaDe(*cad), "tbDigitacao");
+    RecargaGrid* grade = test::filho<RecargaGrid>(*cad, "sgRecarga");
+    const QString antes = grade->cell(5, 1);
 
     digitaNaGrade(cad, QStringLiteral("12,5"));
-    EXPECT_EQ(cad->sgRecarga->cell(5, 1), QStringLiteral("12,50"));
+    EXPECT_EQ(grade->cell(5, 1), QStringLiteral("12,50"));
     QCoreApplication::processEvents();
     tecla(Qt::Key_Z);
-    EXPECT_EQ(cad->sgRecarga->cell(5, 1), antes);
+    EXPECT_EQ(grade->cell(5, 1), antes);
     QCoreApplication::processEvents();
     tecla(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(cad->sgRecarga->cell(5, 1), QStringLiteral("12,50"));
+    EXPECT_EQ(grade->cell(5, 1), QStringLiteral("12,50"));
 
     // In an open cell Ctrl+Z takes back only what is being typed there.
-    cad->sgRecarga->setCurrentRow(2);
+    grade->setCurrentRow(2);
     digita(QStringLiteral("45"));
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr);
     ASSERT_EQ(editor->text(), QStringLiteral("45"));
     tecla(Qt::Key_Z);
     EXPECT_NE(editor->text(), QStringLiteral("45"));
-    EXPECT_EQ(cad->sgRecarga->cell(5, 1), QStringLiteral("12,50"));
+    EXPECT_EQ(grade->cell(5, 1), QStringLiteral("12,50"));
     QTest::keyClick(editor, Qt::Key_Escape);
 
     EXPECT_TRUE(cad->valoresPendentes());
@@ -205,9 +208,9 @@ TEST_F(Menu, ItsKeysSaveUndoRedoAndFind)
     EXPECT_FALSE(cad->valoresPendentes());
     EXPECT_EQ(QDir(pastaRascunho()).entryList({QStringLiteral("*.REC")}, QDir::Files).size(), 1);
 
-    cad->sgRecarga->setFocus(Qt::OtherFocusReason);
+    grade->setFocus(Qt::OtherFocusReason);
     tecla(Qt::Key_F);
-    EXPECT_EQ(QApplication::focusWidget(), cad->edlocalizar);
+    EXPECT_EQ(QApplication::focusWidget(), test::filho<QLineEdit>(*cad, "edlocalizar"));
     EXPECT_TRUE(interacao.allConsumed());
 }
 
@@ -215,7 +218,7 @@ TEST_F(Menu, CtrlQLeavesLikeTheTreeAskingFirstForUnsavedValues)
 {
     Tfcadrecarga* cad = abreManutencao();
     ASSERT_NE(cad, nullptr);
-    cad->btnprocessar->click();
+    test::filho<QPushButton>(*cad, "btnprocessar")->click();
     digitaNaGrade(cad, QStringLiteral("3"));
     const QString pergunta = QStringLiteral("Existem valores digitados que não foram salvos. Deseja descartá-los?");
     const QStringList botoes = {QStringLiteral("Salvar Rascunho"), QStringLiteral("Descartar"),
@@ -272,7 +275,7 @@ TEST_F(Menu, TheTitleAndPanelsNameTheOpenFile)
     EXPECT_EQ(cad->windowTitle(), QStringLiteral("Cadastro Pluvexa"));
     EXPECT_EQ((QStringList{painel(2), painel(3), painel(4)}), (QStringList{"", "", ""}));
 
-    cad->btnprocessar->click();
+    test::filho<QPushButton>(*cad, "btnprocessar")->click();
     EXPECT_EQ(cad->windowTitle(), QStringLiteral("Cadastro Pluvexa - %1[*]").arg(nome));
     EXPECT_FALSE(cad->isWindowModified());
     // The name carries the company and the batch: "PX_<company>_<batch>_...".
@@ -284,12 +287,12 @@ TEST_F(Menu, TheTitleAndPanelsNameTheOpenFile)
     EXPECT_TRUE(cad->isWindowModified());
     EXPECT_TRUE(cad->parentWidget()->isWindowModified()) << "the window's frame shows the marker";
     interacao.expectNotice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));
-    cad->btnsalvarrascunho->click();
+    test::filho<QPushButton>(*cad, "btnsalvarrascunho")->click();
     EXPECT_FALSE(cad->isWindowModified());
 
-    cad->btngerararquivo->click();
-    ASSERT_EQ(cad->PageControl1->currentWidget(), cad->tblog);
-    cad->btnFechar->click();
+    test::filho<QPushButton>(*cad, "btngerararquivo")->click();
+    ASSERT_EQ(paginaDe(*cad), "tblog");
+    test::filho<QPushButton>(*cad, "btnFechar")->click();
     EXPECT_EQ(cad->windowTitle(), QStringLiteral("Cadastro Pluvexa"));
     EXPECT_EQ((QStringList{painel(2), painel(3), painel(4)}), (QStringList{"", "", ""}));
     EXPECT_TRUE(interacao.allConsumed());
@@ -299,7 +302,7 @@ TEST_F(Menu, ThePanelsAreBlankOnceTheWindowGoes)
 {
     Tfcadrecarga* cad = abreManutencao();
     ASSERT_NE(cad, nullptr);
-    cad->btnprocessar->click();
+    test::filho<QPushButton>(*cad, "btnprocessar")->click();
     ASSERT_EQ(painel(4), QStringLiteral("200 titulares"));
     clica(QStringLiteral("Histórico"));
     EXPECT_EQ((QStringList{painel(2), painel(3), painel(4)}), (QStringList{"", "", ""}));

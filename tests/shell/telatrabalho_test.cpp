@@ -10,6 +10,7 @@
 #include "maintenance/ttabnumedit.h"
 #include "shell/barrastatus.h"
 #include "shell/geometriajanela.h"
+#include "support/widgets.h"
 #include "transfer/tfcargaarquivos.h"
 #include "ui/configuracao.h"
 
@@ -53,17 +54,17 @@ protected:
         Tfcadrecarga* cad = principal->fcadrecarga();
         if (!cad)
             return nullptr;
-        cad->btnprocessar->click();
-        EXPECT_EQ(cad->PageControl1->currentWidget(), cad->tbDigitacao);
+        test::filho<QPushButton>(*cad, "btnprocessar")->click();
+        EXPECT_EQ(paginaDe(*cad), "tbDigitacao");
         return cad;
     }
 
     static void escolheTipo(Tfcadrecarga* cad, int codigo)
     {
-        const int i = cad->cbtipocartao->findText(QStringLiteral("%1 - ").arg(codigo, 2, 10, QLatin1Char('0')),
-                                                  Qt::MatchStartsWith);
+        QComboBox* tipos = test::filho<QComboBox>(*cad, "cbtipocartao");
+        const int i = tipos->findText(QStringLiteral("%1 - ").arg(codigo, 2, 10, QLatin1Char('0')), Qt::MatchStartsWith);
         ASSERT_GE(i, 0);
-        cad->cbtipocartao->setCurrentIndex(i);
+        tipos->setCurrentIndex(i);
     }
 
     // Lays out what is pending: a resize or a new page settles through
@@ -96,7 +97,7 @@ protected:
     // The header cell of the value column.
     QRect cabecalhoValor(const Tfcadrecarga* cad) const
     {
-        const QHeaderView* h = cad->sgRecarga->horizontalHeader();
+        const QHeaderView* h = test::filho<RecargaGrid>(*cad, "sgRecarga")->horizontalHeader();
         return naTela(h->viewport(), QRect(h->sectionViewportPosition(5), 0, h->sectionSize(5), h->height()));
     }
 
@@ -104,16 +105,16 @@ protected:
     // column before it, "Valor Padrão", the four totals and both buttons.
     std::vector<std::pair<const char*, QRect>> controles(const Tfcadrecarga* cad) const
     {
-        const QHeaderView* h = cad->sgRecarga->horizontalHeader();
+        const QHeaderView* h = test::filho<RecargaGrid>(*cad, "sgRecarga")->horizontalHeader();
         return {{"Usuário", naTela(h->viewport(), QRect(h->sectionViewportPosition(0), 0, h->sectionSize(0), 1))},
                 {"Valor", cabecalhoValor(cad)},
-                {"Valor Padrão", naTela(cad->edalteravlr->parentWidget())},
-                {"lblvlrrecdig", naTela(cad->lblvlrrecdig)},
-                {"lblqtdrecdig", naTela(cad->lblqtdrecdig)},
-                {"lblgervlrdig", naTela(cad->lblgervlrdig)},
-                {"lblgerqtddig", naTela(cad->lblgerqtddig)},
-                {"Salvar Rascunho", naTela(cad->btnsalvarrascunho)},
-                {"Gerar Arquivo", naTela(cad->btngerararquivo)}};
+                {"Valor Padrão", naTela(test::filho<TTabNumEdit>(*cad, "edalteravlr")->parentWidget())},
+                {"lblvlrrecdig", naTela(test::filho<QLabel>(*cad, "lblvlrrecdig"))},
+                {"lblqtdrecdig", naTela(test::filho<QLabel>(*cad, "lblqtdrecdig"))},
+                {"lblgervlrdig", naTela(test::filho<QLabel>(*cad, "lblgervlrdig"))},
+                {"lblgerqtddig", naTela(test::filho<QLabel>(*cad, "lblgerqtddig"))},
+                {"Salvar Rascunho", naTela(test::filho<QPushButton>(*cad, "btnsalvarrascunho"))},
+                {"Gerar Arquivo", naTela(test::filho<QPushButton>(*cad, "btngerararquivo"))}};
     }
 };
 
@@ -141,9 +142,9 @@ TEST_P(TamanhoDeAbertura, ShowsTheValueColumnTotalsAndButtonsWithoutScrolling)
     ASSERT_NE(cad, nullptr);
     escolheTipo(cad, t.tipo);
     assenta();
-    EXPECT_EQ(cad->rolagem->horizontalScrollBar()->value(), 0);
-    EXPECT_EQ(cad->rolagem->verticalScrollBar()->value(), 0);
-    EXPECT_EQ(cad->sgRecarga->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(test::filho<QScrollArea>(*cad, "rolagem")->horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(test::filho<QScrollArea>(*cad, "rolagem")->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(test::filho<RecargaGrid>(*cad, "sgRecarga")->horizontalScrollBar()->value(), 0);
     for (const auto& [nome, r] : controles(cad)) {
         EXPECT_FALSE(r.isEmpty()) << nome << " is cut off";
         EXPECT_TRUE(t.disponivel.contains(r)) << nome;
@@ -171,20 +172,22 @@ TEST_F(TelaDeTrabalho, AtOneAndAHalfScaleTheGridShowsSixRowsAndNothingScrollsSid
     for (int tipo : {kDinheiro, kCreditos}) {
         escolheTipo(cad, tipo);
         assenta();
-        const QScrollBar* lateral = cad->rolagem->horizontalScrollBar();
-        EXPECT_EQ(lateral->maximum(), 0) << "page " << cad->PageControl1->width() << " in "
-                                         << cad->rolagem->viewport()->width();
-        const RecargaGrid* g = cad->sgRecarga;
+        const QScrollArea* rolagem = test::filho<QScrollArea>(*cad, "rolagem");
+        const QScrollBar* lateral = rolagem->horizontalScrollBar();
+        EXPECT_EQ(lateral->maximum(), 0) << "page " << test::filho<QStackedWidget>(*cad, "PageControl1")->width()
+                                         << " in " << rolagem->viewport()->width();
+        const RecargaGrid* g = test::filho<RecargaGrid>(*cad, "sgRecarga");
         EXPECT_GE(g->viewport()->height() / g->rowHeight(0), 6) << g->viewport()->height();
         // Every control inside the page's width, its text not cut.
-        for (QWidget* w : cad->tbDigitacao->findChildren<QWidget*>()) {
-            if (!w->isVisible() || qobject_cast<QScrollBar*>(w) || w->parentWidget() != cad->tbDigitacao)
+        QWidget* digitacao = test::filho<QWidget>(*cad, "tbDigitacao");
+        for (QWidget* w : digitacao->findChildren<QWidget*>()) {
+            if (!w->isVisible() || qobject_cast<QScrollBar*>(w) || w->parentWidget() != digitacao)
                 continue;
-            const QRect r(w->mapTo(cad->tbDigitacao, QPoint(0, 0)), w->size());
-            EXPECT_LE(r.right(), cad->rolagem->viewport()->width()) << w->objectName().toStdString();
+            const QRect r(w->mapTo(digitacao, QPoint(0, 0)), w->size());
+            EXPECT_LE(r.right(), rolagem->viewport()->width()) << w->objectName().toStdString();
             EXPECT_GE(w->width(), w->minimumSizeHint().width()) << w->objectName().toStdString();
         }
-        const QComboBox* tipos = cad->cbtipocartao;
+        const QComboBox* tipos = test::filho<QComboBox>(*cad, "cbtipocartao");
         EXPECT_GE(tipos->width(), QFontMetrics(tipos->font()).horizontalAdvance(tipos->currentText()))
             << tipos->currentText().toStdString();
     }
@@ -199,8 +202,10 @@ TEST_F(TelaDeTrabalho, TheImportsProgressDoesNotFoldThePage)
     Tfcadrecarga* cad = processaDemo();
     ASSERT_NE(cad, nullptr);
     assenta();
-    ASSERT_EQ(cad->cbtarifa->y(), cad->cbtipocartao->y());
-    cad->Label18->setText(QStringLiteral("1234567890"));
+    const QComboBox* tarifas = test::filho<QComboBox>(*cad, "cbtarifa");
+    const QComboBox* tipos = test::filho<QComboBox>(*cad, "cbtipocartao");
+    ASSERT_EQ(tarifas->y(), tipos->y());
+    test::filho<QLabel>(*cad, "Label18")->setText(QStringLiteral("1234567890"));
     cad->MostraProgresso(true);
     assenta();
     principal->resize(principal->width() - 1, principal->height());
@@ -208,7 +213,7 @@ TEST_F(TelaDeTrabalho, TheImportsProgressDoesNotFoldThePage)
     cad->MostraProgresso(false);
     principal->resize(principal->width() + 1, principal->height());
     assenta();
-    EXPECT_EQ(cad->cbtarifa->y(), cad->cbtipocartao->y());
+    EXPECT_EQ(tarifas->y(), tipos->y());
 }
 
 // The smallest window: the page scrolls, and every control can be brought
@@ -222,19 +227,19 @@ TEST_F(TelaDeTrabalho, AtTheSmallestSizeEveryControlCanBeScrolledTo)
     EXPECT_EQ(principal->size(), kTamanhoProjetado);
     escolheTipo(cad, kCreditos);
     assenta();
-    const std::pair<const char*, QWidget*> alvos[] = {
-        {"edalteravlr", cad->edalteravlr}, {"lblvlrrecdig", cad->lblvlrrecdig},
-        {"lblgervlrdig", cad->lblgervlrdig}, {"lblgerqtddig", cad->lblgerqtddig},
-        {"btnsalvarrascunho", cad->btnsalvarrascunho}, {"btngerararquivo", cad->btngerararquivo}};
-    for (const auto& [nome, w] : alvos) {
+    QScrollArea* rolagem = test::filho<QScrollArea>(*cad, "rolagem");
+    for (const char* nome :
+         {"edalteravlr", "lblvlrrecdig", "lblgervlrdig", "lblgerqtddig", "btnsalvarrascunho", "btngerararquivo"}) {
+        QWidget* w = test::filho<QWidget>(*cad, nome);
         // A text field is scrolled to by its cursor only: to its box instead.
         QWidget* alvo = qobject_cast<QLineEdit*>(w) ? w->parentWidget() : w;
-        cad->rolagem->ensureWidgetVisible(alvo, 0, 0);
+        rolagem->ensureWidgetVisible(alvo, 0, 0);
         assenta();
         EXPECT_FALSE(naTela(w).isEmpty()) << nome;
     }
-    cad->rolagem->ensureWidgetVisible(cad->sgRecarga, 0, 0);
-    cad->sgRecarga->scrollTo(cad->sgRecarga->gridModel()->index(0, 5));
+    RecargaGrid* grade = test::filho<RecargaGrid>(*cad, "sgRecarga");
+    rolagem->ensureWidgetVisible(grade, 0, 0);
+    grade->scrollTo(grade->gridModel()->index(0, 5));
     assenta();
     EXPECT_FALSE(cabecalhoValor(cad).isEmpty());
 }
@@ -246,7 +251,7 @@ TEST_F(TelaDeTrabalho, ColumnsAreAtLeastAsWideAsTheirCaptions)
     Tfcadrecarga* cad = processaDemo();
     ASSERT_NE(cad, nullptr);
     escolheTipo(cad, kCreditos);
-    const RecargaGrid* g = cad->sgRecarga;
+    const RecargaGrid* g = test::filho<RecargaGrid>(*cad, "sgRecarga");
     ASSERT_EQ(g->columnCount(), 18);
     const QFontMetrics fm(g->horizontalHeader()->font());
     for (int c = 0; c < g->columnCount(); ++c) {
@@ -330,8 +335,8 @@ TEST_F(TelaDeTrabalho, SecondWindowRestoresPlaceAndColumnWidths)
     principal->setGeometry(QRect(40, 30, 1000, 700));
     Tfcadrecarga* cad = processaDemo();
     ASSERT_NE(cad, nullptr);
-    const int designada = cad->sgRecarga->horizontalHeader()->sectionSize(3);
-    cad->sgRecarga->horizontalHeader()->resizeSection(3, designada + 57);
+    const int designada = test::filho<RecargaGrid>(*cad, "sgRecarga")->horizontalHeader()->sectionSize(3);
+    test::filho<RecargaGrid>(*cad, "sgRecarga")->horizontalHeader()->resizeSection(3, designada + 57);
     ASSERT_TRUE(principal->close());
 
     principal = std::make_unique<Tfprincipal>(&interacao, &modelo);
@@ -345,12 +350,12 @@ TEST_F(TelaDeTrabalho, SecondWindowRestoresPlaceAndColumnWidths)
     clica(QStringLiteral("Manutenção"));
     cad = principal->fcadrecarga();
     ASSERT_NE(cad, nullptr);
-    cad->btnprocessar->click();
-    EXPECT_EQ(cad->sgRecarga->horizontalHeader()->sectionSize(3), designada + 57);
+    test::filho<QPushButton>(*cad, "btnprocessar")->click();
+    EXPECT_EQ(test::filho<RecargaGrid>(*cad, "sgRecarga")->horizontalHeader()->sectionSize(3), designada + 57);
     escolheTipo(cad, kCreditos);
-    EXPECT_EQ(cad->sgRecarga->horizontalHeader()->sectionSize(3), designada + 57);
+    EXPECT_EQ(test::filho<RecargaGrid>(*cad, "sgRecarga")->horizontalHeader()->sectionSize(3), designada + 57);
     escolheTipo(cad, kDinheiro);
-    EXPECT_EQ(cad->sgRecarga->horizontalHeader()->sectionSize(3), designada + 57);
+    EXPECT_EQ(test::filho<RecargaGrid>(*cad, "sgRecarga")->horizontalHeader()->sectionSize(3), designada + 57);
 }
 
 TEST_F(TelaDeTrabalho, StatusPanelsAreReadByTheirText)
@@ -394,35 +399,35 @@ TEST_F(TelaDeTrabalho, KeyboardAloneTakesTheWorkFromTheTreeToTheAnswerFile)
     tecla(janela, Qt::Key_Return);
     Tfcadrecarga* cad = principal->fcadrecarga();
     ASSERT_NE(cad, nullptr);
-    ASSERT_TRUE(focoEm(cad->FLBArquivosRecargaRecebidos));
-    EXPECT_EQ(cad->FLBArquivosRecargaRecebidos->accessibleName(), QStringLiteral("Arquivos a Processar"));
+    const QListWidget* recebidos = test::filho<QListWidget>(*cad, "FLBArquivosRecargaRecebidos");
+    ASSERT_TRUE(focoEm(recebidos));
+    EXPECT_EQ(recebidos->accessibleName(), QStringLiteral("Arquivos a Processar"));
 
     tecla(janela, Qt::Key_Tab);
-    EXPECT_TRUE(focoEm(cad->btnprocessar));
+    EXPECT_TRUE(focoEm(test::filho<QPushButton>(*cad, "btnprocessar")));
     // A button's "&" key presses it the way a click would, a moment later.
     tecla(janela, Qt::Key_P, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([cad] { return cad->PageControl1->currentWidget() == cad->tbDigitacao; }))
+    ASSERT_TRUE(QTest::qWaitFor([cad] { return paginaDe(*cad) == "tbDigitacao"; }))
         << interacao.shown().join(u'|').toStdString();
-    ASSERT_TRUE(focoEm(cad->sgRecarga));
-    EXPECT_EQ(cad->sgRecarga->currentRow(), 1);
-    EXPECT_EQ(cad->sgRecarga->currentColumn(), 5);
+    const RecargaGrid* grade = test::filho<RecargaGrid>(*cad, "sgRecarga");
+    ASSERT_TRUE(focoEm(grade));
+    EXPECT_EQ(grade->currentRow(), 1);
+    EXPECT_EQ(grade->currentColumn(), 5);
 
     for (char c : {'1', '2', ',', '5'})
         QTest::keyClick(QApplication::focusWidget(), c);
     tecla(janela, Qt::Key_Return);
-    EXPECT_EQ(cad->sgRecarga->cell(5, 1), QStringLiteral("12,50"));
-    EXPECT_EQ(cad->sgRecarga->currentRow(), 2);
-    EXPECT_EQ(cad->lblvlrrecdig->text(), QStringLiteral("12,50"));
+    EXPECT_EQ(grade->cell(5, 1), QStringLiteral("12,50"));
+    EXPECT_EQ(grade->currentRow(), 2);
+    EXPECT_EQ(test::filho<QLabel>(*cad, "lblvlrrecdig")->text(), QStringLiteral("12,50"));
 
     // Tab skips the buttons that are hidden; the answer file comes last.
     std::vector<QWidget*> ordem;
-    for (QWidget* w : std::initializer_list<QWidget*>{cad->edalteravlr, cad->btnalteravlr, cad->btnrepetirrecarga,
-                                                      cad->btnimportararq,
-                                                      cad->btnexportarplanilha, cad->btnimpressao,
-                                                      cad->btnsalvarrascunho, cad->btngerararquivo})
-        if (w->isVisible())
+    for (const char* nome : {"edalteravlr", "btnalteravlr", "btnrepetirrecarga", "btnimportararq", "btnexportarplanilha",
+                             "btnimpressao", "btnsalvarrascunho", "btngerararquivo"})
+        if (QWidget* w = test::filho<QWidget>(*cad, nome); w->isVisible())
             ordem.push_back(w);
-    ASSERT_TRUE(cad->btnimpressao->isVisible());
+    ASSERT_TRUE(test::filho<QPushButton>(*cad, "btnimpressao")->isVisible());
     for (QWidget* proximo : ordem) {
         tecla(janela, Qt::Key_Tab);
         EXPECT_TRUE(focoEm(proximo)) << proximo->objectName().toStdString();
@@ -434,8 +439,8 @@ TEST_F(TelaDeTrabalho, KeyboardAloneTakesTheWorkFromTheTreeToTheAnswerFile)
     EXPECT_FALSE(cad->valoresPendentes());
 
     tecla(janela, Qt::Key_G, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([cad] { return cad->PageControl1->currentWidget() == cad->tblog; }));
-    EXPECT_TRUE(focoEm(cad->btnFechar));
+    EXPECT_TRUE(QTest::qWaitFor([cad] { return paginaDe(*cad) == "tblog"; }));
+    EXPECT_TRUE(focoEm(test::filho<QPushButton>(*cad, "btnFechar")));
     EXPECT_EQ(QDir(pastaGerados()).entryList({QStringLiteral("*_2.REC")}, QDir::Files).size(), 1);
 
     // F6 back to the tree, down to "Carga Arquivos" and Enter.

@@ -3,6 +3,7 @@
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "shell/barrastatus.h"
+#include "support/widgets.h"
 #include "transfer/tfcargaarquivos.h"
 
 #include <QLabel>
@@ -266,7 +267,7 @@ TEST_F(JanelaPrincipal, TreeClickAsksBeforeDiscardingUnsavedValues)
     clica(QStringLiteral("Manutenção"));
     QPointer<Tfcadrecarga> cad = principal->fcadrecarga();
     ASSERT_FALSE(cad.isNull());
-    RecargaGridModel* grade = cad->sgRecarga->gridModel();
+    RecargaGridModel* grade = test::filho<RecargaGrid>(*cad, "sgRecarga")->gridModel();
     grade->setEditing(true);
     ASSERT_TRUE(grade->setData(grade->index(0, 5), QStringLiteral("12,50"), Qt::EditRole));
     ASSERT_TRUE(cad->valoresPendentes());

@@ -39,6 +39,24 @@ const QDateTime kEnvioMarco(QDate(2026, 3, 10), QTime(9, 30));
 const QDateTime kRespostaMarco(QDate(2026, 3, 12), QTime(10, 15));
 const QDateTime kEnvioAbril(QDate(2026, 4, 9), QTime(9, 30));
 
+// The window's widget of type T named `nome`: a window's widgets are its
+// own, found by the object name each carries; ends the run when it is gone.
+template <typename T>
+T* controle(const QObject& janela, const char* nome)
+{
+    T* c = janela.findChild<T*>(QString::fromLatin1(nome));
+    if (!c)
+        falha(QStringLiteral("no %1 \"%2\" in %3").arg(QString::fromLatin1(T::staticMetaObject.className()),
+                                                       QString::fromLatin1(nome), janela.objectName()));
+    return c;
+}
+
+// The object name of the page the maintenance window shows.
+QString pagina(const Tfcadrecarga& w)
+{
+    return controle<QStackedWidget>(w, "PageControl1")->currentWidget()->objectName();
+}
+
 class Roteiro {
 public:
     Roteiro(const QString& pasta, const QString& disco) : m_disco(disco), m_fotografo(pasta), m_dialogos(m_fotografo)
@@ -106,9 +124,9 @@ Tfcadrecarga& Roteiro::manutencao(const QDateTime& relogio)
 
 void Roteiro::processa(Tfcadrecarga& w)
 {
-    w.btnprocessar->click();
+    controle<QPushButton>(w, "btnprocessar")->click();
     espera(300);
-    if (w.PageControl1->currentWidget() != w.tbDigitacao)
+    if (pagina(w) != QLatin1String("tbDigitacao"))
         falha(QStringLiteral("processing did not reach the Digitação page"));
 }
 
@@ -116,7 +134,7 @@ void Roteiro::repeteArquivoInteiro(Tfcadrecarga& w, const QString& foto)
 {
     m_dialogos.espera(QStringLiteral("Preencher os valores com a última recarga"), QStringLiteral("Arquivo Inteiro"),
                       foto);
-    w.btnrepetirrecarga->click();
+    controle<QPushButton>(w, "btnrepetirrecarga")->click();
     espera(200);
 }
 
@@ -137,7 +155,7 @@ void Roteiro::escolhe(QComboBox* lista, const QString& prefixo)
 // As the operator types: the first key opens the cell's editor with it.
 void Roteiro::digita(Tfcadrecarga& w, int linha, const QString& texto)
 {
-    RecargaGrid* g = w.sgRecarga;
+    RecargaGrid* g = controle<RecargaGrid>(w, "sgRecarga");
     g->setFocus(Qt::OtherFocusReason);
     g->setCurrentRow(linha);
     g->setCurrentColumn(5);
@@ -159,9 +177,9 @@ void Roteiro::respondeFevereiro()
     processa(w);
     repeteArquivoInteiro(w);
     m_dialogos.espera(QStringLiteral("acima do habitual"), QStringLiteral("Gerar Assim Mesmo"));
-    w.btngerararquivo->click();
+    controle<QPushButton>(w, "btngerararquivo")->click();
     espera(300);
-    if (w.PageControl1->currentWidget() != w.tblog)
+    if (pagina(w) != QLatin1String("tblog"))
         falha(QStringLiteral("February's answer was not generated"));
 }
 
@@ -171,7 +189,7 @@ void Roteiro::digitaMarco()
     Tfcadrecarga& w = manutencao(kRespostaMarco);
     foto(QStringLiteral("arquivos"));
     processa(w);
-    escolhe(w.cbtarifa, QStringLiteral("01 - "));
+    escolhe(controle<QComboBox>(w, "cbtarifa"), QStringLiteral("01 - "));
     repeteArquivoInteiro(w, QStringLiteral("repetir"));
 
     // A slip (a value far above the holder's usual one) and a holder left
@@ -185,18 +203,21 @@ void Roteiro::digitaMarco()
                       QStringLiteral("valor-maior"));
     digita(w, 6, QStringLiteral("750"));
 
-    w.edlocalizar->setFocus(Qt::ShortcutFocusReason);
-    QTest::keyClicks(w.edlocalizar, QStringLiteral("santos"));
+    QLineEdit* localizar = controle<QLineEdit>(w, "edlocalizar");
+    localizar->setFocus(Qt::ShortcutFocusReason);
+    QTest::keyClicks(localizar, QStringLiteral("santos"));
     espera(200);
     foto(QStringLiteral("localizar"));
-    w.edlocalizar->clear();
+    localizar->clear();
 
     // The grid's context menu, as a right click opens it.
-    w.sgRecarga->setCurrentRow(3);
-    w.PopupMenu1->popup(w.sgRecarga->viewport()->mapToGlobal(QPoint(200, 60)));
+    RecargaGrid* grade = controle<RecargaGrid>(w, "sgRecarga");
+    QMenu* menu = controle<QMenu>(w, "PopupMenu1");
+    grade->setCurrentRow(3);
+    menu->popup(grade->viewport()->mapToGlobal(QPoint(200, 60)));
     espera(200);
-    m_fotografo.fotografa(w.PopupMenu1, QStringLiteral("menu-grade"));
-    w.PopupMenu1->close();
+    m_fotografo.fotografa(menu, QStringLiteral("menu-grade"));
+    menu->close();
 }
 
 void Roteiro::importaEImprime()
@@ -214,20 +235,20 @@ void Roteiro::importaEImprime()
                 QStringLiteral("importacao-aviso"))
         .esperaVisualizacao(QStringLiteral("importacao-resultado"))
         .espera(QStringLiteral("As Alterações feitas pela importação não estão salvas"), QStringLiteral("OK"));
-    w.btnimportararq->click();
+    controle<QPushButton>(w, "btnimportararq")->click();
     espera(300);
 
     m_dialogos.esperaArquivo(QDir::home().filePath(QStringLiteral("titulares.csv")));
-    w.btnexportarplanilha->click();
+    controle<QPushButton>(w, "btnexportarplanilha")->click();
     espera(200);
 
     m_dialogos.esperaVisualizacao(QStringLiteral("listagem"));
-    w.btnimpressao->click();
+    controle<QPushButton>(w, "btnimpressao")->click();
     espera(200);
 
     m_dialogos.espera(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"), QStringLiteral("OK"),
                       QStringLiteral("rascunho-gravado"));
-    w.btnsalvarrascunho->click();
+    controle<QPushButton>(w, "btnsalvarrascunho")->click();
     espera(200);
 }
 
@@ -236,28 +257,29 @@ void Roteiro::continuaRascunhoEGera()
     m_dialogos.espera(QStringLiteral("Existe arquivo de Recarga em Alteração.Continua Alteração?"),
                       QStringLiteral("Sim"), QStringLiteral("rascunho-continuar"));
     Tfcadrecarga& w = manutencao(kRespostaMarco);
-    if (w.PageControl1->currentWidget() != w.tbDigitacao)
+    if (pagina(w) != QLatin1String("tbDigitacao"))
         falha(QStringLiteral("the draft was not continued"));
 
-    w.btnconferir->click();
+    controle<QPushButton>(w, "btnconferir")->click();
     espera(300);
     // The largest variations first, as the operator sorts them.
-    QHeaderView* cabecalho = w.tbconferencia->sgConferencia->horizontalHeader();
+    PaginaConferencia* conferencia = controle<PaginaConferencia>(w, "tbconferencia");
+    QHeaderView* cabecalho = conferencia->sgConferencia->horizontalHeader();
     for (int c = 0; c < cabecalho->count(); ++c) {
-        if (w.tbconferencia->sgConferencia->model()->headerData(c, Qt::Horizontal).toString()
+        if (conferencia->sgConferencia->model()->headerData(c, Qt::Horizontal).toString()
             == QStringLiteral("Variação %")) {
-            w.tbconferencia->sgConferencia->sortByColumn(c, Qt::DescendingOrder);
+            conferencia->sgConferencia->sortByColumn(c, Qt::DescendingOrder);
         }
     }
     foto(QStringLiteral("conferencia"));
-    w.tbconferencia->btnvoltar->click();
+    conferencia->btnvoltar->click();
     espera(200);
 
     m_dialogos.espera(QStringLiteral("acima do habitual"), QStringLiteral("Gerar Assim Mesmo"),
                       QStringLiteral("gerar-conferir"));
-    w.btngerararquivo->click();
+    controle<QPushButton>(w, "btngerararquivo")->click();
     espera(300);
-    if (w.PageControl1->currentWidget() != w.tblog)
+    if (pagina(w) != QLatin1String("tblog"))
         falha(QStringLiteral("March's answer was not generated"));
     foto(QStringLiteral("log"));
 }
