@@ -79,6 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDevolucao{"Newest", kRascunho, {kMar, kFev}, {}, {}, "PX_00123_0007_0412100830_1.rec"},
         CasoDevolucao{"NewestUpperCase", kRascunho, {kFev, "PX_00123_0007_0412100830_1.REC"}, {}, {},
                       "PX_00123_0007_0412100830_1.REC"},
+        // A name whose stamp is no date counts as oldest.
+        CasoDevolucao{"StampNoDate", kRascunho, {"PX_00123_0007_0499999999_1.rec", kFev}, {}, {},
+                      "PX_00123_0007_0412090830_1.rec"},
         // Other companies and batches, and files that are no received file, stay.
         CasoDevolucao{"OtherBatch", kRascunho, {"PX_00123_0008_0412100830_1.rec", "PX_00124_0007_0412100830_1.rec"},
                       {}, {}, ""},

@@ -365,8 +365,9 @@ TEST_P(TextoTruncado, AsADraftIsOutOfPatternAndLoadsNothing)
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(w().PageControl1->currentWidget(), w().tblog);
     const QStringList& log = w().linhasLog();
-    EXPECT_EQ(log.mid(log.size() - 3),
-              QStringList({"Arquivo Descompactado com Sucesso", "  ", QString::fromUtf8(GetParam().linhaLog)}));
+    EXPECT_EQ(log.mid(log.size() - 4),
+              QStringList({"Arquivo Descompactado com Sucesso", "  ", QString::fromUtf8(GetParam().linhaLog),
+                           naoProcessado(QDir(pastaRascunho()).filePath(nome))}));
     EXPECT_EQ(linhaDoLog("Header      ==> OK"), -1);
     EXPECT_EQ(modelo->QtdRecarga, 0);
     EXPECT_EQ(w().cbtipocartao->count(), 0);
