@@ -35,11 +35,13 @@ QString pastaRascunho() { return raizTrabalho() + QStringLiteral("/Rascunho"); }
 QString pastaProcessados() { return raizTrabalho() + QStringLiteral("/Processados"); }
 QString pastaLog() { return raizTrabalho() + QStringLiteral("/Log"); }
 QString pastaHistorico() { return raizTrabalho() + QStringLiteral("/Historico"); }
+QString pastaRejeitados() { return raizTrabalho() + QStringLiteral("/Rejeitados"); }
 
 bool criaPastasTrabalho()
 {
     bool ok = true;
-    for (const QString& p : {pastaRecebidos(), pastaGerados(), pastaRascunho(), pastaProcessados(), pastaHistorico()})
+    for (const QString& p : {pastaRecebidos(), pastaGerados(), pastaRascunho(), pastaProcessados(), pastaHistorico(),
+                           pastaRejeitados()})
         ok = QDir().mkpath(p) && ok;
     return ok;
 }

@@ -24,6 +24,7 @@ QString pastaRascunho();     // the current draft
 QString pastaProcessados();  // received files already answered
 QString pastaLog();          // import logs
 QString pastaHistorico();    // what was sent: each answer's plain text, compressed
+QString pastaRejeitados();   // received files set aside by the operator: never processed, never deleted
 
 // Creates the folders above, but for the log's, with missing parents; true
 // when all exist.

@@ -104,7 +104,8 @@ ValidacaoValor ValidaValor(TabelaGrid& grid, ModeloRecarga& m, const SelecaoGrid
     if (r < 1 || r >= grid.rowCount())
         return res;
 
-    QString texto = grid.cell(kColValor, r).trimmed();
+    const QString digitado = grid.cell(kColValor, r).trimmed();
+    QString texto = digitado;
     // The one blank row of a selection that lists no holder carries no value:
     // "Gerar Arquivo" or "Salvar Rascunho" must not stop on it.
     if (texto.isEmpty() && grid.cell(kColUsuario, r).trimmed().isEmpty())
@@ -116,6 +117,7 @@ ValidacaoValor ValidaValor(TabelaGrid& grid, ModeloRecarga& m, const SelecaoGrid
     // it showed before the typing.
     const auto recusa = [&](ResultadoValor resultado, const QString& mensagem) {
         restauraValor(grid, m, sel, r, titular);
+        res.recusado = digitado;
         res.resultado = resultado;
         res.mensagem = mensagem;
         return res;

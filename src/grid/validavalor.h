@@ -33,6 +33,7 @@ struct ValidacaoValor {
     ResultadoValor resultado = ResultadoValor::Ok;
     QString mensagem;          // empty when Ok
     bool armazenado = false;   // the model took the value at once
+    QString recusado;          // when refused: the text typed, blanks around removed
 };
 
 // "Valor Inválido - Verifique!".

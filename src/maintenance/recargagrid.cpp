@@ -65,6 +65,11 @@ QVariant RecargaGridModel::data(const QModelIndex& index, int role) const
         if (index.column() == 2 || index.column() == 3)
             return int(Qt::AlignLeft | Qt::AlignVCenter);
         return int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::ToolTipRole:
+        if (index.column() == kColValor)
+            if (const auto r = m_recusados.constFind(gridRow(index.row())); r != m_recusados.cend())
+                return QStringLiteral("Recusado: ") + *r;
+        return {};
     case Qt::BackgroundRole:
         if (m_highlighted.isValid() && index == QModelIndex(m_highlighted))
             return QApplication::palette().color(QPalette::ToolTipBase);
@@ -79,9 +84,14 @@ bool RecargaGridModel::setData(const QModelIndex& index, const QVariant& value, 
     if (!index.isValid() || role != Qt::EditRole)
         return false;
     const QString text = value.toString();
-    if (text == m_cells.cell(index.column(), gridRow(index.row())))
+    const int row = gridRow(index.row());
+    // Typed again: what was refused there no longer stands.
+    if (m_recusados.remove(row) > 0)
+        emit dataChanged(index, index, {Qt::ToolTipRole});
+    if (text == m_cells.cell(index.column(), row))
         return true;
-    m_cells.setCell(index.column(), gridRow(index.row()), text);
+    m_cells.setCell(index.column(), row, text);
+    m_digitadas.insert(row);
     emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     emit editadoPeloOperador();
     return true;
@@ -109,8 +119,26 @@ Qt::ItemFlags RecargaGridModel::flags(const QModelIndex& index) const
     return f;
 }
 
+void RecargaGridModel::marcaRecusado(int row, const QString& texto)
+{
+    m_recusados.insert(row, texto);
+    if (row >= m_cells.fixedRows() && row < m_cells.rowCount()) {
+        const QModelIndex i = index(row - m_cells.fixedRows(), kColValor);
+        emit dataChanged(i, i, {Qt::ToolTipRole});
+    }
+}
+
+void RecargaGridModel::esqueceLinhas()
+{
+    // Other rows: the marks named the rows that were.
+    m_digitadas.clear();
+    m_recusados.clear();
+}
+
 void RecargaGridModel::setGridRowCount(int rows)
 {
+    if (rows != m_cells.rowCount())
+        esqueceLinhas();
     const int before = rowCount();
     const int fixed = m_cells.fixedRows();
     const int after = std::max(0, rows - fixed);
@@ -174,6 +202,7 @@ void RecargaGridModel::clearGridRow(int row)
 
 void RecargaGridModel::setGridRows(int firstRow, int width, std::vector<QString> cells)
 {
+    esqueceLinhas();
     beginResetModel();
     m_cells.setRows(firstRow, width, std::move(cells));
     endResetModel();

@@ -13,6 +13,8 @@
 #include "grid/tabelagridmemoria.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QSet>
 #include <QPointer>
 #include <QTableView>
 #include <QVector>
@@ -43,6 +45,16 @@ public:
     void clearGridRow(int row);
     void setGridRows(int firstRow, int width, std::vector<QString> cells);
 
+    // Rows whose value the operator typed and the program has not yet
+    // checked or written back: typed work, though no value changed yet.
+    bool temDigitacao() const { return !m_digitadas.isEmpty(); }
+    void linhaConferida(int row) { m_digitadas.remove(row); }
+    void todasConferidas() { m_digitadas.clear(); }
+    // The value cell of `row` says what was refused in it ("Recusado:
+    // <text>") until the operator types in that row again or the rows are
+    // filled anew.
+    void marcaRecusado(int row, const QString& texto);
+
     void setEditing(bool on) { m_editing = on; }
     bool editing() const { return m_editing; }
     void setHighlighted(const QModelIndex& index);
@@ -52,7 +64,11 @@ signals:
     void editadoPeloOperador();
 
 private:
+    void esqueceLinhas();
+
     TabelaGridMemoria m_cells;
+    QSet<int> m_digitadas;
+    QHash<int, QString> m_recusados;
     bool m_editing = false;
     QPersistentModelIndex m_highlighted;
 };

@@ -53,6 +53,8 @@ Tfcadrecarga::Tfcadrecarga(const AppContext& ctx, QWidget* parent)
 void Tfcadrecarga::ligaBotoes()
 {
     connect(btnprocessar, &QPushButton::clicked, this, [this] { btnprocessarClick(); });
+    connect(btnrejeitar, &QPushButton::clicked, this, [this] { btnrejeitarClick(); });
+    connect(FLBArquivosRecargaRecebidos, &QListWidget::currentRowChanged, this, [this] { mostraRejeitar(); });
     connect(btnFechar, &QPushButton::clicked, this, [this] { btnFecharClick(); });
     connect(btnsalvarrascunho, &QPushButton::clicked, this, [this] { btnsalvarrascunhoClick(); });
     connect(btngerararquivo, &QPushButton::clicked, this, [this] { btngerararquivoClick(); });
@@ -155,6 +157,7 @@ void Tfcadrecarga::mostraTotaisListas()
     lblarqgerado->setText(QString::number(gerados));
     lblultimogerado->setText(gerados > 0 ? FLBArquivosRecargaGerados->item(gerados - 1)->text()
                                          : QStringLiteral("Não Há Arquivos Gerados"));
+    mostraRejeitar();
 }
 
 void Tfcadrecarga::btnFecharClick()

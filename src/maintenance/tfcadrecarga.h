@@ -73,6 +73,10 @@ public:
 
     // Processing a received file or the draft continued at opening.
     void btnprocessarClick();
+    // Moves the selected received file (one that cannot be opened, say) to
+    // the rejected folder, under a free name: never deleted, never over
+    // another file.
+    void btnrejeitarClick();
 
     // The grid.
     void cbtipocartaoChange();
@@ -160,6 +164,9 @@ public:
     bool valoresPendentes() const { return m_valoresPendentes; }
     // Also the title's modified marker.
     void definePendentes(bool pendentes);
+    // Sets the modified marker from what is so: a stored value changed
+    // since the last save, or typed text not yet stored.
+    void atualizaPendentes();
     // Asks before values not yet saved are thrown away; true when the window
     // may go.
     bool podeDescartar();
@@ -196,6 +203,8 @@ private:
     QLabel* lblarqgerado = nullptr;
     QLabel* lblultimogerado = nullptr;
     QPushButton* btnprocessar = nullptr;
+    // Sets the selected received file aside in the rejected folder.
+    QPushButton* btnrejeitar = nullptr;
 
     // Digitação page.
     QLabel* lblseq = nullptr;
@@ -288,6 +297,19 @@ private:
     void aplicaPasso(bool desfazer);
     void recarregaLista(QListWidget* list, const QString& folder, const QString& mask);
     void perguntaRascunho();
+    // Processes the draft `escolhido` of `rascunhos` (the newest when empty)
+    // as "Sim" to the draft question does.
+    void continuaRascunho(const QStringList& rascunhos, const QString& escolhido);
+    // Deletes the drafts of one batch (not their logs) and brings the
+    // batch's received file back from the processed folder when it may be
+    // processed again (flows/descarterascunho.h).
+    void descartaRascunho(const QStringList& doLote);
+    // "Mover para Rejeitados" only on a received file selected in the
+    // received folder's list.
+    void mostraRejeitar();
+    // After a failed processing: status panel 1 and the log's last line
+    // name the file instead of a "Carregando" that never ends.
+    void falhaProcessamento();
     void encerraProcessamento();
     static int falhas(const ResultadoProcessamento& r);
     void limpaLog();

@@ -33,7 +33,10 @@ void Tfcadrecarga::ligaDesfazer()
     connect(sgRecarga, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
         PopupMenu1->popup(sgRecarga->viewport()->mapToGlobal(p));
     });
-    connect(&m_desfazer->pilha(), &QUndoStack::indexChanged, this, [this] { mostraDesfazer(); });
+    connect(&m_desfazer->pilha(), &QUndoStack::indexChanged, this, [this] {
+        mostraDesfazer();
+        atualizaPendentes();
+    });
     connect(&m_desfazer->pilha(), &QUndoStack::cleanChanged, this, [this] { mostraDesfazer(); });
     mostraDesfazer();
 }

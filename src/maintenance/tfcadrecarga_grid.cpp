@@ -103,9 +103,20 @@ bool Tfcadrecarga::AtualizaArrayRecargas()
         }
         return false;
     }
+    // Every typed cell is now stored (or held the stored value).
+    sgRecarga->gridModel()->todasConferidas();
+    atualizaPendentes();
     mostraTotaisGerais(r.totaisGerais);
     mostraTotaisGrid(r.totaisGrid);
     return true;
+}
+
+void Tfcadrecarga::atualizaPendentes()
+{
+    // Modified only when a stored value changed since the last save (as
+    // the steps tell), or typed text waits in a cell to be stored: a
+    // refused value, put back as it was, is no edit.
+    definePendentes(!m_desfazer->salvo() || sgRecarga->gridModel()->temDigitacao());
 }
 
 void Tfcadrecarga::cbtipocartaoChange()
@@ -143,6 +154,12 @@ bool Tfcadrecarga::confirmaValor()
         PassoDesfazer passo(*m_desfazer, kPassoDigitado);
         v = ValidaValor(*sgRecarga, *m_ctx.modelo, m_sel, &m_indice);
     }
+    // Checked, whatever the outcome: stored, or put back as it was.
+    const int linha = sgRecarga->currentRow();
+    sgRecarga->gridModel()->linhaConferida(linha);
+    if (v.resultado != ResultadoValor::Ok)
+        sgRecarga->gridModel()->marcaRecusado(linha, v.recusado);
+    atualizaPendentes();
     switch (v.resultado) {
     case ResultadoValor::Ok:
         break;

@@ -117,7 +117,13 @@ void Tfcadrecarga::criaPaginaArquivos()
     btnprocessar = criaBotao(QStringLiteral("&Processar Arquivo"), "btnprocessar", tbarquivos);
     btnprocessar->setToolTip(QStringLiteral("Abre o arquivo recebido selecionado na lista e mostra os titulares "
                                             "para digitar os valores"));
-    recebidos->addWidget(btnprocessar);
+    btnrejeitar = criaBotao(QStringLiteral("&Mover para Rejeitados"), "btnrejeitar", tbarquivos);
+    btnrejeitar->setToolTip(QStringLiteral("Põe o arquivo recebido selecionado na pasta Rejeitados, fora da lista; "
+                                           "ele não é apagado"));
+    auto* botoesRecebidos = new QHBoxLayout;
+    botoesRecebidos->addWidget(btnprocessar);
+    botoesRecebidos->addWidget(btnrejeitar);
+    recebidos->addLayout(botoesRecebidos);
 
     FLBArquivosRecargaProcessados = listaArquivosWidget("FLBArquivosRecargaProcessados",
                                                         QStringLiteral("Arquivos Já Processados"), tbarquivos);
@@ -135,7 +141,7 @@ void Tfcadrecarga::criaPaginaArquivos()
           QStringLiteral("Total de Arquivos Gerados  : "), lblarqgerado,
           rotulo(QStringLiteral("Último Arquivo Gerado : "), tbarquivos), lblultimogerado);
 
-    ordemTab({FLBArquivosRecargaRecebidos, btnprocessar, FLBArquivosRecargaProcessados,
+    ordemTab({FLBArquivosRecargaRecebidos, btnprocessar, btnrejeitar, FLBArquivosRecargaProcessados,
               FLBArquivosRecargaGerados});
     PageControl1->addWidget(tbarquivos);
 }

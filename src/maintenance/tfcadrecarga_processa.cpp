@@ -1,8 +1,10 @@
 // Processing a received file or a saved draft: open, expand, check and load
 // it, with every step in the processing log.
 
+#include "files/arquivoseguro.h"
 #include "files/entrada.h"
 #include "files/pastastrabalho.h"
+#include "flows/descarterascunho.h"
 #include "flows/desfazervalores.h"
 #include "flows/listasarquivos.h"
 #include "interaction/interaction.h"
@@ -26,30 +28,85 @@ void Tfcadrecarga::perguntaRascunho()
 {
     // Only a draft this program wrote is offered or deleted: another file
     // in the folder is the user's.
-    const QStringList rascunhos = rascunhosProprios(pastaRascunho(), QStringLiteral(".REC"));
+    QStringList rascunhos = rascunhosProprios(pastaRascunho(), QStringLiteral(".REC"));
     if (rascunhos.isEmpty())
         return;
     if (m_ctx.interaction->question(
             QStringLiteral("Existe arquivo de Recarga em Alteração.Continua Alteração?"))) {
-        pastaListaRecebidos = pastaRascunho();
-        mascaraListaRecebidos = QStringLiteral("*_2.REC");
-        FLBArquivosRecargaRecebidos->clear();
-        FLBArquivosRecargaRecebidos->addItems(rascunhos);
-        // Drafts left side by side by an interrupted save: the newest holds
-        // the latest values.
-        QStringList nomes;
-        for (int i = 0; i < FLBArquivosRecargaRecebidos->count(); ++i)
-            nomes << FLBArquivosRecargaRecebidos->item(i)->text();
-        if (const int novo = indiceRascunhoMaisNovo(nomes); novo >= 0)
-            FLBArquivosRecargaRecebidos->setCurrentRow(novo);
-        EmRascunho = true;
-        m_lendoRascunho = true;
-        btnprocessarClick();
-        m_lendoRascunho = false;
-    } else {
-        for (const QString& nome : rascunhos)
-            apagaSeExiste(QDir(pastaRascunho()).filePath(nome));
+        continuaRascunho(rascunhos, QString());
+        return;
     }
+    // "Não" is one click from losing the month: each draft is named and
+    // asked about once more, "Continuar Alteração" being the default.
+    // Drafts of one batch left side by side by an interrupted save are one
+    // draft, named by the newest.
+    while (!rascunhos.isEmpty()) {
+        const QString nome = rascunhos.at(indiceRascunhoMaisNovo(rascunhos));
+        const NomeRecarga lido = leNomeRecarga(nome);
+        QStringList doLote;
+        for (const QString& r : rascunhos) {
+            const NomeRecarga outro = leNomeRecarga(r);
+            if (r == nome || (lido.remessa && outro.empresa == lido.empresa && outro.remessa == lido.remessa))
+                doLote << r;
+        }
+        const QString caminho = QDir(pastaRascunho()).filePath(nome);
+        const QStringList botoes = botoesDescarteRascunho();
+        const int escolha = m_ctx.interaction->confirm(
+            perguntaDescarteRascunho(nome, QFileInfo(caminho).lastModified()), botoes, Interaction::Icon::Warning,
+            kTituloAplicacao, int(botoes.size()) - 1);
+        if (escolha != 0) {
+            continuaRascunho(rascunhos, nome);
+            return;
+        }
+        descartaRascunho(doLote);
+        for (const QString& r : doLote)
+            rascunhos.removeAll(r);
+    }
+}
+
+void Tfcadrecarga::continuaRascunho(const QStringList& rascunhos, const QString& escolhido)
+{
+    pastaListaRecebidos = pastaRascunho();
+    mascaraListaRecebidos = QStringLiteral("*_2.REC");
+    FLBArquivosRecargaRecebidos->clear();
+    FLBArquivosRecargaRecebidos->addItems(rascunhos);
+    // Drafts left side by side by an interrupted save: the newest holds
+    // the latest values.
+    QStringList nomes;
+    for (int i = 0; i < FLBArquivosRecargaRecebidos->count(); ++i)
+        nomes << FLBArquivosRecargaRecebidos->item(i)->text();
+    const int escolhida = escolhido.isEmpty() ? indiceRascunhoMaisNovo(nomes) : int(nomes.indexOf(escolhido));
+    if (escolhida >= 0)
+        FLBArquivosRecargaRecebidos->setCurrentRow(escolhida);
+    mostraRejeitar();
+    EmRascunho = true;
+    m_lendoRascunho = true;
+    btnprocessarClick();
+    m_lendoRascunho = false;
+}
+
+void Tfcadrecarga::descartaRascunho(const QStringList& doLote)
+{
+    // The drafts go (their logs stay); once none is left, the received
+    // file of the batch goes back so that the batch can be processed again.
+    bool apagados = true;
+    for (const QString& nome : doLote)
+        apagados = removeArquivo(QDir(pastaRascunho()).filePath(nome)) && apagados;
+    if (!apagados)
+        return;
+    const QString nome = recebidoADevolver(doLote.first(), listaArquivos(pastaProcessados(), QStringLiteral("*_1.rec")),
+                                           listaArquivos(pastaGerados(), QStringLiteral("*.REC")),
+                                           listaArquivos(pastaRecebidos(), QStringLiteral("*")));
+    if (nome.isEmpty())
+        return;
+    const QString destino = QDir(pastaRecebidos()).filePath(nome);
+    FalhaArquivo falha;
+    // Never over a file that appeared under the name meanwhile.
+    if (!moveArquivo(QDir(pastaProcessados()).filePath(nome), destino, Durabilidade::Duravel, &falha)) {
+        m_ctx.interaction->errorBox(textoJanela(falha));
+        return;
+    }
+    m_ctx.status(QStringLiteral("Arquivo de volta em Recebidos: ") + nome, caminhoVisivel(destino));
 }
 
 void Tfcadrecarga::btnprocessarClick()
@@ -100,10 +157,12 @@ void Tfcadrecarga::btnprocessarClick()
         resultado = DescompactaArquivo(ArquivoAtual, rascunho, LinhasArquivo, completude);
     } catch (const ErroArquivo& e) {
         m_ctx.interaction->errorBox(e.textoJanela());
+        falhaProcessamento();
         encerraProcessamento();
         return;
     } catch (const std::exception& e) {
         m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
+        falhaProcessamento();
         encerraProcessamento();
         return;
     }
@@ -111,6 +170,7 @@ void Tfcadrecarga::btnprocessarClick()
         m_ctx.interaction->notice(QStringLiteral("Erro ao Descompactar o arquivo Temporário - Verifique!"));
         adicionaLog(QStringLiteral("  "));
         adicionaLog(QStringLiteral(" ==> Erro ao Descompactar o Arquivo "));
+        falhaProcessamento();
         encerraProcessamento();
         return;
     }
@@ -127,6 +187,7 @@ void Tfcadrecarga::btnprocessarClick()
                             .arg(QLocale(QLocale::Portuguese, QLocale::Brazil).toString(qlonglong(kMaisLinhasTexto))));
         m_ctx.interaction->notice(QStringLiteral("Arquivo fora do Padrão - Verifique"));
         mostraPagina(tblog);
+        falhaProcessamento();
         encerraProcessamento();
         return;
     }
@@ -134,6 +195,7 @@ void Tfcadrecarga::btnprocessarClick()
         m_ctx.interaction->notice(QStringLiteral("Erro ao Descriptografar Arquivo - Verifique!"));
         adicionaLog(QStringLiteral("  "));
         adicionaLog(QStringLiteral(" ==> Erro ao Descriptografar o Arquivo "));
+        falhaProcessamento();
         encerraProcessamento();
         return;
     }
@@ -176,6 +238,7 @@ void Tfcadrecarga::btnprocessarClick()
     } catch (const ErroConversao& e) {
         adicionaLog(log);
         m_ctx.interaction->errorBox(QString::fromUtf8(e.what()));
+        falhaProcessamento();
         encerraProcessamento();
         return;
     }
@@ -197,6 +260,7 @@ void Tfcadrecarga::btnprocessarClick()
         m_ctx.interaction->notice(QStringLiteral("Arquivo fora do Padrão - Verifique"));
         adicionaLog(fim);
         mostraPagina(tblog);
+        falhaProcessamento();
         encerraProcessamento();
         return;
     }
@@ -224,6 +288,13 @@ int Tfcadrecarga::falhas(const ResultadoProcessamento& r)
     const MarcasConsistencia& m = r.marcas;
     return int(!m.header) + int(!m.detalhe) + int(!m.tipoCartao) + int(!m.tarifa) + int(!m.trailer)
            + int(!m.eventos);
+}
+
+void Tfcadrecarga::falhaProcessamento()
+{
+    const QString visivel = caminhoVisivel(ArquivoAtual);
+    m_ctx.status(QStringLiteral("Arquivo não processado: ") + QFileInfo(ArquivoAtual).fileName(), visivel);
+    adicionaLog(QStringLiteral(" ==> Arquivo não processado: %1 ").arg(visivel));
 }
 
 void Tfcadrecarga::encerraProcessamento()

@@ -146,8 +146,8 @@ TEST_F(Acessibilidade, GridCellsAndHeadersExposeTheirTexts)
 // find field's clear button is read by what it does.
 TEST_F(Acessibilidade, ListsAndTheClearButtonAreNamed)
 {
-    const std::pair<QComboBox*, QString> listas[] = {{w().cbtipocartao, QStringLiteral("Tipo de Cartão")},
-                                                     {w().cbtarifa, QStringLiteral("Tarifa")}};
+    const std::pair<QComboBox*, QString> listas[] = {{controle<QComboBox>("cbtipocartao"), QStringLiteral("Tipo de Cartão")},
+                                                     {controle<QComboBox>("cbtarifa"), QStringLiteral("Tarifa")}};
     for (const auto& [lista, legenda] : listas) {
         EXPECT_EQ(lista->accessibleName(), legenda);
         QAccessibleInterface* i = QAccessible::queryAccessibleInterface(lista);
@@ -172,10 +172,10 @@ TEST_F(Acessibilidade, NoPageHasAnUnnamedControl)
 {
     w().show();
     // The find field's clear button shows once there is text to clear.
-    w().edlocalizar->setText(QStringLiteral("a"));
-    for (QWidget* pagina : {static_cast<QWidget*>(w().tbarquivos), w().tbDigitacao, w().tblog,
-                            static_cast<QWidget*>(w().tbconferencia)}) {
-        w().PageControl1->setCurrentWidget(pagina);
+    controle<QLineEdit>("edlocalizar")->setText(QStringLiteral("a"));
+    for (const char* nome : {"tbarquivos", "tbDigitacao", "tblog", "tbconferencia"}) {
+        QWidget* pagina = controle<QWidget>(nome);
+        controle<QStackedWidget>("PageControl1")->setCurrentWidget(pagina);
         QCoreApplication::processEvents();
         EXPECT_EQ(test::controlesSemNome(&w()), QStringList()) << pagina->objectName().toStdString();
     }

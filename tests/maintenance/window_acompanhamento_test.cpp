@@ -123,7 +123,7 @@ TEST_F(Acompanhamento, AfterGerarArquivoTheLogPageSaysWhereTheAnswerIsAndWhatCom
     ASSERT_NE(proximo, nullptr);
     escolheTarifa(1);
     digitaUsuario(101, "10");
-    w().btngerararquivo->click();
+    controle<QPushButton>("btngerararquivo")->click();
     ASSERT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     ASSERT_EQ(filho<QStackedWidget>("PageControl1")->currentWidget(), filho<QWidget>("tblog"));
 
@@ -145,11 +145,11 @@ TEST_F(Acompanhamento, AfterGerarArquivoTheLogPageSaysWhereTheAnswerIsAndWhatCom
         EXPECT_FALSE(deCp1252(l).contains(QStringLiteral("Próximo passo")));
 
     // The next file processed starts a new log, without the line.
-    w().btnFechar->click();
+    controle<QPushButton>("btnFechar")->click();
     enviaRecebido(linhasDoModelo(*modeloCentral(), kA), kA, &chavesDemo().centralPublica);
     ASSERT_TRUE(recebidosMostram({kA}));
     dialogos.expectNotice(QStringLiteral("Erro ao Descriptografar Arquivo - Verifique!"));
-    w().btnprocessar->click();
+    controle<QPushButton>("btnprocessar")->click();
     EXPECT_TRUE(proximo->text().isEmpty());
     EXPECT_TRUE(proximo->isHidden());
 }

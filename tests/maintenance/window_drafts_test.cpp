@@ -71,6 +71,9 @@ TEST_F(Rascunhos, NoDeletesEveryWaitingDraftAndTheNextOpeningAsksNothing)
 {
     deixaDoisRascunhos();
     dialogos.expectQuestion(kPerguntaRascunho, false);
+    // Both are of batch 7: one draft, named by the newest.
+    dialogos.expectChoice("Descartar os valores do rascunho da remessa 0007 gravado em 09/12/2004 15:31?",
+                          {"Descartar", "Continuar Alteração"}, 0);
     abre();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_TRUE(listaArquivos(pastaRascunho(), "*.REC").isEmpty());

@@ -197,11 +197,17 @@ TEST_F(Processamento, ACreditTypeWidensTheGridToEighteenColumnsAndListsAHolderBy
 }
 
 // A change to the central's lines, sealed and processed.
+// The log's last line after any failure: the file, named.
+QString naoProcessado(const QString& caminho)
+{
+    return " ==> Arquivo não processado: " + caminhoVisivel(caminho) + " ";
+}
+
 struct Defeito {
     const char* nome;
     std::function<void(std::vector<Texto>&)> altera;
     QStringList avisos;          // notices, in order
-    QStringList linhasFinais;    // the log ends with these
+    QStringList linhasFinais;    // the log ends with these, then with the line naming the file
 };
 
 void PrintTo(const Defeito& d, std::ostream* os) { *os << d.nome; }
@@ -213,7 +219,7 @@ TEST_P(ArquivoDefeituoso, EndsOnTheLogPageWithItsMarksAndLoadsTheRest)
     auto m = modeloCentral();
     std::vector<Texto> linhas = linhasDoModelo(*m, nomeRecebidoPadrao());
     GetParam().altera(linhas);
-    enviaRecebido(linhas, nomeRecebidoPadrao());
+    const QString recebido = enviaRecebido(linhas, nomeRecebidoPadrao());
     abre();
     for (const QString& a : GetParam().avisos)
         dialogos.expectNotice(a);
@@ -222,7 +228,7 @@ TEST_P(ArquivoDefeituoso, EndsOnTheLogPageWithItsMarksAndLoadsTheRest)
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(paginaAtual(), "tblog");
     const QStringList& log = w().linhasLog();
-    const QStringList& fim = GetParam().linhasFinais;
+    const QStringList fim = GetParam().linhasFinais + QStringList{naoProcessado(recebido)};
     EXPECT_EQ(log.mid(log.size() - fim.size()), fim);
     EXPECT_EQ(linhaDoLog("Header      ==> OK"), -1);
     // The accepted holders are in the model all the same.
@@ -293,8 +299,9 @@ TEST_F(Processamento, ATextLongerThanAnyRecargaFileIsOutOfPatternAndLoadsNothing
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(paginaAtual(), "tblog");
     const QStringList& log = w().linhasLog();
-    EXPECT_EQ(log.mid(log.size() - 3),
-              QStringList({"Arquivo Descompactado com Sucesso", "  ", " ==> Arquivo com mais de 10.049 linhas "}));
+    EXPECT_EQ(log.mid(log.size() - 4),
+              QStringList({"Arquivo Descompactado com Sucesso", "  ", " ==> Arquivo com mais de 10.049 linhas ",
+                           naoProcessado(QDir(pastaRecebidos()).filePath(outro))}));
     EXPECT_EQ(modelo->QtdRecarga, antes);
     EXPECT_EQ(arquivosEm(pastaRecebidos()), (QStringList{nomeRecebidoPadrao(), outro}));
 }
@@ -317,7 +324,9 @@ TEST_F(Processamento, ADraftExpandingPastAnyRecargaTextIsAnExpansionFailure)
     EXPECT_EQ(modelo->QtdRecarga, 0);
     EXPECT_EQ(controle<QComboBox>("cbtipocartao")->count(), 0);
     const QStringList& log = w().linhasLog();
-    EXPECT_EQ(log.mid(log.size() - 2), QStringList({"  ", " ==> Erro ao Descompactar o Arquivo "}));
+    EXPECT_EQ(log.mid(log.size() - 3),
+              QStringList({"  ", " ==> Erro ao Descompactar o Arquivo ",
+                           naoProcessado(QDir(pastaRascunho()).filePath("PX_00123_0007_0412091530_2.REC"))}));
 }
 
 // A draft cut short, continued at opening: out of pattern, with what it
@@ -356,8 +365,9 @@ TEST_P(TextoTruncado, AsADraftIsOutOfPatternAndLoadsNothing)
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(paginaAtual(), "tblog");
     const QStringList& log = w().linhasLog();
-    EXPECT_EQ(log.mid(log.size() - 3),
-              QStringList({"Arquivo Descompactado com Sucesso", "  ", QString::fromUtf8(GetParam().linhaLog)}));
+    EXPECT_EQ(log.mid(log.size() - 4),
+              QStringList({"Arquivo Descompactado com Sucesso", "  ", QString::fromUtf8(GetParam().linhaLog),
+                           naoProcessado(QDir(pastaRascunho()).filePath(nome))}));
     EXPECT_EQ(linhaDoLog("Header      ==> OK"), -1);
     EXPECT_EQ(modelo->QtdRecarga, 0);
     EXPECT_EQ(controle<QComboBox>("cbtipocartao")->count(), 0);
@@ -413,7 +423,9 @@ TEST_F(Processamento, AFileSealedForAnotherKeyIsRefusedAndLeavesNoTemporary)
     processa();
     EXPECT_EQ(paginaAtual(), "tbarquivos");
     const QStringList& log = w().linhasLog();
-    EXPECT_EQ(log.mid(log.size() - 2), QStringList({"  ", " ==> Erro ao Descriptografar o Arquivo "}));
+    EXPECT_EQ(log.mid(log.size() - 3),
+              QStringList({"  ", " ==> Erro ao Descriptografar o Arquivo ",
+                           naoProcessado(QDir(pastaRecebidos()).filePath(nomeRecebidoPadrao()))}));
     EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
     EXPECT_EQ(modelo->QtdRecarga, 0);
     EXPECT_TRUE(controle<QLabel>("lblultacesso")->text().isEmpty());
@@ -463,14 +475,17 @@ TEST_F(Rascunho, NoDeletesTheDraftAndTheNextOpeningDoesNotAsk)
     const QString rascunho = gravaRascunho(QStringLiteral("PX_00123_0007_0412091000_2.REC"));
     salvaLinhas({"LOG"}, QDir(pastaRascunho()).filePath("PX_00123_0007_0412091000_2.LOG"));
     dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", false);
+    dialogos.expectChoice("Descartar os valores do rascunho da remessa 0007 gravado em 09/12/2004 10:00?",
+                          {"Descartar", "Continuar Alteração"}, 0);
     abre();
+    EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_FALSE(continuaRascunho());
     EXPECT_FALSE(QFileInfo::exists(rascunho));
     EXPECT_EQ(arquivosEm(pastaRascunho()), QStringList{"PX_00123_0007_0412091000_2.LOG"});
     EXPECT_EQ(paginaAtual(), "tbarquivos");
 
     abre();
-    EXPECT_EQ(dialogos.shown().size(), 1);
+    EXPECT_EQ(dialogos.shown().size(), 2);  // the two questions of the first opening
 }
 
 }  // namespace

@@ -146,6 +146,8 @@ TEST_F(RascunhosAlheios, NoToTheQuestionDeletesOnlyTheDraft)
     poeAlheios();
 
     dialogos.expectQuestion(kPerguntaRascunho, false);
+    dialogos.expectChoice("Descartar os valores do rascunho da remessa 0007 gravado em 09/12/2004 15:30?",
+                          {"Descartar", "Continuar Alteração"}, 0);
     abre();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(rascunhos(), QStringList{"PX_00123_0007_0412091530_2.LOG"});  // the log stays, as always
