@@ -5,15 +5,7 @@
 // quotes the cell by its first characters, never whole. Goal: each under
 // 150 MB of peak memory and 2 s.
 
-#include "../support/modelocheio.h"
-#include "../support/picomemoria.h"
-
-#include "exchange/recargaexterna.h"
-
-#include <benchmark/benchmark.h>
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "../support/importacaomedida.h"
 
 namespace pluvexa {
 namespace {
@@ -32,23 +24,11 @@ QByteArray planilha(int forma)
 
 void BM_ImportaPlanilhaDeUmaLinha(benchmark::State& state)
 {
-    const auto m = bench::modeloCheio();
-    QTemporaryDir dir;
-    const QString caminho = dir.filePath(QStringLiteral("folha.csv"));
-    {
-        QFile f(caminho);
-        const QByteArray bytes = planilha(int(state.range(0)));
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            state.SkipWithError("cannot write the spreadsheet");
-    }
-    OpcoesImportacao o;
-    o.pastaLog = dir.filePath(QStringLiteral("Log"));
-    bench::medeExecucoes(state, [&] {
-        RecargaExterna run(*m, o);
-        run.Importa(caminho, 1);
-        return !run.recusa() && run.TotalErros == 1 && run.linhasResultado().size() == 1
-               && run.linhasResultado().first().size() <= 400;
-    });
+    bench::medeImportacao(state, QStringLiteral("folha.csv"), planilha(int(state.range(0))),
+                          [](const RecargaExterna& run) {
+                              return !run.recusa() && run.TotalErros == 1 && run.linhasResultado().size() == 1
+                                     && run.linhasResultado().first().size() <= 400;
+                          });
 }
 BENCHMARK(BM_ImportaPlanilhaDeUmaLinha)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -9,16 +9,9 @@
 // A row keeps at most 1,000 fields, so memory follows the file, not its
 // number of cells. Goal: each under 150 MB of peak memory and 2 s.
 
-#include "../support/modelocheio.h"
-#include "../support/picomemoria.h"
+#include "../support/importacaomedida.h"
 
 #include "exchange/limitesimportacao.h"
-#include "exchange/recargaexterna.h"
-
-#include <benchmark/benchmark.h>
-
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace pluvexa {
 namespace {
@@ -67,22 +60,11 @@ bool esperado(const RecargaExterna& run, int forma)
 void BM_ImportaPlanilhaDeMuitasColunas(benchmark::State& state)
 {
     const int forma = int(state.range(0));
-    const auto m = bench::modeloCheio();
-    QTemporaryDir dir;
-    const QString caminho = dir.filePath(QStringLiteral("folha.csv"));
-    {
-        QFile f(caminho);
-        const QByteArray bytes = planilha(forma);
-        if (bytes.size() > kTamanho || !f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            state.SkipWithError("cannot write the spreadsheet");
-    }
-    OpcoesImportacao o;
-    o.pastaLog = dir.filePath(QStringLiteral("Log"));
-    bench::medeExecucoes(state, [&] {
-        RecargaExterna run(*m, o);
-        run.Importa(caminho, 1);
-        return esperado(run, forma);
-    });
+    const QByteArray bytes = planilha(forma);
+    if (bytes.size() > kTamanho)
+        state.SkipWithError("the spreadsheet is larger than the import takes");
+    bench::medeImportacao(state, QStringLiteral("folha.csv"), bytes,
+                          [forma](const RecargaExterna& run) { return esperado(run, forma); });
 }
 BENCHMARK(BM_ImportaPlanilhaDeMuitasColunas)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 

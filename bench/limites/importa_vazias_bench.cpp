@@ -4,15 +4,7 @@
 // record, logged to disk as the run goes, the first 10,000 kept for the
 // report). Goal: each under 150 MB of peak memory and 2 s.
 
-#include "../support/modelocheio.h"
-#include "../support/picomemoria.h"
-
-#include "exchange/recargaexterna.h"
-
-#include <benchmark/benchmark.h>
-
-#include <QFile>
-#include <QTemporaryDir>
+#include "../support/importacaomedida.h"
 
 namespace pluvexa {
 namespace {
@@ -20,25 +12,13 @@ namespace {
 void BM_ImportaLinhasVazias(benchmark::State& state)
 {
     const auto linhas = std::size_t(state.range(0));
-    const auto m = bench::modeloCheio();
-    QTemporaryDir dir;
-    const QString caminho = dir.filePath(QStringLiteral("vazias.rrm"));
-    {
-        QFile f(caminho);
-        const QByteArray bytes(qsizetype(linhas), '\n');
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            state.SkipWithError("cannot write the file of empty lines");
-    }
-    OpcoesImportacao o;
-    o.pastaLog = dir.filePath(QStringLiteral("Log"));
-    bench::medeExecucoes(state, [&] {
-        RecargaExterna run(*m, o);
-        run.Importa(caminho, 1);
-        if (linhas > std::size_t(kMaisLinhasImportacao))
-            return run.recusa().has_value();
-        return !run.recusa() && run.TotalErros == int(linhas)
-               && run.linhasResultado().size() == kMaisLinhasRelatorio + 1;
-    });
+    bench::medeImportacao(state, QStringLiteral("vazias.rrm"), QByteArray(qsizetype(linhas), '\n'),
+                          [linhas](const RecargaExterna& run) {
+                              if (linhas > std::size_t(kMaisLinhasImportacao))
+                                  return run.recusa().has_value();
+                              return !run.recusa() && run.TotalErros == int(linhas)
+                                     && run.linhasResultado().size() == kMaisLinhasRelatorio + 1;
+                          });
     state.counters["linhas"] = double(linhas);
 }
 BENCHMARK(BM_ImportaLinhasVazias)->Arg(16 << 20)->Arg(kMaisLinhasImportacao)->Unit(benchmark::kMillisecond);

@@ -3,12 +3,10 @@
 // Months of a company as "Gerar Arquivo" keeps them, for the history
 // benchmarks: the demo's file with a value typed for every holder (most
 // near the usual one, some far above or below, some left at zero), each
-// month's answer text compressed as a kept batch.
+// month's answer text compressed as a kept batch, as the tests make theirs.
 
 #include "central/dadosdemo.h"
-#include "codec/lzw.h"
-#include "history/core/historico.h"
-#include "recharge/escritorrecarga.h"
+#include "support/bytesloteguardado.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -40,16 +38,10 @@ inline std::unique_ptr<ModeloRecarga> mesDigitado(int holders, std::uint32_t sem
     return m;
 }
 
-// The kept batch of `m` named `nome` ("..._2.HIS").
+// The kept batch of `m` named `nome` ("..._2.HIS"), answered in kMes.
 inline QByteArray loteGuardado(const ModeloRecarga& m, const QString& nome)
 {
-    const ResultadoEscrita escrita = EscritorRecarga(m).gera(nomeResposta(nome).toStdString(), [] { return kMes; });
-    std::string texto;
-    for (const Texto& l : escrita.linhas)
-        texto += l + "\r\n";
-    const std::vector<std::uint8_t> z =
-        lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
-    return QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size()));
+    return test::bytesLoteGuardado(m, nome, kMes);
 }
 
 inline void grava(const QString& caminho, const QByteArray& bytes)

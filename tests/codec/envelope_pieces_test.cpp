@@ -40,13 +40,13 @@ TEST_P(EnvelopePieces, BodyAndSignatureAreThoseOfOnePassOverTheWholeContent)
 {
     const auto [cipher, size] = GetParam();
     const Bytes content = test::pattern(size);
-    test::write_bytes(path("plain"), content);
+    test::gravaBytes(path("plain"), content);
     const PrivateKeyRecord own = test::demo_private("own");
     const PrivateKeyRecord central = test::demo_private("central");
     const PublicKeyRecord to[] = {test::demo_public("central")};
     test::DeterministicRandom rng(7);
     ASSERT_EQ(seal_file(path("plain"), path("sealed"), own, to, {}, cipher, kDigestMd5, &rng), kEnvelopeOk);
-    const Bytes env = test::read_bytes(path("sealed"));
+    const Bytes env = test::leBytes(path("sealed"));
 
     // The body, deciphered in one call with the session key the central
     // recovers from its key block.
@@ -82,7 +82,7 @@ TEST_P(EnvelopePieces, BodyAndSignatureAreThoseOfOnePassOverTheWholeContent)
     EXPECT_TRUE(std::equal(digest, digest + 16, recovered.end() - 16));
 
     ASSERT_EQ(open_sealed_file(path("sealed"), path("opened"), central, test::demo_public("own"), 0), kEnvelopeOk);
-    EXPECT_EQ(test::read_bytes(path("opened")), content);
+    EXPECT_EQ(test::leBytes(path("opened")), content);
 }
 
 INSTANTIATE_TEST_SUITE_P(

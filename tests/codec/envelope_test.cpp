@@ -79,7 +79,7 @@ protected:
     int seal(const Bytes& content, int cipher = kCipherDesCbc, int digest = kDigestMd5,
              std::uint64_t seed = 1)
     {
-        test::write_bytes(plain, content);
+        test::gravaBytes(plain, content);
         test::DeterministicRandom rng(seed);
         const PublicKeyRecord to[] = {recipient().pub};
         return seal_file(plain, sealed, signer().priv, to, {}, cipher, digest, &rng);
@@ -90,8 +90,8 @@ protected:
         return open_sealed_file(sealed, opened, recipient().priv, signer().pub, index);
     }
 
-    Bytes sealedBytes() const { return test::read_bytes(sealed); }
-    Bytes openedBytes() const { return test::read_bytes(opened); }
+    Bytes sealedBytes() const { return test::leBytes(sealed); }
+    Bytes openedBytes() const { return test::leBytes(opened); }
 };
 
 // ---- round trips ----------------------------------------------------------
@@ -180,7 +180,7 @@ TEST_F(Envelope, PlainCipherStoresTheContentAsItIs)
 
 TEST_F(Envelope, InfoBytesAreStoredAndSkipped)
 {
-    test::write_bytes(plain, test::pattern(30));
+    test::gravaBytes(plain, test::pattern(30));
     const Bytes info = {'h', 'e', 'l', 'l', 'o'};
     const PublicKeyRecord to[] = {recipient().pub};
     ASSERT_EQ(seal_file(plain, sealed, signer().priv, to, info, kCipherDesCbc, kDigestMd5),
@@ -207,7 +207,7 @@ TEST_F(Envelope, TwoKeyTripleDesRepeatsTheFirstKeyAsTheThird)
 
 TEST_F(Envelope, EverySealDrawsFreshKeysFromTheSystem)
 {
-    test::write_bytes(plain, test::pattern(64));
+    test::gravaBytes(plain, test::pattern(64));
     const PublicKeyRecord to[] = {recipient().pub};
     ASSERT_EQ(seal_file(plain, sealed, signer().priv, to, {}, kCipherDesCbc, kDigestMd5), 0);
     const Bytes first = sealedBytes();
@@ -240,7 +240,7 @@ TEST_F(Envelope, ChangingAnyCiphertextByteFailsTheOpening)
     for (std::size_t at = kContentAt; at < kContentAt + 48; ++at) {
         Bytes bad = good;
         bad[at] ^= 0x01;
-        test::write_bytes(sealed, bad);
+        test::gravaBytes(sealed, bad);
         const int code = open();
         EXPECT_TRUE(code == kEnvelopeBadPadding || code == kEnvelopeBadSignature)
             << "byte " << at << " gave " << code;
@@ -255,7 +255,7 @@ TEST_F(Envelope, CrcAndReservedBytesAreNotChecked)
     env[env.size() - 2] ^= 0x55;
     env[kReservedAt] = 0x12;
     env[kReservedAt + 1] = 0x34;
-    test::write_bytes(sealed, env);
+    test::gravaBytes(sealed, env);
     ASSERT_EQ(open(), kEnvelopeOk);
     EXPECT_EQ(openedBytes(), test::pattern(40));
 }
@@ -265,13 +265,13 @@ TEST_F(Envelope, MagicTextIsNotCompared)
     ASSERT_EQ(seal(test::pattern(20)), 0);
     Bytes env = sealedBytes();
     std::fill(env.begin(), env.begin() + 20, 'x');
-    test::write_bytes(sealed, env);
+    test::gravaBytes(sealed, env);
     ASSERT_EQ(open(), kEnvelopeOk);
     EXPECT_EQ(openedBytes(), test::pattern(20));
 
     // Only the first zero byte counts, whatever comes before it.
     Bytes shorter(env.begin() + 18, env.end());
-    test::write_bytes(sealed, shorter);
+    test::gravaBytes(sealed, shorter);
     ASSERT_EQ(open(), kEnvelopeOk);
     EXPECT_EQ(openedBytes(), test::pattern(20));
 }
@@ -281,7 +281,7 @@ TEST_F(Envelope, EveryTruncationFails)
     ASSERT_EQ(seal(test::pattern(30)), 0);
     const Bytes good = sealedBytes();
     for (std::size_t n = 0; n < good.size(); ++n) {
-        test::write_bytes(sealed, Bytes(good.begin(), good.begin() + static_cast<long>(n)));
+        test::gravaBytes(sealed, Bytes(good.begin(), good.begin() + static_cast<long>(n)));
         EXPECT_NE(open(), kEnvelopeOk) << "kept " << n << " bytes";
     }
 }
@@ -291,7 +291,7 @@ TEST_F(Envelope, PlainContentCutShortIsNotReportedAsSuccess)
     ASSERT_EQ(seal(test::pattern(40), kCipherNone, kDigestNone), 0);
     Bytes env = sealedBytes();
     env[env.size() - 6] = 60;  // L claims more bytes than the file holds
-    test::write_bytes(sealed, env);
+    test::gravaBytes(sealed, env);
     EXPECT_EQ(open(), kEnvelopeBadPadding);
 }
 
@@ -323,7 +323,7 @@ TEST_F(Envelope, SignatureOfOtherContentDoesNotMatch)
     Bytes mixed = sealedBytes();
     const std::size_t sigAt = kContentAt + 48 + 2;
     std::copy(first.begin() + sigAt, first.begin() + sigAt + 64, mixed.begin() + sigAt);
-    test::write_bytes(sealed, mixed);
+    test::gravaBytes(sealed, mixed);
     EXPECT_EQ(open(), kEnvelopeBadSignature);
 }
 
@@ -340,14 +340,14 @@ TEST_F(Envelope, RecipientIndexBeyondTheKeyBlocksGives243)
     EXPECT_EQ(open(1), kEnvelopeNoKeyBlock);
     Bytes env = sealedBytes();
     env[kKeyLengthAt] = 0;  // an empty key block is no key block
-    test::write_bytes(sealed, env);
+    test::gravaBytes(sealed, env);
     EXPECT_EQ(open(0), kEnvelopeNoKeyBlock);
 }
 
 TEST_F(Envelope, SeveralRecipientsOpenEachByItsIndex)
 {
     const Bytes content = test::pattern(77);
-    test::write_bytes(plain, content);
+    test::gravaBytes(plain, content);
     const Keys* who[] = {&generated(0), &recipient(), &generated(1)};
     const PublicKeyRecord to[] = {who[0]->pub, who[1]->pub, who[2]->pub};
     ASSERT_EQ(seal_file(plain, sealed, signer().priv, to, {}, kCipherDesxCbc, kDigestMd2), 0);
@@ -365,7 +365,7 @@ TEST_F(Envelope, SeveralRecipientsOpenEachByItsIndex)
 
 TEST_F(Envelope, KeyRecordsOver1024BitsAreRefusedBeforeAnyFileIsTouched)
 {
-    test::write_bytes(plain, test::pattern(8));
+    test::gravaBytes(plain, test::pattern(8));
     PublicKeyRecord bigPublic = recipient().pub;
     bigPublic[0] = 0x01;
     bigPublic[1] = 0x04;  // 1025 bits
@@ -390,7 +390,7 @@ TEST_F(Envelope, KeyTooSmallForTheSignatureFailsAsPrivateKeyOperation)
     test::DeterministicRandom rng(5);
     const auto small = generate_key_pair(384, rng);
     ASSERT_TRUE(small);
-    test::write_bytes(plain, test::pattern(8));
+    test::gravaBytes(plain, test::pattern(8));
     PrivateKeyRecord broken = small->privateRecord;
     broken[450 + 63] ^= 0x02;  // q no longer divides n
     const PublicKeyRecord to[] = {recipient().pub};
@@ -417,14 +417,14 @@ TEST_F(Envelope, UnknownSelectorsWhenOpening)
     ASSERT_EQ(seal(test::pattern(8), kCipherDesEde3Cbc, kDigestMd5), 0);
     Bytes env = sealedBytes();
     env[kDigestAt] = 1;
-    test::write_bytes(sealed, env);
+    test::gravaBytes(sealed, env);
     EXPECT_EQ(open(), kEnvelopeBadDigestSelector);
     env[kDigestAt] = kDigestMd5;
     env[kCipherAt] = 5;  // 24-byte session key, but no such cipher
-    test::write_bytes(sealed, env);
+    test::gravaBytes(sealed, env);
     EXPECT_EQ(open(), kEnvelopeBadCipherSelector);
     env[kCipherAt] = kCipherDesCbc;  // a 24-byte key where DES wants 8
-    test::write_bytes(sealed, env);
+    test::gravaBytes(sealed, env);
     EXPECT_EQ(open(), kEnvelopePrivateKeyFailed);
 }
 
@@ -434,17 +434,17 @@ TEST_F(Envelope, OverlongKeyBlockOrSignatureGives1030)
     const Bytes good = sealedBytes();
     Bytes env = good;
     env[kKeyLengthAt] = 129;
-    test::write_bytes(sealed, env);
+    test::gravaBytes(sealed, env);
     EXPECT_EQ(open(), kEnvelopeBlockTooLong);
     env = good;
     env[kContentAt + 16] = 129;
-    test::write_bytes(sealed, env);
+    test::gravaBytes(sealed, env);
     EXPECT_EQ(open(), kEnvelopeBlockTooLong);
 }
 
 TEST_F(Envelope, RequestsTheLayoutCannotHoldAreRefused)
 {
-    test::write_bytes(plain, test::pattern(8));
+    test::gravaBytes(plain, test::pattern(8));
     const std::vector<PublicKeyRecord> many(128, recipient().pub);
     EXPECT_EQ(seal_file(plain, sealed, signer().priv, many, {}, 1, 5), kEnvelopeTooLarge);
     EXPECT_EQ(seal_file(plain, sealed, signer().priv, {}, {}, 1, 5), kEnvelopeTooLarge);
@@ -471,7 +471,7 @@ TEST_F(Envelope, MissingInputGives241AndNoOutput)
 
 TEST_F(Envelope, FileWithoutZeroByteGives241AfterCreatingAnEmptyOutput)
 {
-    test::write_bytes(sealed, Bytes(300, 0x41));
+    test::gravaBytes(sealed, Bytes(300, 0x41));
     EXPECT_EQ(open(), kEnvelopeInputUnreadable);
     ASSERT_TRUE(fs::exists(opened));
     EXPECT_EQ(fs::file_size(opened), 0u);
@@ -480,7 +480,7 @@ TEST_F(Envelope, FileWithoutZeroByteGives241AfterCreatingAnEmptyOutput)
 TEST_F(Envelope, OutputThatCannotBeCreatedGives242)
 {
     const PublicKeyRecord to[] = {recipient().pub};
-    test::write_bytes(plain, test::pattern(8));
+    test::gravaBytes(plain, test::pattern(8));
     EXPECT_EQ(seal_file(plain, path("no/such/dir/out"), signer().priv, to, {}, 1, 5),
               kEnvelopeOutputNotCreated);
     ASSERT_EQ(seal(test::pattern(8)), 0);
@@ -491,9 +491,9 @@ TEST_F(Envelope, OutputThatCannotBeCreatedGives242)
 TEST_F(Envelope, OutputOntoTheInputIsRefusedAndTheInputKept)
 {
     const PublicKeyRecord to[] = {recipient().pub};
-    test::write_bytes(plain, test::pattern(50));
+    test::gravaBytes(plain, test::pattern(50));
     EXPECT_EQ(seal_file(plain, plain, signer().priv, to, {}, 1, 5), kEnvelopeOutputNotCreated);
-    EXPECT_EQ(test::read_bytes(plain), test::pattern(50));
+    EXPECT_EQ(test::leBytes(plain), test::pattern(50));
     ASSERT_EQ(seal(test::pattern(50)), 0);
     const Bytes env = sealedBytes();
     EXPECT_EQ(open_sealed_file(sealed, sealed, recipient().priv, signer().pub, 0),
@@ -506,9 +506,9 @@ TEST_F(Envelope, FullDiskIsAWriteFailureNotSuccess)
     if (!fs::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full here";
     const PublicKeyRecord to[] = {recipient().pub};
-    test::write_bytes(plain, test::pattern(10));
+    test::gravaBytes(plain, test::pattern(10));
     EXPECT_EQ(seal_file(plain, "/dev/full", signer().priv, to, {}, 1, 5), kEnvelopeWriteFailed);
-    test::write_bytes(plain, test::pattern(100000));
+    test::gravaBytes(plain, test::pattern(100000));
     EXPECT_EQ(seal_file(plain, "/dev/full", signer().priv, to, {}, 1, 5), kEnvelopeWriteFailed);
 
     ASSERT_EQ(seal(test::pattern(10)), 0);
@@ -541,7 +541,7 @@ TEST_F(Envelope, BuiltInKeysSealForTheCentral)
     // central's side (tests only) opens with its private key.
     if (!builtin_keys_are_demonstration())
         GTEST_SKIP() << "built with keys from another folder";
-    test::write_bytes(plain, test::pattern(500));
+    test::gravaBytes(plain, test::pattern(500));
     const PublicKeyRecord to[] = {central_public_key()};
     ASSERT_EQ(seal_file(plain, sealed, own_private_key(), to, {}, kCipherDesCbc, kDigestMd5), 0);
     EXPECT_EQ(sealedBytes().size(), 174u + 8 * (500 / 8 + 1));

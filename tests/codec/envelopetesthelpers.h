@@ -1,16 +1,15 @@
 #pragma once
 
-// Shared by the envelope and key tests: a reproducible random generator, the
-// demonstration keys and small file helpers.
+// Shared by the envelope and key tests: a reproducible random generator and
+// the demonstration keys.
 
 #include "codec/keyrecord.h"
+#include "support/arquivosbytes.h"
 
 #include <cryptopp/cryptlib.h>
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,18 +36,6 @@ private:
     std::uint64_t m_state;
 };
 
-inline Bytes read_bytes(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void write_bytes(const std::filesystem::path& p, const Bytes& b)
-{
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
-}
-
 inline std::filesystem::path demo_key_path(const std::string& name)
 {
     return std::filesystem::path(PLUVEXA_SOURCE_DIR) / "keys" / "demo" / name;
@@ -57,7 +44,7 @@ inline std::filesystem::path demo_key_path(const std::string& name)
 template <typename Record>
 Record demo_record(const std::string& name)
 {
-    const Bytes b = read_bytes(demo_key_path(name));
+    const Bytes b = leBytes(demo_key_path(name));
     Record r{};
     if (b.size() == r.size())
         std::copy(b.begin(), b.end(), r.begin());

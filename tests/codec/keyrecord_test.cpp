@@ -103,8 +103,8 @@ class DemoKeyPair : public testing::TestWithParam<const char*> {};
 TEST_P(DemoKeyPair, PublicRecordIsThePublicHalfOfAConsistentPrivateRecord)
 {
     const std::string who = GetParam();
-    ASSERT_EQ(test::read_bytes(test::demo_key_path(who + ".private")).size(), kPrivateKeyRecordSize);
-    ASSERT_EQ(test::read_bytes(test::demo_key_path(who + ".public")).size(), kPublicKeyRecordSize);
+    ASSERT_EQ(test::leBytes(test::demo_key_path(who + ".private")).size(), kPrivateKeyRecordSize);
+    ASSERT_EQ(test::leBytes(test::demo_key_path(who + ".public")).size(), kPublicKeyRecordSize);
     const PrivateKeyRecord priv = test::demo_private(who);
     EXPECT_EQ(public_half(priv), test::demo_public(who));
     const RsaPrivateKey k = parse_private_record(priv);

@@ -1,5 +1,6 @@
 #include "codec/lzw.h"
 #include "lzw_reference.h"
+#include "support/arquivosbytes.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -7,7 +8,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <random>
 #include <sstream>
@@ -460,18 +460,6 @@ private:
     std::streambuf* old_;
 };
 
-Bytes readFile(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(f), {});
-}
-
-void writeFile(const std::string& path, const Bytes& data)
-{
-    std::ofstream f(path, std::ios::binary);
-    f.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-}
-
 class LzwFiles : public testing::Test {
 protected:
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
@@ -481,37 +469,37 @@ protected:
 TEST_F(LzwFiles, RoundTripThroughFiles)
 {
     const Bytes plain = rechargeLikeText(3000, 12);
-    writeFile(path("TMP1.REC"), plain);
+    test::gravaBytes(path("TMP1.REC"), plain);
     CoutCapture out;
     ASSERT_EQ(compress_file(path("TMP1.REC"), path("TMP2.REC")), 1);
-    EXPECT_EQ(readFile(path("TMP2.REC")), lzwref::compress(plain));
+    EXPECT_EQ(test::leBytes(path("TMP2.REC")), lzwref::compress(plain));
     ASSERT_EQ(expand_file(path("TMP2.REC"), path("back")), 1);
-    EXPECT_TRUE(readFile(path("back")) == plain);
-    const std::size_t realCodes = readFile(path("TMP2.REC")).size() / 2 - 2;
+    EXPECT_TRUE(test::leBytes(path("back")) == plain);
+    const std::size_t realCodes = test::leBytes(path("TMP2.REC")).size() / 2 - 2;
     EXPECT_EQ(out.text(), "Compressing...\n" + std::string((plain.size() - 1) / 1000, '*') +
                               "\nExpanding...\n" + std::string((realCodes - 1) / 1000, '*') + "\n");
 }
 
 TEST_F(LzwFiles, EmptyFileRoundTrips)
 {
-    writeFile(path("empty"), {});
+    test::gravaBytes(path("empty"), {});
     CoutCapture out;
     ASSERT_EQ(compress_file(path("empty"), path("z")), 1);
-    EXPECT_EQ(readFile(path("z")), hex("FF FF FF FF 00 00"));
+    EXPECT_EQ(test::leBytes(path("z")), hex("FF FF FF FF 00 00"));
     ASSERT_EQ(expand_file(path("z"), path("back")), 1);
     EXPECT_TRUE(std::filesystem::exists(path("back")));
-    EXPECT_TRUE(readFile(path("back")).empty());
+    EXPECT_TRUE(test::leBytes(path("back")).empty());
     EXPECT_EQ(out.text(), "Compressing...\n\nExpanding...\n\n");
 }
 
 TEST_F(LzwFiles, MissingInputFailsAndLeavesTheOutputAlone)
 {
-    writeFile(path("out"), bytesOf("kept"));
+    test::gravaBytes(path("out"), bytesOf("kept"));
     CoutCapture out;
     EXPECT_EQ(compress_file(path("missing"), path("out")), 0);
     EXPECT_EQ(expand_file(path("missing"), path("out")), 0);
     EXPECT_EQ(out.text(), "Fatal error opening files.\nFatal error opening files.\n");
-    EXPECT_EQ(readFile(path("out")), bytesOf("kept"));
+    EXPECT_EQ(test::leBytes(path("out")), bytesOf("kept"));
 }
 
 TEST_F(LzwFiles, UnreadableInputFails)
@@ -524,7 +512,7 @@ TEST_F(LzwFiles, UnreadableInputFails)
 
 TEST_F(LzwFiles, OutputThatCannotBeCreatedFails)
 {
-    writeFile(path("in"), bytesOf("abc"));
+    test::gravaBytes(path("in"), bytesOf("abc"));
     CoutCapture out;
     EXPECT_EQ(compress_file(path("in"), path("no/such/folder/out")), 0);
     EXPECT_EQ(out.text(), "Fatal error opening files.\n");
@@ -534,8 +522,8 @@ TEST_F(LzwFiles, FullDiskIsAFailure)
 {
     if (!std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full here";
-    writeFile(path("in"), rechargeLikeText(20, 1));
-    writeFile(path("z"), lzw::compress(rechargeLikeText(20, 1)));
+    test::gravaBytes(path("in"), rechargeLikeText(20, 1));
+    test::gravaBytes(path("z"), lzw::compress(rechargeLikeText(20, 1)));
     CoutCapture out;
     EXPECT_EQ(compress_file(path("in"), "/dev/full"), 0);
     EXPECT_EQ(expand_file(path("z"), "/dev/full"), 0);
@@ -544,23 +532,23 @@ TEST_F(LzwFiles, FullDiskIsAFailure)
 
 TEST_F(LzwFiles, FatalExpansionKeepsTheBytesBeforeItAndReturnsZero)
 {
-    writeFile(path("bad"), terminated(codes({'o', 'k', 300, 'x'})));
+    test::gravaBytes(path("bad"), terminated(codes({'o', 'k', 300, 'x'})));
     CoutCapture out;
     EXPECT_EQ(expand_file(path("bad"), path("out")), 0);
-    EXPECT_EQ(readFile(path("out")), bytesOf("ok"));
+    EXPECT_EQ(test::leBytes(path("out")), bytesOf("ok"));
     EXPECT_EQ(out.text(), "Expanding...\nFatal error during code expansion.\n");
 }
 
 TEST_F(LzwFiles, OutputBeyondTheBoundFailsAndSaysWhy)
 {
-    writeFile(path("big"), runOfA(kRepeatsToBound + 1, 0));
+    test::gravaBytes(path("big"), runOfA(kRepeatsToBound + 1, 0));
     CoutCapture out;
     lzw::ExpandStatus status = lzw::ExpandStatus::Ok;
     EXPECT_EQ(expand_file(path("big"), path("out"), &status), 0);
     EXPECT_EQ(status, lzw::ExpandStatus::TooLarge);
     EXPECT_EQ(out.text(), "Expanding...\n" + std::string(18, '*')
                               + "Fatal error: expanded output would exceed 64 MiB.\n");
-    EXPECT_TRUE(readFile(path("out")).empty());
+    EXPECT_TRUE(test::leBytes(path("out")).empty());
 }
 
 // The compressor codes in pieces of 4 KiB while the table fills, buffers
@@ -582,13 +570,13 @@ TEST_P(LzwFileSizes, StreamOfTheReferenceAndRoundTrip)
     const FileSize& c = GetParam();
     Bytes plain = c.text ? rechargeLikeText(static_cast<int>(c.size / 272 + 1), 5) : randomBytes(c.size, 256, 11);
     plain.resize(c.size);
-    writeFile(path("in"), plain);
+    test::gravaBytes(path("in"), plain);
     CoutCapture out;
     ASSERT_EQ(compress_file(path("in"), path("z")), 1);
-    const Bytes stream = readFile(path("z"));
+    const Bytes stream = test::leBytes(path("z"));
     EXPECT_TRUE(stream == lzwref::compress(plain));
     ASSERT_EQ(expand_file(path("z"), path("back")), 1);
-    EXPECT_TRUE(readFile(path("back")) == plain);
+    EXPECT_TRUE(test::leBytes(path("back")) == plain);
     const std::size_t codes = stream.size() / 2 - 2;
     EXPECT_EQ(out.text(), "Compressing...\n" + std::string(plain.empty() ? 0 : (plain.size() - 1) / 1000, '*')
                               + "\nExpanding...\n" + std::string(plain.empty() ? 0 : (codes - 1) / 1000, '*')
@@ -638,12 +626,12 @@ TEST_P(CorridaDeLetras, CompressesOnlyWhatTheExpanderRebuilds)
     // The length found is the one the expander meets.
     EXPECT_EQ(lzw::expand(stream).status, cabe ? lzw::ExpandStatus::Ok : lzw::ExpandStatus::FatalError);
 
-    writeFile(path("in"), plain);
+    test::gravaBytes(path("in"), plain);
     CoutCapture out;
     lzw::CompressStatus status = lzw::CompressStatus::StringTooLong;
     EXPECT_EQ(compress_file(path("in"), path("out"), &status), cabe ? 1 : 0);
     EXPECT_EQ(status, cabe ? lzw::CompressStatus::Ok : lzw::CompressStatus::StringTooLong);
-    EXPECT_EQ(readFile(path("out")), cabe ? stream : Bytes{});
+    EXPECT_EQ(test::leBytes(path("out")), cabe ? stream : Bytes{});
     if (!cabe) {
         EXPECT_TRUE(out.text().ends_with("Fatal error: a string would pass the expander's 4000 bytes.\n")) << out.text();
     }

@@ -12,8 +12,8 @@
 namespace pluvexa {
 namespace {
 
-using test::gravaArquivo;
-using test::leArquivo;
+using test::gravaTexto;
+using test::leTexto;
 
 struct CasoLinhas {
     const char* nome;
@@ -30,7 +30,7 @@ protected:
 TEST_P(LeituraDeLinhas, ReadsCountsAndRewinds)
 {
     const CasoLinhas& c = GetParam();
-    gravaArquivo(caminho(), c.bytes);
+    gravaTexto(caminho(), c.bytes);
     Arquivo a;
     ASSERT_TRUE(a.Abre(caminho(), Arquivo::ModoLeitura));
     EXPECT_EQ(a.ContaLinhas(), int(c.linhas.size()));
@@ -67,7 +67,7 @@ TEST(Arquivo, LinesLongerThanTheBufferAreReadWhole)
     QTemporaryDir dir;
     const QString caminho = dir.filePath(QStringLiteral("longo.rrm"));
     const std::string longa(200000, 'x');
-    gravaArquivo(caminho, longa + "\n" + "fim\n");
+    gravaTexto(caminho, longa + "\n" + "fim\n");
     Arquivo a;
     ASSERT_TRUE(a.Abre(caminho, Arquivo::ModoLeitura));
     EXPECT_EQ(a.ContaLinhas(), 2);
@@ -81,13 +81,13 @@ TEST(Arquivo, OpensOnlyWithItsTwoModes)
 {
     QTemporaryDir dir;
     const QString caminho = dir.filePath(QStringLiteral("a.rrm"));
-    gravaArquivo(caminho, "um\n");
+    gravaTexto(caminho, "um\n");
     Arquivo a;
     for (const char* modo : {"r", "rb", "w", "wt", "RT", "rt ", ""}) {
         EXPECT_FALSE(a.Abre(caminho, modo)) << modo;
         EXPECT_FALSE(a.LeLinha()) << modo;
     }
-    EXPECT_EQ(leArquivo(caminho), "um\n");  // no wrong mode truncated it
+    EXPECT_EQ(leTexto(caminho), "um\n");  // no wrong mode truncated it
     EXPECT_TRUE(a.Fecha());                  // nothing open: still true
     EXPECT_FALSE(a.Abre(dir.filePath(QStringLiteral("missing.rrm")), Arquivo::ModoLeitura));
 }
@@ -96,7 +96,7 @@ TEST(Arquivo, WritesBytesAsTheyAreAndReplacesTheOldFileOnlyWhenClosed)
 {
     QTemporaryDir dir;
     const QString caminho = dir.filePath(QStringLiteral("x.log"));
-    gravaArquivo(caminho, "antigo\r\n");
+    gravaTexto(caminho, "antigo\r\n");
     {
         Arquivo a;
         ASSERT_TRUE(a.Abre(caminho, Arquivo::ModoGravacao));
@@ -104,10 +104,10 @@ TEST(Arquivo, WritesBytesAsTheyAreAndReplacesTheOldFileOnlyWhenClosed)
         EXPECT_TRUE(a.Grava("sem quebra"));
         EXPECT_FALSE(a.Grava(""));
         EXPECT_FALSE(a.LeLinha());  // written, not read
-        EXPECT_EQ(leArquivo(caminho), "antigo\r\n");
+        EXPECT_EQ(leTexto(caminho), "antigo\r\n");
         EXPECT_TRUE(a.Fecha());
     }
-    EXPECT_EQ(leArquivo(caminho), "linha\r\nsem quebra");
+    EXPECT_EQ(leTexto(caminho), "linha\r\nsem quebra");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("x.log")});
 }
 

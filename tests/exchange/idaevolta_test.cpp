@@ -7,10 +7,8 @@
 
 #include "central/dadosdemo.h"
 #include "exchange/exportacsv.h"
-#include "exchange/recargaexterna.h"
-#include "registroexterno.h"
+#include "planilhadevolta.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -80,16 +78,10 @@ TEST_P(IdaEVolta, NoHolderGetsAnothersValueAndEveryHolderLeftAtZeroIsCounted)
         ASSERT_LT(pos, fimCabecalho) << de;
         planilha.replace(pos, de.size(), para);
     }
-    ModeloRecarga importado = m;
-    for (int i = 0; i < importado.QtdRecarga; ++i)
-        importado.wRecarga[std::size_t(i)].Grupo[0].Valor = 0;
-    QTemporaryDir dir;
-    const QString csv = dir.filePath(QStringLiteral("titulares.csv"));
-    gravaArquivo(csv, planilha);
-    OpcoesImportacao o;
-    o.pastaLog = dir.filePath(QStringLiteral("Log"));
-    RecargaExterna run(importado, o);
-    const bool ok = run.Importa(csv, 1);
+    const PlanilhaDeVolta volta(m, planilha);
+    const ModeloRecarga& importado = volta.importado;
+    const RecargaExterna& run = *volta.run;
+    const bool ok = volta.ok;
 
     int proprios = 0, zerados = 0;
     for (int i = 0; i < m.QtdRecarga; ++i) {
@@ -111,9 +103,7 @@ TEST_P(IdaEVolta, NoHolderGetsAnothersValueAndEveryHolderLeftAtZeroIsCounted)
     }
     // By the registration alone, exactly the holders who share theirs (and
     // those without one) stay at 0, each with its reason.
-    int semMatricula = 0;
-    for (int i = 0; i < m.QtdRecarga; ++i)
-        semMatricula += m.wRecarga[std::size_t(i)].Matricula.empty() ? 1 : 0;
+    const int semMatricula = test::semMatricula(m);
     EXPECT_EQ(zerados, repetidas + semMatricula);
     EXPECT_EQ(run.linhasResultado().filter(QStringLiteral("Matrícula repetida no arquivo - informe Usuário ou Cartão"))
                   .size(),

@@ -8,6 +8,7 @@
 #include "exchange/recargaexterna.h"
 #include "recharge/modelo.h"
 #include "registroexterno.h"
+#include "support/titulares.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -47,11 +48,7 @@ protected:
             {"M005", 3}, {kVinte, 1}, {kVinteEUm, 1}, {"M999", 1}};
         int i = 0;
         for (const auto& [matricula, tipo] : titulares) {
-            Recarga& r = m.wRecarga[std::size_t(i)];
-            r.Usuario = 1000 + i;
-            r.Matricula = matricula;
-            r.TipoCartao = tipo;
-            r.Grupo[0] = {1, 10, 0.0};
+            m.wRecarga[std::size_t(i)] = test::titular(1000 + i, 0, "", matricula, tipo, {{1, 10, 0.0}});
             ++i;
         }
         m.QtdRecarga = QtdTitulares;
@@ -63,7 +60,7 @@ protected:
         for (const std::string& l : linhas)
             bytes += l + "\r\n";
         const QString caminho = dir.filePath(nome);
-        gravaArquivo(caminho, bytes);
+        gravaTexto(caminho, bytes);
         return caminho;
     }
 
@@ -85,7 +82,7 @@ protected:
     }
 
     double valor(int titular) const { return m.wRecarga[std::size_t(titular)].Grupo[0].Valor; }
-    std::string log() const { return leArquivo(dir.filePath(QStringLiteral("Log/folha.log"))); }
+    std::string log() const { return leTexto(dir.filePath(QStringLiteral("Log/folha.log"))); }
     // Every file of the log folder, the hidden temporaries included.
     QStringList arquivosDoLog() const
     {

@@ -20,7 +20,7 @@ protected:
     bool importaCsv(const std::string& bytes, int tipoCartaoSel = 1)
     {
         const QString caminho = dir.filePath(QStringLiteral("folha.csv"));
-        gravaArquivo(caminho, bytes);
+        gravaTexto(caminho, bytes);
         return run().Importa(caminho, tipoCartaoSel);
     }
 };
@@ -355,7 +355,7 @@ TEST_P(NenhumRegistro, IsNoSuccessAndTheReportSaysSo)
 {
     const CasoVazio& c = GetParam();
     const QString caminho = dir.filePath(QString::fromUtf8(c.arquivo));
-    gravaArquivo(caminho, c.bytes);
+    gravaTexto(caminho, c.bytes);
     EXPECT_FALSE(run().Importa(caminho, 1));
     EXPECT_FALSE(run().recusa().has_value());
     EXPECT_EQ(run().TotalOk, 0);

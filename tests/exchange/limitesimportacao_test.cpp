@@ -21,7 +21,7 @@ protected:
     QString arquivo(const std::string& bytes, const QString& nome = QStringLiteral("folha.rrm"))
     {
         const QString caminho = dir.filePath(nome);
-        gravaArquivo(caminho, bytes);
+        gravaTexto(caminho, bytes);
         return caminho;
     }
     bool nadaMudou() const
@@ -89,7 +89,7 @@ TEST_F(Limites, TheMessagesNameTheCountInTheOperatorsNumbers)
 TEST_F(Limites, ALogFolderThatIsAFileStopsTheRunWithItsReason)
 {
     const QString ocupado = dir.filePath(QStringLiteral("Log"));
-    gravaArquivo(ocupado, "not a folder");
+    gravaTexto(ocupado, "not a folder");
     const QString caminho = externo({registro("M001", "5,00", "01")});
     EXPECT_FALSE(run().Importa(caminho, 1));
     ASSERT_TRUE(run().recusa().has_value());

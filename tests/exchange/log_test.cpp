@@ -21,7 +21,7 @@ TEST(Log, LinesAreStampedMarkedAndEndedWithCrLf)
     EXPECT_TRUE(log.Info("Matr\xED" "cula"));
     EXPECT_TRUE(log.Destaque("caixa"));
     EXPECT_TRUE(log.Fecha());
-    EXPECT_EQ(leArquivo(caminho),
+    EXPECT_EQ(leTexto(caminho),
               "02/01/2026 03:04:05  *** Erro: falhou\r\n"
               "02/01/2026 03:04:06      Info: Matr\xED" "cula\r\n"
               "02/01/2026 03:04:07 +------  caixa  -----+\r\n");

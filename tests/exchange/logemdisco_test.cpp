@@ -108,10 +108,10 @@ TEST_F(LogEmDisco, OthersFilesBesideTheLogSurviveTheRun)
     const QStringList alheios = {QStringLiteral("folha.log.part"), QStringLiteral("folha.log.old"),
                                  QStringLiteral(".folha.log.Ab12Cd.tmp")};
     for (const QString& a : alheios)
-        gravaArquivo(dir.filePath(QStringLiteral("Log/") + a), a.toStdString());
+        gravaTexto(dir.filePath(QStringLiteral("Log/") + a), a.toStdString());
     EXPECT_FALSE(run().Importa(muitasLinhas(100), 1));
     for (const QString& a : alheios)
-        EXPECT_EQ(leArquivo(dir.filePath(QStringLiteral("Log/") + a)), a.toStdString());
+        EXPECT_EQ(leTexto(dir.filePath(QStringLiteral("Log/") + a)), a.toStdString());
     QStringList esperados = alheios;
     esperados << QStringLiteral("folha.log");
     esperados.sort();

@@ -42,7 +42,7 @@ TEST_P(StatusDoRegistro, FirstFailingCheckDecides)
     const CasoStatus& c = GetParam();
     QTemporaryDir dir;
     const QString caminho = dir.filePath(QStringLiteral("a.rrm"));
-    test::gravaArquivo(caminho, c.linha + "\r\n");
+    test::gravaTexto(caminho, c.linha + "\r\n");
     PersRecargaExterna p;
     EXPECT_EQ(p.LeRegistro(caminho), c.status == StatusSucesso);
     EXPECT_EQ(p.StatusAtual(), c.status);
@@ -100,7 +100,7 @@ TEST_P(LeituraDosCampos, ReadsAsTheLayoutSays)
     const CasoCampos& c = GetParam();
     QTemporaryDir dir;
     const QString caminho = dir.filePath(QStringLiteral("a.rrm"));
-    test::gravaArquivo(caminho, c.linha + "\n");
+    test::gravaTexto(caminho, c.linha + "\n");
     PersRecargaExterna p;
     ASSERT_TRUE(p.LeRegistro(caminho)) << p.MensagemStatus().toStdString();
     EXPECT_EQ(p.Matricula(), c.matricula);
@@ -149,7 +149,7 @@ TEST(PersRecargaExterna, MissingFileIsStatusOneAndOpenIgnoresANewNameOnceOpen)
     EXPECT_EQ(p.MensagemStatus(), QStringLiteral("Erro ao abrir/criar o arquivo"));
 
     const QString a = dir.filePath(QStringLiteral("a.rrm"));
-    test::gravaArquivo(a, registro("A", "1,00") + "\n" + registro("B", "2,00") + "\n" + registro("C", "3,00"));
+    test::gravaTexto(a, registro("A", "1,00") + "\n" + registro("B", "2,00") + "\n" + registro("C", "3,00"));
     ASSERT_TRUE(p.Abre(a));
     EXPECT_TRUE(p.Abre(dir.filePath(QStringLiteral("missing.rrm"))));
     EXPECT_EQ(p.ContaRegistros(), 2);  // the unterminated third line is no record

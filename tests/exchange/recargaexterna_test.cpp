@@ -172,7 +172,7 @@ TEST_F(ImportFixture, AFileGoneSinceItWasChosenEndsWithOneLineAndChangesNothing)
 
 TEST_F(ImportFixture, ALogThatCannotBeCreatedStopsTheRunBeforeAnyChange)
 {
-    gravaArquivo(dir.filePath(QStringLiteral("Log")), "a file where the folder should be");
+    gravaTexto(dir.filePath(QStringLiteral("Log")), "a file where the folder should be");
     int chamadas = 0;
     run().aoRecarregar = [&] { ++chamadas; };
     run().aoContar = [&](int) { ++chamadas; };

@@ -1,11 +1,10 @@
 #pragma once
 
 // Records of the external recharge file for the tests, built from their
-// fields, and small files holding them.
+// fields; the files holding them are written and read by arquivosteste.h.
 
-#include <QByteArray>
-#include <QFile>
-#include <QString>
+#include "support/arquivosteste.h"
+
 #include <string>
 
 namespace pluvexa::test {
@@ -46,21 +45,6 @@ inline std::string registro(const std::string& matricula, const std::string& val
     c.valor = valor;
     c.tipo = tipo;
     return registro(c);
-}
-
-inline void gravaArquivo(const QString& caminho, const std::string& bytes)
-{
-    QFile f(caminho);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes.data(), qint64(bytes.size()));
-}
-
-inline std::string leArquivo(const QString& caminho)
-{
-    QFile f(caminho);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::string();
-    return f.readAll().toStdString();
 }
 
 }  // namespace pluvexa::test

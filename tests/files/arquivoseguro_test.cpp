@@ -1,4 +1,5 @@
 #include "files/arquivoseguro.h"
+#include "support/arquivosteste.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,9 @@
 namespace pluvexa {
 namespace {
 
+using test::grava;
+using test::le;
+
 // The names of `pasta` that look like the layer's temporaries.
 QStringList temporarios(const QString& pasta)
 {
@@ -18,19 +22,6 @@ QStringList temporarios(const QString& pasta)
         if (forma.match(n).hasMatch())
             r << n;
     return r;
-}
-
-QByteArray le(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void grava(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
 }
 
 class ArquivoSeguro : public ::testing::Test {

@@ -4,9 +4,9 @@
 
 #include "files/arquivoseguro.h"
 #include "files/core/parte.h"
+#include "support/arquivosteste.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -43,21 +43,12 @@ class ParteSemQt : public ::testing::TestWithParam<Caso> {
 protected:
     QTemporaryDir dir;
     std::string destino() const { return dir.filePath("out").toStdString(); }
-    QByteArray le() const
-    {
-        QFile f(dir.filePath("out"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
 };
 
 TEST_P(ParteSemQt, NewFileCompleteOrOldFileKept)
 {
     const Caso& c = GetParam();
-    {
-        QFile f(dir.filePath("out"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("old");
-    }
+    test::grava(dir.filePath("out"), "old");
     FalhasArquivo falhas(c.falhaNa, c.codigo);
     FalhaArquivo erro;
     auto escreve = [&](const std::filesystem::path& p) {
@@ -79,7 +70,8 @@ TEST_P(ParteSemQt, NewFileCompleteOrOldFileKept)
         if (erro.houve())
             EXPECT_EQ(QString::fromStdString(pluvexa::frase(erro)), frase);
     }
-    EXPECT_EQ(le(), c.esperado == parte::Resultado::Colocado ? QByteArray("new") : QByteArray("old"));
+    EXPECT_EQ(test::le(dir.filePath("out")),
+              c.esperado == parte::Resultado::Colocado ? QByteArray("new") : QByteArray("old"));
     // No temporary stays, whatever failed.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"out"});
 }

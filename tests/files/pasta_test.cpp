@@ -1,4 +1,5 @@
 #include "files/pasta.h"
+#include "support/arquivosteste.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,23 +13,12 @@ class PastaSegura : public ::testing::Test {
 protected:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
-    void grava(const QString& name, const QByteArray& data)
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(data);
-    }
-    QByteArray le(const QString& name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
 };
 
 TEST_F(PastaSegura, ListsByMasksIgnoringCaseSortedByNameWithoutFolders)
 {
     for (const char* n : {"b_1.REC", "A_1.rec", "c_2.rec", "d_1.rec.part", "e_1.Rec"})
-        grava(QString::fromLatin1(n), "x");
+        test::grava(path(QString::fromLatin1(n)), "x");
     QDir(dir.path()).mkdir(QStringLiteral("pasta_1.rec"));
     QStringList nomes;
     ASSERT_TRUE(listaArquivosPasta(dir.path(), {QStringLiteral("*_1.rec")}, nomes));
@@ -39,7 +29,7 @@ TEST_F(PastaSegura, ListsByMasksIgnoringCaseSortedByNameWithoutFolders)
 
 TEST_F(PastaSegura, AMissingFolderOrAnInjectedFailureIsAnErrorWithNothingListed)
 {
-    grava(QStringLiteral("a_1.rec"), "x");
+    test::grava(path(QStringLiteral("a_1.rec")), "x");
     QStringList nomes{QStringLiteral("stale")};
     QString erro;
     EXPECT_FALSE(listaArquivosPasta(path("gone"), {QStringLiteral("*")}, nomes, &erro));
@@ -54,11 +44,11 @@ TEST_F(PastaSegura, AMissingFolderOrAnInjectedFailureIsAnErrorWithNothingListed)
 
 TEST_F(PastaSegura, RenameReplacesAFileOfTheSameNameInOneStep)
 {
-    grava(QStringLiteral("x_1.rec"), "new");
-    grava(QStringLiteral("x_4.REC"), "old");
+    test::grava(path(QStringLiteral("x_1.rec")), "new");
+    test::grava(path(QStringLiteral("x_4.REC")), "old");
     FalhasArquivo contador;
     ASSERT_TRUE(renomeiaSobre(path("x_1.rec"), path("x_4.REC"), Durabilidade::Duravel));
-    EXPECT_EQ(le(QStringLiteral("x_4.REC")), QByteArray("new"));
+    EXPECT_EQ(test::le(path(QStringLiteral("x_4.REC"))), QByteArray("new"));
     EXPECT_FALSE(QFile::exists(path("x_1.rec")));
     EXPECT_EQ(contador.registro(),
               (QStringList{"replace " + path("x_1.rec"), "flush folder " + dir.path()}));
@@ -66,16 +56,16 @@ TEST_F(PastaSegura, RenameReplacesAFileOfTheSameNameInOneStep)
 
 TEST_F(PastaSegura, AFailedRenameLeavesBothFilesAsTheyWere)
 {
-    grava(QStringLiteral("x_1.rec"), "new");
-    grava(QStringLiteral("x_4.REC"), "old");
+    test::grava(path(QStringLiteral("x_1.rec")), "new");
+    test::grava(path(QStringLiteral("x_4.REC")), "old");
     QString erro;
     {
         FalhasArquivo falhas(1);
         EXPECT_FALSE(renomeiaSobre(path("x_1.rec"), path("x_4.REC"), Durabilidade::Duravel, &erro));
     }
     EXPECT_TRUE(erro.startsWith(QStringLiteral("Cannot rename file"))) << erro.toStdString();
-    EXPECT_EQ(le(QStringLiteral("x_1.rec")), QByteArray("new"));
-    EXPECT_EQ(le(QStringLiteral("x_4.REC")), QByteArray("old"));
+    EXPECT_EQ(test::le(path(QStringLiteral("x_1.rec"))), QByteArray("new"));
+    EXPECT_EQ(test::le(path(QStringLiteral("x_4.REC"))), QByteArray("old"));
     // A source that is not there is the system's failure, named as such.
     EXPECT_FALSE(renomeiaSobre(path("none_1.rec"), path("none_4.REC"), Durabilidade::Comum, &erro));
     EXPECT_TRUE(erro.contains(QStringLiteral("none_1.rec"))) << erro.toStdString();

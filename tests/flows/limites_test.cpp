@@ -1,4 +1,5 @@
 #include "flows/limites.h"
+#include "support/titulares.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,8 @@ protected:
         m.wTipoCartao[1] = {1, "DINHEIRO", Dinheiro, 100.0, 600.0};
         m.wTipoCartao[2] = {2, "CREDITOS", Creditos, 50.0, 250.0};
         m.wTipoCartao[3] = {3, "OUTRO", 7, 50.0, 10.0};
-        for (int i = 0; i < 3; ++i) {
-            m.wRecarga[size_t(i)].Usuario = 100 + i;
-            m.wRecarga[size_t(i)].Nome = "TITULAR" + std::string(43, ' ');
-            m.wRecarga[size_t(i)].TipoCartao = i + 1;
-        }
-        m.QtdRecarga = 3;
+        for (int i = 0; i < 3; ++i)
+            test::acrescenta(m, test::titular(100 + i, 0, "TITULAR", "", i + 1));
     }
     ModeloRecarga m;
 };

@@ -5,6 +5,7 @@
 #include "grid/avisosjanela.h"
 #include "grid/tabelagridmemoria.h"
 #include "recharge/modelo.h"
+#include "support/titulares.h"
 
 #include <QString>
 #include <QStringList>
@@ -26,35 +27,8 @@ inline constexpr int kTipoDinheiro = 1;
 inline constexpr int kTipoCreditos = 2;
 inline constexpr int kTipoOutro = 3;
 
-// A name as the file holds it: 50 characters, blank-filled.
-inline std::string nome50(std::string n)
-{
-    n.resize(50, ' ');
-    return n;
-}
-
-struct G {
-    int tarifa = 0;
-    int cmm = 0;
-    double valor = 0;
-    double ultima = 0, penultima = 0, antepenultima = 0;
-};
-
-inline Recarga titular(int usuario, int cartao, const std::string& nome, const std::string& matricula,
-                       int tipo, std::vector<G> grupos)
-{
-    Recarga h;
-    h.Usuario = usuario;
-    h.Cartao = cartao;
-    h.Nome = nome50(nome);
-    h.Matricula = matricula;
-    h.TipoCartao = tipo;
-    for (size_t g = 0; g < grupos.size() && g < size_t(kGrupos); ++g) {
-        h.Grupo[g] = {grupos[g].tarifa, grupos[g].cmm, grupos[g].valor};
-        h.Historico[g] = {grupos[g].ultima, grupos[g].penultima, grupos[g].antepenultima};
-    }
-    return h;
-}
+using test::nome50;
+using test::titular;
 
 // Card types 1 (money, max 600), 2 (credits, 50 %, max 250), 3 (money);
 // tariffs 1 to 5 with fares 1,00 to 5,00 and tariff 3 at 2,30.

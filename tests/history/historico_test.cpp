@@ -8,6 +8,7 @@
 #include "support/arquivosteste.h"
 #include "support/fluxolzw.h"
 #include "support/loteguardado.h"
+#include "support/titulares.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,11 +82,9 @@ protected:
 
     void guarda(const ModeloRecarga& m, const QString& nome)
     {
-        escreve(QDir(historico()).filePath(nome),
-                test::loteGuardado(m, nome, QDateTime(QDate(2026, 12, 10), QTime(15, 30))));
+        test::grava(QDir(historico()).filePath(nome),
+                    test::loteGuardado(m, nome, QDateTime(QDate(2026, 12, 10), QTime(15, 30))));
     }
-
-    static void escreve(const QString& caminho, const QByteArray& bytes) { test::grava(caminho, bytes); }
 
     QTemporaryDir dir;
 };
@@ -110,7 +109,7 @@ TEST_F(PastaHistorico, ListsNewestFirstWithTotalsAndWhetherSent)
     guarda(m, QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
     emDinheiro[1]->Grupo[0].Valor = 0;
     guarda(m, QStringLiteral("PX_00123_0008_2612101530_2.HIS"));
-    escreve(QDir(gerados()).filePath(QStringLiteral("PX_00123_0007_2611101530_4.REC")), "sealed");
+    test::grava(QDir(gerados()).filePath(QStringLiteral("PX_00123_0007_2611101530_4.REC")), "sealed");
 
     const std::vector<LoteHistorico> lotes = listaHistorico(historico(), gerados());
     ASSERT_EQ(lotes.size(), 2u);
@@ -132,8 +131,8 @@ TEST_F(PastaHistorico, ListsNewestFirstWithTotalsAndWhetherSent)
 TEST_F(PastaHistorico, ADamagedOrForeignFileIsNamedAndTheOthersStillListed)
 {
     guarda(demo(5), QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
-    escreve(QDir(historico()).filePath(QStringLiteral("PX_00123_0009_2612101530_2.HIS")), "not a compressed text");
-    escreve(QDir(historico()).filePath(QStringLiteral("outro.HIS")), QByteArray());
+    test::grava(QDir(historico()).filePath(QStringLiteral("PX_00123_0009_2612101530_2.HIS")), "not a compressed text");
+    test::grava(QDir(historico()).filePath(QStringLiteral("outro.HIS")), QByteArray());
     ASSERT_TRUE(QDir().mkpath(QDir(historico()).filePath(QStringLiteral("PX_00123_0010_2612111530_2.HIS"))));
 
     const std::vector<LoteHistorico> lotes = listaHistorico(historico(), gerados());
@@ -199,7 +198,7 @@ TEST_F(PastaHistorico, TheSummaryNeverShowsWhatTheBatchesNoLongerSay)
     }
     confere("a batch touched");
 
-    escreve(QDir(historico()).filePath(b), "damaged");
+    test::grava(QDir(historico()).filePath(b), "damaged");
     confere("a batch damaged");
 
     ASSERT_TRUE(QFile::remove(QDir(historico()).filePath(b)));
@@ -208,7 +207,7 @@ TEST_F(PastaHistorico, TheSummaryNeverShowsWhatTheBatchesNoLongerSay)
     for (const QByteArray& estranho :
          {QByteArray("pluvexa-resumo 1\n") + a.toUtf8() + "\t1\t2\tx\t4\t5\n", QByteArray("lixo\n\n\t\t"),
           QByteArray()}) {
-        escreve(resumo, estranho);
+        test::grava(resumo, estranho);
         confere("a damaged summary");
     }
 }
@@ -229,7 +228,7 @@ TEST_F(PastaHistorico, ASummaryEntryIsUsedOnlyWhenItMatchesTheFileExactly)
     };
     for (const Caso& c : {Caso{arquivo.size(), quando, true}, Caso{arquivo.size() + 1, quando, false},
                           Caso{arquivo.size(), quando + 1, false}}) {
-        escreve(resumo, "pluvexa-resumo 1\n" + a.toUtf8() + '\t' + QByteArray::number(c.tamanho) + '\t'
+        test::grava(resumo, "pluvexa-resumo 1\n" + a.toUtf8() + '\t' + QByteArray::number(c.tamanho) + '\t'
                             + QByteArray::number(c.modificado) + "\t777\t1.5\t9\n");
         const std::vector<LoteHistorico> lotes = listaHistorico(historico(), gerados(), Resumo::Usa);
         ASSERT_EQ(lotes.size(), 1u);
@@ -254,7 +253,7 @@ TEST_F(PastaHistorico, ABatchLongerThanAnyRecargaFileIsNamedAsInconsistent)
     const std::vector<std::uint8_t> z =
         lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
     const QString caminho = QDir(historico()).filePath(QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
-    escreve(caminho, QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size())));
+    test::grava(caminho, QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size())));
     ModeloRecarga m;
     QString erro;
     EXPECT_FALSE(carregaHistorico(caminho, m, erro));
@@ -287,7 +286,7 @@ TEST_F(PastaHistorico, AKeptBatchCutShortIsIncompleteAndLoadsNothing)
     auto guardaTexto = [&](const std::string& texto) {
         const std::vector<std::uint8_t> z =
             lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
-        escreve(caminho, QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size())));
+        test::grava(caminho, QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size())));
     };
     for (const Corte& c : cortes) {
         guardaTexto(juntaLinhas(std::vector<Texto>(escrita.linhas.begin() + c.de, escrita.linhas.begin() + c.ate)));
@@ -316,7 +315,7 @@ TEST_F(PastaHistorico, AKeptBatchCutShortIsIncompleteAndLoadsNothing)
                           .arg(n - 1));
 
     const std::vector<std::uint8_t> quebras = test::fluxoRepetido('\n', lzw::kMaxExpandedSize);
-    escreve(caminho, QByteArray(reinterpret_cast<const char*>(quebras.data()), qsizetype(quebras.size())));
+    test::grava(caminho, QByteArray(reinterpret_cast<const char*>(quebras.data()), qsizetype(quebras.size())));
     EXPECT_FALSE(carregaHistorico(caminho, m, erro));
     EXPECT_EQ(erro, QStringLiteral("%1 does not expand: not a kept batch").arg(QDir::toNativeSeparators(caminho)));
 }
@@ -330,12 +329,8 @@ TEST(ComparaLotes, EachHolderOfEitherBatchWithItsSituation)
         m->wTipoCartao[2] = {2, "CREDITOS", Creditos, 50, 250};
     }
     const auto titular = [](ModeloRecarga& m, int usuario, int tipo, double valor, double grupo2 = 0) {
-        Recarga& r = m.wRecarga[std::size_t(m.QtdRecarga++)];
-        r.Usuario = usuario;
-        r.TipoCartao = tipo;
-        r.Nome = "TITULAR " + std::to_string(usuario);
-        r.Grupo[0] = {1, 0, valor};
-        r.Grupo[1] = {grupo2 != 0 ? 2 : 0, 0, grupo2};
+        test::acrescenta(m, test::titular(usuario, 0, "TITULAR " + std::to_string(usuario), "", tipo,
+                                          {{1, 0, valor}, {grupo2 != 0 ? 2 : 0, 0, grupo2}}));
     };
     titular(a, 30, 1, 50.00);     // changed
     titular(a, 10, 1, 80.10);     // same

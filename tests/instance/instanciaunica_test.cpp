@@ -33,9 +33,7 @@ namespace {
 void escreveTrava(const QString& caminho, qint64 pid, const QString& maquina,
                   const QString& programa = QStringLiteral("pluvexa"))
 {
-    QFile f(caminho);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray::number(pid) + "\n" + programa.toUtf8() + "\n" + maquina.toUtf8() + "\n");
+    test::grava(caminho, QByteArray::number(pid) + "\n" + programa.toUtf8() + "\n" + maquina.toUtf8() + "\n");
 }
 
 TEST(InstanciaUnica, ASecondProgramEndsAndBringsTheFirstToTheFront)

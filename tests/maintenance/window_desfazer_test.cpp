@@ -71,7 +71,7 @@ protected:
             break;
         case Acao::Importacao: {
             const QString arquivo = externos.filePath(QStringLiteral("folha.csv"));
-            test::gravaArquivo(arquivo, "Matricula;Valor\r\n111;12,34\r\n222;1\r\n");
+            test::gravaTexto(arquivo, "Matricula;Valor\r\n111;12,34\r\n222;1\r\n");
             esperaImportacaoSemFalhas(arquivo, QStringLiteral("folha"));
             controle<QPushButton>("btnimportararq")->click();
             break;

@@ -4,6 +4,7 @@
 #include "files/pastastrabalho.h"
 #include "flows/listasarquivos.h"
 #include "maintenance/windowfixture.h"
+#include "support/arquivosteste.h"
 
 #include <QDir>
 #include <QFile>
@@ -206,10 +207,8 @@ TEST_F(RespostaDupla, AnotherBatchOrCompanyIsNotAsked)
 {
     criaPastasTrabalho();
     for (const char* outro : {"PX_00123_0008_0412091530_2.REC", "PX_00124_0007_0412091530_2.REC",
-                              "PX_00123_0007_0412091529_2.LOG"}) {
-        QFile f(QDir(pastaGerados()).filePath(outro));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+                              "PX_00123_0007_0412091529_2.LOG"})
+        ASSERT_NO_FATAL_FAILURE(test::grava(QDir(pastaGerados()).filePath(outro), QByteArray()));
     abreNaTarifa1();
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
@@ -222,11 +221,7 @@ protected:
     const QString nome = QStringLiteral("PX_00123_0007_0412091530_2.REC");
     const QString log = QStringLiteral("PX_00123_0007_0412091530_2.LOG");
     QString gerado(const QString& n) const { return QDir(pastaGerados()).filePath(n); }
-    QByteArray conteudo(const QString& n) const
-    {
-        QFile f(gerado(n));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
+    QByteArray conteudo(const QString& n) const { return test::le(gerado(n)); }
     void respondeEReabre()
     {
         abreNaTarifa1();
@@ -319,8 +314,7 @@ TEST_P(OutroArquivoNoNome, IsNeverReplaced)
         ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), gerado(tomado)));
         dialogos.expectQuestion(perguntaRespondida(tomado), true);
     } else {
-        QFile orfao(gerado(tomado));  // a log without its answer
-        ASSERT_TRUE(orfao.open(QIODevice::WriteOnly));
+        ASSERT_NO_FATAL_FAILURE(test::grava(gerado(tomado), QByteArray()));  // a log without its answer
     }
     dialogos.expectNotice(avisoJaExiste(tomado));
     controle<QPushButton>("btngerararquivo")->click();

@@ -10,6 +10,7 @@
 #include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/processamento.h"
+#include "support/arquivosteste.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -141,10 +142,7 @@ TEST_F(Geracao, AKeptBatchOfTheSameNameIsNeverReplaced)
 {
     ASSERT_TRUE(QDir().mkpath(pastaHistorico()));
     const QString kept = QDir(pastaHistorico()).filePath("PX_00123_0007_0412091530_2.HIS");
-    QFile f(kept);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("kept");
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(test::grava(kept, "kept"));
 
     abreEProcessa();
     escolheTarifa(1);
@@ -155,9 +153,7 @@ TEST_F(Geracao, AKeptBatchOfTheSameNameIsNeverReplaced)
     EXPECT_TRUE(arquivosEm(pastaGerados()).isEmpty());
     EXPECT_EQ(arquivosEm(pastaRecebidos()), QStringList{nomeRecebidoPadrao()});
     EXPECT_TRUE(w().valoresPendentes());
-    QFile again(kept);
-    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
-    EXPECT_EQ(again.readAll(), QByteArray("kept"));
+    EXPECT_EQ(test::le(kept), QByteArray("kept"));
 }
 
 TEST_F(Geracao, DraftContinuedInANewWindowThenTheAnswerCarriesEveryValueToTheCentral)

@@ -93,7 +93,7 @@ protected:
     QString grava(const QString& nome, const std::string& bytes)
     {
         const QString caminho = externos.filePath(nome);
-        test::gravaArquivo(caminho, bytes);
+        test::gravaTexto(caminho, bytes);
         return caminho;
     }
     QString rrm(const std::vector<std::string>& linhas, const QString& nome = QStringLiteral("folha.rrm"))
@@ -174,7 +174,7 @@ TEST_F(Importacao, GoodAndBadLinesGiveTheirMessagesReportAndLogAndTheGridShowsTh
     escolheTarifa(1);
     EXPECT_EQ(valorDoUsuario(104), "7");
 
-    const QString log = QString::fromLatin1(test::leArquivo(QDir(pastaLog()).filePath("folha.log")));
+    const QString log = QString::fromLatin1(test::leTexto(QDir(pastaLog()).filePath("folha.log")));
     const QString stamp = QStringLiteral("09/12/2004 15:30:00");
     EXPECT_TRUE(log.startsWith(stamp + " +------  Arquivo - ")) << log.toStdString();
     EXPECT_TRUE(log.contains(stamp + QStringLiteral(" +------  Total de OK: 3 - Total de erros: 3  -----+\r\n")))
@@ -281,7 +281,7 @@ TEST_F(Importacao, AFileWithoutRecordsEndsWithWarningsAndSaysSo)
         esperaJanelaDeVolta();
         EXPECT_FALSE(w().valoresPendentes()) << c.nome;
         const QString log = QString::fromLatin1(
-            test::leArquivo(QDir(pastaLog()).filePath(QFileInfo(nome).completeBaseName() + QStringLiteral(".log"))));
+            test::leTexto(QDir(pastaLog()).filePath(QFileInfo(nome).completeBaseName() + QStringLiteral(".log"))));
         EXPECT_TRUE(log.contains(QStringLiteral("  *** Erro: Nenhum registro reconhecido no arquivo\r\n")))
             << c.nome << "\n" << log.toStdString();
         if (!relatorio.isEmpty())
@@ -294,7 +294,7 @@ TEST_F(Importacao, AnUnusableLogFolderStopsTheRunWithOneBox)
 {
     abreEProcessa();
     // A plain file where the log folder should be.
-    test::gravaArquivo(pastaLog(), "not a folder");
+    test::gravaTexto(pastaLog(), "not a folder");
     const QString arquivo = rrm({registro("111", "12,34", "01")});
     dialogos.expectOpenFile(arquivo);
     dialogos.expectError(QStringLiteral("Não foi possível criar a pasta de log %1: um arquivo ocupa o lugar da pasta. "
@@ -442,7 +442,7 @@ TEST_F(Exportacao, SpreadsheetGoesOutEditedComesBackAndReachesTheCentral)
     EXPECT_EQ(salvos.back().first, TipoSalvo::Planilha);
     EXPECT_EQ(salvos.back().second, QDir::toNativeSeparators(planilha + QStringLiteral(".csv")));
 
-    std::string bytes = test::leArquivo(planilha + QStringLiteral(".csv"));
+    std::string bytes = test::leTexto(planilha + QStringLiteral(".csv"));
     ASSERT_EQ(bytes.rfind("\xEF\xBB\xBFUsu\xC3\xA1rio;", 0), 0u) << bytes;
     // The operator's edit in a text editor: ANA LIMA gets 20,00.
     const std::string ana = "102;";
@@ -454,7 +454,7 @@ TEST_F(Exportacao, SpreadsheetGoesOutEditedComesBackAndReachesTheCentral)
     const auto penultimo = linha.rfind(';', ultimo - 1);
     linha.replace(penultimo + 1, ultimo - penultimo - 1, "20,00");
     bytes.replace(inicio + 2, fim - inicio - 2, linha);
-    test::gravaArquivo(planilha + QStringLiteral(".csv"), bytes);
+    test::gravaTexto(planilha + QStringLiteral(".csv"), bytes);
 
     esperaImportacaoSemFalhas(planilha + QStringLiteral(".csv"), QStringLiteral("valores"));
     importa();

@@ -93,7 +93,7 @@ protected:
         registro.salvar = acao == Acao::Pdf ? externos.filePath(QStringLiteral("listagem.pdf"))
                                             : externos.filePath(QStringLiteral("valores.csv"));
         registro.abrir = externos.filePath(QStringLiteral("folha.rrm"));
-        test::gravaArquivo(registro.abrir, test::registro("M001", "10,00") + "\r\n");
+        test::gravaTexto(registro.abrir, test::registro("M001", "10,00") + "\r\n");
     }
     void executa(Acao acao)
     {

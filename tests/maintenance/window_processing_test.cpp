@@ -9,6 +9,7 @@
 #include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"
 #include "recharge/linhastexto.h"
+#include "support/arquivosteste.h"
 #include "support/fluxolzw.h"
 
 #include <QComboBox>
@@ -313,10 +314,8 @@ TEST_F(Processamento, ADraftExpandingPastAnyRecargaTextIsAnExpansionFailure)
 {
     criaPastasTrabalho();
     const std::vector<std::uint8_t> fluxo = test::fluxoRepetido('\n', lzw::kMaxExpandedSize);
-    QFile f(QDir(pastaRascunho()).filePath(QStringLiteral("PX_00123_0007_0412091530_2.REC")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(reinterpret_cast<const char*>(fluxo.data()), qint64(fluxo.size())), qint64(fluxo.size()));
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(
+        test::grava(QDir(pastaRascunho()).filePath(QStringLiteral("PX_00123_0007_0412091530_2.REC")), fluxo));
     dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", true);
     dialogos.expectNotice("Erro ao Descompactar o arquivo Temporário - Verifique!");
     abre();
@@ -354,10 +353,7 @@ TEST_P(TextoTruncado, AsADraftIsOutOfPatternAndLoadsNothing)
     // the compressed empty text.
     const std::string texto = juntaLinhas(linhas);
     const auto fluxo = lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
-    QFile f(QDir(pastaRascunho()).filePath(nome));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(reinterpret_cast<const char*>(fluxo.data()), qint64(fluxo.size()));
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(test::grava(QDir(pastaRascunho()).filePath(nome), fluxo));
 
     dialogos.expectQuestion("Existe arquivo de Recarga em Alteração.Continua Alteração?", true);
     dialogos.expectNotice("Arquivo fora do Padrão - Verifique");

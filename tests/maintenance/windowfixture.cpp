@@ -7,6 +7,8 @@
 #include "recharge/cp1252.h"
 #include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"
+#include "support/arquivosteste.h"
+#include "support/titulares.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,22 +27,6 @@ namespace pluvexa::janela {
 
 namespace {
 
-QByteArray leArquivo(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-template <typename Record>
-Record registro(const char* name)
-{
-    const QByteArray data = leArquivo(QStringLiteral(PLUVEXA_SOURCE_DIR "/keys/demo/") + QString::fromLatin1(name));
-    Record r{};
-    EXPECT_EQ(size_t(data.size()), r.size()) << name;
-    std::copy_n(data.begin(), std::min(qsizetype(r.size()), data.size()), r.begin());
-    return r;
-}
-
 Texto campo(const char* text, int width)
 {
     Texto t = paraCp1252(QString::fromUtf8(text));
@@ -48,24 +34,13 @@ Texto campo(const char* text, int width)
     return t;
 }
 
-Recarga titular(int usuario, const char* nome, const char* matricula, int tipo)
-{
-    Recarga h;
-    h.Usuario = usuario;
-    h.Cartao = 5000 + usuario;
-    h.Nome = campo(nome, 50);
-    h.Matricula = matricula;
-    h.TipoCartao = tipo;
-    return h;
-}
-
 }  // namespace
 
 const ChavesCentral& chavesDemo()
 {
-    static const ChavesCentral chaves{registro<PrivateKeyRecord>("central.private"),
-                                      registro<PublicKeyRecord>("own.public"),
-                                      registro<PublicKeyRecord>("central.public")};
+    static const ChavesCentral chaves{test::chaveDemo<PrivateKeyRecord>("central.private"),
+                                      test::chaveDemo<PublicKeyRecord>("own.public"),
+                                      test::chaveDemo<PublicKeyRecord>("central.public")};
     return chaves;
 }
 
@@ -99,36 +74,16 @@ std::unique_ptr<ModeloRecarga> modeloCentral()
     m->wTarifa[1] = {1, campo("URBANA", 10), 2.30, 1001};
     m->wTarifa[2] = {2, campo("METROPOL", 10), 2.25, 1002};
 
-    std::vector<Recarga> hs;
-    Recarga h = titular(101, "MARIA SOUZA", "111", kTipoDinheiro);
-    h.Grupo[0] = {1, 100, 0.0};
-    h.Historico[0] = {50.0, 40.0, 30.5};
-    hs.push_back(h);
-    h = titular(102, "ANA LIMA", "222", kTipoDinheiro);
-    h.Grupo[0] = {1, 80, 0.0};
-    h.Historico[0] = {20.0, 20.0, 20.0};
-    hs.push_back(h);
-    h = titular(103, "CARLA DIAS", "", kTipoDinheiro);
-    h.Grupo[0] = {0, 50, 0.0};
-    hs.push_back(h);
-    h = titular(104, "DANIEL COSTA", "444", kTipoCreditos);
-    h.Grupo[0] = {1, 40, 0.0};
-    h.Historico[0] = {20, 30, 40};
-    hs.push_back(h);
-    h = titular(105, "EVA ROCHA", "555", kTipoCreditos);
-    h.Grupo[0] = {2, 30, 0.0};
-    h.Historico[0] = {11, 12, 13};
-    h.Grupo[1] = {1, 10, 0.0};
-    h.Historico[1] = {5, 6, 7};
-    hs.push_back(h);
-    h = titular(106, "FABIO ALVES", "666", kTipoDinheiro);
-    h.Grupo[0] = {2, 90, 0.0};
-    h.Historico[0] = {9.9, 0, 0};
-    hs.push_back(h);
-
-    for (size_t i = 0; i < hs.size(); ++i)
-        m->wRecarga[i] = hs[i];
-    m->QtdRecarga = int(hs.size());
+    // Cards 5000 + the holder's number; groups: tariff, CMM, value, the
+    // last three recharges.
+    using test::titular;
+    test::carrega(*m, {titular(101, 5101, "MARIA SOUZA", "111", kTipoDinheiro, {{1, 100, 0.0, 50.0, 40.0, 30.5}}),
+                       titular(102, 5102, "ANA LIMA", "222", kTipoDinheiro, {{1, 80, 0.0, 20.0, 20.0, 20.0}}),
+                       titular(103, 5103, "CARLA DIAS", "", kTipoDinheiro, {{0, 50, 0.0}}),
+                       titular(104, 5104, "DANIEL COSTA", "444", kTipoCreditos, {{1, 40, 0.0, 20, 30, 40}}),
+                       titular(105, 5105, "EVA ROCHA", "555", kTipoCreditos,
+                               {{2, 30, 0.0, 11, 12, 13}, {1, 10, 0.0, 5, 6, 7}}),
+                       titular(106, 5106, "FABIO ALVES", "666", kTipoDinheiro, {{2, 90, 0.0, 9.9, 0, 0}})});
     return m;
 }
 

@@ -6,6 +6,7 @@
 #include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"
 #include "recordfixture.h"
+#include "support/arquivosteste.h"
 #include "support/fluxolzw.h"
 #include "support/testenv.h"
 
@@ -19,28 +20,8 @@
 namespace pluvexa {
 namespace {
 
-QByteArray le(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void grava(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
-template <typename Record>
-Record registro(const char* name)
-{
-    const QByteArray data = le(QStringLiteral(PLUVEXA_SOURCE_DIR "/keys/demo/") + QString::fromLatin1(name));
-    Record r{};
-    EXPECT_EQ(size_t(data.size()), r.size()) << name;
-    std::copy(data.begin(), data.begin() + qsizetype(std::min(r.size(), size_t(data.size()))), r.begin());
-    return r;
-}
+using test::grava;
+using test::le;
 
 // Files another program (or the operator) keeps in the folder worked in,
 // among them names the packing once used for its own temporaries.
@@ -112,7 +93,7 @@ TEST_F(Pipeline, AnswerIsSealedForTheCentralAndHasTheEnvelopeSize)
     // The central opens it with its private key and the program's public key.
     const QString lido = path(QStringLiteral("lido.txt"));
     const RespostaCentral r = leArquivoResposta(path(QStringLiteral("ANSWER_2.REC")), lido,
-        registro<PrivateKeyRecord>("central.private"), registro<PublicKeyRecord>("own.public"));
+        test::chaveDemo<PrivateKeyRecord>("central.private"), test::chaveDemo<PublicKeyRecord>("own.public"));
     ASSERT_EQ(r.resultado, CentralOk) << r.codigoEnvelope;
     EXPECT_EQ(le(lido), QByteArray::fromStdString(texto));
 }
@@ -127,8 +108,8 @@ TEST_P(Recebido, OpensAndExpandsLeavingOnlyWhatWasThere)
     const QString plain = path(QStringLiteral("plain.txt"));
     grava(plain, "00ABC\r\n99XYZ\r\n");
     const QString recebido = path(nome);
-    ASSERT_EQ(preparaArquivoRecebido(plain, recebido, registro<PrivateKeyRecord>("central.private"),
-                                     registro<PublicKeyRecord>("own.public")).resultado, CentralOk);
+    ASSERT_EQ(preparaArquivoRecebido(plain, recebido, test::chaveDemo<PrivateKeyRecord>("central.private"),
+                                     test::chaveDemo<PublicKeyRecord>("own.public")).resultado, CentralOk);
     std::vector<Texto> linhas;
     ASSERT_EQ(DescompactaArquivo(recebido, false, linhas), EmpacotamentoOk);
     EXPECT_EQ(linhas, (std::vector<Texto>{"00ABC", "99XYZ"}));
@@ -144,8 +125,8 @@ TEST_F(Pipeline, AReceivedNameAtTheLengthLimitStillOpens)
     grava(plain, "00ABC\r\n");
     const QString nome = QString(255 - 6, QLatin1Char('x')) + QStringLiteral("_1.rec");
     const QString recebido = path(nome);
-    ASSERT_EQ(preparaArquivoRecebido(plain, recebido, registro<PrivateKeyRecord>("central.private"),
-                                     registro<PublicKeyRecord>("own.public")).resultado, CentralOk);
+    ASSERT_EQ(preparaArquivoRecebido(plain, recebido, test::chaveDemo<PrivateKeyRecord>("central.private"),
+                                     test::chaveDemo<PublicKeyRecord>("own.public")).resultado, CentralOk);
     std::vector<Texto> linhas;
     ASSERT_EQ(DescompactaArquivo(recebido, false, linhas), EmpacotamentoOk);
     EXPECT_EQ(linhas, std::vector<Texto>{"00ABC"});
@@ -177,8 +158,8 @@ TEST_F(Pipeline, BadSignatureGivesEnvelopeFailureAndTheDecryptedStreamGoes)
     const QString plain = path(QStringLiteral("plain.txt"));
     grava(plain, QByteArray(500, 'z'));
     const QString recebido = path(QStringLiteral("forged_1.rec"));
-    ASSERT_EQ(preparaArquivoRecebido(plain, recebido, registro<PrivateKeyRecord>("own.private"),
-                                     registro<PublicKeyRecord>("own.public")).resultado, CentralOk);
+    ASSERT_EQ(preparaArquivoRecebido(plain, recebido, test::chaveDemo<PrivateKeyRecord>("own.private"),
+                                     test::chaveDemo<PublicKeyRecord>("own.public")).resultado, CentralOk);
     std::vector<Texto> linhas;
     EXPECT_EQ(DescompactaArquivo(recebido, false, linhas), FalhaEnvelope);
     EXPECT_EQ(arquivos(), (QStringList{"forged_1.rec", "plain.txt"}));
@@ -220,8 +201,8 @@ TEST_P(TextoExpandido, KeepsOnlyNonBlankLinesUpToTheLimit)
         } else {
             salvaLinhas(texto, path(QStringLiteral("plain.txt")));
             ASSERT_EQ(preparaArquivoRecebido(path(QStringLiteral("plain.txt")), path(nome),
-                                             registro<PrivateKeyRecord>("central.private"),
-                                             registro<PublicKeyRecord>("own.public")).resultado,
+                                             test::chaveDemo<PrivateKeyRecord>("central.private"),
+                                             test::chaveDemo<PublicKeyRecord>("own.public")).resultado,
                       CentralOk);
             ASSERT_TRUE(QFile::remove(path(QStringLiteral("plain.txt"))));
         }
@@ -305,8 +286,8 @@ TEST_P(TextoIncompleto, DraftIsRefusedAndAReceivedFileOnlySaysWhatItLacks)
     const QString recebido = QStringLiteral("PX_00123_0007_2603091405_1.rec");
     grava(path(QStringLiteral("plain.txt")), QByteArray::fromStdString(texto));
     ASSERT_EQ(preparaArquivoRecebido(path(QStringLiteral("plain.txt")), path(recebido),
-                                     registro<PrivateKeyRecord>("central.private"),
-                                     registro<PublicKeyRecord>("own.public")).resultado,
+                                     test::chaveDemo<PrivateKeyRecord>("central.private"),
+                                     test::chaveDemo<PublicKeyRecord>("own.public")).resultado,
               CentralOk);
     ASSERT_TRUE(QFile::remove(path(QStringLiteral("plain.txt"))));
     EXPECT_EQ(DescompactaArquivo(path(recebido), false, linhas, completude), EmpacotamentoOk);

@@ -1,4 +1,5 @@
 #include "recharge/listagem.h"
+#include "support/titulares.h"
 
 #include <functional>
 #include <string>
@@ -8,6 +9,10 @@
 
 namespace pluvexa {
 namespace {
+
+using test::carrega;
+using test::nome50;
+using test::titular;
 
 // Expected lines are laid out by column positions (1-based, inclusive), not
 // by the format the composition uses, so a wrong width shows up.
@@ -21,11 +26,6 @@ void poe(std::string& s, int coluna, const std::string& v)
 void poeDireita(std::string& s, int ultimaColuna, const std::string& v)
 {
     poe(s, ultimaColuna - int(v.size()) + 1, v);
-}
-
-std::string nome50(const std::string& n)
-{
-    return n + std::string(50 - n.size(), ' ');
 }
 
 std::string detalhe(const std::string& usuario, const std::string& cartao, const std::string& matricula,
@@ -81,26 +81,6 @@ ModeloRecarga modeloBase()
     return m;
 }
 
-Recarga titular(int usuario, int cartao, const std::string& nome, int tipo,
-                std::array<GrupoRecarga, kGrupos> grupos)
-{
-    Recarga r;
-    r.Usuario = usuario;
-    r.Cartao = cartao;
-    r.Nome = nome50(nome);
-    r.Matricula = "M" + std::to_string(usuario);
-    r.TipoCartao = tipo;
-    r.Grupo = grupos;
-    return r;
-}
-
-void carrega(ModeloRecarga& m, const std::vector<Recarga>& titulares)
-{
-    for (size_t i = 0; i < titulares.size(); ++i)
-        m.wRecarga[i] = titulares[i];
-    m.QtdRecarga = int(titulares.size());
-}
-
 struct CasoListagem {
     const char* nome;
     std::function<void(ModeloRecarga&)> monta;
@@ -129,8 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoListagem{
             "MoneySectionThenCreditSectionEachWithItsOwnSubTotal",
             [](ModeloRecarga& m) {
-                carrega(m, {titular(20, 2000, "ANA", 1, {{{1, 1, 10.0}, {2, 1, 5.5}}}),
-                            titular(7, 700, "BIA", 2, {{{1, 3, 3}}})});
+                carrega(m, {titular(20, 2000, "ANA", "M20", 1, {{1, 1, 10.0}, {2, 1, 5.5}}),
+                            titular(7, 700, "BIA", "M7", 2, {{1, 3, 3}})});
             },
             {secao("1", "ESCOLAR", false), kVazia,
              detalhe("20", "2000", "M20", "ANA", "1", " - ", "10,00", "10,00"),
@@ -142,9 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoListagem{
             "GroupOneAlwaysListedOtherGroupsNeedTariffCmmAndValue",
             [](ModeloRecarga& m) {
-                carrega(m, {titular(1, 11, "CAIO", 1,
-                                    {{{1, 1, 0}, {0, 1, 5}, {2, 0, 6}, {3, 1, 0}}}),
-                            titular(2, 22, "DORA", 1, {{{0, 0, 0}, {3, 2, 7}}})});
+                carrega(m, {titular(1, 11, "CAIO", "M1", 1,
+                                    {{1, 1, 0}, {0, 1, 5}, {2, 0, 6}, {3, 1, 0}}),
+                            titular(2, 22, "DORA", "M2", 1, {{0, 0, 0}, {3, 2, 7}})});
             },
             {secao("1", "ESCOLAR", false), kVazia,
              detalhe("2", "22", "M2", "DORA", "1", " - ", "0,00", "0,00"),
@@ -154,12 +134,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasoListagem{
             "OneCardTypeOverSeveralTariffsIsOneSectionInKeyOrder",
             [](ModeloRecarga& m) {
-                carrega(m, {titular(100, 2, "EVA", 1, {{{2, 1, 1}}}),
-                            titular(10, 1, "FABIO", 1, {{{1, 1, 2}}}),
-                            titular(9, 2, "GIL", 1, {{{2, 1, 3}}}),
-                            titular(9, 1, "HELO", 1, {{{2, 1, 4}}}),
+                carrega(m, {titular(100, 2, "EVA", "M100", 1, {{2, 1, 1}}),
+                            titular(10, 1, "FABIO", "M10", 1, {{1, 1, 2}}),
+                            titular(9, 2, "GIL", "M9", 1, {{2, 1, 3}}),
+                            titular(9, 1, "HELO", "M9", 1, {{2, 1, 4}}),
                             // Same key twice: group 1 stays before group 2.
-                            titular(5, 5, "IVO", 1, {{{1, 1, 5}, {1, 1, 6}}})});
+                            titular(5, 5, "IVO", "M5", 1, {{1, 1, 5}, {1, 1, 6}})});
             },
             {secao("1", "ESCOLAR", false), kVazia,
              detalhe("5", "5", "M5", "IVO", "1", " - ", "5,00", "5,00"),
@@ -174,9 +154,9 @@ INSTANTIATE_TEST_SUITE_P(
             // shows 1,13, yet the sum is 3,375 and shows 3,38, not 3,39.
             "TotalsSumUnroundedAmounts",
             [](ModeloRecarga& m) {
-                carrega(m, {titular(1, 1, "JOAO", 2, {{{2, 1, 1}}}),
-                            titular(2, 2, "LIA", 2, {{{2, 1, 1}}}),
-                            titular(3, 3, "MAU", 2, {{{2, 1, 1}}})});
+                carrega(m, {titular(1, 1, "JOAO", "M1", 2, {{2, 1, 1}}),
+                            titular(2, 2, "LIA", "M2", 2, {{2, 1, 1}}),
+                            titular(3, 3, "MAU", "M3", 2, {{2, 1, 1}})});
             },
             {secao("2", "COMUM", true), kVazia,
              detalhe("1", "1", "M1", "JOAO", "2", "2,25", "1", "1,13"),
@@ -188,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
             "UnitPriceRoundedByTheFilesMode",
             [](ModeloRecarga& m) {
                 m.ModoArredondamento = 1;
-                carrega(m, {titular(1, 1, "JOAO", 2, {{{2, 1, 3}}})});
+                carrega(m, {titular(1, 1, "JOAO", "M1", 2, {{2, 1, 3}})});
             },
             {secao("2", "COMUM", true), kVazia,
              detalhe("1", "1", "M1", "JOAO", "2", "2,25", "3", "3,39"), kVazia,
@@ -199,8 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
             "LargeValuesGroupThousands",
             [](ModeloRecarga& m) {
                 m.wTarifa[4] = {4, "EXPRESSO  ", 123.45, 0};
-                carrega(m, {titular(1234567890, 2000000000, "NINA", 1, {{{1, 1, 1234567.89}}}),
-                            titular(3, 3, "OTO", 3, {{{4, 1, 12345}}})});
+                carrega(m, {titular(1234567890, 2000000000, "NINA", "M1234567890", 1, {{1, 1, 1234567.89}}),
+                            titular(3, 3, "OTO", "M3", 3, {{4, 1, 12345}})});
             },
             {secao("1", "ESCOLAR", false), kVazia,
              detalhe("1234567890", "2000000000", "M1234567890", "NINA", "1", " - ", "1.234.567,89",
@@ -215,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Listagem, TableIsClearedAndRefilledOnEveryPreparation)
 {
     ModeloRecarga m = modeloBase();
-    carrega(m, {titular(2, 2, "A", 1, {{{1, 1, 1}, {2, 1, 2}}}), titular(1, 1, "B", 1, {{{1, 1, 3}}})});
+    carrega(m, {titular(2, 2, "A", "M2", 1, {{1, 1, 1}, {2, 1, 2}}),
+                titular(1, 1, "B", "M1", 1, {{1, 1, 3}})});
     EXPECT_EQ(preparaListagem(m), 2);
     EXPECT_EQ(m.woRecarga.size(), size_t(kListagem));
     EXPECT_EQ(m.woRecarga[0].Usuario, 1);

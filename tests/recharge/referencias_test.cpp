@@ -112,16 +112,6 @@ std::span<const std::uint8_t> vista(const QByteArray& b)
     return {reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())};
 }
 
-template <typename Record>
-Record chave(const char* nome)
-{
-    const QByteArray data = test::le(QStringLiteral(PLUVEXA_SOURCE_DIR "/keys/demo/") + QString::fromLatin1(nome));
-    Record r{};
-    EXPECT_EQ(std::size_t(data.size()), r.size()) << nome;
-    std::copy_n(data.begin(), std::min(r.size(), std::size_t(data.size())), r.begin());
-    return r;
-}
-
 // Compares `feito` with the reference `nome`; writes it instead when asked.
 void confere(const char* nome, const QByteArray& feito)
 {
@@ -169,8 +159,8 @@ TEST_F(Referencia, AnswerPlainTextAsTheCentralReadsIt)
     ASSERT_EQ(CompactaArquivo(linhas, dir.path(), kNomeResposta, false), EmpacotamentoOk);
     const QString lido = dir.filePath(QStringLiteral("lido.txt"));
     const RespostaCentral r = leArquivoResposta(dir.filePath(kNomeResposta), lido,
-                                                chave<PrivateKeyRecord>("central.private"),
-                                                chave<PublicKeyRecord>("own.public"));
+                                                test::chaveDemo<PrivateKeyRecord>("central.private"),
+                                                test::chaveDemo<PublicKeyRecord>("own.public"));
     ASSERT_EQ(r.resultado, CentralOk) << r.codigoEnvelope;
     confere("resposta.txt", test::le(lido));
 }

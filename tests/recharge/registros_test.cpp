@@ -1,5 +1,6 @@
 #include "recharge/cp1252.h"
 #include "recharge/registros.h"
+#include "support/titulares.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
@@ -492,13 +493,8 @@ TEST(EscritorRecarga, WritesTheRecordsOfTheLayout)
     LeitorRecarga leitor(m, linhas);
     carrega(m, leitor, linhas);
     m.QtdRecarga = 10;
-    for (int i = 0; i < 10; ++i) {
-        Recarga& h = m.wRecarga[std::size_t(i)];
-        h.Usuario = i + 1;
-        h.TipoCartao = 3;
-        h.Grupo[0].Tarifa = i < 4 ? 0 : 2;
-        h.Grupo[3].Tarifa = i == 9 ? 7 : 0;
-    }
+    for (int i = 0; i < 10; ++i)
+        m.wRecarga[std::size_t(i)] = test::titular(i + 1, 0, "", "", 3, {{i < 4 ? 0 : 2}, {}, {}, {i == 9 ? 7 : 0}});
     m.wTipoCartao[1] = {1, txt("UM", 50), 1, 0, 0};
     m.wTipoCartao[31] = {31, txt("TRINTA E UM", 50), 0, 0, 0};
     m.wTarifa[14] = {14, "ULTIMA    ", 0, 0};

@@ -8,6 +8,7 @@
 #include "recharge/listagem.h"
 #include "recharge/modelo.h"
 #include "report/tfreprecarga.h"
+#include "support/titulares.h"
 
 #include <memory>
 
@@ -19,16 +20,9 @@ inline void preencheModelo(ModeloRecarga& m, int titulares)
 {
     m.wTipoCartao[1] = {1, "ESCOLAR" + std::string(43, ' '), Dinheiro, 0, 500};
     m.wTarifa[1] = {1, "PASSE     ", 4.40, 0};
-    for (int i = 0; i < titulares; ++i) {
-        Recarga& h = m.wRecarga[size_t(i)];
-        h.Usuario = 1000 + i;
-        h.Cartao = 5000 + i;
-        std::string nome = "TITULAR " + std::to_string(i) + " S\xC3O PAULO";
-        h.Nome = nome + std::string(50 - nome.size(), ' ');
-        h.Matricula = "MAT" + std::to_string(i);
-        h.TipoCartao = 1;
-        h.Grupo[0] = {1, 1, 10.5};
-    }
+    for (int i = 0; i < titulares; ++i)
+        m.wRecarga[size_t(i)] = titular(1000 + i, 5000 + i, "TITULAR " + std::to_string(i) + " S\xC3O PAULO",
+                                        "MAT" + std::to_string(i), 1, {{1, 1, 10.5}});
     m.QtdRecarga = titulares;
 }
 

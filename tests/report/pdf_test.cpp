@@ -1,6 +1,7 @@
 #include "files/arquivoseguro.h"
 #include "formfixture.h"
 #include "report/pdf.h"
+#include "support/arquivosteste.h"
 #include "support/pdftext.h"
 
 #include <QDir>
@@ -73,16 +74,10 @@ TEST_F(PdfDaListagem, NothingUnderTheFinalNameWhenTheFolderIsMissing)
 
 TEST_F(PdfDaListagem, ReplacesAnEarlierFileAndLeavesNoTemporaryBehind)
 {
-    {
-        QFile velho(destino());
-        ASSERT_TRUE(velho.open(QIODevice::WriteOnly));
-        velho.write("old");
-    }
+    ASSERT_NO_FATAL_FAILURE(test::grava(destino(), "old"));
     const report::Document doc = listagem.form->prepara();
     ASSERT_TRUE(report::writePdf(listagem.form->QuickRep1, doc, destino()));
-    QFile novo(destino());
-    ASSERT_TRUE(novo.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(novo.read(5).startsWith("%PDF-"));
+    EXPECT_TRUE(test::le(destino()).startsWith("%PDF-"));
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("listagem.pdf")});
 }
 
@@ -99,19 +94,13 @@ TEST_F(PdfDaListagem, AnyFailedFileStepKeepsTheEarlierFile)
     }
     ASSERT_GE(passos, 2);  // at least writing the part and renaming it
     for (int n = 1; n <= passos; ++n) {
-        {
-            QFile velho(destino());
-            ASSERT_TRUE(velho.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            velho.write("old");
-        }
+        ASSERT_NO_FATAL_FAILURE(test::grava(destino(), "old"));
         FalhasArquivo falha(n);
         QString erro;
         EXPECT_FALSE(report::writePdf(listagem.form->QuickRep1, doc, destino(), &erro)) << "step " << n;
         EXPECT_TRUE(falha.falhou());
         EXPECT_FALSE(erro.isEmpty()) << "step " << n;
-        QFile velho(destino());
-        ASSERT_TRUE(velho.open(QIODevice::ReadOnly));
-        EXPECT_EQ(velho.readAll(), QByteArray("old")) << "step " << n;
+        EXPECT_EQ(test::le(destino()), QByteArray("old")) << "step " << n;
         EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("listagem.pdf")})
             << "step " << n;
     }

@@ -1,4 +1,5 @@
 #include "review/conferencia.h"
+#include "support/titulares.h"
 
 #include <gtest/gtest.h>
 
@@ -84,12 +85,8 @@ protected:
 
     void titular(int usuario, int tipo, double valor, std::array<double, 3> historico)
     {
-        Recarga& r = m.wRecarga[std::size_t(m.QtdRecarga++)];
-        r.Usuario = usuario;
-        r.TipoCartao = tipo;
-        r.Grupo[0].Tarifa = 1;
-        r.Grupo[0].Valor = valor;
-        r.Historico[0] = historico;
+        test::acrescenta(m, test::titular(usuario, 0, "", "", tipo,
+                                          {{1, 0, valor, historico[0], historico[1], historico[2]}}));
     }
 
     ModeloRecarga m;

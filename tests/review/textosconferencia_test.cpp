@@ -1,4 +1,5 @@
 #include "review/textosconferencia.h"
+#include "support/titulares.h"
 
 #include <gtest/gtest.h>
 
@@ -67,9 +68,7 @@ TEST(VariacaoNaTela, SignedWithOneDecimalAndADashWithoutHistory)
 
 TEST(NomeNaTela, WithoutThePaddingOfTheFile)
 {
-    Recarga r;
-    r.Nome = "JOS\xC9 DA SILVA" + std::string(37, ' ');
-    EXPECT_EQ(nomeNaTela(r), QStringLiteral("JOSÉ DA SILVA"));
+    EXPECT_EQ(nomeNaTela(test::titular(1, 1, "JOS\xC9 DA SILVA", "", 1)), QStringLiteral("JOSÉ DA SILVA"));
 }
 
 }  // namespace

@@ -56,8 +56,8 @@ protected:
         guarda(kLote7);
         mes.wRecarga[size_t(dinheiro[1])].Grupo[0].Valor = 0;
         guarda(kLote8);
-        escreve(QDir(pastaHistorico()).filePath(kDanificado), "not a compressed text");
-        escreve(QDir(pastaGerados()).filePath(QStringLiteral("PX_00123_0007_2611101530_4.REC")), "sealed");
+        test::grava(QDir(pastaHistorico()).filePath(kDanificado), "not a compressed text");
+        test::grava(QDir(pastaGerados()).filePath(QStringLiteral("PX_00123_0007_2611101530_4.REC")), "sealed");
 
         clica(QStringLiteral("Histórico"));
         janela = principal->fhistorico();
@@ -67,16 +67,8 @@ protected:
 
     void guarda(const QString& nome)
     {
-        escreve(QDir(pastaHistorico()).filePath(nome),
-                test::loteGuardado(mes, nome, QDateTime(QDate(2026, 12, 10), QTime(15, 30))));
-    }
-
-    static void escreve(const QString& caminho, const QByteArray& bytes) { test::grava(caminho, bytes); }
-
-    static QByteArray le(const QString& caminho)
-    {
-        QFile f(caminho);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        test::grava(QDir(pastaHistorico()).filePath(nome),
+                    test::loteGuardado(mes, nome, QDateTime(QDate(2026, 12, 10), QTime(15, 30))));
     }
 
     QString celula(int linha, int coluna) const
@@ -154,7 +146,7 @@ TEST_F(JanelaHistorico, ExportsTheSelectedBatchAsTheHoldersSpreadsheet)
     interacao.expectSaveFile(csv);
     janela->btnexportar->click();
     ASSERT_TRUE(interacao.allConsumed()) << interacao.shown().join(u'\n').toStdString();
-    const QByteArray bytes = le(csv);
+    const QByteArray bytes = test::le(csv);
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     const QString texto = QString::fromUtf8(bytes);
     EXPECT_TRUE(texto.startsWith(QStringLiteral("Usuário;Cartão;Matrícula;Nome;Tipo;Tarifa;Valor;")));
@@ -205,7 +197,7 @@ TEST_F(JanelaHistorico, ComparesTwoBatchesHolderByHolderAndSavesTheComparison)
     interacao.expectSaveFile(csv);
     janela->btnexportarcomparacao->click();
     ASSERT_TRUE(interacao.allConsumed()) << interacao.shown().join(u'\n').toStdString();
-    const QByteArray bytes = le(csv + QStringLiteral(".csv"));
+    const QByteArray bytes = test::le(csv + QStringLiteral(".csv"));
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
     const QStringList linhas = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
     ASSERT_EQ(linhas.size(), mes.QtdRecarga + 2);  // header, rows, the empty rest after the last CR LF
@@ -282,7 +274,7 @@ TEST_F(JanelaHistorico, TheComparisonGoesToTheChosenNameEvenEndingInABlank)
     interacao.expectSaveFile(escolhido);
     janela->btnexportarcomparacao->click();
     ASSERT_TRUE(interacao.allConsumed()) << interacao.shown().join(u'\n').toStdString();
-    EXPECT_TRUE(le(escolhido + QStringLiteral(".csv")).startsWith("\xEF\xBB\xBF"));
+    EXPECT_TRUE(test::le(escolhido + QStringLiteral(".csv")).startsWith("\xEF\xBB\xBF"));
     EXPECT_FALSE(QFile::exists(saida.filePath(QStringLiteral("comparacao.csv"))));
 }
 

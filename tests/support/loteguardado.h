@@ -1,35 +1,20 @@
 #pragma once
 
 // A kept batch (".HIS") made as "Gerar Arquivo" keeps it, for the history's
-// tests.
+// tests: bytesloteguardado.h, with the record writer's refusal failing the
+// test.
 
-#include "codec/lzw.h"
-#include "history/core/historico.h"
-#include "recharge/escritorrecarga.h"
+#include "support/bytesloteguardado.h"
 
-#include <QByteArray>
-#include <QDateTime>
-#include <QFileInfo>
-#include <QString>
 #include <gtest/gtest.h>
-#include <span>
-#include <string>
 
 namespace pluvexa::test {
 
-// The kept batch of `m` named `nomeHis` ("..._2.HIS"): the record writer's
-// lines for its answer, CR LF, compressed; generated at `momento`.
 inline QByteArray loteGuardado(const ModeloRecarga& m, const QString& nomeHis, const QDateTime& momento)
 {
-    const ResultadoEscrita escrita =
-        EscritorRecarga(m).gera(nomeResposta(QFileInfo(nomeHis).fileName()).toStdString(), [momento] { return momento; });
-    EXPECT_TRUE(escrita.ok());
-    std::string texto;
-    for (const Texto& l : escrita.linhas)
-        texto += l + "\r\n";
-    const std::vector<std::uint8_t> z =
-        lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
-    return QByteArray(reinterpret_cast<const char*>(z.data()), qsizetype(z.size()));
+    const QByteArray lote = bytesLoteGuardado(m, nomeHis, momento);
+    EXPECT_FALSE(lote.isEmpty()) << "the record writer refused the model of " << nomeHis.toStdString();
+    return lote;
 }
 
 }  // namespace pluvexa::test

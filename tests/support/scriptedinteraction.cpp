@@ -6,160 +6,125 @@ namespace pluvexa::test {
 
 ScriptedInteraction::~ScriptedInteraction()
 {
-    for (const Expected& e : m_expected)
-        ADD_FAILURE() << "expected dialog never shown: " << e.kind.toStdString() << ": "
-                      << e.text.toStdString();
+    for (const Passo& p : pendentes())
+        ADD_FAILURE() << "expected dialog never shown: " << descricao(p).toStdString();
+}
+
+void ScriptedInteraction::falha(const QString& porque)
+{
+    ADD_FAILURE() << porque.toStdString();
 }
 
 ScriptedInteraction& ScriptedInteraction::expectNotice(const QString& text)
 {
-    m_expected.push_back({QStringLiteral("notice"), text});
+    espera({Tipo::Aviso, text});
     return *this;
 }
 
 ScriptedInteraction& ScriptedInteraction::expectNoticeStartingWith(const QString& prefix)
 {
-    m_expected.push_back({QStringLiteral("notice"), prefix, false, nullptr, {}, true});
+    espera({Tipo::Aviso, prefix, Casamento::Inicio});
     return *this;
 }
 
 ScriptedInteraction& ScriptedInteraction::expectQuestion(const QString& text, bool answer)
 {
-    m_expected.push_back({QStringLiteral("question"), text, answer});
+    espera({Tipo::Pergunta, text, Casamento::Igual, answer});
     return *this;
 }
 
 ScriptedInteraction& ScriptedInteraction::expectChoice(const QString& text, const QStringList& buttons,
                                                        int answer)
 {
-    Expected e{QStringLiteral("choice"), text};
-    e.buttons = buttons;
-    e.choice = answer;
-    m_expected.push_back(std::move(e));
+    espera({Tipo::Escolha, text, Casamento::Igual, false, {}, answer, buttons});
     return *this;
 }
 
 ScriptedInteraction& ScriptedInteraction::expectError(const QString& text)
 {
-    m_expected.push_back({QStringLiteral("error"), text});
+    espera({Tipo::Erro, text});
     return *this;
 }
 
 ScriptedInteraction& ScriptedInteraction::expectErrorStartingWith(const QString& prefix)
 {
-    m_expected.push_back({QStringLiteral("error"), prefix, false, nullptr, {}, true});
+    espera({Tipo::Erro, prefix, Casamento::Inicio});
     return *this;
 }
 
 ScriptedInteraction& ScriptedInteraction::expectOpenFile(const QString& answer)
 {
-    m_expected.push_back({QStringLiteral("openfile"), answer});
+    espera({Tipo::Abrir, answer});
     return *this;
 }
 
 ScriptedInteraction& ScriptedInteraction::expectSaveFile(const QString& answer)
 {
-    m_expected.push_back({QStringLiteral("savefile"), answer});
+    espera({Tipo::Salvar, answer});
     return *this;
 }
 
 ScriptedInteraction& ScriptedInteraction::expectOpenFolder(const QString& pasta, bool opened)
 {
-    m_expected.push_back({QStringLiteral("openfolder"), pasta, opened});
+    espera({Tipo::Pasta, pasta, Casamento::Igual, opened});
     return *this;
 }
 
 ScriptedInteraction& ScriptedInteraction::expectPrintPreview(std::function<void(QPagedPaintDevice*)>* captured,
                                                              DuranteVisualizacao whileOpen)
 {
-    m_expected.push_back({QStringLiteral("printpreview"), QString(), false, captured, std::move(whileOpen)});
+    Passo p{Tipo::Visualizacao};
+    p.durante = [captured, whileOpen](const Pintura& paint, const std::function<QString()>& savePdf) {
+        if (captured)
+            *captured = paint;
+        if (whileOpen)
+            whileOpen(paint, savePdf);
+    };
+    espera(std::move(p));
     return *this;
-}
-
-ScriptedInteraction::Expected ScriptedInteraction::take(const QString& kind, const QString& text)
-{
-    m_shown.append(kind + QStringLiteral(": ") + text);
-    if (m_expected.empty()) {
-        ADD_FAILURE() << "unexpected dialog: " << kind.toStdString() << ": " << text.toStdString();
-        return {};
-    }
-    Expected e = m_expected.front();
-    m_expected.pop_front();
-    const bool textoLivre = kind == QLatin1String("openfile") || kind == QLatin1String("savefile")
-                            || kind == QLatin1String("printpreview");
-    const bool textMatches = e.prefix ? text.startsWith(e.text) : e.text == text;
-    if (e.kind != kind || (!textoLivre && !textMatches))
-        ADD_FAILURE() << "dialog mismatch: expected " << e.kind.toStdString() << ": "
-                      << e.text.toStdString() << "\n  but got " << kind.toStdString() << ": "
-                      << text.toStdString();
-    return e;
 }
 
 void ScriptedInteraction::notice(const QString& text, Icon icon, const QString& caption)
 {
     m_lastIcon = icon;
     m_lastCaption = caption;
-    take(QStringLiteral("notice"), text);
+    InteracaoRoteirizada::notice(text, icon, caption);
 }
 
-bool ScriptedInteraction::question(const QString& text, const QString&)
+bool ScriptedInteraction::question(const QString& text, const QString& caption)
 {
     m_lastButtons = Buttons::YesNo;
     m_lastQuestionIcon = Icon::None;
-    return take(QStringLiteral("question"), text).answer;
+    return InteracaoRoteirizada::question(text, caption);
 }
 
-bool ScriptedInteraction::confirm(const QString& text, Buttons buttons, Icon icon, const QString&)
+bool ScriptedInteraction::confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption)
 {
-    const bool answer = take(QStringLiteral("question"), text).answer;
+    const bool answer = InteracaoRoteirizada::confirm(text, buttons, icon, caption);
     m_lastButtons = buttons;
     m_lastQuestionIcon = icon;
     return answer;
 }
 
-int ScriptedInteraction::confirm(const QString& text, const QStringList& buttons, Icon icon, const QString&,
+int ScriptedInteraction::confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
                                  int padrao)
 {
-    const Expected e = take(QStringLiteral("choice"), text);
     m_lastQuestionIcon = icon;
     m_lastDefault = padrao;
-    if (e.kind == QLatin1String("choice") && e.buttons != buttons)
-        ADD_FAILURE() << "buttons mismatch: expected " << e.buttons.join(u'|').toStdString() << " but got "
-                      << buttons.join(u'|').toStdString();
-    return e.kind == QLatin1String("choice") ? e.choice : int(buttons.size()) - 1;
+    return InteracaoRoteirizada::confirm(text, buttons, icon, caption, padrao);
 }
 
-void ScriptedInteraction::errorBox(const QString& text)
-{
-    take(QStringLiteral("error"), text);
-}
-
-QString ScriptedInteraction::openFileName(const QString& caption, const QString&, const QString& filter)
+QString ScriptedInteraction::openFileName(const QString& caption, const QString& folder, const QString& filter)
 {
     m_lastFilter = filter;
-    return take(QStringLiteral("openfile"), caption).text;
+    return InteracaoRoteirizada::openFileName(caption, folder, filter);
 }
 
 QString ScriptedInteraction::saveFileName(const QString& caption, const QString& folder, const QString& filter)
 {
     m_lastFilter = filter;
     m_lastSavePath = folder;
-    return take(QStringLiteral("savefile"), caption).text;
-}
-
-bool ScriptedInteraction::abrePasta(const QString& pasta)
-{
-    return take(QStringLiteral("openfolder"), pasta).answer;
-}
-
-void ScriptedInteraction::printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
-                                       const std::function<QString()>& savePdf)
-{
-    Expected e = take(QStringLiteral("printpreview"), QString());
-    if (e.captured)
-        *e.captured = paint;
-    if (e.whileOpen)
-        e.whileOpen(paint, savePdf);
+    return InteracaoRoteirizada::saveFileName(caption, folder, filter);
 }
 
 }  // namespace pluvexa::test

@@ -1,16 +1,18 @@
 #pragma once
 
-// A scripted Interaction for tests: each dialog the code under test opens
-// must have been expected, in order; anything else fails the test.
+// The scripted Interaction for tests: each dialog the code under test opens
+// must have been expected, in order; anything else fails the test. The
+// script itself is InteracaoRoteirizada's, which the manual's screenshots
+// use too; this adds the expectations' wording and what tests check of the
+// last dialogs.
 
-#include "interaction/interaction.h"
+#include "interaction/interacaoroteirizada.h"
 
 #include <QStringList>
-#include <deque>
 
 namespace pluvexa::test {
 
-class ScriptedInteraction final : public Interaction {
+class ScriptedInteraction final : public InteracaoRoteirizada {
 public:
     ~ScriptedInteraction() override;
 
@@ -33,14 +35,9 @@ public:
     // With `whileOpen`, it runs while the preview is shown, given what the
     // preview offers: the paint function and the "Salvar PDF" action (empty
     // when not offered), as the operator would use them.
-    using DuranteVisualizacao =
-        std::function<void(const std::function<void(QPagedPaintDevice*)>& paint, const std::function<QString()>& savePdf)>;
     ScriptedInteraction& expectPrintPreview(std::function<void(QPagedPaintDevice*)>* captured = nullptr,
                                             DuranteVisualizacao whileOpen = {});
 
-    // Every dialog shown so far, as "kind: text".
-    const QStringList& shown() const { return m_shown; }
-    bool allConsumed() const { return m_expected.empty(); }
     // Icon and caption of the last notice, for tests that check them.
     Icon lastIcon() const { return m_lastIcon; }
     QString lastCaption() const { return m_lastCaption; }
@@ -60,30 +57,13 @@ public:
     bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
     int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
                 int padrao) override;
-    void errorBox(const QString& text) override;
-    QString openFileName(const QString& caption, const QString& folder,
-                         const QString& filter) override;
-    QString saveFileName(const QString& caption, const QString& folder,
-                         const QString& filter) override;
-    bool abrePasta(const QString& pasta) override;
-    void printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
-                      const std::function<QString()>& savePdf) override;
+    QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+
+protected:
+    void falha(const QString& porque) override;
 
 private:
-    struct Expected {
-        QString kind;
-        QString text;
-        bool answer = false;
-        std::function<void(QPagedPaintDevice*)>* captured = nullptr;
-        DuranteVisualizacao whileOpen{};
-        bool prefix = false;
-        QStringList buttons = {};
-        int choice = -1;
-    };
-    Expected take(const QString& kind, const QString& text);
-
-    std::deque<Expected> m_expected;
-    QStringList m_shown;
     Icon m_lastIcon = Icon::None;
     QString m_lastCaption;
     Buttons m_lastButtons = Buttons::YesNo;

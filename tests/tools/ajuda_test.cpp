@@ -4,8 +4,10 @@
 
 #include "clirun.h"
 #include "core/direto.h"
+#include "support/arquivosteste.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -123,9 +125,8 @@ class PaginaDeManual : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QFile f(QStringLiteral(PLUVEXA_MAN_CLI));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << PLUVEXA_MAN_CLI;
-        bytes = f.readAll();
+        ASSERT_TRUE(QFileInfo::exists(QStringLiteral(PLUVEXA_MAN_CLI))) << PLUVEXA_MAN_CLI;
+        bytes = test::le(QStringLiteral(PLUVEXA_MAN_CLI));
         pagina = QString::fromUtf8(bytes);
     }
     // The text of a command's section; empty when it has none.

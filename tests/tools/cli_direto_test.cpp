@@ -4,6 +4,7 @@
 // streams, the output file.
 
 #include "clirun.h"
+#include "support/arquivosteste.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,12 +21,6 @@ const QString kTexto = QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt");
 Execucao roda(const QString& programa, const QStringList& args)
 {
     return executa(args, programa);
-}
-
-QByteArray le(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 struct Caso {
@@ -71,9 +66,7 @@ protected:
                             d->filePath("in.lzw"), d->filePath("sealed")})
                           .codigo,
                       0);
-            QFile f(d->filePath("bad.key"));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write("short");
+            grava(d->filePath("bad.key"), "short");
         }
     }
     QStringList linha(const QTemporaryDir& d) const

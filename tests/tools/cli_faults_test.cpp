@@ -8,6 +8,7 @@
 #include "cli/cli.h"
 #include "codec/keyrecord.h"
 #include "files/arquivoseguro.h"
+#include "support/arquivosteste.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,11 +25,7 @@ const QString kChaves = QStringLiteral(PLUVEXA_SOURCE_DIR "/keys/demo/");
 const QString kTexto = QStringLiteral(PLUVEXA_TEST_DATA "/cli/recebido.txt");
 const QByteArray kAntigo = "old content";
 
-QByteArray le(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using test::le;
 
 struct Comando {
     const char* nome;
@@ -84,18 +81,12 @@ protected:
     {
         for (const QString& n : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
             QFile::remove(em(n));
-        for (const QString& n : alheios()) {
-            QFile f(em(n));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write("not ours: " + n.toUtf8());
-        }
+        for (const QString& n : alheios())
+            ASSERT_NO_FATAL_FAILURE(test::grava(em(n), "not ours: " + n.toUtf8()));
         for (const QStringList& p : GetParam().preparo)
             ASSERT_EQ(cli::executa(substitui(p, dir.path())), 0) << p.join(' ').toStdString();
-        for (const QString& s : GetParam().saidas) {
-            QFile f(em(s));
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(kAntigo);
-        }
+        for (const QString& s : GetParam().saidas)
+            ASSERT_NO_FATAL_FAILURE(test::grava(em(s), kAntigo));
     }
     int executa() { return cli::executa(substitui(GetParam().args, dir.path())); }
     // What is in the folder beyond the outputs, the inputs made and the

@@ -7,6 +7,7 @@
 // the central could not expand is not compressed.
 
 #include "clirun.h"
+#include "support/arquivosteste.h"
 #include "recharge/empacotamento.h"
 #include "recharge/escritorrecarga.h"
 
@@ -119,13 +120,6 @@ protected:
         }
         return args;
     }
-    void grava(const QString& caminho, const QByteArray& bytes)
-    {
-        QFile f(caminho);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        ASSERT_EQ(f.write(bytes), bytes.size());
-    }
-
     TemporaryHome home;
     QTemporaryDir dir;
 };

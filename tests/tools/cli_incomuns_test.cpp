@@ -6,6 +6,7 @@
 
 #include "clirun.h"
 #include "comoninguem.h"
+#include "support/arquivosteste.h"
 #include "support/incomuns.h"
 
 #include <QDir>
@@ -117,13 +118,10 @@ TEST_P(LeituraProibida, IsAnErrorWithTheSystemsReasonNeverAnEmptyFile)
                                                       | QFileDevice::ExeOwner | QFileDevice::ReadOther
                                                       | QFileDevice::WriteOther | QFileDevice::ExeOther));
     const QString alvo = dir.filePath(QStringLiteral("mine.txt"));
-    QFile f(alvo);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(55 * 1024, 'x'));
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(test::grava(alvo, QByteArray(55 * 1024, 'x')));
     if (::geteuid() == 0)
         ASSERT_EQ(::chown(QFile::encodeName(alvo).constData(), 65534, 65534), 0);
-    ASSERT_TRUE(f.setPermissions(QFileDevice::WriteOwner));
+    ASSERT_TRUE(QFile::setPermissions(alvo, QFileDevice::WriteOwner));
 
     const QStringList args = monta(GetParam().args, dir.path(), alvo);
     const Execucao e = executaComoNinguem(args, dir.path());
@@ -151,11 +149,7 @@ TEST(LeituraProibidaReescrita, RewriteOfAWriteOnlyFileOntoItselfKeepsIt)
                                           | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
     const QString mine = dir.filePath(QStringLiteral("mine.txt"));
     ASSERT_TRUE(QFile::copy(kTexto, mine));
-    const QByteArray antes = [&] {
-        QFile f(mine);
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const QByteArray antes = test::le(kTexto);
     if (::geteuid() == 0)
         ASSERT_EQ(::chown(QFile::encodeName(mine).constData(), 65534, 65534), 0);
     ASSERT_TRUE(QFile::setPermissions(mine, QFileDevice::WriteOwner));
@@ -164,9 +158,7 @@ TEST(LeituraProibidaReescrita, RewriteOfAWriteOnlyFileOntoItselfKeepsIt)
     EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
     EXPECT_TRUE(e.erros.contains(QStringLiteral("Permission denied"))) << e.erros.toStdString();
     QFile::setPermissions(mine, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    QFile f(mine);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), antes);
+    EXPECT_EQ(test::le(mine), antes);
 }
 
 struct Escrita {

@@ -7,11 +7,13 @@
 #include "recharge/linhastexto.h"
 #include "recharge/listagem.h"
 #include "recharge/processamento.h"
+#include "support/arquivosteste.h"
 #include "support/pdftext.h"
 #include "support/testenv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -23,9 +25,8 @@ using test::executa;
 
 QList<QByteArray> linhas(const QString& path)
 {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path.toStdString();
-    return f.readAll().split('\n');
+    EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    return test::le(path).split('\n');
 }
 
 class Cli : public ::testing::Test {
@@ -57,12 +58,9 @@ TEST_F(Cli, DemoWritesAReceivedFileThatCheckFindsConsistent)
 TEST_F(Cli, RewriteRefusesInconsistentTextAndWritesNothing)
 {
     const QString plain = path(QStringLiteral("plain.txt"));
-    QFile f(plain);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     // Whole (a header first, a trailer counting 3 last), with a card type
     // of the wrong length.
-    f.write("00X\r\n0400SHORT CARD TYPE RECORD\r\n990000000003\r\n");
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(test::grava(plain, "00X\r\n0400SHORT CARD TYPE RECORD\r\n990000000003\r\n"));
     const QString out = path(QStringLiteral("out.txt"));
     const Execucao e = executa({QStringLiteral("rewrite"), plain, out});
     EXPECT_EQ(e.codigo, 1);
@@ -203,10 +201,8 @@ TEST_F(Cli, ListingOfADemoFileAsPdfWithoutADisplay)
 TEST_F(Cli, ListingOfInconsistentRecordsListsNothing)
 {
     const QString plain = path(QStringLiteral("plain.txt"));
-    QFile f(plain);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("00X\r\n0400SHORT CARD TYPE RECORD\r\n990000000003\r\n");  // whole, but a card type of the wrong length
-    f.close();
+    // Whole, but a card type of the wrong length.
+    ASSERT_NO_FATAL_FAILURE(test::grava(plain, "00X\r\n0400SHORT CARD TYPE RECORD\r\n990000000003\r\n"));
     const QString pdf = path(QStringLiteral("out.pdf"));
     for (const QStringList& modo : {QStringList{}, QStringList{QStringLiteral("--pdf"), pdf}}) {
         const Execucao e = executa(QStringList{QStringLiteral("listing"), QStringLiteral("--plain"), plain} + modo);
@@ -250,11 +246,10 @@ TEST_P(ComandoTextoLongo, IsOutOfPatternAndPrintsNothing)
 {
     const TextoLongo& c = GetParam();
     const QString texto = path(QStringLiteral("longo.txt"));
-    QFile f(texto);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    QByteArray longo;
     for (std::size_t i = 0; i <= kMaisLinhasTexto; ++i)
-        f.write(QByteArray("01") + QByteArray::number(qulonglong(i)) + "\r\n\r\n");
-    f.close();
+        longo += QByteArray("01") + QByteArray::number(qulonglong(i)) + "\r\n\r\n";
+    ASSERT_NO_FATAL_FAILURE(test::grava(texto, longo));
     QString alvo = texto;
     if (*c.preparo) {
         alvo = path(QStringLiteral("longo.pacote"));
@@ -292,10 +287,7 @@ TEST_F(Cli, ExpandRefusesAStreamBeyondSixtyFourMebibytes)
         code(4254);
     code(0xFFFF);
     code(0);
-    QFile f(path("big.lzw"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(stream);
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(test::grava(path("big.lzw"), stream));
     const Execucao r = executa({QStringLiteral("expand"), path("big.lzw"), path("big.txt")});
     EXPECT_EQ(r.codigo, 1);
     EXPECT_EQ(r.erros, QStringLiteral("pluvexa-cli: %1 cannot be expanded: it would exceed 64 MiB\n").arg(path("big.lzw")));

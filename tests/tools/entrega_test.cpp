@@ -4,6 +4,7 @@
 // that name from the current folder.
 
 #include "clirun.h"
+#include "support/arquivosteste.h"
 
 #include <QFile>
 #include <QProcess>
@@ -40,11 +41,8 @@ TEST(EntregaAoCompleto, WithoutItsOwnPathItRunsNoProgramOfTheCurrentFolder)
     }
     QTemporaryDir pasta;
     const QString falso = pasta.filePath(QStringLiteral("pluvexa-cli-full"));
-    QFile f(falso);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\necho FAKE\n");
-    f.close();
-    f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_NO_FATAL_FAILURE(test::grava(falso, "#!/bin/sh\necho FAKE\n"));
+    QFile::setPermissions(falso, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     // /proc hidden in a mount namespace of its own: the program's own path
     // cannot be read.
@@ -83,10 +81,7 @@ TEST_P(NumerosNasDuasPartes, SameStatusFromBothPrograms)
 {
     QTemporaryDir pasta;
     const QString entrada = pasta.filePath(QStringLiteral("in"));
-    QFile f(entrada);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("x");
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(test::grava(entrada, "x"));
     QStringList args = GetParam().opcoes;
     args << entrada << pasta.filePath(QStringLiteral("out"));
     const test::Execucao pequeno = test::executa(args, QStringLiteral(PLUVEXA_CLI));

@@ -2,6 +2,7 @@
 // makes with the demonstration file.
 
 #include "clirun.h"
+#include "support/arquivosteste.h"
 #include "support/testenv.h"
 
 #include <QFile>
@@ -13,15 +14,9 @@ namespace {
 
 using test::Execucao;
 using test::executa;
+using test::le;
 
-class CliPlanilha : public test::ComArquivoDemo {
-protected:
-    static QByteArray le(const QString& caminho)
-    {
-        QFile f(caminho);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-};
+class CliPlanilha : public test::ComArquivoDemo {};
 
 TEST_F(CliPlanilha, ExportEditImportAndTheModelWrittenOutCarriesTheValues)
 {
@@ -44,10 +39,7 @@ TEST_F(CliPlanilha, ExportEditImportAndTheModelWrittenOutCarriesTheValues)
     edita(";32147;CLÁUDIA MOREIRA SILVA;1;3;0,00;", ";32147;CLÁUDIA MOREIRA SILVA;1;3;80;");
     edita(";96324;VINÍCIUS LIMA RODRIGUES;2;3;0;", ";96324;VINÍCIUS LIMA RODRIGUES;2;3;40;");
     edita(";24357;MARIA DA CONCEIÇÃO ARAÚJO CASTRO;1;3;0,00;", ";24357;MARIA DA CONCEIÇÃO ARAÚJO CASTRO;1;3;1.200,00;");
-    QFile f(csv);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    f.close();
+    test::grava(csv, bytes);
 
     const QString depois = path(QStringLiteral("depois.txt"));
     const Execucao importado = executa({QStringLiteral("import"), recebido, csv, QStringLiteral("--log"),

@@ -3,8 +3,8 @@
 
 #include "central/dadosdemo.h"
 #include "clirun.h"
-#include "codec/lzw.h"
-#include "recharge/escritorrecarga.h"
+#include "support/arquivosteste.h"
+#include "support/loteguardado.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,21 +34,10 @@ protected:
         ASSERT_GE(creditos.size(), 1u);
     }
 
-    // Kept as "Gerar Arquivo" keeps it: the records, CR LF, compressed.
     QString guarda(const QString& nome)
     {
-        const ResultadoEscrita escrita = EscritorRecarga(modelo).gera(
-            nome.left(nome.size() - 4).toStdString() + ".REC", [] { return QDateTime::currentDateTime(); });
-        EXPECT_TRUE(escrita.ok());
-        std::string texto;
-        for (const Texto& l : escrita.linhas)
-            texto += l + "\r\n";
-        const std::vector<std::uint8_t> z =
-            lzw::compress(std::span(reinterpret_cast<const std::uint8_t*>(texto.data()), texto.size()));
         const QString caminho = raiz.filePath(QStringLiteral("Historico/") + nome);
-        QFile f(caminho);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(reinterpret_cast<const char*>(z.data()), qsizetype(z.size()));
+        test::grava(caminho, test::loteGuardado(modelo, nome, QDateTime::currentDateTime()));
         return caminho;
     }
 
@@ -67,9 +56,8 @@ TEST_F(CliHistorico, ListsTheKeptBatchesNewestFirstAsCsv)
     guarda(QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
     titular(creditos[0]).Grupo[0].Valor = 40;
     guarda(QStringLiteral("PX_00123_0008_2612101545_2.HIS"));
-    QFile enviado(raiz.filePath(QStringLiteral("Gerados/PX_00123_0007_2611101530_4.REC")));
-    ASSERT_TRUE(enviado.open(QIODevice::WriteOnly));
-    enviado.close();
+    ASSERT_NO_FATAL_FAILURE(
+        test::grava(raiz.filePath(QStringLiteral("Gerados/PX_00123_0007_2611101530_4.REC")), QByteArray()));
 
     const Execucao e = executa({QStringLiteral("history"), QStringLiteral("--root"), raiz.path(), QStringLiteral("--csv")});
     ASSERT_EQ(e.codigo, 0) << e.erros.toStdString();
@@ -86,10 +74,8 @@ TEST_F(CliHistorico, ListsTheKeptBatchesNewestFirstAsCsv)
 TEST_F(CliHistorico, ADamagedBatchIsNamedAndTheOthersListed)
 {
     guarda(QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
-    QFile danificado(raiz.filePath(QStringLiteral("Historico/PX_00123_0008_2612101545_2.HIS")));
-    ASSERT_TRUE(danificado.open(QIODevice::WriteOnly));
-    danificado.write("\x01\x02\x03");
-    danificado.close();
+    const QString danificado = raiz.filePath(QStringLiteral("Historico/PX_00123_0008_2612101545_2.HIS"));
+    ASSERT_NO_FATAL_FAILURE(test::grava(danificado, "\x01\x02\x03"));
 
     const Execucao e = executa({QStringLiteral("history"), QStringLiteral("--root"), raiz.path(), QStringLiteral("--csv")});
     EXPECT_EQ(e.codigo, 1);

@@ -3,6 +3,7 @@
 
 #include "clirun.h"
 #include "comoninguem.h"
+#include "support/arquivosteste.h"
 #include "support/testenv.h"
 
 #include <QDir>
@@ -24,10 +25,9 @@ class CliImport : public test::ComArquivoDemo {
 protected:
     QString externo(const QByteArray& bytes)
     {
-        QFile f(path(QStringLiteral("folha.rrm")));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
+        const QString caminho = path(QStringLiteral("folha.rrm"));
+        test::grava(caminho, bytes);
+        return caminho;
     }
 
     Execucao importa(const QStringList& args) { return executa(QStringList{QStringLiteral("import"), recebido} + args); }
@@ -83,11 +83,9 @@ TEST_F(CliImport, AFileWithoutRecordsExitsOne)
         QByteArray bytes;
     } casos[] = {{"vazio.rrm", ""}, {"cabecalho.csv", "Matr\xC3\xAD" "cula;Valor\r\n"}, {"branco.csv", "\r\n;;\r\n"}};
     for (const auto& c : casos) {
-        QFile f(path(QString::fromLatin1(c.nome)));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(c.bytes);
-        f.close();
-        const Execucao e = importa({f.fileName(), QStringLiteral("--log"), path(QStringLiteral("logs"))});
+        const QString externo = path(QString::fromLatin1(c.nome));
+        ASSERT_NO_FATAL_FAILURE(test::grava(externo, c.bytes));
+        const Execucao e = importa({externo, QStringLiteral("--log"), path(QStringLiteral("logs"))});
         EXPECT_EQ(e.codigo, 1) << c.nome << e.erros.toStdString();
         EXPECT_EQ(e.saida, QStringLiteral("Nenhum registro reconhecido no arquivo\nTotal de OK: 0 - Total de erros: 0\n"))
             << c.nome;
@@ -140,11 +138,10 @@ TEST_F(CliImport, AReadOnlyLogFolderMeansNoRun)
 
 TEST_F(CliImport, AnInconsistentFileImportsNothing)
 {
-    QFile f(path(QStringLiteral("ruim.txt")));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("00X\r\n0400SHORT CARD TYPE RECORD\r\n990000000003\r\n");  // whole, but a card type of the wrong length
-    f.close();
-    const Execucao e = executa({QStringLiteral("import"), QStringLiteral("--plain"), f.fileName(), kExemplo,
+    const QString ruim = path(QStringLiteral("ruim.txt"));
+    // Whole, but a card type of the wrong length.
+    ASSERT_NO_FATAL_FAILURE(test::grava(ruim, "00X\r\n0400SHORT CARD TYPE RECORD\r\n990000000003\r\n"));
+    const Execucao e = executa({QStringLiteral("import"), QStringLiteral("--plain"), ruim, kExemplo,
                                 QStringLiteral("--log"), path(QStringLiteral("logs"))});
     EXPECT_EQ(e.codigo, 1);
     EXPECT_TRUE(e.saida.isEmpty());

@@ -2,8 +2,8 @@
 // with values given through the spreadsheet round trip.
 
 #include "clirun.h"
+#include "support/arquivosteste.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace pluvexa {
@@ -22,10 +22,7 @@ protected:
         test::ComArquivoDemo::SetUp();
         const QString csv = path(QStringLiteral("titulares.csv"));
         ASSERT_EQ(executa({QStringLiteral("export"), recebido, csv}).codigo, 0);
-        QFile f(csv);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        QByteArray bytes = f.readAll();
-        f.close();
+        QByteArray bytes = test::le(csv);
         for (const auto& [antes, depois] :
              {std::pair<QByteArray, QByteArray>{";40332;FERNANDA RODRIGUES SANTOS;1;2;0,00;",
                                                 ";40332;FERNANDA RODRIGUES SANTOS;1;2;400,00;"},
@@ -35,9 +32,7 @@ protected:
             ASSERT_GE(i, 0) << antes.toStdString();
             bytes.replace(i, antes.size(), depois);
         }
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
+        ASSERT_NO_FATAL_FAILURE(test::grava(csv, bytes));
         plano = path(QStringLiteral("valores.txt"));
         const Execucao importado = executa({QStringLiteral("import"), recebido, csv, QStringLiteral("--log"),
                                             path(QStringLiteral("logs")), QStringLiteral("--out"), plano});

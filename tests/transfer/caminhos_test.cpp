@@ -1,4 +1,5 @@
 #include "files/pastastrabalho.h"
+#include "support/arquivosteste.h"
 #include "support/testenv.h"
 #include "transfer/core/caminhos.h"
 #include "transfer/core/unidades.h"
@@ -97,9 +98,7 @@ TEST(MesmoArquivo, SamePathThroughALinkButNotAMissingFile)
     test::TemporaryHome home;
     const QString a = home.path() + QStringLiteral("/a/x_2.REC");
     QDir().mkpath(home.path() + QStringLiteral("/a"));
-    QFile f(a);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    ASSERT_NO_FATAL_FAILURE(test::grava(a, QByteArray()));
     ASSERT_TRUE(QFile::link(home.path() + QStringLiteral("/a"), home.path() + QStringLiteral("/b")));
     EXPECT_TRUE(mesmoArquivo(a, home.path() + QStringLiteral("/b/x_2.REC")));
     EXPECT_TRUE(mesmoArquivo(a, home.path() + QStringLiteral("/a/../a/x_2.REC")));

@@ -6,6 +6,7 @@
 
 #include "files/pasta.h"
 #include "files/pastastrabalho.h"
+#include "support/arquivosteste.h"
 #include "support/scriptedinteraction.h"
 #include "support/testenv.h"
 #include "transfer/core/caminhos.h"
@@ -53,18 +54,8 @@ private:
     QStringList m_selecionados;
 };
 
-inline void grava(const QString& caminho, const QByteArray& dados)
-{
-    QFile f(caminho);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << caminho.toStdString();
-    f.write(dados);
-}
-
-inline QByteArray le(const QString& caminho)
-{
-    QFile f(caminho);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
+using test::grava;
+using test::le;
 
 // Every file below `pasta`, as "relative/name".
 inline QStringList arquivos(const QString& pasta)

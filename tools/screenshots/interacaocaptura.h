@@ -4,21 +4,21 @@
 // announced, in order, with the text it shows, the button the operator
 // presses and, when it is to be pictured, the picture's name. A pictured
 // dialog is the real one (QtInteraction), photographed as it shows and then
-// answered with a click on its button; the others are answered without
-// showing. A dialog nobody announced, or one saying something else, ends the
-// capture: its pictures would no longer match the manual.
+// answered with a click on its button; the others are answered from the
+// script (InteracaoRoteirizada, as in the tests) without showing. A dialog
+// nobody announced, or one saying something else, ends the capture: its
+// pictures would no longer match the manual.
 
-#include "interaction/interaction.h"
+#include "interaction/interacaoroteirizada.h"
 #include "ui/qtinteraction.h"
 
 #include <QString>
-#include <deque>
 
 namespace pluvexa::capturas {
 
 class Fotografo;
 
-class InteracaoCaptura final : public Interaction {
+class InteracaoCaptura final : public InteracaoRoteirizada {
 public:
     explicit InteracaoCaptura(Fotografo& fotografo) : m_fotografo(fotografo) {}
 
@@ -31,33 +31,19 @@ public:
     // The names the next file choosers answer.
     InteracaoCaptura& esperaArquivo(const QString& caminho);
     // Ends the capture when announced dialogs did not show.
-    void confereFim() const;
+    void confereFim();
 
-    void notice(const QString& text, Icon icon, const QString& caption) override;
-    bool question(const QString& text, const QString& caption) override;
-    bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
-    int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
-                int padrao) override;
-    void errorBox(const QString& text) override;
-    QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    void printPreview(const std::function<void(QPagedPaintDevice*)>& paint, const std::function<QString()>& savePdf) override;
+protected:
+    [[noreturn]] void falha(const QString& porque) override;
+    // Says each dialog on the console as it comes.
+    Passo proximo(Tipo tipo, const QString& texto) override;
+    // A pictured step's dialog: the real one, photographed as it shows and
+    // then answered by its button (a preview closed).
+    Interaction* real(const Passo& passo) override;
 
 private:
-    struct Passo {
-        enum Tipo { Dialogo, Visualizacao, Arquivo } tipo;
-        QString texto;   // the excerpt, or the chooser's answer
-        QString botao;
-        QString foto;
-    };
-    Passo proximo(Passo::Tipo tipo, const QString& texto);
-    // Shows the real dialog through `mostra`; pictures it and presses its
-    // button as it shows.
-    void mostraReal(const Passo& passo, const std::function<void()>& mostra);
-
     QtInteraction m_real;
     Fotografo& m_fotografo;
-    std::deque<Passo> m_passos;
 };
 
 }  // namespace pluvexa::capturas
