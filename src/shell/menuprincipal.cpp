@@ -1,5 +1,6 @@
 #include "shell/menuprincipal.h"
 
+#include "maintenance/paginaconferencia.h"
 #include "maintenance/tfcadrecarga.h"
 
 #include <QAction>
@@ -29,6 +30,27 @@ std::function<bool(const Tfcadrecarga&)> botao(QPushButton* Tfcadrecarga::*membr
 std::function<void(Tfcadrecarga&)> clica(QPushButton* Tfcadrecarga::*membro)
 {
     return [membro](Tfcadrecarga& j) { (j.*membro)->click(); };
+}
+
+// An action the review page offers too: its own button there stands for
+// the grid's ("Imprimir" prints the review there).
+QPushButton* daPagina(const Tfcadrecarga& j, QPushButton* Tfcadrecarga::*membro,
+                      QPushButton* PaginaConferencia::*naConferencia)
+{
+    QPushButton* b = j.*membro;
+    return usavel(b, j) || !j.tbconferencia ? b : j.tbconferencia->*naConferencia;
+}
+
+std::function<bool(const Tfcadrecarga&)> botao(QPushButton* Tfcadrecarga::*membro,
+                                               QPushButton* PaginaConferencia::*naConferencia)
+{
+    return [=](const Tfcadrecarga& j) { return usavel(daPagina(j, membro, naConferencia), j); };
+}
+
+std::function<void(Tfcadrecarga&)> clica(QPushButton* Tfcadrecarga::*membro,
+                                         QPushButton* PaginaConferencia::*naConferencia)
+{
+    return [=](Tfcadrecarga& j) { daPagina(j, membro, naConferencia)->click(); };
 }
 
 // An undo step is there to take, and the page it acts on is shown.
@@ -88,10 +110,13 @@ MenuPrincipal::MenuPrincipal(QWidget* janela) : QObject(janela)
     connect(mnusobre, &QAction::triggered, this, &MenuPrincipal::sobrePedido);
 
     liga(mnuprocessar, botao(&Tfcadrecarga::btnprocessar), clica(&Tfcadrecarga::btnprocessar));
-    liga(mnusalvarrascunho, botao(&Tfcadrecarga::btnsalvarrascunho), clica(&Tfcadrecarga::btnsalvarrascunho));
-    liga(mnugerararquivo, botao(&Tfcadrecarga::btngerararquivo), clica(&Tfcadrecarga::btngerararquivo));
+    liga(mnusalvarrascunho, botao(&Tfcadrecarga::btnsalvarrascunho, &PaginaConferencia::btnsalvarrascunho),
+         clica(&Tfcadrecarga::btnsalvarrascunho, &PaginaConferencia::btnsalvarrascunho));
+    liga(mnugerararquivo, botao(&Tfcadrecarga::btngerararquivo, &PaginaConferencia::btngerararquivo),
+         clica(&Tfcadrecarga::btngerararquivo, &PaginaConferencia::btngerararquivo));
     liga(mnuconferir, botao(&Tfcadrecarga::btnconferir), clica(&Tfcadrecarga::btnconferir));
-    liga(mnuimprimir, botao(&Tfcadrecarga::btnimpressao), clica(&Tfcadrecarga::btnimpressao));
+    liga(mnuimprimir, botao(&Tfcadrecarga::btnimpressao, &PaginaConferencia::btnimprimir),
+         clica(&Tfcadrecarga::btnimpressao, &PaginaConferencia::btnimprimir));
     liga(mnuimportararq, botao(&Tfcadrecarga::btnimportararq), clica(&Tfcadrecarga::btnimportararq));
     liga(mnuexportarplanilha, botao(&Tfcadrecarga::btnexportarplanilha), clica(&Tfcadrecarga::btnexportarplanilha));
     liga(mnudesfazer, passo(&Tfcadrecarga::ppmdesfazer), [](Tfcadrecarga& j) { j.ppmdesfazerClick(); });
@@ -130,7 +155,9 @@ void MenuPrincipal::liga(QAction* item, std::function<bool(const Tfcadrecarga&)>
 std::vector<QWidget*> MenuPrincipal::observados(const Tfcadrecarga& j)
 {
     std::vector<QWidget*> w = {j.btnprocessar, j.btnsalvarrascunho, j.btngerararquivo, j.btnconferir,
-                               j.btnimpressao, j.btnimportararq, j.btnexportarplanilha, j.edlocalizar};
+                               j.btnimpressao, j.btnimportararq, j.btnexportarplanilha, j.edlocalizar,
+                               j.tbconferencia->btnsalvarrascunho, j.tbconferencia->btngerararquivo,
+                               j.tbconferencia->btnimprimir};
     for (int i = 0; i < j.PageControl1->count(); ++i)
         w.push_back(j.PageControl1->widget(i));
     return w;
