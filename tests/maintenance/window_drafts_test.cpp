@@ -157,6 +157,7 @@ protected:
     {
         abreNaTarifa1();
         digitaUsuario(101, "1");
+        esperaGerarAssimMesmo();
         w().btngerararquivo->click();
         ASSERT_EQ(listaArquivos(pastaGerados(), "*_2.REC"), QStringList{"PX_00123_0007_0412091530_2.REC"});
         agora = agora.addSecs(600);
@@ -181,6 +182,7 @@ TEST_F(RespostaDupla, YesWritesASecondAnswer)
 {
     respondeEReenvia();
     dialogos.expectQuestion(perguntaRespondida("PX_00123_0007_0412091530_2.REC"), true);
+    esperaGerarAssimMesmo();
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC"),
@@ -208,6 +210,7 @@ TEST_F(RespostaDupla, AnotherBatchOrCompanyIsNotAsked)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
     abreNaTarifa1();
+    esperaGerarAssimMesmo();
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC").size(), 3);
@@ -228,6 +231,7 @@ protected:
     {
         abreNaTarifa1();
         digitaUsuario(101, "1");
+        esperaGerarAssimMesmo();
         w().btngerararquivo->click();
         ASSERT_EQ(listaArquivos(pastaGerados(), "*"), (QStringList{log, nome}));
         abreNaTarifa1();
@@ -252,6 +256,7 @@ TEST_F(MesmoMinuto, YesReplacesTheAnswerAndItsLogTogether)
     const QByteArray anterior = conteudo(nome);
     const QByteArray logAnterior = conteudo(log);
     dialogos.expectQuestion(perguntaRespondida(nome), true);
+    esperaGerarAssimMesmo();
     dialogos.expectQuestion(perguntaSubstitui(nome), true);
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());
@@ -273,6 +278,7 @@ TEST_F(MesmoMinuto, NoChangesNothingOnDiskAndKeepsTheOperatorAtTheGrid)
     const QStringList recebidos = listaArquivos(pastaRecebidos(), "*");
     const QStringList historico = listaArquivos(pastaHistorico(), "*");
     dialogos.expectQuestion(perguntaRespondida(nome), true);
+    esperaGerarAssimMesmo();
     dialogos.expectQuestion(perguntaSubstitui(nome), false);
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());
@@ -292,6 +298,7 @@ TEST_F(MesmoMinuto, AnAnswerAlreadySentIsNeverReplaced)
     ASSERT_TRUE(QFile::rename(gerado(nome), gerado(enviada)));
     const QByteArray resposta = conteudo(enviada);
     dialogos.expectQuestion(perguntaRespondida(enviada), true);
+    esperaGerarAssimMesmo();
     dialogos.expectNotice(avisoJaExiste(enviada));
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());
@@ -319,6 +326,7 @@ TEST_P(OutroArquivoNoNome, IsNeverReplaced)
         QFile orfao(gerado(tomado));  // a log without its answer
         ASSERT_TRUE(orfao.open(QIODevice::WriteOnly));
     }
+    esperaGerarAssimMesmo();
     dialogos.expectNotice(avisoJaExiste(tomado));
     w().btngerararquivo->click();
     EXPECT_TRUE(dialogos.allConsumed());

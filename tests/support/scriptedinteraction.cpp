@@ -39,6 +39,14 @@ ScriptedInteraction& ScriptedInteraction::expectChoice(const QString& text, cons
     return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::expectChoiceEndingWith(const QString& suffix, const QStringList& buttons,
+                                                                 int answer)
+{
+    expectChoice(suffix, buttons, answer);
+    m_expected.back().suffix = true;
+    return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::expectError(const QString& text)
 {
     m_expected.push_back({QStringLiteral("error"), text});
@@ -81,7 +89,9 @@ ScriptedInteraction::Expected ScriptedInteraction::take(const QString& kind, con
     m_expected.pop_front();
     const bool textoLivre = kind == QLatin1String("openfile") || kind == QLatin1String("savefile")
                             || kind == QLatin1String("printpreview");
-    const bool textMatches = e.prefix ? text.startsWith(e.text) : e.text == text;
+    const bool textMatches = e.prefix   ? text.startsWith(e.text)
+                             : e.suffix ? text.endsWith(e.text)
+                                        : e.text == text;
     if (e.kind != kind || (!textoLivre && !textMatches))
         ADD_FAILURE() << "dialog mismatch: expected " << e.kind.toStdString() << ": "
                       << e.text.toStdString() << "\n  but got " << kind.toStdString() << ": "

@@ -158,7 +158,7 @@ void Roteiro::respondeFevereiro()
     Tfcadrecarga& w = manutencao(kRespostaFevereiro);
     processa(w);
     repeteArquivoInteiro(w);
-    m_dialogos.espera(QStringLiteral("acima do habitual"), QStringLiteral("Gerar Assim Mesmo"));
+    m_dialogos.espera(QStringLiteral("Conferir antes de gerar?"), QStringLiteral("Gerar Assim Mesmo"));
     w.btngerararquivo->click();
     espera(300);
     if (w.PageControl1->currentWidget() != w.tblog)
@@ -253,7 +253,7 @@ void Roteiro::continuaRascunhoEGera()
     w.tbconferencia->btnvoltar->click();
     espera(200);
 
-    m_dialogos.espera(QStringLiteral("acima do habitual"), QStringLiteral("Gerar Assim Mesmo"),
+    m_dialogos.espera(QStringLiteral("Conferir antes de gerar?"), QStringLiteral("Gerar Assim Mesmo"),
                       QStringLiteral("gerar-conferir"));
     w.btngerararquivo->click();
     espera(300);
