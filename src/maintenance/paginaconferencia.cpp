@@ -6,6 +6,7 @@
 #include "ui/controles.h"
 
 #include <QAbstractItemDelegate>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -312,7 +313,9 @@ bool PaginaConferencia::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == sgConferencia && evento->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+        // Enter in a value being typed stores it (the editor passes the key
+        // on): it takes nobody anywhere.
+        if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && QApplication::focusWidget() == sgConferencia) {
             escolheAtual();
             return true;
         }

@@ -240,6 +240,7 @@ TEST_F(LocalizarNaLista, EnterOrADoubleClickShowsTheHolderInTheGrid)
     // A double click on FABIO ALVES: money, tariff 2.
     escolheNaLista(106);
     const QRect r = lista()->visualRect(lista()->currentIndex().siblingAtColumn(1));
+    QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseDClick(lista()->viewport(), Qt::LeftButton, {}, r.center());
     EXPECT_EQ(w().selecao().TipoCartaoSel, kTipoDinheiro);
     EXPECT_EQ(w().selecao().TarifaSel, 2);
