@@ -139,10 +139,12 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
     pagina->addWidget(sgConferencia, 1);
 
     auto* acoes = new QHBoxLayout;
-    acoes->addWidget(new QLabel(QStringLiteral("Digite para corrigir o valor; Enter ou duplo clique leva ao titular "
-                                               "na grade."),
-                                this),
-                     1);
+    auto* dica = new QLabel(QStringLiteral("Digite para corrigir o valor; Enter ou duplo clique leva ao titular na "
+                                           "grade."),
+                            this);
+    // Folded rather than widening the page past the window.
+    dica->setWordWrap(true);
+    acoes->addWidget(dica, 1);
     btnirtitular = criaBotao(QStringLiteral("Ir para o &Titular"), "btnirtitular", this);
     btnimprimir = criaBotao(QStringLiteral("&Imprimir"), "btnimprimirconferencia", this);
     btnvoltar = criaBotao(QStringLiteral("&Voltar"), "btnvoltar", this);
