@@ -1,5 +1,7 @@
 #include "flows/modeloconferencia.h"
 
+#include "grid/celulasgrid.h"
+#include "grid/preenchegrid.h"
 #include "review/textosconferencia.h"
 
 namespace pluvexa {
@@ -50,6 +52,13 @@ QVariant ModeloConferencia::data(const QModelIndex& index, int role) const
         case ColMotivo: return textoMotivo(t.motivo);
         }
         return {};
+    case Qt::EditRole:
+        // What the grid's cell shows: no thousands point to trip over.
+        if (index.column() == ColValor) {
+            const Recarga& r = m_modelo->wRecarga[std::size_t(t.indice)];
+            return textoValor(formatoValor(modalidade(*m_modelo, r.TipoCartao)), r.Grupo[0].Valor);
+        }
+        return data(index, Qt::DisplayRole);
     case Qt::TextAlignmentRole:
         return index.column() == ColNome || index.column() == ColMotivo
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
@@ -74,6 +83,27 @@ QVariant ModeloConferencia::data(const QModelIndex& index, int role) const
         return index.row();
     }
     return {};
+}
+
+Qt::ItemFlags ModeloConferencia::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (!index.isValid() || index.column() != ColValor || index.row() >= int(m_textos.size()))
+        return f;
+    // Only a value the grid itself would take: group 1 is the group its
+    // card type and tariff list the holder by.
+    const Recarga& r = m_modelo->wRecarga[std::size_t(m_conferencia.titulares[std::size_t(index.row())].indice)];
+    if (grupoMostrado(r, r.Grupo[0].Tarifa, modalidade(*m_modelo, r.TipoCartao)) == 0)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool ModeloConferencia::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    emit valorDigitado(m_conferencia.titulares[std::size_t(index.row())].indice, value.toString());
+    return true;
 }
 
 QVariant ModeloConferencia::headerData(int section, Qt::Orientation orientation, int role) const

@@ -4,7 +4,10 @@
 // Nome, Tipo, Valor, Habitual, Variação %, Motivo. Each cell gives its text,
 // and under kRoleOrdem the value the column sorts by (numbers as numbers);
 // kRoleMotivo and kRoleIndice give a row's motive and its place among the
-// review's holders, whatever order and filter the view puts on it.
+// review's holders, whatever order and filter the view puts on it. The
+// value cell of a holder the grid lists by group 1 can be typed into: the
+// table never changes the value itself, it says what was typed
+// (valorDigitado) for the window to check and store as the grid does.
 
 #include "recharge/modelo.h"
 #include "review/conferencia.h"
@@ -31,6 +34,12 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+signals:
+    // `texto` typed in the value cell of holder `titular` (wRecarga index).
+    void valorDigitado(int titular, const QString& texto);
 
 private:
     struct Linha {

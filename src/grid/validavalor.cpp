@@ -144,6 +144,29 @@ ValidacaoValor ValidaValor(TabelaGrid& grid, ModeloRecarga& m, const SelecaoGrid
     return res;
 }
 
+ValidacaoValor ValidaValorGrupo1(ModeloRecarga& m, int titular, const QString& texto)
+{
+    ValidacaoValor res;
+    QString lido = texto.trimmed();
+    lido.replace(u'.', u',');
+    const std::optional<Moeda> v = Moeda::deTexto(lido);
+    if (titular < 0 || titular >= qtdTitulares(m) || !v || *v < Moeda::deInteiro(0)) {
+        res.resultado = ResultadoValor::Invalido;
+        res.mensagem = kValorInvalido;
+        return res;
+    }
+    Recarga& h = m.wRecarga[size_t(titular)];
+    if (acimaDoMaximo(m, h.TipoCartao, *v)) {
+        res.resultado = ResultadoValor::AcimaDoMaximo;
+        res.mensagem = mensagemMaximo(*tipoCartao(m, h.TipoCartao));
+        return res;
+    }
+    const std::optional<Moeda> guardado = Moeda::deTexto(formata(formatoValor(modalidade(m, h.TipoCartao)), *v));
+    h.Grupo[0].Valor = (guardado ? *guardado : *v).paraDouble();
+    res.armazenado = true;
+    return res;
+}
+
 std::optional<QString> VerificaValorPadrao(const ModeloRecarga& m, const SelecaoGrid& sel,
                                            const QString& textoValorPadrao)
 {

@@ -59,6 +59,15 @@ bool acimaDoMaximo(const ModeloRecarga& m, int tipo, Moeda valor);
 ValidacaoValor ValidaValor(TabelaGrid& grid, ModeloRecarga& m, const SelecaoGrid& sel,
                            const IndiceLinhas* indice = nullptr);
 
+// The same checks for a value typed outside the grid for holder `titular`'s
+// group 1 (the review's list): "." read as the decimal comma, text that is
+// no amount or a negative amount refused (Invalido), an amount above the
+// card type's maximum refused (AcimaDoMaximo). An accepted amount is stored
+// in group 1 as the grid would show it in its card type's format (a credit
+// amount rounded to a whole number). A holder outside the file is refused as
+// Invalido.
+ValidacaoValor ValidaValorGrupo1(ModeloRecarga& m, int titular, const QString& texto);
+
 // The check made when the default-value edit is left: "Valor Inválido -
 // Verifique!" for a negative value or text that is no number, the maximum
 // message for a value above the card type's maximum, nothing when the value

@@ -39,6 +39,7 @@ bool casa(const InteracaoRoteirizada::Passo& p, const QString& texto)
     case InteracaoRoteirizada::Casamento::Igual: return texto == p.texto;
     case InteracaoRoteirizada::Casamento::Inicio: return texto.startsWith(p.texto);
     case InteracaoRoteirizada::Casamento::Trecho: return texto.contains(p.texto);
+    case InteracaoRoteirizada::Casamento::Fim: return texto.endsWith(p.texto);
     }
     return false;
 }

@@ -32,7 +32,7 @@ public:
         Arquivo,        // announced: either file chooser
     };
     // How the text shown must match the announced one.
-    enum class Casamento { Igual, Inicio, Trecho };
+    enum class Casamento { Igual, Inicio, Trecho, Fim };
     using Pintura = std::function<void(QPagedPaintDevice*)>;
     using DuranteVisualizacao = std::function<void(const Pintura& paint, const std::function<QString()>& savePdf)>;
 

@@ -5,6 +5,8 @@
 #include "review/textosconferencia.h"
 #include "ui/controles.h"
 
+#include <QAbstractItemDelegate>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -18,6 +20,8 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace pluvexa {
 
@@ -46,8 +50,10 @@ private:
 
 namespace {
 
-constexpr MotivoConferencia kMotivos[] = {MotivoConferencia::AcimaDoHabitual, MotivoConferencia::AbaixoDoHabitual,
-                                          MotivoConferencia::SemRecarga, MotivoConferencia::PrimeiraRecarga};
+// As the question before "Gerar Arquivo" counts them: without value first.
+constexpr MotivoConferencia kMotivos[] = {MotivoConferencia::SemValor, MotivoConferencia::AcimaDoHabitual,
+                                          MotivoConferencia::AbaixoDoHabitual, MotivoConferencia::SemRecarga,
+                                          MotivoConferencia::PrimeiraRecarga};
 
 
 QTableWidgetItem* celula(const QString& texto, bool numero)
@@ -127,18 +133,30 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
     sgConferencia->setColumnWidth(ModeloConferencia::ColHabitual, 110);
     sgConferencia->setColumnWidth(ModeloConferencia::ColVariacao, 100);
     sgConferencia->setColumnWidth(ModeloConferencia::ColMotivo, 150);
+    // Typing on a row opens its value cell, as in the grid; F2 too.
+    sgConferencia->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
     sgConferencia->installEventFilter(this);
     pagina->addWidget(sgConferencia, 1);
 
     auto* acoes = new QHBoxLayout;
-    acoes->addWidget(new QLabel(QStringLiteral("Enter ou duplo clique leva ao titular na grade."), this), 1);
+    auto* dica = new QLabel(QStringLiteral("Digite para corrigir o valor; Enter ou duplo clique leva ao titular na "
+                                           "grade."),
+                            this);
+    // Folded rather than widening the page past the window.
+    dica->setWordWrap(true);
+    acoes->addWidget(dica, 1);
     btnirtitular = criaBotao(QStringLiteral("Ir para o &Titular"), "btnirtitular", this);
     btnimprimir = criaBotao(QStringLiteral("&Imprimir"), "btnimprimirconferencia", this);
     btnvoltar = criaBotao(QStringLiteral("&Voltar"), "btnvoltar", this);
+    btnsalvarrascunho = criaBotao(QStringLiteral("Salvar &Rascunho"), "btnsalvarrascunhoconferencia", this);
+    btngerararquivo = criaBotao(QStringLiteral("&Gerar Arquivo"), "btngerararquivoconferencia", this);
+    btnsalvarrascunho->setToolTip(QStringLiteral("Guarda os valores digitados para continuar depois (Ctrl+S)"));
+    btngerararquivo->setToolTip(QStringLiteral("Grava o arquivo de resposta com os valores, pronto para enviar à "
+                                               "central"));
     btnirtitular->setToolTip(QStringLiteral("Mostra o titular selecionado na grade, pronto para corrigir o valor (Enter)"));
     btnimprimir->setToolTip(QStringLiteral("Mostra a conferência para imprimir ou salvar em PDF"));
     btnvoltar->setToolTip(QStringLiteral("Volta à digitação dos valores"));
-    for (QPushButton* b : {btnirtitular, btnimprimir, btnvoltar})
+    for (QPushButton* b : {btnirtitular, btnimprimir, btnsalvarrascunho, btngerararquivo, btnvoltar})
         acoes->addWidget(b);
     pagina->addLayout(acoes);
 
@@ -146,7 +164,9 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
     setTabOrder(cbmotivo, sgConferencia);
     setTabOrder(sgConferencia, btnirtitular);
     setTabOrder(btnirtitular, btnimprimir);
-    setTabOrder(btnimprimir, btnvoltar);
+    setTabOrder(btnimprimir, btnsalvarrascunho);
+    setTabOrder(btnsalvarrascunho, btngerararquivo);
+    setTabOrder(btngerararquivo, btnvoltar);
 
     connect(edlimite, &QSpinBox::valueChanged, this, &PaginaConferencia::limiteAlterado);
     connect(cbmotivo, &QComboBox::currentIndexChanged, this, [this] {
@@ -157,12 +177,26 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
     connect(btnirtitular, &QPushButton::clicked, this, [this] { escolheAtual(); });
     connect(btnimprimir, &QPushButton::clicked, this, &PaginaConferencia::imprimir);
     connect(btnvoltar, &QPushButton::clicked, this, &PaginaConferencia::voltar);
+    connect(btnsalvarrascunho, &QPushButton::clicked, this, &PaginaConferencia::salvarRascunho);
+    connect(btngerararquivo, &QPushButton::clicked, this, &PaginaConferencia::gerarArquivo);
+    connect(m_tabela, &ModeloConferencia::valorDigitado, this, [this](int titular, const QString& texto) {
+        m_corrigido = titular;
+        m_textoCorrigido = texto;
+    });
+    // The view closes its editor on this same signal, connected before.
+    connect(sgConferencia->itemDelegate(), &QAbstractItemDelegate::closeEditor, this, [this] {
+        const int titular = std::exchange(m_corrigido, -1);
+        if (titular >= 0)
+            emit valorCorrigido(titular, m_textoCorrigido);
+    });
     mostraMotivos();
 }
 
 void PaginaConferencia::mostra(const ModeloRecarga& m, Conferencia c)
 {
     const int atual = titularAtual();
+    const int linhaAtual = sgConferencia->currentIndex().row();
+    const int colunaAtual = std::max(0, sgConferencia->currentIndex().column());
     if (edlimite->value() != c.limite) {
         const QSignalBlocker quieto(edlimite);
         edlimite->setValue(c.limite);
@@ -171,8 +205,9 @@ void PaginaConferencia::mostra(const ModeloRecarga& m, Conferencia c)
     mostraResumo(m);
     mostraMotivos();
     mostraAssinalados();
-    // The holder the operator was on stays current when still flagged.
-    int linha = 0;
+    // The holder the operator was on stays current when still flagged;
+    // one corrected off the list leaves the next holder in its place.
+    int linha = std::clamp(linhaAtual, 0, std::max(0, m_filtro->rowCount() - 1));
     for (int r = 0; atual >= 0 && r < m_filtro->rowCount(); ++r) {
         const int i = m_filtro->index(r, 0).data(ModeloConferencia::kRoleIndice).toInt();
         if (m_tabela->conferencia().titulares[std::size_t(i)].indice == atual) {
@@ -181,7 +216,7 @@ void PaginaConferencia::mostra(const ModeloRecarga& m, Conferencia c)
         }
     }
     if (m_filtro->rowCount() > 0)
-        sgConferencia->setCurrentIndex(m_filtro->index(linha, 0));
+        sgConferencia->setCurrentIndex(m_filtro->index(linha, colunaAtual));
 }
 
 const Conferencia& PaginaConferencia::conferencia() const
@@ -280,10 +315,18 @@ bool PaginaConferencia::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == sgConferencia && evento->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(evento)->key();
-        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+        // Enter in a value being typed stores it (the editor passes the key
+        // on): it takes nobody anywhere.
+        if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && QApplication::focusWidget() == sgConferencia) {
             escolheAtual();
             return true;
         }
+        // A figure typed anywhere on the row goes to its value cell.
+        const QString texto = static_cast<QKeyEvent*>(evento)->text();
+        const QModelIndex atual = sgConferencia->currentIndex();
+        if (atual.isValid() && texto.size() == 1
+            && (texto.at(0).isDigit() || texto.at(0) == u',' || texto.at(0) == u'.'))
+            sgConferencia->setCurrentIndex(atual.siblingAtColumn(ModeloConferencia::ColValor));
     }
     return QWidget::eventFilter(objeto, evento);
 }

@@ -3,8 +3,10 @@
 // The review page of the maintenance window ("Conferência"): the variation
 // limit, the summary by card type and the flagged holders, which the
 // operator filters by motive and sorts by any column. Enter or a double
-// click on a holder asks the window to take the operator to it in the grid.
-// The page only shows; the window reviews, moves and prints.
+// click on a holder asks the window to take the operator to it in the grid;
+// typing on a holder's row corrects its value of group 1 in place. "Salvar
+// Rascunho" and "Gerar Arquivo" are at hand as on the grid. The page only
+// shows; the window reviews, checks, stores, moves, saves and prints.
 
 #include "recharge/modelo.h"
 #include "review/conferencia.h"
@@ -39,6 +41,8 @@ public:
     QPushButton* btnirtitular = nullptr;
     QPushButton* btnimprimir = nullptr;
     QPushButton* btnvoltar = nullptr;
+    QPushButton* btnsalvarrascunho = nullptr;
+    QPushButton* btngerararquivo = nullptr;
 
     // Shows review `c` of `m` (which must outlive the page's showing of it),
     // keeping the motive chosen and the order.
@@ -59,6 +63,10 @@ signals:
     void titularEscolhido(int titular);
     void imprimir();
     void voltar();
+    void salvarRascunho();
+    void gerarArquivo();
+    // `texto` was typed (and the cell left) as holder `titular`'s value.
+    void valorCorrigido(int titular, const QString& texto);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -71,6 +79,10 @@ private:
 
     ModeloConferencia* m_tabela = nullptr;
     FiltroMotivo* m_filtro = nullptr;
+    // The value typed, told once its cell editor is gone: the review is
+    // then shown again without pulling the editor from under the view.
+    int m_corrigido = -1;
+    QString m_textoCorrigido;
 };
 
 }  // namespace pluvexa

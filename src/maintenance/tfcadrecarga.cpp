@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -259,6 +260,10 @@ bool Tfcadrecarga::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == rolagem->viewport() && evento->type() == QEvent::Resize)
         dobraLinhas();
+    if ((objeto == btnsalvarrascunho || objeto == btngerararquivo) && evento->type() == QEvent::EnabledChange)
+        acompanhaBotoesDaGrade();
+    if (evento->type() == QEvent::KeyPress && teclaLocalizar(objeto, static_cast<QKeyEvent*>(evento)))
+        return true;
     return QWidget::eventFilter(objeto, evento);
 }
 

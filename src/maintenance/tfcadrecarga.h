@@ -30,6 +30,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -40,10 +41,12 @@ class QPushButton;
 class QRadioButton;
 class QScrollArea;
 class QStackedWidget;
+class QTableView;
 
 namespace pluvexa {
 
 class DesfazerValores;
+class ModeloLocalizados;
 class PaginaConferencia;
 class TTabNumEdit;
 class RecargaGrid;
@@ -143,10 +146,15 @@ public:
     // The variation limit of the review, kept in the settings.
     int limiteConferencia() const { return m_limiteConferencia; }
     void defineLimiteConferencia(int limite);
-    // Asks, once the other checks of "Gerar Arquivo" passed, when holders
-    // are above their usual value: "Conferir" opens the review page on them,
-    // "Gerar Assim Mesmo" goes on, "Cancelar" stays. True to go on.
+    // Asks, once the other checks of "Gerar Arquivo" passed, when the review
+    // flags anybody (perguntageracao.h): "Conferir" opens the review page on
+    // the first motive counted, "Gerar Assim Mesmo" goes on, "Cancelar"
+    // stays. True to go on.
     bool confereAntesDeGerar();
+    // A value typed in the review's list for holder `titular`'s group 1:
+    // checked as the grid checks it, stored as one undoable step, and the
+    // grid, its totals and the review brought in line.
+    void corrigeValorConferido(int titular, const QString& texto);
 
     // Values from an external file (payroll layout or spreadsheet), and the
     // holders with their values out to a spreadsheet.
@@ -289,6 +297,9 @@ private:
     // type.
     void arrumaEscolha(bool dobrada);
     void ligaConferencia();
+    // The review page's "Salvar Rascunho" and "Gerar Arquivo" follow the
+    // grid's.
+    void acompanhaBotoesDaGrade();
     void focaPagina(QWidget* page);
     void ligaBotoes();
     void ligaGrade();
@@ -329,6 +340,13 @@ private:
     void criaLocalizar(QBoxLayout* page);
     void ligaLocalizar();
     void mostraLocalizados();
+    // The whole file's matches listed under the find field (hidden when
+    // there are none); a holder chosen there shown in the grid.
+    void mostraListaLocalizados(std::vector<int> achados);
+    void mostraLocalizadoEscolhido();
+    // Enter and Escape on that list, Down from the field into it; true when
+    // the key was used.
+    bool teclaLocalizar(QObject* objeto, QKeyEvent* tecla);
     const FiltroPortadores* filtroDaGrade() const;
     bool selecionaCodigo(QComboBox* lista, int codigo);
     // Switches the lists to the card type and tariff that list `titular`
@@ -342,6 +360,8 @@ private:
     FiltroPortadores m_filtro;
     std::unique_ptr<DesfazerValores> m_desfazer;
     int m_proximoAchado = 0;
+    ModeloLocalizados* m_localizados = nullptr;
+    QTableView* m_listaLocalizados = nullptr;
     QStringList m_log;
     bool m_lendoRascunho = false;
     bool m_carregandoListas = false;

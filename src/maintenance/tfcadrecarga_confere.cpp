@@ -1,17 +1,21 @@
 // "Conferir": the review before sending. The values as they stand in the
 // grid are reviewed against each holder's usual recharge; the review page
 // shows the summary and the flagged holders, takes the operator back to one
-// of them in the grid, and prints them. "Gerar Arquivo" asks first when any
-// holder is above its usual value.
+// of them in the grid, corrects their values in place, and prints them.
+// "Gerar Arquivo" asks first when the review flags anybody.
 
 #include "files/pastastrabalho.h"
 #include "flows/arquivossalvos.h"
+#include "flows/desfazervalores.h"
+#include "grid/validavalor.h"
+#include "flows/listasarquivos.h"
 #include "flows/visualizacaorelatorio.h"
 #include "interaction/interaction.h"
 #include "maintenance/paginaconferencia.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
 #include "report/tfrepconferencia.h"
+#include "review/perguntageracao.h"
 #include "ui/configuracao.h"
 
 #include <QComboBox>
@@ -21,6 +25,8 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableView>
+
+#include <utility>
 
 namespace pluvexa {
 
@@ -38,6 +44,23 @@ void Tfcadrecarga::ligaConferencia()
     connect(tbconferencia, &PaginaConferencia::titularEscolhido, this, [this](int h) { vaiParaTitular(h); });
     connect(tbconferencia, &PaginaConferencia::imprimir, this, [this] { imprimeConferencia(); });
     connect(tbconferencia, &PaginaConferencia::voltar, this, [this] { mostraPagina(tbDigitacao); });
+    // The month ends from the review as from the grid: no way back first.
+    connect(tbconferencia, &PaginaConferencia::salvarRascunho, this, [this] { btnsalvarrascunhoClick(); });
+    connect(tbconferencia, &PaginaConferencia::gerarArquivo, this, [this] { btngerararquivoClick(); });
+    connect(tbconferencia, &PaginaConferencia::valorCorrigido, this,
+            [this](int titular, const QString& texto) { corrigeValorConferido(titular, texto); });
+    // Enabled as their buttons on the grid are.
+    for (auto [daGrade, daConferencia] : {std::pair{btnsalvarrascunho, tbconferencia->btnsalvarrascunho},
+                                          std::pair{btngerararquivo, tbconferencia->btngerararquivo}}) {
+        daConferencia->setEnabled(daGrade->isEnabled());
+        daGrade->installEventFilter(this);
+    }
+}
+
+void Tfcadrecarga::acompanhaBotoesDaGrade()
+{
+    tbconferencia->btnsalvarrascunho->setEnabled(btnsalvarrascunho->isEnabled());
+    tbconferencia->btngerararquivo->setEnabled(btngerararquivo->isEnabled());
 }
 
 void Tfcadrecarga::btnconferirClick()
@@ -76,6 +99,43 @@ void Tfcadrecarga::vaiParaTitular(int titular)
     mostraNaGrade(titular, onde);
 }
 
+void Tfcadrecarga::corrigeValorConferido(int titular, const QString& texto)
+{
+    ModeloRecarga& m = *m_ctx.modelo;
+    if (titular < 0 || titular >= m.QtdRecarga)
+        return;
+    // What the grid holds typed is stored first, so that it neither covers
+    // the correction nor joins its step.
+    if (!AtualizaArrayRecargas())
+        return;
+    const double antes = m.wRecarga[std::size_t(titular)].Grupo[0].Valor;
+    ValidacaoValor v;
+    {
+        PassoDesfazer passo(*m_desfazer, kPassoDigitado);
+        v = ValidaValorGrupo1(m, titular, texto);
+    }
+    switch (v.resultado) {
+    case ResultadoValor::Ok:
+        break;
+    case ResultadoValor::Invalido:
+        m_ctx.interaction->notice(v.mensagem, Interaction::Icon::Error, QStringLiteral("Error"));
+        return;
+    case ResultadoValor::AcimaDoMaximo:
+    case ResultadoValor::SomenteGrupo1:
+        m_ctx.interaction->notice(v.mensagem);
+        return;
+    }
+    const double depois = m.wRecarga[std::size_t(titular)].Grupo[0].Valor;
+    if (depois != antes) {
+        // The grid shows the holder's new value when it lists the holder.
+        mostraMudancas(*sgRecarga, m, m_sel, m_indice, {{titular, 0, antes, depois}});
+        CalculaRecargasGeral();
+        CalculaGrid();
+        definePendentes(true);
+    }
+    tbconferencia->mostra(m, confere(m, m_limiteConferencia));
+}
+
 void Tfcadrecarga::imprimeConferencia()
 {
     Tfrepconferencia form;
@@ -92,21 +152,18 @@ void Tfcadrecarga::imprimeConferencia()
 bool Tfcadrecarga::confereAntesDeGerar()
 {
     Conferencia c = confere(*m_ctx.modelo, m_limiteConferencia);
-    const int acima = c.quantos(MotivoConferencia::AcimaDoHabitual);
-    if (acima == 0)
+    const QString pergunta = perguntaAntesDeGerar(contaRiscos(c));
+    if (pergunta.isEmpty())
         return true;
     const int resposta = m_ctx.interaction->confirm(
-        QStringLiteral("%1 titular(es) com valor acima do habitual (mais de %2% acima da média das últimas "
-                       "recargas). Conferir antes de gerar?")
-            .arg(acima)
-            .arg(m_limiteConferencia),
-        {QStringLiteral("Conferir"), QStringLiteral("Gerar Assim Mesmo"), QStringLiteral("Cancelar")},
-        Interaction::Icon::Warning);
+        pergunta, {QStringLiteral("Conferir"), QStringLiteral("Gerar Assim Mesmo"), QStringLiteral("Cancelar")},
+        Interaction::Icon::Warning, kTituloAplicacao, 0);
     if (resposta == 1)
         return true;
     if (resposta == 0) {
+        const std::optional<MotivoConferencia> motivo = primeiroMotivoContado(c);
         tbconferencia->mostra(*m_ctx.modelo, std::move(c));
-        tbconferencia->escolheMotivo(MotivoConferencia::AcimaDoHabitual);
+        tbconferencia->escolheMotivo(motivo);
         mostraPagina(tbconferencia);
     }
     return false;

@@ -1,5 +1,9 @@
 #include "review/conferencia.h"
 
+#include "grid/celulasgrid.h"
+#include "grid/filtroportadores.h"
+#include "grid/preenchegrid.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -17,6 +21,8 @@ QString textoMotivo(MotivoConferencia motivo)
         return QStringLiteral("Sem recarga");
     case MotivoConferencia::PrimeiraRecarga:
         return QStringLiteral("Primeira recarga");
+    case MotivoConferencia::SemValor:
+        return QStringLiteral("Sem valor");
     }
     return {};
 }
@@ -26,6 +32,10 @@ std::optional<MotivoConferencia> motivoDe(const ValoresTitular& v, int limite)
     if (v.recargasHistorico == 0 || v.somaHistorico <= 0) {
         if (v.valor > 0)
             return MotivoConferencia::PrimeiraRecarga;
+        // A holder forgotten in a card type or tariff the operator never
+        // opened: nothing to compare with, and nothing to send.
+        if (v.valor == 0 && !v.outroGrupoComValor && v.listado)
+            return MotivoConferencia::SemValor;
         return std::nullopt;
     }
     if (v.valor == 0)
@@ -105,6 +115,11 @@ Conferencia confere(const ModeloRecarga& m, int limite)
                 ++v.recargasHistorico;
             }
         }
+        const int k = modalidade(m, r.TipoCartao);
+        for (int g = 1; g < kGrupos; ++g)
+            if (r.Grupo[std::size_t(g)].Valor != 0 && grupoMostrado(r, r.Grupo[std::size_t(g)].Tarifa, k) == g)
+                v.outroGrupoComValor = true;
+        v.listado = ondeListado(m, i).tarifa >= 0;
         ResumoTipoCartao& resumo = porTipo[r.TipoCartao];
         resumo.tipo = r.TipoCartao;
         resumo.creditos = creditos;

@@ -10,6 +10,8 @@
 //   "Abaixo do habitual"  usual > 0 and 0 < value < usual * (100 - P) / 100
 //   "Sem recarga"         usual > 0 and value = 0
 //   "Primeira recarga"    no usual value and value > 0
+//   "Sem valor"           no usual value and every group the grid lists the
+//                         holder by holds 0
 //
 // P, the variation limit, is a whole percent from 1 to 1000.
 
@@ -25,9 +27,11 @@ inline constexpr int kLimitePadrao = 50;
 inline constexpr int kLimiteMinimo = 1;
 inline constexpr int kLimiteMaximo = 1000;
 
-enum class MotivoConferencia { AcimaDoHabitual, AbaixoDoHabitual, SemRecarga, PrimeiraRecarga };
+// SemValor comes last so that the codes the others always had stay theirs.
+enum class MotivoConferencia { AcimaDoHabitual, AbaixoDoHabitual, SemRecarga, PrimeiraRecarga, SemValor };
 
-// "Acima do habitual", "Abaixo do habitual", "Sem recarga", "Primeira recarga".
+// "Acima do habitual", "Abaixo do habitual", "Sem recarga", "Primeira
+// recarga", "Sem valor".
 QString textoMotivo(MotivoConferencia motivo);
 
 // A holder's value and history in whole units (cents or credits).
@@ -35,6 +39,12 @@ struct ValoresTitular {
     long long valor = 0;
     long long somaHistorico = 0;  // of the non-zero values among the three last
     int recargasHistorico = 0;    // how many of the three were non-zero
+    // A group other than the first that the grid lists the holder by holds
+    // a value (credit card types recharge through every group).
+    bool outroGrupoComValor = false;
+    // Some card type and tariff of the grid list the holder: one no tariff
+    // lists cannot be given a value, so it is never "Sem valor".
+    bool listado = true;
 };
 
 // The motive `v` is flagged for with limit `limite`, or none.

@@ -1,5 +1,6 @@
 #include "shell/menuprincipal.h"
 
+#include "maintenance/paginaconferencia.h"
 #include "maintenance/tfcadrecarga.h"
 
 #include <QAction>
@@ -38,6 +39,28 @@ std::function<void(Tfcadrecarga&)> clica(const char* nome)
 {
     return [nome](Tfcadrecarga& j) {
         if (QPushButton* b = controle<QPushButton>(j, nome))
+            b->click();
+    };
+}
+
+// An action the review page offers too: its own button there (named
+// `naConferencia`) stands for the grid's ("Imprimir" prints the review there).
+QPushButton* daPagina(const Tfcadrecarga& j, const char* nome, const char* naConferencia)
+{
+    QPushButton* b = controle<QPushButton>(j, nome);
+    QPushButton* outro = controle<QPushButton>(j, naConferencia);
+    return usavel(b, j) || !outro ? b : outro;
+}
+
+std::function<bool(const Tfcadrecarga&)> botao(const char* nome, const char* naConferencia)
+{
+    return [=](const Tfcadrecarga& j) { return usavel(daPagina(j, nome, naConferencia), j); };
+}
+
+std::function<void(Tfcadrecarga&)> clica(const char* nome, const char* naConferencia)
+{
+    return [=](Tfcadrecarga& j) {
+        if (QPushButton* b = daPagina(j, nome, naConferencia))
             b->click();
     };
 }
@@ -123,10 +146,13 @@ MenuPrincipal::MenuPrincipal(QWidget* janela) : QObject(janela)
     connect(mnusobre, &QAction::triggered, this, &MenuPrincipal::sobrePedido);
 
     liga(mnuprocessar, botao("btnprocessar"), clica("btnprocessar"));
-    liga(mnusalvarrascunho, botao("btnsalvarrascunho"), clica("btnsalvarrascunho"));
-    liga(mnugerararquivo, botao("btngerararquivo"), clica("btngerararquivo"));
+    liga(mnusalvarrascunho, botao("btnsalvarrascunho", "btnsalvarrascunhoconferencia"),
+         clica("btnsalvarrascunho", "btnsalvarrascunhoconferencia"));
+    liga(mnugerararquivo, botao("btngerararquivo", "btngerararquivoconferencia"),
+         clica("btngerararquivo", "btngerararquivoconferencia"));
     liga(mnuconferir, botao("btnconferir"), clica("btnconferir"));
-    liga(mnuimprimir, botao("btnimpressao"), clica("btnimpressao"));
+    liga(mnuimprimir, botao("btnimpressao", "btnimprimirconferencia"),
+         clica("btnimpressao", "btnimprimirconferencia"));
     liga(mnuimportararq, botao("btnimportararq"), clica("btnimportararq"));
     liga(mnuexportarplanilha, botao("btnexportarplanilha"), clica("btnexportarplanilha"));
     liga(mnudesfazer, passo("ppmdesfazer"), [](Tfcadrecarga& j) { j.ppmdesfazerClick(); });
@@ -168,7 +194,8 @@ std::vector<QWidget*> MenuPrincipal::observados(const Tfcadrecarga& j)
 {
     std::vector<QWidget*> w;
     for (const char* nome : {"btnprocessar", "btnsalvarrascunho", "btngerararquivo", "btnconferir", "btnimpressao",
-                             "btnimportararq", "btnexportarplanilha", "edlocalizar"})
+                             "btnimportararq", "btnexportarplanilha", "edlocalizar", "btnsalvarrascunhoconferencia",
+                             "btngerararquivoconferencia", "btnimprimirconferencia"})
         if (QWidget* c = controle<QWidget>(j, nome))
             w.push_back(c);
     if (const QStackedWidget* paginas = controle<QStackedWidget>(j, "PageControl1"))

@@ -40,6 +40,31 @@ TEST_P(ValidaValorCasos, ChecksNormalisesAndExplains)
     EXPECT_EQ(v.armazenado, c.resultado == ResultadoValor::Ok);
 }
 
+// The review's list checks a value as the grid does and stores in group 1
+// what the grid's cell would show.
+TEST_P(ValidaValorCasos, OutsideTheGridTheSameChecksAndTheSameStoredValue)
+{
+    const CasoValor c = GetParam();
+    auto m = novoModelo();
+    carrega(*m, {titular(1, 1, "A", "", c.tipo, {{3}})});
+    m->wRecarga[0].Grupo[0].Valor = 0;
+
+    const ValidacaoValor v = ValidaValorGrupo1(*m, 0, QString::fromUtf8(c.digitado));
+    EXPECT_EQ(v.resultado, c.resultado);
+    EXPECT_EQ(v.mensagem, QString::fromUtf8(c.mensagem));
+    EXPECT_EQ(v.armazenado, c.resultado == ResultadoValor::Ok);
+    const double esperado = Moeda::deTexto(QString::fromUtf8(c.celula))->paraDouble();
+    EXPECT_DOUBLE_EQ(m->wRecarga[0].Grupo[0].Valor, esperado);
+}
+
+TEST(ValidaValorGrupo1, AHolderOutsideTheFileIsRefused)
+{
+    auto m = novoModelo();
+    carrega(*m, {titular(1, 1, "A", "", kTipoDinheiro, {{3}})});
+    EXPECT_EQ(ValidaValorGrupo1(*m, 1, QStringLiteral("5")).resultado, ResultadoValor::Invalido);
+    EXPECT_EQ(ValidaValorGrupo1(*m, -1, QStringLiteral("5")).resultado, ResultadoValor::Invalido);
+}
+
 constexpr const char* kInvalido = "Valor Inválido - Verifique!";
 
 INSTANTIATE_TEST_SUITE_P(Casos, ValidaValorCasos, ::testing::Values(

@@ -1,8 +1,8 @@
 // "Conferir": the review page of the real window over the central's file,
 // its summary and flagged holders, the motive filter and the sort, the jump
 // to a holder in the grid, the variation limit kept in the settings, the
-// printed review, and the question "Gerar Arquivo" asks when holders are
-// above their usual value.
+// printed review, and the question "Gerar Arquivo" asks when the review
+// flags anybody.
 
 #include "files/pastastrabalho.h"
 #include "flows/modeloconferencia.h"
@@ -29,8 +29,7 @@ namespace pluvexa::janela {
 namespace {
 
 const QString kPergunta = QStringLiteral(
-    "1 titular(es) com valor acima do habitual (mais de 50% acima da média das últimas recargas). "
-    "Conferir antes de gerar?");
+    "1 titular sem valor, 1 acima do habitual, 1 abaixo do habitual, 1 primeira recarga. Conferir antes de gerar?");
 const QStringList kBotoes{QStringLiteral("Conferir"), QStringLiteral("Gerar Assim Mesmo"), QStringLiteral("Cancelar")};
 
 class Conferencia_ : public JanelaRecargaTest {
@@ -281,11 +280,12 @@ TEST_P(PerguntaAntesDeGerar, EachAnswerDoesWhatItSays)
     const QStringList gerados = arquivosEm(pastaGerados());
     switch (r) {
     case Resposta::Conferir:
-        // The review page, on the holders above their usual value.
+        // The review page, on the first motive counted: EVA, without
+        // recharge.
         EXPECT_TRUE(gerados.isEmpty());
         EXPECT_EQ(paginaAtual(), "tbconferencia");
-        EXPECT_EQ(usuariosNaTabela(), QList<int>{101});
-        EXPECT_EQ(pagina().motivoMostrado(), "Acima do habitual");
+        EXPECT_EQ(usuariosNaTabela(), QList<int>{105});
+        EXPECT_EQ(pagina().motivoMostrado(), "Sem recarga");
         EXPECT_EQ(linhaDoLog("Geração de Arquivo Definitivo"), -1);
         EXPECT_TRUE(w().valoresPendentes());
         break;
@@ -314,15 +314,16 @@ INSTANTIATE_TEST_SUITE_P(Respostas, PerguntaAntesDeGerar,
                              return std::string();
                          });
 
-TEST_F(Conferencia_, NoQuestionWhenNobodyIsAboveTheirUsualValue)
+TEST_F(Conferencia_, TheQuestionCountsWhatIsLeftAfterTheCorrections)
 {
-    // The other motives do not hold the answer back.
-    // 60,25 is exactly 50 % above 40,1666...: a bound is not flagged. The
-    // holders below, without recharge or at their first stay flagged on the
-    // review page but do not hold the answer back.
+    // 60,25 is exactly 50 % above 40,1666...: a bound is not flagged. EVA
+    // gets her usual 12 and ANA 20,00: only CARLA's first recharge is left.
     digitaUsuario(101, "60,25");
+    digitaUsuario(102, "20,00");
+    valor(kTipoCreditos, 2, 105, "12");
+    dialogos.expectChoice(QStringLiteral("1 titular primeira recarga. Conferir antes de gerar?"), kBotoes, 1);
     controle<QPushButton>("btngerararquivo")->click();
-    EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
+    EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(arquivosEm(pastaGerados()).size(), 2);
 }
 

@@ -161,6 +161,7 @@ protected:
     {
         abreNaTarifa1();
         digitaUsuario(101, "1");
+        esperaGerarAssimMesmo();
         controle<QPushButton>("btngerararquivo")->click();
         ASSERT_EQ(listaArquivos(pastaGerados(), "*_2.REC"), QStringList{"PX_00123_0007_0412091530_2.REC"});
         agora = agora.addSecs(600);
@@ -185,6 +186,7 @@ TEST_F(RespostaDupla, YesWritesASecondAnswer)
 {
     respondeEReenvia();
     dialogos.expectQuestion(perguntaRespondida("PX_00123_0007_0412091530_2.REC"), true);
+    esperaGerarAssimMesmo();
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC"),
@@ -210,6 +212,7 @@ TEST_F(RespostaDupla, AnotherBatchOrCompanyIsNotAsked)
                               "PX_00123_0007_0412091529_2.LOG"})
         ASSERT_NO_FATAL_FAILURE(test::grava(QDir(pastaGerados()).filePath(outro), QByteArray()));
     abreNaTarifa1();
+    esperaGerarAssimMesmo();
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
     EXPECT_EQ(listaArquivos(pastaGerados(), "*_2.REC").size(), 3);
@@ -226,6 +229,7 @@ protected:
     {
         abreNaTarifa1();
         digitaUsuario(101, "1");
+        esperaGerarAssimMesmo();
         controle<QPushButton>("btngerararquivo")->click();
         ASSERT_EQ(listaArquivos(pastaGerados(), "*"), (QStringList{log, nome}));
         abreNaTarifa1();
@@ -250,6 +254,7 @@ TEST_F(MesmoMinuto, YesReplacesTheAnswerAndItsLogTogether)
     const QByteArray anterior = conteudo(nome);
     const QByteArray logAnterior = conteudo(log);
     dialogos.expectQuestion(perguntaRespondida(nome), true);
+    esperaGerarAssimMesmo();
     dialogos.expectQuestion(perguntaSubstitui(nome), true);
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
@@ -271,6 +276,7 @@ TEST_F(MesmoMinuto, NoChangesNothingOnDiskAndKeepsTheOperatorAtTheGrid)
     const QStringList recebidos = listaArquivos(pastaRecebidos(), "*");
     const QStringList historico = listaArquivos(pastaHistorico(), "*");
     dialogos.expectQuestion(perguntaRespondida(nome), true);
+    esperaGerarAssimMesmo();
     dialogos.expectQuestion(perguntaSubstitui(nome), false);
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
@@ -290,6 +296,7 @@ TEST_F(MesmoMinuto, AnAnswerAlreadySentIsNeverReplaced)
     ASSERT_TRUE(QFile::rename(gerado(nome), gerado(enviada)));
     const QByteArray resposta = conteudo(enviada);
     dialogos.expectQuestion(perguntaRespondida(enviada), true);
+    esperaGerarAssimMesmo();
     dialogos.expectNotice(avisoJaExiste(enviada));
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());
@@ -316,6 +323,7 @@ TEST_P(OutroArquivoNoNome, IsNeverReplaced)
     } else {
         ASSERT_NO_FATAL_FAILURE(test::grava(gerado(tomado), QByteArray()));  // a log without its answer
     }
+    esperaGerarAssimMesmo();
     dialogos.expectNotice(avisoJaExiste(tomado));
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed());

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 namespace pluvexa::janela {
@@ -146,6 +147,105 @@ TEST_F(Localizar, TheWholeFileModeSwitchesToTheMatchKeepingTypedValues)
     EXPECT_EQ(valorDoUsuario(101), "12,00");
     QTest::keyClick(controle<QLineEdit>("edlocalizar"), Qt::Key_Return);
     EXPECT_EQ(controle<RecargaGrid>("sgRecarga")->cell(0, controle<RecargaGrid>("sgRecarga")->currentRow()), "102");
+    EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
+}
+
+// The whole-file mode lists every match beside the field: each holder with
+// where the grid lists it and its value, whichever card type and tariff.
+class LocalizarNaLista : public Localizar {
+protected:
+    template <typename T>
+    T* filho(const char* nome) const
+    {
+        T* w = janela->findChild<T*>(QString::fromLatin1(nome));
+        EXPECT_NE(w, nullptr) << nome;
+        return w;
+    }
+    QTableView* lista() const { return filho<QTableView>("sglocalizados"); }
+    QCheckBox* todos() const { return filho<QCheckBox>("cklocalizatodos"); }
+    QLineEdit* campo() const { return filho<QLineEdit>("edlocalizar"); }
+    RecargaGrid* grade() const { return filho<RecargaGrid>("sgRecarga"); }
+    QList<QStringList> linhas() const
+    {
+        QList<QStringList> out;
+        const QAbstractItemModel* m = lista()->model();
+        for (int r = 0; r < m->rowCount(); ++r) {
+            QStringList l;
+            for (int c = 0; c < m->columnCount(); ++c)
+                l << m->index(r, c).data().toString();
+            out << l;
+        }
+        return out;
+    }
+    void escolheNaLista(int usuario)
+    {
+        const QAbstractItemModel* m = lista()->model();
+        for (int r = 0; r < m->rowCount(); ++r)
+            if (m->index(r, 0).data().toString() == QString::number(usuario)) {
+                lista()->setCurrentIndex(m->index(r, 0));
+                return;
+            }
+        ADD_FAILURE() << "no holder " << usuario << " in the list";
+    }
+};
+
+TEST_F(LocalizarNaLista, ListsEveryMatchAcrossCardTypesWithItsValue)
+{
+    ASSERT_NE(lista(), nullptr);
+    digitaUsuario(101, "12,00");
+    procura(QStringLiteral("o"));
+    EXPECT_FALSE(lista()->isVisible()) << "only in the whole-file mode";
+    todos()->setChecked(true);
+    ASSERT_TRUE(lista()->isVisible());
+    EXPECT_EQ(filho<QLabel>("lbllocalizados")->text(), "4 localizados");
+    EXPECT_EQ(linhas(), (QList<QStringList>{{"101", "MARIA SOUZA", "111", "1", "1", "12,00"},
+                                            {"104", "DANIEL COSTA", "444", "2", "1", "0"},
+                                            {"105", "EVA ROCHA", "555", "2", "2", "0"},
+                                            {"106", "FABIO ALVES", "666", "1", "2", "0,00"}}));
+    QStringList cabecalho;
+    for (int c = 0; c < lista()->model()->columnCount(); ++c)
+        cabecalho << lista()->model()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(cabecalho, (QStringList{"Usuário", "Nome", "Matrícula", "Tipo", "Tarifa", "Valor"}));
+
+    // Nothing matched, or the mode off: no list.
+    procura(QStringLiteral("zz"));
+    EXPECT_FALSE(lista()->isVisible());
+    procura(QStringLiteral("o"));
+    EXPECT_TRUE(lista()->isVisible());
+    todos()->setChecked(false);
+    EXPECT_FALSE(lista()->isVisible());
+}
+
+TEST_F(LocalizarNaLista, EnterOrADoubleClickShowsTheHolderInTheGrid)
+{
+    todos()->setChecked(true);
+    procura(QStringLiteral("o"));
+    // From the field, Down goes into the list; Enter there shows EVA ROCHA
+    // in her card type and tariff, ready to type.
+    QTest::keyClick(campo(), Qt::Key_Down);
+    ASSERT_EQ(QApplication::focusWidget(), lista());
+    escolheNaLista(105);
+    QTest::keyClick(lista(), Qt::Key_Return);
+    EXPECT_EQ(w().selecao().TipoCartaoSel, kTipoCreditos);
+    EXPECT_EQ(w().selecao().TarifaSel, 2);
+    EXPECT_EQ(grade()->cell(0, grade()->currentRow()), "105");
+    EXPECT_EQ(grade()->currentColumn(), 5);
+    ASSERT_EQ(QApplication::focusWidget(), grade());
+    digitaUsuario(105, "15");
+    EXPECT_DOUBLE_EQ(titularDoUsuario(105).Grupo[0].Valor, 15.0);
+    // The list still there, with her value as it is now.
+    ASSERT_TRUE(lista()->isVisible());
+    EXPECT_EQ(linhas().value(2).value(5), "15");
+
+    // A double click on FABIO ALVES: money, tariff 2.
+    escolheNaLista(106);
+    const QRect r = lista()->visualRect(lista()->currentIndex().siblingAtColumn(1));
+    QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, r.center());
+    QTest::mouseDClick(lista()->viewport(), Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(w().selecao().TipoCartaoSel, kTipoDinheiro);
+    EXPECT_EQ(w().selecao().TarifaSel, 2);
+    EXPECT_EQ(grade()->cell(0, grade()->currentRow()), "106");
+    EXPECT_DOUBLE_EQ(titularDoUsuario(105).Grupo[0].Valor, 15.0);
     EXPECT_TRUE(dialogos.shown().isEmpty()) << dialogos.shown().join(u'\n').toStdString();
 }
 

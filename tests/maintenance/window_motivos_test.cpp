@@ -17,6 +17,8 @@
 
 #include <cerrno>
 
+#include <algorithm>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -40,7 +42,8 @@ constexpr int kCheio = ENOSPC, kNegado = EACCES, kSoLeitura = EROFS, kDispositiv
 enum class Acao { Processar, Rascunho, Gerar, Pdf, Planilha, Importar };
 
 // Records every dialog, answers the file choosers with the test's files and
-// "Salvar PDF" in the listing's preview; every question is answered Yes.
+// "Salvar PDF" in the listing's preview; every question is answered Yes,
+// and the one before the answer "Gerar Assim Mesmo".
 class Registro final : public Interaction {
 public:
     void notice(const QString& text, Icon, const QString&) override { vistos << text; }
@@ -48,6 +51,11 @@ public:
     {
         vistos << text;
         return true;
+    }
+    int confirm(const QString& text, const QStringList& buttons, Icon, const QString&, int) override
+    {
+        vistos << text;
+        return std::max(0, int(buttons.indexOf(QStringLiteral("Gerar Assim Mesmo"))));
     }
     void errorBox(const QString& text) override { vistos << text; }
     QString openFileName(const QString&, const QString&, const QString&) override { return abrir; }

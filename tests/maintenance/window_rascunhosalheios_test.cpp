@@ -126,6 +126,7 @@ TEST_F(RascunhosAlheios, AreNeverAskedAboutAndSurviveADraftAndAnAnswer)
     salvaRascunho();
     EXPECT_EQ(rascunhos(), (QStringList{"PX_00123_0007_0412091531_2.LOG", "PX_00123_0007_0412091531_2.REC"}));
     confereAlheios();
+    esperaGerarAssimMesmo();
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(arquivosEm(pastaGerados()).size(), 2);

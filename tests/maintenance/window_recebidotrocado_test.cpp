@@ -153,6 +153,13 @@ public:
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>&) override {}
+    // The question before the answer: recorded, and answered "Gerar Assim
+    // Mesmo", so that the generation goes on to find the file replaced.
+    int confirm(const QString& text, const QStringList& buttons, Icon, const QString&, int) override
+    {
+        vistos << "question: " + text;
+        return int(buttons.indexOf(QStringLiteral("Gerar Assim Mesmo")));
+    }
     QStringList vistos;
 };
 
@@ -170,9 +177,10 @@ TEST_F(RecebidoProcessado, AFileReplacedWhileGerarArquivoAsksIsNeitherAnsweredNo
     escolheTarifa(1);
     digitaUsuario(101, "10");
     controle<QPushButton>("btngerararquivo")->click();
-    ASSERT_EQ(perguntas.vistos.size(), 2) << perguntas.vistos.join(u'\n').toStdString();
+    ASSERT_EQ(perguntas.vistos.size(), 3) << perguntas.vistos.join(u'\n').toStdString();
     EXPECT_TRUE(perguntas.vistos[0].startsWith("question: A remessa 0007 da empresa 00123 já foi respondida"));
-    EXPECT_EQ(perguntas.vistos[1], "notice: " + avisoMudou());
+    EXPECT_TRUE(perguntas.vistos[1].endsWith("Conferir antes de gerar?")) << perguntas.vistos[1].toStdString();
+    EXPECT_EQ(perguntas.vistos[2], "notice: " + avisoMudou());
     EXPECT_EQ(arquivosEm(pastaGerados()), QStringList{"PX_00123_0007_0412080000_2.REC"});
     EXPECT_TRUE(arquivosEm(pastaHistorico()).isEmpty());
     EXPECT_TRUE(arquivosEm(pastaProcessados()).isEmpty());
@@ -195,6 +203,7 @@ TEST_F(RecebidoProcessado, AfterTheDraftMovedItANewFileUnderTheNameIsLeftAlone)
     ASSERT_NE(novo, processado);
 
     agora = agora.addSecs(60);
+    esperaGerarAssimMesmo();
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     EXPECT_EQ(arquivosEm(pastaGerados()),

@@ -268,8 +268,17 @@ void JanelaRecargaTest::esperaImportacaoSemFalhas(const QString& arquivo, const 
     dialogos.expectNotice(kAvisoNaoSalvas);
 }
 
+void JanelaRecargaTest::esperaGerarAssimMesmo()
+{
+    dialogos.expectChoiceEndingWith(QStringLiteral(". Conferir antes de gerar?"),
+                                    {QStringLiteral("Conferir"), QStringLiteral("Gerar Assim Mesmo"),
+                                     QStringLiteral("Cancelar")},
+                                    1);
+}
+
 std::map<int, QString> JanelaRecargaTest::geraEAbreResposta()
 {
+    esperaGerarAssimMesmo();
     controle<QPushButton>("btngerararquivo")->click();
     EXPECT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     const auto resposta =

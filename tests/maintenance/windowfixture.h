@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -115,6 +116,13 @@ public:
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>&) override {}
+    // As a question; the generation goes on where it is offered ("Gerar
+    // Assim Mesmo"), any other takes the first button.
+    int confirm(const QString& text, const QStringList& buttons, Icon, const QString&, int) override
+    {
+        vistos << "question: " + text;
+        return std::max(0, int(buttons.indexOf(QStringLiteral("Gerar Assim Mesmo"))));
+    }
     QStringList vistos;
 };
 
@@ -169,7 +177,12 @@ protected:
     // The dialogs of an import of `arquivo` (log named `base`) whose every
     // record is stored.
     void esperaImportacaoSemFalhas(const QString& arquivo, const QString& base);
-    // "Gerar Arquivo", then the answer as the central reads it: the group 1
+    // The question "Gerar Arquivo" asks when the review flags anybody,
+    // answered "Gerar Assim Mesmo", for tests that judge what comes after
+    // it (window_conferirgerar_test judges its counts).
+    void esperaGerarAssimMesmo();
+    // "Gerar Arquivo" (its question answered "Gerar Assim Mesmo"), then the
+    // answer as the central reads it: the group 1
     // value field of each holder's detail record, by Usuario.
     std::map<int, QString> geraEAbreResposta();
 

@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRegra{"LimiteAltoZeroAindaEhSemRecarga", 0, {10, 20, 30}, 1000, M::SemRecarga},
         CasoRegra{"IgualAoHabitual", 20, {10, 20, 30}, 50, std::nullopt},
         CasoRegra{"SemHistoricoComValor", 1, {0, 0, 0}, 50, M::PrimeiraRecarga},
-        CasoRegra{"SemHistoricoSemValor", 0, {0, 0, 0}, 50, std::nullopt}),
+        CasoRegra{"SemHistoricoSemValor", 0, {0, 0, 0}, 50, M::SemValor}),
     [](const ::testing::TestParamInfo<CasoRegra>& info) { return std::string(info.param.nome); });
 
 // A money card type (code 1, maximum 600,00) and a credit card type (code 3).
@@ -126,6 +126,28 @@ TEST_F(ConferenciaDoModelo, SumsEachCardTypeNowAndAtTheLastRecharge)
     EXPECT_EQ(creditos.titularesComValor, 2);
     EXPECT_EQ(creditos.totalAgora, 65);
     EXPECT_EQ(creditos.totalUltimas, 40);
+}
+
+// "Sem valor" needs every group the grid lists the holder by at 0, and a
+// tariff that lists it at all.
+TEST_F(ConferenciaDoModelo, WithoutValueOnlyWhenNoListedGroupHoldsOne)
+{
+    titular(7, 3, 0, {0, 0, 0});   // credits, tariff 1 only: without value
+    titular(8, 3, 0, {0, 0, 0});   // credits, a value in group 2 (tariff 2)
+    m.wRecarga[7].Grupo[1] = {2, 0, 12};
+    titular(9, 3, 0, {0, 0, 0});   // credits, group 2 holds a value but no tariff lists it
+    m.wRecarga[8].Grupo[0].Tarifa = 0;
+    m.wRecarga[8].Grupo[1] = {0, 0, 12};
+    titular(10, 1, 0, {0, 0, 0});  // money listed under tariff 0 ("00")
+    m.wRecarga[9].Grupo[0].Tarifa = 0;
+    const Conferencia c = confere(m);
+    std::vector<int> semValor;
+    for (const TitularConferido& t : c.titulares)
+        if (t.motivo == M::SemValor)
+            semValor.push_back(m.wRecarga[std::size_t(t.indice)].Usuario);
+    EXPECT_EQ(semValor, (std::vector<int>{7, 10}));
+    EXPECT_EQ(c.quantos(M::SemValor), 2);
+    EXPECT_EQ(textoMotivo(M::SemValor), QStringLiteral("Sem valor"));
 }
 
 TEST_F(ConferenciaDoModelo, OnlyTheHoldersOfTheFileCount)

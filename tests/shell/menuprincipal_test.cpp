@@ -12,6 +12,7 @@
 #include "shell/menuprincipal.h"
 #include "shell/tfsobre.h"
 #include "support/widgets.h"
+#include "support/pdftext.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {
@@ -105,6 +107,11 @@ protected:
 };
 
 const QStringList kSempre = {"mnusair", "mnumanual", "mnusobre"};
+// The end of the question before the answer (the maintenance window's
+// tests judge its counts).
+const QString kFimPergunta = QStringLiteral(". Conferir antes de gerar?");
+const QStringList kBotoesGerar = {QStringLiteral("Conferir"), QStringLiteral("Gerar Assim Mesmo"),
+                                  QStringLiteral("Cancelar")};
 const QStringList kDigitacao = {"mnusalvarrascunho", "mnugerararquivo",    "mnuconferir", "mnuimprimir",
                                 "mnuimportararq",    "mnuexportarplanilha", "mnusair",     "mnulocalizar",
                                 "mnumanual",         "mnusobre"};
@@ -159,6 +166,7 @@ TEST_F(Menu, ItemsFollowTheButtonsThroughAWholeRecharge)
     test::filho<QPushButton>(*cad, "btnimpressao")->show();
     test::filho<QPushButton>(*cad, "btnexportarplanilha")->setEnabled(true);
 
+    interacao.expectChoiceEndingWith(kFimPergunta, kBotoesGerar, 1);
     m().mnugerararquivo->trigger();
     ASSERT_EQ(paginaDe(*cad), "tblog") << interacao.shown().join(u'|').toStdString();
     EXPECT_EQ(QDir(pastaGerados()).entryList({QStringLiteral("*_2.REC")}, QDir::Files).size(), 1);
@@ -170,7 +178,9 @@ TEST_F(Menu, ItemsFollowTheButtonsThroughAWholeRecharge)
     clica(QStringLiteral("Carga Arquivos"));
     EXPECT_EQ(principal->fcadrecarga(), nullptr);
     EXPECT_EQ(habilitados(), kSempre);
-    EXPECT_TRUE(interacao.shown().isEmpty()) << interacao.shown().join(u'\n').toStdString();
+    // Only the question before the answer was asked.
+    EXPECT_TRUE(interacao.allConsumed());
+    EXPECT_EQ(interacao.shown().size(), 1) << interacao.shown().join(u'\n').toStdString();
 }
 
 TEST_F(Menu, ItsKeysSaveUndoRedoAndFind)
@@ -290,12 +300,54 @@ TEST_F(Menu, TheTitleAndPanelsNameTheOpenFile)
     test::filho<QPushButton>(*cad, "btnsalvarrascunho")->click();
     EXPECT_FALSE(cad->isWindowModified());
 
+    interacao.expectChoiceEndingWith(kFimPergunta, kBotoesGerar, 1);
     test::filho<QPushButton>(*cad, "btngerararquivo")->click();
     ASSERT_EQ(paginaDe(*cad), "tblog");
     test::filho<QPushButton>(*cad, "btnFechar")->click();
     EXPECT_EQ(cad->windowTitle(), QStringLiteral("Cadastro Pluvexa"));
     EXPECT_EQ((QStringList{painel(2), painel(3), painel(4)}), (QStringList{"", "", ""}));
     EXPECT_TRUE(interacao.allConsumed());
+}
+
+// On the review page the month ends as on the grid: the "Arquivo" menu's
+// keys save the draft and print the review's own report, its item
+// generates the answer.
+TEST_F(Menu, OnTheReviewPageTheFileMenuSavesPrintsTheReviewAndGenerates)
+{
+    Tfcadrecarga* cad = abreManutencao();
+    ASSERT_NE(cad, nullptr);
+    m().mnuprocessar->trigger();
+    digitaNaGrade(cad, QStringLiteral("12,5"));
+    m().mnuconferir->trigger();
+    QWidget* conferencia = cad->findChild<QWidget*>(QStringLiteral("tbconferencia"));
+    ASSERT_NE(conferencia, nullptr);
+    ASSERT_TRUE(conferencia->isVisible());
+    EXPECT_EQ(habilitados(), (QStringList{"mnusalvarrascunho", "mnugerararquivo", "mnuimprimir", "mnusair",
+                                          "mnumanual", "mnusobre"}));
+
+    QTemporaryDir saida;
+    const QString pdf = saida.filePath(QStringLiteral("conferencia.pdf"));
+    interacao.expectPrintPreview(nullptr, [](const auto&, const auto& salvarPdf) {
+        ASSERT_TRUE(salvarPdf);
+        salvarPdf();
+    });
+    interacao.expectSaveFile(pdf);
+    tecla(Qt::Key_P);
+    ASSERT_TRUE(interacao.allConsumed()) << interacao.shown().join(u'\n').toStdString();
+    if (const std::optional<QString> texto = textoDoPdf(pdf)) {
+        EXPECT_TRUE(texto->contains(QStringLiteral("Conferência da Recarga"))) << texto->left(800).toStdString();
+        EXPECT_FALSE(texto->contains(QStringLiteral("Listagem de Cartões a Recarregar")));
+    }
+
+    interacao.expectNotice(QStringLiteral("Arquivo de Rascunho Gravado com Sucesso!!"));
+    tecla(Qt::Key_S);
+    EXPECT_FALSE(cad->valoresPendentes());
+    EXPECT_TRUE(conferencia->isVisible());
+
+    interacao.expectChoiceEndingWith(kFimPergunta, kBotoesGerar, 1);
+    m().mnugerararquivo->trigger();
+    EXPECT_TRUE(interacao.allConsumed()) << interacao.shown().join(u'\n').toStdString();
+    EXPECT_EQ(QDir(pastaGerados()).entryList({QStringLiteral("*_2.REC")}, QDir::Files).size(), 1);
 }
 
 TEST_F(Menu, ThePanelsAreBlankOnceTheWindowGoes)

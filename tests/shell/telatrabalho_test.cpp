@@ -438,6 +438,12 @@ TEST_F(TelaDeTrabalho, KeyboardAloneTakesTheWorkFromTheTreeToTheAnswerFile)
     tecla(janela, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(cad->valoresPendentes());
 
+    // The question before the answer (its counts are judged with the
+    // maintenance window), answered "Gerar Assim Mesmo".
+    interacao.expectChoiceEndingWith(QStringLiteral(". Conferir antes de gerar?"),
+                                     {QStringLiteral("Conferir"), QStringLiteral("Gerar Assim Mesmo"),
+                                      QStringLiteral("Cancelar")},
+                                     1);
     tecla(janela, Qt::Key_G, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([cad] { return paginaDe(*cad) == "tblog"; }));
     EXPECT_TRUE(focoEm(test::filho<QPushButton>(*cad, "btnFechar")));

@@ -40,6 +40,21 @@ ScriptedInteraction& ScriptedInteraction::expectChoice(const QString& text, cons
     return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::expectChoiceEndingWith(const QString& suffix, const QStringList& buttons,
+                                                                 int answer)
+{
+    expectChoice(suffix, buttons, answer);
+    m_expected.back().suffix = true;
+    return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::expectChoiceEndingWith(const QString& suffix, const QStringList& buttons,
+                                                                 int answer)
+{
+    espera({Tipo::Escolha, suffix, Casamento::Fim, false, {}, answer, buttons});
+    return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::expectError(const QString& text)
 {
     espera({Tipo::Erro, text});

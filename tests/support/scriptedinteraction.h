@@ -25,6 +25,12 @@ public:
     // A question with buttons of their own captions, answered by pressing
     // the button at `answer`.
     ScriptedInteraction& expectChoice(const QString& text, const QStringList& buttons, int answer);
+    // A question with buttons whose text ends with `suffix` (the rest
+    // carries counts the test does not judge).
+    ScriptedInteraction& expectChoiceEndingWith(const QString& suffix, const QStringList& buttons, int answer);
+    // A question with buttons whose text ends with `suffix` (the rest
+    // carries counts the test does not judge).
+    ScriptedInteraction& expectChoiceEndingWith(const QString& suffix, const QStringList& buttons, int answer);
     ScriptedInteraction& expectError(const QString& text);
     // An error box whose text begins with `prefix`.
     ScriptedInteraction& expectErrorStartingWith(const QString& prefix);

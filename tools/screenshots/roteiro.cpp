@@ -176,7 +176,7 @@ void Roteiro::respondeFevereiro()
     Tfcadrecarga& w = manutencao(kRespostaFevereiro);
     processa(w);
     repeteArquivoInteiro(w);
-    m_dialogos.espera(QStringLiteral("acima do habitual"), QStringLiteral("Gerar Assim Mesmo"));
+    m_dialogos.espera(QStringLiteral("Conferir antes de gerar?"), QStringLiteral("Gerar Assim Mesmo"));
     controle<QPushButton>(w, "btngerararquivo")->click();
     espera(300);
     if (pagina(w) != QLatin1String("tblog"))
@@ -275,7 +275,7 @@ void Roteiro::continuaRascunhoEGera()
     conferencia->btnvoltar->click();
     espera(200);
 
-    m_dialogos.espera(QStringLiteral("acima do habitual"), QStringLiteral("Gerar Assim Mesmo"),
+    m_dialogos.espera(QStringLiteral("Conferir antes de gerar?"), QStringLiteral("Gerar Assim Mesmo"),
                       QStringLiteral("gerar-conferir"));
     controle<QPushButton>(w, "btngerararquivo")->click();
     espera(300);
