@@ -43,14 +43,6 @@ ScriptedInteraction& ScriptedInteraction::expectChoice(const QString& text, cons
 ScriptedInteraction& ScriptedInteraction::expectChoiceEndingWith(const QString& suffix, const QStringList& buttons,
                                                                  int answer)
 {
-    expectChoice(suffix, buttons, answer);
-    m_expected.back().suffix = true;
-    return *this;
-}
-
-ScriptedInteraction& ScriptedInteraction::expectChoiceEndingWith(const QString& suffix, const QStringList& buttons,
-                                                                 int answer)
-{
     espera({Tipo::Escolha, suffix, Casamento::Fim, false, {}, answer, buttons});
     return *this;
 }

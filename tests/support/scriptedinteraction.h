@@ -28,9 +28,6 @@ public:
     // A question with buttons whose text ends with `suffix` (the rest
     // carries counts the test does not judge).
     ScriptedInteraction& expectChoiceEndingWith(const QString& suffix, const QStringList& buttons, int answer);
-    // A question with buttons whose text ends with `suffix` (the rest
-    // carries counts the test does not judge).
-    ScriptedInteraction& expectChoiceEndingWith(const QString& suffix, const QStringList& buttons, int answer);
     ScriptedInteraction& expectError(const QString& text);
     // An error box whose text begins with `prefix`.
     ScriptedInteraction& expectErrorStartingWith(const QString& prefix);
