@@ -113,6 +113,16 @@ public:
     void limpaTudo();
 };
 
+// The card type or tariff of a code, or nothing when the code lies outside
+// the table.
+const TipoCartao* tipoCartao(const ModeloRecarga& m, int codigo);
+const Tarifa* tarifa(const ModeloRecarga& m, int codigo);
+// Modalidade of the code; a code outside the table counts as money.
+int modalidade(const ModeloRecarga& m, int codigo);
+
+// Holders in use: QtdRecarga, never more than the table holds.
+int qtdTitulares(const ModeloRecarga& m);
+
 // The process-wide model.
 ModeloRecarga& modelo();
 
