@@ -8,7 +8,6 @@
 #include "history/core/comparacaocsv.h"
 #include "history/modelocomparacao.h"
 #include "interaction/interaction.h"
-#include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"
 #include "ui/controles.h"
 
@@ -72,11 +71,6 @@ QString motivoIlegivel(const LoteHistorico& lote)
     if (!leNomeLote(QFileInfo(lote.caminho).fileName()))
         return kNomeForaDoPadrao;
     return kDanificado + (lote.motivo.isEmpty() ? kOutroFormato : lote.motivo);
-}
-
-QString empresaDoLote(const ModeloRecarga& m)
-{
-    return QString::number(m.cabecalho.Empresa) + QStringLiteral(" - ") + deCp1252(m.cabecalho.NomeEmpresa);
 }
 
 }  // namespace
@@ -313,7 +307,7 @@ void Tfhistorico::btnimprimirClick()
     if (!m)
         return;
     m_ctx.status(QStringLiteral("Imprimindo ") + lote->resposta);
-    mostraListagem(*m, empresaDoLote(*m), caminhoVisivel(lote->caminho), *m_ctx.interaction,
+    mostraListagem(*m, caminhoVisivel(lote->caminho), *m_ctx.interaction,
                    [this](const QString& c) { m_ctx.arquivoGravado(c); });
     m_ctx.status(QString());
 }

@@ -11,6 +11,7 @@
 #include "maintenance/paginaconferencia.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
+#include "recharge/processamento.h"
 #include "report/tfrepconferencia.h"
 #include "ui/configuracao.h"
 
@@ -80,7 +81,7 @@ void Tfcadrecarga::imprimeConferencia()
 {
     Tfrepconferencia form;
     preparaConferencia(form, *m_ctx.modelo, tbconferencia->conferencia(),
-                       {lblempresa->text(), arquivoVisivel(), tbconferencia->motivoMostrado(),
+                       {dadosDoModelo(*m_ctx.modelo).lblempresa, arquivoVisivel(), tbconferencia->motivoMostrado(),
                         tbconferencia->ordemMostrada()});
     visualizaRelatorio(form, arquivoSugerido(arquivoVisivel(), QStringLiteral("Conferencia"), QStringLiteral(".pdf")),
                        *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(c); });

@@ -3,8 +3,6 @@
 #include "flows/impressaolistagem.h"
 #include "maintenance/tfcadrecarga.h"
 
-#include <QLabel>
-
 namespace pluvexa {
 
 void Tfcadrecarga::btnimpressaoClick()
@@ -13,7 +11,7 @@ void Tfcadrecarga::btnimpressaoClick()
         return;
     // The file this window processed, not whatever the received list shows
     // now: a refresh of the list may have moved its selection.
-    mostraListagem(*m_ctx.modelo, lblempresa->text(), arquivoVisivel(), *m_ctx.interaction,
+    mostraListagem(*m_ctx.modelo, arquivoVisivel(), *m_ctx.interaction,
                    [this](const QString& c) { m_ctx.arquivoGravado(c); });
 }
 

@@ -87,6 +87,9 @@ struct Cabecalho {
     Texto VersaoRemota;               // read, not used
     Texto Sequencial;
     Texto Arredondamento = "0";
+    // The model holds a header (one was read, or made for a demonstration):
+    // without one the file shows and prints no company, batch or date.
+    bool Lido = false;
 };
 
 // The recharge tables. One instance (modelo()) serves the whole program;

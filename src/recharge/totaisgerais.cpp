@@ -64,7 +64,7 @@ double precoCredito(const ModeloRecarga& m, int tipo, int tarifaSel)
     return Arredonda(0.01 * t->Percentual * f->Valor, 2, m.ModoArredondamento);
 }
 
-TotaisGerais CalculaRecargasGeral(const ModeloRecarga& m, bool importando)
+TotaisGerais CalculaRecargasGeral(const ModeloRecarga& m)
 {
     TotaisGerais tot;
     const int n = qtdTitulares(m);
@@ -77,9 +77,6 @@ TotaisGerais CalculaRecargasGeral(const ModeloRecarga& m, bool importando)
     }
     tot.lblgervlrdig = formata(kFormatoTotalDinheiro, Moeda::deDouble(tot.dinheiro));
     tot.lblgerqtddig = formata(kFormatoTotalCreditos, tot.creditos);
-    tot.btnimpressao = !importando;
-    tot.btnimportararq = !importando;
-    tot.btnexportarplanilha = !importando;
     return tot;
 }
 

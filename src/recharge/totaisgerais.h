@@ -20,9 +20,6 @@ struct TotaisGerais {
     long long creditos = 0;
     QString lblgervlrdig;   // "###,##0.00"
     QString lblgerqtddig;   // "###,##0"
-    bool btnimpressao = true;
-    bool btnimportararq = true;
-    bool btnexportarplanilha = true;
 };
 
 // Price of one credit of card type `tipo` on tariff `tarifa`, rounded by
@@ -31,8 +28,7 @@ double precoCredito(const ModeloRecarga& m, int tipo, int tarifa);
 
 // Totals of every loaded holder, all four groups, whatever the selection.
 // A holder whose card type or a group's tariff lies outside the tables, or
-// whose credits cannot be made whole numbers, adds nothing. Printing,
-// importing and exporting are offered exactly when no import runs.
-TotaisGerais CalculaRecargasGeral(const ModeloRecarga& m, bool importando);
+// whose credits cannot be made whole numbers, adds nothing.
+TotaisGerais CalculaRecargasGeral(const ModeloRecarga& m);
 
 }  // namespace pluvexa

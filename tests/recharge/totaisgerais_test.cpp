@@ -13,7 +13,7 @@ TEST(CalculaRecargasGeral, MoneyHolderAddsAllFourGroups)
 {
     auto m = novoModelo();
     carrega(*m, {titular(1, 1, "A", "", kTipoDinheiro, {{3, 0, 10}, {0, 0, 0}, {4, 0, 5}, {1, 0, 0}})});
-    const TotaisGerais t = CalculaRecargasGeral(*m, false);
+    const TotaisGerais t = CalculaRecargasGeral(*m);
     EXPECT_EQ(t.lblgervlrdig, "15,00");
     EXPECT_EQ(t.lblgerqtddig, "0");
 }
@@ -23,23 +23,18 @@ TEST(CalculaRecargasGeral, CreditHolderTakesWholePartsOfTheRunningCount)
     auto m = novoModelo();
     // 1,5 + 1,5 + 1,5 + 1,5: whole parts 1, 2, 3, 4 (not 6)
     carrega(*m, {titular(1, 1, "A", "", kTipoCreditos, {{1, 0, 1.5}, {2, 0, 1.5}, {4, 0, 1.5}, {4, 0, 1.5}})});
-    const TotaisGerais t = CalculaRecargasGeral(*m, false);
+    const TotaisGerais t = CalculaRecargasGeral(*m);
     EXPECT_EQ(t.lblgerqtddig, "4");
     // 1,5 x (0,50 + 1,00 + 2,00 + 2,00)
     EXPECT_EQ(t.lblgervlrdig, "8,25");
 }
 
-TEST(CalculaRecargasGeral, ImportDisablesPrintAndImport)
+TEST(CalculaRecargasGeral, NoHoldersShowZero)
 {
     auto m = novoModelo();
-    const TotaisGerais durante = CalculaRecargasGeral(*m, true);
-    EXPECT_FALSE(durante.btnimpressao);
-    EXPECT_FALSE(durante.btnimportararq);
-    const TotaisGerais depois = CalculaRecargasGeral(*m, false);
-    EXPECT_TRUE(depois.btnimpressao);
-    EXPECT_TRUE(depois.btnimportararq);
-    EXPECT_EQ(depois.lblgervlrdig, "0,00");
-    EXPECT_EQ(depois.lblgerqtddig, "0");
+    const TotaisGerais t = CalculaRecargasGeral(*m);
+    EXPECT_EQ(t.lblgervlrdig, "0,00");
+    EXPECT_EQ(t.lblgerqtddig, "0");
 }
 
 TEST(CalculaRecargasGeral, HoldersWithCodesOutsideTheTablesAddNothing)
@@ -52,7 +47,7 @@ TEST(CalculaRecargasGeral, HoldersWithCodesOutsideTheTablesAddNothing)
         titular(4, 4, "D", "", kTipoDinheiro, {{3, 0, 2}}),
         titular(5, 5, "E", "", kTipoCreditos, {{3, 0, 2}}),
     });
-    const TotaisGerais t = CalculaRecargasGeral(*m, false);
+    const TotaisGerais t = CalculaRecargasGeral(*m);
     EXPECT_EQ(t.lblgervlrdig, "4,30");
     EXPECT_EQ(t.lblgerqtddig, "2");
 }
@@ -62,7 +57,7 @@ TEST(CalculaRecargasGeral, HolderCountBeyondTheTableIsClamped)
     auto m = novoModelo();
     m->wRecarga[0] = titular(1, 1, "A", "", kTipoDinheiro, {{3, 0, 1}});
     m->QtdRecarga = kRecargas + 5;
-    EXPECT_EQ(CalculaRecargasGeral(*m, false).lblgervlrdig, "1,00");
+    EXPECT_EQ(CalculaRecargasGeral(*m).lblgervlrdig, "1,00");
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& er
 
 void totalizaLote(const ModeloRecarga& modelo, LoteHistorico& lote)
 {
-    const TotaisGerais t = CalculaRecargasGeral(modelo, false);
+    const TotaisGerais t = CalculaRecargasGeral(modelo);
     lote.totalValor = t.dinheiro;
     lote.totalCreditos = t.creditos;
     lote.titularesComValor = 0;
