@@ -65,7 +65,7 @@ struct Cena {
     {
         const int tipo = m->wRecarga[0].TipoCartao;
         PreencheGrid(grid, *m, sel, QStringLiteral("%1 - T").arg(tipo, 2, 10, QLatin1Char('0')),
-                     QStringLiteral("03 - ONIBUS - 2,30"), false, {});
+                     QStringLiteral("03 - ONIBUS - 2,30"), {});
     }
 };
 
@@ -85,7 +85,7 @@ void BM_AtualizaArrayRecargas(benchmark::State& state)
 {
     Cena c(int(state.range(0)));
     for (auto _ : state) {
-        const ResultadoAtualizacao r = AtualizaArrayRecargas(c.grid, *c.m, c.sel, false, {});
+        const ResultadoAtualizacao r = AtualizaArrayRecargas(c.grid, *c.m, c.sel, {});
         if (r.erro)
             state.SkipWithError("write-back failed");
         benchmark::DoNotOptimize(r.totaisGerais.dinheiro);
@@ -105,7 +105,7 @@ void BM_CalculaRecargasGeral(benchmark::State& state)
 {
     Cena c(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(CalculaRecargasGeral(*c.m, false).dinheiro);
+        benchmark::DoNotOptimize(CalculaRecargasGeral(*c.m).dinheiro);
 }
 BENCHMARK(BM_CalculaRecargasGeral)->Arg(kTipoDinheiro)->Arg(kTipoCreditos)->Unit(benchmark::kMillisecond);
 
@@ -118,7 +118,7 @@ void BM_ClassificaGrid(benchmark::State& state)
         state.PauseTiming();
         c.preenche();
         state.ResumeTiming();
-        const ResultadoClassificacao r = ClassificaGrid(c.grid, *c.m, c.sel, ordem, false, {});
+        const ResultadoClassificacao r = ClassificaGrid(c.grid, *c.m, c.sel, ordem, {});
         if (r.erro)
             state.SkipWithError("sort failed");
     }
@@ -134,9 +134,9 @@ void BM_Localiza(benchmark::State& state)
     const QString consulta = QStringLiteral("ABCDEFGH");
     int i = 0;
     for (auto _ : state) {
-        AtualizaArrayRecargas(c.grid, *c.m, c.sel, false, {});
+        AtualizaArrayRecargas(c.grid, *c.m, c.sel, {});
         const FiltroPortadores filtro(consulta.left(1 + i++ % consulta.size()));
-        PreencheGrid(c.grid, *c.m, c.sel, QStringLiteral("01 - T"), QStringLiteral("03 - ONIBUS - 2,30"), false, {},
+        PreencheGrid(c.grid, *c.m, c.sel, QStringLiteral("01 - T"), QStringLiteral("03 - ONIBUS - 2,30"), {},
                      nullptr, &filtro);
         benchmark::DoNotOptimize(c.grid.rowCount());
     }

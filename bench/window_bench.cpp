@@ -120,7 +120,7 @@ void BM_ProcessaArquivoRecebido(benchmark::State& state)
         TabelaGridMemoria grid;
         SelecaoGrid sel;
         const ResultadoPreenchimento p = PreencheGrid(grid, *m, sel, recebido.entradaTipo,
-                                                      recebido.entradaTarifa, false, AvisosJanela{});
+                                                      recebido.entradaTarifa, AvisosJanela{});
         benchmark::DoNotOptimize(p.lblqtdrec);
         benchmark::DoNotOptimize(grid.rowCount());
     }

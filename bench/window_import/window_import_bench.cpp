@@ -100,12 +100,11 @@ void BM_ImportaPelaJanela(benchmark::State& state)
     };
     j.avisos.processaMensagens = [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); };
     j.recarregaGrade = [&] {
-        PreencheGrid(grade, *m, sel, QStringLiteral("01 - DINHEIRO"), QStringLiteral("01 - URBANA"), true,
+        PreencheGrid(grade, *m, sel, QStringLiteral("01 - DINHEIRO"), QStringLiteral("01 - URBANA"),
                      j.avisos);
     };
     PedidoImportacao pedido;
     pedido.tipoCartaoSel = 1;
-    pedido.empresa = QStringLiteral("EMPRESA");
     pedido.opcoes.pastaLog = dir.filePath(QStringLiteral("Log"));
 
     for (auto _ : state) {

@@ -52,7 +52,7 @@ struct Cena {
         janela.resize(1000, 600);
         grade->resize(1000, 600);
         janela.show();
-        PreencheGrid(*grade, *m, sel, QStringLiteral("01 - DINHEIRO"), QStringLiteral("01 - URBANA"), false, {},
+        PreencheGrid(*grade, *m, sel, QStringLiteral("01 - DINHEIRO"), QStringLiteral("01 - URBANA"), {},
                      &indice);
     }
     // "Alterar Vlr." with `valor` on every row, as one step.
@@ -60,7 +60,7 @@ struct Cena {
     {
         PassoDesfazer passo(desfazer, kPassoAlterarVlr);
         AplicaValorPadrao(*grade, *m, sel, valor);
-        AtualizaArrayRecargas(*grade, *m, sel, false, {});
+        AtualizaArrayRecargas(*grade, *m, sel, {});
     }
 };
 
@@ -74,10 +74,10 @@ void BM_DesfazRefazPelaGrade(benchmark::State& state)
     std::size_t alterados = 0;
     for (auto _ : state) {
         // What the window's undo and redo run, in its order.
-        AtualizaArrayRecargas(*c.grade, *c.m, c.sel, false, {});
+        AtualizaArrayRecargas(*c.grade, *c.m, c.sel, {});
         const PassoTomado d = desfaz ? c.desfazer.desfaz() : c.desfazer.refaz();
         mostraMudancas(*c.grade, *c.m, c.sel, c.indice, d.mudancas);
-        benchmark::DoNotOptimize(CalculaRecargasGeral(*c.m, false).dinheiro);
+        benchmark::DoNotOptimize(CalculaRecargasGeral(*c.m).dinheiro);
         benchmark::DoNotOptimize(CalculaGrid(*c.grade, *c.m, c.sel).dinheiro);
         QCoreApplication::processEvents();
         alterados = d.mudancas.size();

@@ -63,6 +63,7 @@ void geraModeloDemo(ModeloRecarga& m, const DemoOptions& o, const QDateTime& qua
     c.VersaoRemota = Texto(20, ' ');
     c.Sequencial = "000000000000004711";
     c.Arredondamento = "0";
+    c.Lido = true;
     m.ModoArredondamento = 0;
 
     m.wTipoCartao[1] = {1, campo(QStringLiteral("VALE-TRANSPORTE EM DINHEIRO"), 50), Dinheiro, 100.0, 600.0};

@@ -7,6 +7,7 @@
 #include "flows/arquivossalvos.h"
 #include "flows/visualizacaorelatorio.h"
 #include "interaction/interaction.h"
+#include "recharge/processamento.h"
 #include "report/tfrepimportacao.h"
 
 #include <QElapsedTimer>
@@ -141,8 +142,8 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
                       .arg(run.TotalOk)
                       .arg(run.TotalErros),
                   Interaction::Icon::Warning);
-        MostraResultado(run, kTituloResultadoImportacao, pedido.empresa.trimmed(), caminhoVisivel(nome),
-                        pedido.hoje, ui, janela.aoGravar, janela.pastaPdf);
+        MostraResultado(run, kTituloResultadoImportacao, dadosDoModelo(modelo).lblempresa.trimmed(),
+                        caminhoVisivel(nome), pedido.hoje, ui, janela.aoGravar, janela.pastaPdf);
     }
     ui.notice(QStringLiteral("As Alterações feitas pela importação não estão salvas.\n"
                              "Clique no botão 'Salvar Rascunho' para salvar as alterações."),

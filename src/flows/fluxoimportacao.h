@@ -26,7 +26,7 @@ extern const QString kFiltroImportacao;
 struct JanelaImportacao {
     // Controls, gauge with counter and caption, pending messages.
     AvisosJanela avisos;
-    // The window's import mark (its totals keep printing and importing
+    // The window's import mark (printing, importing and exporting stay
     // disabled while it is set).
     std::function<void(bool)> marcaImportando;
     // The hourglass cursor.
@@ -45,7 +45,6 @@ struct JanelaImportacao {
 
 struct PedidoImportacao {
     int tipoCartaoSel = 0;   // stands in for records without a card type
-    QString empresa;         // the company text of the window
     QDate hoje;              // the result report's import date
     OpcoesImportacao opcoes; // log folder and clock
 };

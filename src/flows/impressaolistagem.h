@@ -14,11 +14,12 @@ namespace pluvexa {
 
 class Interaction;
 
-// `empresa` is the company text of the window (trimmed here); `arquivo` the
-// path, as the operator reads it, of the file that was processed; `pasta`
-// the folder the PDF chooser opens in (the Documents folder when empty).
-// `aoGravar`, when given, is told the path of every PDF saved.
-void mostraListagem(ModeloRecarga& m, const QString& empresa, const QString& arquivo, const QString& pasta,
-                    Interaction& ui, const std::function<void(const QString&)>& aoGravar = {});
+// The company is that of the model's header, as the window shows it;
+// `arquivo` the path, as the operator reads it, of the file that was
+// processed; `pasta` the folder the PDF chooser opens in (the Documents
+// folder when empty). `aoGravar`, when given, is told the path of every
+// PDF saved.
+void mostraListagem(ModeloRecarga& m, const QString& arquivo, const QString& pasta, Interaction& ui,
+                    const std::function<void(const QString&)>& aoGravar = {});
 
 }  // namespace pluvexa

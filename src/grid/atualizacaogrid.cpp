@@ -31,8 +31,7 @@ struct LeituraValor {
 }  // namespace
 
 ResultadoAtualizacao AtualizaArrayRecargas(const TabelaGrid& grid, ModeloRecarga& m,
-                                           const SelecaoGrid& sel, bool importando,
-                                           const AvisosJanela& avisos)
+                                           const SelecaoGrid& sel, const AvisosJanela& avisos)
 {
     ResultadoAtualizacao res;
     avisos.legenda(QStringLiteral("Registros Atualizados: "));
@@ -116,7 +115,7 @@ ResultadoAtualizacao AtualizaArrayRecargas(const TabelaGrid& grid, ModeloRecarga
             m.wRecarga[size_t(a.titular)].Grupo[size_t(a.grupo)].Valor = a.valor;
 
     if (!res.erro) {
-        res.totaisGerais = CalculaRecargasGeral(m, importando);
+        res.totaisGerais = CalculaRecargasGeral(m);
         res.totaisGrid = CalculaGrid(grid, m, sel);
     }
     avisos.progressoVisivel(false);

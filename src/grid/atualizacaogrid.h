@@ -39,7 +39,6 @@ struct ResultadoAtualizacao {
 // Every row is checked before any value is stored.
 // Progress goes to `avisos` a few times per run, not per holder.
 ResultadoAtualizacao AtualizaArrayRecargas(const TabelaGrid& grid, ModeloRecarga& m,
-                                           const SelecaoGrid& sel, bool importando,
-                                           const AvisosJanela& avisos);
+                                           const SelecaoGrid& sel, const AvisosJanela& avisos);
 
 }  // namespace pluvexa

@@ -55,31 +55,6 @@ ChaveTitular chaveDoTitular(const Recarga& h)
     return {h.Usuario, h.Cartao, deCp1252(h.Matricula)};
 }
 
-const TipoCartao* tipoCartao(const ModeloRecarga& m, int codigo)
-{
-    if (codigo < 0 || codigo >= int(m.wTipoCartao.size()))
-        return nullptr;
-    return &m.wTipoCartao[size_t(codigo)];
-}
-
-const Tarifa* tarifa(const ModeloRecarga& m, int codigo)
-{
-    if (codigo < 0 || codigo >= int(m.wTarifa.size()))
-        return nullptr;
-    return &m.wTarifa[size_t(codigo)];
-}
-
-int modalidade(const ModeloRecarga& m, int codigo)
-{
-    const TipoCartao* t = tipoCartao(m, codigo);
-    return t ? t->Modalidade : Dinheiro;
-}
-
-int qtdTitulares(const ModeloRecarga& m)
-{
-    return std::clamp(m.QtdRecarga, 0, int(m.wRecarga.size()));
-}
-
 int grupoComTarifa(const Recarga& h, int tarifa)
 {
     for (int g = 0; g < kGrupos; ++g)

@@ -1,8 +1,8 @@
 #pragma once
 
-// Readings of grid cells and the model look-ups shared by the fill, the
-// totals, the write-back, the value check and the sort. Codes outside the
-// tables never index them.
+// Readings of grid cells shared by the fill, the totals, the write-back,
+// the value check and the sort (the model's look-ups by code are in
+// recharge/modelo.h).
 
 #include "recharge/modelo.h"
 #include "recharge/moeda.h"
@@ -38,16 +38,6 @@ std::optional<Moeda> leMoeda(const QString& texto);
 // The conversion errors the window reports in its default error box.
 QString erroInteiro(const QString& texto);   // "'%s' is not a valid integer value"
 QString erroMoeda(const QString& texto);     // "'%s' is not a valid floating point value"
-
-// The card type or tariff of a code, or nothing when the code lies outside
-// the table.
-const TipoCartao* tipoCartao(const ModeloRecarga& m, int codigo);
-const Tarifa* tarifa(const ModeloRecarga& m, int codigo);
-// Modalidade of the code; a code outside the table counts as money.
-int modalidade(const ModeloRecarga& m, int codigo);
-
-// Holders in use: QtdRecarga, never more than the table holds.
-int qtdTitulares(const ModeloRecarga& m);
 
 // What ties a grid row to a holder: Usuario and Cartao as the cells read
 // (leInteiroOuMenosUm), Matricula exactly as column 2 shows it.

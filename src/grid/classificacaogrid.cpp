@@ -89,14 +89,13 @@ std::string chaveClassificacao(const ORecarga& e, Classificacao ordem)
 }
 
 ResultadoClassificacao ClassificaGrid(TabelaGrid& grid, ModeloRecarga& m, SelecaoGrid& sel,
-                                      Classificacao ordem, bool importando,
-                                      const AvisosJanela& avisos, IndiceLinhas* indice)
+                                      Classificacao ordem, const AvisosJanela& avisos, IndiceLinhas* indice)
 {
     ResultadoClassificacao res;
     avisos.avisaStatus(QStringLiteral("Classificando Grid. Aguarde!!!"));
     avisos.mensagens();
 
-    res.atualizacao = AtualizaArrayRecargas(grid, m, sel, importando, avisos);
+    res.atualizacao = AtualizaArrayRecargas(grid, m, sel, avisos);
     if (res.atualizacao.erro) {
         res.erro = res.atualizacao.erro;
         return res;

@@ -43,7 +43,6 @@ struct ResultadoClassificacao {
 // default-value edit follow the card type. `indice`, when given, moves with
 // the rows.
 ResultadoClassificacao ClassificaGrid(TabelaGrid& grid, ModeloRecarga& m, SelecaoGrid& sel,
-                                      Classificacao ordem, bool importando,
-                                      const AvisosJanela& avisos, IndiceLinhas* indice = nullptr);
+                                      Classificacao ordem, const AvisosJanela& avisos, IndiceLinhas* indice = nullptr);
 
 }  // namespace pluvexa

@@ -81,7 +81,7 @@ void aplicaModalidade(TabelaGrid& grid, const ModeloRecarga& m, SelecaoGrid& sel
 
 ResultadoPreenchimento PreencheGrid(TabelaGrid& grid, const ModeloRecarga& m, SelecaoGrid& sel,
                                     const QString& entradaTipo, const QString& entradaTarifa,
-                                    bool importando, const AvisosJanela& avisos,
+                                    const AvisosJanela& avisos,
                                     IndiceLinhas* indice, const FiltroPortadores* filtro)
 {
     ResultadoPreenchimento res;
@@ -165,7 +165,7 @@ ResultadoPreenchimento PreencheGrid(TabelaGrid& grid, const ModeloRecarga& m, Se
         indice->define(std::move(titularDaLinha), n);
 
     res.totaisGrid = CalculaGrid(grid, m, sel);
-    res.totaisGerais = CalculaRecargasGeral(m, importando);
+    res.totaisGerais = CalculaRecargasGeral(m);
     return res;
 }
 

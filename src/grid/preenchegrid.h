@@ -44,7 +44,7 @@ int grupoMostrado(const Recarga& h, int tarifaSel, int modalidade);
 // by holder, so the rows left out keep their values in the model.
 ResultadoPreenchimento PreencheGrid(TabelaGrid& grid, const ModeloRecarga& m, SelecaoGrid& sel,
                                     const QString& entradaTipo, const QString& entradaTarifa,
-                                    bool importando, const AvisosJanela& avisos,
+                                    const AvisosJanela& avisos,
                                     IndiceLinhas* indice = nullptr,
                                     const FiltroPortadores* filtro = nullptr);
 

@@ -10,7 +10,6 @@
 #include "history/core/totaiscomparacao.h"
 #include "history/modelocomparacao.h"
 #include "interaction/interaction.h"
-#include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"
 #include "ui/controles.h"
 
@@ -77,11 +76,6 @@ QString motivoIlegivel(const LoteHistorico& lote)
     if (!leNomeLote(QFileInfo(lote.caminho).fileName()))
         return kNomeForaDoPadrao;
     return kDanificado + (lote.motivo.isEmpty() ? kOutroFormato : lote.motivo);
-}
-
-QString empresaDoLote(const ModeloRecarga& m)
-{
-    return QString::number(m.cabecalho.Empresa) + QStringLiteral(" - ") + deCp1252(m.cabecalho.NomeEmpresa);
 }
 
 }  // namespace
@@ -401,8 +395,8 @@ void Tfhistorico::btnimprimirClick()
     if (!m)
         return;
     m_ctx.status(QStringLiteral("Imprimindo ") + lote->resposta);
-    mostraListagem(*m, empresaDoLote(*m), caminhoVisivel(lote->caminho), m_ctx.pastaSalvar(TipoSalvo::Historico),
-                   *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Historico, c); });
+    mostraListagem(*m, caminhoVisivel(lote->caminho), m_ctx.pastaSalvar(TipoSalvo::Historico), *m_ctx.interaction,
+                   [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Historico, c); });
     m_ctx.status(QString());
 }
 

@@ -14,6 +14,7 @@
 #include "maintenance/paginaconferencia.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
+#include "recharge/processamento.h"
 #include "report/tfrepconferencia.h"
 #include "review/perguntageracao.h"
 #include "ui/configuracao.h"
@@ -140,7 +141,7 @@ void Tfcadrecarga::imprimeConferencia()
 {
     Tfrepconferencia form;
     preparaConferencia(form, *m_ctx.modelo, tbconferencia->conferencia(),
-                       {lblempresa->text(), arquivoVisivel(), tbconferencia->motivoMostrado(),
+                       {dadosDoModelo(*m_ctx.modelo).lblempresa, arquivoVisivel(), tbconferencia->motivoMostrado(),
                         tbconferencia->ordemMostrada()});
     visualizaRelatorio(form,
                        caminhoParaSalvar(m_ctx.pastaSalvar(TipoSalvo::Conferencia), arquivoVisivel(),

@@ -17,6 +17,7 @@
 #include "recharge/escritorrecarga.h"
 #include "recharge/formatonumero.h"
 #include "recharge/moeda.h"
+#include "recharge/totaisgerais.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -251,10 +252,11 @@ bool Tfcadrecarga::GeraArquivo(const QString& pasta, bool rascunho)
 
     const QString arquivo = QDir(pasta).filePath(ArquivoGerado);
     const QString log = QDir(pasta).filePath(ArquivoLog);
+    const TotaisGerais totais = pluvexa::CalculaRecargasGeral(*m_ctx.modelo);
     adicionaLog(QStringLiteral(" "));
     adicionaLog(QStringLiteral("Total de Registros Gerados ==>  ") + QString::number(registros));
-    adicionaLog(QStringLiteral("Total em Créditos          ==>  ") + lblgerqtddig->text());
-    adicionaLog(QStringLiteral("Total em Valor             ==>  ") + lblgervlrdig->text());
+    adicionaLog(QStringLiteral("Total em Créditos          ==>  ") + totais.lblgerqtddig);
+    adicionaLog(QStringLiteral("Total em Valor             ==>  ") + totais.lblgervlrdig);
     adicionaLog(QStringLiteral("  "));
     adicionaLog(QStringLiteral("Arquivo Criptografado com Sucesso"));
     adicionaLog(QStringLiteral("Arquivo Compactado com Sucesso"));

@@ -72,9 +72,10 @@ void Tfcadrecarga::mostraTotaisGerais(const TotaisGerais& t)
 {
     lblgervlrdig->setText(t.lblgervlrdig);
     lblgerqtddig->setText(t.lblgerqtddig);
-    btnimpressao->setEnabled(t.btnimpressao);
-    btnimportararq->setEnabled(t.btnimportararq);
-    btnexportarplanilha->setEnabled(t.btnexportarplanilha);
+    // Printing, importing and exporting read the whole file, which an
+    // import is still filling: offered again with the totals after it.
+    for (QPushButton* b : {btnimpressao, btnimportararq, btnexportarplanilha})
+        b->setEnabled(!Importando);
 }
 
 void Tfcadrecarga::CalculaGrid()
@@ -84,7 +85,7 @@ void Tfcadrecarga::CalculaGrid()
 
 void Tfcadrecarga::CalculaRecargasGeral()
 {
-    mostraTotaisGerais(pluvexa::CalculaRecargasGeral(*m_ctx.modelo, Importando));
+    mostraTotaisGerais(pluvexa::CalculaRecargasGeral(*m_ctx.modelo));
 }
 
 bool Tfcadrecarga::AtualizaArrayRecargas()
@@ -93,7 +94,7 @@ bool Tfcadrecarga::AtualizaArrayRecargas()
     // and not confirmed, which makes them a step of their own.
     PassoDesfazer passo(*m_desfazer, kPassoDigitado);
     sgRecarga->confirmaEdicao();
-    const ResultadoAtualizacao r = pluvexa::AtualizaArrayRecargas(*sgRecarga, *m_ctx.modelo, m_sel, Importando, avisos());
+    const ResultadoAtualizacao r = pluvexa::AtualizaArrayRecargas(*sgRecarga, *m_ctx.modelo, m_sel, avisos());
     if (r.erro) {
         m_ctx.interaction->errorBox(*r.erro);
         // The operator is taken to the cell to correct.
@@ -124,7 +125,7 @@ void Tfcadrecarga::cbtipocartaoChange()
     if (m_carregandoListas)
         return;
     const ResultadoPreenchimento r = PreencheGrid(*sgRecarga, *m_ctx.modelo, m_sel, entradaSelecionada(cbtipocartao),
-                                                  entradaSelecionada(cbtarifa), Importando, avisos(), &m_indice,
+                                                  entradaSelecionada(cbtarifa), avisos(), &m_indice,
                                                   filtroDaGrade());
     // The tariff counts are those of the card type shown; one pass over
     // the holders, cheap beside the fill.
@@ -237,7 +238,7 @@ void Tfcadrecarga::ClassificaGrid(Classificacao ordem)
     // The sort changes no value; its write-back stores typed ones.
     PassoDesfazer passo(*m_desfazer, kPassoDigitado);
     sgRecarga->confirmaEdicao();
-    const ResultadoClassificacao r = pluvexa::ClassificaGrid(*sgRecarga, *m_ctx.modelo, m_sel, ordem, Importando,
+    const ResultadoClassificacao r = pluvexa::ClassificaGrid(*sgRecarga, *m_ctx.modelo, m_sel, ordem,
                                                              avisos(), &m_indice);
     if (r.erro) {
         m_ctx.interaction->errorBox(*r.erro);

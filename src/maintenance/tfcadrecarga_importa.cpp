@@ -53,7 +53,6 @@ void Tfcadrecarga::btnimportararqClick()
 
     PedidoImportacao pedido;
     pedido.tipoCartaoSel = m_sel.TipoCartaoSel;
-    pedido.empresa = lblempresa->text();
     pedido.hoje = m_relogio().date();
     pedido.opcoes.relogio = m_relogio;
     ResultadoImportacaoJanela r;

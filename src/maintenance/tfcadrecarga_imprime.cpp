@@ -3,8 +3,6 @@
 #include "flows/impressaolistagem.h"
 #include "maintenance/tfcadrecarga.h"
 
-#include <QLabel>
-
 namespace pluvexa {
 
 void Tfcadrecarga::btnimpressaoClick()
@@ -13,8 +11,8 @@ void Tfcadrecarga::btnimpressaoClick()
         return;
     // The file this window processed, not whatever the received list shows
     // now: a refresh of the list may have moved its selection.
-    mostraListagem(*m_ctx.modelo, lblempresa->text(), arquivoVisivel(), m_ctx.pastaSalvar(TipoSalvo::Listagem),
-                   *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Listagem, c); });
+    mostraListagem(*m_ctx.modelo, arquivoVisivel(), m_ctx.pastaSalvar(TipoSalvo::Listagem), *m_ctx.interaction,
+                   [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Listagem, c); });
 }
 
 }  // namespace pluvexa

@@ -63,6 +63,7 @@ bool LeitorRecarga::Proc_header(int i)
         c.Arredondamento = "0";
     const int modo = lerInteiro(c.Arredondamento);
     c.Remessa = campo(c.NomeArquivo, H::RemessaNoNome);
+    c.Lido = true;
     m_modelo.cabecalho = std::move(c);
     m_modelo.ModoArredondamento = modo;
     return true;

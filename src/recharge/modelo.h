@@ -87,6 +87,9 @@ struct Cabecalho {
     Texto VersaoRemota;               // read, not used
     Texto Sequencial;
     Texto Arredondamento = "0";
+    // The model holds a header (one was read, or made for a demonstration):
+    // without one the file shows and prints no company, batch or date.
+    bool Lido = false;
 };
 
 // The recharge tables. One instance (modelo()) serves the whole program;
@@ -112,6 +115,16 @@ public:
     // Back to the state at program start: everything zero or empty.
     void limpaTudo();
 };
+
+// The card type or tariff of a code, or nothing when the code lies outside
+// the table.
+const TipoCartao* tipoCartao(const ModeloRecarga& m, int codigo);
+const Tarifa* tarifa(const ModeloRecarga& m, int codigo);
+// Modalidade of the code; a code outside the table counts as money.
+int modalidade(const ModeloRecarga& m, int codigo);
+
+// Holders in use: QtdRecarga, never more than the table holds.
+int qtdTitulares(const ModeloRecarga& m);
 
 // The process-wide model.
 ModeloRecarga& modelo();

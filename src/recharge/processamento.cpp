@@ -32,6 +32,11 @@ DadosArquivo dadosArquivo(const Cabecalho& c)
     return d;
 }
 
+DadosArquivo dadosDoModelo(const ModeloRecarga& m)
+{
+    return m.cabecalho.Lido ? dadosArquivo(m.cabecalho) : DadosArquivo{};
+}
+
 ResultadoProcessamento ProcessadorRecarga::processa(const std::vector<Texto>& linhas, QStringList& log)
 {
     ResultadoProcessamento res;

@@ -72,5 +72,8 @@ private:
 
 // The header texts of the window as they follow from the model's header.
 DadosArquivo dadosArquivo(const Cabecalho& c);
+// The header texts the window shows for `m`, and the listing and the reports
+// print: those of its header once one was accepted, all empty before.
+DadosArquivo dadosDoModelo(const ModeloRecarga& m);
 
 }  // namespace pluvexa

@@ -35,7 +35,7 @@ public:
 
 // What the review page hands over before the preview.
 struct ConferenciaImpressa {
-    QString empresa;                // the window's company text (trimmed here)
+    QString empresa;                // the file's company text (trimmed here)
     QString arquivo;                // the processed file, as the operator reads it
     QString motivo;                 // the motive shown ("Todos" for every one)
     std::vector<int> ordem;         // indexes into the review's holders, as shown

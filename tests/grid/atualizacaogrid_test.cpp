@@ -22,7 +22,7 @@ protected:
     SelecaoGrid sel{kTipoDinheiro, 3, "##0.00"};
     Gravador gravador;
 
-    ResultadoAtualizacao atualiza() { return AtualizaArrayRecargas(grid, *m, sel, false, gravador.avisos()); }
+    ResultadoAtualizacao atualiza() { return AtualizaArrayRecargas(grid, *m, sel, gravador.avisos()); }
     double valor(int h, int g) const { return m->wRecarga[size_t(h)].Grupo[size_t(g)].Valor; }
 };
 
@@ -131,7 +131,7 @@ TEST_F(WriteBack, RowsFromTheFillGoBackToTheirHolders)
         titular(1, 1, "Á", "Ç1", kTipoDinheiro, {{3, 0, 1}}),
         titular(2, 2, "B", "", kTipoDinheiro, {{5, 0, 1}, {3, 0, 2}}),
     });
-    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {});
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), {});
     grid.setCell(5, 1, "10,00");
     grid.setCell(5, 2, "0,00");
     ASSERT_FALSE(atualiza().erro);
@@ -144,7 +144,7 @@ TEST_F(WriteBack, CreditHoldersTakeValuesInAnyGroup)
 {
     sel = {kTipoCreditos, 3, "##0"};
     carrega(*m, {titular(1, 1, "A", "", kTipoCreditos, {{5, 0, 1}, {3, 0, 2}, {3, 0, 4}})});
-    PreencheGrid(grid, *m, sel, entrada(kTipoCreditos), entrada(3), false, {});
+    PreencheGrid(grid, *m, sel, entrada(kTipoCreditos), entrada(3), {});
     grid.setCell(5, 1, "20");
     ASSERT_FALSE(atualiza().erro);
     EXPECT_EQ(valor(0, 0), 1);
@@ -161,7 +161,7 @@ TEST_F(WriteBack, MoneyHolderListedByALaterGroupStopsItAtItsRow)
         titular(1, 1, "A", "", kTipoDinheiro, {{3}}),
         titular(2, 2, "B", "", kTipoDinheiro, {{4}, {5}, {3}}),
     });
-    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {});
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), {});
     grid.setCell(5, 1, "10,00");
     grid.setCell(5, 2, "5,00");
     const ResultadoAtualizacao res = atualiza();
@@ -187,7 +187,7 @@ TEST_P(WriteBackRecusa, NamesTheRowAndStoresNothing)
 {
     const CasoRecusa& c = GetParam();
     carrega(*m, {titular(1, 1, "A", "", c.tipo, {{3, 0, 4}}), titular(2, 2, "B", "", c.tipo, {{3, 0, 7}})});
-    PreencheGrid(grid, *m, sel, entrada(c.tipo), entrada(3), false, {});
+    PreencheGrid(grid, *m, sel, entrada(c.tipo), entrada(3), {});
     grid.setCell(5, 1, "5");
     grid.setCell(5, 2, QString::fromUtf8(c.texto));
     const ResultadoAtualizacao res = atualiza();
@@ -291,7 +291,7 @@ TEST_P(WriteBackCrossCheck, SameAssignmentsAsComparingEveryRowWithEveryHolder)
     for (int tarifa = 0; tarifa < 4; ++tarifa) {
         const SelecaoGrid sel{pick(3) ? kTipoDinheiro : kTipoCreditos, tarifa, "##0.00"};
         const std::optional<QString> esperado = referencia(g, *a, sel);
-        const ResultadoAtualizacao obtido = AtualizaArrayRecargas(g, *b, sel, false, {});
+        const ResultadoAtualizacao obtido = AtualizaArrayRecargas(g, *b, sel, {});
         EXPECT_EQ(obtido.erro, esperado) << "tariff " << tarifa;
         for (size_t i = 0; i < hs.size(); ++i)
             for (size_t k = 0; k < size_t(kGrupos); ++k)

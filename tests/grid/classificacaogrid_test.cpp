@@ -24,11 +24,11 @@ protected:
 
     void preenche(int tipo = kTipoDinheiro, int tarifa = 3)
     {
-        PreencheGrid(grid, *m, sel, entrada(tipo), entrada(tarifa), false, {}, &indice);
+        PreencheGrid(grid, *m, sel, entrada(tipo), entrada(tarifa), {}, &indice);
     }
     ResultadoClassificacao classifica(Classificacao c)
     {
-        return ClassificaGrid(grid, *m, sel, c, false, gravador.avisos(), &indice);
+        return ClassificaGrid(grid, *m, sel, c, gravador.avisos(), &indice);
     }
     QStringList coluna(int c) const
     {
@@ -226,14 +226,14 @@ TEST_P(SortCrossCheck, SameOrderAsTheExchangeSort)
     TabelaGridMemoria grid;
     SelecaoGrid sel;
     IndiceLinhas indice;
-    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {}, &indice);
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), {}, &indice);
 
     std::vector<ORecarga> e;
     for (const Recarga& h : hs)
         e.push_back({h.Usuario, h.Cartao, h.Nome, h.Matricula, kTipoDinheiro, 3, 0, 0});
     const std::vector<int> esperado = referencia(e, Classificacao(ordem));
 
-    ASSERT_FALSE(ClassificaGrid(grid, *m, sel, Classificacao(ordem), false, {}, &indice).erro);
+    ASSERT_FALSE(ClassificaGrid(grid, *m, sel, Classificacao(ordem), {}, &indice).erro);
     std::vector<int> obtido;
     for (int r = 1; r < grid.rowCount(); ++r) {
         obtido.push_back(grid.cell(4, r).toInt());   // CMM carries the holder's number

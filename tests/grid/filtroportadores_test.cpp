@@ -41,7 +41,7 @@ TEST_P(Localizar, ShowsTheMatchingRowsOfTheSelection)
     SelecaoGrid sel;
     IndiceLinhas indice;
     const FiltroPortadores filtro(GetParam().consulta);
-    const ResultadoPreenchimento r = PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {},
+    const ResultadoPreenchimento r = PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), {},
                                                   &indice, &filtro);
     QList<int> mostrados;
     for (int row = 1; row < grid.rowCount(); ++row)
@@ -78,7 +78,7 @@ TEST(LocalizarVazio, NoMatchLeavesOneBlankRowAndNoTotals)
     SelecaoGrid sel;
     const FiltroPortadores filtro(QStringLiteral("zzz"));
     const ResultadoPreenchimento r =
-        PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {}, nullptr, &filtro);
+        PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), {}, nullptr, &filtro);
     EXPECT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(linha(grid, 1), QStringList(9));
     EXPECT_EQ(r.lblqtdrec, "0");
@@ -116,7 +116,7 @@ protected:
     void preenche(const QString& consulta)
     {
         const FiltroPortadores filtro(consulta);
-        PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {}, nullptr, &filtro);
+        PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), {}, nullptr, &filtro);
     }
     double valor(int h) const { return m->wRecarga[size_t(h)].Grupo[0].Valor; }
 };
@@ -127,7 +127,7 @@ TEST_F(LocalizarEscrita, AValueTypedInAFilteredRowReachesItsHolder)
     preenche(QStringLiteral("lima"));
     ASSERT_EQ(grid.cell(0, 1), "3");
     grid.setCell(5, 1, "33,50");
-    ASSERT_FALSE(AtualizaArrayRecargas(grid, *m, sel, false, {}).erro);
+    ASSERT_FALSE(AtualizaArrayRecargas(grid, *m, sel, {}).erro);
     EXPECT_DOUBLE_EQ(valor(2), 33.5);
     // The holders not shown keep theirs.
     EXPECT_DOUBLE_EQ(valor(0), 7);
@@ -140,7 +140,7 @@ TEST_F(LocalizarEscrita, TheDefaultValueTouchesOnlyTheRowsShown)
     preenche(QStringLiteral("jose"));
     const ResultadoValorPadrao r = AplicaValorPadrao(grid, *m, sel, "20,00");
     ASSERT_TRUE(r.aplicado);
-    const ResultadoAtualizacao a = AtualizaArrayRecargas(grid, *m, sel, false, {});
+    const ResultadoAtualizacao a = AtualizaArrayRecargas(grid, *m, sel, {});
     ASSERT_FALSE(a.erro);
     EXPECT_DOUBLE_EQ(valor(0), 20);
     EXPECT_DOUBLE_EQ(valor(1), 20);

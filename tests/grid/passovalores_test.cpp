@@ -59,7 +59,7 @@ TEST_F(PassoValores, OnlyTheCellsShowingAChangedValueAreRewritten)
     SelecaoGrid sel;
     IndiceLinhas indice;
     // Money, tariff 3: holders 0 and 1 on rows 1 and 2, by their group 1.
-    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {}, &indice);
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), {}, &indice);
     ASSERT_EQ(grid.cell(0, 2), "2");
     grid.setCell(5, 1, QStringLiteral("typed"));
 

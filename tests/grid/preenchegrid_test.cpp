@@ -17,9 +17,9 @@ protected:
     Gravador gravador;
     IndiceLinhas indice;
 
-    ResultadoPreenchimento preenche(int tipo, int tarifa, bool importando = false)
+    ResultadoPreenchimento preenche(int tipo, int tarifa)
     {
-        return PreencheGrid(grid, *m, sel, entrada(tipo), entrada(tarifa), importando,
+        return PreencheGrid(grid, *m, sel, entrada(tipo), entrada(tarifa),
                             gravador.avisos(), &indice);
     }
 };
@@ -142,7 +142,7 @@ TEST_F(GridFill, EmptySelectionShowsOneBlankRow)
 TEST_F(GridFill, NoSelectedEntryListsNobody)
 {
     carrega(*m, {titular(1, 1, "A", "", kTipoDinheiro, {{3, 0, 5}})});
-    PreencheGrid(grid, *m, sel, QString(), QString(), false, {}, &indice);
+    PreencheGrid(grid, *m, sel, QString(), QString(), {}, &indice);
     EXPECT_EQ(grid.rowCount(), 2);
     EXPECT_TRUE(grid.cell(0, 1).isEmpty());
 }

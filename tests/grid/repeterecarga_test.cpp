@@ -33,7 +33,7 @@ protected:
                      titular(5, 15, "E", "5", kTipoCreditos, {{3, 0, 0, 300}}),
                      titular(6, 16, "F", "6", kTipoCreditos, {{3, 0, 0, 12.6}})});
     }
-    void preenche(int tipo) { PreencheGrid(grid, *m, sel, entrada(tipo), entrada(3), false, {}); }
+    void preenche(int tipo) { PreencheGrid(grid, *m, sel, entrada(tipo), entrada(3), {}); }
     double valor(int h, int g = 0) const { return m->wRecarga[size_t(h)].Grupo[size_t(g)].Valor; }
 
     std::unique_ptr<ModeloRecarga> m = novoModelo();
@@ -52,7 +52,7 @@ TEST_F(Repeticao, TheMoneyRowsOnScreenTakeTheirLastRechargeButAboveTheMaximumOrW
     EXPECT_EQ(r.alterados, 1);
     EXPECT_EQ(r.mantidos, 2);
     EXPECT_EQ(r.aviso, kAviso2);
-    ASSERT_FALSE(AtualizaArrayRecargas(grid, *m, sel, false, {}).erro);
+    ASSERT_FALSE(AtualizaArrayRecargas(grid, *m, sel, {}).erro);
     EXPECT_DOUBLE_EQ(valor(0), 50);
     EXPECT_DOUBLE_EQ(valor(1), 1);
     EXPECT_DOUBLE_EQ(valor(2, 1), 0);
@@ -73,7 +73,7 @@ TEST_F(Repeticao, CreditRowsTakeWholeCredits)
 
 TEST_F(Repeticao, AnEmptyGridChangesNothing)
 {
-    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(5), false, {});
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(5), {});
     const ResultadoRepeticao r = repeteNaTela(grid, *m, sel);
     EXPECT_EQ(grid.cell(5, 1), "");
     EXPECT_EQ(r.alterados, 0);

@@ -29,7 +29,7 @@ TEST_P(ValidaValorCasos, ChecksNormalisesAndExplains)
     carrega(*m, {titular(1, 1, "A", "", c.tipo, {{3}})});
     TabelaGridMemoria grid;
     SelecaoGrid sel;
-    PreencheGrid(grid, *m, sel, entrada(c.tipo), entrada(3), false, {});
+    PreencheGrid(grid, *m, sel, entrada(c.tipo), entrada(3), {});
     grid.setCurrentRow(1);
     grid.setCell(5, 1, QString::fromUtf8(c.digitado));
 
@@ -91,7 +91,7 @@ protected:
     TabelaGridMemoria grid;
     SelecaoGrid sel;
 
-    void preenche(int tipo, int tarifa) { PreencheGrid(grid, *m, sel, entrada(tipo), entrada(tarifa), false, {}); }
+    void preenche(int tipo, int tarifa) { PreencheGrid(grid, *m, sel, entrada(tipo), entrada(tarifa), {}); }
     ValidacaoValor digita(int linha, const QString& texto)
     {
         grid.setCurrentRow(linha);
@@ -145,7 +145,7 @@ TEST_F(ValorDigitado, WithTheRowIndexStoredAtOnceInTheHolderTheRowShows)
         titular(3, 3, "C", "", kTipoDinheiro, {{3}}),
     });
     IndiceLinhas indice;
-    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), false, {}, &indice);
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(3), {}, &indice);
     grid.setCurrentRow(2);
     grid.setCell(5, 2, QStringLiteral("5"));
     const ValidacaoValor v = ValidaValor(grid, *m, sel, &indice);
@@ -272,7 +272,7 @@ TEST_P(ValorPadraoCasos, AboveTheMaximumOrNegativeIsRefusedAndNothingCopied)
     carrega(*m, {titular(1, 1, "A", "", c.tipo, {{3, 0, 2}})});
     TabelaGridMemoria grid;
     SelecaoGrid sel;
-    PreencheGrid(grid, *m, sel, entrada(c.tipo), entrada(3), false, {});
+    PreencheGrid(grid, *m, sel, entrada(c.tipo), entrada(3), {});
     const QString antes = grid.cell(5, 1);
 
     const std::optional<QString> aviso = VerificaValorPadrao(*m, sel, c.texto);
@@ -308,7 +308,7 @@ TEST(ValidaValorLinhaVazia, TheBlankRowOfAnEmptySelectionIsNoInvalidValue)
     carrega(*m, {titular(1, 1, "A", "", kTipoDinheiro, {{3}})});
     TabelaGridMemoria grid;
     SelecaoGrid sel;
-    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(5), false, {});
+    PreencheGrid(grid, *m, sel, entrada(kTipoDinheiro), entrada(5), {});
     ASSERT_EQ(grid.rowCount(), 2);
     ASSERT_TRUE(grid.cell(0, 1).isEmpty());
     grid.setCurrentRow(1);

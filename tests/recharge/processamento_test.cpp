@@ -285,5 +285,36 @@ TEST(Processamento, HeaderNotEncryptedShowsNao)
     EXPECT_EQ(dadosArquivo(c).lblcripta, QStringLiteral("Não"));
 }
 
+// What the window shows is what the model holds: the header's texts once a
+// header was read, none for a file without one, none once emptied for the
+// next file (not the previous file's company).
+TEST(Processamento, TextsOfTheModelAreThoseOfAnAcceptedHeaderOnly)
+{
+    std::vector<Texto> semHeader = arquivoExemplo();
+    semHeader.erase(semHeader.begin());
+    std::vector<Texto> headerRecusado = arquivoExemplo();
+    headerRecusado[0].resize(10);   // no header length: refused
+
+    ModeloRecarga m;
+    QStringList log;
+    DadosArquivo mostrados;
+    ProcessadorRecarga p(m);
+    p.aoHeader = [&](const DadosArquivo& d) { mostrados = d; };
+    p.processa(arquivoExemplo(), log);
+    const DadosArquivo lidos = dadosDoModelo(m);
+    EXPECT_EQ(lidos.lblempresa, kLinhasHeader[0].mid(10));
+    EXPECT_EQ(lidos.lblempresa, mostrados.lblempresa);
+    EXPECT_EQ(lidos.lblseq, mostrados.lblseq);
+    EXPECT_EQ(lidos.lbldata, mostrados.lbldata);
+    EXPECT_EQ(lidos.lblcripta, mostrados.lblcripta);
+
+    for (const std::vector<Texto>* linhas : {&semHeader, &headerRecusado}) {
+        p.processa(*linhas, log);
+        const DadosArquivo d = dadosDoModelo(m);
+        EXPECT_TRUE(d.lblempresa.isEmpty()) << d.lblempresa.toStdString();
+        EXPECT_TRUE(d.lblseq.isEmpty() && d.lbldata.isEmpty() && d.lblcripta.isEmpty());
+    }
+}
+
 }  // namespace
 }  // namespace pluvexa

@@ -74,7 +74,7 @@ int main(int argc, char** argv)
         return falha(QStringLiteral("the records are not all consistent; no listing"));
 
     Tfreprecarga form(modelo);
-    preparaListagem(form, modelo, dadosArquivo(modelo.cabecalho).lblempresa, parser.value(arquivo));
+    preparaListagem(form, modelo, dadosDoModelo(modelo).lblempresa, parser.value(arquivo));
     const report::Document doc = form.prepara();
     QString erro;
     const QString destino = parser.positionalArguments().first();

@@ -3,13 +3,13 @@
 #include "codec/lzw.h"
 #include "files/arquivoseguro.h"
 #include "files/entrada.h"
-#include "grid/totaisgrid.h"
 #include "history/core/indicehistorico.h"
 #include "recharge/camposregistro.h"
 #include "recharge/completude.h"
 #include "recharge/empacotamento.h"
 #include "recharge/linhastexto.h"
 #include "recharge/processamento.h"
+#include "recharge/totaisgerais.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,7 +125,7 @@ bool carregaHistorico(const QString& caminho, ModeloRecarga& modelo, QString& er
 
 void totalizaLote(const ModeloRecarga& modelo, LoteHistorico& lote)
 {
-    const TotaisGerais t = CalculaRecargasGeral(modelo, false);
+    const TotaisGerais t = CalculaRecargasGeral(modelo);
     lote.totalValor = t.dinheiro;
     lote.totalCreditos = t.creditos;
     lote.titularesComValor = 0;
