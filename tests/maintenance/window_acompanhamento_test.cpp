@@ -123,6 +123,7 @@ TEST_F(Acompanhamento, AfterGerarArquivoTheLogPageSaysWhereTheAnswerIsAndWhatCom
     ASSERT_NE(proximo, nullptr);
     escolheTarifa(1);
     digitaUsuario(101, "10");
+    esperaGerarAssimMesmo();
     controle<QPushButton>("btngerararquivo")->click();
     ASSERT_TRUE(dialogos.allConsumed()) << dialogos.shown().join(u'\n').toStdString();
     ASSERT_EQ(filho<QStackedWidget>("PageControl1")->currentWidget(), filho<QWidget>("tblog"));
