@@ -3,8 +3,7 @@
 // while the window is open, each list staying on the folder it shows.
 
 #include "transfer/core/unidades.h"
-#include "transfer/tfcargaarquivos.h"
-#include "transferfixture.h"
+#include "janelacarga.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -16,14 +15,6 @@ namespace {
 
 constexpr int kEsperaMs = 10000;
 
-QStringList itens(const QListWidget* lista)
-{
-    QStringList r;
-    for (int i = 0; i < lista->count(); ++i)
-        r << lista->item(i)->text();
-    return r;
-}
-
 QStringList selecionados(const QListWidget* lista)
 {
     QStringList r;
@@ -33,29 +24,19 @@ QStringList selecionados(const QListWidget* lista)
     return r;
 }
 
-class ListasAcompanham : public ::testing::Test {
+class ListasAcompanham : public JanelaCarga {
 protected:
-    Cenario c;
-    QString pastaAnterior = QDir::currentPath();
-    std::unique_ptr<Tfcargaarquivos> janela;
     QListWidget* carga = nullptr;
     QListWidget* geracao = nullptr;
 
     void SetUp() override
     {
-        grava(c.noDisco(kRecebido1), "first");
-        grava(c.noDisco(kRecebido2), "second");
-        grava(c.gerado(kResposta1), "answer");
-        ASSERT_TRUE(QDir::setCurrent(c.disco.path()));
-        AppContext ctx;
-        ctx.interaction = &c.dialogos;
-        janela = std::make_unique<Tfcargaarquivos>(ctx);
+        JanelaCarga::SetUp();
         carga = janela->findChild<QListWidget*>(QStringLiteral("FileListBox1"));
         geracao = janela->findChild<QListWidget*>(QStringLiteral("FileListBox2"));
         ASSERT_NE(carga, nullptr);
         ASSERT_NE(geracao, nullptr);
     }
-    void TearDown() override { QDir::setCurrent(pastaAnterior); }
 
     QString texto(const char* rotulo) const
     {

@@ -2,8 +2,7 @@
 // temporary folders standing for the disks.
 
 #include "transfer/core/unidades.h"
-#include "transfer/tfcargaarquivos.h"
-#include "transferfixture.h"
+#include "janelacarga.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -18,34 +17,6 @@ QString canonico(const QString& p)
 {
     return QFileInfo(p).canonicalFilePath();
 }
-
-QStringList itens(const QListWidget* lista)
-{
-    QStringList r;
-    for (int i = 0; i < lista->count(); ++i)
-        r << lista->item(i)->text();
-    return r;
-}
-
-class JanelaCarga : public ::testing::Test {
-protected:
-    Cenario c;
-    QString pastaAnterior = QDir::currentPath();
-    std::unique_ptr<Tfcargaarquivos> janela;
-
-    void SetUp() override
-    {
-        grava(c.noDisco(kRecebido1), "first");
-        grava(c.noDisco(kRecebido2), "second");
-        grava(c.gerado(kResposta1), "answer");
-        // The window starts in the process's current folder.
-        ASSERT_TRUE(QDir::setCurrent(c.disco.path()));
-        AppContext ctx;
-        ctx.interaction = &c.dialogos;
-        janela = std::make_unique<Tfcargaarquivos>(ctx);
-    }
-    void TearDown() override { QDir::setCurrent(pastaAnterior); }
-};
 
 TEST_F(JanelaCarga, OpensOnTheCurrentFolderAndTheGeneratedFilesWithTheirCounts)
 {
