@@ -140,27 +140,9 @@ INSTANTIATE_TEST_SUITE_P(Recebido, RecebidoMudado,
 
 // The file replaced while the operator answers a question of "Gerar
 // Arquivo" is found before anything is written.
-class TrocaAoPerguntar final : public Interaction {
+class TrocaAoPerguntar final : public DialogosAnotados {
 public:
-    void notice(const QString& text, Icon, const QString&) override { vistos << "notice: " + text; }
-    bool question(const QString& text, const QString&) override
-    {
-        vistos << "question: " + text;
-        enviaOutroNoMesmoNome();
-        return true;
-    }
-    void errorBox(const QString& text) override { vistos << "error: " + text; }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>&) override {}
-    // The question before the answer: recorded, and answered "Gerar Assim
-    // Mesmo", so that the generation goes on to find the file replaced.
-    int confirm(const QString& text, const QStringList& buttons, Icon, const QString&, int) override
-    {
-        vistos << "question: " + text;
-        return int(buttons.indexOf(QStringLiteral("Gerar Assim Mesmo")));
-    }
-    QStringList vistos;
+    void aoPerguntar() override { enviaOutroNoMesmoNome(); }
 };
 
 using RecebidoProcessado = JanelaRecargaTest;

@@ -103,15 +103,18 @@ inline const QStringList kBotoesDescarte = {QStringLiteral("Salvar Rascunho"), Q
 enum RespostaDescarte { SalvarRascunho = 0, Descartar = 1, Cancelar = 2 };
 
 // Records every dialog as "kind: text" and answers Yes to every question,
-// for tests that judge what was shown afterwards.
-class DialogosAnotados final : public Interaction {
+// for tests that judge what was shown afterwards; `aoPerguntar` runs while
+// a Yes/No question is open, for tests that act in that moment.
+class DialogosAnotados : public Interaction {
 public:
     void notice(const QString& text, Icon, const QString&) override { vistos << "notice: " + text; }
     bool question(const QString& text, const QString&) override
     {
         vistos << "question: " + text;
+        aoPerguntar();
         return true;
     }
+    virtual void aoPerguntar() {}
     void errorBox(const QString& text) override { vistos << "error: " + text; }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
