@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config ccache
   qt6-base-dev libgl-dev libqt6svg6 qt6-translations-l10n
   libcrypto++-dev libboost-dev
+  libquazip1-qt6-dev libfreexl-dev libxlsxwriter-dev  # workbooks in and out
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core
   dpkg-dev lintian desktop-file-utils librsvg2-bin
