@@ -4,6 +4,8 @@
 #include "grid/preenchegrid.h"
 #include "review/textosconferencia.h"
 
+#include <cmath>
+
 namespace pluvexa {
 
 void ModeloConferencia::define(const ModeloRecarga& m, Conferencia c)
@@ -63,6 +65,12 @@ QVariant ModeloConferencia::data(const QModelIndex& index, int role) const
         return index.column() == ColNome || index.column() == ColMotivo
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    case kRoleDesvio:
+        if (index.column() == ColVariacao) {
+            const std::optional<double> v = t.variacao();
+            return v ? std::abs(*v) : -1.0;
+        }
+        [[fallthrough]];
     case kRoleOrdem: {
         const Recarga& r = m_modelo->wRecarga[std::size_t(t.indice)];
         switch (index.column()) {

@@ -3,7 +3,7 @@
 // The flagged holders of a review as a table for the review page: Usuário,
 // Nome, Tipo, Valor, Habitual, Variação %, Motivo. Each cell gives its text,
 // and under kRoleOrdem the value the column sorts by (numbers as numbers);
-// kRoleMotivo and kRoleIndice give a row's motive and its place among the
+// kRoleDesvio the size of the variation; kRoleMotivo and kRoleIndice give a row's motive and its place among the
 // review's holders, whatever order and filter the view puts on it. The
 // value cell of a holder the grid lists by group 1 can be typed into: the
 // table never changes the value itself, it says what was typed
@@ -23,6 +23,10 @@ public:
     static constexpr int kRoleOrdem = Qt::UserRole;
     static constexpr int kRoleMotivo = Qt::UserRole + 1;
     static constexpr int kRoleIndice = Qt::UserRole + 2;
+    // How far the value is from the usual one whichever the direction
+    // (Variação % without its sign; -1 without history), for the order that
+    // puts the likeliest slips first; other columns as kRoleOrdem.
+    static constexpr int kRoleDesvio = Qt::UserRole + 3;
 
     using QAbstractTableModel::QAbstractTableModel;
 

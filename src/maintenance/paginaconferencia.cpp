@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTableView>
@@ -173,6 +174,15 @@ PaginaConferencia::PaginaConferencia(QWidget* parent) : QWidget(parent)
         m_filtro->defineMotivo(cbmotivo->currentData().isValid() ? cbmotivo->currentData().toInt() : -1);
         mostraAssinalados();
     });
+    // A column the operator sorts by is sorted by what it shows: the size
+    // of the variation gives way to its signed value. The view has sorted
+    // by then, with the role it had.
+    connect(sgConferencia->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this, [this] {
+        if (m_ordenandoPeloDesvio || m_filtro->sortRole() == ModeloConferencia::kRoleOrdem)
+            return;
+        m_filtro->setSortRole(ModeloConferencia::kRoleOrdem);
+        m_filtro->sort(m_filtro->sortColumn(), m_filtro->sortOrder());
+    });
     connect(sgConferencia, &QTableView::doubleClicked, this, [this] { escolheAtual(); });
     connect(btnirtitular, &QPushButton::clicked, this, [this] { escolheAtual(); });
     connect(btnimprimir, &QPushButton::clicked, this, &PaginaConferencia::imprimir);
@@ -270,6 +280,19 @@ void PaginaConferencia::escolheMotivo(std::optional<MotivoConferencia> motivo)
     mostraAssinalados();
     if (m_filtro->rowCount() > 0)
         sgConferencia->setCurrentIndex(m_filtro->index(0, 0));
+}
+
+void PaginaConferencia::ordenaPeloDesvio()
+{
+    {
+        const QScopedValueRollback ordenando(m_ordenandoPeloDesvio, true);
+        m_filtro->setSortRole(ModeloConferencia::kRoleDesvio);
+        sgConferencia->sortByColumn(ModeloConferencia::ColVariacao, Qt::DescendingOrder);
+        // Sorted again when the indicator already stood there.
+        m_filtro->sort(ModeloConferencia::ColVariacao, Qt::DescendingOrder);
+    }
+    if (m_filtro->rowCount() > 0)
+        sgConferencia->setCurrentIndex(m_filtro->index(0, ModeloConferencia::ColValor));
 }
 
 void PaginaConferencia::mostraAssinalados()

@@ -50,6 +50,10 @@ public:
     const Conferencia& conferencia() const;
     // Shows only the holders of `motivo`; every one without it.
     void escolheMotivo(std::optional<MotivoConferencia> motivo);
+    // Puts the holders whose value is farthest from their usual one first,
+    // up or down alike (a slip of a digit either way), with the first one's
+    // value ready to be typed over; until the operator sorts by a column.
+    void ordenaPeloDesvio();
     // The motive shown, as the report names it: "Todos" for every one.
     QString motivoMostrado() const;
     // The holders shown, as indexes into conferencia().titulares, in the
@@ -82,6 +86,8 @@ private:
     // The value typed, told once its cell editor is gone: the review is
     // then shown again without pulling the editor from under the view.
     int m_corrigido = -1;
+    // Set while the page sorts by the size of the variation itself.
+    bool m_ordenandoPeloDesvio = false;
     QString m_textoCorrigido;
 };
 

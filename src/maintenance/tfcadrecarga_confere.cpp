@@ -69,6 +69,7 @@ void Tfcadrecarga::btnconferirClick()
     if (!AtualizaArrayRecargas())
         return;
     tbconferencia->mostra(*m_ctx.modelo, confere(*m_ctx.modelo, m_limiteConferencia));
+    tbconferencia->ordenaPeloDesvio();
     mostraPagina(tbconferencia);
 }
 
@@ -152,6 +153,10 @@ void Tfcadrecarga::imprimeConferencia()
 
 bool Tfcadrecarga::confereAntesDeGerar()
 {
+    // Generating from the review page is deciding with the flagged holders
+    // in sight: asking whether to review them would only cost a click.
+    if (PageControl1->currentWidget() == tbconferencia)
+        return true;
     Conferencia c = confere(*m_ctx.modelo, m_limiteConferencia);
     const QString pergunta = perguntaAntesDeGerar(contaRiscos(c));
     if (pergunta.isEmpty())
@@ -165,6 +170,7 @@ bool Tfcadrecarga::confereAntesDeGerar()
         const std::optional<MotivoConferencia> motivo = primeiroMotivoContado(c);
         tbconferencia->mostra(*m_ctx.modelo, std::move(c));
         tbconferencia->escolheMotivo(motivo);
+        tbconferencia->ordenaPeloDesvio();
         mostraPagina(tbconferencia);
     }
     return false;

@@ -4,6 +4,7 @@
 #include "files/vigiapastas.h"
 #include "transfer/arvorepastas.h"
 #include "transfer/core/caminhos.h"
+#include "transfer/core/ofertas.h"
 #include "transfer/core/transferenciadisco.h"
 #include "transfer/core/unidades.h"
 
@@ -20,7 +21,8 @@
 
 namespace pluvexa {
 
-Tfcargaarquivos::Tfcargaarquivos(const AppContext& ctx, QWidget* parent) : QWidget(parent), m_ctx(ctx)
+Tfcargaarquivos::Tfcargaarquivos(const AppContext& ctx, QWidget* parent, const FonteVolumes& volumes)
+    : QWidget(parent), m_ctx(ctx), m_volumes(volumes)
 {
     setWindowTitle(QStringLiteral("Cargas de Arquivos"));
     setAccessibleName(windowTitle());
@@ -65,14 +67,23 @@ void Tfcargaarquivos::FormCreate()
     criaPastasTrabalho();
     m_lista2->mostra(pastaGerados());
     lblarqgerados->setText(QString::number(m_lista2->quantidade()));
+    // The answer just generated is the one the month sends.
+    QStringList gerados;
+    for (int i = 0; i < FileListBox2->count(); ++i)
+        gerados << FileListBox2->item(i)->text();
+    if (const int nova = respostaMaisNova(gerados); nova >= 0) {
+        FileListBox2->setCurrentRow(nova, QItemSelectionModel::ClearAndSelect);
+        FileListBox2->scrollToItem(FileListBox2->item(nova));
+    }
 
     const QString atual = QDir::currentPath();
+    const QString destino = pastaInicialDestino(atual, m_volumes);
     preencheUnidades(DriveComboBox1, atual);
-    preencheUnidades(DriveComboBox2, atual);
+    preencheUnidades(DriveComboBox2, destino);
     ligaUnidade(DriveComboBox1, DirectoryListBox1);
     ligaUnidade(DriveComboBox2, DirectoryListBox2);
-    DirectoryListBox1->mostraVolume(raizDaUnidade(atual), atual);
-    DirectoryListBox2->mostraVolume(raizDaUnidade(atual), atual);
+    DirectoryListBox1->mostraVolume(raizDaUnidade(atual, m_volumes), atual);
+    DirectoryListBox2->mostraVolume(raizDaUnidade(destino, m_volumes), destino);
 }
 
 void Tfcargaarquivos::DirectoryListBox1Change()
@@ -99,7 +110,7 @@ void Tfcargaarquivos::BitBtn1Click()
 {
     const QString destino = DirectoryListBox2->pasta();
     TransferenciaDisco run(*m_ctx.interaction);
-    run.gera(*m_lista2, destino, textoUnidade(raizDaUnidade(destino)));
+    run.gera(*m_lista2, destino, textoUnidade(raizDaUnidade(destino, m_volumes)));
     mostraCopiados(run.copiados());
 }
 
@@ -130,7 +141,7 @@ void Tfcargaarquivos::escolhePasta(bool origem, const QString& pasta)
 {
     QComboBox* unidades = origem ? DriveComboBox1 : DriveComboBox2;
     ArvorePastas* pastas = origem ? DirectoryListBox1 : DirectoryListBox2;
-    const QString raiz = raizDaUnidade(pasta);
+    const QString raiz = raizDaUnidade(pasta, m_volumes);
     const int indice = unidades->findData(raiz);
     if (indice >= 0 && indice != unidades->currentIndex()) {
         const QSignalBlocker bloqueio(unidades);
@@ -143,9 +154,9 @@ void Tfcargaarquivos::preencheUnidades(QComboBox* unidades, const QString& pasta
 {
     const QSignalBlocker bloqueio(unidades);
     unidades->clear();
-    for (const Unidade& u : unidadesMontadas(pastaInicial))
+    for (const Unidade& u : unidadesMontadas(pastaInicial, m_volumes))
         unidades->addItem(u.texto, u.raiz);
-    unidades->setCurrentIndex(unidades->findData(raizDaUnidade(pastaInicial)));
+    unidades->setCurrentIndex(unidades->findData(raizDaUnidade(pastaInicial, m_volumes)));
 }
 
 // The drive list and the folder list of one half move together: a drive

@@ -8,6 +8,7 @@
 
 #include "interaction/appcontext.h"
 #include "transfer/core/transferenciadisco.h"
+#include "transfer/core/unidades.h"
 #include "transfer/listaarquivoswidget.h"
 
 #include <QWidget>
@@ -28,7 +29,9 @@ class VigiaPastas;
 class Tfcargaarquivos : public QWidget {
     Q_OBJECT
 public:
-    explicit Tfcargaarquivos(const AppContext& ctx, QWidget* parent = nullptr);
+    // `volumes` lists the mounted drives (a test gives its own).
+    explicit Tfcargaarquivos(const AppContext& ctx, QWidget* parent = nullptr,
+                             const FonteVolumes& volumes = volumesDoSistema());
     ~Tfcargaarquivos() override;
 
     // Loading half.
@@ -83,6 +86,7 @@ private:
     void acompanhaListas();
 
     AppContext m_ctx;
+    const FonteVolumes& m_volumes;
     std::unique_ptr<ListaArquivosWidget> m_lista1;
     std::unique_ptr<ListaArquivosWidget> m_lista2;
     QLabel* m_rotuloOrigem = nullptr;

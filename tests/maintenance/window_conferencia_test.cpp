@@ -105,23 +105,28 @@ protected:
     }
 };
 
-TEST_F(Conferencia_, ShowsTheSummaryByCardTypeAndTheFlaggedHoldersInFileOrder)
+TEST_F(Conferencia_, ShowsTheSummaryByCardTypeAndTheFlaggedHoldersFarthestFromTheirUsualFirst)
 {
     // A value typed and not confirmed is reviewed as it stands.
     digita(linhaDoUsuario(101), QStringLiteral("100,00"), false);
     confere();
-    EXPECT_EQ(usuariosNaTabela(), (QList<int>{101, 102, 103, 105}));
+    // +149 %, -100 %, -75 %, then the holder without history; up and down
+    // alike, so a slip either way comes first.
+    EXPECT_EQ(usuariosNaTabela(), (QList<int>{101, 105, 102, 103}));
     const QStringList maria{celula(0, 0), celula(0, 1), celula(0, 2), celula(0, 3),
                             celula(0, 4), celula(0, 5), celula(0, 6)};
     EXPECT_EQ(maria, (QStringList{"101", "MARIA SOUZA", "1", "100,00", "40,17", "+149,0", "Acima do habitual"}));
-    EXPECT_EQ(celula(1, ModeloConferencia::ColMotivo), "Abaixo do habitual");
-    EXPECT_EQ(celula(2, ModeloConferencia::ColHabitual), "");
-    EXPECT_EQ(celula(2, ModeloConferencia::ColVariacao), "-");
-    EXPECT_EQ(celula(2, ModeloConferencia::ColMotivo), "Primeira recarga");
-    EXPECT_EQ(celula(3, ModeloConferencia::ColValor), "0");
-    EXPECT_EQ(celula(3, ModeloConferencia::ColHabitual), "12");
-    EXPECT_EQ(celula(3, ModeloConferencia::ColVariacao), "-100,0");
-    EXPECT_EQ(celula(3, ModeloConferencia::ColMotivo), "Sem recarga");
+    EXPECT_EQ(celula(1, ModeloConferencia::ColValor), "0");
+    EXPECT_EQ(celula(1, ModeloConferencia::ColHabitual), "12");
+    EXPECT_EQ(celula(1, ModeloConferencia::ColVariacao), "-100,0");
+    EXPECT_EQ(celula(1, ModeloConferencia::ColMotivo), "Sem recarga");
+    EXPECT_EQ(celula(2, ModeloConferencia::ColMotivo), "Abaixo do habitual");
+    EXPECT_EQ(celula(3, ModeloConferencia::ColHabitual), "");
+    EXPECT_EQ(celula(3, ModeloConferencia::ColVariacao), "-");
+    EXPECT_EQ(celula(3, ModeloConferencia::ColMotivo), "Primeira recarga");
+    // The first holder's value is ready to be typed over.
+    EXPECT_EQ(tabela()->currentIndex().row(), 0);
+    EXPECT_EQ(tabela()->currentIndex().column(), int(ModeloConferencia::ColValor));
     EXPECT_EQ(pagina().lblassinalados->text(), "4 titulares assinalados");
 
     const QTableWidget* r = pagina().sgResumo;
@@ -221,12 +226,12 @@ TEST_F(Conferencia_, TheLimitIsSetOnThePageAndKeptForTheNextWindow)
     // 100,00 is 149 % above 40,17; a limit of 200 % no longer flags it,
     // and nothing can be 200 % below.
     pagina().edlimite->setValue(200);
-    EXPECT_EQ(usuariosNaTabela(), (QList<int>{103, 105}));
+    EXPECT_EQ(usuariosNaTabela(), (QList<int>{105, 103}));
     EXPECT_EQ(Configuracao::limiteConferencia(), 200);
     // The holder the operator was on stays current when still flagged.
-    tabela()->setCurrentIndex(tabela()->model()->index(1, 0));
+    tabela()->setCurrentIndex(tabela()->model()->index(linhaNaTabela(105), 0));
     pagina().edlimite->setValue(148);
-    EXPECT_EQ(usuariosNaTabela(), (QList<int>{101, 103, 105}));
+    EXPECT_EQ(usuariosNaTabela(), (QList<int>{101, 105, 103}));
     EXPECT_EQ(celula(tabela()->currentIndex().row(), 0), "105");
 
     abre();

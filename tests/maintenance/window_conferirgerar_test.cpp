@@ -20,6 +20,9 @@
 #include <QTableView>
 #include <QTest>
 
+#include <string_view>
+#include <tuple>
+
 namespace pluvexa::janela {
 namespace {
 
@@ -127,6 +130,27 @@ TEST_F(ConferirEGerar, TheQuestionCountsHoldersWithoutValueInEveryTariffFirst)
     EXPECT_EQ(linhaDoLog("Geração de Arquivo Definitivo"), -1);
 }
 
+TEST_F(ConferirEGerar, FromTheQuestionTheFlaggedValuesAreTypedOneAfterTheOtherWithoutAClick)
+{
+    conferePelaPergunta();
+    ASSERT_EQ(QApplication::focusWidget(), tabela());
+    // Each value typed and Enter: the holder leaves the list and the next
+    // one's value is the one typed next.
+    for (const auto& [usuario, texto, valor] : {std::tuple{102, "25", 25.0}, std::tuple{103, "7,5", 7.5}}) {
+        ASSERT_EQ(tabela()->model()->index(tabela()->currentIndex().row(), 0).data().toInt(), usuario);
+        // Each key where the keyboard is: the first one opens the editor.
+        for (const char tecla : std::string_view(texto))
+            QTest::keyClick(QApplication::focusWidget(), tecla);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return tabela()->findChild<QLineEdit*>() == nullptr; }));
+        EXPECT_DOUBLE_EQ(valorDe(usuario), valor);
+        EXPECT_FALSE(usuariosNaTabela().contains(usuario));
+        ASSERT_EQ(QApplication::focusWidget(), tabela());
+    }
+    EXPECT_EQ(usuariosNaTabela(), QList<int>{106});
+    EXPECT_EQ(dialogos.shown().size(), 1) << dialogos.shown().join(u'\n').toStdString();
+}
+
 TEST_F(ConferirEGerar, AValueCorrectedInTheListIsCheckedStoredAndTheListFollows)
 {
     conferePelaPergunta();
@@ -189,11 +213,8 @@ TEST_F(ConferirEGerar, TheDraftAndTheAnswerAreWrittenFromTheReviewPage)
     EXPECT_FALSE(w().valoresPendentes());
     EXPECT_EQ(arquivosEm(pastaRascunho()).filter(QStringLiteral(".REC")).size(), 1);
 
-    // Alt+G, as on the grid: the question counts what is left, and the
-    // answer goes.
-    dialogos.expectChoice(QStringLiteral("3 titulares sem valor, 1 acima do habitual, 1 primeira recarga. "
-                                         "Conferir antes de gerar?"),
-                          kBotoes, 1);
+    // Alt+G, as on the grid; with the flagged holders in sight nothing
+    // asks whether to review them, and the answer goes.
     tabela()->setFocus(Qt::OtherFocusReason);
     // As the keyboard gives it, through the window.
     QTest::keyClick(janela->windowHandle(), Qt::Key_G, Qt::AltModifier);

@@ -1,6 +1,7 @@
 // The transfer window itself, offscreen: its lists, counts and buttons over
 // temporary folders standing for the disks.
 
+#include "transfer/core/ofertas.h"
 #include "transfer/core/unidades.h"
 #include "janelacarga.h"
 
@@ -38,6 +39,74 @@ TEST_F(JanelaCarga, OpensOnTheCurrentFolderAndTheGeneratedFilesWithTheirCounts)
     const auto* copiados = janela->findChild<QWidget*>(QStringLiteral("gbcopiados"));
     ASSERT_NE(copiados, nullptr);
     EXPECT_TRUE(copiados->isHidden());
+}
+
+// The mounted drives a test decides: the one holding the test's folders
+// and, when given, a removable disk.
+class Volumes final : public FonteVolumes {
+public:
+    explicit Volumes(QList<Volume> v) : m_volumes(std::move(v)) {}
+    QList<Volume> montados() const override { return m_volumes; }
+
+private:
+    QList<Volume> m_volumes;
+};
+
+TEST_F(JanelaCarga, TheAnswersGoByDefaultToTheRemovableDiskAndTheLastAnswerIsSelected)
+{
+    // Two answers of the month: the later one by the time in its name,
+    // listed first whatever the list's order.
+    const QString anterior = QStringLiteral("PX_00123_0006_0411091530_2.REC");
+    const QString ultima = QStringLiteral("PX_00123_0008_0412101530_2.rec");
+    grava(c.gerado(anterior), "older");
+    grava(c.gerado(ultima), "newer");
+    const QString pendrive = canonico(c.disco2.path());
+    const Volumes comDisco({Volume{QStringLiteral("/"), QString(), false},
+                            Volume{pendrive, QStringLiteral("PENDRIVE"), true}});
+    const Volumes semDisco({Volume{QStringLiteral("/"), QString(), false}});
+    struct Caso {
+        const char* nome;
+        const Volumes* volumes;
+        QString destino;
+    } casos[] = {
+        {"a removable disk is mounted", &comDisco, pendrive},
+        {"no removable disk", &semDisco, canonico(c.disco.path())},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        AppContext ctx;
+        ctx.interaction = &c.dialogos;
+        Tfcargaarquivos outra(ctx, nullptr, *caso.volumes);
+        EXPECT_EQ(canonico(outra.pastaDestino()), caso.destino);
+        EXPECT_EQ(outra.DriveComboBox2->currentData().toString(), raizDaUnidade(caso.destino, *caso.volumes));
+        // The loading half stays on the current folder.
+        EXPECT_EQ(canonico(outra.pastaOrigem()), canonico(c.disco.path()));
+        QStringList selecionadas;
+        for (const QListWidgetItem* item : outra.FileListBox2->selectedItems())
+            selecionadas << item->text();
+        EXPECT_EQ(selecionadas, QStringList{ultima});
+    }
+
+    // What is offered is what "Gerar" copies: the last answer, onto the disk.
+    AppContext ctx;
+    ctx.interaction = &c.dialogos;
+    Tfcargaarquivos outra(ctx, nullptr, comDisco);
+    c.dialogos.expectQuestion(perguntaDisco(ultima, textoUnidade(pendrive)), true);
+    c.dialogos.expectNotice(kSucesso);
+    outra.BitBtn1->click();
+    EXPECT_TRUE(c.dialogos.allConsumed()) << c.dialogos.shown().join(u'\n').toStdString();
+    EXPECT_EQ(arquivos(pendrive), QStringList{ultima});
+}
+
+TEST(RespostaMaisNova, IsTheLastByTheTimeInItsName)
+{
+    const QStringList nomes{QStringLiteral("PX_00123_0007_0412091530_2.REC"),
+                            QStringLiteral("PX_00456_0001_0501011200_2.rec"),
+                            QStringLiteral("PX_00123_0008_0412101530_2.REC"),
+                            QStringLiteral("notas.txt"), QStringLiteral("PX_00123_0009_9912311230_1.rec")};
+    EXPECT_EQ(respostaMaisNova(nomes), 1);
+    EXPECT_EQ(respostaMaisNova({QStringLiteral("PX_00123_0007_0412091530_4.REC")}), -1);
+    EXPECT_EQ(respostaMaisNova({}), -1);
 }
 
 TEST_F(JanelaCarga, ChoosingAnotherFolderReadsItsFiles)
