@@ -211,14 +211,21 @@ void PaginaConferencia::mostra(const ModeloRecarga& m, Conferencia c)
         const QSignalBlocker quieto(edlimite);
         edlimite->setValue(c.limite);
     }
+    const int mostradosAntes = m_filtro->rowCount();
     m_tabela->define(m, std::move(c));
     mostraResumo(m);
     mostraMotivos();
+    // The last holder of the motive shown corrected, the others flagged
+    // come into view rather than an empty list.
+    const bool todos = mostradosAntes > 0 && m_filtro->rowCount() == 0 && m_tabela->rowCount() > 0;
+    if (todos)
+        cbmotivo->setCurrentIndex(0);
     mostraAssinalados();
     // The holder the operator was on stays current when still flagged;
-    // one corrected off the list leaves the next holder in its place.
-    int linha = std::clamp(linhaAtual, 0, std::max(0, m_filtro->rowCount() - 1));
-    for (int r = 0; atual >= 0 && r < m_filtro->rowCount(); ++r) {
+    // one corrected off the list leaves the next holder in its place. A
+    // list come into view starts at its top.
+    int linha = todos ? 0 : std::clamp(linhaAtual, 0, std::max(0, m_filtro->rowCount() - 1));
+    for (int r = 0; !todos && atual >= 0 && r < m_filtro->rowCount(); ++r) {
         const int i = m_filtro->index(r, 0).data(ModeloConferencia::kRoleIndice).toInt();
         if (m_tabela->conferencia().titulares[std::size_t(i)].indice == atual) {
             linha = r;

@@ -136,7 +136,8 @@ TEST_F(ConferirEGerar, FromTheQuestionTheFlaggedValuesAreTypedOneAfterTheOtherWi
     ASSERT_EQ(QApplication::focusWidget(), tabela());
     // Each value typed and Enter: the holder leaves the list and the next
     // one's value is the one typed next.
-    for (const auto& [usuario, texto, valor] : {std::tuple{102, "25", 25.0}, std::tuple{103, "7,5", 7.5}}) {
+    for (const auto& [usuario, texto, valor] :
+         {std::tuple{102, "25", 25.0}, std::tuple{103, "7,5", 7.5}, std::tuple{106, "4", 4.0}}) {
         ASSERT_EQ(tabela()->model()->index(tabela()->currentIndex().row(), 0).data().toInt(), usuario);
         // Each key where the keyboard is: the first one opens the editor.
         for (const char tecla : std::string_view(texto))
@@ -144,10 +145,15 @@ TEST_F(ConferirEGerar, FromTheQuestionTheFlaggedValuesAreTypedOneAfterTheOtherWi
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         ASSERT_TRUE(QTest::qWaitFor([this] { return tabela()->findChild<QLineEdit*>() == nullptr; }));
         EXPECT_DOUBLE_EQ(valorDe(usuario), valor);
-        EXPECT_FALSE(usuariosNaTabela().contains(usuario));
         ASSERT_EQ(QApplication::focusWidget(), tabela());
     }
-    EXPECT_EQ(usuariosNaTabela(), QList<int>{106});
+    // "Sem valor" emptied, every flagged holder comes into view (the three
+    // now on their first recharge among them), the farthest from their
+    // usual value first and ready to be typed over.
+    EXPECT_EQ(motivo()->currentText(), "Todos (5)");
+    EXPECT_EQ(usuariosNaTabela(), (QList<int>{101, 105, 102, 103, 106}));
+    EXPECT_EQ(tabela()->currentIndex().row(), 0);
+    EXPECT_EQ(tabela()->currentIndex().column(), int(ModeloConferencia::ColValor));
     EXPECT_EQ(dialogos.shown().size(), 1) << dialogos.shown().join(u'\n').toStdString();
 }
 
