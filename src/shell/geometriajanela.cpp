@@ -28,7 +28,7 @@ QRect dentro(QRect r, const QRect& area)
 
 QSize tamanhoMinimo(const QRect& disponivel)
 {
-    return kTamanhoProjetado.boundedTo(disponivel.size());
+    return kTamanhoProjetado.boundedTo(disponivel.size() - kMoldura);
 }
 
 QRect geometriaAbertura(const QSize& desejado, const QRect& disponivel)

@@ -16,7 +16,13 @@ namespace pluvexa {
 // The designed size of the main window's client area, its smallest.
 inline constexpr QSize kTamanhoProjetado{739, 533};
 
-// The smallest size on an area: the designed one, cut to the area.
+// Room left around the smallest client area for a window manager's frame
+// and title bar: a minimum as large as the whole area pushes the title bar
+// or the status bar off the screen (1366x768 at 150 % leaves 910x512).
+inline constexpr QSize kMoldura{16, 48};
+
+// The smallest size on an area: the designed one, cut to the area less the
+// frame's room.
 QSize tamanhoMinimo(const QRect& disponivel);
 
 // `desejado`, no smaller than the minimum and no larger than the area,

@@ -21,6 +21,22 @@ struct Abertura {
 
 void PrintTo(const Abertura& a, std::ostream* os) { *os << a.nome; }
 
+TEST(TamanhoMinimo, IsTheDesignedSizeLeavingRoomForTheFrameOnSmallAreas)
+{
+    const struct {
+        const char* nome;
+        QSize area, esperado;
+    } casos[] = {
+        {"1366x768", {1366, 768}, {739, 533}},
+        {"1366x768 at 150 %", {910, 512}, {739, 464}},
+        {"640x480", {640, 480}, {624, 432}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(tamanhoMinimo(QRect(QPoint(0, 0), c.area)), c.esperado);
+    }
+}
+
 class GeometriaAbertura : public ::testing::TestWithParam<Abertura> {};
 
 TEST_P(GeometriaAbertura, CentredNoLargerThanTheAreaNoSmallerThanDesigned)
