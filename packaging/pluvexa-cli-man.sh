@@ -64,8 +64,8 @@ function fecha() {
 # where they stand. `ncomandos` counts the commands alone.
 modo == "geral" && /^Usage: / { next }
 modo == "geral" && /^Commands:$/ { lista = 1; next }
-modo == "geral" && /^Options:$/ { fecha(); opcoes = 1; print ".PP"; print "Options:"; next }
-modo == "geral" && /^$/ { fecha(); lista = 0; opcoes = 0; next }
+modo == "geral" && /^Options:$/ { fecha(); opcoes = 1; print "Options:"; next }
+modo == "geral" && /^$/ { fecha(); if (opcoes) print ".PP"; lista = 0; opcoes = 0; next }
 modo == "geral" && lista && /^  [a-z]/ {
     r = $1
     sub(/^  [^ ]+ +/, "")
@@ -134,7 +134,6 @@ parte == "lista" && /^   / {
 END {
     fecha()
     if (modo == "geral") {
-        print ".PP"
         print "Commands:"
         for (i = 1; i <= ncomandos; ++i)
             marca(comandos[i], resumos[i])
