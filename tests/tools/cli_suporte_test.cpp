@@ -111,8 +111,9 @@ TEST(CliAjuda, TheProgramsHelpListsVersionAndHelp)
 
 struct Mensagem {
     const char* nome;
-    QStringList args;  // {P}: the path, {F}: the demo file, {O}: an output in the test's folder
-    const char* resto;  // what follows the quoted path
+    QStringList args;  // {P}: a path that does not exist, {F}: the demo file, {O}: an output in the test's folder
+    const char* nomeado;  // the path the message names: {P} or {F}
+    const char* resto;    // what follows it
 };
 
 void PrintTo(const Mensagem& m, std::ostream* os)
@@ -134,7 +135,7 @@ TEST_P(CaminhoCitado, InDoubleQuotes)
                  : a == QLatin1String("{O}") ? path(QStringLiteral("saida.txt"))
                                              : a);
     const Execucao e = executa(args);
-    const QString nomeado = args.contains(caminho) ? caminho : recebido;
+    const QString nomeado = QLatin1String(GetParam().nomeado) == QLatin1String("{P}") ? caminho : recebido;
     EXPECT_TRUE(e.erros.contains(QStringLiteral("\"%1\"%2").arg(QDir::toNativeSeparators(nomeado),
                                                                QString::fromUtf8(GetParam().resto))))
         << e.erros.toStdString();
@@ -142,13 +143,13 @@ TEST_P(CaminhoCitado, InDoubleQuotes)
 
 INSTANTIATE_TEST_SUITE_P(
     Cli, CaminhoCitado,
-    ::testing::Values(Mensagem{"Check", {"check", "{P}"}, " does not exist"},
-                      Mensagem{"Review", {"review", "{P}"}, " does not exist"},
-                      Mensagem{"Export", {"export", "{P}", "-"}, " does not exist"},
-                      Mensagem{"Import", {"import", "{F}", "{P}", "--type", "9"}, " has no card type 9"},
-                      Mensagem{"Compare", {"history", "--compare", "{P}", "{F}"}, " does not exist"},
-                      Mensagem{"HistoryRoot", {"history", "--root", "{P}"}, " does not exist"},
-                      Mensagem{"CentralRead", {"central", "read-answer", "{F}", "{O}"}, " failed: error"}),
+    ::testing::Values(Mensagem{"Check", {"check", "{P}"}, "{P}", " does not exist"},
+                      Mensagem{"Review", {"review", "{P}"}, "{P}", " does not exist"},
+                      Mensagem{"Export", {"export", "{P}", "-"}, "{P}", " does not exist"},
+                      Mensagem{"Import", {"import", "{F}", "{P}", "--type", "9"}, "{F}", " has no card type 9"},
+                      Mensagem{"Compare", {"history", "--compare", "{P}", "{F}"}, "{P}", " does not exist"},
+                      Mensagem{"HistoryRoot", {"history", "--root", "{P}"}, "{P}", " does not exist"},
+                      Mensagem{"CentralRead", {"central", "read-answer", "{F}", "{O}"}, "{F}", " failed: error"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 // "-" is standard output: the spreadsheet as every --csv prints it, the
