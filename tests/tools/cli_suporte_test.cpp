@@ -56,6 +56,10 @@ TEST_F(CliSuporte, DemoMakesItsFolderOnlyWhenTheParentExists)
                            .arg(QDir::toNativeSeparators(fundo), QDir::toNativeSeparators(path(QStringLiteral("falta")))));
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("falta"))));
 
+    e = executa({QStringLiteral("demo"), QStringLiteral("--folder"), QString()});
+    EXPECT_EQ(e.codigo, 2);
+    EXPECT_EQ(e.erros, QStringLiteral("pluvexa-cli demo: --folder takes a folder's name\n"));
+
     e = executa({QStringLiteral("demo"), QStringLiteral("--folder"), recebido});
     EXPECT_EQ(e.codigo, 1);
     EXPECT_EQ(e.erros, QStringLiteral("pluvexa-cli: \"%1\" is not a folder\n").arg(QDir::toNativeSeparators(recebido)));

@@ -157,6 +157,10 @@ int demo(const QStringList& args)
         std::fputs("pluvexa-cli demo: --batch must be from 1 to 9999\n", stderr);
         return UsoErrado;
     }
+    if (parser.isSet(folder) && parser.value(folder).isEmpty()) {
+        std::fputs("pluvexa-cli demo: --folder takes a folder's name\n", stderr);
+        return UsoErrado;
+    }
     if (!chavesDeDemonstracao())
         return Falha;
     if (!parser.isSet(folder)) {
