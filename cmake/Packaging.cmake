@@ -53,7 +53,8 @@ if(NOT WIN32)
     COMMAND bash "${pkg_dir}/pluvexa-cli-man.sh" "$<TARGET_FILE:pluvexa-cli>" "${PROJECT_VERSION}" "${man_date}"
             "${pkg_out}/pluvexa-cli.1"
     COMMAND ${GZIP} -9nc "${pkg_out}/pluvexa-cli.1" > "${pkg_out}/pluvexa-cli.1.gz"
-    DEPENDS pluvexa-cli ${cli_full} "${pkg_dir}/pluvexa-cli-man.sh" VERBATIM)
+    DEPENDS pluvexa-cli ${cli_full} "${pkg_dir}/pluvexa-cli-man.sh" "${pkg_dir}/pluvexa-cli-man-reference.roff"
+            VERBATIM)
   # pluvexa-cli-full is the same command line: its page is pluvexa-cli's.
   file(WRITE "${pkg_out}/pluvexa-cli-full.1" ".so man1/pluvexa-cli.1\n")
   add_custom_command(OUTPUT "${pkg_out}/pluvexa-cli-full.1.gz"

@@ -10,6 +10,7 @@ cli="$1" versao="$2" data="$3" saida="$4"
 # The help gives defaults below the user's home folder: the page gives
 # them below "~", not below the home of whoever built it.
 export HOME='~' LC_ALL=C.UTF-8
+unset PLUVEXA_ROOT
 # awk reads the help as bytes, its accented letters too.
 awk() { LC_ALL=C command awk "$@"; }
 
@@ -22,8 +23,8 @@ trap 'rm -f "$programa"' EXIT
 cat > "$programa" <<'AWK'
 # The help's accented letters as groff names them: the page stays ASCII.
 BEGIN {
-    n = split("á 00E1 à 00E0 â 00E2 ã 00E3 é 00E9 ê 00EA í 00ED ó 00F3 ô 00F4 õ 00F5 ú 00FA ü 00FC ç 00E7 Á 00C1 À 00C0 Â 00C2 Ã 00C3 É 00C9 Ê 00CA Í 00CD Ó 00D3 Ô 00D4 Õ 00D5 Ú 00DA Ü 00DC Ç 00C7", acentos, " ")
-    for (i = 1; i < n; i += 2)
+    na = split("á 00E1 à 00E0 â 00E2 ã 00E3 é 00E9 ê 00EA í 00ED ó 00F3 ô 00F4 õ 00F5 ú 00FA ü 00FC ç 00E7 Á 00C1 À 00C0 Â 00C2 Ã 00C3 É 00C9 Ê 00CA Í 00CD Ó 00D3 Ô 00D4 Õ 00D5 Ú 00DA Ü 00DC Ç 00C7", acentos, " ")
+    for (i = 1; i < na; i += 2)
         nomes[acentos[i]] = "\\\\[u" acentos[i + 1] "]"
 }
 function ascii(t,    a) {
@@ -58,18 +59,30 @@ function fecha() {
     rotulo = ""
     explica = ""
 }
+# The general help: its words as paragraphs, its commands kept for the
+# list at the end, its options (--help, --version) as tagged paragraphs
+# where they stand. `ncomandos` counts the commands alone.
 modo == "geral" && /^Usage: / { next }
 modo == "geral" && /^Commands:$/ { lista = 1; next }
-modo == "geral" && /^$/ { lista = 0; next }
+modo == "geral" && /^Options:$/ { fecha(); opcoes = 1; print "Options:"; next }
+modo == "geral" && /^$/ { fecha(); if (opcoes) print ".PP"; lista = 0; opcoes = 0; next }
 modo == "geral" && lista && /^  [a-z]/ {
     r = $1
     sub(/^  [^ ]+ +/, "")
-    comandos[++n] = r
-    resumos[n] = $0
+    comandos[++ncomandos] = r
+    resumos[ncomandos] = $0
     next
 }
+modo == "geral" && opcoes && /^  [^ ]/ {
+    fecha()
+    linha = substr($0, 3)
+    match(linha, /  +/)
+    rotulo = substr(linha, 1, RSTART - 1)
+    explica = substr(linha, RSTART + RLENGTH)
+    next
+}
+modo == "geral" && opcoes && /^   / { sub(/^ +/, ""); explica = explica " " $0; next }
 modo == "geral" { print texto($0); print ".PP"; next }
-modo == "geral" { next }
 
 NR == 1 && /^Usage: / {
     sub(/^Usage: /, "")
@@ -97,8 +110,13 @@ parte == "descricao" {
     print texto($0)
     next
 }
+# -h, --help is every command's: the page gives it once, in the general
+# options above.
+parte == "lista" && /^  -h, --help( |$)/ { fecha(); pulaAjuda = 1; next }
+parte == "lista" && pulaAjuda && /^   / { next }
 parte == "lista" && /^  [^ ]/ {
     fecha()
+    pulaAjuda = 0
     linha = substr($0, 3)
     if (match(linha, /  +/)) {
         rotulo = substr(linha, 1, RSTART - 1)
@@ -117,7 +135,7 @@ END {
     fecha()
     if (modo == "geral") {
         print "Commands:"
-        for (i = 1; i <= n; ++i)
+        for (i = 1; i <= ncomandos; ++i)
             marca(comandos[i], resumos[i])
     }
 }
@@ -144,18 +162,10 @@ pluvexa-cli \- companion command line of the Pluvexa recharge program
 .SH DESCRIPTION
 ROFF
     printf '%s\n' "$ajuda" | awk -v modo=geral -f "$programa"
-    echo '.PP'
-    echo '\fB\-\-version\fR prints the version, and says so when the program carries the'
-    echo 'demonstration keys, which protect nothing.'
     echo '.SH COMMANDS'
     for comando in $comandos; do
         "$cli" "$comando" --help | awk -v modo=comando -f "$programa"
     done
-    cat <<'ROFF'
-.SH EXIT STATUS
-0 success, 1 failure (one line on standard error says why), 2 wrong usage;
-each command above says what success and failure are for it.
-.SH SEE ALSO
-.BR pluvexa (1)
-ROFF
+    cat "$(dirname "$0")/pluvexa-cli-man-reference.roff"
+
 } > "$saida"

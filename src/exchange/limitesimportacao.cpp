@@ -49,9 +49,9 @@ QString RecusaImportacao::textoIngles() const
     if (motivo.endsWith(QLatin1Char('.')))
         motivo.chop(1);
     if (this->motivo == ArquivoLog)
-        return QStringLiteral("cannot create the import log %1; nothing imported: %2")
+        return QStringLiteral("cannot create the import log \"%1\"; nothing imported: %2")
             .arg(QDir::toNativeSeparators(caminho), motivo);
-    return QStringLiteral("cannot create the log folder %1: %2; nothing imported")
+    return QStringLiteral("cannot create the log folder \"%1\": %2; nothing imported")
         .arg(QDir::toNativeSeparators(caminho), motivo);
 }
 

@@ -46,8 +46,12 @@ RecargaExterna::RecargaExterna(ModeloRecarga& modelo, OpcoesImportacao opcoes)
 
 QString RecargaExterna::caminhoLog(const QString& nomeArquivo) const
 {
-    return QDir(m_opcoes.pastaLog).absoluteFilePath(QFileInfo(nomeArquivo).completeBaseName()
-                                                    + QStringLiteral(".log"));
+    // A spreadsheet keeps its extension in the log's name, so that
+    // "folha.rrm" and "folha.csv" of one month never write the same log.
+    const QFileInfo arquivo(nomeArquivo);
+    const QString base = formatoImportacao(nomeArquivo) == FormatoImportacao::Rrm ? arquivo.completeBaseName()
+                                                                                  : arquivo.fileName();
+    return QDir(m_opcoes.pastaLog).absoluteFilePath(base + QStringLiteral(".log"));
 }
 
 bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)

@@ -68,8 +68,9 @@ public:
     // the model is untouched.
     const std::optional<RecusaImportacao>& recusa() const { return m_recusa; }
 
-    // The log this run writes for `nomeArquivo`: its name without the
-    // extension, + ".log", in the log folder.
+    // The log this run writes for `nomeArquivo`, in the log folder: an
+    // ".rrm" file's name without the extension + ".log" ("folha.log"), a
+    // spreadsheet's whole name + ".log" ("folha.csv.log").
     QString caminhoLog(const QString& nomeArquivo) const;
 
     // Entry 0 is empty and never printed; then one line per failed record.

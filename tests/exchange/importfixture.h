@@ -82,7 +82,15 @@ protected:
     }
 
     double valor(int titular) const { return m.wRecarga[std::size_t(titular)].Grupo[0].Valor; }
-    std::string log() const { return leTexto(dir.filePath(QStringLiteral("Log/folha.log"))); }
+    // The log of the test's run: each test imports one file, a payroll file
+    // ("folha.log") or a spreadsheet, whose log keeps its extension
+    // ("folha.csv.log").
+    std::string log() const
+    {
+        const QDir pasta(dir.filePath(QStringLiteral("Log")));
+        const QStringList logs = pasta.entryList({QStringLiteral("*.log")}, QDir::Files);
+        return leTexto(pasta.filePath(logs.size() == 1 ? logs.first() : QStringLiteral("folha.log")));
+    }
     // Every file of the log folder, the hidden temporaries included.
     QStringList arquivosDoLog() const
     {

@@ -245,7 +245,7 @@ TEST_F(ImportFixture, TheLogFolderIsCreatedAndASecondRunReplacesTheLog)
               QStringList{QStringLiteral("folha.log")});
 }
 
-TEST_F(ImportFixture, TheLogIsNamedAfterTheChosenFileWithoutItsExtension)
+TEST_F(ImportFixture, TheLogIsNamedAfterTheChosenFileASpreadsheetsWithItsExtension)
 {
     EXPECT_EQ(QFileInfo(run().caminhoLog(QStringLiteral("/x/PX_00123_0007_2603.rrm"))).fileName(),
               QStringLiteral("PX_00123_0007_2603.log"));
@@ -253,6 +253,9 @@ TEST_F(ImportFixture, TheLogIsNamedAfterTheChosenFileWithoutItsExtension)
     EXPECT_EQ(QFileInfo(run().caminhoLog(QStringLiteral("/x/folha.2026.03.rrm"))).fileName(),
               QStringLiteral("folha.2026.03.log"));
     EXPECT_EQ(QFileInfo(run().caminhoLog(QStringLiteral("/x/semextensao"))).fileName(), QStringLiteral("semextensao.log"));
+    // A spreadsheet of the same month keeps its own log.
+    EXPECT_EQ(QFileInfo(run().caminhoLog(QStringLiteral("/x/folha.csv"))).fileName(), QStringLiteral("folha.csv.log"));
+    EXPECT_EQ(QFileInfo(run().caminhoLog(QStringLiteral("/x/FOLHA.CSV"))).fileName(), QStringLiteral("FOLHA.CSV.log"));
     // A short path is no reason to refuse a run.
     EXPECT_TRUE(run().Importa(externo({registro("M001", "1,00")}, QStringLiteral("a.rrm")), 1));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Log/a.log"))));

@@ -72,7 +72,7 @@ protected:
         case Acao::Importacao: {
             const QString arquivo = externos.filePath(QStringLiteral("folha.csv"));
             test::gravaTexto(arquivo, "Matricula;Valor\r\n111;12,34\r\n222;1\r\n");
-            esperaImportacaoSemFalhas(arquivo, QStringLiteral("folha"));
+            esperaImportacaoSemFalhas(arquivo, QStringLiteral("folha.csv"));
             controle<QPushButton>("btnimportararq")->click();
             break;
         }

@@ -47,7 +47,7 @@ TEST_F(CliPlanilha, ExportEditImportAndTheModelWrittenOutCarriesTheValues)
     EXPECT_EQ(importado.codigo, 1);
     EXPECT_EQ(importado.saida, QStringLiteral("            5   24357                O valor da recarga excede 600.00\n"
                                               "Total de OK: 199 - Total de erros: 1\n"));
-    EXPECT_TRUE(QFile::exists(path(QStringLiteral("logs/titulares.log"))));
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("logs/titulares.csv.log"))));  // a spreadsheet's log keeps its extension
 
     const Execucao check = executa({QStringLiteral("check"), QStringLiteral("--plain"), depois});
     EXPECT_EQ(check.codigo, 0) << check.erros.toStdString();

@@ -141,6 +141,119 @@ TEST_F(CliHistorico, NeverWritesTheSummaryAndFollowsALinkItIsGiven)
     EXPECT_EQ(e.codigo, 0) << e.erros.toStdString();
 }
 
+// For a person: a header over the columns, money as check shows it.
+TEST_F(CliHistorico, TheTextHasAHeaderAndMoneyAsCheckShowsIt)
+{
+    titular(dinheiro[0]).Grupo[0].Valor = 500;
+    titular(dinheiro[1]).Grupo[0].Valor = 498.97;
+    guarda(QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
+    const Execucao e = executa({QStringLiteral("history"), QStringLiteral("--root"), raiz.path()});
+    ASSERT_EQ(e.codigo, 0) << e.erros.toStdString();
+    const QStringList linhas = e.saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(linhas.size(), 2) << e.saida.toStdString();
+    EXPECT_TRUE(linhas[0].startsWith(QStringLiteral("Empresa  Remessa  Gerado em         Arquivo")))
+        << linhas[0].toStdString();
+    EXPECT_TRUE(linhas[0].endsWith(QStringLiteral("Total em Créditos  Enviado")));
+    EXPECT_TRUE(linhas[1].contains(QStringLiteral("  R$ 998,97  "))) << linhas[1].toStdString();
+    // Each value stands under its column's header, right-aligned.
+    const qsizetype fimTotal = linhas[0].indexOf(QStringLiteral("Total em Valor")) + 14;
+    EXPECT_EQ(linhas[1].indexOf(QStringLiteral("R$ 998,97")) + 9, fimTotal);
+
+    // Thousands with a point, as check shows them.
+    for (const int i : dinheiro)
+        titular(i).Grupo[0].Valor = 600;
+    guarda(QStringLiteral("PX_00123_0008_2612101545_2.HIS"));
+    const int total = 600 * int(dinheiro.size());
+    const Execucao milhar = executa({QStringLiteral("history"), QStringLiteral("--root"), raiz.path()});
+    EXPECT_TRUE(milhar.saida.contains(
+        QStringLiteral("R$ %1.%2,00").arg(total / 1000).arg(total % 1000, 3, 10, QLatin1Char('0'))))
+        << milhar.saida.toStdString();
+}
+
+struct Filtro {
+    const char* nome;
+    QStringList opcoes;
+    QStringList remessas;  // listed, newest first
+};
+
+class CliHistoricoFiltro : public CliHistorico, public ::testing::WithParamInterface<Filtro> {};
+
+TEST_P(CliHistoricoFiltro, KeepsTheBatchesOfThePeriod)
+{
+    guarda(QStringLiteral("PX_00123_0006_2512311800_2.HIS"));
+    guarda(QStringLiteral("PX_00123_0007_2601010800_2.HIS"));
+    guarda(QStringLiteral("PX_00123_0008_2612101545_2.HIS"));
+    const Execucao e = executa(QStringList{QStringLiteral("history"), QStringLiteral("--root"), raiz.path(),
+                                           QStringLiteral("--csv")}
+                               + GetParam().opcoes);
+    ASSERT_EQ(e.codigo, 0) << e.erros.toStdString();
+    QStringList remessas;
+    for (const QString& l : e.saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(1))
+        remessas << l.section(QLatin1Char(';'), 1, 1);
+    EXPECT_EQ(remessas, GetParam().remessas);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Periodos, CliHistoricoFiltro,
+    ::testing::Values(Filtro{"All", {}, {"0008", "0007", "0006"}},
+                      Filtro{"Year", {"--year", "2026"}, {"0008", "0007"}},
+                      Filtro{"OtherYear", {"--year", "2025"}, {"0006"}},
+                      Filtro{"SinceTheFirstDay", {"--since", "2026-01-01"}, {"0008", "0007"}},
+                      Filtro{"SinceADayWithin", {"--since", "2026-01-02"}, {"0008"}},
+                      Filtro{"Both", {"--year", "2025", "--since", "2025-12-31"}, {"0006"}},
+                      Filtro{"NoneLeft", {"--year", "2024"}, {}}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// A damaged batch outside the period is not this listing's failure.
+TEST_F(CliHistorico, ADamagedBatchOutsideThePeriodIsLeftOut)
+{
+    guarda(QStringLiteral("PX_00123_0008_2612101545_2.HIS"));
+    ASSERT_NO_FATAL_FAILURE(test::grava(raiz.filePath(QStringLiteral("Historico/PX_00123_0006_2512311800_2.HIS")),
+                                        "\x01\x02\x03"));
+    const Execucao e = executa({QStringLiteral("history"), QStringLiteral("--root"), raiz.path(),
+                                QStringLiteral("--year"), QStringLiteral("2026")});
+    EXPECT_EQ(e.codigo, 0) << e.erros.toStdString();
+    EXPECT_TRUE(e.erros.isEmpty());
+}
+
+struct Mensagem {
+    const char* nome;
+    QStringList args;  // {A}: a kept batch, {X}: a batch that does not exist
+    int codigo;
+    const char* erro;  // the first line of standard error; {X} for the path
+};
+
+class CliHistoricoMensagem : public CliHistorico, public ::testing::WithParamInterface<Mensagem> {};
+
+TEST_P(CliHistoricoMensagem, SaysWhatToDo)
+{
+    const QString a = guarda(QStringLiteral("PX_00123_0007_2611101530_2.HIS"));
+    const QString ausente = raiz.filePath(QStringLiteral("Historico/PX_00123_0009_2612111000_2.HIS"));
+    QStringList args{QStringLiteral("history")};
+    for (const QString& x : GetParam().args)
+        args << (x == QLatin1String("{A}") ? a : x == QLatin1String("{X}") ? ausente : x);
+    const Execucao e = executa(args);
+    EXPECT_EQ(e.codigo, GetParam().codigo);
+    EXPECT_EQ(e.erros.section(QLatin1Char('\n'), 0, 0),
+              QString::fromUtf8(GetParam().erro)
+                  .replace(QStringLiteral("{X}"), QDir::toNativeSeparators(ausente))
+                  .replace(QStringLiteral("{A}"), QDir::toNativeSeparators(a)));
+    EXPECT_TRUE(e.saida.isEmpty()) << e.saida.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, CliHistoricoMensagem,
+    ::testing::Values(
+        Mensagem{"CompareAMissingBatch", {"--compare", "{A}", "{X}"}, 1, "pluvexa-cli: \"{X}\" does not exist"},
+        Mensagem{"TwoBatchesWithoutCompare", {"{A}", "{X}"}, 2,
+                 "pluvexa-cli history: two batches given; to compare them: pluvexa-cli history --compare \"{A}\" \"{X}\""},
+        Mensagem{"YearOfTwoDigits", {"--year", "26"}, 2, "pluvexa-cli history: --year takes a year of four digits (YYYY)"},
+        Mensagem{"SinceNoDate", {"--since", "2026-13-01"}, 2, "pluvexa-cli history: --since takes a date as YYYY-MM-DD"},
+        Mensagem{"SinceOtherOrder", {"--since", "01/12/2026"}, 2, "pluvexa-cli history: --since takes a date as YYYY-MM-DD"},
+        Mensagem{"CompareWithAPeriod", {"--compare", "{A}", "{A}", "--year", "2026"}, 2,
+                 "pluvexa-cli history: --compare and --root, --year or --since exclude each other"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
 #ifndef Q_OS_WIN
 // Read through Qt, a home folder whose name is not valid UTF-8 would be
 // another folder, made anew: the commands that work in the working root

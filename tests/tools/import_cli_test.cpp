@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -37,12 +38,13 @@ TEST_F(CliImport, TheExampleAgainstTheDemoFilePrintsTheReportLinesAndLogsBelowTh
 {
     const Execucao e = importa({kExemplo, QStringLiteral("--out"), path(QStringLiteral("depois.txt"))});
     EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
-    EXPECT_EQ(e.saida, QStringLiteral("            5   24357                O valor da recarga excede 600.00\n"
+    // One refusal of each kind.
+    EXPECT_EQ(e.saida, QStringLiteral("            5   24357                O identificador do registro infomado não é um número válido\n"
                                       "            6   99999                Matrícula não encontrada\n"
-                                      "            7   67110                Matrícula não encontrada\n"
-                                      "            8   49524                Valor infomado não é válido\n"
-                                      "            9   90923                Erro na atualização do valor da recarga\n"
-                                      "           11   10585                Erro na atualização do valor da recarga\n"
+                                      "            7   49524                Valor infomado não é válido\n"
+                                      "            8   67110                Empresa infomada não é um número\n"
+                                      "            9   32147                Código do arquivo infomado não é um número\n"
+                                      "           11   90923                Erro na atualização do valor da recarga\n"
                                       "Total de OK: 5 - Total de erros: 6\n"));
     const QString log = home.path() + QStringLiteral("/Drovanti/Pluvexa/Log/folha_2026_03.log");
     EXPECT_TRUE(e.erros.contains(QStringLiteral("Eventos     ==> OK ")));  // the processing log
@@ -57,6 +59,38 @@ TEST_F(CliImport, TheExampleAgainstTheDemoFilePrintsTheReportLinesAndLogsBelowTh
     EXPECT_TRUE(check.saida.contains(QStringLiteral("01 - VALE-TRANSPORTE EM DINHEIRO: 154 holders, R$ 425,50 entered")))
         << check.saida.toStdString();
     EXPECT_TRUE(check.saida.contains(QStringLiteral("02 - VALE-TRANSPORTE EM CRÉDITOS: 46 holders, 65 credits entered")));
+}
+
+// Support staff checking a payroll file (neither --out nor --log) change
+// nothing of the operator's: the log goes to a temporary folder, named.
+TEST_F(CliImport, ADryCheckLeavesTheOperatorsLogUntouched)
+{
+    const QString doOperador = home.path() + QStringLiteral("/Drovanti/Pluvexa/Log/folha_2026_03.log");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(doOperador).absolutePath()));
+    ASSERT_NO_FATAL_FAILURE(test::grava(doOperador, "o log da importacao do operador\r\n"));
+    const Execucao e = importa({kExemplo});
+    EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
+    EXPECT_TRUE(e.saida.endsWith(QStringLiteral("Total de OK: 5 - Total de erros: 6\n")));
+    EXPECT_EQ(test::le(doOperador), QByteArray("o log da importacao do operador\r\n"));
+    static const QRegularExpression onde(
+        QStringLiteral("\npluvexa-cli import: a dry check \\(neither --out nor --log\\): the import log is \"(.*)\"\n$"));
+    const QRegularExpressionMatch m = onde.match(e.erros);
+    ASSERT_TRUE(m.hasMatch()) << e.erros.toStdString();
+    const QFileInfo log(m.captured(1));
+    EXPECT_EQ(log.fileName(), QStringLiteral("folha_2026_03.log"));
+    EXPECT_TRUE(log.absolutePath().startsWith(QDir::tempPath())) << log.absolutePath().toStdString();
+    EXPECT_TRUE(test::le(log.filePath()).contains("Total de OK: 5 - Total de erros: 6"));
+    EXPECT_TRUE(QDir(log.absolutePath()).removeRecursively());
+}
+
+// A payroll file and a spreadsheet of one month each keep their own log.
+TEST_F(CliImport, ASpreadsheetsLogKeepsItsExtension)
+{
+    const QString logs = path(QStringLiteral("logs"));
+    for (const QString& externo : {kExemplo, QStringLiteral(PLUVEXA_SOURCE_DIR "/examples/folha_2026_03.csv")})
+        EXPECT_EQ(importa({externo, QStringLiteral("--log"), logs}).codigo, 1);
+    EXPECT_EQ(QDir(logs).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("folha_2026_03.csv.log"), QStringLiteral("folha_2026_03.log")}));
 }
 
 TEST_F(CliImport, AllStoredExitsZeroAndTheTypeOptionSelectsForRecordsWithoutOne)
@@ -130,7 +164,7 @@ TEST_F(CliImport, AReadOnlyLogFolderMeansNoRun)
     const Execucao e = test::executaComoNinguem(args, dir.path());
     EXPECT_EQ(e.codigo, 1) << e.erros.toStdString();
     EXPECT_TRUE(e.saida.isEmpty()) << e.saida.toStdString();
-    EXPECT_TRUE(e.erros.contains(QStringLiteral("cannot create the log folder %1: Permission denied; nothing imported")
+    EXPECT_TRUE(e.erros.contains(QStringLiteral("cannot create the log folder \"%1\": Permission denied; nothing imported")
                                      .arg(QDir::toNativeSeparators(somenteLeitura))))
         << e.erros.toStdString();
     EXPECT_TRUE(QDir(somenteLeitura).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());

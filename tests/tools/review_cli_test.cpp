@@ -47,9 +47,9 @@ TEST_F(CliRevisao, CsvListsTheFlaggedHoldersInModelOrder)
     const Execucao e = executa({QStringLiteral("review"), QStringLiteral("--plain"), plano, QStringLiteral("--csv")});
     ASSERT_EQ(e.codigo, 0) << e.erros.toStdString();
     const QStringList linhas = e.saida.split(QLatin1Char('\n'));
-    EXPECT_EQ(linhas.first(), QStringLiteral("Usuário;Cartão;Matrícula;Nome;Tipo;Valor;Habitual;Motivo"));
+    EXPECT_EQ(linhas.first(), QStringLiteral("Usuário;Cartão;Matrícula;Nome;Tipo;Valor;Habitual;Variação %;Motivo"));
     EXPECT_FALSE(e.saida.contains(QLatin1Char('\r')));
-    EXPECT_TRUE(linhas.contains(QStringLiteral("100007;373034001;40332;FERNANDA RODRIGUES SANTOS;1;400,00;219,91;"
+    EXPECT_TRUE(linhas.contains(QStringLiteral("100007;373034001;40332;FERNANDA RODRIGUES SANTOS;1;400,00;219,91;81,9;"
                                                "Acima do habitual")))
         << e.saida.toStdString();
     EXPECT_FALSE(e.saida.contains(QStringLiteral("VINÍCIUS LIMA RODRIGUES")));

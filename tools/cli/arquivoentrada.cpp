@@ -1,5 +1,6 @@
 #include "arquivoentrada.h"
 
+#include "ambiente.h"
 #include "cli.h"
 #include "files/entrada.h"
 
@@ -30,7 +31,7 @@ std::optional<int> ArquivoEntrada::confereExiste(const QString& path)
     case natureza::Estado::Aceito:
         return std::nullopt;
     case natureza::Estado::Ausente:
-        return falha(QStringLiteral("%1 does not exist").arg(path));
+        return falha(citado(path) + QStringLiteral(" does not exist"));
     default:
         return falha(erro);  // not a regular file, or the system's reason it cannot be read
     }

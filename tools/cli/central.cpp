@@ -1,5 +1,6 @@
 // central and demo: the card central's side, with the demonstration keys.
 
+#include "ambiente.h"
 #include "arquivoentrada.h"
 #include "central/dadosdemo.h"
 #include "central/ladocentral.h"
@@ -43,8 +44,8 @@ bool chavesDeDemonstracao()
 QString descreve(const RespostaCentral& r, const QString& verbo, const QString& arquivo)
 {
     if (r.resultado == CentralFalhaCompressao)
-        return QStringLiteral("%1 %2 failed: compression or expansion failed").arg(verbo, arquivo);
-    return QStringLiteral("%1 %2 failed: error %3").arg(verbo, arquivo).arg(r.codigoEnvelope);
+        return QStringLiteral("%1 %2 failed: compression or expansion failed").arg(verbo, citado(arquivo));
+    return QStringLiteral("%1 %2 failed: error %3").arg(verbo, citado(arquivo)).arg(r.codigoEnvelope);
 }
 
 int recebido(const QString& plain, const QString& out)
@@ -56,6 +57,25 @@ int recebido(const QString& plain, const QString& out)
     if (r.resultado == CentralCadeiaLonga)
         return falha(naoComprime(plain.toStdString()));
     return r.resultado == CentralOk ? Sucesso : falha(descreve(r, QStringLiteral("sealing"), plain));
+}
+
+// The demo's folder: the received folder is made with its parents, as the
+// program makes its working folders; a folder the user names only when
+// its parent exists, so that a mistyped path makes no tree of folders.
+std::optional<int> criaPasta(const QString& pasta, bool comPais)
+{
+    const QFileInfo info(QDir::cleanPath(pasta));
+    if (info.isDir())
+        return std::nullopt;
+    if (info.exists() || info.isSymLink())
+        return falha(QStringLiteral("%1 is not a folder").arg(citado(pasta)));
+    const QString pai = info.absolutePath();
+    if (!comPais && !QFileInfo(pai).isDir())
+        return falha(QStringLiteral("cannot create the folder %1: its parent %2 does not exist")
+                         .arg(citado(pasta), citado(pai)));
+    if (!(comPais ? QDir().mkpath(pasta) : QDir().mkdir(pasta)))
+        return falha(QStringLiteral("cannot create the folder %1").arg(citado(pasta)));
+    return std::nullopt;
 }
 
 }  // namespace
@@ -97,14 +117,18 @@ int demo(const QStringList& args)
     QCommandLineParser parser;
     descreve(parser,
              QStringLiteral("Writes a realistic received file, as the card central would send it, named\n"
-                            "PX_<company>_<batch>_<YYMMDDHHNN>_1.rec. Prints its path."),
-             QStringLiteral("0 written, 1 it cannot be written"));
+                            "PX_<company>_<batch>_<YYMMDDHHNN>_1.rec. Prints its path. A file of that name\n"
+                            "already there (a second run in the same minute) is left as it is. --folder DIR\n"
+                            "is created when its parent folder exists."),
+             QStringLiteral("0 written, 1 it cannot be written, its name is taken or DIR's parent "
+                            "folder does not exist"));
     const QCommandLineOption holders(QStringLiteral("holders"),
                                      QStringLiteral("card holders, 1 to 10000 (default 200)"),
                                      QStringLiteral("N"), QStringLiteral("200"));
     const QCommandLineOption folder(QStringLiteral("folder"),
-                                    QStringLiteral("where to write it (default: the received folder, %1)")
-                                        .arg(QDir::toNativeSeparators(pastaRecebidos())),
+                                    QStringLiteral("where to write it (default: the received folder, Recebidos, "
+                                                   "of $%1, else of %2)")
+                                        .arg(QLatin1String(kVariavelRaiz), QDir::toNativeSeparators(raizTrabalho())),
                                     QStringLiteral("DIR"));
     const DemoOptions padrao;
     const QCommandLineOption empresa(QStringLiteral("company"),
@@ -133,15 +157,19 @@ int demo(const QStringList& args)
         std::fputs("pluvexa-cli demo: --batch must be from 1 to 9999\n", stderr);
         return UsoErrado;
     }
+    if (parser.isSet(folder) && parser.value(folder).isEmpty()) {
+        std::fputs("pluvexa-cli demo: --folder takes a folder's name\n", stderr);
+        return UsoErrado;
+    }
     if (!chavesDeDemonstracao())
         return Falha;
     if (!parser.isSet(folder)) {
         if (const std::optional<int> r = confereRaizPadrao())
             return *r;
     }
-    const QString pasta = parser.isSet(folder) ? parser.value(folder) : pastaRecebidos();
-    if (!QDir().mkpath(pasta))
-        return falha(QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(pasta)));
+    const QString pasta = parser.isSet(folder) ? parser.value(folder) : recebidosCli();
+    if (const std::optional<int> r = criaPasta(pasta, !parser.isSet(folder)))
+        return *r;
 
     const QDateTime agora = QDateTime::currentDateTime();
     DemoOptions options;
@@ -163,6 +191,10 @@ int demo(const QStringList& args)
         return falha(QString::fromUtf8(e.what()));
     }
     const QString out = QDir(pasta).filePath(nome);
+    // A second run in the same minute would otherwise replace the first
+    // file, which a session may already be using.
+    if (QFileInfo(out).exists() || QFileInfo(out).isSymLink())
+        return falha(QStringLiteral("%1 already exists; nothing written").arg(citado(out)));
     if (int r = recebido(plain, out); r != Sucesso)
         return r;
     escreve(QDir::toNativeSeparators(out));

@@ -1,6 +1,7 @@
 // check and rewrite: the record reader, the processing log and the writer
 // on the command line.
 
+#include "ambiente.h"
 #include "arquivoentrada.h"
 #include "cli.h"
 #include "recharge/camposregistro.h"
@@ -31,7 +32,7 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
     QTemporaryDir tmp;
     const QString copia = tmp.filePath(QFileInfo(path).fileName());
     if (!tmp.isValid())
-        return QStringLiteral("cannot make a private folder for %1").arg(path);
+        return QStringLiteral("cannot make a private folder for %1").arg(citado(path));
     if (!copiaArquivo(path, copia, Durabilidade::Comum, &erro))
         return erro;
     int resultado = FalhaEnvelope;
@@ -49,14 +50,14 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
         return completude.textoIngles(path);
     case FalhaCompressao:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descompactar o Arquivo ");
-        return QStringLiteral("%1 cannot be expanded").arg(path);
+        return QStringLiteral("%1 cannot be expanded").arg(citado(path));
     case ForaDoPadrao:
         return QStringLiteral("%1 is out of the recharge text's pattern: more than %2 non-blank lines")
-            .arg(path)
+            .arg(citado(path))
             .arg(kMaisLinhasTexto);
     default:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descriptografar o Arquivo ");
-        return QStringLiteral("%1 cannot be opened with the built-in keys").arg(path);
+        return QStringLiteral("%1 cannot be opened with the built-in keys").arg(citado(path));
     }
     log << QStringLiteral("  ") << QStringLiteral("Arquivo Descriptografado com Sucesso")
         << QStringLiteral("Arquivo Descompactado com Sucesso") << QStringLiteral("  ");
@@ -132,7 +133,7 @@ std::optional<int> processaConsistente(const QString& path, bool rascunho, bool 
     if (!processado)
         return falha(erro);
     if (!resultado.consistente())
-        return falha(QStringLiteral("%1 has inconsistent records; %2").arg(path, nada));
+        return falha(QStringLiteral("%1 has inconsistent records; %2").arg(citado(path), nada));
     return std::nullopt;
 }
 
@@ -167,7 +168,7 @@ int check(const QStringList& args)
         return falha(erro);
     resumo(modelo, resultado);
     if (!resultado.consistente())
-        return falha(QStringLiteral("%1 has inconsistent records (see the log above)").arg(path));
+        return falha(QStringLiteral("%1 has inconsistent records (see the log above)").arg(citado(path)));
     return Sucesso;
 }
 
@@ -199,7 +200,7 @@ int rewrite(const QStringList& args)
         if (!r.consistente()) {
             for (const QString& l : log)
                 std::fprintf(stderr, "%s\n", l.toUtf8().constData());
-            return falha(QStringLiteral("%1 has inconsistent records; nothing written").arg(p[0]));
+            return falha(QStringLiteral("%1 has inconsistent records; nothing written").arg(citado(p[0])));
         }
     } catch (const ErroConversao& e) {
         return falha(QString::fromUtf8(e.what()));

@@ -32,9 +32,10 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
 int falha(const QString& message);
 
 // For a command about to work in the default working root (or one of its
-// folders): when the home folder's name cannot be used, prints
-// "pluvexa-cli: the home folder's name is not valid UTF-8" and answers
-// Falha; nothing otherwise.
+// folders, ambiente.h): when PLUVEXA_ROOT names no folder, or, without it,
+// the home folder's name cannot be used ("pluvexa-cli: the home folder's
+// name is not valid UTF-8"), prints why and answers Falha; nothing
+// otherwise.
 std::optional<int> confereRaizPadrao();
 
 // Prints a line on standard output (UTF-8).

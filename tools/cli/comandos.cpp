@@ -1,11 +1,14 @@
 // pluvexa-cli's commands and their dispatch.
 
+#include "ambiente.h"
 #include "cli.h"
 #include "codec/builtinkeys.h"
 #include "files/pastastrabalho.h"
 #include "recharge/modelo.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <cstdio>
 #include <iostream>
@@ -44,9 +47,48 @@ QString uso()
                                   "Command-line companion of Pluvexa.\n\nCommands:\n");
     for (const Comando& c : kComandos)
         text += QStringLiteral("  %1%2\n").arg(QString::fromLatin1(c.nome), -10).arg(QString::fromLatin1(c.resumo));
-    text += QStringLiteral("\n'pluvexa-cli COMMAND --help' describes a command.\n"
+    text += QStringLiteral("\nOptions:\n"
+                           "  -h, --help     print this help\n"
+                           "  -v, --version  print the version, and say so when the program carries the\n"
+                           "                 demonstration keys, which protect nothing\n"
+                           "\n'pluvexa-cli COMMAND --help' describes a command.\n"
                            "Exit status: 0 success, 1 failure, 2 wrong usage.\n");
     return text;
+}
+
+// The options a command's help lists, by their long names ("  -h, --help",
+// "  --limit <P>"): Qt's parser does not list them otherwise.
+QStringList opcoesDaAjuda(const QCommandLineParser& parser)
+{
+    static const QRegularExpression rotulo(QStringLiteral("^  (-[^ ].*?)(  |$)"),
+                                           QRegularExpression::MultilineOption);
+    static const QRegularExpression longa(QStringLiteral("--([A-Za-z][A-Za-z0-9-]*)"));
+    QStringList nomes;
+    for (auto it = rotulo.globalMatch(parser.helpText()); it.hasNext();)
+        for (auto n = longa.globalMatch(it.next().captured(1)); n.hasNext();)
+            nomes << n.next().captured(1);
+    return nomes;
+}
+
+// "unknown option '--lmit'; did you mean '--limit'?": the option as it was
+// typed, dashes and all (Qt's text drops them), and the nearest the
+// command knows.
+QString opcaoDesconhecida(const QString& nome, const QStringList& args, const QStringList& conhecidas)
+{
+    QString digitada = QStringLiteral("--") + nome;
+    for (const QString& a : args.mid(1)) {
+        if (a == QLatin1String("--"))
+            break;
+        QString semDivisa = a.section(QLatin1Char('='), 0, 0);
+        const qsizetype tracos = semDivisa.startsWith(QLatin1String("--")) ? 2 : semDivisa.startsWith(u'-') ? 1 : 0;
+        if (tracos > 0 && semDivisa.mid(tracos) == nome) {
+            digitada = semDivisa;
+            break;
+        }
+    }
+    const QString proxima = maisProxima(nome, conhecidas);
+    return QStringLiteral("unknown option '%1'").arg(digitada)
+           + (proxima.isEmpty() ? QString() : QStringLiteral("; did you mean '--%1'?").arg(proxima));
 }
 
 // Qt's help names the program by the path it was started with, and not the
@@ -89,6 +131,11 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
                                   QStringLiteral("Show this help."));
     parser.addOption(help);
     if (!parser.parse(args)) {
+        if (const QStringList desconhecidas = parser.unknownOptionNames(); !desconhecidas.isEmpty()) {
+            std::fprintf(stderr, "pluvexa-cli: %s\n",
+                         opcaoDesconhecida(desconhecidas.first(), args, opcoesDaAjuda(parser)).toUtf8().constData());
+            return UsoErrado;
+        }
         std::fprintf(stderr, "pluvexa-cli: %s\n", qPrintable(parser.errorText()));
         return UsoErrado;
     }
@@ -111,6 +158,14 @@ int falha(const QString& message)
 
 std::optional<int> confereRaizPadrao()
 {
+    if (const QString raiz = qEnvironmentVariable(kVariavelRaiz); !raiz.isEmpty()) {
+        // A mistyped root would otherwise be made anew, or list nothing.
+        if (const QFileInfo pasta(raiz); !pasta.isDir())
+            return falha(QStringLiteral("the working root %1 (%2) %3")
+                             .arg(citado(raiz), QLatin1String(kVariavelRaiz),
+                                  pasta.exists() ? QStringLiteral("is not a folder") : QStringLiteral("does not exist")));
+        return std::nullopt;
+    }
     if (pastaPessoalInutilizavel().isEmpty())
         return std::nullopt;
     return falha(QStringLiteral("the home folder's name is not valid UTF-8"));
@@ -152,7 +207,19 @@ int executa(QStringList args)
             return r;
         }
     std::cout.rdbuf(saida);
-    std::fprintf(stderr, "pluvexa-cli: unknown command '%s'\n%s", qPrintable(first), qPrintable(uso()));
+    QStringList nomes;
+    for (const Comando& c : kComandos)
+        nomes << QString::fromLatin1(c.nome);
+    QString erro;
+    if (first.startsWith(u'-')) {
+        const QString nome = first.mid(first.startsWith(QLatin1String("--")) ? 2 : 1);
+        erro = opcaoDesconhecida(nome, {QString(), first}, {QStringLiteral("help"), QStringLiteral("version")});
+    } else {
+        const QString proximo = maisProxima(first, nomes);
+        erro = QStringLiteral("unknown command '%1'").arg(first)
+               + (proximo.isEmpty() ? QString() : QStringLiteral("; did you mean '%1'?").arg(proximo));
+    }
+    std::fprintf(stderr, "pluvexa-cli: %s\n%s", erro.toUtf8().constData(), qPrintable(uso()));
     return UsoErrado;
 }
 

@@ -1,6 +1,7 @@
 // import: the external import as the window runs it, for support staff
 // checking a payroll file before the operator imports it.
 
+#include "ambiente.h"
 #include "arquivoentrada.h"
 #include "cli.h"
 #include "exchange/recargaexterna.h"
@@ -12,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace pluvexa::cli {
@@ -60,7 +62,10 @@ int importa(const QStringList& args)
                             "Usuário or Cartão, Valor and optionally Tipo; a row goes to the one holder all\n"
                             "its keys name), any other as the .rrm layout. Prints the lines of\n"
                             "the import's result report, then \"Total de OK: N - Total de erros: M\". The\n"
-                            "import log goes to the working root's Log folder."),
+                            "import log goes to the working root's Log folder (--out) or to DIR (--log),\n"
+                            "named after EXTERNAL (folha.rrm: folha.log; folha.csv: folha.csv.log).\n"
+                            "Without either, the run is a dry check that changes nothing of the\n"
+                            "operator's: its log goes to a new temporary folder, named on standard error."),
              QStringLiteral("0 every record was stored, 1 any was not, the file held none (\"Nenhum "
                             "registro reconhecido no arquivo\"), the import could not start or FILE has "
                             "inconsistent records"));
@@ -106,18 +111,30 @@ int importa(const QStringList& args)
     int selecionado = tipos.empty() ? 0 : tipos.front();
     if (parser.isSet(tipo)) {
         if (std::find(tipos.begin(), tipos.end(), tipoPedido) == tipos.end()) {
-            std::fprintf(stderr, "pluvexa-cli import: %s has no card type %d\n", qPrintable(path), tipoPedido);
+            std::fprintf(stderr, "pluvexa-cli import: %s has no card type %d\n", qPrintable(citado(path)), tipoPedido);
             return UsoErrado;
         }
         selecionado = tipoPedido;
     }
 
-    if (!parser.isSet(pastaLog)) {
+    // A dry check (neither --out nor --log) must not replace the log of
+    // the operator's own import of the same file.
+    const bool seco = !parser.isSet(pastaLog) && !parser.isSet(saida);
+    std::optional<QTemporaryDir> temporaria;
+    OpcoesImportacao opcoes;
+    if (seco) {
+        temporaria.emplace(QDir(QDir::tempPath()).filePath(QStringLiteral("pluvexa-import-XXXXXX")));
+        if (!temporaria->isValid())
+            return falha(QStringLiteral("cannot make a temporary folder for the import log: %1")
+                             .arg(temporaria->errorString()));
+        opcoes.pastaLog = temporaria->path();
+    } else if (parser.isSet(pastaLog)) {
+        opcoes.pastaLog = parser.value(pastaLog);
+    } else {
         if (const std::optional<int> r = confereRaizPadrao())
             return *r;
+        opcoes.pastaLog = logCli();
     }
-    OpcoesImportacao opcoes;
-    opcoes.pastaLog = parser.value(pastaLog);
     RecargaExterna run(modelo, opcoes);
     bool comLog = false;
     run.aoAvisar = [&comLog](const QString& aviso) {
@@ -126,13 +143,18 @@ int importa(const QStringList& args)
     };
     const bool ok = run.Importa(externo, selecionado);
     if (run.recusa())
-        return falha(QStringLiteral("%1: %2").arg(externo, run.recusa()->textoIngles()));
+        return falha(QStringLiteral("%1: %2").arg(citado(externo), run.recusa()->textoIngles()));
     if (!comLog)
-        return falha(QStringLiteral("the import log cannot be created: %1")
-                         .arg(QDir::toNativeSeparators(run.caminhoLog(externo))));
+        return falha(QStringLiteral("the import log cannot be created: %1").arg(citado(run.caminhoLog(externo))));
     for (const QString& l : run.linhasResultado())
         escreve(l);
     escreve(QStringLiteral("Total de OK: %1 - Total de erros: %2").arg(run.TotalOk).arg(run.TotalErros));
+    if (seco) {
+        temporaria->setAutoRemove(false);
+        std::fflush(stdout);
+        std::fprintf(stderr, "pluvexa-cli import: a dry check (neither --out nor --log): the import log is %s\n",
+                     qPrintable(citado(run.caminhoLog(externo))));
+    }
 
     if (parser.isSet(saida) && gravaModelo(modelo, parser.value(saida)) != Sucesso)
         return Falha;

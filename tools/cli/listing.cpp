@@ -1,6 +1,7 @@
 // listing: the listing of cards to recharge that "Imprimir" previews, as
 // text lines or as a PDF.
 
+#include "ambiente.h"
 #include "arquivoentrada.h"
 #include "cli.h"
 #include "files/entrada.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <cstdio>
 
 namespace pluvexa::cli {
@@ -33,13 +35,13 @@ int geraPdf(const std::vector<Texto>& linhas, const QString& caminho, const QStr
 {
     const QString ajudante = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kAjudantePdf));
     if (!QFileInfo(ajudante).isExecutable())
-        return falha(QStringLiteral("%1 is missing beside pluvexa-cli; it makes the PDF").arg(ajudante));
+        return falha(QStringLiteral("%1 is missing beside pluvexa-cli; it makes the PDF").arg(citado(ajudante)));
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     // Whatever the names look like, they are values: "-x.pdf" is a file.
     p.start(ajudante, {QStringLiteral("--arquivo=") + caminho, QStringLiteral("--"), destino});
     if (!p.waitForStarted())
-        return falha(QStringLiteral("cannot run %1").arg(ajudante));
+        return falha(QStringLiteral("cannot run %1").arg(citado(ajudante)));
     QByteArray texto;
     for (const Texto& l : linhas) {
         texto.append(l.data(), qsizetype(l.size()));
@@ -53,6 +55,23 @@ int geraPdf(const std::vector<Texto>& linhas, const QString& caminho, const QStr
     return Sucesso;
 }
 
+// The helper writes a file whole or not at all: the PDF is made in a
+// private folder and then copied to standard output.
+int pdfNaSaida(const std::vector<Texto>& linhas, const QString& caminho)
+{
+    QTemporaryDir tmp;
+    if (!tmp.isValid())
+        return falha(QStringLiteral("cannot make a private folder for the PDF: %1").arg(tmp.errorString()));
+    const QString arquivo = tmp.filePath(QStringLiteral("listagem.pdf"));
+    if (const int r = geraPdf(linhas, caminho, arquivo); r != Sucesso)
+        return r;
+    QByteArray pdf;
+    if (QString erro; !leArquivo(arquivo, pdf, &erro))
+        return falha(erro);
+    std::fwrite(pdf.constData(), 1, std::size_t(pdf.size()), stdout);
+    return Sucesso;
+}
+
 }  // namespace
 
 int listing(const QStringList& args)
@@ -62,13 +81,15 @@ int listing(const QStringList& args)
              QStringLiteral("Processes FILE as \"check\" does, with the processing log on standard error,\n"
                             "then builds the listing of cards to recharge as \"Imprimir\" does. --text (the\n"
                             "default) writes its body lines to standard output (UTF-8); --pdf OUT writes\n"
-                            "the whole report as PDF (no display needed)."),
+                            "the whole report as PDF (no display needed); --pdf - writes it to standard\n"
+                            "output."),
              QStringLiteral("0 the listing written, 1 FILE cannot be loaded, its records are not all "
                             "consistent (no listing then) or OUT cannot be written"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
     const ArquivoEntrada arquivo(parser);
     const QCommandLineOption text(QStringLiteral("text"), QStringLiteral("write the body lines (default)"));
-    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("write the report as PDF to OUT"),
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("write the report as PDF to OUT (- for standard output)"),
                                  QStringLiteral("OUT"));
     parser.addOptions({text, pdf});
     if (int r = analisa(parser, args, 1); r >= 0)
@@ -96,8 +117,10 @@ int listing(const QStringList& args)
     }
     logNoErro(log);
     if (!resultado.consistente())
-        return falha(QStringLiteral("%1 has inconsistent records; no listing").arg(path));
+        return falha(QStringLiteral("%1 has inconsistent records; no listing").arg(citado(path)));
 
+    if (parser.isSet(pdf) && ehSaidaPadrao(parser.value(pdf)))
+        return pdfNaSaida(linhas, visivel);
     if (parser.isSet(pdf)) {
         QString erro;
         if (confereSaida(parser.value(pdf), &erro) != natureza::Estado::Aceito)

@@ -42,15 +42,21 @@ QString variacaoComoTexto(std::optional<double> v)
              : QStringLiteral("-");
 }
 
+// For a spreadsheet: the number alone, decimal comma, empty without one.
+QString variacaoCsv(std::optional<double> v)
+{
+    return v ? QString::number(*v, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) : QString();
+}
+
 void imprimeCsv(const ModeloRecarga& m, const Conferencia& c)
 {
-    std::fputs("Usu\xC3\xA1rio;Cart\xC3\xA3o;Matr\xC3\xAD" "cula;Nome;Tipo;Valor;Habitual;Motivo\n", stdout);
+    escreve(QStringLiteral("Usuário;Cartão;Matrícula;Nome;Tipo;Valor;Habitual;Variação %;Motivo"));
     for (const TitularConferido& t : c.titulares) {
         const Recarga& r = m.wRecarga[std::size_t(t.indice)];
         const QString linha = QStringList{QString::number(r.Usuario), QString::number(r.Cartao), campoCsv(r.Matricula),
                                           campoCsv(r.Nome), QString::number(r.TipoCartao),
                                           unidadesComoTexto(t.valores.valor, t.creditos), habitualComoTexto(t),
-                                          textoMotivo(t.motivo)}
+                                          variacaoCsv(t.variacao()), textoMotivo(t.motivo)}
                                   .join(QLatin1Char(';'));
         std::fputs(linha.toUtf8().constData(), stdout);
         std::fputc('\n', stdout);
@@ -93,7 +99,7 @@ int review(const QStringList& args)
                             "\"Conferir\" does: each holder's value of group 1 against the mean of its\n"
                             "non-zero last three recharges. Prints the summary by card type and one line\n"
                             "per flagged holder; --csv prints only a CSV header and one row per flagged\n"
-                            "holder."),
+                            "holder: Usuário;Cartão;Matrícula;Nome;Tipo;Valor;Habitual;Variação %;Motivo."),
              QStringLiteral("0 whether or not holders are flagged, 1 FILE cannot be loaded or has "
                             "inconsistent records"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
