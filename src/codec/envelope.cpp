@@ -454,6 +454,28 @@ int finish(std::ofstream& out, int code)
 
 }  // namespace
 
+const char* envelope_error_name(int code)
+{
+    switch (code) {
+    case kEnvelopeOk: return "ok";
+    case kEnvelopeInputUnreadable: return "input unreadable or not an envelope";
+    case kEnvelopeOutputNotCreated: return "output not created";
+    case kEnvelopeNoKeyBlock: return "no key block for the recipient";
+    case kEnvelopeWriteFailed: return "write failed";
+    case kEnvelopeTooLarge: return "too large";
+    case kEnvelopeNoRandom: return "no random source";
+    case kEnvelopeBadDigestSelector: return "bad digest selector";
+    case kEnvelopeBadPadding: return "bad padding";
+    case kEnvelopeBlockTooLong: return "block too long";
+    case kEnvelopeModulusTooLong: return "key too long";
+    case kEnvelopePrivateKeyFailed: return "private-key operation failed";
+    case kEnvelopePublicKeyFailed: return "public-key operation failed";
+    case kEnvelopeBadSignature: return "bad signature";
+    case kEnvelopeBadCipherSelector: return "bad cipher selector";
+    default: return "unknown";
+    }
+}
+
 int seal_stream(std::istream& input, std::ostream& output, const PrivateKeyRecord& ownPrivate,
                 std::span<const PublicKeyRecord> recipients, std::span<const std::uint8_t> info,
                 int cipherSelector, int digestSelector, CryptoPP::RandomNumberGenerator* rng)

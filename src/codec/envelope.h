@@ -110,6 +110,10 @@ enum DigestSelector : int {
 
 inline constexpr std::size_t kMaxRecipients = 127;
 
+// The short name of a result code, for messages beside the number:
+// "bad signature" for 1035; "unknown" for a code not listed above.
+const char* envelope_error_name(int code);
+
 // Seals `input` into `output` (created or truncated), signed with
 // `ownPrivate` and readable by each of `recipients`. `rng` supplies session
 // key, IV and padding; null means a fresh generator seeded by the operating

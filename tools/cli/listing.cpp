@@ -92,11 +92,14 @@ int listing(const QStringList& args)
         resultado = ProcessadorRecarga(modelo).processa(linhas, log);
     } catch (const ErroConversao& e) {
         logNoErro(log);
-        return falha(QString::fromUtf8(e.what()));
+        imprimeDiagnostico(diagnostico(path, arquivo.plano(), linhas, &e));
+        return falha(naoProcessa(path));
     }
     logNoErro(log);
-    if (!resultado.consistente())
+    if (!resultado.consistente()) {
+        imprimeDiagnostico(diagnostico(path, arquivo.plano(), linhas, nullptr));
         return falha(QStringLiteral("%1 has inconsistent records; no listing").arg(path));
+    }
 
     if (parser.isSet(pdf)) {
         QString erro;

@@ -44,7 +44,7 @@ QString variacaoComoTexto(std::optional<double> v)
 
 void imprimeCsv(const ModeloRecarga& m, const Conferencia& c)
 {
-    std::fputs("Usu\xC3\xA1rio;Cart\xC3\xA3o;Matr\xC3\xAD" "cula;Nome;Tipo;Valor;Habitual;Motivo\n", stdout);
+    escreveSaida("Usu\xC3\xA1rio;Cart\xC3\xA3o;Matr\xC3\xAD" "cula;Nome;Tipo;Valor;Habitual;Motivo\n");
     for (const TitularConferido& t : c.titulares) {
         const Recarga& r = m.wRecarga[std::size_t(t.indice)];
         const QString linha = QStringList{QString::number(r.Usuario), QString::number(r.Cartao), campoCsv(r.Matricula),
@@ -52,8 +52,7 @@ void imprimeCsv(const ModeloRecarga& m, const Conferencia& c)
                                           unidadesComoTexto(t.valores.valor, t.creditos), habitualComoTexto(t),
                                           textoMotivo(t.motivo)}
                                   .join(QLatin1Char(';'));
-        std::fputs(linha.toUtf8().constData(), stdout);
-        std::fputc('\n', stdout);
+        escreve(linha);
     }
 }
 
