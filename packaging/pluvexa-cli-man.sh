@@ -154,7 +154,12 @@ ROFF
     cat <<'ROFF'
 .SH EXIT STATUS
 0 success, 1 failure (one line on standard error says why), 2 wrong usage;
-each command above says what success and failure are for it.
+each command above says what success and failure are for it. A standard
+output that cannot be written (a full disk, \fI/dev/full\fR) is a failure:
+"pluvexa\-cli: write error: <reason>", exit 1. A reader that closes the pipe
+(\fB| head\fR) ends the program by SIGPIPE, silently. Every reason on standard
+error follows what standard output printed before it, so that \fB2>&1\fR reads
+in order; \fB\-\-quiet\fR leaves out only the coder's progress.
 .SH SEE ALSO
 .BR pluvexa (1)
 ROFF

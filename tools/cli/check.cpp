@@ -170,8 +170,7 @@ QString naoProcessa(const QString& path)
 
 void imprimeDiagnostico(const QStringList& diagnostico)
 {
-    std::cout.flush();
-    std::fflush(stdout);
+    descarregaSaida();
     for (const QString& l : diagnostico)
         std::fprintf(stderr, "%s\n", l.toUtf8().constData());
 }
@@ -222,7 +221,11 @@ int check(const QStringList& args)
     descreve(parser,
              QStringLiteral("Processes FILE as \"Processar Arquivo\" does and prints the processing log and a\n"
                             "summary. FILE is a received file (sealed; opened with the built-in keys) unless\n"
-                            "--draft or --plain says otherwise."),
+                            "--draft or --plain says otherwise. A received file that does not open gets a\n"
+                            "second line on standard error saying what it is (empty, cut short, plain text,\n"
+                            "a draft, not sealed for this program's key, altered). After the log, lines\n"
+                            "\"FILE\":N: on standard error point at the records of a wrong length or of an\n"
+                            "unknown type and at a field that is not a number (lines counted from 1)."),
              QStringLiteral("0 every record is consistent, 1 some record is not or FILE cannot be "
                             "loaded"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("file to check"));

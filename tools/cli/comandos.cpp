@@ -88,7 +88,7 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     parser.addOption(help);
-    const QCommandLineOption quieto(QStringLiteral("quiet"), QStringLiteral("leave out the coder's progress"));
+    const QCommandLineOption quieto(QStringLiteral("quiet"), QStringLiteral("leave out the coder's progress (\"Compressing...\", its stars)"));
     parser.addOption(quieto);
     if (!parser.parse(args)) {
         std::fprintf(stderr, "pluvexa-cli: %s\n", qPrintable(parser.errorText()));

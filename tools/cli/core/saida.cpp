@@ -15,10 +15,17 @@ int g_erroSaida = 0;
 
 }  // namespace
 
+void descarregaSaida()
+{
+    errno = 0;
+    std::cout.flush();
+    if ((std::fflush(stdout) != 0 || std::ferror(stdout)) && g_erroSaida == 0)
+        g_erroSaida = errno;
+}
+
 int falha(const std::string& message)
 {
-    std::cout.flush();
-    std::fflush(stdout);
+    descarregaSaida();
     std::fprintf(stderr, "pluvexa-cli: %s\n", message.c_str());
     std::fflush(stderr);
     return Falha;
@@ -26,6 +33,7 @@ int falha(const std::string& message)
 
 void escreveSaida(std::string_view texto)
 {
+    errno = 0;
     if (std::fwrite(texto.data(), 1, texto.size(), stdout) != texto.size() && g_erroSaida == 0)
         g_erroSaida = errno;
 }
@@ -39,15 +47,10 @@ void sigpipePadrao()
 
 int confereSaidaPadrao(int status)
 {
-    std::cout.flush();
-    errno = 0;
-    int erro = 0;
-    if (std::fflush(stdout) != 0)
-        erro = errno;
-    if (erro == 0 && std::ferror(stdout))
-        erro = g_erroSaida;
-    if (erro == 0 && !std::ferror(stdout))
+    descarregaSaida();
+    if (!std::ferror(stdout))
         return status;
+    const int erro = g_erroSaida;
 #ifndef _WIN32
     if (erro == EPIPE) {
         sigpipePadrao();

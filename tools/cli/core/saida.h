@@ -20,6 +20,9 @@ int falha(const std::string& message);
 // Writes `texto` to standard output, keeping the system's reason when the
 // write fails (a full disk) for confereSaidaPadrao.
 void escreveSaida(std::string_view texto);
+// Flushes standard output (std::cout's and C's), keeping the reason too;
+// before anything is written to standard error.
+void descarregaSaida();
 
 // Called once a command has run: flushes standard output and, when any of
 // it could not be written, prints "pluvexa-cli: write error: <reason>" and
