@@ -19,7 +19,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <iostream>
 #include <span>
 
 namespace pluvexa::cli {
