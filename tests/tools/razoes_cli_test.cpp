@@ -129,7 +129,7 @@ TEST_P(ArquivoQuebrado, CheckAndOpenSayWhatItIs)
 
     const Execucao check = executa({QStringLiteral("check"), arquivo});
     EXPECT_EQ(check.codigo, 1);
-    // The processing log as specified, then the reason and the case.
+    // The processing log as it always was, then the reason and the case.
     EXPECT_TRUE(check.saida.contains(QStringLiteral(" ==> Erro ao Descriptografar o Arquivo "))) << check.saida.toStdString();
     EXPECT_EQ(check.erros, QStringLiteral("pluvexa-cli: %1 cannot be opened with the built-in keys\n"
                                           "pluvexa-cli: \"%1\"%2\n")
