@@ -18,6 +18,7 @@
 #include <fstream>
 #include <istream>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <system_error>
 #include <vector>
@@ -365,10 +366,27 @@ int open_checked(std::istream& input, std::ostream& output, const PrivateKeyReco
     }
 
     Writer w(output);
-    auto emit = [&](const std::uint8_t* p, std::size_t n) {
-        if (hash)
-            hash->Update(p, n);
-        return w.bytes(p, n);
+    // The plain bytes of each piece are gathered in one of two buffers in
+    // turn and written; the digest of one is taken on the hasher's thread
+    // while the next is deciphered, as sealing does.
+    SecByteBlock gathered[2] = {SecByteBlock(kCipherBlock + kChunk), SecByteBlock(kCipherBlock + kChunk)};
+    int turn = 0;
+    std::size_t filled = 0;
+    std::optional<ContentHasher> hasher;
+    if (hash)
+        hasher.emplace([&](const std::uint8_t* p, std::size_t n) { hash->Update(p, n); });
+    auto gather = [&](const std::uint8_t* p, std::size_t n) {
+        std::copy_n(p, n, gathered[turn].begin() + filled);
+        filled += n;
+    };
+    auto emit = [&] {
+        const std::uint8_t* const piece = gathered[turn].data();
+        const std::size_t n = filled;
+        turn ^= 1;
+        filled = 0;
+        if (hasher)
+            hasher->add(piece, n);
+        return w.bytes(piece, n);
     };
 
     SecByteBlock chunk(kChunk);
@@ -383,7 +401,8 @@ int open_checked(std::istream& input, std::ostream& output, const PrivateKeyReco
         const std::size_t n = r.some(chunk.data(), want);
         remaining -= n;
         if (!cipher) {
-            if (!emit(chunk.data(), n))
+            gather(chunk.data(), n);
+            if (!emit())
                 return kEnvelopeWriteFailed;
         } else {
             std::copy_n(chunk.begin(), n, pending.begin() + waiting);
@@ -391,9 +410,10 @@ int open_checked(std::istream& input, std::ostream& output, const PrivateKeyReco
             const std::size_t whole = waiting - waiting % kCipherBlock;
             if (whole > 0) {
                 cipher->ProcessData(plain.data(), pending.data(), whole);
-                if (holding && !emit(held.data(), kCipherBlock))
-                    return kEnvelopeWriteFailed;
-                if (!emit(plain.data(), whole - kCipherBlock))
+                if (holding)
+                    gather(held.data(), kCipherBlock);
+                gather(plain.data(), whole - kCipherBlock);
+                if (!emit())
                     return kEnvelopeWriteFailed;
                 std::copy_n(plain.begin() + (whole - kCipherBlock), kCipherBlock, held.begin());
                 holding = true;
@@ -412,11 +432,13 @@ int open_checked(std::istream& input, std::ostream& output, const PrivateKeyReco
         if (pad < 1 || pad > kCipherBlock
             || !std::all_of(held.end() - pad, held.end(), [pad](std::uint8_t b) { return b == pad; }))
             return kEnvelopeBadPadding;
-        if (!emit(held.data(), kCipherBlock - pad))
+        gather(held.data(), kCipherBlock - pad);
+        if (!emit())
             return kEnvelopeWriteFailed;
     }
 
     if (hash) {
+        hasher->finish();
         unsigned signatureLength = 0;
         if (!r.u16(signatureLength))
             return kEnvelopeBadSignature;
@@ -453,6 +475,28 @@ int finish(std::ofstream& out, int code)
 }
 
 }  // namespace
+
+const char* envelope_error_name(int code)
+{
+    switch (code) {
+    case kEnvelopeOk: return "ok";
+    case kEnvelopeInputUnreadable: return "input unreadable or not an envelope";
+    case kEnvelopeOutputNotCreated: return "output not created";
+    case kEnvelopeNoKeyBlock: return "no key block for the recipient";
+    case kEnvelopeWriteFailed: return "write failed";
+    case kEnvelopeTooLarge: return "too large";
+    case kEnvelopeNoRandom: return "no random source";
+    case kEnvelopeBadDigestSelector: return "bad digest selector";
+    case kEnvelopeBadPadding: return "bad padding";
+    case kEnvelopeBlockTooLong: return "block too long";
+    case kEnvelopeModulusTooLong: return "key too long";
+    case kEnvelopePrivateKeyFailed: return "private-key operation failed";
+    case kEnvelopePublicKeyFailed: return "public-key operation failed";
+    case kEnvelopeBadSignature: return "bad signature";
+    case kEnvelopeBadCipherSelector: return "bad cipher selector";
+    default: return "unknown";
+    }
+}
 
 int seal_stream(std::istream& input, std::ostream& output, const PrivateKeyRecord& ownPrivate,
                 std::span<const PublicKeyRecord> recipients, std::span<const std::uint8_t> info,

@@ -61,8 +61,10 @@
 //  1035  opening: the signature does not match the content, or is cut short
 //  1037  cipher selector outside 0 to 4
 //
-// Both operations stream the content in 24-byte chunks and hold no more than
-// a chunk, a cipher block and the RSA blocks. Session keys, digests, key
+// Both operations stream the content in pieces of kEnvelopeChunk bytes and
+// hold no more than a few pieces, a cipher block and the RSA blocks; both
+// take the content's digest on a second thread while the next piece is
+// enciphered or deciphered. Session keys, digests, key
 // blocks and RSA intermediates are wiped as soon as they are done with. The
 // operations are self-contained and may run on any thread.
 
@@ -109,6 +111,10 @@ enum DigestSelector : int {
 };
 
 inline constexpr std::size_t kMaxRecipients = 127;
+
+// The short name of a result code, for messages beside the number:
+// "bad signature" for 1035; "unknown" for a code not listed above.
+const char* envelope_error_name(int code);
 
 // Seals `input` into `output` (created or truncated), signed with
 // `ownPrivate` and readable by each of `recipients`. `rng` supplies session

@@ -26,9 +26,14 @@ public:
     enum class Tipo { Inteiro, Decimal };
     explicit ErroConversao(std::string_view campo, Tipo tipo = Tipo::Inteiro);
     const Texto& campo() const { return m_campo; }
+    // The position (from 0) of the line that held the field, once the
+    // processing that met it has said; -1 before.
+    int linha() const { return m_linha; }
+    void naLinha(int linha) { m_linha = linha; }
 
 private:
     Texto m_campo;
+    int m_linha = -1;
 };
 
 // Leading blanks, an optional sign, then decimal digits and nothing else,

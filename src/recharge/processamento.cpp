@@ -37,6 +37,47 @@ DadosArquivo dadosDoModelo(const ModeloRecarga& m)
     return m.cabecalho.Lido ? dadosArquivo(m.cabecalho) : DadosArquivo{};
 }
 
+void ProcessadorRecarga::processaLinha(LeitorRecarga& leitor, ResultadoProcessamento& res, int i,
+                                      std::string_view linha, QStringList& log)
+{
+    MarcasConsistencia& marcas = res.marcas;
+    const std::string_view tipo = campo(linha, layout::kTipoRegistro);
+    if (tipo == layout::header::kTipo) {
+        if (leitor.Proc_header(i)) {
+            res.temHeader = true;
+            res.dados = dadosArquivo(m_modelo.cabecalho);
+            if (aoHeader)
+                aoHeader(res.dados);
+            const Cabecalho& c = m_modelo.cabecalho;
+            log.append(QStringLiteral("Empresa : ") + res.dados.lblempresa);
+            log.append(QStringLiteral("Data : ") + res.dados.lbldata);
+            log.append(QStringLiteral("Criptografia : ") + res.dados.lblcripta);
+            log.append(QStringLiteral(" "));
+            log.append(QStringLiteral("Versão Recarga : ") + deCp1252(c.VersaoRecarga));
+            log.append(QStringLiteral("Versão Remota : ") + QString::fromLatin1(kVersao));
+            log.append(QStringLiteral("Sequencial Arquivo : ") + deCp1252(c.Sequencial));
+            log.append(QStringLiteral(" "));
+        } else {
+            marcas.header = false;
+        }
+    } else if (tipo == layout::detalhe::kTipo) {
+        marcas.detalhe = leitor.Proc_detalhe(i) && marcas.detalhe;
+    } else if (tipo == layout::tipoCartao::kTipo) {
+        marcas.tipoCartao = leitor.Proc_tipocartao(i) && marcas.tipoCartao;
+    } else if (tipo == layout::tarifa::kTipo) {
+        marcas.tarifa = leitor.Proc_tarifa(i) && marcas.tarifa;
+    } else if (tipo == layout::trailer::kTipo) {
+        marcas.trailer = leitor.Proc_trailer(i) && marcas.trailer;
+    } else if (!apara(tipo).empty()) {
+        const QString t = deCp1252(std::string(tipo));
+        if (aoEventoDesconhecido)
+            aoEventoDesconhecido(t, i);
+        log.append(QStringLiteral("Evento desconhecido - Evento : ") + t
+                   + QStringLiteral(" - Linha : ") + QString::number(i));
+        marcas.eventos = false;
+    }
+}
+
 ResultadoProcessamento ProcessadorRecarga::processa(const std::vector<Texto>& linhas, QStringList& log)
 {
     ResultadoProcessamento res;
@@ -48,41 +89,11 @@ ResultadoProcessamento ProcessadorRecarga::processa(const std::vector<Texto>& li
 
     for (std::size_t n = 0; n < linhas.size(); ++n) {
         const int i = int(n);
-        const std::string_view linha = linhas[n];
-        const std::string_view tipo = campo(linha, layout::kTipoRegistro);
-        if (tipo == layout::header::kTipo) {
-            if (leitor.Proc_header(i)) {
-                res.temHeader = true;
-                res.dados = dadosArquivo(m_modelo.cabecalho);
-                if (aoHeader)
-                    aoHeader(res.dados);
-                const Cabecalho& c = m_modelo.cabecalho;
-                log.append(QStringLiteral("Empresa : ") + res.dados.lblempresa);
-                log.append(QStringLiteral("Data : ") + res.dados.lbldata);
-                log.append(QStringLiteral("Criptografia : ") + res.dados.lblcripta);
-                log.append(QStringLiteral(" "));
-                log.append(QStringLiteral("Versão Recarga : ") + deCp1252(c.VersaoRecarga));
-                log.append(QStringLiteral("Versão Remota : ") + QString::fromLatin1(kVersao));
-                log.append(QStringLiteral("Sequencial Arquivo : ") + deCp1252(c.Sequencial));
-                log.append(QStringLiteral(" "));
-            } else {
-                marcas.header = false;
-            }
-        } else if (tipo == layout::detalhe::kTipo) {
-            marcas.detalhe = leitor.Proc_detalhe(i) && marcas.detalhe;
-        } else if (tipo == layout::tipoCartao::kTipo) {
-            marcas.tipoCartao = leitor.Proc_tipocartao(i) && marcas.tipoCartao;
-        } else if (tipo == layout::tarifa::kTipo) {
-            marcas.tarifa = leitor.Proc_tarifa(i) && marcas.tarifa;
-        } else if (tipo == layout::trailer::kTipo) {
-            marcas.trailer = leitor.Proc_trailer(i) && marcas.trailer;
-        } else if (!apara(tipo).empty()) {
-            const QString t = deCp1252(std::string(tipo));
-            if (aoEventoDesconhecido)
-                aoEventoDesconhecido(t, i);
-            log.append(QStringLiteral("Evento desconhecido - Evento : ") + t
-                       + QStringLiteral(" - Linha : ") + QString::number(i));
-            marcas.eventos = false;
+        try {
+            processaLinha(leitor, res, i, linhas[n], log);
+        } catch (ErroConversao& e) {
+            e.naLinha(i);  // for whoever points at the line
+            throw;
         }
     }
 

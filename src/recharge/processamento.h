@@ -6,6 +6,7 @@
 // and results.
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include <QDateTime>
@@ -15,6 +16,8 @@
 #include "recharge/modelo.h"
 
 namespace pluvexa {
+
+class LeitorRecarga;
 
 // The six lines that open the processing log of `caminho`.
 QStringList bannerProcessamento(const QDateTime& agora, const QString& caminho);
@@ -62,11 +65,15 @@ public:
     // Empties the model, loads every line by its record type and appends the
     // processing log lines to `log`: header data, unknown events, refused
     // codes, then the six "OK" lines or one line per failed check. A numeric
-    // field that is not an integer throws ErroConversao at that line; the log
-    // keeps what was appended before it.
+    // field that is not an integer throws ErroConversao at that line (its
+    // position set); the log keeps what was appended before it.
     ResultadoProcessamento processa(const std::vector<Texto>& linhas, QStringList& log);
 
 private:
+    // One line by its record type; what processa() says of every line.
+    void processaLinha(LeitorRecarga& leitor, ResultadoProcessamento& res, int i, std::string_view linha,
+                       QStringList& log);
+
     ModeloRecarga& m_modelo;
 };
 

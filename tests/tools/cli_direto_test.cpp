@@ -38,6 +38,8 @@ const Caso kCasos[] = {
     {"compress_missing_input", "compress {D}/missing {D}/out", true, 1},
     {"compress_into_missing_folder", "compress {T} {D}/nowhere/out", true, 1},
     {"expand_damaged_stream", "expand {T} {D}/out", true, 1},
+    {"compress_quiet", "compress --quiet {T} {D}/out", true, 0},
+    {"expand_quiet_damaged_stream", "expand {T} -quiet {D}/out", true, 1},
     {"seal_options_with_equals", "seal --signer={K}own.private -recipient {K}central.public --cipher=3 {D}/in.lzw {D}/out", true, 0},
     {"seal_key_record_of_wrong_size", "seal --signer {D}/bad.key --recipient {K}central.public {T} {D}/out", true, 1},
     {"seal_missing_key_record", "seal --signer {D}/none --recipient {K}central.public {T} {D}/out", true, 1},

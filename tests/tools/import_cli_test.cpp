@@ -126,12 +126,16 @@ TEST_F(CliImport, AFileWithoutRecordsExitsOne)
     }
 }
 
-TEST_F(CliImport, AMissingExternalFileIsOneResultLine)
+// A payroll file that is not there has nothing to import: the reason, and
+// no log (nor its folder) written.
+TEST_F(CliImport, AMissingExternalFileIsRefusedBeforeAnyLog)
 {
-    const Execucao e = importa({path(QStringLiteral("sumiu.rrm")), QStringLiteral("--log"), dir.path()});
+    const QString logs = path(QStringLiteral("logs"));
+    const Execucao e = importa({path(QStringLiteral("sumiu.rrm")), QStringLiteral("--log"), logs});
     EXPECT_EQ(e.codigo, 1);
-    EXPECT_EQ(e.saida, QStringLiteral("            1") + QString(24, u' ')
-                           + QStringLiteral("Erro ao abrir/criar o arquivo\nTotal de OK: 0 - Total de erros: 1\n"));
+    EXPECT_EQ(e.saida, QString());
+    EXPECT_EQ(e.erros, QStringLiteral("pluvexa-cli: %1 does not exist\n").arg(path(QStringLiteral("sumiu.rrm"))));
+    EXPECT_FALSE(QDir(logs).exists());
 }
 
 TEST_F(CliImport, ALogThatCannotBeCreatedMeansNoRun)

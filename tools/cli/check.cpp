@@ -4,6 +4,10 @@
 #include "ambiente.h"
 #include "arquivoentrada.h"
 #include "cli.h"
+#include "codec/builtinkeys.h"
+#include "core/diagnosticoenvelope.h"
+#include "diagnosticolinhas.h"
+#include "files/entrada.h"
 #include "recharge/camposregistro.h"
 #include "recharge/cp1252.h"
 #include "recharge/empacotamento.h"
@@ -15,13 +19,54 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <span>
 
 namespace pluvexa::cli {
+
+namespace {
+
+// The first bytes of `path`, enough to tell a sealed file by.
+QByteArray inicio(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.read(256) : QByteArray();
+}
+
+std::span<const std::uint8_t> bytes(const QByteArray& b)
+{
+    return {reinterpret_cast<const std::uint8_t*>(b.constData()), std::size_t(b.size())};
+}
+
+// Why the received file `copia` (a private copy of `path`) did not open
+// with the built-in keys: the opening's reason, then what the file is.
+QString naoAbre(const QString& path, const QString& copia)
+{
+    QString razao = QStringLiteral("%1 cannot be opened with the built-in keys").arg(citado(path));
+    QByteArray dados;
+    if (!leArquivo(copia, dados))
+        return razao;
+    const int codigo = codigoAbertura(bytes(dados), own_private_key(), central_public_key());
+    const CasoEnvelope caso = diagnosticaEnvelope(bytes(dados), codigo);
+    return razao + QStringLiteral("\npluvexa-cli: ") + QString::fromStdString(textoCaso(caso, path.toStdString(), true));
+}
+
+QString selado(const QString& path, const char* comoOutro)
+{
+    return QStringLiteral("\"%1\" is a sealed file, not %2 (leave out --%3)")
+        .arg(QDir::toNativeSeparators(path), QString::fromLatin1(comoOutro),
+             QString::fromLatin1(std::string_view(comoOutro) == "plain text" ? "plain" : "draft"));
+}
+
+}  // namespace
 
 std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas,
                                QStringList& log)
 {
     QString erro;
+    // A sealed file read as text would be listed as garbage events.
+    if (plano && pareceSelado(bytes(inicio(path))))
+        return selado(path, "plain text");
     if (plano) {
         if (!leTextoRecarga(path, linhas, &erro))
             return erro;
@@ -50,6 +95,8 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
         return completude.textoIngles(path);
     case FalhaCompressao:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descompactar o Arquivo ");
+        if (rascunho && pareceSelado(bytes(inicio(copia))))
+            return selado(path, "a draft");
         return QStringLiteral("%1 cannot be expanded").arg(citado(path));
     case ForaDoPadrao:
         return QStringLiteral("%1 is out of the recharge text's pattern: more than %2 non-blank lines")
@@ -57,7 +104,7 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
             .arg(kMaisLinhasTexto);
     default:
         log << QStringLiteral("  ") << QStringLiteral(" ==> Erro ao Descriptografar o Arquivo ");
-        return QStringLiteral("%1 cannot be opened with the built-in keys").arg(citado(path));
+        return naoAbre(path, copia);
     }
     log << QStringLiteral("  ") << QStringLiteral("Arquivo Descriptografado com Sucesso")
         << QStringLiteral("Arquivo Descompactado com Sucesso") << QStringLiteral("  ");
@@ -103,8 +150,33 @@ void resumo(const ModeloRecarga& m, const ResultadoProcessamento& r)
 
 }  // namespace
 
+QStringList diagnostico(const QString& path, bool plano, const std::vector<Texto>& linhas, const ErroConversao* erro)
+{
+    // Plain text is the file itself, whose blank lines an editor counts;
+    // what an envelope or a draft holds is taken as the program writes it,
+    // without any.
+    std::vector<std::size_t> numeros;
+    QByteArray texto;
+    if (plano && leArquivo(path, texto))
+        numeros = numerosDeLinha(std::string_view(texto.constData(), std::size_t(texto.size())));
+    return diagnosticoLinhas(path, linhas, numeros, erro);
+}
+
+QString naoProcessa(const QString& path)
+{
+    return QStringLiteral("\"%1\" cannot be processed: a field is not a number (see the line above)")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+void imprimeDiagnostico(const QStringList& diagnostico)
+{
+    descarregaSaida();
+    for (const QString& l : diagnostico)
+        std::fprintf(stderr, "%s\n", l.toUtf8().constData());
+}
+
 bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
-                     ResultadoProcessamento& resultado, QStringList& log, QString& erro)
+                     ResultadoProcessamento& resultado, QStringList& log, QString& erro, QStringList* diagnosticos)
 {
     log = bannerProcessamento(QDateTime::currentDateTime(),
                               QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
@@ -116,9 +188,13 @@ bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecar
     try {
         resultado = ProcessadorRecarga(modelo).processa(linhas, log);
     } catch (const ErroConversao& e) {
-        erro = QString::fromUtf8(e.what());
+        if (diagnosticos)
+            *diagnosticos = diagnostico(path, plano, linhas, &e);
+        erro = naoProcessa(path);
         return false;
     }
+    if (diagnosticos && !resultado.consistente())
+        *diagnosticos = diagnostico(path, plano, linhas, nullptr);
     return true;
 }
 
@@ -127,9 +203,11 @@ std::optional<int> processaConsistente(const QString& path, bool rascunho, bool 
 {
     QStringList log;
     QString erro;
-    const bool processado = processaArquivo(path, rascunho, plano, modelo, resultado, log, erro);
+    QStringList apontados;
+    const bool processado = processaArquivo(path, rascunho, plano, modelo, resultado, log, erro, &apontados);
     for (const QString& l : log)
         std::fprintf(stderr, "%s\n", l.toUtf8().constData());
+    imprimeDiagnostico(apontados);
     if (!processado)
         return falha(erro);
     if (!resultado.consistente())
@@ -143,7 +221,11 @@ int check(const QStringList& args)
     descreve(parser,
              QStringLiteral("Processes FILE as \"Processar Arquivo\" does and prints the processing log and a\n"
                             "summary. FILE is a received file (sealed; opened with the built-in keys) unless\n"
-                            "--draft or --plain says otherwise."),
+                            "--draft or --plain says otherwise. A received file that does not open gets a\n"
+                            "second line on standard error saying what it is (empty, cut short, plain text,\n"
+                            "a draft, not sealed for this program's key, altered). After the log, lines\n"
+                            "\"FILE\":N: on standard error point at the records of a wrong length or of an\n"
+                            "unknown type and at a field that is not a number (lines counted from 1)."),
              QStringLiteral("0 every record is consistent, 1 some record is not or FILE cannot be "
                             "loaded"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("file to check"));
@@ -160,10 +242,12 @@ int check(const QStringList& args)
     ResultadoProcessamento resultado;
     QStringList log;
     QString erro;
+    QStringList apontados;
     const bool processado =
-        processaArquivo(path, arquivo.rascunho(), arquivo.plano(), modelo, resultado, log, erro);
+        processaArquivo(path, arquivo.rascunho(), arquivo.plano(), modelo, resultado, log, erro, &apontados);
     for (const QString& l : log)
         escreve(l);
+    imprimeDiagnostico(apontados);
     if (!processado)
         return falha(erro);
     resumo(modelo, resultado);
@@ -200,10 +284,12 @@ int rewrite(const QStringList& args)
         if (!r.consistente()) {
             for (const QString& l : log)
                 std::fprintf(stderr, "%s\n", l.toUtf8().constData());
+            imprimeDiagnostico(diagnostico(p[0], true, entrada, nullptr));
             return falha(QStringLiteral("%1 has inconsistent records; nothing written").arg(citado(p[0])));
         }
     } catch (const ErroConversao& e) {
-        return falha(QString::fromUtf8(e.what()));
+        imprimeDiagnostico(diagnostico(p[0], true, entrada, &e));
+        return falha(naoProcessa(p[0]));
     }
     const ResultadoEscrita escrita = EscritorRecarga(modelo).gera(
         paraCp1252(QFileInfo(p[1]).fileName()),

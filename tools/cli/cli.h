@@ -11,6 +11,7 @@
 
 #include "core/saida.h"
 #include "recharge/modelo.h"
+#include "recharge/camposregistro.h"
 #include "recharge/processamento.h"
 
 namespace pluvexa::cli {
@@ -47,7 +48,10 @@ void escreve(const QString& line);
 // appended to `log`. The temporary files go to a private folder, never
 // beside the file. On failure, the reason; a draft or plain text that is
 // not whole (completude.h) is a failure ("\"<path>\" is incomplete: ..."),
-// a received file that is not only adds the log line.
+// a received file that is not only adds the log line. A received file
+// that does not open gets a second line saying what it is
+// (diagnosticoenvelope.h); a sealed file given as plain text or a draft is
+// refused as such.
 std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, std::vector<Texto>& linhas,
                                QStringList& log);
 
@@ -55,8 +59,21 @@ std::optional<QString> carrega(const QString& path, bool rascunho, bool plano, s
 // draft expanded, plain text as it is) and processes it into `modelo`. The
 // processing log goes to `log`; false, with `erro` saying why, when the file
 // could not be loaded or a numeric field is no number.
+// `diagnosticos`, when given, receives the lines that point at what went
+// wrong (diagnosticolinhas.h) when the file is not processed or not
+// consistent.
 bool processaArquivo(const QString& path, bool rascunho, bool plano, ModeloRecarga& modelo,
-                     ResultadoProcessamento& resultado, QStringList& log, QString& erro);
+                     ResultadoProcessamento& resultado, QStringList& log, QString& erro,
+                     QStringList* diagnosticos = nullptr);
+
+// The lines that point at what went wrong in `linhas` (loaded from `path`
+// as plain text when `plano`), the conversion error `erro` included.
+QStringList diagnostico(const QString& path, bool plano, const std::vector<Texto>& linhas, const ErroConversao* erro);
+// Prints them on standard error, after what standard output holds.
+void imprimeDiagnostico(const QStringList& diagnostico);
+// The reason a processing stopped at a field that is not a number (which
+// the diagnostic lines name).
+QString naoProcessa(const QString& path);
 
 // For the commands that work on FILE's model after processing it: does
 // processaArquivo with the processing log on standard error. Answers

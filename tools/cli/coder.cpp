@@ -3,6 +3,8 @@
 #include "cli.h"
 #include "core/codificacao.h"
 
+#include <optional>
+
 namespace pluvexa::cli {
 
 namespace {
@@ -26,6 +28,9 @@ int codifica(const QStringList& args, bool comprime)
     if (int r = analisa(parser, args, 2); r >= 0)
         return r;
     const QStringList p = parser.positionalArguments();
+    std::optional<SemProgresso> calado;
+    if (silencioso())
+        calado.emplace();
     return comprime ? cli::comprime(p[0].toStdString(), p[1].toStdString())
                     : cli::expande(p[0].toStdString(), p[1].toStdString());
 }

@@ -130,6 +130,8 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help."));
     parser.addOption(help);
+    const QCommandLineOption quieto(QStringLiteral("quiet"), QStringLiteral("leave out the coder's progress (\"Compressing...\", its stars)"));
+    parser.addOption(quieto);
     if (!parser.parse(args)) {
         if (const QStringList desconhecidas = parser.unknownOptionNames(); !desconhecidas.isEmpty()) {
             std::fprintf(stderr, "pluvexa-cli: %s\n",
@@ -139,6 +141,7 @@ int analisa(QCommandLineParser& parser, const QStringList& args, int posicionais
         std::fprintf(stderr, "pluvexa-cli: %s\n", qPrintable(parser.errorText()));
         return UsoErrado;
     }
+    silencioso() = parser.isSet(quieto);
     if (parser.isSet(help)) {
         std::fputs(ajuda(parser, args.value(0)).toUtf8().constData(), stdout);
         return Sucesso;
@@ -173,8 +176,7 @@ std::optional<int> confereRaizPadrao()
 
 void escreve(const QString& line)
 {
-    std::fputs(line.toUtf8().constData(), stdout);
-    std::fputc('\n', stdout);
+    escreveSaida((line + QLatin1Char('\n')).toUtf8().toStdString());
 }
 
 int executa(QStringList args)

@@ -95,12 +95,11 @@ int importa(const QStringList& args)
     const QString externo = parser.positionalArguments()[1];
     if (const std::optional<int> r = ArquivoEntrada::confereExiste(path))
         return *r;
-    // A missing external file is the run's to report in its log; anything
-    // else that is no regular file would hold or feed it without end.
-    QString recusa;
-    if (const natureza::Estado e = confereEntrada(externo, &recusa);
-        e != natureza::Estado::Aceito && e != natureza::Estado::Ausente)
-        return falha(recusa);
+    // A payroll file that is missing, is no regular file or cannot be read
+    // is refused with its reason before any log is written: there is
+    // nothing to import.
+    if (const std::optional<int> r = ArquivoEntrada::confereExiste(externo))
+        return *r;
 
     ModeloRecarga modelo;
     ResultadoProcessamento processado;

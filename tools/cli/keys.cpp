@@ -72,7 +72,8 @@ int seal(const QStringList& args)
     QCommandLineParser parser;
     descreve(parser,
              QStringLiteral("Seals IN into the envelope OUT, signed with the signer's private key and\n"
-                            "readable by the recipient."),
+                            "readable by the recipient. A failure prints the envelope's code and its name\n"
+                            "(listed under open), e.g. \"error 245 (too large)\"."),
              QStringLiteral("0 OUT written, 1 a key record or IN cannot be read, the sealing failed "
                             "(\"error NNNN\", the envelope's code) or OUT cannot be written"));
     parser.addPositionalArgument(QStringLiteral("IN"), QStringLiteral("file to seal"));
@@ -105,7 +106,15 @@ int open(const QStringList& args)
     QCommandLineParser parser;
     descreve(parser,
              QStringLiteral("Opens the envelope IN into OUT with the recipient's private key and checks\n"
-                            "its signature with the sender's public key."),
+                            "its signature with the sender's public key. A failure prints the envelope's\n"
+                            "code and its name, and when IN itself stopped the opening a second line says\n"
+                            "what it is: empty, cut short (\"ends early\"), plain recharge text, a draft,\n"
+                            "not sealed for this key, or altered (or sealed for another key). Codes: 241\n"
+                            "input unreadable or not an envelope, 242 output not created, 243 no key block\n"
+                            "for the recipient, 244 write failed, 245 too large, 246 no random source, 1026\n"
+                            "bad digest selector, 1028 bad padding, 1030 block too long, 1031 key too long,\n"
+                            "1033 private-key operation failed, 1034 public-key operation failed, 1035 bad\n"
+                            "signature, 1037 bad cipher selector."),
              QStringLiteral("0 OUT written and the signature checked, 1 a key record or IN cannot be "
                             "read, the envelope does not open or its signature does not match (\"error "
                             "NNNN\", the envelope's code) or OUT cannot be written"));

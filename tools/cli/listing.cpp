@@ -113,11 +113,14 @@ int listing(const QStringList& args)
         resultado = ProcessadorRecarga(modelo).processa(linhas, log);
     } catch (const ErroConversao& e) {
         logNoErro(log);
-        return falha(QString::fromUtf8(e.what()));
+        imprimeDiagnostico(diagnostico(path, arquivo.plano(), linhas, &e));
+        return falha(naoProcessa(path));
     }
     logNoErro(log);
-    if (!resultado.consistente())
+    if (!resultado.consistente()) {
+        imprimeDiagnostico(diagnostico(path, arquivo.plano(), linhas, nullptr));
         return falha(QStringLiteral("%1 has inconsistent records; no listing").arg(citado(path)));
+    }
 
     if (parser.isSet(pdf) && ehSaidaPadrao(parser.value(pdf)))
         return pdfNaSaida(linhas, visivel);

@@ -10,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    pluvexa::cli::sigpipePadrao();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("pluvexa-cli"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(pluvexa::kVersao).trimmed());
@@ -26,5 +27,5 @@ int main(int argc, char** argv)
     }
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    return pluvexa::cli::executa(args);
+    return pluvexa::cli::confereSaidaPadrao(pluvexa::cli::executa(args));
 }

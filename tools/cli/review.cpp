@@ -58,8 +58,7 @@ void imprimeCsv(const ModeloRecarga& m, const Conferencia& c)
                                           unidadesComoTexto(t.valores.valor, t.creditos), habitualComoTexto(t),
                                           variacaoCsv(t.variacao()), textoMotivo(t.motivo)}
                                   .join(QLatin1Char(';'));
-        std::fputs(linha.toUtf8().constData(), stdout);
-        std::fputc('\n', stdout);
+        escreve(linha);
     }
 }
 

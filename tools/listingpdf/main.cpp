@@ -13,7 +13,10 @@
 #include "report/pdf.h"
 #include "report/tfreprecarga.h"
 
+#include "files/arquivoseguro.h"
+
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
@@ -76,9 +79,14 @@ int main(int argc, char** argv)
     Tfreprecarga form(modelo);
     preparaListagem(form, modelo, dadosDoModelo(modelo).lblempresa, parser.value(arquivo));
     const report::Document doc = form.prepara();
-    QString erro;
+    FalhaArquivo erro;
     const QString destino = parser.positionalArguments().first();
-    if (!report::writePdf(form.QuickRep1, doc, destino, &erro))
-        return falha(QStringLiteral("cannot write %1: %2").arg(destino, erro));
-    return 0;
+    if (report::writePdf(form.QuickRep1, doc, destino, &erro))
+        return 0;
+    // A full disk is met while the hidden temporary is written: the file
+    // named is the one asked for, with the system's reason.
+    if (erro.motivo.codigo != 0 && erro.operacao == Operacao::Gravar)
+        return falha(QStringLiteral("Cannot write file \"%1\". %2")
+                         .arg(QDir::toNativeSeparators(destino), QString::fromStdString(erro.motivo.ingles)));
+    return falha(QStringLiteral("cannot write %1: %2").arg(destino, textoIngles(erro)));
 }

@@ -1,6 +1,7 @@
 #include "core/codificacao.h"
 
 #include "codec/envelope.h"
+#include "core/diagnosticoenvelope.h"
 #include "codec/keyrecord.h"
 #include "codec/lzw.h"
 #include "core/saida.h"
@@ -30,6 +31,27 @@ std::optional<int> recusa(const std::string& entrada)
     return falha(mensagem);
 }
 
+// A writer that failed on the device (a full disk, say) names the file
+// asked for, not the hidden temporary it was writing, and the system's
+// reason; nothing when the failure was the writer's own.
+std::optional<int> falhaDoDispositivo(const FalhaArquivo& erro, const std::string& saida)
+{
+    if (erro.motivo.codigo == 0)
+        return std::nullopt;
+    return falha("Cannot write file " + parte::visivel(saida) + ". " + erro.motivo.ingles);
+}
+
+// Why an LZW stream could not be expanded: a string longer than the
+// expander holds, or a code that no string had been given.
+std::string porQueNaoExpande(const std::filesystem::path& in)
+{
+    std::ifstream f(in, std::ios::binary);
+    const std::vector<std::uint8_t> fluxo{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    if (lzw::longestString(fluxo) > lzw::kDecodeStackSize)
+        return "a string is longer than the expander holds (" + std::to_string(lzw::kDecodeStackSize) + " bytes)";
+    return "the stream holds a code that does not exist";
+}
+
 int codifica(const std::string& entrada, const std::string& saida, bool comprimir)
 {
     if (const std::optional<int> r = recusa(entrada))
@@ -46,7 +68,10 @@ int codifica(const std::string& entrada, const std::string& saida, bool comprimi
             return falha(entrada + " cannot be expanded: it would exceed 64 MiB");
         if (cadeias == lzw::CompressStatus::StringTooLong)
             return falha(naoComprime(entrada));
-        return falha((comprimir ? "compression of " : "expansion of ") + entrada + " failed");
+        if (const std::optional<int> d = falhaDoDispositivo(erro, saida))
+            return *d;
+        const std::string porQue = veredito == lzw::ExpandStatus::FatalError ? ": " + porQueNaoExpande(in) : "";
+        return falha((comprimir ? "compression of " : "expansion of ") + parte::visivel(entrada) + " failed" + porQue);
     }
     return r == parte::Resultado::Colocado ? Sucesso : falha(erro.mensagem);
 }
@@ -90,18 +115,32 @@ bool leChaves(const std::string& privada, const std::string& publica, PrivateKey
 
 // Runs the envelope operation into the part of `saida`, which is put in
 // place only when it succeeded; its code becomes the exit status ("error
-// NNNN" on failure).
+// NNNN (name)" on failure, then, for an opening that the file itself
+// stopped, what the file is).
 int conclui(const std::function<int(const std::filesystem::path& parte)>& operacao, const std::string& saida,
             const char* acao, const std::string& entrada)
 {
+    const bool abrindo = std::string(acao) == "opening";
     int code = 0;
     FalhaArquivo erro;
     const parte::Resultado r = parte::produz(saida, [&](const std::filesystem::path& p) {
         code = operacao(p);
         return code == 0;
     }, erro);
-    if (r == parte::Resultado::EscritorFalhou)
-        return falha(std::string(acao) + ' ' + entrada + " failed: error " + std::to_string(code));
+    if (r == parte::Resultado::EscritorFalhou) {
+        if (code == kEnvelopeWriteFailed || code == kEnvelopeOutputNotCreated)
+            if (const std::optional<int> d = falhaDoDispositivo(erro, saida))
+                return *d;
+        falha(std::string(acao) + ' ' + parte::visivel(entrada) + " failed: error " + std::to_string(code) + " ("
+              + envelope_error_name(code) + ")");
+        // The keys' own faults and the output's are said already.
+        const bool doArquivo = code != kEnvelopeOutputNotCreated && code != kEnvelopeWriteFailed
+                               && code != kEnvelopeModulusTooLong;
+        if (abrindo && doArquivo)
+            if (const std::optional<CasoEnvelope> caso = diagnosticaArquivo(entrada, code))
+                falha(textoCaso(*caso, entrada, false));
+        return Falha;
+    }
     return r == parte::Resultado::Colocado ? Sucesso : falha(erro.mensagem);
 }
 

@@ -1,6 +1,7 @@
 #include "core/direto.h"
 
 #include "core/codificacao.h"
+#include "core/saida.h"
 
 #include <algorithm>
 #include <charconv>
@@ -20,6 +21,7 @@ namespace {
 struct Argumentos {
     std::map<std::string, std::string> opcoes;
     std::vector<std::string> posicionais;
+    bool silencioso = false;  // --quiet, the one option without a value
 };
 
 // Splits `argv` from index 2 taking only the options `conhecidas`, each
@@ -37,6 +39,10 @@ std::optional<Argumentos> separa(int argc, char** argv, const std::vector<std::s
             continue;
         }
         std::string_view nome = arg.substr(arg[1] == '-' ? 2 : 1);
+        if (nome == "quiet") {
+            a.silencioso = true;
+            continue;
+        }
         std::optional<std::string> valor;
         if (const auto igual = nome.find('='); igual != std::string_view::npos) {
             valor = std::string(nome.substr(igual + 1));
@@ -123,9 +129,13 @@ std::optional<int> executaDireto(int argc, char** argv)
     const auto a = separa(argc, argv, direto->opcoes);
     if (!a)
         return std::nullopt;
-    if (comando == "compress" || comando == "expand")
+    if (comando == "compress" || comando == "expand") {
+        std::optional<SemProgresso> calado;
+        if (a->silencioso)
+            calado.emplace();
         return comando == "compress" ? comprime(a->posicionais[0], a->posicionais[1])
                                      : expande(a->posicionais[0], a->posicionais[1]);
+    }
     // Only the coder's own commands show its progress.
     std::ostringstream silencio;
     std::streambuf* saida = std::cout.rdbuf(silencio.rdbuf());

@@ -4,10 +4,12 @@
 // the full program beside it.
 
 #include "core/direto.h"
+#include "core/saida.h"
 
 int main(int argc, char** argv)
 {
+    pluvexa::cli::sigpipePadrao();
     if (const auto status = pluvexa::cli::executaDireto(argc, argv))
-        return *status;
+        return pluvexa::cli::confereSaidaPadrao(*status);
     return pluvexa::cli::executaCompleto(argc, argv);
 }
