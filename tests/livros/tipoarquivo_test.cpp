@@ -106,7 +106,7 @@ std::vector<Caso> casos()
         // Bounds its zip directory declares, told before anything expands.
         {"declarada.xlsx", Origem::Dados, TipoArquivo::Xlsx, kGrandeDeclarado},
         {"grande.xls", Origem::Dados, TipoArquivo::Xls,
-         QStringLiteral("Planilha grande demais: a aba Grande tem 16.777.216 células (máximo 2.000.000)")},
+         QStringLiteral("Planilha grande demais: uma aba declara 16.777.216 células (máximo 2.000.000)")},
         {"foto.png", Origem::Escrito, TipoArquivo::NaoPlanilha, kNaoPlanilha,
          QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, 'x')},
         {"foto.jpg", Origem::Escrito, TipoArquivo::NaoPlanilha, kNaoPlanilha, QByteArray("\xFF\xD8\xFF\xE0", 4)},

@@ -41,6 +41,12 @@ QString textoGrandeAba(const QString& aba, std::int64_t celulas)
                       .arg(aba, brasil().toString(qint64(celulas)), brasil().toString(qint64(kMaisCelulas))));
 }
 
+QString textoGrandeDeclarada(std::int64_t celulas)
+{
+    return grande(QStringLiteral("uma aba declara %1 células (máximo %2)")
+                      .arg(brasil().toString(qint64(celulas)), brasil().toString(qint64(kMaisCelulas))));
+}
+
 QString textoGrandeCelulas()
 {
     const QString n = brasil().toString(qint64(kMaisCelulas));

@@ -25,6 +25,8 @@ QString textoGrandeExpandido();
 QString textoGrandeTextos();
 // "… a aba <aba> tem <n> células (máximo 2.000.000)"
 QString textoGrandeAba(const QString& aba, std::int64_t celulas);
+// "… uma aba declara <n> células (máximo 2.000.000)"
+QString textoGrandeDeclarada(std::int64_t celulas);
 // "… mais de 2.000.000 células (máximo 2.000.000)"
 QString textoGrandeCelulas();
 // "… a aba <aba> passa de 100.000 linhas (máximo 100.000)"

@@ -3,6 +3,7 @@
 #include "exchange/livros/erroslivro.h"
 #include "exchange/livros/limiteslivro.h"
 #include "exchange/livros/montaaba.h"
+#include "files/entrada.h"
 
 #include <QFile>
 #include <cmath>
@@ -104,8 +105,31 @@ bool xlsComSenha(const QString& caminho)
     return info.ok() && info.informacao(FREEXL_BIFF_PASSWORD) == FREEXL_BIFF_OBFUSCATED;
 }
 
+std::int64_t celulasDeclaradas(const QByteArray& bytes)
+{
+    std::int64_t maior = 0;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const auto u16 = [b](qsizetype i) { return std::int64_t(b[i] | (b[i + 1] << 8)); };
+    const auto u32 = [&](qsizetype i) { return u16(i) | (u16(i + 2) << 16); };
+    static const QByteArray kDimensao("\x00\x02\x0E\x00", 4);
+    for (qsizetype i = bytes.indexOf(kDimensao); i >= 0 && i + 18 <= bytes.size(); i = bytes.indexOf(kDimensao, i + 1)) {
+        const std::int64_t primeiraLinha = u32(i + 4), linhas = u32(i + 8);
+        const std::int64_t primeiraColuna = u16(i + 12), colunas = u16(i + 14);
+        if (u16(i + 16) != 0 || primeiraLinha > linhas || linhas > 65536 || primeiraColuna > colunas || colunas > 256)
+            continue;
+        maior = std::max(maior, linhas * colunas);
+    }
+    return maior;
+}
+
 QString recusaXls(const QString& caminho, const QString& nome)
 {
+    QByteArray bytes;
+    if (!leArquivo(caminho, Leitura{true, kMaiorLivro}, bytes))
+        return textoDanificada(nome);
+    if (const std::int64_t celulas = celulasDeclaradas(bytes); celulas > kMaisCelulas)
+        return textoGrandeDeclarada(celulas);
+    bytes.clear();
     const Manipulador info(caminho, true);
     if (!info.ok())
         return textoDanificada(nome);

@@ -77,6 +77,10 @@ TipoArquivo tipoOle2(const QByteArray& b, const QString& caminho)
         return TipoArquivo::ComSenha;
     if (!temFluxo(b, u"Workbook") && !temFluxo(b, u"Book"))
         return TipoArquivo::NaoPlanilha;
+    // A sheet too large is refused by its size (recusaXls) before FreeXL
+    // would make room for it.
+    if (celulasDeclaradas(b) > kMaisCelulas)
+        return TipoArquivo::Xls;
     return xlsComSenha(caminho) ? TipoArquivo::ComSenha : TipoArquivo::Xls;
 }
 
