@@ -3,6 +3,7 @@
 
 #include "arquivoentrada.h"
 #include "cli.h"
+#include "exchange/livros/tipoarquivo.h"
 #include "exchange/recargaexterna.h"
 #include "files/entrada.h"
 #include "recharge/camposregistro.h"
@@ -60,7 +61,9 @@ int importa(const QStringList& args)
                             "Usuário or Cartão, Valor and optionally Tipo; a row goes to the one holder all\n"
                             "its keys name), any other as the .rrm layout. Prints the lines of\n"
                             "the import's result report, then \"Total de OK: N - Total de erros: M\". The\n"
-                            "import log goes to the working root's Log folder."),
+                            "import log goes to the working root's Log folder. A file that is no spreadsheet\n"
+                            "nor payroll file (a PDF, an image, a workbook saved with a password, a web page\n"
+                            "named .xls) is refused at once, in the operator's words, and nothing is logged."),
              QStringLiteral("0 every record was stored, 1 any was not, the file held none (\"Nenhum "
                             "registro reconhecido no arquivo\"), the import could not start or FILE has "
                             "inconsistent records"));
@@ -96,6 +99,10 @@ int importa(const QStringList& args)
     if (const natureza::Estado e = confereEntrada(externo, &recusa);
         e != natureza::Estado::Aceito && e != natureza::Estado::Ausente)
         return falha(recusa);
+    // A file that is no spreadsheet nor payroll file is refused in the
+    // operator's own words, which support staff pass on as they are.
+    if (const std::optional<QString> r = recusaArquivo(externo))
+        return falha(*r);
 
     ModeloRecarga modelo;
     ResultadoProcessamento processado;
