@@ -155,5 +155,13 @@ INSTANTIATE_TEST_SUITE_P(Arquivos, Recusa, testing::ValuesIn(casos()), [](const 
     return nome;
 });
 
+// A file that is gone is the import run's to report, in its log, whatever
+// its name.
+TEST(RecusaArquivo, AMissingFileIsLeftToTheRun)
+{
+    for (const char* nome : {"sumiu.xlsx", "sumiu.ods", "sumiu.xls", "sumiu.csv", "sumiu.rrm"})
+        EXPECT_FALSE(recusaArquivo(pasta().filePath(QString::fromUtf8(nome))).has_value()) << nome;
+}
+
 }  // namespace
 }  // namespace pluvexa

@@ -156,13 +156,18 @@ TipoArquivo tipoDaCabeca(const QString& caminho)
     return outroFormato(b) ? TipoArquivo::NaoPlanilha : tipoTexto(caminho);
 }
 
-TipoArquivo tipo(const QString& caminho, std::optional<QString>* recusa)
+// `lido` (when given) tells whether the file could be looked at.
+TipoArquivo tipo(const QString& caminho, std::optional<QString>* recusa, bool* lido = nullptr)
 {
     QByteArray bytes;
+    if (lido)
+        *lido = true;
     if (leArquivo(caminho, Leitura{true, kMaiorLivro}, bytes))
         return classifica(bytes, caminho, recusa);
     if (QFileInfo(caminho).size() > kMaiorLivro)
         return tipoDaCabeca(caminho);
+    if (lido)
+        *lido = false;
     return tipoTexto(caminho);
 }
 
@@ -182,7 +187,12 @@ std::optional<QString> recusaArquivo(const QString& caminho)
 {
     std::optional<QString> recusa;
     const QString nome = QFileInfo(caminho).fileName();
-    switch (tipo(caminho, &recusa)) {
+    bool lido = false;
+    const TipoArquivo t = tipo(caminho, &recusa, &lido);
+    // A file that is gone or cannot be read is the run's to report.
+    if (!lido)
+        return std::nullopt;
+    switch (t) {
     case TipoArquivo::NaoPlanilha:
         return textoNaoPlanilha(nome);
     case TipoArquivo::ComSenha:

@@ -37,7 +37,7 @@ TipoArquivo tipoArquivo(const QString& caminho);
 TipoArquivo tipoDosBytes(const QByteArray& bytes, const QString& caminho);
 
 // The operator's text refusing the chosen file, nothing when the import may
-// read it: the kinds above, and a workbook whose zip directory declares
+// read it (or when it is missing or cannot be read: the run reports that): the kinds above, and a workbook whose zip directory declares
 // more than its bounds, or an .xls sheet of more than 2,000,000 cells by
 // its dimension (limiteslivro.h). Texts name the file by its name:
 //   "O arquivo <nome> não é uma planilha nem um arquivo de recarga.
