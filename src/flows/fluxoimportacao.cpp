@@ -1,6 +1,7 @@
 #include "flows/fluxoimportacao.h"
 
 #include "exchange/fonteregistros.h"
+#include "exchange/livros/tipoarquivo.h"
 #include "exchange/relatorioimportacao.h"
 #include "files/entrada.h"
 #include "files/pastastrabalho.h"
@@ -85,6 +86,12 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
     // A missing file is the run's to report, in its log.
     if (const QString recusa = recusaEntrada(nome, AusenteAceito::Sim); !recusa.isEmpty()) {
         ui.notice(recusa, Interaction::Icon::Error);
+        return res;
+    }
+    // A PDF, an image, a workbook saved with a password, a web page saved
+    // as .xls: told at once, before any log or report.
+    if (const std::optional<QString> recusa = recusaArquivo(nome)) {
+        ui.notice(*recusa, Interaction::Icon::Error);
         return res;
     }
 

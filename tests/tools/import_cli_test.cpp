@@ -210,5 +210,30 @@ INSTANTIATE_TEST_SUITE_P(
                       UsoImport{"NoExternalFile", {}}),
     [](const auto& info) { return std::string(info.param.nome); });
 
+// A file that is no spreadsheet nor payroll file, or a workbook that cannot
+// be opened, is refused in the operator's words before anything is read or
+// logged.
+TEST_F(CliImport, AWrongFileIsRefusedAtOnceWithTheOperatorsWords)
+{
+    const struct {
+        const char* arquivo;
+        const char* texto;
+    } casos[] = {
+        {"pdf.xlsx", "O arquivo pdf.xlsx não é uma planilha nem um arquivo de recarga. Formatos aceitos: .xlsx, .ods, "
+                     ".xls, .csv, .rrm."},
+        {"senha.ods", "A planilha senha.ods está protegida por senha: salve-a sem senha e importe de novo."},
+        {"pagina.xls", "O arquivo pagina.xls não é uma planilha do Excel: abra-o na planilha e salve como .xlsx."},
+    };
+    for (const auto& c : casos) {
+        const QString arquivo = QStringLiteral(PLUVEXA_TEST_DATA "/planilhas/") + QString::fromUtf8(c.arquivo);
+        const Execucao e = importa({arquivo, QStringLiteral("--log"), path(QStringLiteral("logs"))});
+        EXPECT_EQ(e.codigo, 1) << c.arquivo;
+        EXPECT_EQ(e.erros, QStringLiteral("pluvexa-cli: ") + QString::fromUtf8(c.texto) + u'\n')
+            << e.erros.toStdString();
+        EXPECT_TRUE(e.saida.isEmpty()) << e.saida.toStdString();
+        EXPECT_FALSE(QDir(path(QStringLiteral("logs"))).exists());
+    }
+}
+
 }  // namespace
 }  // namespace pluvexa

@@ -4,6 +4,7 @@
 #include "ambiente.h"
 #include "arquivoentrada.h"
 #include "cli.h"
+#include "exchange/livros/tipoarquivo.h"
 #include "exchange/recargaexterna.h"
 #include "files/entrada.h"
 #include "recharge/camposregistro.h"
@@ -65,7 +66,10 @@ int importa(const QStringList& args)
                             "import log goes to the working root's Log folder (--out) or to DIR (--log),\n"
                             "named after EXTERNAL (folha.rrm: folha.log; folha.csv: folha.csv.log).\n"
                             "Without either, the run is a dry check that changes nothing of the\n"
-                            "operator's: its log goes to a new temporary folder, named on standard error."),
+                            "operator's: its log goes to a new temporary folder, named on standard error.\n"
+                            "A file that is no spreadsheet nor payroll file (a PDF, an image, a workbook\n"
+                            "saved with a password, a web page named .xls) is refused at once, in the\n"
+                            "operator's words, and nothing is logged."),
              QStringLiteral("0 every record was stored, 1 any was not, the file held none (\"Nenhum "
                             "registro reconhecido no arquivo\"), the import could not start or FILE has "
                             "inconsistent records"));
@@ -100,6 +104,10 @@ int importa(const QStringList& args)
     // nothing to import.
     if (const std::optional<int> r = ArquivoEntrada::confereExiste(externo))
         return *r;
+    // A file that is no spreadsheet nor payroll file is refused in the
+    // operator's own words, which support staff pass on as they are.
+    if (const std::optional<QString> r = recusaArquivo(externo))
+        return falha(*r);
 
     ModeloRecarga modelo;
     ResultadoProcessamento processado;
