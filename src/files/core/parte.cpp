@@ -19,7 +19,21 @@ namespace pluvexa::parte {
 std::filesystem::path caminho(const std::string& utf8)
 {
 #ifdef _WIN32
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    const std::filesystem::path dado(std::u8string(utf8.begin(), utf8.end()));
+    if (utf8.empty())
+        return dado;
+    // Made whole by the system (GetFullPathNameW: the current drive and
+    // folder, "/" as "\", "." and ".." resolved), which the prefix needs:
+    // with it the system takes the path exactly as given.
+    std::error_code erro;
+    const std::wstring absoluto = std::filesystem::absolute(dado, erro).wstring();
+    if (erro || absoluto.size() < 3)
+        return dado;
+    if (absoluto.rfind(LR"(\\?\)", 0) == 0 || absoluto.rfind(LR"(\\.\)", 0) == 0)
+        return absoluto;
+    if (absoluto.rfind(LR"(\\)", 0) == 0)
+        return LR"(\\?\UNC\)" + absoluto.substr(2);
+    return LR"(\\?\)" + absoluto;
 #else
     return std::filesystem::path(utf8);  // the file system takes the bytes as they are
 #endif

@@ -1,13 +1,29 @@
 #include "core/direto.h"
 #include "core/saida.h"
 
+#include <string>
+
+#ifndef PLUVEXA_CLI_SEM_COMPLETO
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <string>
 #include <unistd.h>
+#endif
 
 namespace pluvexa::cli {
+
+#ifdef PLUVEXA_CLI_SEM_COMPLETO
+
+// A build of the core alone has no full command line to hand over to (and
+// Windows no execv to do it with: its _execv starts a second process and
+// answers the caller at once).
+int executaCompleto(int argc, char** argv)
+{
+    const std::string comando = argc > 1 ? argv[1] : "";
+    return falha(comando + " needs pluvexa-cli-full, which this build does not include");
+}
+
+#else
 
 namespace {
 
@@ -41,5 +57,7 @@ int executaCompleto(int argc, char** argv)
     ::execv(completo.c_str(), argv);
     return falha("cannot run " + completo + ": " + std::strerror(errno));
 }
+
+#endif
 
 }  // namespace pluvexa::cli

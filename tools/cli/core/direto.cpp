@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <iostream>
 #include <limits>
 #include <map>
@@ -61,12 +62,14 @@ std::optional<Argumentos> separa(int argc, char** argv, const std::vector<std::s
 
 // A whole decimal number from `texto` (the default when the option is
 // absent), or nothing.
-std::optional<long> numero(const Argumentos& a, const std::string& nome, long padrao)
+// Read as 64 bits wherever it runs: `long` has only 32 on Windows, where a
+// bound written with it would wrap round.
+std::optional<std::int64_t> numero(const Argumentos& a, const std::string& nome, std::int64_t padrao)
 {
     const auto it = a.opcoes.find(nome);
     if (it == a.opcoes.end())
         return padrao;
-    long n = 0;
+    std::int64_t n = 0;
     const std::string& t = it->second;
     const auto [fim, erro] = std::from_chars(t.data(), t.data() + t.size(), n);
     if (erro != std::errc() || fim != t.data() + t.size() || t.empty())
@@ -91,7 +94,7 @@ std::optional<int> abre(const Argumentos& a)
     // Beyond an unsigned position the full program refuses it too; it must
     // never wrap round to another recipient.
     if (!a.opcoes.count("key") || !a.opcoes.count("sender") || !i || *i < 0
-        || *i > long(std::numeric_limits<unsigned>::max()))
+        || *i > std::int64_t(std::numeric_limits<unsigned>::max()))
         return std::nullopt;
     return cli::abre(a.posicionais[0], a.posicionais[1],
                      {a.opcoes.at("key"), a.opcoes.at("sender"), unsigned(*i)});
