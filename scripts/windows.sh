@@ -84,3 +84,45 @@ if [ ! -f "$prefix/lib/libcryptopp.a" ]; then
   trap - EXIT
 fi
 phase_done
+
+# 3. The core alone, cross-built: libraries, pluvexa-cli.exe, the Qt-free suites.
+phase "build"
+if [ ! -f "$build/build.ninja" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DPLUVEXA_CORE_ONLY=ON -DPLUVEXA_BUILD_BENCH=OFF \
+    -DPLUVEXA_CRYPTOPP_ROOT="$prefix" >&2
+fi
+cmake --build "$build" --parallel "$jobs" >&2
+phase_done
+
+# 4. The suites under Wine, in a prefix of their own, with no display.
+phase "tests under Wine"
+export WINEPREFIX="${PLUVEXA_WINEPREFIX:-$cache/wine}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko installer at the first start
+export LANG=C.UTF-8
+unset DISPLAY
+mkdir -p "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1 || true
+status=0
+for suite in "$build"/tests/*_tests.exe; do
+  echo "-- $(basename "$suite")" >&2
+  if ! (cd "$root" && wine "$suite" --gtest_brief=1 >&2); then
+    echo "FAILED: $(basename "$suite")" >&2
+    status=1
+  fi
+done
+[ "$status" -eq 0 ]
+phase_done
+
+# 5. The same command line: the Linux build's pluvexa-cli (when built) and
+#    the Windows one give the same bytes, statuses and words.
+if [ -x "$root/build/tools/pluvexa-cli" ]; then
+  phase "compared with Linux"
+  bash "$root/scripts/windows-compare.sh" "$root/build/tools/pluvexa-cli" "$build/tools/pluvexa-cli.exe" >&2
+  phase_done
+fi
+
+wineserver -w 2>/dev/null || true
+echo "$build/tools/pluvexa-cli.exe"

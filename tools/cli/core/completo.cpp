@@ -1,6 +1,7 @@
 #include "core/direto.h"
 #include "core/saida.h"
 
+#include <cstdio>
 #include <string>
 
 #ifndef PLUVEXA_CLI_SEM_COMPLETO
@@ -19,8 +20,11 @@ namespace pluvexa::cli {
 // answers the caller at once).
 int executaCompleto(int argc, char** argv)
 {
-    const std::string comando = argc > 1 ? argv[1] : "";
-    return falha(comando + " needs pluvexa-cli-full, which this build does not include");
+    if (argc < 2) {
+        std::fputs("pluvexa-cli: this build runs only compress, expand, seal and open\n", stderr);
+        return UsoErrado;
+    }
+    return falha(std::string(argv[1]) + " needs pluvexa-cli-full, which this build does not include");
 }
 
 #else
