@@ -124,5 +124,4 @@ if [ -x "$root/build/tools/pluvexa-cli" ]; then
   phase_done
 fi
 
-wineserver -w 2>/dev/null || true
 echo "$build/tools/pluvexa-cli.exe"
