@@ -58,9 +58,10 @@ TEST(Caminhos, PathOverTwoHundredSixtyCharacters)
 {
     test::PastaTemporaria dir;
     std::string pasta = dir.texto();
-    for (int i = 0; pasta.size() < 300; ++i)
+    for (int i = 0; pasta.size() < 300; ++i) {
         pasta += "/pasta-de-recargas-" + std::to_string(i);
-    std::filesystem::create_directories(parte::caminho(pasta));
+        ASSERT_TRUE(std::filesystem::create_directory(parte::caminho(pasta))) << pasta;
+    }
     const std::string arquivo = pasta + "/Sebastião.REC";
     ASSERT_GT(arquivo.size(), 260u);
     FalhaArquivo erro;

@@ -15,6 +15,13 @@
 
 namespace pluvexa::test {
 
+// A UTF-8 path as the tests' own calls take it (no prefix: those of the
+// layer are what is tested).
+inline std::filesystem::path de(const std::string& utf8)
+{
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 inline std::string texto(const std::filesystem::path& caminho)
 {
     std::ifstream f(caminho, std::ios::binary);

@@ -43,8 +43,8 @@ TEST(TemporarioCria, NewEmptyRemovedOnlyWhileItIsTheLayers)
     Motivo motivo;
     const std::string t = temporario::cria(dir.texto("out"), motivo);
     ASSERT_FALSE(t.empty()) << motivo.ingles;
-    EXPECT_TRUE(std::filesystem::is_regular_file(parte::caminho(t)));
-    EXPECT_EQ(std::filesystem::file_size(parte::caminho(t)), 0u);
+    EXPECT_TRUE(std::filesystem::is_regular_file(test::de(t)));
+    EXPECT_EQ(std::filesystem::file_size(test::de(t)), 0u);
     EXPECT_TRUE(temporario::intacto(t));
     EXPECT_EQ(temporario::pendentes(), 1u);
     temporario::remove(t);
@@ -52,10 +52,10 @@ TEST(TemporarioCria, NewEmptyRemovedOnlyWhileItIsTheLayers)
     EXPECT_TRUE(test::nomes(dir.caminho()).empty());
 
     // A name the layer did not create (or no longer counts) is never removed.
-    test::grava(parte::caminho(t), "do operador");
+    test::grava(test::de(t), "do operador");
     EXPECT_FALSE(temporario::intacto(t));
     temporario::remove(t);
-    EXPECT_EQ(test::texto(parte::caminho(t)), "do operador");
+    EXPECT_EQ(test::texto(test::de(t)), "do operador");
 }
 
 #ifndef _WIN32

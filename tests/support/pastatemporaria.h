@@ -39,14 +39,16 @@ public:
     PastaTemporaria& operator=(const PastaTemporaria&) = delete;
 
     const std::filesystem::path& caminho() const { return m_caminho; }
-    // `nome` inside the folder.
-    std::filesystem::path operator/(const std::string& nome) const { return m_caminho / nome; }
+    // `nome` (UTF-8) inside the folder.
+    std::filesystem::path operator/(const std::string& nome) const
+    {
+        return m_caminho / std::filesystem::path(std::u8string(nome.begin(), nome.end()));
+    }
     // The same as the file layer and the command line take paths: UTF-8
     // text, with the system's separators.
     std::string texto(const std::string& nome = {}) const
     {
-        const std::filesystem::path p = nome.empty() ? m_caminho : m_caminho / nome;
-        const std::u8string u = p.u8string();
+        const std::u8string u = (nome.empty() ? m_caminho : *this / nome).u8string();
         return std::string(u.begin(), u.end());
     }
 

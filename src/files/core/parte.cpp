@@ -20,17 +20,22 @@ std::filesystem::path caminho(const std::string& utf8)
 {
 #ifdef _WIN32
     const std::filesystem::path dado(std::u8string(utf8.begin(), utf8.end()));
-    if (utf8.empty())
+    const std::wstring largo = dado.wstring();
+    // Already in the system's own form: taken exactly as given.
+    if (largo.empty() || largo.rfind(LR"(\\?\)", 0) == 0 || largo.rfind(LR"(\\.\)", 0) == 0)
         return dado;
-    // Made whole by the system (GetFullPathNameW: the current drive and
-    // folder, "/" as "\", "." and ".." resolved), which the prefix needs:
-    // with it the system takes the path exactly as given.
-    std::error_code erro;
-    const std::wstring absoluto = std::filesystem::absolute(dado, erro).wstring();
-    if (erro || absoluto.size() < 3)
+    // Made whole by the system (the current drive and folder, "/" as "\",
+    // "." and ".." resolved, a share kept as one), which the prefix needs:
+    // with it the system takes the path as it stands, beyond 260 characters.
+    std::wstring absoluto(MAX_PATH, L'\0');
+    DWORD n = GetFullPathNameW(largo.c_str(), DWORD(absoluto.size()), absoluto.data(), nullptr);
+    if (n >= absoluto.size()) {
+        absoluto.resize(n);
+        n = GetFullPathNameW(largo.c_str(), DWORD(absoluto.size()), absoluto.data(), nullptr);
+    }
+    if (n == 0 || n >= absoluto.size())
         return dado;
-    if (absoluto.rfind(LR"(\\?\)", 0) == 0 || absoluto.rfind(LR"(\\.\)", 0) == 0)
-        return absoluto;
+    absoluto.resize(n);
     if (absoluto.rfind(LR"(\\)", 0) == 0)
         return LR"(\\?\UNC\)" + absoluto.substr(2);
     return LR"(\\?\)" + absoluto;
