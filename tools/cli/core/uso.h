@@ -15,11 +15,6 @@
 
 namespace pluvexa::cli {
 
-// An option taking a value, as the help lists it.
-struct OpcaoComando {
-    std::string_view nome;
-};
-
 // The command line once analysed: the last value of each option given and
 // the positionals.
 struct Analise {
