@@ -151,9 +151,8 @@ bool sincroniza(const QString& path, int flags, bool semSuporte, Motivo& motivo)
 bool descarregaArquivo(const QString& path, Motivo& motivo)
 {
 #ifdef Q_OS_WIN
-    HANDLE h = CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()),
-                           GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(caminhoSistema(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     const bool ok = h != INVALID_HANDLE_VALUE && FlushFileBuffers(h);
     if (!ok)
         motivo = Motivo::ultimo();

@@ -7,8 +7,8 @@
 #include "codec/envelope.h"
 #include "codec/rsablock.h"
 #include "envelopetesthelpers.h"
+#include "support/pastatemporaria.h"
 
-#include <QTemporaryDir>
 #define CRYPTOPP_ENABLE_NAMESPACE_WEAK 1
 #include <cryptopp/md5.h>
 #include <gtest/gtest.h>
@@ -32,8 +32,8 @@ constexpr std::size_t P = kEnvelopeChunk;
 
 class EnvelopePieces : public testing::TestWithParam<std::tuple<int, std::size_t>> {
 protected:
-    QTemporaryDir dir;
-    std::filesystem::path path(const char* name) const { return std::filesystem::path(dir.path().toStdString()) / name; }
+    test::PastaTemporaria dir;
+    std::filesystem::path path(const char* name) const { return dir / name; }
 };
 
 TEST_P(EnvelopePieces, BodyAndSignatureAreThoseOfOnePassOverTheWholeContent)

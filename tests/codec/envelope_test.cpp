@@ -3,8 +3,8 @@
 #include "codec/builtinkeys.h"
 #include "codec/envelope.h"
 #include "codec/rsablock.h"
+#include "support/pastatemporaria.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -69,12 +69,12 @@ unsigned le16(const Bytes& b, std::size_t at) { return b[at] | (unsigned{b[at + 
 
 class Envelope : public testing::Test {
 protected:
-    QTemporaryDir dir;
+    test::PastaTemporaria dir;
     fs::path plain = path("plain.bin");
     fs::path sealed = path("sealed.bin");
     fs::path opened = path("opened.bin");
 
-    fs::path path(const char* name) const { return fs::path(dir.path().toStdString()) / name; }
+    fs::path path(const char* name) const { return dir / name; }
 
     int seal(const Bytes& content, int cipher = kCipherDesCbc, int digest = kDigestMd5,
              std::uint64_t seed = 1)

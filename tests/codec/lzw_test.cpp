@@ -1,8 +1,8 @@
 #include "codec/lzw.h"
 #include "lzw_reference.h"
 #include "support/arquivosbytes.h"
+#include "support/pastatemporaria.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -462,8 +462,8 @@ private:
 
 class LzwFiles : public testing::Test {
 protected:
-    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
-    QTemporaryDir dir;
+    std::filesystem::path path(const char* name) const { return dir / name; }
+    test::PastaTemporaria dir;
 };
 
 TEST_F(LzwFiles, RoundTripThroughFiles)
@@ -505,7 +505,7 @@ TEST_F(LzwFiles, MissingInputFailsAndLeavesTheOutputAlone)
 TEST_F(LzwFiles, UnreadableInputFails)
 {
     CoutCapture out;
-    EXPECT_EQ(compress_file(dir.path().toStdString(), path("out")), 0);   // a folder
+    EXPECT_EQ(compress_file(dir.caminho(), path("out")), 0);   // a folder
     EXPECT_EQ(out.text(), "Fatal error opening files.\n");
     EXPECT_FALSE(std::filesystem::exists(path("out")));
 }

@@ -1,5 +1,6 @@
-// pluvexa-cli runs compress, expand, seal and open itself, without Qt, and
-// hands every other command line to pluvexa-cli-full. Whichever program
+// pluvexa-cli runs compress, expand, seal and open itself (their help and
+// usage errors too), without Qt, and hands every other command line to
+// pluvexa-cli-full. Whichever program
 // runs a command line, the caller sees the same: exit status, both
 // streams, the output file.
 
@@ -46,14 +47,19 @@ const Caso kCasos[] = {
     {"open", "open --key {K}central.private --sender {K}own.public {D}/sealed {D}/out", true, 0},
     {"open_wrong_sender", "open --key {K}central.private --sender {K}central.public {D}/sealed {D}/out", true, 1},
     {"open_not_an_envelope", "open --key {K}central.private --sender {K}own.public {T} {D}/out", true, 1},
-    // Handed over: help, usage errors, options it does not know, others.
-    {"compress_help", "compress --help", false, 0},
-    {"compress_one_argument", "compress {T}", false, 2},
-    {"seal_without_keys", "seal {T} {D}/out", false, 2},
-    {"seal_unknown_cipher", "seal --signer {K}own.private --recipient {K}central.public --cipher 7 {T} {D}/out", false, 2},
-    {"open_negative_index", "open --key {K}central.private --sender {K}own.public --index=-1 {D}/sealed {D}/out", false, 2},
-    {"open_repeated_option", "open --key {K}central.private --key {K}central.private --sender {K}own.public {D}/sealed {D}/out", false, 0},
+    // The four commands' help and usage errors are answered without Qt too.
+    {"compress_help", "compress --help", true, 0},
+    {"compress_one_argument", "compress {T}", true, 2},
+    {"seal_without_keys", "seal {T} {D}/out", true, 2},
+    {"seal_unknown_cipher", "seal --signer {K}own.private --recipient {K}central.public --cipher 7 {T} {D}/out", true, 2},
+    {"seal_unknown_option", "seal --signer {K}own.private --recipient {K}central.public --bogus {T} {D}/out", true, 2},
+    {"open_negative_index", "open --key {K}central.private --sender {K}own.public --index=-1 {D}/sealed {D}/out", true, 2},
+    {"open_index_beyond_unsigned", "open --key {K}central.private --sender {K}own.public --index 4294967296 {D}/sealed {D}/out", true, 2},
+    {"open_repeated_option", "open --key {K}central.private --key {K}central.private --sender {K}own.public {D}/sealed {D}/out", true, 0},
+    {"open_help_after_arguments", "open {D}/sealed {D}/out -h", true, 0},
+    // Handed over: every other command, its help and usage included.
     {"keygen_usage", "keygen", false, 2},
+    {"keygen_help", "keygen --help", false, 0},
     {"version", "--version", false, 0},
 };
 

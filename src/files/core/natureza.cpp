@@ -89,6 +89,13 @@ Estado saida(const std::string& caminho, Motivo& motivo)
         return estado;
     if (a & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT))
         return Estado::NaoComum;
+    // Windows refuses to rename over a read-only file; refused here first,
+    // in the same words, so that no part is written for nothing (and Wine,
+    // which replaces it, behaves the same).
+    if (a & FILE_ATTRIBUTE_READONLY) {
+        motivo = Motivo::sistema(ERROR_ACCESS_DENIED);
+        return Estado::Inacessivel;
+    }
     return Estado::Aceito;
 #else
     struct stat st {};

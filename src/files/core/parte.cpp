@@ -19,7 +19,26 @@ namespace pluvexa::parte {
 std::filesystem::path caminho(const std::string& utf8)
 {
 #ifdef _WIN32
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    const std::filesystem::path dado(std::u8string(utf8.begin(), utf8.end()));
+    const std::wstring largo = dado.wstring();
+    // Already in the system's own form: taken exactly as given.
+    if (largo.empty() || largo.rfind(LR"(\\?\)", 0) == 0 || largo.rfind(LR"(\\.\)", 0) == 0)
+        return dado;
+    // Made whole by the system (the current drive and folder, "/" as "\",
+    // "." and ".." resolved, a share kept as one), which the prefix needs:
+    // with it the system takes the path as it stands, beyond 260 characters.
+    std::wstring absoluto(MAX_PATH, L'\0');
+    DWORD n = GetFullPathNameW(largo.c_str(), DWORD(absoluto.size()), absoluto.data(), nullptr);
+    if (n >= absoluto.size()) {
+        absoluto.resize(n);
+        n = GetFullPathNameW(largo.c_str(), DWORD(absoluto.size()), absoluto.data(), nullptr);
+    }
+    if (n == 0 || n >= absoluto.size())
+        return dado;
+    absoluto.resize(n);
+    if (absoluto.rfind(LR"(\\)", 0) == 0)
+        return LR"(\\?\UNC\)" + absoluto.substr(2);
+    return LR"(\\?\)" + absoluto;
 #else
     return std::filesystem::path(utf8);  // the file system takes the bytes as they are
 #endif

@@ -30,7 +30,11 @@ enum class Resultado {
 Resultado produz(const std::string& destino, const std::function<bool(const std::filesystem::path& parte)>& escritor,
                  FalhaArquivo& falha);
 
-// A UTF-8 path as the file system takes it.
+// A UTF-8 path as the file system takes it: every file the layer and the
+// command line's commands open passes here. On POSIX the bytes as they are
+// (a name need not be valid UTF-8). On Windows UTF-16, made absolute and
+// given the "\\?\" prefix ("\\?\UNC\" for a share), so that names
+// beyond the ANSI code page and paths over 260 characters open alike.
 std::filesystem::path caminho(const std::string& utf8);
 
 // The platform's steps, shared with the Qt side of the layer.

@@ -1,13 +1,33 @@
 #include "core/direto.h"
 #include "core/saida.h"
 
+#include <cstdio>
+#include <string>
+
+#ifndef PLUVEXA_CLI_SEM_COMPLETO
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <string>
 #include <unistd.h>
+#endif
 
 namespace pluvexa::cli {
+
+#ifdef PLUVEXA_CLI_SEM_COMPLETO
+
+// A build of the core alone has no full command line to hand over to (and
+// Windows no execv to do it with: its _execv starts a second process and
+// answers the caller at once).
+int executaCompleto(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fputs("pluvexa-cli: this build runs only compress, expand, seal and open\n", stderr);
+        return UsoErrado;
+    }
+    return falha(std::string(argv[1]) + " needs pluvexa-cli-full, which this build does not include");
+}
+
+#else
 
 namespace {
 
@@ -41,5 +61,7 @@ int executaCompleto(int argc, char** argv)
     ::execv(completo.c_str(), argv);
     return falha("cannot run " + completo + ": " + std::strerror(errno));
 }
+
+#endif
 
 }  // namespace pluvexa::cli

@@ -1,12 +1,13 @@
 #pragma once
 
-// pluvexa-cli's direct path: compress, expand, seal and open, well formed,
-// run here without Qt, so that a script compressing or sealing many small
-// files does not pay for loading it each time. Everything else (help,
-// usage errors, the other commands) goes to the full command line, which
-// says the same for these four.
+// pluvexa-cli's direct path: compress, expand, seal and open, with their
+// help and usage checks, run here without Qt, so that a script compressing
+// or sealing many small files does not pay for loading it each time. The
+// full command line runs these four through the same path; every other
+// command goes to it.
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,8 +21,12 @@ struct ComandoDireto {
 };
 const std::vector<ComandoDireto>& comandosDiretos();
 
-// The exit status when the command line is one this path runs; nothing
-// when the full command line must take it.
+// The exit status when the command (`args`, its name first, UTF-8) is one
+// of the four: run, its help printed or its wrong usage told (exit 2).
+// Nothing for any other command.
+std::optional<int> executaComando(const std::vector<std::string>& args);
+
+// The same for the program's arguments (argv[1] the command).
 std::optional<int> executaDireto(int argc, char** argv);
 
 // Runs the full command line ("pluvexa-cli-full", beside this program)

@@ -2,12 +2,10 @@
 // and envelope commands use it: a new file stands complete under its name or
 // the old one stays, and no part is left behind, whatever fails.
 
-#include "files/arquivoseguro.h"
 #include "files/core/parte.h"
-#include "support/arquivosteste.h"
+#include "files/core/temporario.h"
+#include "nucleoteste.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -39,17 +37,30 @@ struct Caso {
     const char* frase;     // the windows' sentence for the same failure
 };
 
+std::string troca(std::string s, const std::string& marca, const std::string& por)
+{
+    if (const auto i = s.find(marca); i != std::string::npos)
+        s.replace(i, marca.size(), por);
+    return s;
+}
+
+// A path with the system's separators, as messages show it (unquoted).
+std::string nativo(const std::string& caminho)
+{
+    const std::string v = parte::visivel(caminho);
+    return v.substr(1, v.size() - 2);
+}
+
 class ParteSemQt : public ::testing::TestWithParam<Caso> {
 protected:
-    QTemporaryDir dir;
-    std::string destino() const { return dir.filePath("out").toStdString(); }
+    test::PastaTemporaria dir;
+    std::string destino() const { return dir.texto("out"); }
 };
 
 TEST_P(ParteSemQt, NewFileCompleteOrOldFileKept)
 {
     const Caso& c = GetParam();
-    test::grava(dir.filePath("out"), "old");
-    FalhasArquivo falhas(c.falhaNa, c.codigo);
+    test::grava(dir / "out", "old");
     FalhaArquivo erro;
     auto escreve = [&](const std::filesystem::path& p) {
         std::ofstream(p, std::ios::binary) << "new";
@@ -57,23 +68,25 @@ TEST_P(ParteSemQt, NewFileCompleteOrOldFileKept)
             throw std::runtime_error("writer failed");
         return c.escritor == Escritor::Escreve;
     };
-    if (c.escritor == Escritor::Lanca) {
-        EXPECT_THROW(parte::produz(destino(), escreve, erro), std::runtime_error);
-    } else {
-        EXPECT_EQ(parte::produz(destino(), escreve, erro), c.esperado);
-        QString esperada = QString::fromLatin1(c.mensagem);
-        esperada.replace("{T}", QDir::toNativeSeparators(dir.filePath(".out.")));
-        esperada.replace("{F}", QDir::toNativeSeparators(dir.filePath("out")));
-        EXPECT_TRUE(QString::fromStdString(erro.mensagem).startsWith(esperada)) << erro.mensagem;
-        const QString frase = QString::fromUtf8(c.frase).replace("{F}", QDir::toNativeSeparators(dir.filePath("out")));
-        EXPECT_EQ(erro.houve(), c.esperado != parte::Resultado::Colocado);
-        if (erro.houve())
-            EXPECT_EQ(QString::fromStdString(pluvexa::frase(erro)), frase);
+    {
+        const test::PortaoFalha portao(c.falhaNa, c.codigo);
+        if (c.escritor == Escritor::Lanca) {
+            EXPECT_THROW(parte::produz(destino(), escreve, erro), std::runtime_error);
+        } else {
+            EXPECT_EQ(parte::produz(destino(), escreve, erro), c.esperado);
+            const std::string esperada =
+                troca(troca(c.mensagem, "{T}", nativo(dir.texto(".out."))), "{F}", nativo(destino()));
+            EXPECT_EQ(erro.mensagem.substr(0, esperada.size()), esperada) << erro.mensagem;
+            EXPECT_EQ(erro.houve(), c.esperado != parte::Resultado::Colocado);
+            if (erro.houve()) {
+                EXPECT_EQ(pluvexa::frase(erro), troca(c.frase, "{F}", nativo(destino())));
+            }
+        }
     }
-    EXPECT_EQ(test::le(dir.filePath("out")),
-              c.esperado == parte::Resultado::Colocado ? QByteArray("new") : QByteArray("old"));
-    // No temporary stays, whatever failed.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"out"});
+    EXPECT_EQ(test::texto(dir / "out"), c.esperado == parte::Resultado::Colocado ? "new" : "old");
+    // No temporary stays, whatever failed, and none is still counted.
+    EXPECT_EQ(test::nomes(dir.caminho()), std::vector<std::string>{"out"});
+    EXPECT_EQ(temporario::pendentes(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -94,6 +107,25 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"rename_on_a_busy_file", Escritor::Escreve, 2, kEmUso, parte::Resultado::PassoFalhou,
              "Cannot rename file \"{T}", "Não foi possível renomear o arquivo {F}: arquivo em uso."}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// A folder or a name in a missing folder is refused before anything is
+// made, in the command line's words.
+TEST(ParteRecusa, FolderOrMissingFolderLeavesNothing)
+{
+    test::PastaTemporaria dir;
+    std::filesystem::create_directory(dir / "pasta");
+    FalhaArquivo erro;
+    auto escreve = [](const std::filesystem::path& p) { return bool(std::ofstream(p) << "x"); };
+    EXPECT_EQ(parte::produz(dir.texto("pasta"), escreve, erro), parte::Resultado::PassoFalhou);
+    EXPECT_EQ(erro.mensagem, parte::visivel(dir.texto("pasta")) + " is not a regular file");
+    const std::string semPasta = dir.texto("falta") + (dir.texto().find('\\') != std::string::npos ? "\\x" : "/x");
+    EXPECT_EQ(parte::produz(semPasta, escreve, erro), parte::Resultado::PassoFalhou);
+    EXPECT_EQ(erro.operacao, Operacao::Criar);
+    EXPECT_EQ(erro.mensagem.rfind("Cannot create a temporary file for " + parte::visivel(semPasta) + ". ", 0), 0u)
+        << erro.mensagem;
+    EXPECT_NE(erro.motivo.codigo, 0);
+    EXPECT_EQ(test::nomes(dir.caminho()), std::vector<std::string>{"pasta"});
+}
 
 }  // namespace
 }  // namespace pluvexa
