@@ -4,7 +4,7 @@
 #include "arquivoentrada.h"
 #include "cli.h"
 #include "exchange/exportacsv.h"
-#include "exchange/fonteregistros.h"
+#include "saidaplanilha.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -16,14 +16,15 @@ int exporta(const QStringList& args)
     QCommandLineParser parser;
     descreve(parser,
              QStringLiteral("Processes FILE as check does (its log on standard error) and writes its\n"
-                            "holders to OUT.csv as \"Exportar Planilha\" does: ';' between fields, UTF-8\n"
-                            "with a byte-order mark, decimal comma; Usuário, Cartão, Matrícula, Nome,\n"
-                            "Tipo, Tarifa, Valor and Vlr.Última Rec of group 1. \"import\" reads the file\n"
-                            "back."),
+                            "holders to OUT as \"Exportar Planilha\" does, in the format of OUT's\n"
+                            "extension: .xlsx (Excel), .ods (Calc) or .csv (';' between fields, UTF-8\n"
+                            "with a byte-order mark, CR LF, decimal comma). The columns: Usuário, Cartão,\n"
+                            "Matrícula (text, zeros kept), Nome, Tipo, Tarifa, Valor and Vlr.Última Rec of\n"
+                            "group 1. \"import\" reads the file back."),
              QStringLiteral("0 written, 1 FILE cannot be loaded, has inconsistent records or OUT "
                             "cannot be written"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
-    parser.addPositionalArgument(QStringLiteral("OUT.csv"), QStringLiteral("the spreadsheet to write"));
+    parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("the spreadsheet to write: .xlsx, .ods or .csv"));
     const ArquivoEntrada arquivo(parser);
     if (int r = analisa(parser, args, 2); r >= 0)
         return r;
@@ -31,11 +32,11 @@ int exporta(const QStringList& args)
         return *r;
     const QString path = parser.positionalArguments()[0];
     const QString saida = parser.positionalArguments()[1];
-    // Only a ".csv" name is read back as a spreadsheet.
-    if (formatoImportacao(saida) != FormatoImportacao::Planilha) {
-        std::fputs("pluvexa-cli export: OUT must end in .csv, the name import reads as a spreadsheet\n", stderr);
-        return UsoErrado;
-    }
+    // The format is the name's: spreadsheet programs and the import take
+    // a file by its extension.
+    FormatoPlanilha formato = FormatoPlanilha::Csv;
+    if (const std::optional<int> r = confereSaidaPlanilha("export", "OUT", saida, formato))
+        return *r;
     if (const std::optional<int> r = ArquivoEntrada::confereExiste(path))
         return *r;
 
@@ -43,10 +44,7 @@ int exporta(const QStringList& args)
     ResultadoProcessamento processado;
     if (const std::optional<int> r = arquivo.processa(path, modelo, processado, QStringLiteral("nothing exported")))
         return *r;
-    QString erro;
-    if (!exportaPlanilha(modelo, saida, &erro))
-        return falha(erro);
-    return Sucesso;
+    return gravaSaidaPlanilha(tabelaTitulares(modelo), formato, saida);
 }
 
 }  // namespace pluvexa::cli
