@@ -53,10 +53,11 @@ void confereComCsv(const PlanilhaLida& p, const std::vector<QStringList>& csv, i
             case CelulaLida::Tipo::Numero: {
                 QString ponto = campo;
                 EXPECT_DOUBLE_EQ(celula.numero, ponto.replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
-                if (campo.contains(QLatin1Char(',')))
+                if (campo.contains(QLatin1Char(','))) {
                     EXPECT_EQ(celula.formato, QStringLiteral("#,##0.00"));
-                else if (c >= csv[l].size() - colunasDinheiro)
+                } else if (c >= csv[l].size() - colunasDinheiro) {
                     EXPECT_EQ(celula.formato, QStringLiteral("#,##0"));
+                }
                 break;
             }
             case CelulaLida::Tipo::Vazia:
@@ -75,7 +76,9 @@ TEST_F(CliPlanilhas, ExportWritesOneTableAsCsvXlsxAndOds)
     ASSERT_EQ(executa({QStringLiteral("export"), recebido, csv}).codigo, 0);
     const std::vector<QStringList> linhas = linhasCsv(QString::fromUtf8(test::le(csv)), QStringLiteral("\r\n"));
     ASSERT_EQ(linhas.size(), 201u);
-    for (const auto& [nome, le] : {std::pair{"titulares.xlsx", test::leXlsx}, {"titulares.ODS", test::leOds}}) {
+    using Leitor = PlanilhaLida (*)(const QString&);
+    for (const auto& [nome, le] : {std::pair<const char*, Leitor>{"titulares.xlsx", test::leXlsx},
+                                   std::pair<const char*, Leitor>{"titulares.ODS", test::leOds}}) {
         SCOPED_TRACE(nome);
         const QString saida = path(QString::fromLatin1(nome));
         const Execucao e = executa({QStringLiteral("export"), recebido, saida});

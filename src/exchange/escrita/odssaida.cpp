@@ -92,6 +92,13 @@ void celula(QXmlStreamWriter& x, const CelulaSaida& c)
         x.writeEmptyElement(kTable, QStringLiteral("table-cell"));
         return;
     }
+    if (c.tipo == CelulaSaida::Tipo::Texto && c.texto.isEmpty()) {
+        // Empty, as a spreadsheet program writes it, in the text format
+        // so that what is typed there stays text.
+        x.writeEmptyElement(kTable, QStringLiteral("table-cell"));
+        x.writeAttribute(kTable, QStringLiteral("style-name"), estiloDe(c));
+        return;
+    }
     x.writeStartElement(kTable, QStringLiteral("table-cell"));
     if (const QString estilo = estiloDe(c); !estilo.isEmpty())
         x.writeAttribute(kTable, QStringLiteral("style-name"), estilo);
