@@ -29,6 +29,11 @@ bool busca(void* biblioteca, const char* nome, F& destino, QString& erro)
 Carga carrega()
 {
     Carga c;
+#ifdef __SANITIZE_ADDRESS__
+    // The sanitizers' run time ends the process on RTLD_DEEPBIND.
+    c.erro = QStringLiteral("not available in a build with AddressSanitizer");
+    return c;
+#endif
     // Kept open for the process's life: the functions are used again.
     void* b = dlopen(PLUVEXA_XLSXWRITER_APARTE, RTLD_NOW | RTLD_LOCAL | RTLD_DEEPBIND);
     if (!b) {
