@@ -1,7 +1,5 @@
 #include "history/tfhistorico.h"
 
-#include "exchange/fonteregistros.h"
-#include "files/arquivoseguro.h"
 #include "files/pastastrabalho.h"
 #include "flows/arquivossalvos.h"
 #include "flows/fluxoexportacao.h"
