@@ -1,32 +1,22 @@
 #include "exchange/exportacsv.h"
 
-#include "exchange/fonteregistros.h"
+#include "exchange/escrita/csvsaida.h"
 #include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"
+
+#include <algorithm>
 
 namespace pluvexa {
 
 namespace {
 
-// Model text (Windows-1252) as UTF-8, quoted when it holds the separator,
-// a quote or a line break.
-void acrescentaTexto(std::string& saida, std::string_view bytes)
+// Model text (Windows-1252) as Unicode.
+QString texto(std::string_view bytes)
 {
     bool ascii = true;
     for (const char c : bytes)
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    const std::string utf8 = ascii ? std::string(bytes) : deCp1252(std::string(bytes)).toStdString();
-    if (utf8.find_first_of(";\"\r\n") == std::string::npos) {
-        saida += utf8;
-        return;
-    }
-    saida += '"';
-    for (const char c : utf8) {
-        if (c == '"')
-            saida += '"';
-        saida += c;
-    }
-    saida += '"';
+    return ascii ? QString::fromLatin1(bytes.data(), qsizetype(bytes.size())) : deCp1252(std::string(bytes));
 }
 
 std::string_view semPreenchimento(std::string_view s)
@@ -37,56 +27,60 @@ std::string_view semPreenchimento(std::string_view s)
     return s.substr(inicio, s.find_last_not_of(' ') - inicio + 1);
 }
 
-void acrescentaValor(std::string& saida, double valor, bool creditos)
+CelulaSaida valor(double v, bool creditos)
 {
-    saida += (creditos ? formata(u"##0", valor) : formata(u"##0.00", valor)).toLatin1().constData();
+    if (creditos)
+        return CelulaSaida::deNumero(formata(u"##0", v).toDouble(), formata(u"##0", v), CelulaSaida::Formato::Creditos);
+    const QString comoTexto = formata(u"##0.00", v);
+    // The value shown is the value stored: the cents the CSV carries.
+    QString ponto = comoTexto;
+    ponto.replace(QLatin1Char(','), QLatin1Char('.'));
+    return CelulaSaida::deNumero(ponto.toDouble(), comoTexto, CelulaSaida::Formato::Dinheiro);
+}
+
+CelulaSaida inteiro(long long n)
+{
+    return CelulaSaida::deNumero(double(n), QString::number(n));
 }
 
 }  // namespace
 
-std::string geraPlanilha(const ModeloRecarga& modelo)
+TabelaSaida tabelaTitulares(const ModeloRecarga& modelo)
 {
-    std::string saida = "\xEF\xBB\xBF";
-    saida += QStringLiteral("Usuário;Cartão;Matrícula;Nome;Tipo;Tarifa;Valor;Vlr.Última Rec\r\n").toStdString();
+    TabelaSaida t;
+    t.aba = QStringLiteral("Titulares");
+    t.cabecalho = QStringList{QStringLiteral("Usuário"), QStringLiteral("Cartão"), QStringLiteral("Matrícula"),
+                              QStringLiteral("Nome"),    QStringLiteral("Tipo"),   QStringLiteral("Tarifa"),
+                              QStringLiteral("Valor"),   QStringLiteral("Vlr.Última Rec")};
     const int n = std::clamp(modelo.QtdRecarga, 0, int(modelo.wRecarga.size()));
-    saida.reserve(saida.size() + std::size_t(n) * 100);
+    t.linhas.reserve(std::size_t(n));
     for (int i = 0; i < n; ++i) {
         const Recarga& r = modelo.wRecarga[std::size_t(i)];
         const bool creditos = r.TipoCartao >= 0 && r.TipoCartao < kTiposCartao
                               && modelo.wTipoCartao[std::size_t(r.TipoCartao)].Modalidade != Dinheiro;
-        saida += std::to_string(r.Usuario);
-        saida += ';';
-        saida += std::to_string(r.Cartao);
-        saida += ';';
-        acrescentaTexto(saida, r.Matricula);
-        saida += ';';
-        acrescentaTexto(saida, semPreenchimento(r.Nome));
-        saida += ';';
-        saida += std::to_string(r.TipoCartao);
-        saida += ';';
-        saida += std::to_string(r.Grupo[0].Tarifa);
-        saida += ';';
-        acrescentaValor(saida, r.Grupo[0].Valor, creditos);
-        saida += ';';
-        acrescentaValor(saida, r.Historico[0][0], creditos);
-        saida += "\r\n";
+        t.linhas.push_back({CelulaSaida::deTexto(QString::number(r.Usuario)),
+                            CelulaSaida::deTexto(QString::number(r.Cartao)), CelulaSaida::deTexto(texto(r.Matricula)),
+                            CelulaSaida::deTexto(texto(semPreenchimento(r.Nome))), inteiro(r.TipoCartao),
+                            inteiro(r.Grupo[0].Tarifa), valor(r.Grupo[0].Valor, creditos),
+                            valor(r.Historico[0][0], creditos)});
     }
-    return saida;
+    return t;
 }
 
-QString ExportaCsv::filtro() const
+std::string geraPlanilha(const ModeloRecarga& modelo)
 {
-    return kFiltroPlanilha;
+    return csvDaTabela(tabelaTitulares(modelo), ConvencaoCsv::Arquivo);
 }
 
-std::string ExportaCsv::gera(const ModeloRecarga& modelo) const
+bool exportaPlanilha(const ModeloRecarga& modelo, FormatoPlanilha formato, const QString& destino,
+                     FalhaArquivo* falha)
 {
-    return geraPlanilha(modelo);
+    return gravaTabela(tabelaTitulares(modelo), formato, destino, falha);
 }
 
 bool exportaPlanilha(const ModeloRecarga& modelo, const QString& destino, QString* erro)
 {
-    return exporta(ExportaCsv(), modelo, destino, erro);
+    return gravaTabela(tabelaTitulares(modelo), formatoDoNome(destino).value_or(FormatoPlanilha::Csv), destino, erro);
 }
 
 }  // namespace pluvexa

@@ -1,18 +1,20 @@
 #pragma once
 
-// The holders of the loaded file as a spreadsheet (CSV), one row each:
+// The holders of the loaded file as a spreadsheet, one row each:
 //
 //   Usuário;Cartão;Matrícula;Nome;Tipo;Tarifa;Valor;Vlr.Última Rec
 //
-// with ';' between fields, a decimal comma and no thousands separator, the
-// name without its padding, the card type's and group 1's tariff codes, and
-// group 1's value and last recharge: money with two decimals for money card
-// types, whole credits for credit types. UTF-8 with a byte-order mark and
-// CR LF line ends, as spreadsheet programs read them. The import reads the
-// file back as it is (the registration, card type and value columns), so it
-// serves as the template of a month's values.
+// the name without its padding, the card type's and group 1's tariff codes,
+// and group 1's value and last recharge: money with two decimals for money
+// card types, whole credits for credit types. Written as CSV (';' between
+// fields, a decimal comma, no thousands separator, UTF-8 with a byte-order
+// mark and CR LF line ends, as spreadsheet programs read them), or as an
+// Excel or Calc workbook with the same columns (escrita/planilhasaida.h).
+// The import reads the file back as it is (the registration, card type and
+// value columns), so it serves as the template of a month's values.
 
-#include "exchange/formatoexportacao.h"
+#include "exchange/escrita/planilhasaida.h"
+#include "exchange/escrita/tabelasaida.h"
 #include "recharge/modelo.h"
 
 #include <QString>
@@ -20,17 +22,18 @@
 
 namespace pluvexa {
 
-class ExportaCsv final : public FormatoExportacao {
-public:
-    QString filtro() const override;
-    QString extensao() const override { return QStringLiteral(".csv"); }
-    std::string gera(const ModeloRecarga& modelo) const override;
-};
+// The table every format writes: codes (Usuário, Cartão, Matrícula) as
+// text, Tipo and Tarifa as whole numbers, the values as money or credits.
+TabelaSaida tabelaTitulares(const ModeloRecarga& modelo);
 
-// The file's bytes.
+// The CSV file's bytes.
 std::string geraPlanilha(const ModeloRecarga& modelo);
 
-// exporta() with ExportaCsv.
+// Writes the holders under `destino` as `formato`, through the file layer.
+bool exportaPlanilha(const ModeloRecarga& modelo, FormatoPlanilha formato, const QString& destino,
+                     FalhaArquivo* falha);
+// The same, the format told by `destino`'s extension (CSV for any name
+// that is not a workbook's), the failure in the command line's words.
 bool exportaPlanilha(const ModeloRecarga& modelo, const QString& destino, QString* erro = nullptr);
 
 }  // namespace pluvexa

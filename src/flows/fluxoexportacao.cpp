@@ -7,29 +7,35 @@
 #include "flows/arquivossalvos.h"
 #include "interaction/interaction.h"
 
-
 namespace pluvexa {
 
-bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, const QString& pasta, Interaction& ui,
-                   const std::function<void(const QString&)>& aoGravar)
+QString escolhePlanilha(Interaction& ui, const QString& titulo, const QString& sugestao, FormatoPlanilha& formato)
 {
-    const ExportaCsv formato;
+    QString filtro = filtroDe(FormatoPlanilha::Csv);
     // As the chooser gives it, blanks included: the name written is the
     // name chosen.
-    QString destino = ui.saveFileName(QStringLiteral("Exportar Planilha"),
-                                      caminhoParaSalvar(pasta, arquivo, QStringLiteral("Planilha"), formato.extensao()),
-                                      formato.filtro());
+    const QString resposta =
+        ui.saveFileName(titulo, sugestao + extensaoDe(FormatoPlanilha::Csv), filtrosPlanilha(), &filtro);
+    if (resposta.isEmpty())
+        return {};
+    // The import and the spreadsheet programs take a file by its
+    // extension: keep it one.
+    return nomeEscolhido(resposta, filtro, formato);
+}
+
+bool salvaTabela(const TabelaSaida& tabela, const QString& titulo, const QString& sugestao, Interaction& ui,
+                 const std::function<void(const QString&)>& aoGravar)
+{
+    FormatoPlanilha formato = FormatoPlanilha::Csv;
+    const QString destino = escolhePlanilha(ui, titulo, sugestao, formato);
     if (destino.isEmpty())
         return false;
-    // The import takes a spreadsheet by its extension: keep it one.
-    if (!destino.endsWith(formato.extensao(), Qt::CaseInsensitive))
-        destino += formato.extensao();
     if (const QString recusa = recusaSaida(destino); !recusa.isEmpty()) {
         ui.notice(recusa, Interaction::Icon::Error);
         return false;
     }
     FalhaArquivo erro;
-    if (exporta(formato, m, destino, &erro)) {
+    if (gravaTabela(tabela, formato, destino, &erro)) {
         if (aoGravar)
             aoGravar(caminhoVisivel(destino));
         return true;
@@ -38,6 +44,13 @@ bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, const QString
                   + QStringLiteral(" - ") + textoJanela(erro),
               Interaction::Icon::Error);
     return false;
+}
+
+bool salvaPlanilha(const ModeloRecarga& m, const QString& arquivo, const QString& pasta, Interaction& ui,
+                   const std::function<void(const QString&)>& aoGravar)
+{
+    const QString sugestao = caminhoParaSalvar(pasta, arquivo, QStringLiteral("Planilha"), QString());
+    return salvaTabela(tabelaTitulares(m), QStringLiteral("Exportar Planilha"), sugestao, ui, aoGravar);
 }
 
 }  // namespace pluvexa

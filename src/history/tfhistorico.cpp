@@ -1,7 +1,5 @@
 #include "history/tfhistorico.h"
 
-#include "exchange/fonteregistros.h"
-#include "files/arquivoseguro.h"
 #include "files/pastastrabalho.h"
 #include "flows/arquivossalvos.h"
 #include "flows/fluxoexportacao.h"
@@ -147,7 +145,7 @@ void Tfhistorico::criaLista()
     btncomparar = criaBotao(QStringLiteral("&Comparar"), "btncomparar", box);
     btnatualizar = criaBotao(QStringLiteral("A&tualizar"), "btnatualizar", box);
     btnimprimir->setToolTip(QStringLiteral("A listagem do lote selecionado, como foi enviado"));
-    btnexportar->setToolTip(QStringLiteral("Grava os titulares e valores do lote selecionado numa planilha (.csv)"));
+    btnexportar->setToolTip(QStringLiteral("Grava os titulares e valores do lote selecionado numa planilha (.xlsx, .ods ou .csv)"));
     btnatualizar->setToolTip(QStringLiteral("Lê de novo a pasta do histórico"));
     btncomparar->setToolTip(QStringLiteral("Selecione dois lotes (Ctrl+clique) e compare titular a titular"));
     for (QPushButton* b : {btnimprimir, btnexportar, btncomparar, btnatualizar})
@@ -182,7 +180,7 @@ void Tfhistorico::criaComparacao()
     filtro->addSpacing(16);
     filtro->addWidget(lblsituacoes, 1);
     btnexportarcomparacao = criaBotao(QStringLiteral("Exportar Co&mparação"), "btnexportarcomparacao", gbComparacao);
-    btnexportarcomparacao->setToolTip(QStringLiteral("Grava a comparação dos dois lotes numa planilha (.csv)"));
+    btnexportarcomparacao->setToolTip(QStringLiteral("Grava a comparação dos dois lotes numa planilha (.xlsx, .ods ou .csv)"));
     btnexportarcomparacao->setEnabled(false);
     filtro->addWidget(btnexportarcomparacao);
     v->addLayout(filtro);
@@ -459,26 +457,11 @@ void Tfhistorico::btnexportarcomparacaoClick()
 {
     if (m_nomeComparacao.isEmpty())
         return;
-    // As the chooser gives it, blanks included.
-    QString destino = m_ctx.interaction->saveFileName(
-        QStringLiteral("Exportar Comparação"),
-        caminhoParaSalvar(m_ctx.pastaSalvar(TipoSalvo::Historico), m_nomeComparacao, m_nomeComparacao,
-                          QStringLiteral(".csv")),
-        kFiltroPlanilha);
-    if (destino.isEmpty())
-        return;
-    if (!destino.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        destino += QStringLiteral(".csv");
     // Every holder of both batches, whatever the filter shows: the
     // spreadsheet is the comparison, the filter only a view of it.
-    const std::string bytes = planilhaComparacao(m_comparacao->linhas());
-    FalhaArquivo erro;
-    if (gravaArquivo(destino, QByteArrayView(bytes.data(), qsizetype(bytes.size())), Durabilidade::Comum, &erro))
-        m_ctx.arquivoGravado(TipoSalvo::Historico, caminhoVisivel(destino));
-    else
-        m_ctx.interaction->notice(QStringLiteral("Não foi possível gravar a planilha ") + caminhoVisivel(destino)
-                                      + QStringLiteral(" - ") + textoJanela(erro),
-                                  Interaction::Icon::Error);
+    salvaTabela(tabelaComparacao(m_comparacao->linhas()), QStringLiteral("Exportar Comparação"),
+                caminhoParaSalvar(m_ctx.pastaSalvar(TipoSalvo::Historico), m_nomeComparacao, m_nomeComparacao, QString()),
+                *m_ctx.interaction, [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Historico, c); });
 }
 
 }  // namespace pluvexa

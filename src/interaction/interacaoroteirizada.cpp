@@ -135,9 +135,19 @@ QString InteracaoRoteirizada::openFileName(const QString& caption, const QString
     return proximo(Tipo::Abrir, caption).texto;
 }
 
-QString InteracaoRoteirizada::saveFileName(const QString& caption, const QString&, const QString&)
+QString InteracaoRoteirizada::saveFileName(const QString& caption, const QString&, const QString& filter,
+                                           QString* filtroEscolhido)
 {
-    return proximo(Tipo::Salvar, caption).texto;
+    const Passo p = proximo(Tipo::Salvar, caption);
+    if (filtroEscolhido) {
+        // As Qt's chooser answers: the filter picked, else the one it was
+        // opened on, else the first.
+        if (!p.filtro.isEmpty())
+            *filtroEscolhido = p.filtro;
+        else if (filtroEscolhido->isEmpty())
+            *filtroEscolhido = filter.section(QStringLiteral(";;"), 0, 0);
+    }
+    return p.texto;
 }
 
 void InteracaoRoteirizada::printPreview(const Pintura& paint, const std::function<QString()>& savePdf)

@@ -46,6 +46,7 @@ public:
         QStringList botoes = {};        // ... among these captions
         DuranteVisualizacao durante{};  // run while a preview shows
         QString etiqueta = {};          // the script's own mark for the step
+        QString filtro = {};            // a file chooser's filter chosen (empty: the one preselected)
     };
 
     // Announces the next dialog.
@@ -65,7 +66,8 @@ public:
                 int padrao) override;
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
+                         QString* filtroEscolhido = nullptr) override;
     void printPreview(const Pintura& paint, const std::function<QString()>& savePdf) override;
     bool abrePasta(const QString& pasta) override;
 

@@ -54,9 +54,11 @@ public:
     // An open-file dialog; empty when cancelled.
     virtual QString openFileName(const QString& caption, const QString& folder,
                                  const QString& filter) = 0;
-    // A save-file dialog; empty when cancelled.
-    virtual QString saveFileName(const QString& caption, const QString& folder,
-                                 const QString& filter) = 0;
+    // A save-file dialog; empty when cancelled. `filtroEscolhido`, when
+    // given: in, the filter to preselect among `filter`'s (the first when
+    // empty); out, the one the operator left chosen.
+    virtual QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
+                                 QString* filtroEscolhido = nullptr) = 0;
     // Shows `pasta` in the system's file manager; false when it could not
     // be opened. By default nothing is opened (as in tests, which script
     // it); the real interaction asks the desktop.

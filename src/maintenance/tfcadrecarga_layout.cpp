@@ -294,7 +294,7 @@ void Tfcadrecarga::criaPaginaDigitacao()
                                                "central"));
     btnimpressao->setToolTip(QStringLiteral("Mostra a listagem dos valores para imprimir ou salvar em PDF (Ctrl+P)"));
     btnimportararq->setToolTip(QStringLiteral("Lê os valores de um arquivo da folha (.rrm) ou de uma planilha (.csv)"));
-    btnexportarplanilha->setToolTip(QStringLiteral("Grava os titulares e seus valores numa planilha (.csv)"));
+    btnexportarplanilha->setToolTip(QStringLiteral("Grava os titulares e seus valores numa planilha (.xlsx, .ods ou .csv)"));
     btnconferir->setToolTip(QStringLiteral("Compara cada valor com as últimas recargas do titular antes de gerar"));
     // Bringing values in (and the spreadsheet that carries them) and
     // printing them come before keeping them; the answer file, the end of

@@ -130,11 +130,13 @@ QString QtInteraction::openFileName(const QString& caption, const QString& folde
                                         QFileDialog::DontUseNativeDialog);
 }
 
-QString QtInteraction::saveFileName(const QString& caption, const QString& folder,
-                                    const QString& filter)
+QString QtInteraction::saveFileName(const QString& caption, const QString& folder, const QString& filter,
+                                    QString* filtroEscolhido)
 {
     const DevolveFoco foco;
-    return QFileDialog::getSaveFileName(m_parent, caption, folder, filter, nullptr,
+    // Qt's own dialog changes the proposed name's extension with the
+    // filter chosen, so name and filter agree unless the operator types one.
+    return QFileDialog::getSaveFileName(m_parent, caption, folder, filter, filtroEscolhido,
                                         QFileDialog::DontUseNativeDialog);
 }
 

@@ -20,8 +20,8 @@ public:
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
                          const QString& filter) override;
-    QString saveFileName(const QString& caption, const QString& folder,
-                         const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
+                         QString* filtroEscolhido = nullptr) override;
     bool abrePasta(const QString& pasta) override;
     void printPreview(const std::function<void(QPagedPaintDevice*)>& paint,
                       const std::function<QString()>& savePdf) override;

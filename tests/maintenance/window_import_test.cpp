@@ -8,6 +8,7 @@
 #include "maintenance/recargagrid.h"
 #include "maintenance/windowfixture.h"
 #include "support/pdftext.h"
+#include "support/planilhalida.h"
 
 #include <QApplication>
 #include <QTest>
@@ -69,9 +70,9 @@ public:
     {
         return m_d.openFileName(c, p, f);
     }
-    QString saveFileName(const QString& c, const QString& p, const QString& f) override
+    QString saveFileName(const QString& c, const QString& p, const QString& f, QString* escolhido) override
     {
-        return m_d.saveFileName(c, p, f);
+        return m_d.saveFileName(c, p, f, escolhido);
     }
     void printPreview(const std::function<void(QPagedPaintDevice*)>& paint, const std::function<QString()>& pdf) override
     {
@@ -437,7 +438,10 @@ TEST_F(Exportacao, SpreadsheetGoesOutEditedComesBackAndReachesTheCentral)
     dialogos.expectSaveFile(planilha);
     controle<QPushButton>("btnexportarplanilha")->click();
     ASSERT_TRUE(dialogos.allConsumed());
-    EXPECT_EQ(dialogos.lastFilter(), QStringLiteral("Planilha (*.csv)"));
+    EXPECT_EQ(dialogos.lastFilter(),
+              QStringLiteral("Planilha do Excel (*.xlsx);;Planilha do Calc (*.ods);;Planilha (*.csv)"));
+    // Proposed with the CSV extension, which Qt's chooser changes with the filter.
+    EXPECT_TRUE(dialogos.lastSavePath().endsWith(QStringLiteral(".csv"))) << dialogos.lastSavePath().toStdString();
     // Told to the main window as a spreadsheet, which says it in its status
     // bar: no box to close.
     ASSERT_EQ(salvos.size(), 1u);
@@ -466,6 +470,49 @@ TEST_F(Exportacao, SpreadsheetGoesOutEditedComesBackAndReachesTheCentral)
     const std::map<int, QString> valores = geraEAbreResposta();
     EXPECT_EQ(valores.at(101), "000000000000001000");
     EXPECT_EQ(valores.at(102), "000000000000002000");
+}
+
+// The chooser's filter makes the workbook; an extension the operator typed
+// wins over it.
+TEST_F(Exportacao, TheFilterChosenOrTheExtensionTypedMakesTheWorkbook)
+{
+    abreEProcessa();
+    escolheTipo(kTipoDinheiro);
+    escolheTarifa(1);
+    digita(linhaDoUsuario(101), QStringLiteral("123,45"), false);
+    struct Caso {
+        const char* resposta;
+        const char* filtro;
+        const char* escrito;
+        test::PlanilhaLida (*le)(const QString&);
+    };
+    const Caso casos[] = {
+        {"valores", "Planilha do Excel (*.xlsx)", "valores.xlsx", test::leXlsx},
+        {"valores", "Planilha do Calc (*.ods)", "valores.ods", test::leOds},
+        {"digitado.ods", "Planilha do Excel (*.xlsx)", "digitado.ods", test::leOds},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.escrito);
+        dialogos.expectSaveFile(externos.filePath(QString::fromLatin1(c.resposta)), QString::fromLatin1(c.filtro));
+        controle<QPushButton>("btnexportarplanilha")->click();
+        ASSERT_TRUE(dialogos.allConsumed());
+        const QString escrito = externos.filePath(QString::fromLatin1(c.escrito));
+        EXPECT_EQ(salvos.back().second, QDir::toNativeSeparators(escrito));
+        const test::PlanilhaLida p = c.le(escrito);
+        ASSERT_GE(p.linhas.size(), 2u);
+        EXPECT_TRUE(p.cabecalhoFixo);
+        EXPECT_EQ(p.celula(0, 6).texto, QStringLiteral("Valor"));
+        bool achado = false;
+        for (const auto& linha : p.linhas) {
+            if (linha.empty() || linha[0].texto != QStringLiteral("101"))
+                continue;
+            achado = true;
+            EXPECT_DOUBLE_EQ(linha.at(6).numero, 123.45);
+            EXPECT_EQ(linha.at(6).formato, QStringLiteral("#,##0.00"));
+        }
+        EXPECT_TRUE(achado);
+    }
+    EXPECT_FALSE(QFileInfo::exists(externos.filePath(QStringLiteral("valores.csv"))));
 }
 
 TEST_F(Exportacao, TheChosenNameIsWrittenAsGivenEvenEndingInABlank)

@@ -59,7 +59,7 @@ public:
     }
     void errorBox(const QString& text) override { vistos << text; }
     QString openFileName(const QString&, const QString&, const QString&) override { return abrir; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return salvar; }
+    QString saveFileName(const QString&, const QString&, const QString&, QString*) override { return salvar; }
     void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>& savePdf) override
     {
         if (salvaPdf && savePdf)

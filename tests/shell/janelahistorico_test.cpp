@@ -15,6 +15,8 @@
 #include "support/arquivosteste.h"
 #include "support/loteguardado.h"
 #include "support/pdftext.h"
+#include "support/planilhalida.h"
+#include "support/widgets.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -152,6 +154,35 @@ TEST_F(JanelaHistorico, ExportsTheSelectedBatchAsTheHoldersSpreadsheet)
     EXPECT_TRUE(texto.startsWith(QStringLiteral("Usuário;Cartão;Matrícula;Nome;Tipo;Tarifa;Valor;")));
     EXPECT_TRUE(texto.contains(QStringLiteral(";100,50;")));
     EXPECT_TRUE(texto.contains(QStringLiteral(";20,25;")));
+}
+
+// The comparison as a Calc workbook, chosen by the dialog's filter: the
+// same columns, the user code as text, the values as numbers.
+TEST_F(JanelaHistorico, SavesTheComparisonAsTheWorkbookOfTheFilterChosen)
+{
+    janela->selecionaLotes({2, 1});
+    test::filho<QPushButton>(*janela, "btncomparar")->click();
+    const QString nome = saida.filePath(QStringLiteral("comparacao"));
+    interacao.expectSaveFile(nome, QStringLiteral("Planilha do Calc (*.ods)"));
+    test::filho<QPushButton>(*janela, "btnexportarcomparacao")->click();
+    ASSERT_TRUE(interacao.allConsumed()) << interacao.shown().join(u'\n').toStdString();
+    EXPECT_FALSE(QFileInfo::exists(nome + QStringLiteral(".csv")));
+    const test::PlanilhaLida p = test::leOds(nome + QStringLiteral(".ods"));
+    ASSERT_EQ(p.linhas.size(), std::size_t(mes.QtdRecarga + 1));
+    EXPECT_TRUE(p.cabecalhoFixo);
+    EXPECT_EQ(p.celula(0, 5).texto, QStringLiteral("Diferença"));
+    bool achado = false;
+    for (const auto& linha : p.linhas) {
+        if (linha.empty() || linha[0].texto != QString::fromStdString(usuario(1)))
+            continue;
+        achado = true;
+        EXPECT_EQ(linha[0].tipo, test::CelulaLida::Tipo::Texto);
+        EXPECT_DOUBLE_EQ(linha.at(3).numero, 20.25);
+        EXPECT_DOUBLE_EQ(linha.at(5).numero, -20.25);
+        EXPECT_EQ(linha.at(5).formato, QStringLiteral("#,##0.00"));
+        EXPECT_EQ(linha.at(6).texto, QStringLiteral("Alterado"));
+    }
+    EXPECT_TRUE(achado);
 }
 
 TEST_F(JanelaHistorico, ComparesTwoBatchesHolderByHolderAndSavesTheComparison)

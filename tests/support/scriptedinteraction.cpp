@@ -65,9 +65,11 @@ ScriptedInteraction& ScriptedInteraction::expectOpenFile(const QString& answer)
     return *this;
 }
 
-ScriptedInteraction& ScriptedInteraction::expectSaveFile(const QString& answer)
+ScriptedInteraction& ScriptedInteraction::expectSaveFile(const QString& answer, const QString& filter)
 {
-    espera({Tipo::Salvar, answer});
+    Passo p{Tipo::Salvar, answer};
+    p.filtro = filter;
+    espera(std::move(p));
     return *this;
 }
 
@@ -127,11 +129,12 @@ QString ScriptedInteraction::openFileName(const QString& caption, const QString&
     return InteracaoRoteirizada::openFileName(caption, folder, filter);
 }
 
-QString ScriptedInteraction::saveFileName(const QString& caption, const QString& folder, const QString& filter)
+QString ScriptedInteraction::saveFileName(const QString& caption, const QString& folder, const QString& filter,
+                                         QString* filtroEscolhido)
 {
     m_lastFilter = filter;
     m_lastSavePath = folder;
-    return InteracaoRoteirizada::saveFileName(caption, folder, filter);
+    return InteracaoRoteirizada::saveFileName(caption, folder, filter, filtroEscolhido);
 }
 
 }  // namespace pluvexa::test

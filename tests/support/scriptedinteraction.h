@@ -32,7 +32,8 @@ public:
     // An error box whose text begins with `prefix`.
     ScriptedInteraction& expectErrorStartingWith(const QString& prefix);
     ScriptedInteraction& expectOpenFile(const QString& answer);
-    ScriptedInteraction& expectSaveFile(const QString& answer);
+    // `filter`: the filter the operator picks (empty: the one preselected).
+    ScriptedInteraction& expectSaveFile(const QString& answer, const QString& filter = {});
     // The folder `pasta` shown in the file manager; `opened` is the answer.
     ScriptedInteraction& expectOpenFolder(const QString& pasta, bool opened = true);
     // With `whileOpen`, it runs while the preview is shown, given what the
@@ -61,7 +62,8 @@ public:
     int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
                 int padrao) override;
     QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
-    QString saveFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
+                         QString* filtroEscolhido = nullptr) override;
 
 protected:
     void falha(const QString& porque) override;

@@ -75,7 +75,7 @@ const Uso kUsos[] = {
     {"central", "Usage: pluvexa-cli central [options] ACTION IN OUT"},
     {"demo", "Usage: pluvexa-cli demo [options]"},
     {"import", "Usage: pluvexa-cli import [options] FILE EXTERNAL"},
-    {"export", "Usage: pluvexa-cli export [options] FILE OUT.csv"},
+    {"export", "Usage: pluvexa-cli export [options] FILE OUT"},
     {"listing", "Usage: pluvexa-cli listing [options] FILE"},
     {"review", "Usage: pluvexa-cli review [options] FILE"},
     {"history", "Usage: pluvexa-cli history [options] [A.HIS B.HIS]"},

@@ -6,8 +6,10 @@
 #include "files/pastastrabalho.h"
 #include "history/core/comparacaocsv.h"
 #include "history/core/historico.h"
+#include "history/core/tabelalotes.h"
 #include "recharge/formatonumero.h"
 #include "recharge/moeda.h"
+#include "saidaplanilha.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -58,10 +60,26 @@ void imprimeTabela(const QStringList& cabecalho, const QList<QStringList>& linha
         linha(l);
 }
 
-int lista(const QString& raiz, bool csv, const Filtro& filtro)
+// Where the listing or the comparison goes instead of standard output.
+struct Arquivo {
+    QString nome;  // empty: standard output
+    FormatoPlanilha formato = FormatoPlanilha::Csv;
+};
+
+int lista(const QString& raiz, bool csv, const Filtro& filtro, const Arquivo& arquivo)
 {
-    const std::vector<LoteHistorico> lotes =
+    std::vector<LoteHistorico> lotes =
         listaHistorico(QDir(raiz).filePath(QStringLiteral("Historico")), QDir(raiz).filePath(QStringLiteral("Gerados")));
+    std::erase_if(lotes, [&filtro](const LoteHistorico& l) { return !filtro.aceita(l); });
+    if (!arquivo.nome.isEmpty()) {
+        // The damaged batches are named as ever; the others go to the file.
+        int r = Sucesso;
+        for (const LoteHistorico& l : lotes)
+            if (!l.erro.isEmpty())
+                r = falha(l.erro);
+        const int gravado = gravaSaidaPlanilha(tabelaLotes(lotes), arquivo.formato, arquivo.nome);
+        return gravado != Sucesso ? gravado : r;
+    }
     const QStringList cabecalho{QStringLiteral("Empresa"),
                                 QStringLiteral("Remessa"),
                                 QStringLiteral("Gerado em"),
@@ -107,7 +125,7 @@ int lista(const QString& raiz, bool csv, const Filtro& filtro)
     return r;
 }
 
-int compara(const QString& a, const QString& b, bool csv)
+int compara(const QString& a, const QString& b, bool csv, const Arquivo& arquivo)
 {
     for (const QString& lote : {a, b})
         if (const std::optional<int> r = ArquivoEntrada::confereExiste(lote))
@@ -118,6 +136,8 @@ int compara(const QString& a, const QString& b, bool csv)
     // Named by the user: a link to a kept batch is that batch.
     if (!carregaHistorico(a, ma, erro, nullptr, Ligacao::Segue) || !carregaHistorico(b, mb, erro, nullptr, Ligacao::Segue))
         return falha(erro);
+    if (!arquivo.nome.isEmpty())
+        return gravaSaidaPlanilha(tabelaComparacao(comparaLotes(ma, mb)), arquivo.formato, arquivo.nome);
     const QStringList cabecalho = cabecalhoComparacaoCsv().split(QLatin1Char(';'));
     if (csv)
         escreve(cabecalho.join(QLatin1Char(';')));
@@ -167,8 +187,9 @@ int history(const QStringList& args)
                             "them (money as check shows it, R$ 30.498,97), and whether the answer was sent\n"
                             "(renamed _4.REC by the disk transfer). --year and --since keep the batches\n"
                             "generated in that year or from that day on. With --compare A.HIS B.HIS, one\n"
-                            "line per holder of either batch instead. A kept batch is read by check,\n"
-                            "listing and export with --draft."),
+                            "line per holder of either batch instead. --out FILE writes the list or the\n"
+                            "comparison to FILE instead (.xlsx, .ods or .csv by its extension). A kept\n"
+                            "batch is read by check, listing and export with --draft."),
              QStringLiteral("0 every batch listed or compared, 1 a kept batch cannot be read (named "
                             "on standard error; the others are listed) or a batch to compare does not "
                             "exist"));
@@ -184,7 +205,10 @@ int history(const QStringList& args)
     const QCommandLineOption desde(QStringLiteral("since"),
                                    QStringLiteral("only the batches generated on YYYY-MM-DD or later"),
                                    QStringLiteral("YYYY-MM-DD"));
-    parser.addOptions({raiz, csv, comparar, ano, desde});
+    const QCommandLineOption out(QStringLiteral("out"),
+                                 QStringLiteral("write the list or the comparison to FILE: .xlsx, .ods or .csv"),
+                                 QStringLiteral("FILE"));
+    parser.addOptions({raiz, csv, comparar, ano, desde, out});
     if (int r = analisa(parser, args, -1); r >= 0)
         return r;
     const QStringList p = parser.positionalArguments();
@@ -199,10 +223,18 @@ int history(const QStringList& args)
         std::fprintf(stderr, "pluvexa-cli history: expected %d argument(s), see --help\n", esperados);
         return UsoErrado;
     }
+    Arquivo arquivo;
+    if (parser.isSet(out)) {
+        if (parser.isSet(csv))
+            return exclusaoMutua("history", "--csv and --out");
+        arquivo.nome = parser.value(out);
+        if (const std::optional<int> r = confereSaidaPlanilha("history", "--out", arquivo.nome, arquivo.formato))
+            return *r;
+    }
     if (parser.isSet(comparar)) {
         if (parser.isSet(raiz) || parser.isSet(ano) || parser.isSet(desde))
             return exclusaoMutua("history", "--compare and --root, --year or --since");
-        return compara(p[0], p[1], parser.isSet(csv));
+        return compara(p[0], p[1], parser.isSet(csv), arquivo);
     }
     Filtro filtro;
     if (const std::optional<int> r = leFiltro(parser, ano, desde, filtro))
@@ -216,7 +248,7 @@ int history(const QStringList& args)
                          .arg(citado(parser.value(raiz)),
                               pasta.exists() ? QStringLiteral("is not a folder") : QStringLiteral("does not exist")));
     }
-    return lista(parser.isSet(raiz) ? parser.value(raiz) : raizCli(), parser.isSet(csv), filtro);
+    return lista(parser.isSet(raiz) ? parser.value(raiz) : raizCli(), parser.isSet(csv), filtro, arquivo);
 }
 
 }  // namespace pluvexa::cli

@@ -4,10 +4,13 @@
 #include "arquivoentrada.h"
 #include "cli.h"
 #include "recharge/cp1252.h"
+#include "saidaplanilha.h"
 #include "review/conferencia.h"
+#include "review/tabelaconferencia.h"
 #include "review/textosconferencia.h"
 
 #include <QFileInfo>
+#include <cmath>
 #include <cstdio>
 
 namespace pluvexa::cli {
@@ -42,10 +45,12 @@ QString variacaoComoTexto(std::optional<double> v)
              : QStringLiteral("-");
 }
 
-// For a spreadsheet: the number alone, decimal comma, empty without one.
+// For a spreadsheet: the number alone, rounded to one decimal as the
+// workbook's cell is, decimal comma, empty without one.
 QString variacaoCsv(std::optional<double> v)
 {
-    return v ? QString::number(*v, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')) : QString();
+    return v ? QString::number(std::round(*v * 10.0) / 10.0, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','))
+             : QString();
 }
 
 void imprimeCsv(const ModeloRecarga& m, const Conferencia& c)
@@ -98,7 +103,9 @@ int review(const QStringList& args)
                             "\"Conferir\" does: each holder's value of group 1 against the mean of its\n"
                             "non-zero last three recharges. Prints the summary by card type and one line\n"
                             "per flagged holder; --csv prints only a CSV header and one row per flagged\n"
-                            "holder: Usuário;Cartão;Matrícula;Nome;Tipo;Valor;Habitual;Variação %;Motivo."),
+                            "holder: Usuário;Cartão;Matrícula;Nome;Tipo;Valor;Habitual;Variação %;Motivo;\n"
+                            "--out FILE writes those rows to FILE instead (.xlsx, .ods or .csv by its\n"
+                            "extension) and prints nothing."),
              QStringLiteral("0 whether or not holders are flagged, 1 FILE cannot be loaded or has "
                             "inconsistent records"));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("received file, draft or plain text"));
@@ -107,7 +114,10 @@ int review(const QStringList& args)
                                     QStringLiteral("variation limit in percent, 1 to 1000 (default 50)"),
                                     QStringLiteral("P"), QString::number(kLimitePadrao));
     const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("print the flagged holders as CSV"));
-    parser.addOptions({limite, csv});
+    const QCommandLineOption out(QStringLiteral("out"),
+                                 QStringLiteral("write the flagged holders to FILE: .xlsx, .ods or .csv"),
+                                 QStringLiteral("FILE"));
+    parser.addOptions({limite, csv, out});
     if (int r = analisa(parser, args, 1); r >= 0)
         return r;
     if (const std::optional<int> r = arquivo.confereOpcoes("review"))
@@ -118,6 +128,13 @@ int review(const QStringList& args)
         std::fputs("pluvexa-cli review: --limit must be a whole number from 1 to 1000\n", stderr);
         return UsoErrado;
     }
+    FormatoPlanilha formato = FormatoPlanilha::Csv;
+    if (parser.isSet(out)) {
+        if (parser.isSet(csv))
+            return exclusaoMutua("review", "--csv and --out");
+        if (const std::optional<int> r = confereSaidaPlanilha("review", "--out", parser.value(out), formato))
+            return *r;
+    }
     const QString path = parser.positionalArguments().first();
     if (const std::optional<int> r = ArquivoEntrada::confereExiste(path))
         return *r;
@@ -127,6 +144,8 @@ int review(const QStringList& args)
     if (const std::optional<int> r = arquivo.processa(path, modelo, processado, QStringLiteral("nothing reviewed")))
         return *r;
     const Conferencia c = confere(modelo, p);
+    if (parser.isSet(out))
+        return gravaSaidaPlanilha(tabelaConferencia(modelo, c), formato, parser.value(out));
     if (parser.isSet(csv))
         imprimeCsv(modelo, c);
     else

@@ -1,5 +1,7 @@
 #include "history/core/comparacaocsv.h"
 
+#include "exchange/escrita/csvsaida.h"
+
 #include "recharge/cp1252.h"
 #include "recharge/formatonumero.h"
 #include "recharge/moeda.h"
@@ -28,6 +30,17 @@ QString nome(const Texto& bytes)
     return n;
 }
 
+CelulaSaida celulaValor(std::optional<double> v, bool creditos)
+{
+    if (!v)
+        return CelulaSaida::vazia();
+    const QString texto = valor(v, creditos);
+    QString ponto = texto;
+    ponto.replace(QLatin1Char(','), QLatin1Char('.'));
+    return CelulaSaida::deNumero(ponto.toDouble(), texto,
+                                 creditos ? CelulaSaida::Formato::Creditos : CelulaSaida::Formato::Dinheiro);
+}
+
 }  // namespace
 
 QString cabecalhoComparacaoCsv()
@@ -43,17 +56,24 @@ QStringList camposComparacao(const LinhaComparacao& l)
             textoSituacao(l.situacao)};
 }
 
+TabelaSaida tabelaComparacao(const std::vector<LinhaComparacao>& linhas)
+{
+    TabelaSaida t;
+    t.aba = QStringLiteral("Comparação");
+    t.cabecalho = cabecalhoComparacaoCsv().split(QLatin1Char(';'));
+    t.linhas.reserve(linhas.size());
+    for (const LinhaComparacao& l : linhas)
+        t.linhas.push_back({CelulaSaida::deTexto(QString::number(l.usuario)),
+                            CelulaSaida::deNumero(l.tipo, QString::number(l.tipo)),
+                            CelulaSaida::deTexto(deCp1252(l.nome).trimmed()), celulaValor(l.valorA, l.creditos),
+                            celulaValor(l.valorB, l.creditos), celulaValor(l.diferenca(), l.creditos),
+                            CelulaSaida::deTexto(textoSituacao(l.situacao))});
+    return t;
+}
+
 std::string planilhaComparacao(const std::vector<LinhaComparacao>& linhas)
 {
-    std::string saida = "\xEF\xBB\xBF";
-    saida.reserve(linhas.size() * 64 + 64);
-    saida += cabecalhoComparacaoCsv().toStdString();
-    saida += "\r\n";
-    for (const LinhaComparacao& l : linhas) {
-        saida += camposComparacao(l).join(QLatin1Char(';')).toStdString();
-        saida += "\r\n";
-    }
-    return saida;
+    return csvDaTabela(tabelaComparacao(linhas), ConvencaoCsv::Arquivo);
 }
 
 }  // namespace pluvexa

@@ -10,6 +10,7 @@
 // empty value where the holder is not in that batch. The command line
 // prints these rows; the history window saves them as a spreadsheet.
 
+#include "exchange/escrita/tabelasaida.h"
 #include "history/core/historico.h"
 
 #include <QString>
@@ -22,8 +23,13 @@ namespace pluvexa {
 QString cabecalhoComparacaoCsv();
 QStringList camposComparacao(const LinhaComparacao& linha);
 
-// The file the window saves: UTF-8 with a byte-order mark and CR LF line
-// ends, as spreadsheet programs read them (like the holders' export).
+// The comparison as a table to write as a spreadsheet (CSV, .xlsx, .ods):
+// the same columns, Usuário as text, Tipo a whole number, the values money
+// or credits, empty cells where a holder is not in that batch.
+TabelaSaida tabelaComparacao(const std::vector<LinhaComparacao>& linhas);
+
+// The CSV file the window saves: UTF-8 with a byte-order mark and CR LF
+// line ends, as spreadsheet programs read them (like the holders' export).
 std::string planilhaComparacao(const std::vector<LinhaComparacao>& linhas);
 
 }  // namespace pluvexa
