@@ -12,7 +12,18 @@ namespace {
 // past this was chosen by mistake and is not read into memory.
 constexpr qint64 kMaxBytes = qint64(64) << 20;
 
+LeitorLivro& leitorLivro()
+{
+    static LeitorLivro leitor;
+    return leitor;
+}
+
 }  // namespace
+
+void defineLeitorLivro(LeitorLivro leitor)
+{
+    leitorLivro() = std::move(leitor);
+}
 
 ArquivoPlanilha leArquivoPlanilha(const QString& nomeArquivo)
 {
@@ -23,6 +34,9 @@ ArquivoPlanilha leArquivoPlanilha(const QString& nomeArquivo)
         return a;
     }
     auto bytes = std::make_shared<const QByteArray>(f.readAll());
+    if (leitorLivro())
+        if (std::optional<std::vector<AbaPlanilha>> abas = leitorLivro()(nomeArquivo, *bytes))
+            return arquivoDasAbas(std::move(*abas));
     const auto texto = [bytes] { return std::string_view(bytes->constData(), std::size_t(bytes->size())); };
     AbaArquivo aba;
     LinhasCsv primeiras(texto());

@@ -13,6 +13,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace pluvexa {
@@ -31,8 +32,16 @@ struct ArquivoPlanilha {
     QString erro;
 };
 
-// Reads `nomeArquivo` by formatoImportacao's choice (CSV: the text kept,
-// its rows read as they are interpreted).
+// Where a workbook reader plugs in: the sheets of the file `nome` holding
+// `bytes`, or nothing when it is no workbook the reader reads (it is then
+// read as CSV text).
+using LeitorLivro =
+    std::function<std::optional<std::vector<AbaPlanilha>>(const QString& nome, const QByteArray& bytes)>;
+// Makes `leitor` the one leArquivoPlanilha asks first; an empty one: none.
+void defineLeitorLivro(LeitorLivro leitor);
+
+// Reads `nomeArquivo`: a workbook's sheets when the workbook reader takes
+// it, else CSV text (kept, its rows read as they are interpreted).
 ArquivoPlanilha leArquivoPlanilha(const QString& nomeArquivo);
 // The sheets of a workbook a reader gave (tabelaplanilha.h), kept in memory
 // for the questions and the run.
