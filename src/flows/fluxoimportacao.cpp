@@ -1,6 +1,7 @@
 #include "flows/fluxoimportacao.h"
 
 #include "exchange/fonteregistros.h"
+#include "exchange/limitesimportacao.h"
 #include "exchange/relatorioimportacao.h"
 #include "files/entrada.h"
 #include "files/pastastrabalho.h"
@@ -105,9 +106,10 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
     }
 
     // A spreadsheet's questions come before anything is logged: cancelled,
-    // nothing was imported and nothing is told.
+    // nothing was imported and nothing is told. A file past the limits asks
+    // nothing: the run refuses it.
     EscolhasPlanilha escolhas;
-    if (formatoImportacao(nome) == FormatoImportacao::Planilha) {
+    if (formatoImportacao(nome) == FormatoImportacao::Planilha && !grandeDemais(nome)) {
         auto lido = std::make_shared<const ArquivoPlanilha>(leArquivoPlanilha(nome));
         if (lido->erro.isEmpty()) {
             const std::optional<EscolhasPlanilha> e = perguntaPlanilha(*lido, nome, ui, memoria);

@@ -70,6 +70,8 @@ std::optional<int> escolhasPlanilha(const QCommandLineParser& parser, const QCom
         }
         escolhas.colunas = *mapa;
     }
+    if (grandeDemais(externo))
+        return std::nullopt;  // the run refuses it before anything is logged
     auto lido = std::make_shared<const ArquivoPlanilha>(leArquivoPlanilha(externo));
     if (!lido->erro.isEmpty())
         return std::nullopt;  // the run reports it, in its log
