@@ -140,13 +140,13 @@ namespace {
 TEST(QuebraLinhaImportacao, KeepsEveryWordWithinThePage)
 {
     const std::string inicio = "          123   " + std::string("M001") + std::string(17, ' ');
-    const std::string curta = inicio + "Matrícula em mais de um tipo de cartão - informe a coluna Tipo";
+    const std::string curta = inicio + "Matr\xED" "cula em mais de um tipo de cart\xE3o - informe a coluna Tipo";
     EXPECT_EQ(Tfrepimportacao::quebraLinha(curta), std::vector<std::string>{curta});
 
     const std::string valor(64, '9');
-    const std::string longa = inicio + "Valor inválido: 1.000.000.000.000.000.000.000.000.000.000.000.000.000.000.00… - use "
-                                       "vírgula para os centavos";
-    const std::string semQuebra = inicio + "Valor inválido: " + valor + "…";
+    const std::string longa = inicio + "Valor inv\xE1lido: 1.000.000.000.000.000.000.000.000.000.000.000.000.000.000.00\x85 - use "
+                                       "v\xEDrgula para os centavos";
+    const std::string semQuebra = inicio + "Valor inv\xE1lido: " + valor + "\x85";
     for (const std::string& linha : {longa, semQuebra}) {
         const std::vector<std::string> partes = Tfrepimportacao::quebraLinha(linha);
         ASSERT_GT(partes.size(), 1u) << linha;
