@@ -29,7 +29,7 @@ public:
     void notice(const QString&, Icon, const QString&) override { ++avisos; }
     bool question(const QString&, const QString&) override { return true; }
     void errorBox(const QString&) override { ++avisos; }
-    QString openFileName(const QString&, const QString&, const QString&) override { return m_arquivo; }
+    QString openFileName(const QString&, const QString&, const QString&, QString*) override { return m_arquivo; }
     QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>&) override
     {

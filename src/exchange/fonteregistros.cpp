@@ -1,9 +1,10 @@
 #include "exchange/fonteregistros.h"
 
+#include "exchange/abasplanilha.h"
 #include "exchange/leituraplanilha.h"
+#include "exchange/livros/tipoarquivo.h"
 #include "exchange/persrecargaexterna.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace pluvexa {
@@ -18,7 +19,7 @@ public:
     {
         if (m_pers.Abre(m_nome))
             return true;
-        falha = RegistroFonte{1, {}, 0, 0, textoStatus(StatusErroAbertura)};
+        falha = RegistroFonte{1, {}, 0, 0, textoStatus(StatusErroAbertura), {}};
         return false;
     }
     int conta() override { return m_pers.ContaRegistros(); }
@@ -44,23 +45,27 @@ private:
 
 class FontePlanilha : public FonteRegistros {
 public:
-    explicit FontePlanilha(QString nome) : m_nome(std::move(nome)) {}
-
-    // A spreadsheet of a month's values is a few hundred kilobytes; a file
-    // past this was chosen by mistake and is not read into memory.
-    static constexpr qint64 kMaxBytes = qint64(64) << 20;
+    FontePlanilha(QString nome, EscolhasPlanilha escolhas) : m_nome(std::move(nome)), m_escolhas(std::move(escolhas)) {}
 
     bool abre(RegistroFonte& falha) override
     {
-        QFile f(m_nome);
-        if (!f.open(QIODevice::ReadOnly) || f.size() > kMaxBytes) {
-            falha = RegistroFonte{1, {}, 0, 0, textoStatus(StatusErroAbertura)};
+        const std::shared_ptr<const ArquivoPlanilha> arquivo =
+            m_escolhas.lido ? m_escolhas.lido : std::make_shared<const ArquivoPlanilha>(leArquivoPlanilha(m_nome));
+        if (!arquivo->erro.isEmpty()) {
+            falha = RegistroFonte{1, {}, 0, 0, arquivo->erro, {}};
             return false;
         }
-        const QByteArray bytes = f.readAll();
-        m_planilha = lePlanilha(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        const int i = escolheAba(*arquivo, m_escolhas.aba, m_escolhas.colunas);
+        if (i < 0) {
+            falha = RegistroFonte{1, {}, 0, 0, QStringLiteral("Aba não encontrada: ") + m_escolhas.aba, {}};
+            return false;
+        }
+        const AbaArquivo& aba = arquivo->abas[std::size_t(i)];
+        m_aba = aba.nome;
+        const std::unique_ptr<LinhasAba> linhas = aba.linhas(m_escolhas.colunas);
+        m_planilha = interpreta(*linhas, m_escolhas.colunas);
         if (!m_planilha.erroCabecalho.isEmpty()) {
-            falha = RegistroFonte{m_planilha.linhaCabecalho, {}, 0, 0, m_planilha.erroCabecalho};
+            falha = RegistroFonte{m_planilha.linhaCabecalho, {}, 0, 0, m_planilha.erroCabecalho, {}};
             return false;
         }
         return true;
@@ -72,13 +77,16 @@ public:
         if (m_proxima >= m_planilha.linhas.size())
             return false;
         LinhaPlanilha& l = m_planilha.linhas[m_proxima++];
-        r = RegistroFonte{l.linha, std::move(l.chaves), l.valor, l.tipo, std::move(l.erro)};
+        r = RegistroFonte{l.linha, std::move(l.chaves), l.valor, l.tipo, std::move(l.erro), std::move(l.informacao)};
         return true;
     }
+    QString aba() const override { return m_aba; }
 
 private:
     QString m_nome;
+    EscolhasPlanilha m_escolhas;
     Planilha m_planilha;
+    QString m_aba;
     std::size_t m_proxima = 0;
 };
 
@@ -86,15 +94,21 @@ private:
 
 FormatoImportacao formatoImportacao(const QString& nomeArquivo)
 {
-    return QFileInfo(nomeArquivo).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0
-               ? FormatoImportacao::Planilha
-               : FormatoImportacao::Rrm;
+    switch (tipoArquivo(nomeArquivo)) {
+    case TipoArquivo::Xlsx:
+    case TipoArquivo::Ods:
+    case TipoArquivo::Xls:
+    case TipoArquivo::Csv:
+        return FormatoImportacao::Planilha;
+    default:
+        return FormatoImportacao::Rrm;
+    }
 }
 
-std::unique_ptr<FonteRegistros> abreFonte(const QString& nomeArquivo)
+std::unique_ptr<FonteRegistros> abreFonte(const QString& nomeArquivo, const EscolhasPlanilha& escolhas)
 {
     if (formatoImportacao(nomeArquivo) == FormatoImportacao::Planilha)
-        return std::make_unique<FontePlanilha>(nomeArquivo);
+        return std::make_unique<FontePlanilha>(nomeArquivo, escolhas);
     return std::make_unique<FonteRrm>(nomeArquivo);
 }
 

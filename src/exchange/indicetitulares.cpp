@@ -25,6 +25,16 @@ std::optional<long long> numero(const std::string& texto)
     return v;
 }
 
+// A registration of digits alone compares as its number written out (a
+// spreadsheet drops the leading zeros of "000123"); any other as it is.
+std::string matriculaComparada(const std::string& m)
+{
+    if (m.empty() || !std::all_of(m.begin(), m.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return m;
+    const std::size_t i = m.find_first_not_of('0');
+    return i == std::string::npos ? std::string("0") : m.substr(i);
+}
+
 void acrescenta(std::string& chave, const void* bytes, std::size_t n)
 {
     chave.append(static_cast<const char*>(bytes), n);
@@ -93,6 +103,15 @@ Encontro naoEncontrado(ChaveRegistro qual, const std::string& texto)
                   nomeado(qual, texto) + paraCp1252(QStringLiteral(" não encontrada")));
 }
 
+// The keys name holders of several card types and the row names none.
+Encontro variosTipos(const std::string& matricula)
+{
+    return recusa(ChaveRegistro::Matricula, matricula,
+                  QStringLiteral("Matrícula em mais de um tipo de cartão - informe a coluna Tipo"),
+                  nomeado(ChaveRegistro::Matricula, matricula)
+                      + paraCp1252(QStringLiteral(" em mais de um tipo de cartão - informe a coluna Tipo")));
+}
+
 Encontro repetido(ChaveRegistro qual, const std::string& texto)
 {
     const std::string log = nomeado(qual, texto) + paraCp1252(QStringLiteral(" repetido no arquivo"));
@@ -135,14 +154,24 @@ IndiceTitulares::IndiceTitulares(const ModeloRecarga& modelo)
         const Recarga& r = modelo.wRecarga[std::size_t(i)];
         if (r.TipoCartao < 0 || r.TipoCartao >= kTiposCartao)
             continue;
-        const Valores v{{r.Matricula, std::to_string(r.Usuario), std::to_string(r.Cartao)}};
+        const Valores v{{matriculaComparada(r.Matricula), std::to_string(r.Usuario), std::to_string(r.Cartao)}};
+        const auto inclui = [&](std::size_t tabela, const std::string& chave) {
+            Faixa& f = m_tabelas[tabela][chave];
+            if (f.quantos++ == 0) {
+                f.primeiro = i;
+                f.tipo = r.TipoCartao;
+            } else if (f.tipo != r.TipoCartao) {
+                f.variosTipos = true;
+            }
+        };
+        // A blank registration is no registration: it matches no record.
+        if (!r.Matricula.empty())
+            inclui(kMatriculaLiteral, chaveTabela(r.TipoCartao, kMatricula, Valores{{r.Matricula, {}, {}}}));
         for (int mascara = 1; mascara < 8; ++mascara) {
-            // A blank registration is no registration: it matches no record.
             if ((mascara & kMatricula) && r.Matricula.empty())
                 continue;
-            Faixa& f = m_tabelas[std::size_t(mascara)][chaveTabela(r.TipoCartao, mascara, v)];
-            if (f.quantos++ == 0)
-                f.primeiro = i;
+            inclui(std::size_t(mascara), chaveTabela(r.TipoCartao, mascara, v));
+            inclui(std::size_t(mascara), chaveTabela(kQualquerTipo, mascara, v));
         }
     }
 }
@@ -158,7 +187,7 @@ Encontro IndiceTitulares::encontra(const ChavesRegistro& chaves, int tipo, Casam
             continue;
         dadas |= 1 << k;
         if (k == 0) {
-            v.texto[0] = *textos[0];
+            v.texto[0] = casamento == Casamento::PrimeiraMatricula ? *textos[0] : matriculaComparada(*textos[0]);
         } else if (const std::optional<long long> n = numero(*textos[k])) {
             v.texto[k] = std::to_string(*n);
         } else {
@@ -171,7 +200,8 @@ Encontro IndiceTitulares::encontra(const ChavesRegistro& chaves, int tipo, Casam
 
     // Each key given must name some holder of the card type on its own.
     const auto faixa = [&](int mascara) {
-        const auto& tabela = m_tabelas[std::size_t(mascara)];
+        const auto& tabela =
+            m_tabelas[casamento == Casamento::PrimeiraMatricula ? kMatriculaLiteral : std::size_t(mascara)];
         const auto it = tabela.find(chaveTabela(tipo, mascara, v));
         return it == tabela.end() ? Faixa{} : it->second;
     };
@@ -193,6 +223,10 @@ Encontro IndiceTitulares::encontra(const ChavesRegistro& chaves, int tipo, Casam
                 log += (log.empty() ? std::string() : std::string(", ")) + nomeado(qualChave(1 << k), *textos[k]);
         return recusa(visivel, textoVisivel, QStringLiteral("Matrícula, Usuário e Cartão de titulares diferentes"),
                       log + paraCp1252(QStringLiteral(" de titulares diferentes")));
+    }
+    if (todas.quantos > 1 && todas.variosTipos && (dadas & kMatricula)) {
+        // The row names no card type and the registration is in several.
+        return variosTipos(chaves.matricula);
     }
     if (todas.quantos > 1) {
         // Named by the most telling key given: the card number, then the

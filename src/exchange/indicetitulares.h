@@ -32,22 +32,32 @@ struct Encontro {
 // "Matrícula", "Usuário" or "Cartão", as the log names a key.
 QString rotuloChave(ChaveRegistro chave);
 
+// The card type of a spreadsheet row that names none: every card type of
+// the loaded file, the keys having to name one holder among them all.
+inline constexpr int kQualquerTipo = -1;
+
 class IndiceTitulares {
 public:
     explicit IndiceTitulares(const ModeloRecarga& modelo);
 
+    // `tipo` may be kQualquerTipo with Casamento::TodasAsChaves.
     Encontro encontra(const ChavesRegistro& chaves, int tipo, Casamento casamento) const;
 
 private:
-    // Holders with one set of key values: the first in table order, and
-    // how many there are.
+    // Holders with one set of key values: the first in table order, how
+    // many there are, and whether they hold more than one card type.
     struct Faixa {
         int primeiro = -1;
         int quantos = 0;
+        int tipo = -1;
+        bool variosTipos = false;
     };
     // One table per combination of keys, by a bit mask (registration 1,
-    // user code 2, card number 4).
-    std::array<std::unordered_map<std::string, Faixa>, 8> m_tabelas;
+    // user code 2, card number 4), registrations of digits alone without
+    // their leading zeros; entry 8 holds the registrations as they are
+    // (the payroll file's way).
+    static constexpr std::size_t kMatriculaLiteral = 8;
+    std::array<std::unordered_map<std::string, Faixa>, 9> m_tabelas;
 };
 
 }  // namespace pluvexa

@@ -1,17 +1,258 @@
 #include "exchange/leituraplanilha.h"
 
-#include "exchange/leitorcsv.h"
 #include "exchange/persrecargaexterna.h"
 #include "recharge/cp1252.h"
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace pluvexa {
 
 namespace {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
+constexpr qsizetype kCitacao = 64;
+const QString kLinhaLarga = QStringLiteral("Linha com mais de 1.000 colunas");
+// A number cell of more digits than this lost its last ones to the
+// spreadsheet's floating point: a card number typed into a general cell.
+constexpr double kMaiorChaveNumerica = 1e15;
+// A value within this much of a whole number of cents is that number: a
+// formula's sum of cents carries such dust, a typed third of a real none.
+constexpr double kToleranciaCentavos = 1e-6;
+
+QString citado(const QString& texto)
+{
+    return texto.size() <= kCitacao ? texto : texto.left(kCitacao) + QStringLiteral("…");
+}
+
+const CelulaPlanilha* celula(const LinhaTabela& l, int coluna)
+{
+    return coluna >= 0 && std::size_t(coluna) < l.celulas.size() ? &l.celulas[std::size_t(coluna)] : nullptr;
+}
+
+bool vazia(const CelulaPlanilha* c)
+{
+    return !c || c->tipo == CelulaPlanilha::Tipo::Vazia
+           || (c->tipo == CelulaPlanilha::Tipo::Texto && campoplanilha::semMoeda(c->texto).isEmpty());
+}
+
+// A key as the model holds it: Windows-1252 bytes without blanks around; a
+// number cell's digits. `erro` is set when the number lost digits.
+std::string chave(const CelulaPlanilha* c, QString& erro)
+{
+    if (vazia(c))
+        return {};
+    if (c->tipo == CelulaPlanilha::Tipo::Numero) {
+        if (std::isfinite(c->numero) && std::fabs(c->numero) >= kMaiorChaveNumerica) {
+            erro = QStringLiteral("Número longo demais - formate a coluna como texto");
+            return {};
+        }
+        return paraCp1252(textoCelula(*c));
+    }
+    return paraCp1252(c->texto.trimmed());
+}
+
+int tipo(const CelulaPlanilha* c)
+{
+    if (vazia(c))
+        return 0;
+    if (c->tipo == CelulaPlanilha::Tipo::Numero)
+        return c->numero == std::trunc(c->numero) && std::fabs(c->numero) < 1e9 ? int(c->numero) : 0;
+    return campoexterno::inteiro(c->texto.trimmed().toStdString()).value_or(0);
+}
+
+// The value of a cell, or the refusal's text in `erro`.
+double valor(const CelulaPlanilha* c, QString& erro)
+{
+    if (vazia(c)) {
+        erro = QStringLiteral("Coluna Valor vazia");
+        return 0;
+    }
+    if (c->tipo == CelulaPlanilha::Tipo::Numero) {
+        const double v = c->numero;
+        const double centavos = v * 100;
+        if (!std::isfinite(v) || v < 0) {
+            erro = QStringLiteral("Valor inválido: ") + citado(textoCelula(*c));
+            return 0;
+        }
+        if (std::fabs(centavos - std::round(centavos)) > kToleranciaCentavos) {
+            erro = QStringLiteral("Valor com mais de duas casas decimais: ") + citado(textoCelula(*c));
+            return 0;
+        }
+        return std::round(centavos) / 100;
+    }
+    const QString texto = campoplanilha::semMoeda(c->texto);
+    const std::string bytes = texto.toStdString();
+    if (const auto v = campoplanilha::valor(bytes))
+        return *v;
+    // "1.500" is one and a half to some and fifteen hundred to others.
+    erro = QStringLiteral("Valor inválido: ") + citado(texto)
+           + (campoplanilha::ambiguo(bytes) ? QStringLiteral(" - use vírgula para os centavos") : QString());
+    return 0;
+}
+
+bool ehZero(const CelulaPlanilha* c)
+{
+    QString erro;
+    return vazia(c) || (valor(c, erro) == 0.0 && erro.isEmpty());
+}
+
+// "Total", "TOTAL GERAL", "Totais": what a sheet's sum row begins with.
+bool linhaDeTotal(const LinhaTabela& l)
+{
+    for (const CelulaPlanilha& c : l.celulas) {
+        if (c.tipo != CelulaPlanilha::Tipo::Texto || c.texto.trimmed().isEmpty())
+            continue;
+        return campoplanilha::nomeColuna(c.texto.left(kCitacao)).startsWith(QLatin1String("total"));
+    }
+    return false;
+}
+
+bool sobraColuna(const LinhaTabela& l, std::size_t largura)
+{
+    for (std::size_t i = largura; i < l.celulas.size(); ++i)
+        if (!vazia(&l.celulas[i]))
+            return true;
+    return false;
+}
+
+class Interpretacao {
+public:
+    Interpretacao(const CabecalhoAba& cab, bool recusaSobra) : m_cab(cab), m_recusaSobra(recusaSobra) {}
+
+    // The record of `l`, or none (a blank row, one without key and value).
+    std::optional<LinhaPlanilha> linha(const LinhaTabela& l, const QString& recusa) const
+    {
+        const auto col = [&](CampoPlanilha c) { return celula(l, m_cab.colunas[std::size_t(c)]); };
+        LinhaPlanilha r;
+        r.linha = l.linha;
+        QString erroChave;
+        r.chaves.matricula = chave(col(CampoPlanilha::Matricula), erroChave);
+        r.chaves.usuario = chave(col(CampoPlanilha::Usuario), erroChave);
+        r.chaves.cartao = chave(col(CampoPlanilha::Cartao), erroChave);
+        r.tipo = tipo(col(CampoPlanilha::Tipo));
+        const bool semChave = r.chaves.matricula.empty() && r.chaves.usuario.empty() && r.chaves.cartao.empty()
+                              && erroChave.isEmpty();
+        const bool sobra = m_recusaSobra && sobraColuna(l, std::size_t(m_cab.nomes.size()));
+        if (!recusa.isEmpty()) {
+            r.erro = recusa;
+        } else if (sobra) {
+            // With ',' as separator an unquoted "12,50" splits into 12 and
+            // 50; storing 12 would be wrong without anyone noticing.
+            r.erro = QStringLiteral("Linha com mais colunas que o cabeçalho");
+        } else if (semChave && linhaDeTotal(l)) {
+            r.informacao = QStringLiteral("Linha de total ignorada");
+        } else if (semChave && ehZero(col(CampoPlanilha::Valor))) {
+            // Nothing to import and nothing to tell: a blank line of the
+            // payroll's layout, a name without value.
+            return std::nullopt;
+        } else if (semChave) {
+            r.erro = QStringLiteral("Linha sem Matrícula, Usuário ou Cartão");
+        } else if (!erroChave.isEmpty()) {
+            r.erro = erroChave;
+        } else {
+            r.valor = valor(col(CampoPlanilha::Valor), r.erro);
+        }
+        return r;
+    }
+
+private:
+    const CabecalhoAba& m_cab;
+    bool m_recusaSobra;
+};
+
+}  // namespace
+
+QString textoCelula(const CelulaPlanilha& c)
+{
+    switch (c.tipo) {
+    case CelulaPlanilha::Tipo::Vazia: return {};
+    case CelulaPlanilha::Tipo::Texto: return c.texto;
+    case CelulaPlanilha::Tipo::Numero: break;
+    }
+    if (c.numero == std::trunc(c.numero) && std::fabs(c.numero) < kMaiorChaveNumerica)
+        return QString::number(qint64(c.numero));
+    return QString::number(c.numero, 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+bool LinhasDeAba::proxima(LinhaTabela& linha, QString& recusa)
+{
+    if (m_proxima >= m_aba.linhas.size())
+        return false;
+    linha = m_aba.linhas[m_proxima++];
+    recusa.clear();
+    return true;
+}
+
+std::vector<LinhaTabela> primeirasLinhas(LinhasAba& linhas, int quantas)
+{
+    std::vector<LinhaTabela> r;
+    LinhaTabela l;
+    QString recusa;
+    while (int(r.size()) < quantas && linhas.proxima(l, recusa))
+        r.push_back(std::move(l));
+    return r;
+}
+
+Planilha interpreta(LinhasAba& linhas, const MapaColunas& mapa)
+{
+    Planilha p;
+    std::vector<LinhaTabela> primeiras;
+    std::vector<QString> recusas;
+    {
+        LinhaTabela l;
+        QString recusa;
+        while (int(primeiras.size()) < kLinhasBuscaCabecalho && linhas.proxima(l, recusa)) {
+            primeiras.push_back(std::move(l));
+            recusas.push_back(recusa);
+        }
+    }
+    if (primeiras.empty())
+        return p;  // no row, no record: the run says so
+    const CabecalhoAba cab = achaCabecalho(primeiras, mapa);
+    // A row too wide to read where the header could stand: its hidden
+    // columns may be the ones sought.
+    const std::size_t ate = cab.reconhecido() ? std::size_t(cab.indice) + 1 : primeiras.size();
+    for (std::size_t i = 0; i < ate; ++i) {
+        if (recusas[i] == kLinhaLarga) {
+            p.linhaCabecalho = primeiras[i].linha;
+            p.erroCabecalho = kLinhaLarga;
+            return p;
+        }
+    }
+    p.linhaCabecalho = cab.linha;
+    if (!cab.reconhecido()) {
+        p.erroCabecalho = cab.erro;
+        return p;
+    }
+    const Interpretacao interpretacao(cab, linhas.recusaSobra());
+    for (std::size_t i = std::size_t(cab.indice) + 1; i < primeiras.size(); ++i)
+        if (auto r = interpretacao.linha(primeiras[i], recusas[i]))
+            p.linhas.push_back(std::move(*r));
+    LinhaTabela l;
+    QString recusa;
+    while (linhas.proxima(l, recusa))
+        if (auto r = interpretacao.linha(l, recusa))
+            p.linhas.push_back(std::move(*r));
+    return p;
+}
+
+Planilha interpreta(const AbaPlanilha& aba, const MapaColunas& mapa)
+{
+    LinhasDeAba linhas(aba);
+    return interpreta(linhas, mapa);
+}
+
+Planilha lePlanilha(std::string_view bytes, const MapaColunas& mapa)
+{
+    LinhasCsv linhas(bytes, mapa);
+    return interpreta(linhas, mapa);
+}
+
+namespace campoplanilha {
+
+namespace {
 
 std::string_view apara(std::string_view s)
 {
@@ -20,171 +261,6 @@ std::string_view apara(std::string_view s)
         return {};
     return s.substr(inicio, s.find_last_not_of(" \t") - inicio + 1);
 }
-
-bool emBranco(const std::vector<std::string>& campos)
-{
-    for (const std::string& c : campos)
-        if (!apara(c).empty())
-            return false;
-    return true;
-}
-
-bool ascii(std::string_view s)
-{
-    for (const char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
-// A field quoted in a message or read as a column name keeps this many
-// characters: a cell of megabytes would otherwise be copied into every
-// message, the log and the report.
-constexpr qsizetype kCitacao = 64;
-// Column names listed when the header lacks a column.
-constexpr qsizetype kColunasCitadas = 20;
-const QString kReticencias = QStringLiteral("…");
-const QString kLinhaLarga = QStringLiteral("Linha com mais de 1.000 colunas");
-static_assert(kMaisColunasCsv == 1000, "the refusal names the limit");
-
-// The file's text in one of its two encodings.
-class Texto {
-public:
-    explicit Texto(bool utf8) : m_utf8(utf8) {}
-    QString paraTela(std::string_view campo) const
-    {
-        return m_utf8 ? QString::fromUtf8(campo.data(), qsizetype(campo.size())) : deCp1252(std::string(campo));
-    }
-    // The field as a message shows it: its first kCitacao characters, and
-    // "…" when there were more. Only the bytes that can make them are read
-    // (at most four per character).
-    QString citado(std::string_view campo) const
-    {
-        const std::size_t bytes = std::size_t(kCitacao) * 4;
-        const QString texto = paraTela(campo.substr(0, bytes));
-        if (texto.size() <= kCitacao && campo.size() <= bytes)
-            return texto;
-        return texto.left(kCitacao) + kReticencias;
-    }
-    std::string paraModelo(std::string_view campo) const
-    {
-        return m_utf8 && !ascii(campo) ? paraCp1252(paraTela(campo)) : std::string(campo);
-    }
-
-private:
-    bool m_utf8;
-};
-
-struct Colunas {
-    int matricula = -1, usuario = -1, cartao = -1, valor = -1, tipo = -1;
-    bool temChave() const { return matricula >= 0 || usuario >= 0 || cartao >= 0; }
-};
-
-// The first column of each kind wins; a second "Valor" is just another
-// ignored column.
-Colunas reconhece(const QStringList& nomes)
-{
-    Colunas c;
-    for (int i = 0; i < nomes.size(); ++i) {
-        const QString n = campoplanilha::nomeColuna(nomes[i]);
-        int* alvo = nullptr;
-        if (n == u"matricula" || n == u"registro")
-            alvo = &c.matricula;
-        else if (n == u"usuario")
-            alvo = &c.usuario;
-        else if (n == u"cartao")
-            alvo = &c.cartao;
-        else if (n == u"valor" || n == u"creditos")
-            alvo = &c.valor;
-        else if (n == u"tipo" || n == u"tipo cartao")
-            alvo = &c.tipo;
-        if (alvo && *alvo < 0)
-            *alvo = i;
-    }
-    return c;
-}
-
-QString faltaColuna(const Colunas& c, const QStringList& nomes)
-{
-    QStringList encontradas;
-    for (const QString& n : nomes) {
-        if (n.isEmpty())
-            continue;
-        if (encontradas.size() == kColunasCitadas) {
-            encontradas << kReticencias;
-            break;
-        }
-        encontradas << n;
-    }
-    const QString lista = encontradas.isEmpty() ? QStringLiteral("nenhuma") : encontradas.join(QStringLiteral(", "));
-    const QString falta = !c.temChave() ? QStringLiteral("Matrícula, Usuário ou Cartão") : QStringLiteral("Valor");
-    return QStringLiteral("Planilha sem a coluna %1 - colunas encontradas: %2").arg(falta, lista);
-}
-
-std::string_view campoEm(const std::vector<std::string>& campos, int i)
-{
-    return i >= 0 && std::size_t(i) < campos.size() ? apara(campos[std::size_t(i)]) : std::string_view();
-}
-
-bool sobraColuna(const std::vector<std::string>& campos, std::size_t largura)
-{
-    for (std::size_t i = largura; i < campos.size(); ++i)
-        if (!apara(campos[i]).empty())
-            return true;
-    return false;
-}
-
-// A row without any key cannot be matched; when it carries no value either
-// there is nothing to import and nothing to report.
-bool semChaveNemValor(const std::vector<std::string>& campos, std::size_t largura, const Colunas& col)
-{
-    if (!campoEm(campos, col.matricula).empty() || !campoEm(campos, col.usuario).empty()
-        || !campoEm(campos, col.cartao).empty() || sobraColuna(campos, largura))
-        return false;
-    const std::string_view valor = campoEm(campos, col.valor);
-    return valor.empty() || campoplanilha::valor(valor) == 0.0;
-}
-
-LinhaPlanilha confere(const std::vector<std::string>& campos, int linha, bool aspasAbertas, bool larga,
-                      std::size_t largura, const Colunas& col, const Texto& texto)
-{
-    LinhaPlanilha l;
-    l.linha = linha;
-    l.chaves.matricula = texto.paraModelo(campoEm(campos, col.matricula));
-    l.chaves.usuario = texto.paraModelo(campoEm(campos, col.usuario));
-    l.chaves.cartao = texto.paraModelo(campoEm(campos, col.cartao));
-    if (col.tipo >= 0)
-        l.tipo = campoexterno::inteiro(campoEm(campos, col.tipo)).value_or(0);
-    const std::string_view valor = campoEm(campos, col.valor);
-    if (larga) {
-        l.erro = kLinhaLarga;
-    } else if (aspasAbertas) {
-        // Everything after the quote was swallowed into one field: say so
-        // rather than lose the rows that follow without a word.
-        l.erro = QStringLiteral("Aspas sem fechamento");
-    } else if (sobraColuna(campos, largura)) {
-        // With ',' as separator an unquoted "12,50" splits into 12 and 50;
-        // storing 12 would be wrong without anyone noticing.
-        l.erro = QStringLiteral("Linha com mais colunas que o cabeçalho");
-    } else if (valor.empty()) {
-        l.erro = QStringLiteral("Coluna Valor vazia");
-    } else if (const auto v = campoplanilha::valor(valor)) {
-        l.valor = *v;
-    } else if (campoplanilha::ambiguo(valor)) {
-        // "1.500" is one and a half to some and fifteen hundred to others.
-        l.erro = QStringLiteral("Valor inválido: ") + texto.citado(valor)
-                 + QStringLiteral(" - use vírgula para os centavos");
-    } else {
-        l.erro = QStringLiteral("Valor inválido: ") + texto.citado(valor);
-    }
-    return l;
-}
-
-}  // namespace
-
-namespace campoplanilha {
-
-namespace {
 
 bool digito(char c)
 {
@@ -219,6 +295,21 @@ bool milharesComVirgula(std::string_view t)
         return false;
     const std::size_t decimais = t.size() - n - 1;
     return decimais <= 2 && std::all_of(t.begin() + std::ptrdiff_t(n + 1), t.end(), digito);
+}
+
+bool branco(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == QChar(0x00A0) || c == QChar(0x202F);
+}
+
+QString semBrancos(const QString& t)
+{
+    qsizetype i = 0, f = t.size();
+    while (i < f && branco(t[i]))
+        ++i;
+    while (f > i && branco(t[f - 1]))
+        --f;
+    return t.mid(i, f - i);
 }
 
 }  // namespace
@@ -259,15 +350,23 @@ std::optional<double> valor(std::string_view texto)
     return v;
 }
 
+QString semMoeda(const QString& texto)
+{
+    QString t = semBrancos(texto);
+    if (t.startsWith(QLatin1String("R$")))
+        t = semBrancos(t.mid(2));
+    return t;
+}
+
 QString nomeColuna(const QString& nome)
 {
     const QString decomposto = nome.normalized(QString::NormalizationForm_D);
-    QString semAcento;
-    semAcento.reserve(decomposto.size());
+    QString reduzido;
+    reduzido.reserve(decomposto.size());
     for (const QChar c : decomposto)
-        if (c.category() != QChar::Mark_NonSpacing)
-            semAcento += c;
-    return semAcento.toCaseFolded().simplified();
+        if (c.isLetterOrNumber())
+            reduzido += c;
+    return reduzido.toCaseFolded();
 }
 
 bool ehUtf8(std::string_view bytes)
@@ -294,51 +393,5 @@ bool ehUtf8(std::string_view bytes)
 }
 
 }  // namespace campoplanilha
-
-Planilha lePlanilha(std::string_view bytes)
-{
-    const Texto texto(campoplanilha::ehUtf8(bytes));
-    if (bytes.starts_with(kBom))
-        bytes.remove_prefix(kBom.size());
-    LeitorCsv leitor(bytes, LeitorCsv::separadorDoCabecalho(bytes));
-    Planilha p;
-    std::vector<std::string> campos;
-    int linha = 0;
-    bool aspasAbertas = false;
-    bool cabecalho = false;
-    Colunas col;
-    std::size_t largura = 0;
-    while (leitor.proxima(campos, linha, aspasAbertas)) {
-        // A row too wide to keep is refused even when what was kept of it
-        // is blank: nothing tells what its other columns held.
-        const bool larga = leitor.larga();
-        if (emBranco(campos) && !aspasAbertas && !larga)
-            continue;
-        if (cabecalho) {
-            if (aspasAbertas || larga || !semChaveNemValor(campos, largura, col))
-                p.linhas.push_back(confere(campos, linha, aspasAbertas, larga, largura, col, texto));
-            continue;
-        }
-        cabecalho = true;
-        p.linhaCabecalho = linha;
-        if (larga) {
-            p.erroCabecalho = kLinhaLarga;
-            return p;
-        }
-        QStringList nomes;
-        // No column name the import knows is near kCitacao characters.
-        for (const std::string& c : campos)
-            nomes << texto.citado(apara(c));
-        col = reconhece(nomes);
-        largura = campos.size();
-        if (!col.temChave() || col.valor < 0) {
-            p.erroCabecalho = faltaColuna(col, nomes);
-            return p;
-        }
-    }
-    // An empty file, or one of blank rows, lacks no column: it holds no
-    // record, which the run tells as such.
-    return p;
-}
 
 }  // namespace pluvexa

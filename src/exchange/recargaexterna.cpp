@@ -54,8 +54,9 @@ QString RecargaExterna::caminhoLog(const QString& nomeArquivo) const
     return QDir(m_opcoes.pastaLog).absoluteFilePath(base + QStringLiteral(".log"));
 }
 
-bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
+bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel, const EscolhasPlanilha& escolhas)
 {
+    m_aba.clear();
     m_recusa = preparaPastaLog(m_opcoes.pastaLog);
     if (!m_recusa)
         m_recusa = grandeDemais(nomeArquivo);
@@ -76,7 +77,9 @@ bool RecargaExterna::Importa(const QString& nomeArquivo, int tipoCartaoSel)
     TotalErros = 0;
     m_omitidas = 0;
     m_resultado.assign(1, std::string());
-    importaRegistros(*abreFonte(nomeArquivo), tipoCartaoSel, log);
+    const std::unique_ptr<FonteRegistros> fonte = abreFonte(nomeArquivo, escolhas);
+    importaRegistros(*fonte, tipoCartaoSel, log);
+    m_aba = fonte->aba();
     // Nothing stored and nothing refused: the file held no record at all
     // (empty, a spreadsheet's header alone, only rows without key and
     // value). The operator who chose it meant to import something.
@@ -121,9 +124,16 @@ void RecargaExterna::importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, 
         aoContar(fonte.conta());
     const IndiceTitulares indice(m_modelo);
     const Casamento casamento = fonte.casamento();
+    // A payroll record without a card type takes the selected one; a
+    // spreadsheet row, whose clerk may keep every card type on one sheet,
+    // goes to the one holder its keys name among them all.
+    const int semTipo = casamento == Casamento::TodasAsChaves ? kQualquerTipo : tipoCartaoSel;
     while (fonte.proximo(r)) {
-        if (r.erro.isEmpty()) {
-            const int tipo = r.tipo != 0 ? r.tipo : tipoCartaoSel;
+        if (!r.informacao.isEmpty()) {
+            // A sheet's total row: neither a value nor a fault.
+            log.Info(bytes(r.informacao));
+        } else if (r.erro.isEmpty()) {
+            const int tipo = r.tipo != 0 ? r.tipo : semTipo;
             if (!armazena(r, tipo, casamento, indice, log))
                 ++TotalErros;
             else
@@ -160,6 +170,9 @@ bool RecargaExterna::armazena(const RegistroFonte& r, int tipo, Casamento casame
     // The holder's own card type decides, so that nothing stored here is
     // refused later by the draft or the answer file: no negative value, none
     // above the maximum, and whole credits only.
+    // Matched across card types, the holder's own decides.
+    if (tipo == kQualquerTipo)
+        tipo = m_modelo.wRecarga[std::size_t(h)].TipoCartao;
     const TipoCartao& t = m_modelo.wTipoCartao[std::size_t(tipo)];
     const bool cabe = tipo != 0 && valor >= 0 && Moeda::deDouble(valor) <= Moeda::deDouble(t.ValorMaximo)
                       && (t.Modalidade == Dinheiro || valor == std::trunc(valor));

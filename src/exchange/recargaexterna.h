@@ -58,11 +58,15 @@ public:
     std::function<void(const QString&)> aoAvisar;
 
     // The run. `tipoCartaoSel` is the card type selected in the window; it
-    // stands for the card type of records that name none. True when every
+    // stands for the card type of payroll records that name none (a
+    // spreadsheet row without one is matched across every card type).
+    // `escolhas`: the sheet and columns of a spreadsheet. True when every
     // record was valid and stored and there was at least one; false
     // otherwise, also when the run could not start (the log could not be
     // created: nothing changes).
-    bool Importa(const QString& nomeArquivo, int tipoCartaoSel);
+    bool Importa(const QString& nomeArquivo, int tipoCartaoSel, const EscolhasPlanilha& escolhas = {});
+    // The workbook's sheet the last run read; empty for CSV and .rrm.
+    const QString& abaLida() const { return m_aba; }
     // Why the last run did not start at all (the file too large, the log's
     // folder unusable, the log itself not created): nothing was logged and
     // the model is untouched.
@@ -90,6 +94,7 @@ public:
 
 private:
     void importaRegistros(FonteRegistros& fonte, int tipoCartaoSel, Log& log);
+    QString m_aba;
     bool armazena(const RegistroFonte& r, int tipo, Casamento casamento, const IndiceTitulares& indice, Log& log);
 
     ModeloRecarga& m_modelo;

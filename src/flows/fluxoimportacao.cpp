@@ -1,6 +1,7 @@
 #include "flows/fluxoimportacao.h"
 
 #include "exchange/fonteregistros.h"
+#include "exchange/limitesimportacao.h"
 #include "exchange/livros/tipoarquivo.h"
 #include "exchange/relatorioimportacao.h"
 #include "files/entrada.h"
@@ -12,10 +13,11 @@
 #include "report/tfrepimportacao.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 
 namespace pluvexa {
 
-const QString kFiltroImportacao = QStringLiteral("Arquivo Recarga (*.rrm);;") + kFiltroPlanilha
+const QString kFiltroImportacao = QStringLiteral("Arquivo Recarga (*.rrm);;") + kFiltroPlanilhasImportacao
                                   + QStringLiteral(";;Todos os Arquivos (*.*)");
 
 namespace {
@@ -74,12 +76,27 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
                                          const JanelaImportacao& janela, const PedidoImportacao& pedido)
 {
     ResultadoImportacaoJanela res;
+    const MemoriaImportacao& memoria = janela.memoria;
+    const auto lembrado = [&memoria](const QString& chave) { return memoria.le ? memoria.le(chave) : QString(); };
+    // The chooser opens where the last file came from (while it is a
+    // folder), with the filter last used (while it is one of them).
+    QString pasta = lembrado(kChavePastaImportacao);
+    if (!pasta.isEmpty() && !QFileInfo(pasta).isDir())
+        pasta.clear();
+    QString filtro = lembrado(kChaveFiltroImportacao);
+    if (!kFiltroImportacao.split(QStringLiteral(";;")).contains(filtro))
+        filtro.clear();
     // As the chooser gives it: a name may end in a blank, and the file
     // without it may be another one.
-    const QString nome = ui.openFileName(QStringLiteral("Importar Arquivo"), QString(), kFiltroImportacao);
+    const QString nome = ui.openFileName(QStringLiteral("Importar Arquivo"), pasta, kFiltroImportacao, &filtro);
     if (nome.isEmpty())
         return res;
     res.escolheu = true;
+    if (memoria.guarda) {
+        memoria.guarda(kChavePastaImportacao, QFileInfo(nome).absolutePath());
+        if (!filtro.isEmpty())
+            memoria.guarda(kChaveFiltroImportacao, filtro);
+    }
     // A folder, device or FIFO would hold or feed the run without end; a
     // file that cannot be read is named with the reason. The model is
     // untouched.
@@ -93,6 +110,27 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
     if (const std::optional<QString> recusa = recusaArquivo(nome)) {
         ui.notice(*recusa, Interaction::Icon::Error);
         return res;
+    }
+
+    // A spreadsheet's questions come before anything is logged: cancelled,
+    // nothing was imported and nothing is told. A file past the limits asks
+    // nothing: the run refuses it.
+    EscolhasPlanilha escolhas;
+    if (formatoImportacao(nome) == FormatoImportacao::Planilha && !grandeDemais(nome)) {
+        auto lido = std::make_shared<const ArquivoPlanilha>(leArquivoPlanilha(nome));
+        // A workbook past its bounds (a zip bomb, too many rows) is known
+        // only once read: refused here, still before anything is logged.
+        if (!lido->erro.isEmpty() && tipoArquivo(nome) != TipoArquivo::Csv) {
+            ui.notice(lido->erro, Interaction::Icon::Error);
+            return res;
+        }
+        if (lido->erro.isEmpty()) {
+            const std::optional<EscolhasPlanilha> e = perguntaPlanilha(*lido, nome, ui, memoria);
+            if (!e)
+                return res;
+            escolhas = *e;
+            escolhas.lido = lido;
+        }
     }
 
     Arrumacao arrumacao(janela);
@@ -133,7 +171,7 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
         ui.notice(aviso, Interaction::Icon::Information);
     };
 
-    res.sucesso = run.Importa(nome, pedido.tipoCartaoSel);
+    res.sucesso = run.Importa(nome, pedido.tipoCartaoSel, escolhas);
     res.armazenados = run.TotalOk;
     arrumacao.conclui();
     if (run.recusa()) {
@@ -150,7 +188,8 @@ ResultadoImportacaoJanela importaArquivo(ModeloRecarga& modelo, Interaction& ui,
                       .arg(run.TotalErros),
                   Interaction::Icon::Warning);
         MostraResultado(run, kTituloResultadoImportacao, dadosDoModelo(modelo).lblempresa.trimmed(),
-                        caminhoVisivel(nome), pedido.hoje, ui, janela.aoGravar, janela.pastaPdf);
+                        caminhoVisivel(nome) + (run.abaLida().isEmpty() ? QString() : QStringLiteral(" - aba ") + run.abaLida()),
+                        pedido.hoje, ui, janela.aoGravar, janela.pastaPdf);
     }
     ui.notice(QStringLiteral("As Alterações feitas pela importação não estão salvas.\n"
                              "Clique no botão 'Salvar Rascunho' para salvar as alterações."),

@@ -1,7 +1,9 @@
 #pragma once
 
 // The "Importar Arquivo" click: the file chooser (the payroll system's
-// ".rrm" layout or a spreadsheet saved as CSV), the run with the window's
+// ".rrm" layout or a spreadsheet), opened where the last file came from
+// with the filter last used; for a spreadsheet the questions of its sheet
+// and columns (perguntasplanilha.h); the run with the window's
 // gauge and counter, the messages in their order, the result report when
 // any record failed, and the clean-up that gives the window back its
 // controls also when something was thrown half-way.
@@ -9,6 +11,7 @@
 // No widgets: the window lends its controls through the hooks.
 
 #include "exchange/recargaexterna.h"
+#include "flows/perguntasplanilha.h"
 #include "grid/avisosjanela.h"
 #include "recharge/modelo.h"
 
@@ -41,7 +44,14 @@ struct JanelaImportacao {
     // Gives the keyboard back to the window once the controls are on again
     // (disabling them moved it away).
     std::function<void()> retomaFoco;
+    // What the import keeps between runs (the settings): the chooser's
+    // folder and filter, the columns mapped for a spreadsheet's header.
+    MemoriaImportacao memoria;
 };
+
+// The settings keys of the open chooser's last folder and filter.
+inline const QString kChavePastaImportacao = QStringLiteral("Importacao/Pasta");
+inline const QString kChaveFiltroImportacao = QStringLiteral("Importacao/Filtro");
 
 struct PedidoImportacao {
     int tipoCartaoSel = 0;   // stands in for records without a card type

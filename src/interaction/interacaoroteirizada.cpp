@@ -17,6 +17,8 @@ QString nome(Tipo t)
     case Tipo::Salvar: return QStringLiteral("savefile");
     case Tipo::Visualizacao: return QStringLiteral("printpreview");
     case Tipo::Pasta: return QStringLiteral("openfolder");
+    case Tipo::Colunas: return QStringLiteral("columns");
+    case Tipo::Lista: return QStringLiteral("list");
     case Tipo::Dialogo: return QStringLiteral("dialog");
     case Tipo::Arquivo: return QStringLiteral("file chooser");
     }
@@ -130,9 +132,39 @@ void InteracaoRoteirizada::errorBox(const QString& text)
         r->errorBox(text);
 }
 
-QString InteracaoRoteirizada::openFileName(const QString& caption, const QString&, const QString&)
+QString InteracaoRoteirizada::openFileName(const QString& caption, const QString&, const QString&,
+                                          QString* filtroEscolhido)
 {
-    return proximo(Tipo::Abrir, caption).texto;
+    const Passo p = proximo(Tipo::Abrir, caption);
+    if (filtroEscolhido && !p.filtro.isEmpty())
+        *filtroEscolhido = p.filtro;
+    return p.texto;
+}
+
+QList<int> InteracaoRoteirizada::escolheColunas(const PedidoColunas& pedido)
+{
+    const Passo p = proximo(Tipo::Colunas, pedido.cabecalho.join(QStringLiteral("; ")));
+    if (Interaction* r = real(p))
+        return r->escolheColunas(pedido);
+    if (p.tipo == Tipo::Colunas && !p.colunas.isEmpty() && p.colunas.size() != pedido.campos.size())
+        falha(QStringLiteral("columns answer of %1 fields for %2").arg(p.colunas.size()).arg(pedido.campos.size()));
+    return p.tipo == Tipo::Colunas ? p.colunas : QList<int>();
+}
+
+int InteracaoRoteirizada::escolheItem(const QString& text, const QStringList& itens, const QString& caption)
+{
+    const Passo p = proximo(Tipo::Lista, text);
+    if (Interaction* r = real(p))
+        return r->escolheItem(text, itens, caption);
+    if (p.tipo != Tipo::Lista)
+        return -1;
+    if (!p.botao.isEmpty()) {
+        const int i = int(itens.indexOf(p.botao));
+        if (i < 0)
+            falha(QStringLiteral("no item \"%1\" in \"%2\"").arg(p.botao, itens.join(u'|')));
+        return i;
+    }
+    return p.escolha;
 }
 
 QString InteracaoRoteirizada::saveFileName(const QString& caption, const QString&, const QString& filter,

@@ -28,6 +28,8 @@ public:
         Salvar,         // saveFileName()
         Visualizacao,   // printPreview()
         Pasta,          // abrePasta(): the folder shown, the answer whether it opened
+        Colunas,        // escolheColunas(): the header shown ("; " between cells), the answer `colunas`
+        Lista,          // escolheItem(): the text shown, the answer `botao` (the item) or `escolha`
         Dialogo,        // announced: any of the first four
         Arquivo,        // announced: either file chooser
     };
@@ -46,6 +48,7 @@ public:
         QStringList botoes = {};        // ... among these captions
         DuranteVisualizacao durante{};  // run while a preview shows
         QString etiqueta = {};          // the script's own mark for the step
+        QList<int> colunas = {};        // the mapping chosen, per field; empty: cancelled
         QString filtro = {};            // a file chooser's filter chosen (empty: the one preselected)
     };
 
@@ -65,7 +68,10 @@ public:
     int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
                 int padrao) override;
     void errorBox(const QString& text) override;
-    QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString openFileName(const QString& caption, const QString& folder, const QString& filter,
+                         QString* filtroEscolhido = nullptr) override;
+    QList<int> escolheColunas(const PedidoColunas& pedido) override;
+    int escolheItem(const QString& text, const QStringList& itens, const QString& caption) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
                          QString* filtroEscolhido = nullptr) override;
     void printPreview(const Pintura& paint, const std::function<QString()>& savePdf) override;

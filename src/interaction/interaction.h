@@ -7,6 +7,7 @@
 #include "recharge/modelo.h"
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 #include <functional>
 
@@ -15,6 +16,16 @@ class QPagedPaintDevice;
 namespace pluvexa {
 
 inline const QString kTituloAplicacao = QString::fromLatin1(kTituloPrograma);
+
+// What the column mapping dialog shows: a spreadsheet's header and first
+// rows, and the fields the operator ties to its columns.
+struct PedidoColunas {
+    QString arquivo;             // the file (and sheet) the columns are of
+    QStringList cabecalho;       // the header row's cells, one per column
+    QList<QStringList> linhas;   // the first rows below it, cell by cell
+    QStringList campos;          // the fields, in order: "Matrícula", "Usuário", ...
+    QList<int> propostas;        // per field, the column proposed; -1: none
+};
 
 class Interaction {
 public:
@@ -51,14 +62,33 @@ public:
     }
     // The application's standard error box (conversion errors, exceptions).
     virtual void errorBox(const QString& text) = 0;
-    // An open-file dialog; empty when cancelled.
+    // An open-file dialog; empty when cancelled. `filter` lists the
+    // filters (";;" between them); with `filtroEscolhido` the one it holds
+    // is preselected, and it receives the one the operator chose.
     virtual QString openFileName(const QString& caption, const QString& folder,
-                                 const QString& filter) = 0;
+                                 const QString& filter, QString* filtroEscolhido = nullptr) = 0;
     // A save-file dialog; empty when cancelled. `filtroEscolhido`, when
     // given: in, the filter to preselect among `filter`'s (the first when
     // empty); out, the one the operator left chosen.
     virtual QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
                                  QString* filtroEscolhido = nullptr) = 0;
+    // The column mapping dialog: per field of `pedido.campos`, the column
+    // the operator chose (-1: none); empty when cancelled. By default
+    // cancelled: nothing is imported that nobody mapped.
+    virtual QList<int> escolheColunas(const PedidoColunas& pedido)
+    {
+        Q_UNUSED(pedido);
+        return {};
+    }
+    // A choice of one of `itens` from a list: its index; -1 when cancelled
+    // (also by default).
+    virtual int escolheItem(const QString& text, const QStringList& itens, const QString& caption = kTituloAplicacao)
+    {
+        Q_UNUSED(text);
+        Q_UNUSED(itens);
+        Q_UNUSED(caption);
+        return -1;
+    }
     // Shows `pasta` in the system's file manager; false when it could not
     // be opened. By default nothing is opened (as in tests, which script
     // it); the real interaction asks the desktop.

@@ -7,6 +7,7 @@
 #include "flows/fluxoimportacao.h"
 #include "maintenance/recargagrid.h"
 #include "maintenance/tfcadrecarga.h"
+#include "ui/configuracao.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -43,6 +44,10 @@ void Tfcadrecarga::btnimportararqClick()
     janela.recarregaGrade = [this] { cbtipocartaoChange(); };
     janela.aoGravar = [this](const QString& c) { m_ctx.arquivoGravado(TipoSalvo::Importacao, c); };
     janela.pastaPdf = m_ctx.pastaSalvar(TipoSalvo::Importacao);
+    janela.memoria = MemoriaImportacao{[](const QString& chave) { return Configuracao::importacao(chave); },
+                                       [](const QString& chave, const QString& valor) {
+                                           Configuracao::guardaImportacao(chave, valor);
+                                       }};
     // The work goes on in the grid: the values just imported are checked
     // and corrected there (the button that started the run, which had the
     // keyboard, takes no digits).

@@ -34,6 +34,57 @@ void Tfrepimportacao::defineCabecalho(const QString& titulo, const QString& empr
     qrlfiltro.text = QStringLiteral("Importado : ") + dataCurta(hoje);
 }
 
+void Tfrepimportacao::DefineLinhas(const std::vector<Texto>& linhas)
+{
+    Linhas.clear();
+    for (std::size_t i = 0; i < linhas.size(); ++i) {
+        if (i == 0) {
+            Linhas.push_back(linhas[0]);  // never printed
+            continue;
+        }
+        for (Texto& parte : quebraLinha(linhas[i]))
+            Linhas.push_back(std::move(parte));
+    }
+}
+
+std::vector<Texto> Tfrepimportacao::quebraLinha(const Texto& linha)
+{
+    // Line number (13), three blanks, the registration (21): the message
+    // starts at 37.
+    constexpr std::size_t kColunaMensagem = 37;
+    constexpr std::size_t kRoom = kLarguraLinha - kColunaMensagem;
+    std::vector<Texto> partes;
+    if (linha.size() <= kLarguraLinha) {
+        partes.push_back(linha);
+        return partes;
+    }
+    // A registration longer than its column pushes the message right: the
+    // first line takes what fits, the rest follows in the message column.
+    std::size_t pos = 0;
+    std::size_t largura = kLarguraLinha;
+    Texto recuo;
+    while (pos < linha.size()) {
+        const std::size_t resta = linha.size() - pos;
+        std::size_t n = std::min(resta, largura);
+        if (n < resta) {
+            const std::size_t branco = linha.rfind(' ', pos + n);
+            const std::size_t inicioMensagem = partes.empty() ? kColunaMensagem : 0;
+            if (branco != Texto::npos && branco > pos + inicioMensagem)
+                n = branco - pos;
+        }
+        Texto parte = recuo + linha.substr(pos, n);
+        while (!parte.empty() && parte.back() == ' ')
+            parte.pop_back();
+        partes.push_back(std::move(parte));
+        pos += n;
+        while (pos < linha.size() && linha[pos] == ' ')
+            ++pos;
+        recuo = Texto(kColunaMensagem, ' ');
+        largura = kRoom;
+    }
+    return partes;
+}
+
 void Tfrepimportacao::QuickRep1BeforePrint()
 {
     LinhaAtual = 0;

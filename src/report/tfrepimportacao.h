@@ -29,8 +29,18 @@ public:
     std::vector<Texto> Linhas;
     int LinhaAtual = 0;
 
-    // Makes `linhas` the report's lines.
-    void DefineLinhas(std::vector<Texto> linhas) { Linhas = std::move(linhas); }
+    // Makes `linhas` the report's lines, each broken into lines the page
+    // holds (quebraLinha).
+    void DefineLinhas(const std::vector<Texto>& linhas);
+    // The characters of a line the page holds: Courier New 8 at the forms'
+    // pitch of 7 screen pixels (1.85 mm) gives 102 in the 189 mm between
+    // the margins.
+    static constexpr std::size_t kLarguraLinha = 100;
+    // A result line longer than the page holds, as lines that it holds: the
+    // rest of its message goes on under the message's column, broken
+    // between words (a word longer than the room is broken where it must);
+    // nothing is cut.
+    static std::vector<Texto> quebraLinha(const Texto& linha);
     // The captions the import sets before the preview: the title,
     // "Empresa : " + company, "Arquivo   : " + file, "Importado : " + date.
     void defineCabecalho(const QString& titulo, const QString& empresa, const QString& arquivo,

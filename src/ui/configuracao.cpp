@@ -16,6 +16,7 @@ const QString kGeometria = QStringLiteral("JanelaPrincipal/Geometria");
 const QString kLarguras = QStringLiteral("Grade/Larguras");
 const QString kLimite = QStringLiteral("Conferencia/Limite");
 const QString kPastas = QStringLiteral("Pastas/");
+const QString kImportacao = QStringLiteral("Importacao/");
 
 // A few short lines; a larger file is not the program's.
 constexpr std::int64_t kMaiorConfiguracao = 64 * 1024;
@@ -141,6 +142,17 @@ void Configuracao::guardaPastaSalva(const QString& chave, const QString& pasta)
 {
     if (chave.startsWith(kPastas))
         guarda(chave, pasta);
+}
+
+QString Configuracao::importacao(const QString& chave)
+{
+    return chave.startsWith(kImportacao) ? valor(chave) : QString();
+}
+
+void Configuracao::guardaImportacao(const QString& chave, const QString& texto)
+{
+    if (chave.startsWith(kImportacao))
+        guarda(chave, texto);
 }
 
 }  // namespace pluvexa

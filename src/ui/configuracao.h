@@ -2,7 +2,9 @@
 
 // The little the program remembers between runs, per user: where the main
 // window was, how wide the operator made the grid's columns, the review's
-// variation limit and the folder each kind of saved file last went to.
+// variation limit, the folder each kind of saved file last went to, and
+// the import's choices (its chooser's folder and filter, the columns
+// mapped for a spreadsheet's header).
 // Kept in an
 // INI file in the user's configuration folder on every system, so that it
 // can be read, copied or deleted by hand. Nothing else is read from it.
@@ -41,6 +43,12 @@ public:
     // is not one of those.
     static QString pastaSalva(const QString& chave);
     static void guardaPastaSalva(const QString& chave, const QString& pasta);
+
+    // What the import keeps under `chave` ("Importacao/...": the open
+    // chooser's folder and filter, the columns mapped for a spreadsheet's
+    // header; flows/fluxoimportacao.h); empty for any other key.
+    static QString importacao(const QString& chave);
+    static void guardaImportacao(const QString& chave, const QString& valor);
 };
 
 }  // namespace pluvexa

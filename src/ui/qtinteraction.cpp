@@ -1,5 +1,9 @@
 #include "ui/qtinteraction.h"
 
+#include "ui/dialogocolunas.h"
+
+#include <QInputDialog>
+
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
@@ -121,13 +125,36 @@ void QtInteraction::errorBox(const QString& text)
 }
 
 QString QtInteraction::openFileName(const QString& caption, const QString& folder,
-                                    const QString& filter)
+                                    const QString& filter, QString* filtroEscolhido)
 {
     const DevolveFoco foco;
     // Qt's own dialog, which speaks the program's language; the system's
-    // follows the desktop's.
-    return QFileDialog::getOpenFileName(m_parent, caption, folder, filter, nullptr,
+    // follows the desktop's. The filter given is preselected.
+    return QFileDialog::getOpenFileName(m_parent, caption, folder, filter, filtroEscolhido,
                                         QFileDialog::DontUseNativeDialog);
+}
+
+QList<int> QtInteraction::escolheColunas(const PedidoColunas& pedido)
+{
+    const DevolveFoco foco;
+    DialogoColunas dialogo(pedido, m_parent);
+    return dialogo.exec() == QDialog::Accepted ? dialogo.escolha() : QList<int>();
+}
+
+int QtInteraction::escolheItem(const QString& text, const QStringList& itens, const QString& caption)
+{
+    const DevolveFoco foco;
+    QInputDialog dialogo(m_parent);
+    dialogo.setObjectName(QStringLiteral("dialogolista"));
+    dialogo.setWindowTitle(caption);
+    dialogo.setLabelText(text);
+    dialogo.setComboBoxItems(itens);
+    dialogo.setComboBoxEditable(false);
+    dialogo.setOkButtonText(QStringLiteral("OK"));
+    dialogo.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (dialogo.exec() != QDialog::Accepted)
+        return -1;
+    return int(itens.indexOf(dialogo.textValue()));
 }
 
 QString QtInteraction::saveFileName(const QString& caption, const QString& folder, const QString& filter,

@@ -19,7 +19,9 @@ public:
                 int padrao) override;
     void errorBox(const QString& text) override;
     QString openFileName(const QString& caption, const QString& folder,
-                         const QString& filter) override;
+                         const QString& filter, QString* filtroEscolhido = nullptr) override;
+    QList<int> escolheColunas(const PedidoColunas& pedido) override;
+    int escolheItem(const QString& text, const QStringList& itens, const QString& caption) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
                          QString* filtroEscolhido = nullptr) override;
     bool abrePasta(const QString& pasta) override;

@@ -108,7 +108,7 @@ TEST_P(IdaEVolta, NoHolderGetsAnothersValueAndEveryHolderLeftAtZeroIsCounted)
     EXPECT_EQ(run.linhasResultado().filter(QStringLiteral("Matrícula repetida no arquivo - informe Usuário ou Cartão"))
                   .size(),
               repetidas);
-    EXPECT_EQ(run.linhasResultado().filter(QStringLiteral("Matrícula não encontrada")).size(), semMatricula);
+    EXPECT_EQ(run.linhasResultado().filter(QStringLiteral("Linha sem Matrícula, Usuário ou Cartão")).size(), semMatricula);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -17,6 +17,12 @@ using namespace test;
 
 class PlanilhaFixture : public ImportFixture {
 protected:
+    // A spreadsheet row without a card type is matched across every card
+    // type: the credits holder of "M001" is "M003" here, so that "M001"
+    // alone names one holder (the cases of a registration in two card
+    // types give it back its "M001").
+    PlanilhaFixture() { m.wRecarga[M001Creditos].Matricula = "M003"; }
+
     bool importaCsv(const std::string& bytes, int tipoCartaoSel = 1)
     {
         const QString caminho = dir.filePath(QStringLiteral("folha.csv"));
@@ -227,7 +233,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoPlanilha{"SeparatorWithoutDecimals", "Matrícula;Valor\nM001;12,\n", -1, 0, "Valor inválido: 12,"},
         CasoPlanilha{"NoIntegerPart", "Matrícula;Valor\nM001;,50\n", -1, 0, "Valor inválido: ,50"},
         CasoPlanilha{"Negative", "Matrícula;Valor\nM001;-5\n", -1, 0, "Valor inválido: -5"},
-        CasoPlanilha{"CurrencySign", "Matrícula;Valor\nM001;R$ 5,00\n", -1, 0, "Valor inválido: R$ 5,00"},
+        CasoPlanilha{"CurrencySign", "Matrícula;Valor\nM001;R$ 5,00\n", M001Dinheiro, 5, ""},
+        CasoPlanilha{"CurrencySignWithNonBreakingSpace", "Matrícula;Valor\nM001;R$\u00A0280,99\u00A0\n", M001Dinheiro,
+                     280.99, ""},
+        CasoPlanilha{"CurrencySignAfterTheNumber", "Matrícula;Valor\nM001;5,00 R$\n", -1, 0, "Valor inválido: 5,00 R$"},
         CasoPlanilha{"BlankInside", "Matrícula;Valor\nM001;1 500\n", -1, 0, "Valor inválido: 1 500"},
         CasoPlanilha{"Empty", "Matrícula;Valor\nM001;\n", -1, 0, kVazia},
         CasoPlanilha{"Blanks", "Matrícula;Valor\nM001;   \n", -1, 0, kVazia},
@@ -272,19 +281,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasoPlanilha{"AnyOrderAndOtherColumns", "Valor;Nome;Matrícula\n4,00;ANA;M001\n", M001Dinheiro, 4, ""},
         CasoPlanilha{"CaseAccentsAndBlanks", "  MATRICULA ;  vAlOr  \nM001;4,00\n", M001Dinheiro, 4, ""},
-        CasoPlanilha{"RegistroAndCreditos", "registro;CRÉDITOS\nM001;4\n", M001Creditos, 4, "", 2},
-        CasoPlanilha{"TipoCartaoNamesTheType", "Tipo  Cartão;Matrícula;Valor\n2;M001;12\n", M001Creditos, 12, ""},
+        CasoPlanilha{"RegistroAndCreditos", "registro;CRÉDITOS\nM003;4\n", M001Creditos, 4, "", 2},
+        CasoPlanilha{"TipoCartaoNamesTheType", "Tipo  Cartão;Matrícula;Valor\n2;M003;12\n", M001Creditos, 12, ""},
         CasoPlanilha{"TipoWithLeadingZero", "Matrícula;Valor;TIPO\nM002;30;02\n", M002Creditos, 30, ""},
-        CasoPlanilha{"EmptyTipoTakesTheSelected", "Matrícula;Tipo;Valor\nM001;;30\n", M001Creditos, 30, "", 2},
-        CasoPlanilha{"NoTipoColumnTakesTheSelected", "Matrícula;Valor\nM001;30\n", M001Creditos, 30, "", 2},
+        CasoPlanilha{"EmptyTipoFindsTheHolderOfAnyType", "Matrícula;Tipo;Valor\nM003;;30\n", M001Creditos, 30, ""},
+        CasoPlanilha{"NoTipoColumnFindsTheHolderOfAnyType", "Matrícula;Valor\nM003;30\n", M001Creditos, 30, ""},
         CasoPlanilha{"FirstOfTwoValueColumnsWins", "Matrícula;Valor;Créditos\nM001;1,00;2\n", M001Dinheiro, 1, ""},
-        CasoPlanilha{"BlankRegistrationMatchesNoHolder", "Matrícula;Valor\n;5,00\n", -1, 0, "Matrícula não encontrada"}),
+        CasoPlanilha{"BlankRegistrationWithAValue", "Matrícula;Valor\n;5,00\n", -1, 0,
+                     "Linha sem Matrícula, Usuário ou Cartão"}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 struct CasoCabecalho {
     const char* nome;
     std::string bytes;
     const char* erro;
+    int linha = 1;  // the row the refusal names
 };
 
 const char* const kLarga = "Linha com mais de 1.000 colunas";
@@ -317,7 +328,7 @@ TEST_P(SemColuna, RefusesTheWholeFileAtOnce)
     for (int t = 0; t <= AlemDoArquivo; ++t)
         EXPECT_EQ(valor(t), 0.0);
     const QString erro = QString::fromUtf8(c.erro);
-    EXPECT_EQ(run().linhasResultado(), QStringList{QStringLiteral("            1") + QString(24, u' ') + erro});
+    EXPECT_EQ(run().linhasResultado(), QStringList{QStringLiteral("%1").arg(c.linha, 13) + QString(24, u' ') + erro});
     EXPECT_NE(log().find("  *** Erro: " + paraCp1252(erro) + "\r\n"), std::string::npos) << log();
 }
 
@@ -330,8 +341,10 @@ INSTANTIATE_TEST_SUITE_P(
                       "Planilha sem a coluna Valor - colunas encontradas: Matrícula, Nome, Tipo"},
         CasoCabecalho{"NeitherNamesTheRegistration", "Valr;Mat\n1;M001\n",
                       "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: Valr, Mat"},
-        CasoCabecalho{"ATitleRowAboveTheHeader", "Folha de março;;\nMatrícula;Valor\nM001;1,00\n",
-                      "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: Folha de março"},
+        CasoCabecalho{"NoHeaderAmongTitleRows", "Folha de março;;\nEmpresa;;\nNome;Valor\nANA;1,00\n",
+                      "Planilha sem a coluna Matrícula, Usuário ou Cartão - colunas encontradas: Nome, Valor", 3},
+        CasoCabecalho{"TwoRegistrationColumns", "Matrícula;Chapa;Valor\nM001;M002;1,00\n",
+                      "Planilha com mais de uma coluna de Matrícula: Matrícula, Chapa"},
         CasoCabecalho{"AVeryLongColumnNameIsCut", std::string(1000000, 'N') + ";Valor\nM001;1,00\n",
                       kErroNomeLongo.c_str()},
         CasoCabecalho{"TwentyColumnsAreListed", kVinteECincoColunas, kErroVinteColunas.c_str()},
@@ -437,21 +450,21 @@ TEST_F(PlanilhaFixture, ResultLinesCarryTheFilesOwnLineNumbers)
         "M005;\"BIA\r\nSEGUNDA LINHA\";1.500\r\n"  // 6-7 a quoted line break
         "X9;CAIO;2,00\r\n"                       // 8 not found
         "ABCDEFGHIJKLMNOPQRST;DEA;\r\n"          // 9 empty value
-        "M002;ELI;3\r\n"                         // 10 no type: selected is 1
+        "M002;ELI;3\r\n"                         // 10 no type: its one holder, of type 2
         ";ZOE;0,00\r\n"                          // 11 no registration, no value: skipped
         ";YAN;\r\n"                              // 12 the same
-        ";;abc";                                 // 13 no registration, a bad value
+        ";;abc";                                 // 13 no registration, a value
     EXPECT_FALSE(importaCsv(bytes));
     const QStringList esperado = {
         QStringLiteral("            6   M005                 Valor inválido: 1.500 - use vírgula para os centavos"),
         QStringLiteral("            8   X9                   Matrícula não encontrada"),
         QStringLiteral("            9   ABCDEFGHIJKLMNOPQRST Coluna Valor vazia"),
-        QStringLiteral("           10   M002                 Matrícula não encontrada"),
-        QStringLiteral("           13") + QString(24, u' ') + QStringLiteral("Valor inválido: abc")};
+        QStringLiteral("           13") + QString(24, u' ') + QStringLiteral("Linha sem Matrícula, Usuário ou Cartão")};
     EXPECT_EQ(run().linhasResultado(), esperado);
-    EXPECT_EQ(run().TotalOk, 1);
-    EXPECT_EQ(run().TotalErros, 5);
+    EXPECT_EQ(run().TotalOk, 2);
+    EXPECT_EQ(run().TotalErros, 4);
     EXPECT_EQ(valor(M001Dinheiro), 1);
+    EXPECT_EQ(valor(M002Creditos), 3);
 }
 
 TEST_F(PlanilhaFixture, ACsvRunsTheSameAsTheEquivalentRrm)

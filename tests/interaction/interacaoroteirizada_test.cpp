@@ -62,6 +62,68 @@ const Caso kCasos[] = {
      "dialog mismatch: expected savefile"},
 };
 
+// The dialogs the spreadsheet import adds: the list of sheets, the column
+// mapping, and the open chooser's filter.
+InteracaoRoteirizada::Passo passoColunas(const char* cabecalho, QList<int> colunas)
+{
+    InteracaoRoteirizada::Passo p{Tipo::Colunas, cabecalho};
+    p.colunas = std::move(colunas);
+    return p;
+}
+InteracaoRoteirizada::Passo passoFiltro(const char* caminho, const char* filtro)
+{
+    InteracaoRoteirizada::Passo p{Tipo::Abrir, caminho};
+    p.filtro = filtro;
+    return p;
+}
+PedidoColunas pedido(QStringList cabecalho)
+{
+    PedidoColunas p;
+    p.cabecalho = std::move(cabecalho);
+    p.campos = QStringList{"Matrícula", "Usuário", "Cartão", "Valor", "Tipo"};
+    return p;
+}
+const QStringList kAbas{QStringLiteral("Março"), QStringLiteral("Abril")};
+
+const Caso kCasosPlanilha[] = {
+    {"ListByItem", {Tipo::Lista, "escolha a aba", Casamento::Igual, false, "Abril"},
+     [](Interaction& i) { return i.escolheItem("escolha a aba", kAbas); }, 1, ""},
+    {"ListCancelled", {Tipo::Lista, "escolha a aba"},
+     [](Interaction& i) { return i.escolheItem("escolha a aba", kAbas); }, -1, ""},
+    {"ListItemNotOffered", {Tipo::Lista, "escolha a aba", Casamento::Igual, false, "Maio"},
+     [](Interaction& i) { return i.escolheItem("escolha a aba", kAbas); }, -1, "no item \"Maio\""},
+    {"ColumnsByHeader", passoColunas("Cód; Quantia", {0, -1, -1, 1, -1}),
+     [](Interaction& i) { return int(i.escolheColunas(pedido({"Cód", "Quantia"})) == QList<int>{0, -1, -1, 1, -1}); },
+     1, ""},
+    {"ColumnsCancelled", passoColunas("Cód; Quantia", {}),
+     [](Interaction& i) { return int(i.escolheColunas(pedido({"Cód", "Quantia"})).size()); }, 0, ""},
+    {"ColumnsOfAnotherHeader", passoColunas("Cód; Quantia", {0, -1, -1, 1, -1}),
+     [](Interaction& i) { return int(i.escolheColunas(pedido({"Nome", "Quantia"})).size()); }, 5,
+     "dialog mismatch: expected columns: Cód; Quantia"},
+    {"ColumnsForTooFewFields", passoColunas("Cód", {0, 1}),
+     [](Interaction& i) { return int(i.escolheColunas(pedido({"Cód"})).size()); }, 2, "columns answer of 2 fields"},
+    {"TheFilterChosen", passoFiltro("/tmp/x.csv", "Planilhas (*.csv)"),
+     [](Interaction& i) {
+         QString filtro = QStringLiteral("Arquivo Recarga (*.rrm)");
+         return int(i.openFileName("Importar", {}, {}, &filtro) == "/tmp/x.csv" && filtro == "Planilhas (*.csv)");
+     },
+     1, ""},
+    {"ThePreselectedFilterStays", {Tipo::Abrir, "/tmp/x.rrm"},
+     [](Interaction& i) {
+         QString filtro = QStringLiteral("Arquivo Recarga (*.rrm)");
+         return int(i.openFileName("Importar", {}, {}, &filtro) == "/tmp/x.rrm" && filtro == "Arquivo Recarga (*.rrm)");
+     },
+     1, ""},
+    {"TheDefaultInteractionCancelsBoth", {Tipo::Aviso, "x"},
+     [](Interaction& i) {
+         // The interface's own answers, for an implementation that offers
+         // neither dialog.
+         i.notice("x");
+         return i.Interaction::escolheItem("t", kAbas) + int(i.Interaction::escolheColunas(pedido({"A"})).size());
+     },
+     -1, ""},
+};
+
 void PrintTo(const Caso& c, std::ostream* os)
 {
     *os << c.nome;
@@ -83,6 +145,9 @@ TEST_P(Script, AnswersAsAnnouncedAndSaysWhatDiffers)
         EXPECT_TRUE(r.falhas.isEmpty()) << r.falhas.join('\n').toStdString();
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Planilha, Script, ::testing::ValuesIn(kCasosPlanilha),
+                         [](const auto& info) { return std::string(info.param.nome); });
 
 INSTANTIATE_TEST_SUITE_P(Passos, Script, ::testing::ValuesIn(kCasos),
                          [](const auto& info) { return std::string(info.param.nome); });

@@ -66,9 +66,9 @@ public:
     }
     bool question(const QString& t, const QString& c) override { return m_d.question(t, c); }
     void errorBox(const QString& t) override { m_d.errorBox(t); }
-    QString openFileName(const QString& c, const QString& p, const QString& f) override
+    QString openFileName(const QString& c, const QString& p, const QString& f, QString* escolhido) override
     {
-        return m_d.openFileName(c, p, f);
+        return m_d.openFileName(c, p, f, escolhido);
     }
     QString saveFileName(const QString& c, const QString& p, const QString& f, QString* escolhido) override
     {
@@ -223,7 +223,8 @@ TEST_F(Importacao, ChooserOffersBothFormatsAndTakesASpreadsheet)
                                   "\xEF\xBB\xBFMatr\xC3\xAD" "cula;Valor;Tipo\r\n111;12,5;1\r\n\r\n555;13;2\r\n");
     esperaImportacaoSemFalhas(arquivo, QStringLiteral("folha.CSV"));
     importa();
-    EXPECT_EQ(dialogos.lastFilter(), QStringLiteral("Arquivo Recarga (*.rrm);;Planilha (*.csv);;Todos os Arquivos (*.*)"));
+    EXPECT_EQ(dialogos.lastFilter(),
+              QStringLiteral("Arquivo Recarga (*.rrm);;Planilhas (*.xlsx *.ods *.xls *.csv);;Todos os Arquivos (*.*)"));
     escolheTipo(kTipoDinheiro);
     escolheTarifa(1);
     EXPECT_EQ(valorDoUsuario(101), "12,50");

@@ -58,7 +58,7 @@ public:
         return std::max(0, int(buttons.indexOf(QStringLiteral("Gerar Assim Mesmo"))));
     }
     void errorBox(const QString& text) override { vistos << text; }
-    QString openFileName(const QString&, const QString&, const QString&) override { return abrir; }
+    QString openFileName(const QString&, const QString&, const QString&, QString*) override { return abrir; }
     QString saveFileName(const QString&, const QString&, const QString&, QString*) override { return salvar; }
     void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>& savePdf) override
     {

@@ -116,7 +116,7 @@ public:
     }
     virtual void aoPerguntar() {}
     void errorBox(const QString& text) override { vistos << "error: " + text; }
-    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString openFileName(const QString&, const QString&, const QString&, QString*) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&, QString*) override { return {}; }
     void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>&) override {}
     // As a question; the generation goes on where it is offered ("Gerar

@@ -131,3 +131,41 @@ TEST_F(Tfrepimportacao_, ResultLinesFromEntryOneOnEveryPreparationWithHeadingOnE
 
 }  // namespace
 }  // namespace pluvexa
+
+namespace pluvexa {
+namespace {
+
+// A refusal longer than the page holds goes on below, under the message's
+// column, broken between words: nothing is cut.
+TEST(QuebraLinhaImportacao, KeepsEveryWordWithinThePage)
+{
+    const std::string inicio = "          123   " + std::string("M001") + std::string(17, ' ');
+    const std::string curta = inicio + "Matr\xED" "cula em mais de um tipo de cart\xE3o - informe a coluna Tipo";
+    EXPECT_EQ(Tfrepimportacao::quebraLinha(curta), std::vector<std::string>{curta});
+
+    const std::string valor(64, '9');
+    const std::string longa = inicio + "Valor inv\xE1lido: 1.000.000.000.000.000.000.000.000.000.000.000.000.000.000.00\x85 - use "
+                                       "v\xEDrgula para os centavos";
+    const std::string semQuebra = inicio + "Valor inv\xE1lido: " + valor + "\x85";
+    for (const std::string& linha : {longa, semQuebra}) {
+        const std::vector<std::string> partes = Tfrepimportacao::quebraLinha(linha);
+        ASSERT_GT(partes.size(), 1u) << linha;
+        std::string junto;
+        for (std::size_t i = 0; i < partes.size(); ++i) {
+            EXPECT_LE(partes[i].size(), Tfrepimportacao::kLarguraLinha) << partes[i];
+            if (i > 0) {
+                EXPECT_EQ(partes[i].substr(0, 37), std::string(37, ' ')) << partes[i];
+                junto += partes[i].substr(37);
+            } else {
+                junto += partes[i];
+            }
+        }
+        std::string semBrancos = linha, juntoSem = junto;
+        std::erase(semBrancos, ' ');
+        std::erase(juntoSem, ' ');
+        EXPECT_EQ(juntoSem, semBrancos);
+    }
+}
+
+}  // namespace
+}  // namespace pluvexa

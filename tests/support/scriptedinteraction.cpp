@@ -65,6 +65,30 @@ ScriptedInteraction& ScriptedInteraction::expectOpenFile(const QString& answer)
     return *this;
 }
 
+ScriptedInteraction& ScriptedInteraction::expectOpenFile(const QString& answer, const QString& filter)
+{
+    Passo p{Tipo::Abrir, answer};
+    p.filtro = filter;
+    espera(p);
+    return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::expectColumns(const QString& header, const QList<int>& columns)
+{
+    Passo p{Tipo::Colunas, header};
+    p.colunas = columns;
+    espera(p);
+    return *this;
+}
+
+ScriptedInteraction& ScriptedInteraction::expectListChoice(const QString& text, const QString& item)
+{
+    Passo p{Tipo::Lista, text};
+    p.botao = item;
+    espera(p);
+    return *this;
+}
+
 ScriptedInteraction& ScriptedInteraction::expectSaveFile(const QString& answer, const QString& filter)
 {
     Passo p{Tipo::Salvar, answer};
@@ -123,10 +147,13 @@ int ScriptedInteraction::confirm(const QString& text, const QStringList& buttons
     return InteracaoRoteirizada::confirm(text, buttons, icon, caption, padrao);
 }
 
-QString ScriptedInteraction::openFileName(const QString& caption, const QString& folder, const QString& filter)
+QString ScriptedInteraction::openFileName(const QString& caption, const QString& folder, const QString& filter,
+                                         QString* filtroEscolhido)
 {
     m_lastFilter = filter;
-    return InteracaoRoteirizada::openFileName(caption, folder, filter);
+    m_lastOpenFolder = folder;
+    m_lastOpenSelected = filtroEscolhido ? *filtroEscolhido : QString();
+    return InteracaoRoteirizada::openFileName(caption, folder, filter, filtroEscolhido);
 }
 
 QString ScriptedInteraction::saveFileName(const QString& caption, const QString& folder, const QString& filter,

@@ -32,6 +32,13 @@ public:
     // An error box whose text begins with `prefix`.
     ScriptedInteraction& expectErrorStartingWith(const QString& prefix);
     ScriptedInteraction& expectOpenFile(const QString& answer);
+    // The open chooser, answered with `answer` chosen under `filter`.
+    ScriptedInteraction& expectOpenFile(const QString& answer, const QString& filter);
+    // The column mapping dialog over a header whose cells, joined by "; ",
+    // are `header`; `columns` is the answer per field (empty: cancelled).
+    ScriptedInteraction& expectColumns(const QString& header, const QList<int>& columns);
+    // The list question `text`, answered by the item `item` (empty: cancelled).
+    ScriptedInteraction& expectListChoice(const QString& text, const QString& item);
     // `filter`: the filter the operator picks (empty: the one preselected).
     ScriptedInteraction& expectSaveFile(const QString& answer, const QString& filter = {});
     // The folder `pasta` shown in the file manager; `opened` is the answer.
@@ -53,6 +60,10 @@ public:
     int lastDefault() const { return m_lastDefault; }
     // The filter of the last file chooser.
     QString lastFilter() const { return m_lastFilter; }
+    // The folder the last open chooser opened in, and the filter it had
+    // preselected (empty: none asked).
+    QString lastOpenFolder() const { return m_lastOpenFolder; }
+    QString lastOpenSelected() const { return m_lastOpenSelected; }
     // What the last save chooser was opened on (folder and proposed name).
     QString lastSavePath() const { return m_lastSavePath; }
 
@@ -61,7 +72,8 @@ public:
     bool confirm(const QString& text, Buttons buttons, Icon icon, const QString& caption) override;
     int confirm(const QString& text, const QStringList& buttons, Icon icon, const QString& caption,
                 int padrao) override;
-    QString openFileName(const QString& caption, const QString& folder, const QString& filter) override;
+    QString openFileName(const QString& caption, const QString& folder, const QString& filter,
+                         QString* filtroEscolhido = nullptr) override;
     QString saveFileName(const QString& caption, const QString& folder, const QString& filter,
                          QString* filtroEscolhido = nullptr) override;
 
@@ -75,6 +87,8 @@ private:
     Icon m_lastQuestionIcon = Icon::None;
     QString m_lastFilter;
     QString m_lastSavePath;
+    QString m_lastOpenFolder;
+    QString m_lastOpenSelected;
     int m_lastDefault = -1;
 };
 

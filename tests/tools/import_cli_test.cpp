@@ -237,3 +237,86 @@ TEST_F(CliImport, AWrongFileIsRefusedAtOnceWithTheOperatorsWords)
 
 }  // namespace
 }  // namespace pluvexa
+
+namespace pluvexa {
+namespace {
+
+using test::Execucao;
+using test::executa;
+
+// A clerk's header the import does not know: named with --columns; the
+// sheet of a file by --sheet. FERNANDA (40332) holds a money card of the
+// demonstration file.
+class CliColunas : public test::ComArquivoDemo {
+protected:
+    QString planilha(const QByteArray& bytes)
+    {
+        const QString caminho = path(QStringLiteral("folha.csv"));
+        test::grava(caminho, bytes);
+        return caminho;
+    }
+    Execucao importa(const QStringList& args)
+    {
+        return executa(QStringList{QStringLiteral("import"), recebido} + args
+                       + QStringList{QStringLiteral("--log"), path(QStringLiteral("logs"))});
+    }
+};
+
+const QByteArray kDesconhecida = "Folha de mar\xC3\xA7o\r\nC\xC3\xB3" "d;Nome;Quantia\r\n040332;FERNANDA;10,00\r\n";
+
+TEST_F(CliColunas, AnUnknownHeaderExitsOneNamingTheColumnsFoundAndColumnsImportsIt)
+{
+    const QString csv = planilha(kDesconhecida);
+    const Execucao sem = importa({csv});
+    EXPECT_EQ(sem.codigo, 1);
+    EXPECT_TRUE(sem.erros.contains(QStringLiteral("columns found on row 2: Cód, Nome, Quantia"))) << sem.erros.toStdString();
+    EXPECT_TRUE(sem.erros.contains(QStringLiteral("--columns matricula=<header>,valor=<header>"))) << sem.erros.toStdString();
+    EXPECT_TRUE(sem.saida.isEmpty()) << sem.saida.toStdString();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("logs/folha.log"))));
+
+    const Execucao com = importa({csv, QStringLiteral("--columns"), QStringLiteral("matricula=cod,valor=Quantia"),
+                                  QStringLiteral("--sheet"), QStringLiteral("1")});
+    EXPECT_EQ(com.codigo, 0) << com.erros.toStdString();
+    EXPECT_EQ(com.saida, QStringLiteral("Total de OK: 1 - Total de erros: 0\n"));
+}
+
+struct UsoColunas {
+    const char* nome;
+    QStringList args;   // after EXTERNAL
+    int codigo;
+    const char* erro;
+};
+
+class CliColunasErradas : public CliColunas, public ::testing::WithParamInterface<UsoColunas> {};
+
+TEST_P(CliColunasErradas, AreRefusedBeforeAnythingIsLogged)
+{
+    const UsoColunas& c = GetParam();
+    const QString externo =
+        c.args.contains(QStringLiteral("rrm")) ? path(QStringLiteral("folha.rrm")) : planilha(kDesconhecida);
+    if (externo.endsWith(QStringLiteral(".rrm")))
+        test::grava(externo, "");
+    QStringList args{externo};
+    for (const QString& a : c.args)
+        if (a != QLatin1String("rrm"))
+            args << a;
+    const Execucao e = importa(args);
+    EXPECT_EQ(e.codigo, c.codigo) << e.erros.toStdString();
+    EXPECT_TRUE(e.erros.contains(QString::fromUtf8(c.erro))) << e.erros.toStdString();
+    EXPECT_FALSE(QDir(path(QStringLiteral("logs"))).exists(QStringLiteral("folha.log")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, CliColunasErradas,
+    ::testing::Values(
+        UsoColunas{"UnknownField", {QStringLiteral("--columns"), QStringLiteral("nome=Nome")}, 2, "unknown field \"nome\""},
+        UsoColunas{"NoEqualsSign", {QStringLiteral("--columns"), QStringLiteral("matricula")}, 2, "is not FIELD=HEADER"},
+        UsoColunas{"AColumnNotThere", {QStringLiteral("--columns"), QStringLiteral("matricula=Chapa,valor=Quantia")}, 1,
+                   "columns found on row 2"},
+        UsoColunas{"NoSuchSheet", {QStringLiteral("--sheet"), QStringLiteral("Abril")}, 1, "has no sheet \"Abril\""},
+        UsoColunas{"ForAPayrollFile", {QStringLiteral("rrm"), QStringLiteral("--sheet"), QStringLiteral("1")}, 2,
+                   "--columns and --sheet are for spreadsheets only"}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+}  // namespace
+}  // namespace pluvexa

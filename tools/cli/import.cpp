@@ -4,6 +4,7 @@
 #include "ambiente.h"
 #include "arquivoentrada.h"
 #include "cli.h"
+#include "exchange/abasplanilha.h"
 #include "exchange/livros/tipoarquivo.h"
 #include "exchange/recargaexterna.h"
 #include "files/entrada.h"
@@ -51,6 +52,66 @@ int gravaModelo(const ModeloRecarga& modelo, const QString& saida)
     return Sucesso;
 }
 
+// The sheet and columns of a spreadsheet, from --sheet and --columns;
+// exits (1) when the columns cannot be told, naming those found.
+std::optional<int> escolhasPlanilha(const QCommandLineParser& parser, const QCommandLineOption& colunas,
+                                    const QCommandLineOption& aba, const QString& externo, EscolhasPlanilha& escolhas)
+{
+    const bool planilha = formatoImportacao(externo) == FormatoImportacao::Planilha;
+    if (!planilha) {
+        if (!parser.isSet(colunas) && !parser.isSet(aba))
+            return std::nullopt;
+        std::fputs("pluvexa-cli import: --columns and --sheet are for spreadsheets only\n", stderr);
+        return UsoErrado;
+    }
+    if (parser.isSet(colunas)) {
+        QString porque;
+        const std::optional<MapaColunas> mapa = MapaColunas::doTexto(parser.value(colunas), &porque);
+        if (!mapa) {
+            erroPadrao(QStringLiteral("pluvexa-cli import: --columns: ") + porque);
+            return UsoErrado;
+        }
+        escolhas.colunas = *mapa;
+    }
+    if (grandeDemais(externo))
+        return std::nullopt;  // the run refuses it before anything is logged
+    auto lido = std::make_shared<const ArquivoPlanilha>(leArquivoPlanilha(externo));
+    if (!lido->erro.isEmpty()) {
+        // A workbook past its bounds is refused before anything is logged,
+        // as the window does; a CSV that cannot be read is the run's to log.
+        if (tipoArquivo(externo) != TipoArquivo::Csv)
+            return falha(lido->erro);
+        return std::nullopt;
+    }
+    const int i = escolheAba(*lido, parser.value(aba), escolhas.colunas);
+    if (i < 0) {
+        QStringList nomes;
+        for (const AbaArquivo& a : lido->abas)
+            nomes << (a.nome.isEmpty() ? QStringLiteral("1") : a.nome);
+        return falha(QStringLiteral("%1 has no sheet \"%2\" (sheets: %3)")
+                         .arg(citado(externo), parser.value(aba), nomes.join(QStringLiteral(", "))));
+    }
+    const CabecalhoAba cab = cabecalhoDaAba(*lido, i, escolhas.colunas);
+    if (!cab.reconhecido() && cab.indice >= 0 && cab.situacao != CabecalhoAba::Situacao::Larga) {
+        QStringList nomes;
+        for (const QString& n : cab.nomes)
+            if (!n.isEmpty())
+                nomes << n;
+        const QString porque = cab.situacao == CabecalhoAba::Situacao::Ambiguo
+                                   ? QStringLiteral("two columns fit one field")
+                                   : QStringLiteral("no registration, user code or card column with a value column");
+        return falha(QStringLiteral("the columns of %1 are not recognised (%2); columns found on row %3: %4. "
+                                    "Name them with --columns matricula=<header>,valor=<header>"
+                                    "[,usuario=...,cartao=...,tipo=...]")
+                         .arg(citado(externo), porque)
+                         .arg(cab.linha)
+                         .arg(nomes.join(QStringLiteral(", "))));
+    }
+    escolhas.aba = lido->abas[std::size_t(i)].nome;
+    escolhas.lido = lido;
+    return std::nullopt;
+}
+
 }  // namespace
 
 int importa(const QStringList& args)
@@ -59,9 +120,10 @@ int importa(const QStringList& args)
     descreve(parser,
              QStringLiteral("Processes FILE as check does (its log on standard error), then imports the\n"
                             "external recharge file EXTERNAL as \"Importar Arquivo\" does with card type N\n"
-                            "selected: a name ending in .csv is read as a spreadsheet (columns Matrícula,\n"
-                            "Usuário or Cartão, Valor and optionally Tipo; a row goes to the one holder all\n"
-                            "its keys name), any other as the .rrm layout. Prints the lines of\n"
+                            "selected: a name ending in .csv is read as a spreadsheet (its header, among the\n"
+                            "first 20 rows, names Matrícula, Usuário or Cartão, Valor and optionally Tipo, or\n"
+                            "--columns names them; a row goes to the one holder all its keys name, across\n"
+                            "every card type when it names none), any other as the .rrm layout. Prints the lines of\n"
                             "the import's result report, then \"Total de OK: N - Total de erros: M\". The\n"
                             "import log goes to the working root's Log folder (--out) or to DIR (--log),\n"
                             "named after EXTERNAL (folha.rrm: folha.log; folha.csv: folha.csv.log).\n"
@@ -84,7 +146,16 @@ int importa(const QStringList& args)
     const QCommandLineOption saida(QStringLiteral("out"),
                                    QStringLiteral("write the model after the import as plain recharge text"),
                                    QStringLiteral("PLAIN"));
-    parser.addOptions({tipo, pastaLog, saida});
+    const QCommandLineOption colunas(
+        QStringLiteral("columns"),
+        QStringLiteral("spreadsheet columns by their header, when the names are not recognised: "
+                       "matricula=<header>,valor=<header>[,usuario=...,cartao=...,tipo=...]"),
+        QStringLiteral("MAP"));
+    const QCommandLineOption aba(QStringLiteral("sheet"),
+                                 QStringLiteral("the workbook's sheet to read, by name or number from 1 (default: the "
+                                                "first whose header is recognised)"),
+                                 QStringLiteral("NAME"));
+    parser.addOptions({tipo, pastaLog, saida, colunas, aba});
     if (int r = analisa(parser, args, 2); r >= 0)
         return r;
     if (const std::optional<int> r = arquivo.confereOpcoes("import"))
@@ -108,6 +179,10 @@ int importa(const QStringList& args)
     // operator's own words, which support staff pass on as they are.
     if (const std::optional<QString> r = recusaArquivo(externo))
         return falha(*r);
+
+    EscolhasPlanilha escolhas;
+    if (const std::optional<int> r = escolhasPlanilha(parser, colunas, aba, externo, escolhas))
+        return *r;
 
     ModeloRecarga modelo;
     ResultadoProcessamento processado;
@@ -148,7 +223,7 @@ int importa(const QStringList& args)
         comLog = true;
         erroPadrao(aviso);
     };
-    const bool ok = run.Importa(externo, selecionado);
+    const bool ok = run.Importa(externo, selecionado, escolhas);
     if (run.recusa())
         return falha(QStringLiteral("%1: %2").arg(citado(externo), run.recusa()->textoIngles()));
     if (!comLog)

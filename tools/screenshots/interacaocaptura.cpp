@@ -21,16 +21,17 @@ QString semAtalho(QString texto)
 // is `botao`.
 void pressiona(QWidget* dialogo, const QString& botao)
 {
+    // A message box's buttons, or those of a dialog of the program's own
+    // (the column mapping).
     auto* caixa = qobject_cast<QMessageBox*>(dialogo);
-    if (!caixa)
-        falha(QStringLiteral("the dialog is no message box"));
-    for (QAbstractButton* b : caixa->buttons()) {
+    const QList<QAbstractButton*> botoes = caixa ? caixa->buttons() : dialogo->findChildren<QAbstractButton*>();
+    for (QAbstractButton* b : botoes) {
         if (semAtalho(b->text()) == botao) {
             b->click();
             return;
         }
     }
-    falha(QStringLiteral("no button \"%1\" in \"%2\"").arg(botao, caixa->text()));
+    falha(QStringLiteral("no button \"%1\" in \"%2\"").arg(botao, caixa ? caixa->text() : dialogo->windowTitle()));
 }
 
 }  // namespace
@@ -39,6 +40,12 @@ InteracaoCaptura& InteracaoCaptura::espera(const QString& trecho, const QString&
 {
     InteracaoRoteirizada::espera(
         {Tipo::Dialogo, trecho, Casamento::Trecho, botao == QStringLiteral("Sim"), botao, -1, {}, {}, foto});
+    return *this;
+}
+
+InteracaoCaptura& InteracaoCaptura::esperaColunas(const QString& trecho, const QString& botao, const QString& foto)
+{
+    InteracaoRoteirizada::espera({Tipo::Colunas, trecho, Casamento::Trecho, false, botao, -1, {}, {}, foto});
     return *this;
 }
 

@@ -28,6 +28,9 @@ public:
     InteracaoCaptura& espera(const QString& trecho, const QString& botao, const QString& foto = {});
     // The next print preview, pictured when `foto` is given.
     InteracaoCaptura& esperaVisualizacao(const QString& foto = {});
+    // The column mapping dialog over a header holding `trecho`, closed by
+    // the button `botao`.
+    InteracaoCaptura& esperaColunas(const QString& trecho, const QString& botao, const QString& foto = {});
     // The names the next file choosers answer.
     InteracaoCaptura& esperaArquivo(const QString& caminho);
     // Ends the capture when announced dialogs did not show.

@@ -223,9 +223,20 @@ void Roteiro::digitaMarco()
 void Roteiro::importaEImprime()
 {
     Tfcadrecarga& w = *m_principal->fcadrecarga();
+    QString erro;
+    // A clerk's sheet whose header has two registration columns: the
+    // mapping dialog, pictured and then cancelled (nothing imported).
+    const QString planilha = QDir::home().filePath(QStringLiteral("folha_vt_2026_03.csv"));
+    if (!copiaArquivo(QStringLiteral(PLUVEXA_SOURCE_DIR "/examples/folha_vt_2026_03.csv"), planilha,
+                      Durabilidade::Comum, &erro))
+        falha(erro);
+    m_dialogos.esperaArquivo(planilha).esperaColunas(QStringLiteral("Chapa"), QStringLiteral("Cancelar"),
+                                                     QStringLiteral("importacao-colunas"));
+    controle<QPushButton>(w, "btnimportararq")->click();
+    espera(200);
+
     // The payroll's file, as the operator keeps it in the home folder.
     const QString folha = QDir::home().filePath(QStringLiteral("folha_2026_03.rrm"));
-    QString erro;
     if (!copiaArquivo(QStringLiteral(PLUVEXA_SOURCE_DIR "/examples/folha_2026_03.rrm"), folha, Durabilidade::Comum,
                       &erro))
         falha(erro);
