@@ -30,7 +30,7 @@ public:
     bool question(const QString&, const QString&) override { return true; }
     void errorBox(const QString&) override { ++avisos; }
     QString openFileName(const QString&, const QString&, const QString&, QString*) override { return m_arquivo; }
-    QString saveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&, QString*) override { return {}; }
     void printPreview(const std::function<void(QPagedPaintDevice*)>&, const std::function<QString()>&) override
     {
         ++relatorios;

@@ -84,7 +84,7 @@ TEST_F(ColunasPlanilha, AnUnknownHeaderIsMappedOnceAndNextMonthsFileImportsWitho
                                 "555;BIA;13;2\r\n");
     dialogos.expectOpenFile(marco, kFiltroPlanilhasImportacao);
     dialogos.expectColumns(kCabecalho, {0, -1, -1, 2, 3});
-    esperaSucesso(QStringLiteral("folha_03"));
+    esperaSucesso(QStringLiteral("folha_03.csv"));
     importa();
     EXPECT_TRUE(dialogos.lastOpenSelected().isEmpty()) << dialogos.lastOpenSelected().toStdString();
     EXPECT_EQ(valorEm(kTipoDinheiro, 1, 101), QStringLiteral("12,50"));
@@ -96,7 +96,7 @@ TEST_F(ColunasPlanilha, AnUnknownHeaderIsMappedOnceAndNextMonthsFileImportsWitho
     const QString abril = grava(QStringLiteral("folha_04.csv"),
                                 "Folha de abril;;;\r\nC\xC3\xB3" "d;Nome;Quantia;Tp\r\n111;ANA;20,00;1\r\n");
     dialogos.expectOpenFile(abril);
-    esperaSucesso(QStringLiteral("folha_04"));
+    esperaSucesso(QStringLiteral("folha_04.csv"));
     importa();
     EXPECT_EQ(valorEm(kTipoDinheiro, 1, 101), QStringLiteral("20,00"));
     // The chooser came back where March's file was, on the filter chosen.
@@ -113,7 +113,7 @@ TEST_F(ColunasPlanilha, AMappingCancelledImportsNothingAndWritesNoLog)
     dialogos.expectColumns(kCabecalho, {});
     importa();
     EXPECT_EQ(valorEm(kTipoDinheiro, 1, 101), QStringLiteral("0,00"));
-    EXPECT_FALSE(QFileInfo::exists(QDir(pastaLog()).filePath(QStringLiteral("folha.log"))));
+    EXPECT_FALSE(QFileInfo::exists(QDir(pastaLog()).filePath(QStringLiteral("folha.csv.log"))));
     EXPECT_TRUE(controle<QPushButton>("btnimportararq")->isEnabled());
 }
 
@@ -126,7 +126,7 @@ TEST_F(ColunasPlanilha, TwoRegistrationColumnsAreSettledByTheOperator)
                                   "Chapa;Registro;Valor\r\nX1;111;7,00\r\n");
     dialogos.expectOpenFile(arquivo);
     dialogos.expectColumns(QStringLiteral("Chapa; Registro; Valor"), {1, -1, -1, 2, -1});
-    esperaSucesso(QStringLiteral("folha"));
+    esperaSucesso(QStringLiteral("folha.csv"));
     importa();
     EXPECT_EQ(valorEm(kTipoDinheiro, 1, 101), QStringLiteral("7,00"));
 }
@@ -147,7 +147,7 @@ TEST_F(ColunasPlanilha, TheOperatorChoosesAmongTheSheetsWithValuesAndTheReportNa
     dialogos.expectOpenFile(arquivo);
     dialogos.expectListChoice(QStringLiteral("A planilha tem mais de uma aba com valores: escolha a aba"),
                               QStringLiteral("Abril"));
-    dialogos.expectNotice(avisoLogImportacao(QStringLiteral("livro")));
+    dialogos.expectNotice(avisoLogImportacao(QStringLiteral("livro.csv")));
     dialogos.expectNotice(QStringLiteral("Operação Concluída com Advertências\n1 valor(es) importado(s), 1 linha(s) "
                                          "recusada(s) - veja o relatório"));
     QString relatorio;

@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Mensagem{"Check", {"check", "{P}"}, "{P}", " does not exist"},
                       Mensagem{"Review", {"review", "{P}"}, "{P}", " does not exist"},
                       Mensagem{"Export", {"export", "{P}", "-"}, "{P}", " does not exist"},
-                      Mensagem{"Import", {"import", "{F}", "{P}", "--type", "9"}, "{F}", " has no card type 9"},
+                      Mensagem{"Import", {"import", "{F}", "{P}", "--type", "9"}, "{P}", " does not exist"},
                       Mensagem{"Compare", {"history", "--compare", "{P}", "{F}"}, "{P}", " does not exist"},
                       Mensagem{"HistoryRoot", {"history", "--root", "{P}"}, "{P}", " does not exist"},
                       Mensagem{"CentralRead", {"central", "read-answer", "{F}", "{O}"}, "{F}", " failed: error"}),

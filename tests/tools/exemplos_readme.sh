@@ -26,7 +26,7 @@ trap 'rm -rf "$blocos"' EXIT
 # Blocks indented in a list keep their lines without the indentation.
 awk -v dir="$blocos" '
     /^ *```sh$/ { dentro = 1; texto = ""; recuo = index($0, "`") - 1; next }
-    /^ *```$/ && dentro { dentro = 0; if (texto ~ /pluvexa-cli/) printf "%s", texto > (dir "/" sprintf("%02d", ++n)); next }
+    /^ *```$/ && dentro { dentro = 0; if (texto ~ /pluvexa-cli /) printf "%s", texto > (dir "/" sprintf("%02d", ++n)); next }
     dentro { texto = texto substr($0, recuo + 1) "\n" }' "$readme"
 test -n "$(ls "$blocos")" || { echo "FAIL: no example found in $readme" >&2; exit 1; }
 

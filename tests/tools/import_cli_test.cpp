@@ -134,7 +134,7 @@ TEST_F(CliImport, AMissingExternalFileIsRefusedBeforeAnyLog)
     const Execucao e = importa({path(QStringLiteral("sumiu.rrm")), QStringLiteral("--log"), logs});
     EXPECT_EQ(e.codigo, 1);
     EXPECT_EQ(e.saida, QString());
-    EXPECT_EQ(e.erros, QStringLiteral("pluvexa-cli: %1 does not exist\n").arg(path(QStringLiteral("sumiu.rrm"))));
+    EXPECT_EQ(e.erros, QStringLiteral("pluvexa-cli: \"%1\" does not exist\n").arg(path(QStringLiteral("sumiu.rrm"))));
     EXPECT_FALSE(QDir(logs).exists());
 }
 

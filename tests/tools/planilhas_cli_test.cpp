@@ -35,8 +35,10 @@ std::vector<QStringList> linhasCsv(QString texto, const QString& fim)
 
 // Every cell of the workbook against the CSV's field: text cells hold the
 // same text, number cells the value written with a decimal comma, empty
-// cells an empty field; money and credits in their display formats.
-void confereComCsv(const PlanilhaLida& p, const std::vector<QStringList>& csv, int colunasDinheiro)
+// cells an empty field; money and credits in their display formats, but for
+// the columns of `geral` (a percentage, shown as it is).
+void confereComCsv(const PlanilhaLida& p, const std::vector<QStringList>& csv, int colunasDinheiro,
+                   const QList<qsizetype>& geral = {})
 {
     ASSERT_EQ(p.linhas.size(), csv.size());
     EXPECT_TRUE(p.cabecalhoFixo);
@@ -53,7 +55,10 @@ void confereComCsv(const PlanilhaLida& p, const std::vector<QStringList>& csv, i
             case CelulaLida::Tipo::Numero: {
                 QString ponto = campo;
                 EXPECT_DOUBLE_EQ(celula.numero, ponto.replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
-                if (campo.contains(QLatin1Char(','))) {
+                if (geral.contains(c)) {
+                    EXPECT_TRUE(celula.formato.isEmpty() || celula.formato == QStringLiteral("General"))
+                        << celula.formato.toStdString();
+                } else if (campo.contains(QLatin1Char(','))) {
                     EXPECT_EQ(celula.formato, QStringLiteral("#,##0.00"));
                 } else if (c >= csv[l].size() - colunasDinheiro) {
                     EXPECT_EQ(celula.formato, QStringLiteral("#,##0"));
@@ -103,7 +108,9 @@ TEST_F(CliPlanilhas, ReviewOutWritesTheRowsOfItsCsvAndPrintsNothing)
     const Execucao e = executa({QStringLiteral("review"), recebido, QStringLiteral("--out"), xlsx});
     ASSERT_EQ(e.codigo, 0) << e.erros.toStdString();
     EXPECT_TRUE(e.saida.isEmpty());
-    confereComCsv(test::leXlsx(xlsx), linhas, 2);
+    // Variação % (the eighth column) is a plain number; Valor and Habitual
+    // are money or credits.
+    confereComCsv(test::leXlsx(xlsx), linhas, 3, {7});
 
     // As a CSV file: the same rows, with the mark and CR LF.
     const QString arquivo = path(QStringLiteral("conferencia.csv"));

@@ -131,7 +131,7 @@ TEST_P(ArquivoQuebrado, CheckAndOpenSayWhatItIs)
     EXPECT_EQ(check.codigo, 1);
     // The processing log as it always was, then the reason and the case.
     EXPECT_TRUE(check.saida.contains(QStringLiteral(" ==> Erro ao Descriptografar o Arquivo "))) << check.saida.toStdString();
-    EXPECT_EQ(check.erros, QStringLiteral("pluvexa-cli: %1 cannot be opened with the built-in keys\n"
+    EXPECT_EQ(check.erros, QStringLiteral("pluvexa-cli: \"%1\" cannot be opened with the built-in keys\n"
                                           "pluvexa-cli: \"%1\"%2\n")
                                .arg(arquivo, QString::fromUtf8(q.check)));
 

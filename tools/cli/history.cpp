@@ -116,9 +116,9 @@ int lista(const QString& raiz, bool csv, const Filtro& filtro, const Arquivo& ar
     }
     if (!csv)
         imprimeTabela(cabecalho, linhas, {false, false, false, false, true, true, true, false});
-    // The damaged are named after the listing, so that a script reading
-    // both streams sees the rows first.
-    std::fflush(stdout);
+    // The damaged are named after the listing (falha writes standard
+    // output out first), so that a script reading both streams sees the
+    // rows first.
     for (const LoteHistorico& l : lotes)
         if (filtro.aceita(l) && !l.erro.isEmpty())
             falha(l.erro);

@@ -34,7 +34,10 @@ int falha(const std::string& message)
 void escreveSaida(std::string_view texto)
 {
     errno = 0;
-    if (std::fwrite(texto.data(), 1, texto.size(), stdout) != texto.size() && g_erroSaida == 0)
+    // A full buffer is written out inside fwrite: its failure may leave the
+    // count whole and only the stream's error mark behind.
+    const std::size_t escritos = std::fwrite(texto.data(), 1, texto.size(), stdout);
+    if ((escritos != texto.size() || std::ferror(stdout)) && g_erroSaida == 0)
         g_erroSaida = errno;
 }
 

@@ -13,6 +13,39 @@ bool eAjuda(std::string_view nome)
     return nome == "h" || nome == "help";
 }
 
+// The edits that turn `a` into `b` (letters put in, left out or changed).
+std::size_t distancia(const std::string& a, const std::string& b)
+{
+    std::vector<std::size_t> anterior(b.size() + 1), atual(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        anterior[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        atual[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j)
+            atual[j] = std::min({anterior[j] + 1, atual[j - 1] + 1, anterior[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1)});
+        std::swap(anterior, atual);
+    }
+    return anterior[b.size()];
+}
+
+// The option the command knows nearest to `nome`, as the other commands
+// suggest one: a third of the name may be wrong, at least two letters.
+std::string maisProxima(const std::string& nome, std::vector<std::string_view> conhecidas)
+{
+    conhecidas.insert(conhecidas.end(), {"help", "quiet"});
+    std::string melhor;
+    std::size_t menor = 0;
+    for (const std::string_view c : conhecidas) {
+        const std::size_t d = distancia(nome, std::string(c));
+        if (melhor.empty() || d < menor) {
+            melhor = c;
+            menor = d;
+        }
+    }
+    const std::size_t tolerada = std::max<std::size_t>(2, nome.size() / 3);
+    return !melhor.empty() && menor <= tolerada && menor < nome.size() ? melhor : std::string();
+}
+
 }  // namespace
 
 std::optional<Analise> analisa(const std::vector<std::string>& args, const std::vector<std::string_view>& opcoes,
@@ -20,6 +53,7 @@ std::optional<Analise> analisa(const std::vector<std::string>& args, const std::
 {
     Analise a;
     std::vector<std::string> desconhecidas;
+    std::string primeiraDigitada;  // the first unknown option as typed, dashes kept
     erro.clear();
     bool soPosicionais = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -51,6 +85,8 @@ std::optional<Analise> analisa(const std::vector<std::string>& args, const std::
             continue;
         }
         if (std::find(opcoes.begin(), opcoes.end(), nome) == opcoes.end()) {
+            if (desconhecidas.empty())
+                primeiraDigitada = arg.substr(0, arg.size() - corpo.size()) + nome;
             desconhecidas.push_back(nome);
             continue;
         }
@@ -62,13 +98,9 @@ std::optional<Analise> analisa(const std::vector<std::string>& args, const std::
             erro = "Missing value after '" + arg + "'.";
         }
     }
-    if (erro.empty() && desconhecidas.size() == 1)
-        erro = "Unknown option '" + desconhecidas.front() + "'.";
-    if (erro.empty() && desconhecidas.size() > 1) {
-        erro = "Unknown options: ";
-        for (std::size_t i = 0; i < desconhecidas.size(); ++i)
-            erro += (i ? ", " : "") + desconhecidas[i];
-        erro += '.';
+    if (erro.empty() && !desconhecidas.empty()) {
+        const std::string proxima = maisProxima(desconhecidas.front(), opcoes);
+        erro = "unknown option '" + primeiraDigitada + "'" + (proxima.empty() ? "" : "; did you mean '--" + proxima + "'?");
     }
     if (!erro.empty())
         return std::nullopt;

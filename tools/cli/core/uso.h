@@ -26,7 +26,8 @@ struct Analise {
 
 // Analyses `args` (the command's name first) taking `opcoes` (each with a
 // value), -h/--help and --quiet. Nothing, with `erro` set to the parser's words
-// ("Unknown option 'x'.", "Missing value after '--key'."), on wrong usage.
+// ("unknown option '--lmit'; did you mean '--limit'?", as the other commands
+// say it, or Qt's "Missing value after '--key'."), on wrong usage.
 std::optional<Analise> analisa(const std::vector<std::string>& args, const std::vector<std::string_view>& opcoes,
                                std::string& erro);
 
