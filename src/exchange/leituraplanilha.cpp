@@ -109,6 +109,21 @@ bool linhaDeTotal(const LinhaTabela& l)
     return false;
 }
 
+// Keys that are only the sum row's label, written in a key column as
+// clerks do ("TOTAL" under Matrícula): no holder is named "Total".
+bool soRotuloDeTotal(const ChavesRegistro& chaves)
+{
+    bool algum = false;
+    for (const std::string* k : {&chaves.matricula, &chaves.usuario, &chaves.cartao}) {
+        if (k->empty())
+            continue;
+        if (!campoplanilha::nomeColuna(deCp1252(k->substr(0, std::size_t(kCitacao)))).startsWith(QLatin1String("total")))
+            return false;
+        algum = true;
+    }
+    return algum;
+}
+
 bool sobraColuna(const LinhaTabela& l, std::size_t largura)
 {
     for (std::size_t i = largura; i < l.celulas.size(); ++i)
@@ -141,7 +156,8 @@ public:
             // With ',' as separator an unquoted "12,50" splits into 12 and
             // 50; storing 12 would be wrong without anyone noticing.
             r.erro = QStringLiteral("Linha com mais colunas que o cabeçalho");
-        } else if (semChave && linhaDeTotal(l)) {
+        } else if ((semChave || (erroChave.isEmpty() && soRotuloDeTotal(r.chaves))) && linhaDeTotal(l)) {
+            r.chaves = {};
             r.informacao = QStringLiteral("Linha de total ignorada");
         } else if (semChave && ehZero(col(CampoPlanilha::Valor))) {
             // Nothing to import and nothing to tell: a blank line of the

@@ -133,10 +133,11 @@ INSTANTIATE_TEST_SUITE_P(
                  {6, {V, T("TOTAL GERAL"), N(20)}},
                  {7, {V, V, T(" tótal do mês"), N(20)}},  // its first text, whatever the column
                  {8, {V, T("Subtotal"), N(20)}},
-                 {9, {V, T("Totais"), N(20)}}},
+                 {9, {V, T("Totais"), N(20)}},
+                 {10, {T("TOTAL"), V, N(20)}}},  // the label in the key column itself
                 1,
                 {{2, "M1", 10}, {3, "", 0, kSemChave}, {6, "", 0, "", kTotal}, {7, "", 0, "", kTotal},
-                 {8, "", 0, kSemChave}, {9, "", 0, kSemChave}}},
+                 {8, "", 0, kSemChave}, {9, "", 0, kSemChave}, {10, "", 0, "", kTotal}}},
         CasoAba{"WideNotesBesideTheTableAreNoFault",
                 {{1, {T("Matrícula"), T("Valor")}}, {2, {T("M1"), N(10), V, T("conferido")}}},
                 1,
