@@ -71,7 +71,7 @@ TEST_P(IndiceDeAbertura, SameStatusOnEverySystem)
         EXPECT_TRUE(leBytes(dir / "aberto") == leBytes(dado("recebido.lzw")));
         break;
     case 1:
-        EXPECT_EQ(r.erros.rfind("pluvexa-cli: opening \"" + dado("selado-no-linux.bin") + "\" failed: error ", 0), 0u)
+        EXPECT_EQ(r.erros.rfind("pluvexa-cli: opening " + parte::visivel(dado("selado-no-linux.bin")) + " failed: error ", 0), 0u)
             << r.erros;
         EXPECT_TRUE(leBytes(dir / "aberto").empty());
         break;
@@ -98,8 +98,8 @@ TEST_F(Comandos, RefusalsInTheSameWords)
     EXPECT_EQ(pasta.erros, "pluvexa-cli: " + parte::visivel(dir.texto()) + " is not a regular file\n");
     const Resultado danificado = rodaNoNucleo({"expand", dado("recebido.txt"), d("z")});
     EXPECT_EQ(danificado.codigo, 1);
-    EXPECT_EQ(danificado.erros, "pluvexa-cli: expansion of \"" + dado("recebido.txt")
-                                    + "\" failed: the stream holds a code that does not exist\n");
+    EXPECT_EQ(danificado.erros, "pluvexa-cli: expansion of " + parte::visivel(dado("recebido.txt"))
+                                    + " failed: the stream holds a code that does not exist\n");
     const Resultado chaveCurta = rodaNoNucleo({"seal", "--signer", dado("recebido.lzw"), "--recipient",
                                                chave("central.public"), dado("recebido.lzw"), d("s")});
     EXPECT_EQ(chaveCurta.codigo, 1);
